@@ -1,0 +1,48 @@
+# make run   - install what is missing, build, start the program
+# make test  - install what is missing, build, run every test
+# make build / make bench / make fuzz; SANITIZE=1 builds with ASan + UBSan.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DTABDECK_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+.PHONY: deps configure build run test unit e2e bench fuzz clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/TabdeckV10
+
+unit: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE e2e
+
+e2e: build
+	@scripts/e2e.sh $(BUILD_DIR)
+
+test: unit e2e
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTABDECK_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@scripts/bench.sh build-bench
+
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABDECK_FUZZ=ON \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@echo "Fuzz targets are in build-fuzz/bin (fuzz_*); run one with: build-fuzz/bin/fuzz_NAME -max_total_time=600"
+
+clean:
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -1,0 +1,46 @@
+# One static library per folder of src/: every .cpp of the folder, globbed so a
+# new file needs no edit here. A folder without sources yet is an interface
+# library, so dependents can name it from the start.
+function(tabdeck_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    file(GLOB _cpp CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(_cpp)
+        add_library(${name} STATIC ${_sources})
+        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    endif()
+endfunction()
+
+# One QtTest executable per folder of tests/. Each test class registers itself
+# with TABDECK_TEST(Class); every class becomes its own CTest entry so a
+# failure names the class.
+function(tabdeck_test_folder folder)
+    cmake_parse_arguments(ARG "" "" "DEPS;ENV" ${ARGN})
+    file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+    if(NOT _sources)
+        return()
+    endif()
+    set(_exe tst_${folder})
+    add_executable(${_exe} ${_sources})
+    target_link_libraries(${_exe} PRIVATE testsupport ${ARG_DEPS})
+    target_compile_definitions(${_exe} PRIVATE
+        TABDECK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+        TABDECK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        TABDECK_BIN_DIR="${TABDECK_BIN_DIR}")
+    foreach(_src ${_sources})
+        file(STRINGS ${_src} _lines REGEX "^TABDECK_TEST\\(([A-Za-z0-9_]+)\\)")
+        foreach(_line ${_lines})
+            string(REGEX REPLACE "^TABDECK_TEST\\(([A-Za-z0-9_]+)\\).*" "\\1" _class "${_line}")
+            add_test(NAME ${folder}.${_class} COMMAND ${_exe} -class ${_class})
+            set_tests_properties(${folder}.${_class} PROPERTIES
+                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}" TIMEOUT 600 LABELS unit)
+        endforeach()
+    endforeach()
+endfunction()

@@ -1,0 +1,40 @@
+#pragma once
+#include <QString>
+
+// The program's one store: an INI file read and written key by key.
+// Names match without regard to case; a missing section is appended at the
+// end, a missing key at the end of its section, an existing key keeps its
+// place. Every write replaces the file atomically and raises
+// AppError("Cannot create file %s") when the file cannot be replaced.
+class ControlFile {
+public:
+    struct Value {
+        QString text;
+        int length = 0;
+        bool isSet() const { return length > 2; }
+        bool nonEmpty() const { return length > 0; }
+    };
+
+    explicit ControlFile(QString path);
+    ~ControlFile();
+    ControlFile(const ControlFile&) = delete;
+    ControlFile& operator=(const ControlFile&) = delete;
+
+    const QString& path() const { return path_; }
+
+    // The value cut to limit - 1 characters; "" and 0 when missing.
+    Value read(const QString& section, const QString& key, int limit) const;
+    void write(const QString& section, const QString& key, const QString& value);
+
+    bool exists() const;
+    // Replaces the whole text at once (the control file editor's save).
+    void replaceText(const QByteArray& bytes);
+
+    static bool isSet(int length) { return length > 2; }
+    static bool nonEmpty(int length) { return length > 0; }
+
+private:
+    struct Cache;
+    QString path_;
+    mutable Cache* cache_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+// Every path the program derives from the running executable, computed once
+// at start and handed to each window.
+struct ProgramPaths {
+    QString programDir;      // folder of the executable, ending in "/"
+    QString baseName;        // file name up to its last dot (whole name without one)
+    QString dataDir;         // where written files go: programDir, or ~/.config/<baseName>/
+    QString controlFile;     // dataDir + baseName + ".INI"
+    QString programBasePath; // dataDir + baseName (the editor's ".bak" goes here)
+    QString extensiveHelp;   // programDir + "ExtensiveHelp.hlp"
+    QString editHelp;        // programDir + "EditHelp.txt"
+    QString iconsDir;        // programDir + "Icons"
+    QString listDir;         // dataDir: the e-mail lists and the editor's dialogs start here
+
+    // From an executable's full path; homeDir decides the per-user fallback
+    // used when the program folder cannot be written.
+    static ProgramPaths fromExecutable(const QString& executablePath, const QString& homeDir);
+    // For the running process.
+    static ProgramPaths forRunningProgram();
+};

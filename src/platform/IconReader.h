@@ -1,0 +1,15 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// The icons of a file: executables and libraries (PE, NE), .ico files and
+// .desktop entries. Never an error: a file without icons, missing or hostile
+// gives a count of 0 and no icon.
+namespace iconreader {
+
+int iconCount(const QString& path);
+// Icon n (0-based) at the large-icon size, or none.
+std::optional<QImage> icon(const QString& path, int n);
+
+} // namespace iconreader

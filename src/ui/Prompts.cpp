@@ -1,0 +1,126 @@
+#include "ui/Prompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+void Prompts::notice(QWidget* owner, const QString& text) {
+    box(owner, {applicationTitle(), text, Icon::None, Ok});
+}
+
+bool Prompts::confirm(QWidget* owner, const QString& text) {
+    return box(owner, {QStringLiteral("Confirm"), text, Icon::Question, Yes | No}) == Yes;
+}
+
+void Prompts::error(QWidget* owner, const QString& text) {
+    box(owner, {applicationTitle(), errorText(text), Icon::Error, Ok});
+}
+
+QString Prompts::displayText(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    out.replace(QLatin1String("&&"), QLatin1String("&"));
+    return out;
+}
+
+QString Prompts::errorText(const QString& message) {
+    if (!message.isEmpty() && message.back().isLetterOrNumber())
+        return message + QLatin1Char('.');
+    return message;
+}
+
+Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
+    QMessageBox mb(owner);
+    mb.setWindowTitle(spec.caption);
+    mb.setText(displayText(spec.text));
+    mb.setTextFormat(Qt::PlainText);
+    switch (spec.icon) {
+    case Icon::None: mb.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: mb.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: mb.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: mb.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: mb.setIcon(QMessageBox::Question); break;
+    }
+    QMessageBox::StandardButtons buttons;
+    if (spec.buttons & Ok)
+        buttons |= QMessageBox::Ok;
+    if (spec.buttons & Yes)
+        buttons |= QMessageBox::Yes;
+    if (spec.buttons & No)
+        buttons |= QMessageBox::No;
+    if (spec.buttons & Cancel)
+        buttons |= QMessageBox::Cancel;
+    mb.setStandardButtons(buttons);
+    switch (mb.exec()) {
+    case QMessageBox::Ok: return Ok;
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    default: return (spec.buttons & Cancel) ? Cancel : ((spec.buttons & No) ? No : Ok);
+    }
+}
+
+std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
+    QInputDialog dlg(owner);
+    dlg.setWindowTitle(spec.caption);
+    dlg.setLabelText(spec.prompt);
+    dlg.setTextValue(spec.initial);
+    dlg.setInputMode(QInputDialog::TextInput);
+    if (auto* edit = dlg.findChild<QLineEdit*>()) {
+        edit->setMaxLength(spec.maxLength);
+        edit->selectAll();
+    }
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.textValue();
+}
+
+std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
+    QFileDialog dlg(owner, spec.title, spec.folder, spec.filter);
+    if (spec.kind == FileDialog::Save) {
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setFileMode(QFileDialog::AnyFile);
+        if (!spec.confirmOverwrite)
+            dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    if (!spec.file.isEmpty())
+        dlg.selectFile(spec.file);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtPrompts::color(QWidget* owner, const QColor& initial) {
+    const QColor c = QColorDialog::getColor(initial, owner);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, owner);
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+bool QtPrompts::print(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dlg(&printer, owner);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::pageSetup(QWidget* owner, QPrinter& printer) {
+    QPageSetupDialog dlg(&printer, owner);
+    return dlg.exec() == QDialog::Accepted;
+}

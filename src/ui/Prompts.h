@@ -1,0 +1,80 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+// Every modal interaction of the program goes through this interface, so
+// tests can script the answers and see every box that was shown.
+class Prompts {
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum Button { Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+
+    struct Box {
+        QString caption;
+        QString text; // as the program wrote it: "\r" breaks lines, "&&" shows as "&"
+        Icon icon = Icon::None;
+        int buttons = Ok;
+    };
+
+    struct FileDialog {
+        enum Kind { Open, Save, OpenPicture } kind = Open;
+        QString title;
+        QString folder;  // initial folder, empty for the platform's default
+        QString file;    // pre-filled file name
+        QString filter;  // Qt name filter list ";;"-separated; empty for all files
+        bool mustExist = false;
+        bool confirmOverwrite = true;
+    };
+
+    struct Input {
+        QString caption;
+        QString prompt;
+        QString initial;
+        int maxLength = 255;
+    };
+
+    virtual ~Prompts() = default;
+
+    // A message box; returns the button pressed (Cancel or No when closed).
+    virtual Button box(QWidget* owner, const Box& box) = 0;
+    // The input box; empty when cancelled.
+    virtual std::optional<QString> input(QWidget* owner, const Input& input) = 0;
+    virtual std::optional<QString> file(QWidget* owner, const FileDialog& dialog) = 0;
+    virtual std::optional<QColor> color(QWidget* owner, const QColor& initial) = 0;
+    virtual std::optional<QFont> font(QWidget* owner, const QFont& initial) = 0;
+    // The print dialog and the printer set-up dialog, on a printer the caller owns.
+    virtual bool print(QWidget* owner, QPrinter& printer) = 0;
+    virtual bool pageSetup(QWidget* owner, QPrinter& printer) = 0;
+
+    // The plain notice: application title, no icon, OK.
+    void notice(QWidget* owner, const QString& text);
+    // "Confirm", question icon, Yes and No; true only for Yes.
+    bool confirm(QWidget* owner, const QString& text);
+    // The general error message box: a full stop added after a letter or
+    // digit, application title, error icon, OK.
+    void error(QWidget* owner, const QString& text);
+
+    static QString applicationTitle() { return QStringLiteral("TabdeckV10"); }
+    // What a box shows for the program's text: "\r" as a line break, "&&" as "&".
+    static QString displayText(const QString& text);
+    // The general error box's text for an error message.
+    static QString errorText(const QString& message);
+};
+
+// The real dialogs.
+class QtPrompts : public Prompts {
+public:
+    Button box(QWidget* owner, const Box& box) override;
+    std::optional<QString> input(QWidget* owner, const Input& input) override;
+    std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
+    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    bool print(QWidget* owner, QPrinter& printer) override;
+    bool pageSetup(QWidget* owner, QPrinter& printer) override;
+};

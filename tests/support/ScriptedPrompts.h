@@ -1,0 +1,72 @@
+#pragma once
+#include "ui/Prompts.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace testsupport {
+
+// A Prompts double: the test queues the boxes it expects, in order, with the
+// answer to give. Every box shown is recorded; a box that was not expected
+// (wrong kind, or nothing queued) fails the running test.
+class ScriptedPrompts : public Prompts {
+public:
+    enum class Kind { Box, Input, File, Color, Font, Print, PageSetup };
+
+    struct Shown {
+        Kind kind = Kind::Box;
+        Box box;                 // for Kind::Box
+        Input input;             // for Kind::Input
+        FileDialog fileDialog;   // for Kind::File
+        QColor initialColor;     // for Kind::Color
+        QFont initialFont;       // for Kind::Font
+    };
+
+    // Expect a message box and press `answer` (a notice: Ok).
+    ScriptedPrompts& expectBox(Button answer = Ok);
+    // Expect the input box; nullopt cancels.
+    ScriptedPrompts& expectInput(std::optional<QString> answer);
+    ScriptedPrompts& expectFile(std::optional<QString> answer);
+    ScriptedPrompts& expectColor(std::optional<QColor> answer);
+    ScriptedPrompts& expectFont(std::optional<QFont> answer);
+    // A print or page set-up dialog; `accept` false cancels it.
+    ScriptedPrompts& expectPrint(bool accept);
+    ScriptedPrompts& expectPageSetup(bool accept);
+
+    Button box(QWidget* owner, const Box& box) override;
+    std::optional<QString> input(QWidget* owner, const Input& input) override;
+    std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
+    std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
+    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    bool print(QWidget* owner, QPrinter& printer) override;
+    bool pageSetup(QWidget* owner, QPrinter& printer) override;
+
+    const QList<Shown>& shown() const { return shown_; }
+    // The boxes only, for the common case.
+    QList<Box> boxes() const;
+    const Box& lastBox() const;
+    // True when every queued expectation was used.
+    bool allUsed() const { return queue_.empty(); }
+    int unexpectedCount() const { return unexpected_; }
+    void clear();
+
+private:
+    struct Expectation {
+        Kind kind = Kind::Box;
+        Button button = Ok;
+        std::optional<QString> text;
+        std::optional<QColor> color;
+        std::optional<QFont> font;
+        bool accept = false;
+    };
+    std::optional<Expectation> take(Kind kind, const char* what);
+
+    std::deque<Expectation> queue_;
+    QList<Shown> shown_;
+    int unexpected_ = 0;
+};
+
+} // namespace testsupport
