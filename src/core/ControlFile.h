@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 // The program's one store: an INI file read and written key by key.
@@ -29,6 +30,16 @@ public:
     bool exists() const;
     // Replaces the whole text at once (the control file editor's save).
     void replaceText(const QByteArray& bytes);
+
+    // Several writes as one replacement of the file: the bytes on disk are
+    // those the single writes in this order would leave, but a crash leaves
+    // either none or all of them (the first-run creation uses it).
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+    void writeAll(const QList<Entry>& entries);
 
     static bool isSet(int length) { return length > 2; }
     static bool nonEmpty(int length) { return length > 0; }

@@ -1,0 +1,127 @@
+#include "AtomicFile.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace atomicfile {
+
+namespace {
+
+QByteArray local(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+QString folderOf(const QString& path) {
+    const int slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+void syncFolder(const QString& folder) {
+    const int fd = ::open(local(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QString resolveTarget(const QString& path) {
+    QString current = path;
+    // The kernel gives up after 40 links; so do we, and then write the path as given.
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st;
+        if (::lstat(local(current).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(local(current).constData(), buffer, sizeof buffer - 1);
+        if (n <= 0)
+            return current;
+        const QString link = QFile::decodeName(QByteArray(buffer, n));
+        current = link.startsWith('/') ? link : folderOf(current) + '/' + link;
+    }
+    return path;
+}
+
+bool replace(const QString& path, const QByteArray& bytes) {
+    const QString target = resolveTarget(path);
+    const QByteArray targetName = local(target);
+    mode_t mode = 0666;
+    bool haveOld = false;
+    struct stat old;
+    if (::stat(targetName.constData(), &old) == 0) {
+        if (!S_ISREG(old.st_mode))
+            return false;
+        // Renaming would ignore a read-only file; the user's "read-only" must hold.
+        if (::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
+            return false;
+        mode = old.st_mode & 07777;
+        haveOld = true;
+    } else if (errno != ENOENT) {
+        return false;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    const QString folder = folderOf(target);
+    const QString name = QFileInfo(target).fileName();
+    static std::mt19937_64 random{std::random_device{}()};
+    int fd = -1;
+    QByteArray tempName;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        char suffix[20];
+        std::snprintf(suffix, sizeof suffix, "%012llx",
+                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFULL));
+        tempName = local(folder + QStringLiteral("/.") + name + QStringLiteral(".tmp") +
+                         QString::fromLatin1(suffix));
+        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+
+    bool ok = writeAll(fd, bytes);
+    if (ok && haveOld && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+        // Best effort: only a privileged writer may give the file back to its owner.
+        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(tempName.constData(), targetName.constData()) == 0;
+    if (!ok) {
+        ::unlink(tempName.constData());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+} // namespace atomicfile

@@ -1,0 +1,191 @@
+#include "ControlFile.h"
+
+#include "AtomicFile.h"
+#include "Error.h"
+#include "IniDocument.h"
+
+#include <QFile>
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Larger files are not read: nobody edits a launcher's settings that big, and
+// a hostile file must not exhaust memory.
+constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec mtime{};
+    timespec ctime{};
+
+    static Identity of(const struct stat& st) {
+        return Identity{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+    }
+    bool operator==(const Identity& o) const {
+        return device == o.device && inode == o.inode && size == o.size &&
+               mtime.tv_sec == o.mtime.tv_sec && mtime.tv_nsec == o.mtime.tv_nsec &&
+               ctime.tv_sec == o.ctime.tv_sec && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+enum class State { Missing, Unreadable, Loaded };
+
+bool readAll(int fd, QByteArray* out) {
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (bytes.size() + n > MaxFileSize)
+            return false;
+        bytes.append(buffer, n);
+    }
+    *out = std::move(bytes);
+    return true;
+}
+
+} // namespace
+
+// The parsed file, kept while the file on disk keeps its identity. Any change
+// by another process or by hand gives the file a new size, time or inode.
+struct ControlFile::Cache {
+    State state = State::Missing;
+    bool valid = false;
+    Identity identity;
+    IniDocument doc;
+    timespec loadedAt{};
+
+    // File times advance in clock ticks: a file changed in the same tick as
+    // our read would keep its identity, so a read that close is not trusted.
+    bool trusted(const struct stat& st) const {
+        if (!valid || state != State::Loaded || !(Identity::of(st) == identity))
+            return false;
+        const qint64 gapNs = (qint64(loadedAt.tv_sec) - st.st_mtim.tv_sec) * 1000000000LL +
+                             (loadedAt.tv_nsec - st.st_mtim.tv_nsec);
+        return gapNs >= 20 * 1000000LL;
+    }
+
+    void clear(State s) {
+        state = s;
+        valid = false;
+        doc = IniDocument();
+    }
+
+    void refresh(const QString& path) {
+        const QByteArray name = QFile::encodeName(path);
+        struct stat st;
+        if (path.isEmpty() || ::stat(name.constData(), &st) != 0) {
+            clear(path.isEmpty() || errno == ENOENT || errno == ENOTDIR ? State::Missing
+                                                                        : State::Unreadable);
+            return;
+        }
+        if (!S_ISREG(st.st_mode) || st.st_size > MaxFileSize) {
+            clear(State::Unreadable);
+            return;
+        }
+        if (trusted(st))
+            return;
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        // Non-blocking, so that a fifo swapped in for the file cannot hang the program.
+        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        QByteArray bytes;
+        struct stat opened;
+        const bool ok =
+            fd >= 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && readAll(fd, &bytes);
+        if (fd >= 0)
+            ::close(fd);
+        if (!ok) {
+            clear(State::Unreadable);
+            return;
+        }
+        doc = IniDocument::parse(bytes);
+        state = State::Loaded;
+        identity = Identity::of(opened);
+        loadedAt = now;
+        valid = true;
+    }
+};
+
+ControlFile::ControlFile(QString path) : path_(std::move(path)), cache_(new Cache) {}
+
+ControlFile::~ControlFile() {
+    delete cache_;
+}
+
+bool ControlFile::exists() const {
+    struct stat st;
+    return !path_.isEmpty() && ::stat(QFile::encodeName(path_).constData(), &st) == 0;
+}
+
+ControlFile::Value ControlFile::read(const QString& section, const QString& key, int limit) const {
+    cache_->refresh(path_);
+    Value result;
+    if (limit <= 1 || cache_->state != State::Loaded)
+        return result;
+    const std::optional<QString> value = cache_->doc.value(section, key);
+    if (!value)
+        return result;
+    // Cut to limit - 1 characters, never inside a surrogate pair.
+    const QString& text = *value;
+    int chars = 0;
+    qsizetype units = 0;
+    while (units < text.size() && chars < limit - 1) {
+        units += text[units].isHighSurrogate() && units + 1 < text.size() &&
+                         text[units + 1].isLowSurrogate()
+                     ? 2
+                     : 1;
+        ++chars;
+    }
+    result.text = text.left(units);
+    result.length = chars;
+    return result;
+}
+
+void ControlFile::write(const QString& section, const QString& key, const QString& value) {
+    writeAll({Entry{section, key, value}});
+}
+
+void ControlFile::writeAll(const QList<Entry>& entries) {
+    const AppError failure(QStringLiteral("Cannot create file %1").arg(path_));
+    if (path_.isEmpty())
+        throw failure;
+    cache_->refresh(path_);
+    // Rewriting a file we could not read would lose its content.
+    if (cache_->state == State::Unreadable)
+        throw failure;
+    IniDocument doc = cache_->doc;
+    for (const Entry& e : entries)
+        doc.set(e.section, e.key, e.value);
+    const QByteArray bytes = doc.serialize();
+    if (!atomicfile::replace(path_, bytes))
+        throw failure;
+    struct stat st;
+    if (::stat(QFile::encodeName(path_).constData(), &st) == 0 && st.st_size == bytes.size()) {
+        cache_->doc = std::move(doc);
+        cache_->state = State::Loaded;
+        cache_->identity = Identity::of(st);
+        ::clock_gettime(CLOCK_REALTIME, &cache_->loadedAt);
+        cache_->valid = true;
+    } else {
+        cache_->valid = false;
+    }
+}
+
+void ControlFile::replaceText(const QByteArray& bytes) {
+    cache_->valid = false;
+    if (path_.isEmpty() || !atomicfile::replace(path_, bytes))
+        throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
+}
