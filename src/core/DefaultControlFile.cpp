@@ -1,0 +1,40 @@
+#include "DefaultControlFile.h"
+
+#include "ButtonSlots.h"
+#include "ControlFile.h"
+#include "Opener.h"
+#include "ProgramPaths.h"
+
+#include <QFileInfo>
+
+namespace defaultcontrolfile {
+
+QString editingNotice() {
+    return QStringLiteral(
+        "If you make changes to this file remember to save this file after the changes. "
+        "DO NOT remove [BUTTON] or 1= etc. Only remove or add the text after the = sign...... "
+        "TabdeckV10 for Linux is free software, written 2026 by the TabdeckV10 developers; "
+        "you may use, copy and share it.");
+}
+
+} // namespace defaultcontrolfile
+
+void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Opener& opener,
+                              QObject* owner) {
+    if (file.exists())
+        return;
+    QList<ControlFile::Entry> entries;
+    entries.reserve(1 + 2 * buttonslots::ButtonCount + buttonslots::TableCount);
+    entries.append({QStringLiteral("HELP_INFORMATION"), QStringLiteral("TabdeckV10"),
+                    defaultcontrolfile::editingNotice()});
+    for (int n = 1; n <= buttonslots::ButtonCount; ++n)
+        entries.append({QStringLiteral("BUTTON"), QString::number(n), QString()});
+    for (int n = 1; n <= buttonslots::ButtonCount; ++n)
+        entries.append({QStringLiteral("ICON"), QString::number(n), QString()});
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
+        entries.append({QStringLiteral("TABLENAME"), QString::number(t), QString()});
+    // One replacement: a crash during the first start leaves no half-made file.
+    file.writeAll(entries);
+    if (QFileInfo(paths.extensiveHelp).isFile())
+        opener.open(owner, paths.extensiveHelp);
+}

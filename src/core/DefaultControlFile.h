@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+class ControlFile;
+class Opener;
+class QObject;
+struct ProgramPaths;
+
+// The first-run creation: when no control file exists, writes the editing
+// notice, BUTTON 1..360, ICON 1..360 and TABLENAME 1..30 (all empty), then
+// opens the extensive help file through the opener when it exists. A file
+// that exists is left alone, byte for byte.
+void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Opener& opener,
+                              QObject* owner);
+
+namespace defaultcontrolfile {
+// HELP_INFORMATION "TabdeckV10": the editing notice.
+QString editingNotice();
+} // namespace defaultcontrolfile
