@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -11,5 +12,9 @@ namespace iconreader {
 int iconCount(const QString& path);
 // Icon n (0-based) at the large-icon size, or none.
 std::optional<QImage> icon(const QString& path, int n);
+
+// The same for bytes already in memory (PE, NE and .ico only).
+int iconCountInData(const QByteArray& bytes);
+std::optional<QImage> iconInData(const QByteArray& bytes, int n);
 
 } // namespace iconreader

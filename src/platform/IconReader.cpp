@@ -1,0 +1,212 @@
+#include "platform/IconReader.h"
+
+#include "platform/ByteView.h"
+#include "platform/DesktopEntry.h"
+#include "platform/ExeResources.h"
+#include "platform/IconImage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QPainter>
+
+namespace iconreader {
+namespace {
+
+constexpr int largeSide = 32;
+// Group and .ico directories list at most this many images; a bigger count
+// is hostile and only the entries that fit in the data are looked at anyway.
+constexpr std::uint32_t groupEntrySize = 14;
+constexpr std::uint32_t icoEntrySize = 16;
+
+// The bytes of a file, mapped when possible. Only regular files are read,
+// so a FIFO or a device never blocks the caller.
+class FileBytes {
+public:
+    explicit FileBytes(const QString& path) : file_(path) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !file_.open(QIODevice::ReadOnly))
+            return;
+        const qint64 size = file_.size();
+        if (size <= 0)
+            return;
+        if (uchar* p = file_.map(0, size)) {
+            view_ = ByteView(p, std::uint64_t(size));
+            return;
+        }
+        copy_ = file_.readAll();
+        view_ = ByteView(reinterpret_cast<const unsigned char*>(copy_.constData()),
+                         std::uint64_t(copy_.size()));
+    }
+    ByteView view() const { return view_; }
+
+private:
+    QFile file_;
+    QByteArray copy_;
+    ByteView view_;
+};
+
+bool isIco(ByteView v) {
+    auto reserved = v.u16(0);
+    auto type = v.u16(2);
+    auto count = v.u16(4);
+    return reserved && *reserved == 0 && type && *type == 1 && count && *count > 0 &&
+           v.has(6, icoEntrySize);
+}
+
+// The images of an .ico file, each with its shape as its own header gives it.
+std::optional<QImage> icoImage(ByteView v) {
+    const std::uint32_t count = *v.u16(4);
+    std::vector<iconimage::Shape> shapes;
+    std::vector<ByteView> images;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint64_t e = 6 + std::uint64_t(i) * icoEntrySize;
+        auto size = v.u32(e + 8);
+        auto offset = v.u32(e + 12);
+        if (!size || !offset)
+            break;
+        auto image = v.sub(*offset, *size);
+        auto shape = image ? iconimage::describe(*image) : std::nullopt;
+        if (!shape)
+            continue;
+        shapes.push_back(*shape);
+        images.push_back(*image);
+    }
+    const int best = iconimage::chooseLarge(shapes);
+    if (best < 0)
+        return std::nullopt;
+    return iconimage::decode(images[best]);
+}
+
+std::optional<QImage> groupImage(const ExeResources& res, int n) {
+    auto group = res.group(n);
+    if (!group)
+        return std::nullopt;
+    auto reserved = group->u16(0);
+    auto type = group->u16(2);
+    auto count = group->u16(4);
+    if (!reserved || *reserved != 0 || !type || *type != 1 || !count)
+        return std::nullopt;
+    // Images whose RT_ICON is missing or unreadable are passed over.
+    std::vector<iconimage::Shape> shapes;
+    std::vector<ByteView> images;
+    for (std::uint32_t i = 0; i < *count; ++i) {
+        auto id = group->u16(6 + std::uint64_t(i) * groupEntrySize + 12);
+        if (!id)
+            break;
+        auto image = res.icon(*id);
+        auto shape = image ? iconimage::describe(*image) : std::nullopt;
+        if (!shape)
+            continue;
+        shapes.push_back(*shape);
+        images.push_back(*image);
+    }
+    const int best = iconimage::chooseLarge(shapes);
+    if (best < 0)
+        return std::nullopt;
+    return iconimage::decode(images[best]);
+}
+
+bool isDesktopEntry(const QString& path) {
+    return path.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive) &&
+           QFileInfo(path).isFile();
+}
+
+// A plain drawing of a program window, for when the theme has no icon at all.
+QImage drawnExecutableIcon() {
+    QImage image(largeSide, largeSide, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(3, 5, 25, 21);
+    p.fillRect(4, 6, 24, 5, QColor(30, 70, 160));
+    p.end();
+    return image;
+}
+
+QImage themeImage(const QString& name) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QImage();
+    const QIcon icon = QIcon::fromTheme(name);
+    if (icon.isNull())
+        return QImage();
+    return icon.pixmap(largeSide, largeSide).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+std::optional<QImage> desktopImage(const QString& path) {
+    auto entry = DesktopEntry::load(path);
+    if (!entry)
+        return std::nullopt;
+    QImage image;
+    if (!entry->icon.isEmpty()) {
+        if (QFileInfo(entry->icon).isAbsolute()) {
+            FileBytes bytes(entry->icon);
+            if (isIco(bytes.view())) {
+                if (auto ico = icoImage(bytes.view()))
+                    image = *ico;
+            } else if (QFileInfo(entry->icon).isFile()) {
+                QImageReader reader(entry->icon);
+                reader.setScaledSize(QSize(largeSide, largeSide));
+                image = reader.read();
+            }
+        } else {
+            image = themeImage(entry->icon);
+        }
+    }
+    if (image.isNull())
+        image = themeImage(QStringLiteral("application-x-executable"));
+    if (image.isNull())
+        image = drawnExecutableIcon();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+int iconCountInData(const QByteArray& bytes) {
+    const ByteView v(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                     std::uint64_t(bytes.size()));
+    if (auto res = ExeResources::read(v))
+        return res->groupCount();
+    return isIco(v) ? 1 : 0;
+}
+
+std::optional<QImage> iconInData(const QByteArray& bytes, int n) {
+    const ByteView v(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                     std::uint64_t(bytes.size()));
+    if (n < 0)
+        return std::nullopt;
+    if (auto res = ExeResources::read(v))
+        return groupImage(*res, n);
+    if (n == 0 && isIco(v))
+        return icoImage(v);
+    return std::nullopt;
+}
+
+int iconCount(const QString& path) {
+    if (isDesktopEntry(path))
+        return DesktopEntry::load(path) ? 1 : 0;
+    FileBytes bytes(path);
+    const ByteView v = bytes.view();
+    if (auto res = ExeResources::read(v))
+        return res->groupCount();
+    return isIco(v) ? 1 : 0;
+}
+
+std::optional<QImage> icon(const QString& path, int n) {
+    if (n < 0)
+        return std::nullopt;
+    if (isDesktopEntry(path))
+        return n == 0 ? desktopImage(path) : std::nullopt;
+    FileBytes bytes(path);
+    const ByteView v = bytes.view();
+    if (auto res = ExeResources::read(v))
+        return groupImage(*res, n);
+    if (n == 0 && isIco(v))
+        return icoImage(v);
+    return std::nullopt;
+}
+
+} // namespace iconreader
