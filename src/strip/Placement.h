@@ -1,0 +1,92 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <functional>
+
+class ControlFile;
+class Prompts;
+class QAction;
+class QWidget;
+struct StripState;
+
+// Where the strip stands: dragging it by the move handle, remembering the
+// place in POS, hiding it at the left screen edge with only the red end of
+// the hide bar left on screen, and bringing it back when that end is touched.
+// The hint strip travels along, 18 pixels above the strip.
+//
+// attach() finds ImageMove and LabelHide below the strip by object name and
+// listens to them; the handlers can also be called directly.
+class Placement : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
+    static constexpr int HintStripGap = 18;
+
+    // The hide mode and the drag state are the strip's; the placement reads and sets them.
+    Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
+              QObject* parent = nullptr);
+
+    // Listens to the move handle and the hide bar; finds Close1 and Hide1
+    // once the button menu exists (see connectMenu()).
+    void attach();
+    void connectMenu();
+    // The hint strip window; by default the top-level window named or
+    // classed THintDlg, found when it is needed.
+    void setHintStripLookup(std::function<QWidget*()> lookup) { hintStrip_ = std::move(lookup); }
+
+    // The left edge of the virtual desktop and the tests built on it.
+    static int leftEdge();
+    static int hiddenLeft() { return leftEdge() - HiddenOffset; }
+    bool isOnScreen() const;
+    // The design placement: the strip centred on the desktop.
+    QPoint centredPosition() const;
+
+    // Move handle (position relative to the handle).
+    void ImageMoveMouseDown(const QPoint& pos);
+    void ImageMoveMouseMove(const QPoint& pos);
+    void ImageMoveMouseUp();
+
+    void SavePosition();
+    // Applies POS "Top" then "Left" where they are non-empty; returns
+    // whether either was. A value that is no integer raises ConversionError
+    // (a Top already applied stays).
+    bool RestorePosition();
+    void HideStrip();
+
+    // Hide bar.
+    void LabelHideMouseEnter();
+    void LabelHideMouseLeave();
+    void LabelHideMouseMove();
+    void LabelHideClick();
+    bool hideBarRed() const;
+
+    // Close/Hide submenu.
+    void Close1Click();
+    void Hide1Click();
+    // The enabling that belongs to a hide mode (used at start-up too).
+    void showHideMode();
+
+    // What closing the strip does to its place: saved when on screen,
+    // otherwise moved back to POS without saving.
+    void closingPlacement();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* hintStrip() const;
+    QWidget* hideBar() const;
+    void setHideBarRed(bool red);
+    void returnFromEdge();
+
+    QWidget* strip_;
+    ControlFile& file_;
+    Prompts& prompts_;
+    StripState& state_;
+    QWidget* moveHandle_ = nullptr;
+    QWidget* hideBar_ = nullptr;
+    QAction* close1_ = nullptr;
+    QAction* hide1_ = nullptr;
+    std::function<QWidget*()> hintStrip_;
+    bool hideBarPressed_ = false;
+};

@@ -1,0 +1,150 @@
+#include "strip/ButtonHandler.h"
+#include "ButtonFakes.h"
+#include "ButtonTestStrip.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "strip/Launch.h"
+#include "strip/TForm1.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+
+using teststrip::RecordingOpener;
+using testsupport::ScriptedPrompts;
+using testsupport::TempDir;
+
+namespace {
+struct Fixture {
+    TempDir dir;
+    ControlFile file{dir.file("TabdeckV10.INI")};
+    ScriptedPrompts prompts;
+    RecordingOpener opener;
+    StripState state;
+    teststrip::Strip strip;
+    int hides = 0;
+    int closes = 0;
+    Launcher launcher{&strip.window, file, opener, state,
+                      Launcher::Actions{[this] { ++hides; }, [this] { ++closes; }}};
+    ButtonHandler handler{&strip.window, prompts, state, launcher};
+
+    Fixture() {
+        state.hideMode = true;
+        handler.attach();
+    }
+    void show() {
+        strip.window.move(100, 100);
+        strip.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&strip.window));
+    }
+};
+} // namespace
+
+class ButtonHandlerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void moveSelectsAndShowsNumber_data() {
+        QTest::addColumn<int>("n");
+        QTest::newRow("1") << 1;
+        QTest::newRow("13") << 13;
+        QTest::newRow("360") << 360;
+    }
+    void moveSelectsAndShowsNumber() {
+        QFETCH(int, n);
+        Fixture f;
+        f.handler.imgMouseMove(n);
+        QCOMPARE(f.state.selectedButton, n);
+        QCOMPARE(f.strip.label2->text(), QString::number(n));
+    }
+
+    void tableFreeAreaEmptiesLabelKeepsSelection() {
+        Fixture f;
+        f.show();
+        // Real pointer moves: over button 3's picture, then over the table between buttons.
+        QTest::mouseMove(f.strip.img(3), QPoint(10, 10));
+        QCOMPARE(f.state.selectedButton, 3);
+        QCOMPARE(f.strip.label2->text(), QStringLiteral("3"));
+        QTest::mouseMove(f.strip.table(1), QPoint(47, 25)); // between slot 1 and slot 2
+        QCOMPARE(f.strip.label2->text(), QString());
+        QCOMPARE(f.state.selectedButton, 3);
+    }
+
+    void pictureMoveDoesNotReachTable() {
+        Fixture f;
+        f.show();
+        f.strip.label2->setText("x");
+        QTest::mouseMove(f.strip.img(1), QPoint(5, 5));
+        QTest::mouseMove(f.strip.img(1), QPoint(6, 6));
+        QCOMPARE(f.strip.label2->text(), QStringLiteral("1"));
+    }
+
+    void leftPressLowersAndLaunches() {
+        Fixture f;
+        f.show();
+        f.file.write("BUTTON", "2", "/usr/bin/foo");
+        QTest::mousePress(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(f.handler.bevelLowered(2));
+        QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Sunken);
+        QCOMPARE(f.opener.opened, QStringList{"/usr/bin/foo"});
+        QCOMPARE(f.hides, 1);
+        QCOMPARE(f.state.selectedButton, 0);
+        QTest::mouseRelease(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!f.handler.bevelLowered(2));
+        QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Raised);
+    }
+
+    void leftPressOnEmptyButton() {
+        Fixture f;
+        f.state.selectedButton = 4;
+        f.handler.imgMouseDown(7, Qt::LeftButton);
+        QVERIFY(f.handler.bevelLowered(7));
+        QVERIFY(f.opener.opened.isEmpty());
+        QCOMPARE(f.hides + f.closes, 0);
+        QCOMPARE(f.state.selectedButton, 0);
+        f.handler.imgMouseUp(7);
+        QVERIFY(!f.handler.bevelLowered(7));
+    }
+
+    void otherButtonsDoNothing_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void otherButtonsDoNothing() {
+        QFETCH(int, button);
+        Fixture f;
+        f.file.write("BUTTON", "8", "/usr/bin/foo");
+        f.state.selectedButton = 5;
+        f.handler.imgMouseDown(8, Qt::MouseButton(button));
+        QCOMPARE(f.state.selectedButton, 5);
+        QVERIFY(!f.handler.bevelLowered(8));
+        QVERIFY(f.opener.opened.isEmpty());
+    }
+
+    void releaseOfAnyButtonRaises() {
+        Fixture f;
+        f.handler.imgMouseDown(9, Qt::LeftButton);
+        QVERIFY(f.handler.bevelLowered(9));
+        f.show();
+        QTest::mouseRelease(f.strip.img(9), Qt::RightButton, {}, QPoint(3, 3));
+        QVERIFY(!f.handler.bevelLowered(9));
+    }
+
+    void rightClickOpensButtonMenu() {
+        Fixture f;
+        QMenu menu;
+        menu.addAction("x");
+        f.handler.setButtonMenu(&menu);
+        f.show();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                f.strip.img(12)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f.strip.img(12), &event);
+        QVERIFY(menu.isVisible());
+        menu.close();
+    }
+};
+
+TABDECK_TEST(ButtonHandlerTest)
+#include "ButtonHandlerTest.moc"

@@ -1,0 +1,322 @@
+#include "strip/Placement.h"
+#include "ButtonTestStrip.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "core/Error.h"
+#include "strip/TForm1.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using testsupport::ScriptedPrompts;
+using testsupport::TempDir;
+
+namespace {
+struct Fixture {
+    TempDir dir;
+    ControlFile file{dir.file("TabdeckV10.INI")};
+    ScriptedPrompts prompts;
+    StripState state;
+    teststrip::Strip strip{1};
+    QAction* close1 = new QAction(&strip.window);
+    QAction* hide1 = new QAction(&strip.window);
+    Placement placement{&strip.window, file, prompts, state};
+
+    Fixture() {
+        close1->setObjectName("Close1");
+        close1->setEnabled(false);
+        hide1->setObjectName("Hide1");
+        placement.setHintStripLookup([this] { return &strip.hintStrip; });
+        placement.attach();
+    }
+    QString pos(const char* key) { return file.read("POS", key, 10).text; }
+    QPoint at() const { return strip.window.pos(); }
+};
+
+QPoint centre(const QWidget& w) {
+    const QRect desk = QGuiApplication::primaryScreen()->geometry();
+    return QPoint(desk.x() + (desk.width() - w.width()) / 2,
+                  desk.y() + (desk.height() - w.height()) / 2);
+}
+} // namespace
+
+class PlacementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void dragArithmetic_data() {
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<QList<QPoint>>("moves");
+        QTest::addColumn<QPoint>("end");
+        QTest::newRow("right 100") << QPoint(300, 400) << QPoint(10, 10)
+                                   << QList<QPoint>{QPoint(110, 10)} << QPoint(400, 400);
+        // Each move is measured from where the handle stands after the last one.
+        QTest::newRow("two steps")
+            << QPoint(300, 400) << QPoint(20, 5) << QList<QPoint>{QPoint(30, 5), QPoint(25, 15)}
+            << QPoint(315, 410);
+        QTest::newRow("left and up") << QPoint(300, 400) << QPoint(40, 30)
+                                     << QList<QPoint>{QPoint(-60, -20)} << QPoint(200, 350);
+        QTest::newRow("no move") << QPoint(300, 400) << QPoint(7, 7) << QList<QPoint>{QPoint(7, 7)}
+                                 << QPoint(300, 400);
+    }
+    void dragArithmetic() {
+        QFETCH(QPoint, start);
+        QFETCH(QPoint, origin);
+        QFETCH(QList<QPoint>, moves);
+        QFETCH(QPoint, end);
+        Fixture f;
+        f.strip.window.move(start);
+        f.placement.ImageMoveMouseDown(origin);
+        QVERIFY(f.state.dragging);
+        QCOMPARE(f.state.dragOrigin, origin);
+        for (const QPoint& m : moves)
+            f.placement.ImageMoveMouseMove(m);
+        QCOMPARE(f.at(), end);
+        // Nothing is stored while moving.
+        QVERIFY(f.pos("Left").isEmpty());
+        f.placement.ImageMoveMouseUp();
+        QVERIFY(!f.state.dragging);
+        QCOMPARE(f.pos("Left"), QString::number(end.x()));
+        QCOMPARE(f.pos("Top"), QString::number(end.y()));
+        QCOMPARE(f.strip.hintStrip.pos(), end - QPoint(0, 18));
+    }
+
+    void moveWithoutPressDoesNothing() {
+        Fixture f;
+        f.strip.window.move(300, 400);
+        f.placement.ImageMoveMouseMove(QPoint(80, 80));
+        QCOMPARE(f.at(), QPoint(300, 400));
+    }
+
+    void savePositionWritesTopThenLeft() {
+        Fixture f;
+        f.strip.window.move(-5, 12);
+        f.placement.SavePosition();
+        QFile raw(f.file.path());
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray text = raw.readAll();
+        QVERIFY(text.contains("Top=12"));
+        QVERIFY(text.contains("Left=-5"));
+        QVERIFY(text.indexOf("Top=") < text.indexOf("Left="));
+    }
+
+    void dragByRealPointer() {
+        Fixture f;
+        f.strip.window.move(200, 300);
+        f.strip.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.strip.window));
+        f.file.write("POS", "Top", "300");
+        QTest::mousePress(f.strip.imageMove, Qt::LeftButton, {}, QPoint(10, 10));
+        // The pointer is 50 pixels right of the grabbed point.
+        QTest::mouseMove(f.strip.imageMove, QPoint(60, 10));
+        QTest::mouseRelease(f.strip.imageMove, Qt::LeftButton, {}, QPoint(60, 10));
+        QCOMPARE(f.at(), QPoint(250, 300));
+        QCOMPARE(f.pos("Left"), QStringLiteral("250"));
+        QCOMPARE(f.pos("Top"), QStringLiteral("300"));
+    }
+
+    void restorePosition_data() {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("any");
+        QTest::addColumn<QPoint>("end");
+        QTest::newRow("both") << "40"
+                              << "120" << true << QPoint(120, 40);
+        QTest::newRow("top only") << "40"
+                                  << "" << true << QPoint(300, 40);
+        QTest::newRow("left only") << ""
+                                   << "-611" << true << QPoint(-611, 400);
+        QTest::newRow("none") << ""
+                              << "" << false << QPoint(300, 400);
+        QTest::newRow("blank counts") << " 7"
+                                      << "8" << true << QPoint(8, 7);
+    }
+    void restorePosition() {
+        QFETCH(QString, top);
+        QFETCH(QString, left);
+        QFETCH(bool, any);
+        QFETCH(QPoint, end);
+        Fixture f;
+        f.strip.window.move(300, 400);
+        f.file.write("POS", "Top", top);
+        f.file.write("POS", "Left", left);
+        QCOMPARE(f.placement.RestorePosition(), any);
+        QCOMPARE(f.at(), end);
+    }
+
+    void restoreRejectsNonInteger() {
+        Fixture f;
+        f.strip.window.move(300, 400);
+        f.file.write("POS", "Top", "50");
+        f.file.write("POS", "Left", "abc");
+        QVERIFY_THROWS_EXCEPTION(ConversionError, f.placement.RestorePosition());
+        // The Top read before the failure stays applied.
+        QCOMPARE(f.at(), QPoint(300, 50));
+    }
+
+    void hideStrip() {
+        Fixture f;
+        f.strip.window.move(300, 400);
+        f.strip.hintStrip.move(300, 382);
+        f.file.write("POS", "Left", "123");
+        f.placement.HideStrip();
+        QCOMPARE(f.at(), QPoint(Placement::leftEdge() - 611, 400));
+        QCOMPARE(f.strip.hintStrip.pos(), QPoint(Placement::leftEdge() - 611, 382));
+        QVERIFY(f.placement.hideBarRed());
+        QVERIFY(!f.placement.isOnScreen());
+        // Hiding saves nothing.
+        QCOMPARE(f.pos("Left"), QStringLiteral("123"));
+    }
+
+    void onScreenTest_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<bool>("onScreen");
+        QTest::newRow("2") << 2 << true;
+        QTest::newRow("1") << 1 << false;
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("hidden") << -611 << false;
+        QTest::newRow("far right") << 900 << true;
+    }
+    void onScreenTest() {
+        QFETCH(int, left);
+        QFETCH(bool, onScreen);
+        Fixture f;
+        f.strip.window.move(Placement::leftEdge() + left, 10);
+        QCOMPARE(f.placement.isOnScreen(), onScreen);
+    }
+
+    void barColours_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<bool>("redAfterLeave");
+        QTest::newRow("on screen") << 200 << false;
+        QTest::newRow("touching edge") << 1 << true;
+        QTest::newRow("hidden") << -611 << true;
+    }
+    void barColours() {
+        QFETCH(int, left);
+        QFETCH(bool, redAfterLeave);
+        Fixture f;
+        f.strip.window.move(Placement::leftEdge() + left, 10);
+        QVERIFY(!f.placement.hideBarRed());
+        f.placement.LabelHideMouseEnter();
+        QVERIFY(f.placement.hideBarRed());
+        QVERIFY(f.strip.labelHide->autoFillBackground());
+        f.placement.LabelHideMouseLeave();
+        QCOMPARE(f.placement.hideBarRed(), redAfterLeave);
+        QCOMPARE(f.strip.labelHide->autoFillBackground(), redAfterLeave);
+    }
+
+    void moveOverBarOnScreenShowsTooltip() {
+        Fixture f;
+        f.strip.window.move(200, 300);
+        f.placement.LabelHideMouseMove();
+        QCOMPARE(f.at(), QPoint(200, 300));
+        QCOMPARE(f.strip.labelHide->toolTip(), QStringLiteral("Click to Hide"));
+    }
+
+    void returnFromEdge_data() {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<QPoint>("end");
+        QTest::newRow("saved") << "40"
+                               << "120" << false << QPoint(120, 40);
+        QTest::newRow("none saved") << ""
+                                    << "" << true << QPoint();
+    }
+    void returnFromEdge() {
+        QFETCH(QString, top);
+        QFETCH(QString, left);
+        QFETCH(bool, centred);
+        QFETCH(QPoint, end);
+        Fixture f;
+        if (centred)
+            end = centre(f.strip.window);
+        f.file.write("POS", "Top", top);
+        f.file.write("POS", "Left", left);
+        f.strip.window.move(500, 500);
+        f.placement.HideStrip();
+        f.placement.LabelHideMouseMove();
+        QCOMPARE(f.at(), end);
+        QCOMPARE(f.strip.hintStrip.pos(), end - QPoint(0, 18));
+        QVERIFY(!f.placement.hideBarRed());
+        // Returning stores nothing: POS stays as it was.
+        QCOMPARE(f.pos("Left"), left);
+        QCOMPARE(f.pos("Top"), top);
+    }
+
+    void returnWithBadPosShowsOnceAndCentres() {
+        Fixture f;
+        f.file.write("POS", "Top", "x1");
+        f.placement.HideStrip();
+        f.prompts.expectBox();
+        f.placement.LabelHideMouseMove();
+        QCOMPARE(f.prompts.boxes().size(), 1);
+        QCOMPARE(f.prompts.lastBox().text, QStringLiteral("'x1' is not a valid integer value."));
+        QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
+        QCOMPARE(f.at(), centre(f.strip.window));
+        // Back on screen: further moves over the bar show nothing more.
+        f.placement.LabelHideMouseMove();
+        f.placement.LabelHideMouseMove();
+        QCOMPARE(f.prompts.boxes().size(), 1);
+    }
+
+    void clickHides() {
+        Fixture f;
+        f.strip.window.move(200, 300);
+        f.strip.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.strip.window));
+        QTest::mouseClick(f.strip.labelHide, Qt::LeftButton, {}, QPoint(3, 20));
+        QCOMPARE(f.at().x(), Placement::leftEdge() - 611);
+        QVERIFY(f.placement.hideBarRed());
+    }
+
+    void closeHideItems() {
+        Fixture f;
+        f.placement.Hide1Click();
+        QVERIFY(f.state.hideMode);
+        QCOMPARE(f.file.read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
+        QVERIFY(f.close1->isEnabled());
+        QVERIFY(!f.hide1->isEnabled());
+        f.placement.Close1Click();
+        QVERIFY(!f.state.hideMode);
+        const ControlFile::Value v = f.file.read("HIDE", "HideMe", 10);
+        QCOMPARE(v.length, 0);
+        QVERIFY(!f.close1->isEnabled());
+        QVERIFY(f.hide1->isEnabled());
+        // The menu items reach the same handlers.
+        f.hide1->trigger();
+        QVERIFY(f.state.hideMode);
+        f.close1->trigger();
+        QVERIFY(!f.state.hideMode);
+    }
+
+    void closingRule_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<QString>("savedLeft");
+        QTest::addColumn<QPoint>("end");
+        QTest::newRow("on screen saves") << 250 << "250" << QPoint(250, 60);
+        QTest::newRow("hidden restores") << -611 << "77" << QPoint(77, 33);
+        QTest::newRow("at edge restores") << 1 << "77" << QPoint(77, 33);
+    }
+    void closingRule() {
+        QFETCH(int, left);
+        QFETCH(QString, savedLeft);
+        QFETCH(QPoint, end);
+        Fixture f;
+        f.file.write("POS", "Top", "33");
+        f.file.write("POS", "Left", "77");
+        f.strip.window.move(Placement::leftEdge() + left, 60);
+        f.placement.closingPlacement();
+        QCOMPARE(f.pos("Left"), savedLeft);
+        QCOMPARE(f.at(), end);
+    }
+};
+
+TABDECK_TEST(PlacementTest)
+#include "PlacementTest.moc"
