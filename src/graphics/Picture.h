@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -20,13 +21,33 @@ public:
     Picture& operator=(const Picture&);
 
     static Picture load(const QString& path);
+    // For a picture that is only ever shown small (a 34 x 34 button): a JPEG
+    // is decoded at the smallest DCT scale that still covers sizeHint. The
+    // compressed bytes are kept, so save() and a later full-size draw work
+    // as after load(path).
+    static Picture load(const QString& path, const QSize& sizeHint);
+    // As load(path); a JPEG hands the picture so far to step after every
+    // scan (progressive) or band of rows (baseline), so that a viewer can
+    // draw it piece by piece. Other kinds call step once with the whole
+    // picture. The image passed is valid during the call; copy it to keep.
+    static Picture loadIncrementally(const QString& path,
+                                     const std::function<void(const QImage&)>& step);
+    // The same from bytes already read; extension as in a file name ("jpg").
+    static Picture fromBytes(const QByteArray& bytes, const QString& extension,
+                             const QSize& sizeHint = QSize());
+
     // An icon taken from an executable or icon file (the icon reader's result).
     static Picture fromIcon(const QImage& icon);
+    // A bitmap picture of an image (pasted, converted).
+    static Picture fromImage(const QImage& image);
 
     Kind kind() const;
     bool isEmpty() const { return kind() == Kind::Empty; }
     int width() const;
     int height() const;
+    QSize size() const { return QSize(width(), height()); }
+    // The name of the kind's type in "Cannot assign a %s to a %s".
+    static QString typeName(Kind kind);
 
     // Draws scaled into target. With transparent, a bitmap leaves out its
     // transparent colour (that of its bottom-left pixel); icons and
@@ -34,11 +55,26 @@ public:
     void draw(QPainter& painter, const QRectF& target, bool transparent = false) const;
     // The picture rendered at a size, e.g. for a 34 x 34 button.
     QImage render(const QSize& size, bool transparent = false) const;
-    // Saves in the picture's own format whatever the target's name.
+    // Saves in the picture's own format whatever the target's name: a JPEG
+    // as the bytes that were read, a bitmap as a Windows bitmap, an icon or
+    // metafile as its own file. An empty picture writes no file.
     void save(const QString& path) const;
+
+    // The picture as a bitmap. Only a bitmap converts; every other kind
+    // (and an empty picture) fails with "Cannot assign a %s to a %s".
+    Picture toBitmap() const;
+    // A JPEG decoded in full into a bitmap picture; other kinds as toBitmap().
+    Picture decodedToBitmap() const;
+    // The pixels of a bitmap, the large-icon image of an icon, a JPEG
+    // decoded at full size, a metafile rendered at its own size.
+    QImage image() const;
+    // The bytes the picture was read from (JPEG, icon or metafile file);
+    // empty for bitmaps and for pictures made in memory.
+    QByteArray fileBytes() const;
 
     struct Data;
 
 private:
+    explicit Picture(std::shared_ptr<const Data> d);
     std::shared_ptr<const Data> d_;
 };

@@ -1,0 +1,6 @@
+#include "graphics/DecodeLimits.h"
+
+DecodeLimits& DecodeLimits::current() {
+    static DecodeLimits limits;
+    return limits;
+}

@@ -1,0 +1,330 @@
+#include "graphics/Picture.h"
+#include "core/Error.h"
+#include "graphics/BmpFile.h"
+#include "graphics/IcoFile.h"
+#include "graphics/IconWriter.h"
+#include "graphics/JpegDecoder.h"
+#include "graphics/Metafile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+#include <optional>
+
+struct Picture::Data {
+    Kind kind = Kind::Empty;
+    QSize size;
+    QImage bitmap;
+    QList<icofile::Image> icons;
+    qsizetype largeIcon = -1;
+    std::optional<Metafile> metafile;
+    QByteArray bytes; // the file as read: JPEG, icon, metafile
+
+    // Caches filled on first use; the data is shared by copies but only
+    // ever used from the one user-interface thread.
+    mutable QImage jpeg; // decoded, full size when jpegFull
+    mutable bool jpegFull = false;
+    mutable QImage keyed; // the bitmap without its transparent colour
+
+    const QImage& keyedBitmap() const {
+        if (keyed.isNull() && !bitmap.isNull()) {
+            const QRgb key = bitmap.pixel(0, bitmap.height() - 1) & 0x00FFFFFFu;
+            QImage out = bitmap.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < out.height(); ++y) {
+                QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+                for (int x = 0; x < out.width(); ++x) {
+                    if ((line[x] & 0x00FFFFFFu) == key)
+                        line[x] = 0;
+                }
+            }
+            keyed = std::move(out);
+        }
+        return keyed;
+    }
+
+    // A JPEG decoded at least as large as target (full size when target is
+    // empty). A file that failed part-way is drawn from what decoded before.
+    const QImage& jpegFor(const QSize& target) const {
+        const int eighths = target.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(size, target);
+        const QSize needed = JpegDecoder::scaledSize(size, eighths);
+        if (jpegFull ||
+            (!jpeg.isNull() && jpeg.width() >= needed.width() && jpeg.height() >= needed.height()))
+            return jpeg;
+        JpegDecoder decoder(bytes);
+        jpeg = decoder.decode(eighths);
+        jpegFull = eighths == 8;
+        return jpeg;
+    }
+};
+
+namespace {
+
+Picture::Kind kindForExtension(const QString& extension) {
+    const QString ext = extension.toLower();
+    if (ext == QLatin1String("bmp"))
+        return Picture::Kind::Bitmap;
+    if (ext == QLatin1String("ico"))
+        return Picture::Kind::Icon;
+    if (ext == QLatin1String("emf") || ext == QLatin1String("wmf"))
+        return Picture::Kind::Metafile;
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+        return Picture::Kind::Jpeg;
+    throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+}
+
+QString extensionOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+    return bytes;
+}
+
+Picture loadImpl(const QString& path, const QSize& hint) {
+    const QString ext = extensionOf(path);
+    kindForExtension(ext); // an unknown extension fails before the file is opened
+    return Picture::fromBytes(readFile(path), ext, hint);
+}
+
+} // namespace
+
+Picture::Picture() : d_(std::make_shared<Data>()) {}
+Picture::~Picture() = default;
+Picture::Picture(const Picture&) = default;
+Picture& Picture::operator=(const Picture&) = default;
+Picture::Picture(std::shared_ptr<const Data> d) : d_(std::move(d)) {}
+
+Picture Picture::load(const QString& path) {
+    return loadImpl(path, QSize());
+}
+
+Picture Picture::load(const QString& path, const QSize& sizeHint) {
+    return loadImpl(path, sizeHint);
+}
+
+Picture Picture::loadIncrementally(const QString& path,
+                                   const std::function<void(const QImage&)>& step) {
+    const QString ext = extensionOf(path);
+    const Kind kind = kindForExtension(ext);
+    const QByteArray bytes = readFile(path);
+    if (kind != Kind::Jpeg) {
+        Picture picture = fromBytes(bytes, ext);
+        step(picture.image());
+        return picture;
+    }
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Jpeg;
+    d->bytes = bytes;
+    JpegDecoder decoder(bytes);
+    d->size = decoder.size();
+    d->jpeg = decoder.decodeIncremental(step);
+    d->jpegFull = true;
+    return Picture(std::move(d));
+}
+
+Picture Picture::fromBytes(const QByteArray& bytes, const QString& extension,
+                           const QSize& sizeHint) {
+    auto d = std::make_shared<Data>();
+    d->kind = kindForExtension(extension);
+    switch (d->kind) {
+    case Kind::Bitmap:
+        d->bitmap = bmpfile::read(bytes);
+        d->size = d->bitmap.size();
+        break;
+    case Kind::Icon:
+        d->icons = icofile::read(bytes);
+        d->largeIcon = icofile::largeIconIndex(d->icons);
+        d->size = d->icons[d->largeIcon].image.size();
+        d->bytes = bytes;
+        break;
+    case Kind::Metafile:
+        d->metafile = Metafile::fromBytes(bytes);
+        d->size = d->metafile->size();
+        break;
+    case Kind::Jpeg: {
+        d->bytes = bytes;
+        JpegDecoder decoder(bytes);
+        d->size = decoder.size();
+        // Decoded now, so that a broken file fails its load and not its
+        // first paint.
+        const int eighths =
+            sizeHint.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(d->size, sizeHint);
+        d->jpeg = decoder.decode(eighths);
+        d->jpegFull = eighths == 8;
+        break;
+    }
+    case Kind::Empty:
+        break;
+    }
+    return Picture(std::move(d));
+}
+
+Picture Picture::fromIcon(const QImage& icon) {
+    if (icon.isNull())
+        return Picture();
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Icon;
+    icofile::Image image;
+    image.image = icon.convertToFormat(QImage::Format_ARGB32);
+    image.bitCount = icon.depth();
+    d->icons.append(image);
+    d->largeIcon = 0;
+    d->size = icon.size();
+    return Picture(std::move(d));
+}
+
+Picture Picture::fromImage(const QImage& image) {
+    if (image.isNull())
+        return Picture();
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Bitmap;
+    d->bitmap = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
+                                        : image.convertToFormat(QImage::Format_RGB32);
+    d->size = image.size();
+    return Picture(std::move(d));
+}
+
+Picture::Kind Picture::kind() const {
+    return d_->kind;
+}
+int Picture::width() const {
+    return d_->size.width();
+}
+int Picture::height() const {
+    return d_->size.height();
+}
+
+QString Picture::typeName(Kind kind) {
+    switch (kind) {
+    case Kind::Bitmap:
+        return QStringLiteral("Bitmap");
+    case Kind::Icon:
+        return QStringLiteral("Icon");
+    case Kind::Metafile:
+        return QStringLiteral("Metafile");
+    case Kind::Jpeg:
+        return QStringLiteral("JpegImage");
+    case Kind::Empty:
+        break;
+    }
+    return QStringLiteral("Picture");
+}
+
+void Picture::draw(QPainter& painter, const QRectF& target, bool transparent) const {
+    const Data& d = *d_;
+    if (target.isEmpty())
+        return;
+    switch (d.kind) {
+    case Kind::Empty:
+        return;
+    case Kind::Bitmap:
+        painter.drawImage(target, transparent ? d.keyedBitmap() : d.bitmap);
+        return;
+    case Kind::Icon: {
+        const QSizeF device = painter.transform().mapRect(target).size();
+        const qsizetype i = icofile::bestIndexFor(d.icons, device.toSize());
+        painter.drawImage(target, d.icons[i].image);
+        return;
+    }
+    case Kind::Metafile:
+        d.metafile->play(painter, target);
+        return;
+    case Kind::Jpeg: {
+        const QSize device = painter.transform().mapRect(target).size().toSize();
+        const QImage* image = &d.jpeg;
+        try {
+            image = &d.jpegFor(device);
+        } catch (const AppError&) {
+            // Drawing never fails; the picture decoded when it was loaded.
+        }
+        if (!image->isNull())
+            painter.drawImage(target, *image);
+        return;
+    }
+    }
+}
+
+QImage Picture::render(const QSize& size, bool transparent) const {
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
+        return out;
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), transparent);
+    painter.end();
+    return out;
+}
+
+void Picture::save(const QString& path) const {
+    const Data& d = *d_;
+    QByteArray bytes;
+    switch (d.kind) {
+    case Kind::Empty:
+        return;
+    case Kind::Bitmap:
+        bytes = bmpfile::write(d.bitmap);
+        break;
+    case Kind::Icon:
+        bytes = !d.bytes.isEmpty() ? d.bytes : iconwriter::write16(d.icons[d.largeIcon].image);
+        break;
+    case Kind::Metafile:
+        bytes = d.metafile->bytes();
+        break;
+    case Kind::Jpeg:
+        bytes = d.bytes;
+        break;
+    }
+    // Written beside the target and renamed over it, so a failed write
+    // leaves the old file as it was.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+}
+
+Picture Picture::toBitmap() const {
+    if (d_->kind == Kind::Bitmap)
+        return *this;
+    throw AppError(QStringLiteral("Cannot assign a %1 to a %2")
+                       .arg(typeName(d_->kind), typeName(Kind::Bitmap)));
+}
+
+Picture Picture::decodedToBitmap() const {
+    if (d_->kind == Kind::Jpeg)
+        return fromImage(d_->jpegFor(QSize()));
+    return toBitmap();
+}
+
+QImage Picture::image() const {
+    const Data& d = *d_;
+    switch (d.kind) {
+    case Kind::Empty:
+        return {};
+    case Kind::Bitmap:
+        return d.bitmap;
+    case Kind::Icon:
+        return d.icons[d.largeIcon].image;
+    case Kind::Metafile:
+        return render(d.size);
+    case Kind::Jpeg:
+        return d.jpegFor(QSize());
+    }
+    return {};
+}
+
+QByteArray Picture::fileBytes() const {
+    if (d_->kind == Kind::Metafile)
+        return d_->metafile->bytes();
+    return d_->bytes;
+}

@@ -1,0 +1,331 @@
+#include "graphics/Picture.h"
+#include "ImageCompare.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/Error.h"
+#include "graphics/PictureClipboard.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTest>
+
+using namespace imagecompare;
+using testsupport::TempDir;
+
+namespace {
+
+QByteArray readFixture(const QString& name) {
+    QFile f(fixture(name));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return f.readAll();
+}
+
+QString loadError(const QString& path) {
+    try {
+        Picture::load(path);
+    } catch (const AppError& e) {
+        return e.text();
+    }
+    return QStringLiteral("no error");
+}
+
+} // namespace
+
+class PictureTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The extension, in any letter case, chooses the format.
+    void kindByExtension_data() {
+        QTest::addColumn<QString>("fixtureName");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("bmp") << "rgb24.bmp"
+                             << "a.bmp" << int(Picture::Kind::Bitmap) << QSize(37, 29);
+        QTest::newRow("BMP") << "rgb24.bmp"
+                             << "a.BMP" << int(Picture::Kind::Bitmap) << QSize(37, 29);
+        QTest::newRow("ico") << "multi.ico"
+                             << "a.Ico" << int(Picture::Kind::Icon) << QSize(32, 32);
+        QTest::newRow("jpg") << "baseline.jpg"
+                             << "a.jpg" << int(Picture::Kind::Jpeg) << QSize(64, 48);
+        QTest::newRow("JPEG") << "progressive.jpg"
+                              << "a.JPEG" << int(Picture::Kind::Jpeg) << QSize(64, 48);
+        QTest::newRow("jpeg") << "grey.jpg"
+                              << "some.name.jpeg" << int(Picture::Kind::Jpeg) << QSize(64, 48);
+    }
+    void kindByExtension() {
+        QFETCH(QString, fixtureName);
+        QFETCH(QString, saveAs);
+        QFETCH(int, kind);
+        QFETCH(QSize, size);
+        TempDir dir;
+        const QString path = dir.write(saveAs, readFixture(fixtureName));
+        const Picture picture = Picture::load(path);
+        QCOMPARE(int(picture.kind()), kind);
+        QCOMPARE(picture.size(), size);
+    }
+
+    void loadErrors_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // %1 is the path
+        QTest::newRow("missing file") << "" << QByteArray() << "Cannot open file %1";
+        QTest::newRow("unknown extension")
+            << "a.png" << QByteArray("x") << "Unknown picture file extension (.png)";
+        QTest::newRow("extension case kept")
+            << "a.GiF" << QByteArray("x") << "Unknown picture file extension (.GiF)";
+        QTest::newRow("no extension")
+            << "plain" << QByteArray("x") << "Unknown picture file extension (.)";
+        QTest::newRow("bad bitmap") << "a.bmp" << QByteArray("BMxx") << "Bitmap image is not valid";
+        QTest::newRow("bad icon") << "a.ico" << QByteArray(6, '\0') << "Icon image is not valid";
+        QTest::newRow("bad metafile") << "a.emf" << QByteArray(100, 'x') << "Metafile is not valid";
+        QTest::newRow("bad wmf") << "a.wmf" << QByteArray(3, 'x') << "Metafile is not valid";
+        // libjpeg's message code for a file without a start-of-image marker.
+        QTest::newRow("bad jpeg") << "a.jpg" << QByteArray("not a jpeg at all") << "JPEG error #53";
+        QTest::newRow("empty jpeg") << "a.jpg" << QByteArray() << "JPEG error #42";
+    }
+    void loadErrors() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        TempDir dir;
+        const QString path = name.isEmpty() ? dir.file("missing.bmp") : dir.write(name, bytes);
+        QCOMPARE(loadError(path), error.contains("%1") ? error.arg(path) : error);
+    }
+
+    void unknownExtensionFailsBeforeOpening() {
+        QCOMPARE(loadError("/nonexistent/x.gif"),
+                 QStringLiteral("Unknown picture file extension (.gif)"));
+    }
+
+    void folderCannotBeOpened() {
+        TempDir dir;
+        const QString path = dir.file("folder.bmp");
+        QVERIFY(QDir().mkpath(path));
+        QCOMPARE(loadError(path), "Cannot open file " + path);
+    }
+
+    void renderMatchesWriter_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("bitmap") << "pal8.bmp"
+                                << "pal8.bmp.png" << 0;
+        QTest::newRow("icon") << "depth8.ico"
+                              << "ico-depth8_1_32x32x8.png" << 0;
+        QTest::newRow("jpeg") << "baseline.jpg"
+                              << "baseline.jpg.png" << 3;
+    }
+    void renderMatchesWriter() {
+        QFETCH(QString, name);
+        QFETCH(QString, reference);
+        QFETCH(int, tolerance);
+        const Picture picture = Picture::load(fixture(name));
+        const QImage expected(fixture(reference));
+        const QImage rendered = picture.render(expected.size());
+        QCOMPARE(landmarkMismatch(rendered, expected, tolerance), QString());
+    }
+
+    // A bitmap drawn transparently leaves out the colour of its bottom-left
+    // pixel; icons keep their own transparency whatever the option.
+    void transparentOption() {
+        const Picture bitmap = Picture::load(fixture("rgb24.bmp"));
+        const QImage plain = bitmap.render(bitmap.size(), false);
+        const QImage keyed = bitmap.render(bitmap.size(), true);
+        QCOMPARE(qAlpha(plain.pixel(0, 28)), 255);
+        QCOMPARE(qAlpha(keyed.pixel(0, 28)), 0); // the blue quadrant is the key
+        QCOMPARE(qAlpha(keyed.pixel(5, 20)), 0); // same colour elsewhere goes too
+        QCOMPARE(keyed.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(keyed.pixel(36, 28), qRgb(255, 255, 0));
+
+        const Picture icon = Picture::load(fixture("depth24.ico"));
+        const QImage a = icon.render(icon.size(), false);
+        const QImage b = icon.render(icon.size(), true);
+        QCOMPARE(maxDistance(a, b), 0);
+        QCOMPARE(qAlpha(a.pixel(0, 0)), 0); // masked quadrant
+        QCOMPARE(qAlpha(a.pixel(31, 31)), 255);
+    }
+
+    void drawScalesIntoTarget() {
+        const Picture picture = Picture::load(fixture("rgb24.bmp"));
+        QImage canvas(100, 100, QImage::Format_ARGB32);
+        canvas.fill(Qt::black);
+        QPainter painter(&canvas);
+        picture.draw(painter, QRectF(10, 20, 74, 58));
+        painter.end();
+        QCOMPARE(canvas.pixel(5, 5), qRgb(0, 0, 0));
+        QCOMPARE(canvas.pixel(11, 21), qRgb(255, 0, 0));
+        QCOMPARE(canvas.pixel(82, 76), qRgb(255, 255, 0));
+        QCOMPARE(canvas.pixel(85, 80), qRgb(0, 0, 0));
+    }
+
+    // The button picture: every kind renders at 34 x 34.
+    void buttonSize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bitmap") << "rgb24.bmp";
+        QTest::newRow("icon") << "multi.ico";
+        QTest::newRow("jpeg") << "progressive.jpg";
+    }
+    void buttonSize() {
+        QFETCH(QString, name);
+        const Picture picture = Picture::load(fixture(name), QSize(34, 34));
+        const QImage image = picture.render(QSize(34, 34));
+        QCOMPARE(image.size(), QSize(34, 34));
+        QVERIFY(qAlpha(image.pixel(33, 33)) > 0);
+    }
+
+    // Saving writes the picture's own format whatever the name says.
+    void saveOwnFormat_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("sameBytes");
+        QTest::newRow("jpeg bytes unchanged") << "progressive.jpg"
+                                              << "out.bmp" << true;
+        QTest::newRow("icon bytes unchanged") << "multi.ico"
+                                              << "out.jpg" << true;
+        QTest::newRow("bitmap rewritten") << "pal8.bmp"
+                                          << "out.ico" << false;
+    }
+    void saveOwnFormat() {
+        QFETCH(QString, name);
+        QFETCH(QString, target);
+        QFETCH(bool, sameBytes);
+        TempDir dir;
+        const Picture picture = Picture::load(fixture(name));
+        const QString path = dir.file(target);
+        picture.save(path);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray written = f.readAll();
+        if (sameBytes) {
+            QCOMPARE(written, readFixture(name));
+        } else {
+            QVERIFY(written.startsWith("BM"));
+            // Read back under a bitmap name: the same pixels.
+            const QString copy = dir.write("copy.bmp", written);
+            QCOMPARE(maxDistance(Picture::load(copy).image(), picture.image()), 0);
+        }
+    }
+
+    void saveIconMadeInMemory() {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(qRgb(255, 0, 0));
+        TempDir dir;
+        Picture::fromIcon(image).save(dir.file("x.ico"));
+        QCOMPARE(QFileInfo(dir.file("x.ico")).size(), 766);
+    }
+
+    void saveFailure() {
+        const Picture picture = Picture::load(fixture("rgb24.bmp"));
+        const QString path = "/nonexistent/folder/out.bmp";
+        try {
+            picture.save(path);
+            QFAIL("saved into a missing folder");
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), "Cannot create file " + path);
+        }
+        TempDir dir;
+        try {
+            picture.save(dir.path());
+            QFAIL("saved over a folder");
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), "Cannot create file " + dir.path());
+        }
+    }
+
+    void emptyPictureWritesNoFile() {
+        TempDir dir;
+        Picture().save(dir.file("none.bmp"));
+        QVERIFY(!QFile::exists(dir.file("none.bmp")));
+    }
+
+    // Only a bitmap converts to a bitmap; a JPEG converts when decoded.
+    void toBitmap_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("decodedError");
+        QTest::newRow("bitmap") << "rgb24.bmp"
+                                << ""
+                                << "";
+        QTest::newRow("icon") << "multi.ico"
+                              << "Cannot assign a Icon to a Bitmap"
+                              << "Cannot assign a Icon to a Bitmap";
+        QTest::newRow("jpeg") << "baseline.jpg"
+                              << "Cannot assign a JpegImage to a Bitmap"
+                              << "";
+        QTest::newRow("empty") << ""
+                               << "Cannot assign a Picture to a Bitmap"
+                               << "Cannot assign a Picture to a Bitmap";
+    }
+    void toBitmap() {
+        QFETCH(QString, name);
+        QFETCH(QString, error);
+        QFETCH(QString, decodedError);
+        const Picture picture = name.isEmpty() ? Picture() : Picture::load(fixture(name));
+        auto attempt = [&](auto convert) {
+            try {
+                const Picture bitmap = convert();
+                if (bitmap.kind() != Picture::Kind::Bitmap || bitmap.size() != picture.size())
+                    return QStringLiteral("wrong result");
+                return QString();
+            } catch (const AppError& e) {
+                return e.text();
+            }
+        };
+        QCOMPARE(attempt([&] { return picture.toBitmap(); }), error);
+        QCOMPARE(attempt([&] { return picture.decodedToBitmap(); }), decodedError);
+    }
+
+    void newPictureReplacesOld() {
+        Picture picture = Picture::load(fixture("rgb24.bmp"));
+        const Picture copy = picture;
+        picture = Picture::load(fixture("baseline.jpg"));
+        QCOMPARE(picture.kind(), Picture::Kind::Jpeg);
+        QCOMPARE(copy.kind(), Picture::Kind::Bitmap); // copies are values
+        picture = Picture();
+        QVERIFY(picture.isEmpty());
+    }
+
+    void emptyIconIsEmptyPicture() { QVERIFY(Picture::fromIcon(QImage()).isEmpty()); }
+
+    void clipboardForms_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("image");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("bitmap") << "rgb24.bmp" << true << "";
+        QTest::newRow("jpeg") << "baseline.jpg" << true << "";
+        QTest::newRow("icon") << "multi.ico" << false << "Clipboard does not support Icons";
+        QTest::newRow("empty") << "" << false << "";
+    }
+    void clipboardForms() {
+        QFETCH(QString, name);
+        QFETCH(bool, image);
+        QFETCH(QString, error);
+        const Picture picture = name.isEmpty() ? Picture() : Picture::load(fixture(name));
+        try {
+            const auto data = pictureclipboard::mimeData(picture);
+            QVERIFY(error.isEmpty());
+            QCOMPARE(data->hasImage(), image);
+            if (image) {
+                const QImage put = qvariant_cast<QImage>(data->imageData());
+                QCOMPARE(put.size(), picture.size());
+                const Picture pasted = pictureclipboard::fromMimeData(data.get());
+                QCOMPARE(pasted.kind(), Picture::Kind::Bitmap);
+                QCOMPARE(maxDistance(pasted.image(), picture.image()), 0);
+            }
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), error);
+        }
+    }
+
+    void pasteWithoutImage() {
+        QMimeData text;
+        text.setText("hello");
+        QVERIFY(pictureclipboard::fromMimeData(&text).isEmpty());
+        QVERIFY(pictureclipboard::fromMimeData(nullptr).isEmpty());
+    }
+};
+
+TABDECK_TEST(PictureTest)
+#include "PictureTest.moc"
