@@ -1,0 +1,264 @@
+#include "strip/SlotOperations.h"
+
+#include "core/ButtonSlots.h"
+#include "core/ControlFile.h"
+#include "graphics/Picture.h"
+#include "platform/IconReader.h"
+#include "strip/TForm1.h"
+#include "ui/ActionGuard.h"
+#include "ui/Prompts.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+// TEMPORARY until the platform drop helper lands.
+namespace droptarget {
+inline QString firstDroppedItem(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.isEmpty())
+        return QString();
+    const QUrl& u = urls.first();
+    return (u.isLocalFile() ? u.toLocalFile() : u.toString()).left(255);
+}
+} // namespace droptarget
+
+namespace {
+const QString ButtonSection = QStringLiteral("BUTTON");
+const QString IconSection = QStringLiteral("ICON");
+
+Picture firstIcon(const QString& path) {
+    const std::optional<QImage> icon = iconreader::icon(path, 0);
+    // An executable without icons shows an empty picture; that is no error.
+    return icon ? Picture::fromIcon(*icon) : Picture();
+}
+
+QLineEdit* cutBox(QWidget* strip, const QString& name) {
+    if (auto* box = strip->findChild<QLineEdit*>(name))
+        return box;
+    auto* box = new QLineEdit(strip);
+    box->setObjectName(name);
+    box->hide();
+    return box;
+}
+} // namespace
+
+SlotOperations::SlotOperations(QWidget* strip, ControlFile& controlFile, Prompts& prompts,
+                               StripState& state, QString iconsDir, Faces faces, QObject* parent)
+    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state),
+      iconsDir_(std::move(iconsDir)), faces_(std::move(faces)),
+      cutTo1_(cutBox(strip, QStringLiteral("CutTo1"))),
+      cutTo3_(cutBox(strip, QStringLiteral("CutTo3"))) {}
+
+void SlotOperations::attach() {
+    strip_->installEventFilter(this);
+}
+
+QString SlotOperations::pictureFilter() {
+    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
+                          "JPEG Image File (*.jpg *.jpeg);;"
+                          "Bitmaps (*.bmp);;"
+                          "Icons (*.ico);;"
+                          "Enhanced Metafiles (*.emf);;"
+                          "Metafiles (*.wmf)");
+}
+
+bool SlotOperations::hasSelection() const {
+    return state_.selectedButton >= 1 && state_.selectedButton <= buttonslots::ButtonCount;
+}
+
+QString SlotOperations::key() const {
+    return QString::number(state_.selectedButton);
+}
+
+// --- assignment ---------------------------------------------------------------
+
+void SlotOperations::Open1Click() {
+    // Nothing is selected (after a launch or a Delete): there is no button to fill.
+    if (!hasSelection())
+        return;
+    Prompts::FileDialog dialog;
+    dialog.kind = Prompts::FileDialog::Open;
+    dialog.mustExist = false; // a typed name is put on the button whether or not it exists
+    const std::optional<QString> chosen = prompts_.file(strip_, dialog);
+    if (!chosen)
+        return;
+    state_.currentPath = *chosen;
+    assignCurrentPath();
+}
+
+void SlotOperations::WMDropFiles(const QMimeData& data) {
+    const QString path = droptarget::firstDroppedItem(data);
+    if (path.isEmpty() || !hasSelection())
+        return;
+    state_.currentPath = path;
+    assignCurrentPath();
+}
+
+void SlotOperations::assignDropped(const QString& path) {
+    if (path.isEmpty() || !hasSelection())
+        return;
+    state_.currentPath = path;
+    assignCurrentPath();
+}
+
+void SlotOperations::assignCurrentPath() {
+    if (!hasSelection())
+        return;
+    const int n = state_.selectedButton;
+    const QString path = state_.currentPath;
+    switch (buttonslots::kindOf(path)) {
+    case buttonslots::Kind::Shortcut:
+        prompts_.notice(strip_,
+                        QStringLiteral("Tabdeck CANNOT OPEN Window's Shortcuts!\rPlease open "
+                                       "the folder the program is in and Drag && Drop the "
+                                       "original file onto a Tabdeck button."));
+        return;
+    case buttonslots::Kind::Executable:
+        state_.iconBuffer = firstIcon(path);
+        file_.write(IconSection, key(), path);
+        file_.write(ButtonSection, key(), path);
+        break;
+    case buttonslots::Kind::Other: {
+        Prompts::FileDialog dialog;
+        dialog.kind = Prompts::FileDialog::OpenPicture;
+        dialog.folder = QDir(iconsDir_).exists() ? iconsDir_ : QString();
+        dialog.filter = pictureFilter();
+        dialog.mustExist = true;
+        const std::optional<QString> picture = prompts_.file(strip_, dialog);
+        if (!picture)
+            return;
+        // Loaded before anything is written: an unreadable picture leaves the slot as it was.
+        state_.iconBuffer = Picture::load(*picture);
+        file_.write(IconSection, key(), *picture);
+        file_.write(ButtonSection, key(), path);
+        break;
+    }
+    }
+    ShowSelectedButton();
+    prompts_.notice(strip_, QStringLiteral("The Program was Setup on Button %1").arg(n));
+}
+
+void SlotOperations::ShowSelectedButton() {
+    if (!hasSelection())
+        return;
+    const int n = state_.selectedButton;
+    if (faces_.setPicture)
+        faces_.setPicture(n, state_.iconBuffer);
+    if (faces_.setHint)
+        faces_.setHint(n, buttonslots::buttonHint(state_.currentPath));
+}
+
+void SlotOperations::ClearSelectedButton() {
+    if (!hasSelection())
+        return;
+    const int n = state_.selectedButton;
+    if (faces_.setPicture)
+        faces_.setPicture(n, faces_.blankPicture ? faces_.blankPicture() : Picture());
+    if (faces_.setHint)
+        faces_.setHint(n, buttonslots::emptyButtonHint());
+}
+
+// --- Delete, Cut, Paste -------------------------------------------------------
+
+void SlotOperations::Delete1Click() {
+    struct Deselect {
+        int& selected;
+        ~Deselect() { selected = 0; }
+    } deselect{state_.selectedButton};
+
+    const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
+    if (!target.isSet()) {
+        prompts_.notice(strip_, QStringLiteral("There is nothing on the Button to Remove!"));
+        return;
+    }
+    if (!prompts_.confirm(strip_, QStringLiteral("Are you sure you want to remove this program?")))
+        return;
+    file_.write(ButtonSection, key(), QString());
+    file_.write(IconSection, key(), QString());
+    ClearSelectedButton();
+}
+
+void SlotOperations::Cut1Click() {
+    state_.executable = false;
+    const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
+    if (!target.isSet())
+        return;
+    cutTo1_->setText(target.text);
+    const ControlFile::Value icon = file_.read(IconSection, key(), 256);
+    if (icon.nonEmpty()) {
+        // The same test as everywhere else: an ICON entry ending in ".EXE"
+        // names an executable too, and must not be pasted as a picture.
+        if (buttonslots::isExecutable(icon.text))
+            state_.executable = true;
+        else
+            cutTo3_->setText(icon.text);
+    }
+    file_.write(ButtonSection, key(), QString());
+    file_.write(IconSection, key(), QString());
+    ClearSelectedButton();
+}
+
+void SlotOperations::Paste1Click() {
+    // With no button selected the slot would go under key "0", which nothing
+    // reads, and the emptied cut buffer would lose it for good.
+    if (!hasSelection())
+        return;
+    const QString target = cutTo1_->text();
+    const QString picture = cutTo3_->text();
+    if (!target.isEmpty())
+        file_.write(ButtonSection, key(), target);
+    if (state_.executable && !target.isEmpty()) {
+        file_.write(IconSection, key(), target);
+        state_.currentPath = target;
+        state_.iconBuffer = firstIcon(target);
+        ShowSelectedButton();
+    }
+    if (!state_.executable && !picture.isEmpty()) {
+        file_.write(IconSection, key(), picture);
+        state_.currentPath = target;
+        state_.iconBuffer = Picture::load(picture);
+        ShowSelectedButton();
+    }
+    cutTo1_->clear();
+    cutTo3_->clear();
+}
+
+// --- drops --------------------------------------------------------------------
+
+bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != strip_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* de = static_cast<QDropEvent*>(event);
+        if (de->mimeData() && !droptarget::firstDroppedItem(*de->mimeData()).isEmpty())
+            de->acceptProposedAction();
+        else
+            de->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* de = static_cast<QDropEvent*>(event);
+        const QString path =
+            de->mimeData() ? droptarget::firstDroppedItem(*de->mimeData()) : QString();
+        // The drop is released at once; the boxes the assignment may show
+        // then run after the drag source has been told, not inside its drop.
+        de->acceptProposedAction();
+        QPointer<SlotOperations> self(this);
+        QTimer::singleShot(0, this, [self, path] {
+            if (self)
+                actionguard::run(self->prompts_, self->strip_, [&] { self->assignDropped(path); });
+        });
+        return true;
+    }
+    default:
+        return false;
+    }
+}

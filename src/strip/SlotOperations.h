@@ -1,0 +1,69 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class ControlFile;
+class Picture;
+class Prompts;
+class QLineEdit;
+class QMimeData;
+class QWidget;
+struct StripState;
+
+// What a button holds: putting a target on the selected button (Open dialog
+// or a drop), showing and clearing the button, and Delete, Cut and Paste
+// with the cut buffer (the hidden edit boxes CutTo1 and CutTo3 and the
+// executable flag). Every operation acts on the selected button; one made
+// while no button is selected (0) is ignored.
+class SlotOperations : public QObject {
+    Q_OBJECT
+public:
+    // How a button shows its picture and hint.
+    struct Faces {
+        std::function<void(int, const Picture&)> setPicture;
+        std::function<void(int, const QString&)> setHint;
+        std::function<Picture()> blankPicture; // Image1's (none when unset)
+    };
+
+    SlotOperations(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
+                   QString iconsDir, Faces faces, QObject* parent = nullptr);
+
+    // Takes drops on the strip (also over its panels and free areas).
+    void attach();
+
+    void Open1Click();
+    // The first dropped item fills the selected button; the drop position
+    // does not count.
+    void WMDropFiles(const QMimeData& data);
+    // The steps every assignment shares, on the current path.
+    void assignCurrentPath();
+    void ShowSelectedButton();
+    void ClearSelectedButton();
+    void Delete1Click();
+    void Cut1Click();
+    void Paste1Click();
+
+    QLineEdit* cutTo1() const { return cutTo1_; }
+    QLineEdit* cutTo3() const { return cutTo3_; }
+
+    // The picture chooser's filter: every readable picture type, all of them first.
+    static QString pictureFilter();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool hasSelection() const;
+    QString key() const;
+    void assignDropped(const QString& path);
+
+    QWidget* strip_;
+    ControlFile& file_;
+    Prompts& prompts_;
+    StripState& state_;
+    QString iconsDir_;
+    Faces faces_;
+    QLineEdit* cutTo1_ = nullptr;
+    QLineEdit* cutTo3_ = nullptr;
+};
