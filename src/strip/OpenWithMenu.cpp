@@ -1,0 +1,40 @@
+#include "strip/OpenWithMenu.h"
+
+#include "ui/HintRouter.h"
+
+#include <QMenu>
+
+namespace {
+QMenu* moreMenu(QWidget* parent, const char* name) {
+    auto* m = new QMenu(QStringLiteral("More"), parent);
+    m->setObjectName(QLatin1String(name));
+    m->menuAction()->setObjectName(QLatin1String(name));
+    hints::set(m->menuAction(), QStringLiteral("More tables"));
+    return m;
+}
+
+void addTables(QMenu* menu, int first, int last) {
+    for (int t = first; t <= last; ++t) {
+        QAction* a = menu->addAction(QStringLiteral("Table %1").arg(t));
+        a->setObjectName(QStringLiteral("TableB%1").arg(t));
+        a->setCheckable(true);
+        hints::set(a, QStringLiteral("Open with Table %1").arg(t));
+    }
+}
+} // namespace
+
+QMenu* buildOpenWithMenu(QWidget* owner) {
+    auto* root = new QMenu(QStringLiteral("Open With"), owner);
+    root->setObjectName(QStringLiteral("OpenWith1"));
+    root->menuAction()->setObjectName(QStringLiteral("OpenWith1"));
+    hints::set(root->menuAction(),
+               QStringLiteral("Open with the selected table the next time the program opens"));
+    QMenu* more2 = moreMenu(root, "More2");
+    QMenu* more6 = moreMenu(more2, "More6");
+    root->addMenu(more2);
+    more2->addMenu(more6);
+    addTables(more6, 21, 30);
+    addTables(more2, 11, 20);
+    addTables(root, 1, 10);
+    return root;
+}

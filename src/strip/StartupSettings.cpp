@@ -1,0 +1,112 @@
+#include "strip/StartupSettings.h"
+
+#include "core/ButtonSlots.h"
+#include "core/ColorText.h"
+#include "core/ControlFile.h"
+#include "strip/TForm1.h"
+#include "ui/DrawnArt.h"
+#include "ui/HintRouter.h"
+#include "ui/SystemColors.h"
+
+#if __has_include("core/DefaultControlFile.h")
+#include "core/DefaultControlFile.h"
+#define TABDECK_HAVE_DEFAULT_CONTROL_FILE 1
+#endif
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+QAction* action(TForm1& form, const char* name) {
+    return form.findChild<QAction*>(QLatin1String(name));
+}
+
+void setEnabled(TForm1& form, const char* name, bool on) {
+    if (QAction* a = action(form, name))
+        a->setEnabled(on);
+}
+
+void setChecked(TForm1& form, const char* name, bool on) {
+    if (QAction* a = action(form, name)) {
+        a->setCheckable(true);
+        a->setChecked(on);
+    }
+}
+
+} // namespace
+
+void setDefaultHints(TForm1& form) {
+    for (int n = 1; n <= buttonslots::ButtonCount; ++n)
+        form.setButtonHint(n, buttonslots::emptyButtonHint());
+}
+
+void runFormCreate(TForm1& form) {
+    ControlFile& cf = form.controlFile();
+
+    // Paths come ready from the application context.
+#ifdef TABDECK_HAVE_DEFAULT_CONTROL_FILE
+    createDefaultControlFile(cf, form.paths(), form.opener(), &form);
+#endif
+
+    StripState& s = form.state();
+    s.dragOrigin = QPoint();
+    s.selectedButton = 0;
+    s.slideTick = 0;
+    s.dragging = false;
+    s.hideMode = false;
+    s.executable = false;
+
+    form.labelHide()->setCursor(drawnart::hideCursor(form.devicePixelRatioF()));
+
+    form.hintRouter().install();
+
+    form.restorePosition();
+
+    const bool hide = cf.read(QStringLiteral("HIDE"), QStringLiteral("HideMe"), 10).isSet();
+    s.hideMode = hide;
+    setEnabled(form, "Hide1", !hide);
+    setEnabled(form, "Close1", hide);
+
+    const ControlFile::Value program =
+        cf.read(QStringLiteral("PROCOLOR"), QStringLiteral("Color"), 80);
+    if (program.isSet()) {
+        const uint32_t c = colortext::decode(program.text);
+        systemcolors::paintBackground(&form, c);
+        systemcolors::paintBackground(form.panelLeft(), c);
+        systemcolors::paintBackground(form.panelRight(), c);
+    }
+
+    const ControlFile::Value button =
+        cf.read(QStringLiteral("BUTTCOLOR"), QStringLiteral("Color"), 80);
+    if (button.isSet()) {
+        const uint32_t c = colortext::decode(button.text);
+        for (int n = 1; n <= buttonslots::ButtonCount; ++n)
+            systemcolors::paintBackground(form.buttonPanel(n), c);
+    }
+
+    const ControlFile::Value table =
+        cf.read(QStringLiteral("TABLECOLOR"), QStringLiteral("Color"), 80);
+    if (table.isSet()) {
+        const uint32_t c = colortext::decode(table.text);
+        for (int t = 1; t <= buttonslots::TableCount; ++t)
+            systemcolors::paintBackground(form.table(t), c);
+    }
+
+    const bool onTop = cf.read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).isSet();
+    form.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    setChecked(form, "StayOnTop1", onTop);
+    setChecked(form, "Normal1", !onTop);
+
+    for (int t = 1; t <= buttonslots::TableCount; ++t) {
+        const ControlFile::Value name =
+            cf.read(QStringLiteral("TABLENAME"), QString::number(t), 80);
+        if (!name.nonEmpty())
+            continue;
+        if (QAction* a = form.findChild<QAction*>(QStringLiteral("TableA%1").arg(t)))
+            a->setText(name.text);
+    }
+
+    setDefaultHints(form);
+}

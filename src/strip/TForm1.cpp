@@ -1,0 +1,264 @@
+#include "strip/TForm1.h"
+
+#include "core/ColorText.h"
+#include "core/ControlFile.h"
+#include "core/IntText.h"
+#include "strip/ButtonImage.h"
+#include "strip/OpenWithMenu.h"
+#include "strip/StartupSettings.h"
+#include "strip/StripAttachments.h"
+#include "strip/TableLoader.h"
+#include "strip/TableSwitcher.h"
+#include "strip/TablesMenu.h"
+#include "ui/ActionGuard.h"
+#include "ui/DrawnArt.h"
+#include "ui/HintRouter.h"
+#include "ui/SystemColors.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr std::array<int, 12> SlotX = {8, 50, 93, 135, 178, 221, 264, 307, 350, 392, 434, 477};
+
+QFrame* panel(QWidget* parent, const QString& name, QRect geometry) {
+    auto* p = new QFrame(parent);
+    p->setObjectName(name);
+    p->setGeometry(geometry);
+    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    p->setLineWidth(1);
+    return p;
+}
+
+QLabel* label(QWidget* parent, const QString& name, QRect geometry, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return l;
+}
+
+// The door icon closes the strip on a left click: press and release on it.
+class ExitClick : public QObject {
+public:
+    ExitClick(TForm1& form) : QObject(&form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            pressed_ = me->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            auto* w = static_cast<QWidget*>(watched);
+            if (pressed_ && me->button() == Qt::LeftButton && w->rect().contains(me->pos()))
+                actionguard::run(form_.prompts(), &form_, [this] { form_.close(); });
+            pressed_ = false;
+        }
+        return false;
+    }
+
+private:
+    TForm1& form_;
+    bool pressed_ = false;
+};
+
+} // namespace
+
+int TForm1::slotX(int slot) {
+    return SlotX[slot - 1];
+}
+
+TForm1::TForm1(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TabdeckV10"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    setFixedSize(ClientWidth, ClientHeight);
+    systemcolors::paintBackground(this, colortext::BtnFace);
+    buildLayout();
+
+    popupMenu2_ = buildTablesMenu(this);
+    imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(imageMove_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { popupMenu2_->popup(imageMove_->mapToGlobal(pos)); });
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(TableSwitcher::SlideInterval);
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setSingleShot(true);
+
+    hintRouter_ = new HintRouter(this);
+    loader_ = new TableLoader(*this);
+    switcher_ = new TableSwitcher(*this);
+    switcher_->wireTablesMenu();
+    imageExit_->installEventFilter(new ExitClick(*this));
+
+    createStripAttachments(*this);
+    // The Open With items normally sit in the button menu; without it they
+    // still exist, so the start table keeps its marks.
+    if (!findChild<QAction*>(QStringLiteral("TableB1")))
+        buildOpenWithMenu(this);
+    switcher_->wireOpenWith();
+
+    // Design placement: centred on the desktop until a position is set.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        move(g.left() + (g.width() - ClientWidth) / 2, g.top() + (g.height() - ClientHeight) / 2);
+    }
+
+    actionguard::run(prompts(), this, [this] { runFormCreate(*this); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildLayout() {
+    panelLeft_ = panel(this, QStringLiteral("PanelLeft"), {0, 0, 51, 51});
+    systemcolors::paintBackground(panelLeft_, colortext::BtnFace);
+    label1_ =
+        label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13}, QStringLiteral("Tabel 1"));
+    imageMove_ = new drawnart::ArtView(drawnart::Art::MoveHandle, panelLeft_);
+    imageMove_->setObjectName(QStringLiteral("ImageMove"));
+    imageMove_->setGeometry(1, 14, 49, 36);
+    imageMove_->setCursor(Qt::PointingHandCursor);
+    hints::set(imageMove_, QStringLiteral("Right Click for Menu"));
+
+    // The hidden panel behind the tables: the blank picture and the cut buffer.
+    table31_ = panel(this, QStringLiteral("Table31"), {TableX, 0, 520, 51});
+    table31_->setVisible(false);
+    image1_ = new ButtonImage(table31_);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(8, ButtonY, PictureSize, PictureSize);
+    for (int i = 0; i < 3; ++i) {
+        auto* e = new QLineEdit(table31_);
+        e->setObjectName(QStringLiteral("CutTo%1").arg(i + 1));
+        e->setGeometry(60 + 80 * i, 8, 75, 21);
+        e->setVisible(false);
+        cutTo_[i] = e;
+    }
+
+    for (int t = 1; t <= 30; ++t) {
+        QFrame* table = panel(this, QStringLiteral("Table%1").arg(t), {TableX, 0, 520, 51});
+        table->setVisible(t == 1);
+        tables_[t - 1] = table;
+        for (int k = 1; k <= 12; ++k) {
+            const int n = 12 * (t - 1) + k;
+            QFrame* b = panel(table, QStringLiteral("But%1").arg(n),
+                              {slotX(k), ButtonY, ButtonPanelSize, ButtonPanelSize});
+            systemcolors::paintBackground(b, colortext::BtnFace);
+            buttons_[n - 1] = b;
+            auto* img = new ButtonImage(b);
+            img->setObjectName(QStringLiteral("img%1").arg(n));
+            img->setGeometry(1, 1, PictureSize, PictureSize);
+            img->setCursor(Qt::PointingHandCursor);
+            images_[n - 1] = img;
+        }
+    }
+
+    panelRight_ = panel(this, QStringLiteral("PanelRight"), {571, 0, 51, 51});
+    systemcolors::paintBackground(panelRight_, colortext::BtnFace);
+    label2_ = label(panelRight_, QStringLiteral("Label2"), {1, 1, 49, 13}, QString());
+    imageExit_ = new drawnart::ArtView(drawnart::Art::ExitDoor, panelRight_);
+    imageExit_->setObjectName(QStringLiteral("ImageExit"));
+    imageExit_->setGeometry(1, 14, 49, 36);
+    imageExit_->setCursor(Qt::PointingHandCursor);
+    hints::set(imageExit_, QStringLiteral("Left Click to Exit, Right Click for Menu"));
+    labelHide_ = new QLabel(panelRight_);
+    labelHide_->setObjectName(QStringLiteral("LabelHide"));
+    labelHide_->setGeometry(43, 0, 6, 51);
+    labelHide_->setAutoFillBackground(false);
+    hints::set(labelHide_, QStringLiteral("Click to Hide"));
+    labelHide_->raise();
+}
+
+void TForm1::setButtonPicture(int n, const Picture& picture) {
+    if (n < 1 || n > 360)
+        return;
+    images_[n - 1]->setPicture(picture);
+}
+
+void TForm1::setButtonHint(int n, const QString& hint) {
+    if (n < 1 || n > 360)
+        return;
+    hints::set(images_[n - 1], hint);
+}
+
+QString TForm1::buttonHint(int n) const {
+    if (n < 1 || n > 360)
+        return QString();
+    return hints::of(images_[n - 1]);
+}
+
+void TForm1::showTable(int n) {
+    switcher_->showTable(n);
+}
+
+void TForm1::formShow() {
+    loader_->start();
+    actionguard::run(prompts(), this, [this] { switcher_->applyStartTable(); });
+    setAcceptDrops(true);
+}
+
+void TForm1::formClose() {
+    state_.iconBuffer = Picture();
+    int edge = 0;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        edge = screen->virtualGeometry().left();
+    if (x() > edge + 1)
+        savePosition();
+    else
+        restorePosition();
+    timer1_->stop();
+    timer2_->stop();
+}
+
+void TForm1::restorePosition() {
+    if (hooks_.restorePosition) {
+        hooks_.restorePosition();
+        return;
+    }
+    ControlFile& cf = controlFile();
+    const ControlFile::Value top = cf.read(QStringLiteral("POS"), QStringLiteral("Top"), 10);
+    if (top.nonEmpty())
+        move(x(), inttext::toInt(top.text));
+    const ControlFile::Value left = cf.read(QStringLiteral("POS"), QStringLiteral("Left"), 10);
+    if (left.nonEmpty())
+        move(inttext::toInt(left.text), y());
+}
+
+void TForm1::savePosition() {
+    if (hooks_.savePosition) {
+        hooks_.savePosition();
+        return;
+    }
+    ControlFile& cf = controlFile();
+    cf.write(QStringLiteral("POS"), QStringLiteral("Top"), QString::number(y()));
+    cf.write(QStringLiteral("POS"), QStringLiteral("Left"), QString::number(x()));
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    formShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing is always allowed; nothing is asked.
+    actionguard::run(prompts(), this, [this] { formClose(); });
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,152 @@
+#include "strip/TableLoader.h"
+
+#include "core/ButtonSlots.h"
+#include "core/ControlFile.h"
+#include "core/Error.h"
+#include "graphics/Picture.h"
+#include "platform/IconReader.h"
+#include "strip/TForm1.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+TTableInfo::TTableInfo(int number, TableLoader& loader) : number_(number), loader_(loader) {
+    // Qt hands the object name to the kernel as the thread's name.
+    setObjectName(QStringLiteral("TInfo%1").arg(number));
+}
+
+void TTableInfo::run() {
+    loader_.waitForTurn();
+    if (loader_.abandoned())
+        return;
+    const int n = number_;
+    const QString name = objectName();
+    TableLoader* loader = &loader_;
+    QMetaObject::invokeMethod(
+        loader,
+        [loader, n, name] {
+            if (!loader->abandoned())
+                loader->runGroupJob(n, name);
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+TableLoader::TableLoader(TForm1& form)
+    : QObject(&form), form_(form),
+      iconSource_([](const QString& path, int index) { return iconreader::icon(path, index); }) {}
+
+TableLoader::~TableLoader() {
+    abandoned_ = true;
+    turn_.release(ThreadCount);
+    // A thread may be blocked in its hand-over; dropping the pending call
+    // releases it. Keep dropping until every thread has ended.
+    for (;;) {
+        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+        bool running = false;
+        for (auto& t : threads_)
+            if (t && !t->wait(5))
+                running = true;
+        if (!running)
+            break;
+    }
+}
+
+QList<int> TableLoader::groupsOf(int thread) {
+    switch (thread) {
+    case 1:
+        return {1, 2};
+    case 2:
+        return {3, 4};
+    case 3:
+        return {5, 6, 7};
+    case 4:
+        return {8, 9};
+    case 5:
+        return {10, 11};
+    case 6:
+        return {12, 13};
+    case 7:
+        return {14, 15};
+    case 8:
+        return {16, 17};
+    case 9:
+        return {18, 19, 20};
+    default:
+        return {};
+    }
+}
+
+void TableLoader::start() {
+    for (int t = 1; t <= ThreadCount; ++t) {
+        auto* thread = new TTableInfo(t, *this);
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        threads_[t - 1] = thread;
+        thread->start(QThread::NormalPriority);
+    }
+    // The first turn comes from the event loop, so no job runs before the
+    // show steps have returned.
+    QTimer::singleShot(0, this, [this] { turn_.release(); });
+}
+
+void TableLoader::waitForTurn() {
+    turn_.acquire();
+}
+
+void TableLoader::loadButton(int n) {
+    ControlFile& cf = form_.controlFile();
+    const ControlFile::Value target = cf.read(QStringLiteral("BUTTON"), QString::number(n), 256);
+    if (!target.nonEmpty()) {
+        form_.setButtonHint(n, buttonslots::emptyButtonHint());
+        return;
+    }
+    const QString& path = target.text;
+    if (!buttonslots::isExecutable(path)) {
+        const ControlFile::Value icon = cf.read(QStringLiteral("ICON"), QString::number(n), 256);
+        if (!icon.nonEmpty())
+            return;
+        // An unreadable picture costs only its own button: no picture, the
+        // target's hint, and loading goes on.
+        Picture picture;
+        try {
+            picture = Picture::load(icon.text);
+        } catch (const AppError&) {
+            picture = Picture();
+        }
+        form_.setButtonPicture(n, picture);
+        form_.setButtonHint(n, buttonslots::buttonHint(path));
+        return;
+    }
+    const int sep =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
+    form_.setButtonHint(n, path.mid(sep + 1));
+    const std::optional<QImage> image = iconSource_ ? iconSource_(path, 0) : std::nullopt;
+    form_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
+}
+
+void TableLoader::loadButtonGroup(int k) {
+    for (int n = GroupSize * (k - 1) + 1; n <= GroupSize * k; ++n)
+        loadButton(n);
+}
+
+void TableLoader::runGroupJob(int thread, const QString& threadName) {
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        for (int k : groupsOf(thread))
+            loadButtonGroup(k);
+    } catch (...) {
+        // Swallowed without a message: the rest of this thread's groups stay
+        // unloaded, the other threads go on.
+    }
+    longestJobNs_ = std::max(longestJobNs_, clock.nsecsElapsed());
+    jobThreads_.append(threadName);
+    ++jobsDone_;
+    emit jobDone(thread);
+    if (finished()) {
+        emit allLoaded();
+        return;
+    }
+    // The next thread's turn comes after the event loop has run once more.
+    QTimer::singleShot(0, this, [this] { turn_.release(); });
+}

@@ -1,0 +1,49 @@
+#include "strip/TablesMenu.h"
+
+#include "ui/DrawnArt.h"
+#include "ui/HintRouter.h"
+
+#include <QMenu>
+
+QString defaultTableCaption(int table) {
+    return QStringLiteral("Table %1").arg(table);
+}
+
+namespace {
+QMenu* moreMenu(QWidget* parent, const char* name) {
+    auto* m = new QMenu(QStringLiteral("More"), parent);
+    m->setObjectName(QLatin1String(name));
+    m->menuAction()->setObjectName(QLatin1String(name));
+    m->menuAction()->setIcon(drawnart::icon(drawnart::Art::MoreItem));
+    hints::set(m->menuAction(), QStringLiteral("More Tables"));
+    return m;
+}
+
+void addTables(QMenu* menu, int first, int last, const QIcon& icon) {
+    for (int t = first; t <= last; ++t) {
+        QAction* a = menu->addAction(icon, defaultTableCaption(t));
+        a->setObjectName(QStringLiteral("TableA%1").arg(t));
+        a->setCheckable(true);
+        a->setChecked(t == 1);
+        hints::set(a, QStringLiteral("Open Table"));
+    }
+}
+} // namespace
+
+QMenu* buildTablesMenu(QWidget* owner) {
+    const QIcon tableIcon = drawnart::icon(drawnart::Art::TableItem);
+    auto* root = new QMenu(owner);
+    root->setObjectName(QStringLiteral("PopupMenu2"));
+    QMenu* more1 = moreMenu(root, "More1");
+    QMenu* more4 = moreMenu(more1, "More4");
+    root->addMenu(more1);
+    more1->addMenu(more4);
+    addTables(more4, 21, 30, tableIcon);
+    QAction* close = more4->addAction(QStringLiteral("Close"));
+    close->setObjectName(QStringLiteral("CloseMenu1"));
+    hints::set(close, QStringLiteral("Close the Menu"));
+    more4->setDefaultAction(close);
+    addTables(more1, 11, 20, tableIcon);
+    addTables(root, 1, 10, tableIcon);
+    return root;
+}
