@@ -8,11 +8,7 @@
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
-#if __has_include("core/DefaultControlFile.h")
 #include "core/DefaultControlFile.h"
-#define TABDECK_HAVE_DEFAULT_CONTROL_FILE 1
-#endif
-
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -46,9 +42,7 @@ void runFormCreate(TForm1& form) {
     ControlFile& cf = form.controlFile();
 
     // Paths come ready from the application context.
-#ifdef TABDECK_HAVE_DEFAULT_CONTROL_FILE
     createDefaultControlFile(cf, form.paths(), form.opener(), &form);
-#endif
 
     StripState& s = form.state();
     s.dragOrigin = QPoint();

@@ -1,0 +1,29 @@
+#pragma once
+#include <QSize>
+#include <QString>
+#include <Qt>
+
+class QStatusBar;
+class QWidget;
+
+// Window-level set-up shared by the tool windows: caption, client size,
+// border and title-bar boxes, and the one-panel status bar StatusBar1.
+namespace toolwindow {
+
+enum class Border {
+    Sizeable,     // resizable, all boxes
+    Fixed,        // fixed size, system menu and minimise box
+    FixedNoClose, // fixed size handled by the caller, minimise box only
+    Dialog,       // dialog frame, close box only
+    None,         // no border, no title bar
+};
+
+void setUp(QWidget* window, const QString& objectName, const QString& caption, QSize client,
+           Border border);
+// Adds StatusBar1 at the bottom of the window's layout (making one when the
+// window has none): one simple panel, bold.
+QStatusBar* addStatusBar(QWidget* window, bool sizeGrip);
+// Centres a window on the primary screen.
+void centre(QWidget* window);
+
+} // namespace toolwindow

@@ -1,0 +1,13 @@
+#include "viewer/TViewPic.h"
+
+#include "ui/AppContext.h"
+#include "ui/HintRouter.h"
+#include "ui/ToolWindow.h"
+
+#include <QStatusBar>
+
+TViewPic::TViewPic(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::setUp(this, QStringLiteral("ViewPic"), QStringLiteral("TabdeckV10 View Pictures"),
+                      QSize(622, 443), toolwindow::Border::Sizeable);
+    statusBar1_ = toolwindow::addStatusBar(this, true);
+}
