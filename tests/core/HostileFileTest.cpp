@@ -1,0 +1,314 @@
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "core/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::TempDir;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writerTool() {
+    return QStringLiteral(TABDECK_BIN_DIR "/controlfile_writer");
+}
+
+// Runs the writer tool as an ordinary user: root ignores file permissions,
+// so under root (as in CI) the tool runs as "nobody".
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+Run runAsUser(const QStringList& args) {
+    QProcess p;
+    if (::geteuid() == 0)
+        p.start(QStringLiteral("runuser"), QStringList{"-u", "nobody", "--", writerTool()} + args);
+    else
+        p.start(writerTool(), args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    r.err = QString::fromUtf8(p.readAllStandardError()).trimmed();
+    return r;
+}
+
+QStringList leftovers(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(".tmp");
+}
+
+void chmodPath(const QString& path, mode_t mode) {
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), mode) == 0);
+}
+
+} // namespace
+
+// Broken, hostile and protected files: reads give "" without crashing;
+// writes succeed or raise "Cannot create file" and change nothing.
+class HostileFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void brokenContent_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray garbage(64 * 1024, '\0');
+        QRandomGenerator rng(7);
+        for (char& c : garbage)
+            c = char(rng.bounded(256));
+        QTest::newRow("binary garbage") << garbage;
+        QByteArray longLine = "[BUTTON]\r\n1=";
+        longLine += QByteArray(10 * 1024 * 1024, 'a');
+        longLine += "\r\n";
+        QTest::newRow("10 MB line") << longLine;
+        QTest::newRow("10 MB without line break") << QByteArray(10 * 1024 * 1024, '[');
+        QTest::newRow("NUL bytes") << QByteArray("[BUT\0TON]\r\n1\0=x\r\n\0\0\0", 20);
+        QTest::newRow("only line ends") << QByteArray(100000, '\r');
+        QTest::newRow("invalid UTF-8") << QByteArray("[BUTTON]\r\n1=\xC3\x28\xFF\xFE\r\n");
+        QTest::newRow("unclosed headers") << QByteArray("[[[[\n[\n]\n=\n==\n[]\n=x\n");
+    }
+    void brokenContent() {
+        QFETCH(QByteArray, bytes);
+        TempDir dir;
+        const QString path = dir.write("c.INI", bytes);
+        ControlFile file(path);
+        const auto v = file.read("BUTTON", "1", 256);
+        QVERIFY(v.length <= 255);
+        QCOMPARE(v.length, int(v.text.toUcs4().size()));
+        // A rewrite keeps what it did not understand and adds the key.
+        file.write("ZZTEST", "k", "value");
+        QCOMPARE(file.read("ZZTEST", "k", 80).text, QString("value"));
+        const QByteArray after = contentOf(path);
+        QVERIFY(after.startsWith(bytes.left(bytes.size() - 2)));
+        QVERIFY(after.endsWith("[ZZTEST]\r\nk=value\r\n"));
+    }
+
+    void tenMegabyteValueCut() {
+        TempDir dir;
+        QByteArray bytes = "[BUTTON]\r\n1=";
+        bytes += QByteArray(10 * 1024 * 1024, 'b');
+        ControlFile file(dir.write("c.INI", bytes));
+        const auto v = file.read("BUTTON", "1", 256);
+        QCOMPARE(v.length, 255);
+        QCOMPARE(v.text, QString(255, QChar('b')));
+    }
+
+    void folderInsteadOfFile() {
+        TempDir dir;
+        const QString path = dir.file("c.INI");
+        QVERIFY(QDir().mkpath(path));
+        ControlFile file(path);
+        QCOMPARE(file.read("A", "k", 80).length, 0);
+        try {
+            file.write("A", "k", "v");
+            QFAIL("write into a folder reported success");
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), "Cannot create file " + path);
+        }
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(leftovers(dir.path()).isEmpty());
+    }
+
+    void fifoDoesNotHang() {
+        TempDir dir;
+        const QString path = dir.file("c.INI");
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        ControlFile file(path);
+        QCOMPARE(file.read("A", "k", 80).length, 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, file.write("A", "k", "v"));
+    }
+
+    void missingFolder() {
+        TempDir dir;
+        const QString path = dir.file("no/such/folder/c.INI");
+        ControlFile file(path);
+        QCOMPARE(file.read("A", "k", 80).length, 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, file.write("A", "k", "v"));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // The link stays a link; the file it points to gets the new text.
+    void symlinkStaysLink() {
+        TempDir dir;
+        QVERIFY(QDir().mkpath(dir.file("real")));
+        const QString target = dir.write("real/store.INI", "[A]\r\nk=1\r\n");
+        chmodPath(target, 0640);
+        const QString link = dir.file("c.INI");
+        QVERIFY(QFile::link("real/store.INI", link));
+        const QString chain = dir.file("chain.INI");
+        QVERIFY(QFile::link(link, chain));
+        ControlFile file(chain);
+        file.write("A", "k", "2");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFileInfo(chain).isSymLink());
+        QCOMPARE(contentOf(target), QByteArray("[A]\r\nk=2\r\n"));
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0640);
+        QVERIFY(leftovers(dir.file("real")).isEmpty());
+        QVERIFY(leftovers(dir.path()).isEmpty());
+    }
+
+    void danglingSymlinkCreatesTarget() {
+        TempDir dir;
+        const QString link = dir.file("c.INI");
+        QVERIFY(QFile::link("made.INI", link));
+        ControlFile file(link);
+        QVERIFY(!file.exists());
+        file.write("A", "k", "v");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contentOf(dir.file("made.INI")), QByteArray("[A]\r\nk=v\r\n"));
+    }
+
+    void permissionsKept_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0600") << 0600;
+        QTest::newRow("0644") << 0644;
+        QTest::newRow("0664") << 0664;
+    }
+    void permissionsKept() {
+        QFETCH(int, mode);
+        TempDir dir;
+        const QString path = dir.write("c.INI", "[A]\r\nk=1\r\n");
+        chmodPath(path, mode_t(mode));
+        ControlFile file(path);
+        file.write("A", "k", "2");
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+    }
+
+    // What an ordinary user meets; run through the writer tool as "nobody" under root.
+    void protectedFiles_data() {
+        QTest::addColumn<int>("fileMode"); // -1: no file
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("all allowed") << 0666 << 0777 << true << true;
+        QTest::newRow("read-only file") << 0444 << 0777 << true << false;
+        QTest::newRow("no read permission") << 0222 << 0777 << false << false;
+        QTest::newRow("no permission at all") << 0000 << 0777 << false << false;
+        QTest::newRow("read-only folder") << 0666 << 0555 << true << false;
+        QTest::newRow("new file in read-only folder") << -1 << 0555 << false << false;
+        QTest::newRow("new file in writable folder") << -1 << 0777 << false << true;
+    }
+    void protectedFiles() {
+        QFETCH(int, fileMode);
+        QFETCH(int, folderMode);
+        QFETCH(bool, readable);
+        QFETCH(bool, writable);
+        QVERIFY2(QFileInfo(writerTool()).isExecutable(), qPrintable(writerTool()));
+        TempDir dir;
+        chmodPath(dir.path(), 0755);
+        const QString folder = dir.file("prog");
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/TabdeckV10.INI";
+        const QByteArray before = "[BUTTON]\r\n1=/usr/bin/xterm\r\n";
+        if (fileMode >= 0) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(before);
+            f.close();
+            chmodPath(path, mode_t(fileMode));
+        }
+        chmodPath(folder, mode_t(folderMode));
+
+        const Run read = runAsUser({"read", path, "BUTTON", "1", "256"});
+        QCOMPARE(read.exitCode, 0);
+        QCOMPARE(read.out, readable ? QString("14:/usr/bin/xterm") : QString("0:"));
+
+        const Run write = runAsUser({"write", path, "BUTTON", "1", "/usr/bin/top"});
+        chmodPath(folder, 0755);
+        if (writable) {
+            QCOMPARE(write.exitCode, 0);
+            QVERIFY(contentOf(path).contains("1=/usr/bin/top\r\n"));
+        } else {
+            QCOMPARE(write.exitCode, 3);
+            QCOMPARE(write.err, "Cannot create file " + path);
+            if (fileMode >= 0)
+                QCOMPARE(contentOf(path), before);
+            else
+                QVERIFY(!QFileInfo::exists(path));
+        }
+        QVERIFY(leftovers(folder).isEmpty());
+    }
+
+    // An installed copy (program folder not writable) keeps its files below home.
+    void programPathsAsUser() {
+        TempDir dir;
+        chmodPath(dir.path(), 0755);
+        const QString program = dir.file("opt");
+        const QString home = dir.file("home");
+        QVERIFY(QDir().mkpath(program));
+        QVERIFY(QDir().mkpath(home));
+        chmodPath(home, 0777);
+        chmodPath(program, 0555);
+        const Run r = runAsUser({"paths", program + "/TabdeckV10", home});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, home + "/.config/TabdeckV10/");
+        QVERIFY(QFileInfo(r.out).isDir());
+        chmodPath(program, 0777);
+        const Run w = runAsUser({"paths", program + "/TabdeckV10", home});
+        QCOMPARE(w.out, program + "/");
+    }
+
+    // A full disk: the write fails, the old file stays whole, no temporary is left.
+    void fullDisk() {
+        if (::geteuid() != 0)
+            QSKIP("needs root to mount a small file system");
+        TempDir dir;
+        const QString mountPoint = dir.file("small");
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=64k") !=
+            0)
+            QSKIP("cannot mount a tmpfs here");
+        const QString path = mountPoint + "/TabdeckV10.INI";
+        QByteArray before = "[BUTTON]\r\n";
+        for (int n = 1; n <= 360; ++n)
+            before += QByteArray::number(n) + "=/usr/share/applications/some.desktop\r\n";
+        bool thrown = false;
+        QByteArray after;
+        {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write(before);
+            f.close();
+            // Fill the rest, leaving less room than a second copy needs.
+            QFile filler(mountPoint + "/filler");
+            filler.open(QIODevice::WriteOnly);
+            const QByteArray block(1024, 'f');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+            filler.close();
+            ControlFile file(path);
+            try {
+                file.write("BUTTON", "1", "/changed");
+            } catch (const AppError& e) {
+                thrown = e.text() == "Cannot create file " + path;
+            }
+            after = contentOf(path);
+            QCOMPARE(file.read("BUTTON", "1", 256).text,
+                     QString("/usr/share/applications/some.desktop"));
+        }
+        const QStringList left = leftovers(mountPoint);
+        ::umount(QFile::encodeName(mountPoint).constData());
+        QVERIFY(thrown);
+        QCOMPARE(after, before);
+        QVERIFY(left.isEmpty());
+    }
+};
+
+TABDECK_TEST(HostileFileTest)
+#include "HostileFileTest.moc"
