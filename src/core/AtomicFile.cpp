@@ -48,6 +48,64 @@ void syncFolder(const QString& folder) {
     }
 }
 
+enum { Written, Failed, Unsupported };
+
+QByteArray tempNameIn(const QString& folder, const QString& name) {
+    static std::mt19937_64 random{std::random_device{}()};
+    char suffix[20];
+    std::snprintf(suffix, sizeof suffix, "%012llx",
+                  static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFULL));
+    return local(folder + QStringLiteral("/.") + name + QStringLiteral(".tmp") +
+                 QString::fromLatin1(suffix));
+}
+
+// Writes the complete, flushed new content under a fresh temporary name.
+int writeTemp(const QString& folder, const QString& name, const QByteArray& bytes, mode_t mode,
+              const struct stat* old, bool unnamed, QByteArray* tempName) {
+    int fd = -1;
+    if (unnamed) {
+        fd = ::open(local(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Unsupported : Failed;
+    } else {
+        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+            *tempName = tempNameIn(folder, name);
+            fd = ::open(tempName->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd < 0 && errno != EEXIST)
+                return Failed;
+        }
+        if (fd < 0)
+            return Failed;
+    }
+    bool ok = writeAll(fd, bytes);
+    if (ok && old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())) {
+        // Best effort: only a privileged writer may give the file back to its owner.
+        [[maybe_unused]] const int ignored = ::fchown(fd, old->st_uid, old->st_gid);
+    }
+    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    if (ok && unnamed) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        bool linked = false;
+        for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+            *tempName = tempNameIn(folder, name);
+            linked = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, tempName->constData(),
+                              AT_SYMLINK_FOLLOW) == 0;
+            if (!linked && errno != EEXIST)
+                break;
+        }
+        if (!linked) {
+            ::close(fd);
+            return Unsupported;
+        }
+    }
+    if (::close(fd) != 0)
+        ok = false;
+    if (!ok && !tempName->isEmpty())
+        ::unlink(tempName->constData());
+    return ok ? Written : Failed;
+}
+
 } // namespace
 
 QString resolveTarget(const QString& path) {
@@ -91,32 +149,15 @@ bool replace(const QString& path, const QByteArray& bytes) {
 
     const QString folder = folderOf(target);
     const QString name = QFileInfo(target).fileName();
-    static std::mt19937_64 random{std::random_device{}()};
-    int fd = -1;
     QByteArray tempName;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        char suffix[20];
-        std::snprintf(suffix, sizeof suffix, "%012llx",
-                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFULL));
-        tempName = local(folder + QStringLiteral("/.") + name + QStringLiteral(".tmp") +
-                         QString::fromLatin1(suffix));
-        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
+    // First as an unnamed file, which a crash before it is complete cannot
+    // leave behind; then as a named one where the file system has no such files.
+    int outcome = writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, true, &tempName);
+    if (outcome == Unsupported)
+        outcome = writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, false, &tempName);
+    if (outcome != Written)
         return false;
-
-    bool ok = writeAll(fd, bytes);
-    if (ok && haveOld && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
-        // Best effort: only a privileged writer may give the file back to its owner.
-        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
-    }
-    ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(tempName.constData(), targetName.constData()) == 0;
-    if (!ok) {
+    if (::rename(tempName.constData(), targetName.constData()) != 0) {
         ::unlink(tempName.constData());
         return false;
     }
