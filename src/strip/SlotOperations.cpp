@@ -238,7 +238,8 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* de = static_cast<QDropEvent*>(event);
-        if (de->mimeData() && !droptarget::firstDroppedItem(*de->mimeData()).isEmpty())
+        // Only the offered formats are looked at here; the data is read at the drop.
+        if (de->mimeData() && de->mimeData()->hasUrls())
             de->acceptProposedAction();
         else
             de->ignore();

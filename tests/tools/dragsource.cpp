@@ -1,7 +1,7 @@
 // A small X client that drags files: a window at the given place; pressing
 // the left button in it starts a drag of the given files (text/uri-list),
 // which the pointer then carries wherever it goes. Prints the action the
-// target took ("copy", "move", "link" or "ignore") and exits.
+// target took ("copy", "move", "link" or "ignore") and exits soon after.
 //
 //   dragsource X Y FILE...
 // tool-links: Qt6::Widgets
@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
@@ -38,7 +39,8 @@ protected:
                                                       : "ignore";
         std::printf("%s\n", name);
         std::fflush(stdout);
-        QApplication::quit();
+        // The target may still be reading the dropped data: stay a while.
+        QTimer::singleShot(3000, qApp, &QApplication::quit);
     }
 
 private:
