@@ -66,6 +66,18 @@ struct ControlFile::Cache {
     Identity identity;
     IniDocument doc;
     timespec loadedAt{};
+    qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
+
+    // A stat per read would cost more than the whole table loading is worth;
+    // the identity is confirmed again once this much time has passed, so a
+    // change on disk is seen by every read that starts later than that.
+    static constexpr qint64 RecheckNs = 1000000;
+
+    static qint64 monotonicNs() {
+        timespec t{};
+        ::clock_gettime(CLOCK_MONOTONIC, &t);
+        return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
+    }
 
     // File times advance in clock ticks: a file changed in the same tick as
     // our read would keep its identity, so a read that close is not trusted.
@@ -83,7 +95,12 @@ struct ControlFile::Cache {
         doc = IniDocument();
     }
 
-    void refresh(const QString& path) {
+    // Writes pass `strict`: they must never build on a stale copy.
+    void refresh(const QString& path, bool strict) {
+        if (!strict && valid && state == State::Loaded && confirmedAtNs >= 0 &&
+            monotonicNs() - confirmedAtNs < RecheckNs)
+            return;
+        confirmedAtNs = -1;
         const QByteArray name = QFile::encodeName(path);
         struct stat st;
         if (path.isEmpty() || ::stat(name.constData(), &st) != 0) {
@@ -95,8 +112,10 @@ struct ControlFile::Cache {
             clear(State::Unreadable);
             return;
         }
-        if (trusted(st))
+        if (trusted(st)) {
+            confirmedAtNs = monotonicNs();
             return;
+        }
         timespec now{};
         ::clock_gettime(CLOCK_REALTIME, &now);
         // Non-blocking, so that a fifo swapped in for the file cannot hang the program.
@@ -131,7 +150,7 @@ bool ControlFile::exists() const {
 }
 
 ControlFile::Value ControlFile::read(const QString& section, const QString& key, int limit) const {
-    cache_->refresh(path_);
+    cache_->refresh(path_, false);
     Value result;
     if (limit <= 1 || cache_->state != State::Loaded)
         return result;
@@ -162,7 +181,7 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
     const AppError failure(QStringLiteral("Cannot create file %1").arg(path_));
     if (path_.isEmpty())
         throw failure;
-    cache_->refresh(path_);
+    cache_->refresh(path_, true);
     // Rewriting a file we could not read would lose its content.
     if (cache_->state == State::Unreadable)
         throw failure;
@@ -178,6 +197,7 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
         cache_->state = State::Loaded;
         cache_->identity = Identity::of(st);
         ::clock_gettime(CLOCK_REALTIME, &cache_->loadedAt);
+        cache_->confirmedAtNs = -1;
         cache_->valid = true;
     } else {
         cache_->valid = false;

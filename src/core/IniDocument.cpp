@@ -169,8 +169,10 @@ void IniDocument::insertLine(int at, const QByteArray& text) {
     // The line before gets a line end if it was the last one without.
     if (at > 0 && lines_[at - 1].end.isEmpty())
         lines_[at - 1].end = Crlf;
+    const bool atEnd = at == int(lines_.size());
     lines_.insert(lines_.begin() + at, Line{text, Crlf});
-    shiftFrom(at);
+    if (!atEnd)
+        shiftFrom(at);
 }
 
 void IniDocument::set(const QString& section, const QString& key, const QString& value) {
