@@ -328,7 +328,7 @@ Result decode(const Source& source) {
         }
     }
 
-    bool transparent = false;
+    bool transparent = false; // a real alpha channel
     if (alpha.bits) {
         // All-zero alpha is a writer that left the channel unused: opaque.
         bool anyAlpha = false;
@@ -353,17 +353,19 @@ Result decode(const Source& source) {
     }
 
     if (source.icon) {
-        // The AND mask: a 1 bit leaves the pixel transparent, at every depth.
+        // The AND mask: a 1 bit leaves the pixel transparent, at every depth
+        // but where 32-bit pixels carry a real alpha channel, which then
+        // rules (writers derive the mask from it with a threshold, so
+        // applying both would cut the soft edges).
         const qsizetype maskStride = rowStride(w, 1);
         b.need(end, maskStride * rows);
-        for (int r = 0; r < rows; ++r) {
+        const bool alphaRules = transparent;
+        for (int r = 0; r < rows && !alphaRules; ++r) {
             const uchar* in = b.data + end + qsizetype(r) * maskStride;
             QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(rows - 1 - r));
             for (int x = 0; x < w; ++x) {
-                if ((in[x >> 3] >> (7 - (x & 7))) & 1) {
+                if ((in[x >> 3] >> (7 - (x & 7))) & 1)
                     out[x] = 0;
-                    transparent = true;
-                }
             }
         }
         end += maskStride * rows;

@@ -72,9 +72,9 @@ bool guardedStart(Session& s, int eighths, bool cmyk, bool buffered) {
     return true;
 }
 
-// Absorbs input up to the end of the next scan (or of the file), counting
-// scans against the cap.
-bool guardedConsumeScan(Session& s, int maxScans, bool* complete) {
+// Absorbs input up to the start of the next scan (or the end of the file),
+// counting scans against the cap. *show is the last scan fully absorbed.
+bool guardedConsumeScan(Session& s, int maxScans, bool* complete, int* show) {
     if (setjmp(s.err.jump))
         return false;
     int r;
@@ -82,15 +82,16 @@ bool guardedConsumeScan(Session& s, int maxScans, bool* complete) {
         r = jpeg_consume_input(&s.cinfo);
         if (r == JPEG_REACHED_SOS && s.cinfo.input_scan_number > maxScans)
             ERREXIT(&s.cinfo, JERR_BAD_SCAN_SCRIPT);
-    } while (r != JPEG_SCAN_COMPLETED && r != JPEG_REACHED_EOI && r != JPEG_SUSPENDED);
-    *complete = jpeg_input_complete(&s.cinfo) || r == JPEG_SUSPENDED;
+    } while (r != JPEG_REACHED_SOS && r != JPEG_REACHED_EOI && r != JPEG_SUSPENDED);
+    *complete = r != JPEG_REACHED_SOS;
+    *show = *complete ? s.cinfo.input_scan_number : s.cinfo.input_scan_number - 1;
     return true;
 }
 
-bool guardedStartOutput(Session& s) {
+bool guardedStartOutput(Session& s, int scan) {
     if (setjmp(s.err.jump))
         return false;
-    jpeg_start_output(&s.cinfo, s.cinfo.input_scan_number);
+    jpeg_start_output(&s.cinfo, scan);
     return true;
 }
 
@@ -257,17 +258,13 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
         }
     } else {
         bool complete = false;
+        int show = 1;
         while (!complete) {
-            if (step) {
-                if (!guardedConsumeScan(*s_, maxScans, &complete))
+            do {
+                if (!guardedConsumeScan(*s_, maxScans, &complete, &show))
                     return fail();
-            } else {
-                while (!complete) {
-                    if (!guardedConsumeScan(*s_, maxScans, &complete))
-                        return fail();
-                }
-            }
-            if (!guardedStartOutput(*s_) ||
+            } while (!step && !complete);
+            if (!guardedStartOutput(*s_, show) ||
                 !guardedRows(*s_, image.bits(), image.bytesPerLine(), cmykRow.data(),
                              unsigned(height), cmyk, inverted) ||
                 !guardedFinishOutput(*s_))
