@@ -3,6 +3,7 @@
 #include "core/Opener.h"
 #include "platform/ToolCandidates.h"
 #include "ui/ActionGuard.h"
+#include "ui/HintRouter.h"
 
 #include <QAction>
 #include <QMenu>
@@ -74,7 +75,7 @@ QMenu* ToolsMenus::buildMenu(const char* name, const std::vector<Item>& items,
         auto* action = new QAction(QString::fromLatin1(item.caption), menu);
         action->setObjectName(QString::fromLatin1(item.name));
         // Menu hints go to the status bars through the hint routing.
-        action->setStatusTip(QString::fromLatin1(item.hint));
+        hints::set(action, QString::fromLatin1(item.hint));
         const QString itemName = action->objectName();
         connect(action, &QAction::triggered, this, [this, itemName] { toolItemClick(itemName); });
         menu->addAction(action);
@@ -82,7 +83,7 @@ QMenu* ToolsMenus::buildMenu(const char* name, const std::vector<Item>& items,
     menu->addSeparator();
     auto* close = new QAction(QString::fromLatin1(kCloseCaption), menu);
     close->setObjectName(QString::fromLatin1(closeName));
-    close->setStatusTip(QString::fromLatin1(kCloseHint));
+    hints::set(close, QString::fromLatin1(kCloseHint));
     QFont bold = close->font();
     bold.setBold(true);
     close->setFont(bold);
