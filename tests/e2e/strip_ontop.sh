@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# The strip's window style under a real window manager: after App Style >
+# Stay On Top the window manager keeps the strip above (_NET_WM_STATE_ABOVE)
+# and after Normal it does not; STYLE OnTop is written, the strip stays where
+# it was, and a file dragged from another X client still fills the selected
+# button after each change.
+set -euo pipefail
+build=$1
+exe=$build/bin/TabdeckV10
+source_tool=$build/bin/dragsource
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    [[ -n ${KEEP:-} ]] && echo "kept $work" || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+wait_for() { # SECONDS COMMAND...
+    local limit=$1; shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [[ $SECONDS -lt $end ]] || return 1
+        sleep 0.1
+    done
+}
+ini_value() { # SECTION KEY
+    tr -d '\r' <"$prog/TabdeckV10.INI" | awk -F= -v s="[$1]" -v k="$2" \
+        '$0 ~ /^\[/ {in_s = (toupper($0) == toupper(s))} in_s && $1 == k {print substr($0, length(k) + 2)}'
+}
+ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; }
+
+# The strip is the 622 x 51 window of that title; a style change may give it
+# a new X window, so it is looked up anew each time.
+strip_wid() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+net_state() { xprop -id "$(strip_wid)" _NET_WM_STATE 2>/dev/null || true; }
+above() { net_state | grep -q _NET_WM_STATE_ABOVE; }
+not_above() { local s; s=$(net_state); [[ -n $s ]] && ! grep -q _NET_WM_STATE_ABOVE <<<"$s"; }
+at() { # X Y
+    local w; w=$(strip_wid) || return 1
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [[ $X -eq $1 && $Y -eq $2 ]]
+}
+
+# Right click on button 1, then Options > App Style > the item by keys:
+# Options is the sixth item, App Style the eighth of Options.
+choose_style() { # 0 = Stay On Top, 1 = Normal
+    xdotool mousemove 270 320
+    xdotool mousemove 277 326
+    sleep 0.3
+    xdotool click 3
+    sleep 0.6
+    xdotool key --delay 80 Down Down Down Down Down Down Right
+    sleep 0.3
+    xdotool key --delay 80 Down Down Down Down Down Down Down Right
+    sleep 0.3
+    [[ $1 -eq 1 ]] && xdotool key Down
+    xdotool key Return
+}
+
+# Drags a file from another client onto the strip with button N selected
+# (the pointer crosses it first), then closes the notice the drop shows.
+drop_on_button() { # N FILE
+    local n=$1 file=$2
+    "$source_tool" 300 600 "$file" >"$work/drag.out" 2>"$work/drag.log" &
+    local drag_pid=$!
+    pids+=($drag_pid)
+    xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
+    sleep 0.5
+    local x=$((200 + 51 + $(slot_x "$n") + 18))
+    xdotool mousemove $((x - 2)) 324
+    xdotool mousemove "$x" 326
+    sleep 0.2
+    xdotool mousemove 360 640
+    sleep 0.3
+    xdotool mousedown 1
+    for p in "370 600" "400 500" "450 400" "500 340" "540 326" "545 326"; do
+        xdotool mousemove $p
+        sleep 0.15
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    wait_for 10 ini_is BUTTON "$n" "$file" || fail "the drop did not fill button $n: '$(ini_value BUTTON "$n")'"
+    # The notice "The Program was Setup on Button N" waits for OK.
+    wait_for 10 notice_wid >/dev/null || fail "no notice after the drop on button $n"
+    local box
+    box=$(notice_wid)
+    xdotool windowactivate --sync "$box" 2>/dev/null || true
+    sleep 0.3
+    xdotool key Return
+    wait_for 5 no_notice || fail "the notice did not close"
+    wait "$drag_pid" 2>/dev/null || true
+}
+notice_wid() {
+    local s w
+    s=$(strip_wid) || return 1
+    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
+        [[ $w == "$s" ]] || { echo "$w"; return 0; }
+    done
+    return 1
+}
+no_notice() { ! notice_wid >/dev/null; }
+slot_x() { local xs=(8 50 93 135 178 221 264 307 350 392 434 477); echo "${xs[$(($1 - 1))]}"; }
+
+prog=$work/prog
+mkdir -p "$prog"
+cp "$exe" "$prog/TabdeckV10"
+printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+entry=$work/app.desktop
+printf '[Desktop Entry]\nType=Application\nName=App\nExec=/bin/true\n' >"$entry"
+
+command -v openbox >/dev/null || fail "openbox is not installed"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+"$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
+pids+=($!)
+wait_for 10 strip_wid >/dev/null || fail "no strip window"
+wait_for 10 at 200 300 || fail "strip not at POS (200,300)"
+wait_for 5 not_above || fail "a normal strip is kept above: $(net_state)"
+echo "normal at start: $(net_state)"
+
+choose_style 0
+wait_for 10 ini_is STYLE OnTop True || fail "Stay On Top did not write STYLE OnTop=True: '$(ini_value STYLE OnTop)'"
+wait_for 10 above || fail "after Stay On Top the window manager does not keep it above: $(net_state)"
+wait_for 5 at 200 300 || fail "Stay On Top moved the strip"
+echo "stay on top: $(net_state)"
+drop_on_button 2 "$entry"
+echo "drop after Stay On Top filled button 2"
+
+choose_style 1
+wait_for 10 ini_is STYLE OnTop "" || fail "Normal did not empty STYLE OnTop: '$(ini_value STYLE OnTop)'"
+wait_for 10 not_above || fail "after Normal the strip is still kept above: $(net_state)"
+wait_for 5 at 200 300 || fail "Normal moved the strip"
+echo "normal: $(net_state)"
+drop_on_button 3 "$entry"
+echo "drop after Normal filled button 3"
+echo "PASS"
