@@ -1,3 +1,4 @@
+// fuzz-links: graphics
 // Icon reader on arbitrary bytes: every image of the directory is decoded.
 #include "core/Error.h"
 #include "graphics/DecodeLimits.h"

@@ -1,3 +1,4 @@
+// fuzz-links: graphics
 // JPEG decoding on arbitrary bytes, through each way the program decodes:
 // full size, DCT-scaled, and scan by scan.
 #include "core/Error.h"

@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 extern "C" {
 #include <jerror.h>
@@ -151,6 +155,27 @@ bool guardedRows(Session& s, uchar* bits, qsizetype stride, uchar* cmykRow, unsi
     return true;
 }
 
+// The output image. A large one gets memory in 2 MB aligned blocks that the
+// kernel may back with huge pages: writing a fresh 48 MB picture otherwise
+// spends a third of the decode time in page faults.
+QImage allocateImage(int width, int height) {
+    constexpr size_t kHuge = size_t(2) << 20;
+    const size_t stride = size_t(width) * 4;
+    const size_t bytes = stride * size_t(height);
+    if (bytes < 2 * kHuge)
+        return QImage(width, height, QImage::Format_RGB32);
+    const size_t rounded = (bytes + kHuge - 1) & ~(kHuge - 1);
+    void* memory = std::aligned_alloc(kHuge, rounded);
+    if (memory == nullptr)
+        return QImage();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    madvise(memory, rounded, MADV_HUGEPAGE);
+#endif
+    return QImage(
+        static_cast<uchar*>(memory), width, height, qsizetype(stride), QImage::Format_RGB32,
+        [](void* p) { std::free(p); }, memory);
+}
+
 } // namespace
 
 JpegDecoder::JpegDecoder(const QByteArray& bytes) : s_(std::make_unique<Session>()), bytes_(bytes) {
@@ -236,12 +261,13 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
 
     const int width = int(s_->cinfo.output_width);
     const int height = int(s_->cinfo.output_height);
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = allocateImage(width, height);
     if (image.isNull()) {
         s_->err.pub.msg_code = JERR_IMAGE_TOO_BIG;
         return fail();
     }
-    image.fill(0xFF808080u); // what a viewer shows before data arrives
+    if (step && !buffered)
+        image.fill(0xFF808080u); // rows a band-by-band viewer shows before they arrive
     std::vector<uchar> cmykRow(cmyk ? size_t(width) * 4 : 0);
     const int maxScans = DecodeLimits::current().maxJpegScans;
 

@@ -277,6 +277,44 @@ private slots:
         QCOMPARE(attempt([&] { return picture.decodedToBitmap(); }), decodedError);
     }
 
+    // A JPEG loaded for a button is decoded small, yet keeps its size, its
+    // bytes and its full-size decode.
+    void jpegSizeHint() {
+        TempDir dir;
+        const Picture small = Picture::load(fixture("progressive.jpg"), QSize(8, 6));
+        QCOMPARE(small.size(), QSize(64, 48));
+        QCOMPARE(small.render(QSize(8, 6)).size(), QSize(8, 6));
+        QCOMPARE(small.image().size(), QSize(64, 48));
+        small.save(dir.file("copy.jpg"));
+        QFile f(dir.file("copy.jpg"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), readFixture("progressive.jpg"));
+        const Picture full = Picture::load(fixture("progressive.jpg"));
+        QCOMPARE(maxDistance(small.decodedToBitmap().image(), full.image()), 0);
+    }
+
+    void loadIncrementally_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("severalSteps");
+        QTest::newRow("progressive jpeg") << "progressive.jpg" << true;
+        QTest::newRow("baseline jpeg") << "baseline.jpg" << false; // 48 rows: one band
+        QTest::newRow("bitmap") << "rgb24.bmp" << false;
+    }
+    void loadIncrementally() {
+        QFETCH(QString, name);
+        QFETCH(bool, severalSteps);
+        int steps = 0;
+        QImage last;
+        const Picture picture = Picture::loadIncrementally(fixture(name), [&](const QImage& i) {
+            ++steps;
+            last = i.copy();
+        });
+        QCOMPARE(steps > 1, severalSteps);
+        QVERIFY(steps >= 1);
+        QCOMPARE(maxDistance(last, picture.image()), 0);
+        QCOMPARE(maxDistance(picture.image(), Picture::load(fixture(name)).image()), 0);
+    }
+
     void newPictureReplacesOld() {
         Picture picture = Picture::load(fixture("rgb24.bmp"));
         const Picture copy = picture;

@@ -1,0 +1,161 @@
+// bench-links: graphics
+// JPEG figures: a 12-megapixel full-size decode against libjpeg-turbo's own
+// djpeg on the same file, and 240 button pictures decoded at a DCT scale
+// against decoding them at full size. Every figure is printed with its
+// baseline, measured in this same run.
+#include "graphics/JpegDecoder.h"
+#include "graphics/Picture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds(const std::function<void()>& f) {
+    const auto start = Clock::now();
+    f();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// A photo-like picture: smooth waves with fine noise, so the file has the
+// entropy of a real photo rather than of a flat colour.
+QByteArray makeJpeg(int w, int h, unsigned seed, bool progressive) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> noise(-12, 12);
+    const double fx = 0.002 + (seed % 7) * 0.001;
+    const double fy = 0.003 + (seed % 5) * 0.001;
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(size_t(w) * 3);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const int y = int(cinfo.next_scanline);
+        for (int x = 0; x < w; ++x) {
+            const double a = std::sin(x * fx * 6.283) * std::cos(y * fy * 6.283);
+            const double b = std::sin((x + y) * 0.0007 * 6.283);
+            auto clamp = [](double v) { return (unsigned char)std::clamp(int(v), 0, 255); };
+            row[3 * x] = clamp(128 + 100 * a + noise(random));
+            row[3 * x + 1] = clamp(128 + 90 * b + noise(random));
+            row[3 * x + 2] = clamp(128 - 80 * a * b + noise(random));
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    free(out);
+    return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    const int runs = 7;
+    int status = 0;
+
+    // 1. Full-size decode of a 12-megapixel JPEG against djpeg.
+    const QString djpeg = QStandardPaths::findExecutable("djpeg");
+    const QString big = dir.filePath("12mp.jpg");
+    const QByteArray bigBytes = makeJpeg(4000, 3000, 1, false);
+    writeFile(big, bigBytes);
+    std::vector<double> ours, theirs, viaPicture;
+    for (int i = 0; i < runs; ++i) {
+        theirs.push_back(seconds([&] {
+            QProcess p;
+            p.start(djpeg, {"-outfile", "/dev/null", big});
+            p.waitForFinished(-1);
+            if (p.exitCode() != 0)
+                status = 1;
+        }));
+        ours.push_back(seconds([&] {
+            QFile f(big);
+            f.open(QIODevice::ReadOnly);
+            JpegDecoder decoder(f.readAll());
+            if (decoder.decode().size() != QSize(4000, 3000))
+                status = 1;
+        }));
+        viaPicture.push_back(seconds([&] {
+            if (Picture::load(big).width() != 4000)
+                status = 1;
+        }));
+    }
+    const double o = median(ours), t = median(theirs), v = median(viaPicture);
+    std::printf("jpeg_12mp_full_decode: ours %.1f ms, djpeg %.1f ms (%s, %d runs, median), "
+                "ratio %.3f (limit 1.15)\n",
+                o * 1000, t * 1000, qPrintable(djpeg), runs, o / t);
+    std::printf("jpeg_12mp_picture_load: Picture::load %.1f ms, djpeg %.1f ms, ratio %.3f\n",
+                v * 1000, t * 1000, v / t);
+    if (djpeg.isEmpty() || o / t > 1.15)
+        status = 1;
+
+    // 2. 240 button pictures of 512 x 512, decoded for 34 x 34.
+    QStringList paths;
+    for (int i = 0; i < 240; ++i) {
+        const QString path = dir.filePath(QStringLiteral("button%1.jpg").arg(i));
+        writeFile(path, makeJpeg(512, 512, unsigned(100 + i), i % 4 == 3));
+        paths << path;
+    }
+    const QSize button(34, 34);
+    std::vector<double> scaled, full;
+    for (int r = 0; r < 3; ++r) {
+        scaled.push_back(seconds([&] {
+            for (const QString& p : paths)
+                if (Picture::load(p, button).render(button).isNull())
+                    status = 1;
+        }));
+        full.push_back(seconds([&] {
+            for (const QString& p : paths)
+                if (Picture::load(p).render(button).isNull())
+                    status = 1;
+        }));
+    }
+    const double s = median(scaled), f = median(full);
+    std::printf("jpeg_240_buttons_34x34: scaled decode %.1f ms total (%.2f ms each), full-size "
+                "decode %.1f ms, ratio %.3f\n",
+                s * 1000, s * 1000 / 240, f * 1000, s / f);
+    return status;
+}
