@@ -125,8 +125,12 @@ openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-"$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
-pids+=($!)
+start_strip() {
+    "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
+    strip_pid=$!
+    pids+=($strip_pid)
+}
+start_strip
 wait_for 10 strip_wid >/dev/null || fail "no strip window"
 wait_for 10 at 200 300 || fail "strip not at POS (200,300)"
 wait_for 5 not_above || fail "a normal strip is kept above: $(net_state)"
@@ -147,4 +151,16 @@ wait_for 5 at 200 300 || fail "Normal moved the strip"
 echo "normal: $(net_state)"
 drop_on_button 3 "$entry"
 echo "drop after Normal filled button 3"
+
+# The stored style comes back at the next start.
+choose_style 0
+wait_for 10 ini_is STYLE OnTop True || fail "Stay On Top (again) did not write STYLE OnTop=True"
+kill "$strip_pid"
+wait "$strip_pid" 2>/dev/null || true
+wait_for 5 bash -c '! xdotool search --onlyvisible --name "^TabdeckV10$" >/dev/null 2>&1' \
+    || fail "the strip did not go away"
+start_strip
+wait_for 10 strip_wid >/dev/null || fail "no strip window after the restart"
+wait_for 10 above || fail "after a restart with STYLE OnTop=True the strip is not kept above: $(net_state)"
+echo "restarted on top: $(net_state)"
 echo "PASS"
