@@ -1,0 +1,236 @@
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ColorText.h"
+#include "core/ControlFile.h"
+#include "core/Opener.h"
+#include "strip/OptionsMenu.h"
+#include "strip/TForm1.h"
+#include "ui/AppContext.h"
+#include "ui/SystemColors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFrame>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+class NoOpener : public Opener {
+public:
+    void open(QObject*, const QString&) override {}
+};
+
+// A real strip on a control file in a temporary program folder.
+struct Strip {
+    testsupport::TempDir dir;
+    std::unique_ptr<ControlFile> file;
+    testsupport::ScriptedPrompts prompts;
+    NoOpener opener;
+    AppContext context;
+    std::unique_ptr<TForm1> form;
+
+    Strip() {
+        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
+        file = std::make_unique<ControlFile>(context.paths.controlFile);
+        context.controlFile = file.get();
+        context.prompts = &prompts;
+        context.opener = &opener;
+        form = std::make_unique<TForm1>(context);
+    }
+    QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }
+    QString read(const char* section, const char* key) const {
+        return file->read(QLatin1String(section), QLatin1String(key), 256).text;
+    }
+};
+
+void restart(Strip& s) {
+    s.form.reset();
+    s.form = std::make_unique<TForm1>(s.context);
+}
+
+QColor pixelAt(QWidget* w, int x, int y) {
+    return w->grab().toImage().pixelColor(x, y);
+}
+
+// Drops one file on the strip with button n selected, as a drop from the
+// desktop arrives; true when button n then holds it.
+bool dropOnButton(Strip& s, int n, const QString& file) {
+    s.form->state().selectedButton = n;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(300, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.form.get(), &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(300, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.form.get(), &drop);
+    s.prompts.expectBox(); // the notice naming the button
+    const int before = s.prompts.boxes().size();
+    if (!QTest::qWaitFor([&] { return s.prompts.boxes().size() > before; }, 5000))
+        return false;
+    return s.read("BUTTON", QByteArray::number(n).constData()) == file;
+}
+
+} // namespace
+
+class OptionsOnStripTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyItemIsWired() {
+        Strip s;
+        // Each item reaches its handler: the boxes they show prove it.
+        s.prompts.expectInput(std::nullopt);
+        s.action("RTable30")->trigger();
+        s.prompts.expectBox(Prompts::No);
+        s.action("Defaut1")->trigger();
+        for (const char* item : {"AllButtons1", "AllTables1", "Program1"}) {
+            s.prompts.expectColor(std::nullopt);
+            s.action(QLatin1String(item))->trigger();
+        }
+        for (const char* item : {"DefaultColor1", "DefaultColor2", "Default1"}) {
+            s.prompts.expectBox(Prompts::No);
+            s.action(QLatin1String(item))->trigger();
+        }
+        QCOMPARE(s.prompts.shown().size(), 8);
+        QVERIFY(s.prompts.allUsed());
+        QCOMPARE(s.prompts.unexpectedCount(), 0);
+    }
+
+    void renameSurvivesRestart_data() {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("afterRestart");
+        QTest::newRow("empty name") << 7 << ""
+                                    << "Table 7";
+        QTest::newRow("a name") << 3 << "Games"
+                                << "Games";
+        QTest::newRow("one character") << 30 << "G"
+                                       << "G";
+        QTest::newRow("cut to 79 at start")
+            << 12 << QString(100, QLatin1Char('n')) << QString(79, QLatin1Char('n'));
+    }
+    void renameSurvivesRestart() {
+        QFETCH(int, table);
+        QFETCH(QString, name);
+        QFETCH(QString, afterRestart);
+        Strip s;
+        s.prompts.expectInput(name);
+        s.action(QStringLiteral("RTable%1").arg(table))->trigger();
+        QCOMPARE(s.action(QStringLiteral("TableA%1").arg(table))->text(), name);
+        QCOMPARE(s.action(QStringLiteral("RTable%1").arg(table))->text(),
+                 QStringLiteral("Table %1").arg(table));
+        QCOMPARE(s.action(QStringLiteral("TableB%1").arg(table))->text(),
+                 QStringLiteral("Table %1").arg(table));
+        restart(s);
+        QCOMPARE(s.action(QStringLiteral("TableA%1").arg(table))->text(), afterRestart);
+        QCOMPARE(s.prompts.unexpectedCount(), 0);
+    }
+
+    void defaultNamesSurviveRestart() {
+        Strip s;
+        for (int t : {1, 20}) {
+            s.prompts.expectInput(QStringLiteral("Mine"));
+            s.action(QStringLiteral("RTable%1").arg(t))->trigger();
+        }
+        s.prompts.expectBox(Prompts::Yes);
+        s.action("Defaut1")->trigger();
+        restart(s);
+        for (int t = 1; t <= 30; ++t) {
+            QCOMPARE(s.action(QStringLiteral("TableA%1").arg(t))->text(),
+                     QStringLiteral("Table %1").arg(t));
+            QCOMPARE(s.file->read(QStringLiteral("TABLENAME"), QString::number(t), 80).length, 0);
+        }
+    }
+
+    void colorsSurviveRestart() {
+        Strip s;
+        s.prompts.expectColor(QColor(0, 0, 200))
+            .expectColor(QColor(200, 0, 0))
+            .expectColor(QColor(0, 200, 0));
+        s.action("AllButtons1")->trigger();
+        s.action("AllTables1")->trigger();
+        s.action("Program1")->trigger();
+        // Program Color after Table Color leaves the tables alone.
+        QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(200, 0, 0));
+        restart(s);
+        QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(1)), 0x00C80000u);
+        QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(360)), 0x00C80000u);
+        QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(200, 0, 0));
+        QCOMPARE(pixelAt(s.form.get(), 25, 3), QColor(0, 200, 0));
+        QCOMPARE(pixelAt(s.form.get(), 596, 3), QColor(0, 200, 0));
+        QCOMPARE(s.prompts.unexpectedCount(), 0);
+    }
+
+    void programColorAloneRecoloursTables() {
+        Strip s;
+        s.prompts.expectColor(QColor(0, 200, 0));
+        s.action("Program1")->trigger();
+        QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(0, 200, 0));
+        QCOMPARE(pixelAt(s.form.get(), 25, 3), QColor(0, 200, 0));
+    }
+
+    void tablesDefaultColorThenRestart() {
+        Strip s;
+        s.prompts.expectColor(QColor(0, 200, 0))
+            .expectColor(QColor(200, 0, 0))
+            .expectBox(Prompts::Yes);
+        s.action("Program1")->trigger();
+        s.action("AllTables1")->trigger();
+        s.action("DefaultColor2")->trigger();
+        const QColor face =
+            systemcolors::resolve(colortext::BtnFace, QApplication::palette(s.form.get()));
+        QVERIFY(face != QColor(0, 200, 0));
+        // Button face on the tables although the program colour differs ...
+        QCOMPARE(pixelAt(s.form.get(), 300, 2), face);
+        QCOMPARE(s.file->read(QStringLiteral("TABLECOLOR"), QStringLiteral("Color"), 80).length, 0);
+        // ... and the program colour after a restart.
+        restart(s);
+        QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(0, 200, 0));
+    }
+
+    void styleSurvivesRestart() {
+        Strip s;
+        s.action("StayOnTop1")->trigger();
+        QCOMPARE(s.read("STYLE", "OnTop"), QStringLiteral("True"));
+        restart(s);
+        QVERIFY(windowstyle::isStayOnTop(s.form.get()));
+        QVERIFY(s.action("StayOnTop1")->isChecked());
+        QVERIFY(!s.action("Normal1")->isChecked());
+        s.action("Normal1")->trigger();
+        QCOMPARE(s.file->read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).length, 0);
+        QVERIFY(!windowstyle::isStayOnTop(s.form.get()));
+        restart(s);
+        QVERIFY(!windowstyle::isStayOnTop(s.form.get()));
+        QVERIFY(s.action("Normal1")->isChecked());
+    }
+
+    void dropsAfterStyleChange() {
+        Strip s;
+        const QString exe = QStringLiteral(TABDECK_TEST_DATA "/platform/pe32.exe");
+        s.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+        const QPoint place = s.form->pos();
+        s.form->showTable(4);
+        s.action("StayOnTop1")->trigger();
+        QVERIFY(s.form->isVisible());
+        QCOMPARE(s.form->pos(), place);
+        QVERIFY(s.form->table(4)->isVisible());
+        QVERIFY(s.form->acceptDrops());
+        QVERIFY(dropOnButton(s, 40, exe));
+        QCOMPARE(s.form->buttonHint(40), QStringLiteral("pe32.exe"));
+
+        s.action("Normal1")->trigger();
+        QVERIFY(s.form->isVisible());
+        QCOMPARE(s.form->pos(), place);
+        QVERIFY(s.form->acceptDrops());
+        QVERIFY(dropOnButton(s, 41, exe));
+        QCOMPARE(s.prompts.unexpectedCount(), 0);
+    }
+};
+
+TABDECK_TEST(OptionsOnStripTest)
+#include "OptionsOnStripTest.moc"
