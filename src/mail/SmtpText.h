@@ -1,0 +1,61 @@
+#pragma once
+// What the SMTP client puts on the wire and how it reads what comes back:
+// plain functions, so the conversation's pieces can be tested without a socket.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The media subtype of the body, in this order (0 to 4).
+enum TMailType { mtPlain, mtEnriched, mtSgml, mtTabSeperated, mtHtml };
+
+// The message the client sends.
+struct TPostMessage {
+    QString FromAddress;
+    QString FromName;
+    QString Subject;
+    QString LocalProgram; // X-Mailer
+    QString Date;
+    QString ReplyTo;
+    QStringList ToAddress; // recipient entries, as the user wrote them
+    QStringList Body;      // blocks of text; their line breaks become CR LF
+};
+
+namespace smtptext {
+
+// A reply line is read through a buffer of this size (CR LF included); a
+// longer line is a protocol violation, not a reply.
+inline constexpr int kMaxReplyLine = 65536;
+
+// A field that goes into a command or a header line: every CR and LF becomes
+// a blank, so no field can start a command or a header of its own.
+QString fieldText(const QString& value);
+
+// The address a recipient entry names: between the first "<" and the next
+// ">", else after the first ":" up to the next ":", else the whole entry.
+QString bareAddress(const QString& entry);
+
+// The value of the leading decimal digits among the first 10 characters of a
+// reply line; 0 without digits. Values beyond the 16-bit range stay at 32767,
+// so an overflow can never wrap into an accepting code.
+int replyNumber(const QByteArray& line);
+
+// True when a line of a reply is followed by more: it begins with a blank or
+// has "-" as its fourth character.
+bool continues(const QByteArray& line);
+
+// True when the reply line carries a status code at all (100 to 999). A line
+// without one is never taken as an acceptance.
+bool hasReplyCode(int number);
+
+QString contentTypeLine(TMailType subType, const QString& charset);
+
+// The header block, each line ended by CR LF, then the two CR LF pairs that
+// separate it from the body.
+QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QString& charset);
+
+// The body as it goes out between DATA and the end-of-data line: every entry
+// followed by CR LF, every line break (CR LF, LF or CR) as CR LF, and a
+// period doubled at the start of every line.
+QByteArray bodyText(const QStringList& body);
+
+} // namespace smtptext
