@@ -1,0 +1,136 @@
+#include "platform/UserRegistry.h"
+
+#include "core/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+const QString UserRegistry::rootKey = QStringLiteral("Software\\Fernhollow\\Pathnook");
+
+UserRegistry::UserRegistry() = default;
+UserRegistry::~UserRegistry() = default;
+
+std::optional<QString> UserRegistry::groupOf(const QString& key) {
+    QString k = key;
+    while (k.startsWith(u'\\'))
+        k.remove(0, 1);
+    while (k.endsWith(u'\\'))
+        k.chop(1);
+    if (k.compare(rootKey, Qt::CaseInsensitive) == 0)
+        return QString();
+    const QString prefix = rootKey + u'\\';
+    if (!k.startsWith(prefix, Qt::CaseInsensitive))
+        return std::nullopt;
+    QString group = k.mid(prefix.size());
+    if (group.isEmpty() || group.contains(QLatin1String("\\\\")))
+        return std::nullopt;
+    return group.replace(u'\\', u'/');
+}
+
+std::unique_ptr<QSettings> UserRegistry::settings() const {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Fernhollow"), QStringLiteral("Pathnook"));
+}
+
+bool UserRegistry::keyExists(const QString& key) const {
+    auto group = groupOf(key);
+    if (!group)
+        return false;
+    auto s = settings();
+    if (!QFileInfo::exists(s->fileName()))
+        return false;
+    if (group->isEmpty())
+        return true;
+    s->beginGroup(*group);
+    return !s->allKeys().isEmpty();
+}
+
+bool UserRegistry::openKey(const QString& key, bool canCreate) {
+    auto group = groupOf(key);
+    if (!group)
+        return false;
+    if (!canCreate && !keyExists(key))
+        return false;
+    if (canCreate) {
+        // The store's file stands for the root key, so creating any key
+        // makes sure it is there.
+        auto s = settings();
+        const QString file = s->fileName();
+        if (!QFileInfo::exists(file)) {
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly))
+                return false;
+        }
+    }
+    open_ = *group;
+    return true;
+}
+
+void UserRegistry::closeKey() {
+    open_.reset();
+}
+
+QString UserRegistry::valueKey(const QString& name) const {
+    return open_->isEmpty() ? name : *open_ + u'/' + name;
+}
+
+bool UserRegistry::valueExists(const QString& name) const {
+    return open_ && settings()->contains(valueKey(name));
+}
+
+std::optional<QString> UserRegistry::readString(const QString& name) const {
+    if (!open_)
+        return std::nullopt;
+    auto s = settings();
+    const QString k = valueKey(name);
+    if (!s->contains(k))
+        return std::nullopt;
+    return s->value(k).toString();
+}
+
+void UserRegistry::writeString(const QString& name, const QString& value) {
+    const QString failed = QStringLiteral("Failed to set data for '%1'").arg(name);
+    if (!open_ || name.isEmpty())
+        throw AppError(failed);
+    auto s = settings();
+    s->setValue(valueKey(name), value);
+    s->sync();
+    if (s->status() != QSettings::NoError)
+        throw AppError(failed);
+}
+
+bool UserRegistry::deleteValue(const QString& name) {
+    if (!open_)
+        return false;
+    auto s = settings();
+    const QString k = valueKey(name);
+    if (!s->contains(k))
+        return false;
+    s->remove(k);
+    s->sync();
+    return s->status() == QSettings::NoError;
+}
+
+bool UserRegistry::deleteKey(const QString& key) {
+    auto group = groupOf(key);
+    if (!group || !keyExists(key))
+        return false;
+    auto s = settings();
+    if (group->isEmpty()) {
+        s->clear();
+        s->sync();
+        const QString file = s->fileName();
+        s.reset();
+        if (open_)
+            open_.reset();
+        return QFile::remove(file) || !QFileInfo::exists(file);
+    }
+    s->remove(*group);
+    s->sync();
+    if (open_ && (*open_ == *group || open_->startsWith(*group + u'/')))
+        open_.reset();
+    return s->status() == QSettings::NoError;
+}
