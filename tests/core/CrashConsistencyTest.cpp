@@ -64,11 +64,17 @@ private slots:
             QProcess writer;
             writer.start(tool, {"loop", path, "BUTTON", "180", QString::number(known + 1)});
             QVERIFY(writer.waitForStarted());
-            ::usleep(rng.bounded(1000, 40000));
+            // Kill during the writing, not during the start of the process.
+            QByteArray seen;
+            while (!seen.contains("ready") && writer.waitForReadyRead(10000))
+                seen += writer.readAllStandardOutput();
+            QVERIFY(seen.contains("ready"));
+            ::usleep(rng.bounded(1000, 60000));
             ::kill(pid_t(writer.processId()), SIGKILL);
             QVERIFY(writer.waitForFinished(10000));
             long lastDone = known;
-            for (const QByteArray& line : writer.readAllStandardOutput().split('\n'))
+            seen += writer.readAllStandardOutput();
+            for (const QByteArray& line : seen.split('\n'))
                 if (line.startsWith("done "))
                     lastDone = line.mid(5).toLong();
             writes += lastDone - known;

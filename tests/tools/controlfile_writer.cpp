@@ -4,7 +4,7 @@
 //   controlfile_writer read PATH SECTION KEY LIMIT    prints "LENGTH:TEXT"
 //   controlfile_writer write PATH SECTION KEY VALUE   exit 0, or 3 and the error text
 //   controlfile_writer loop PATH SECTION KEY FIRST    writes values v<FIRST>, v<FIRST+1>, ...
-//                                                     printing "done N" after each
+//                                                     printing "ready", then "done N" after each
 //   controlfile_writer paths EXECUTABLE HOME          prints the data folder
 #include "core/ControlFile.h"
 #include "core/Error.h"
@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
         if (std::strcmp(mode, "loop") == 0 && argc == 6) {
             ControlFile file(arg(2));
             std::setvbuf(stdout, nullptr, _IONBF, 0);
+            std::printf("ready\n");
             for (long n = arg(5).toLong();; ++n) {
                 file.write(arg(3), arg(4), loopValue(n));
                 std::printf("done %ld\n", n);
