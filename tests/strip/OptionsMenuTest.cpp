@@ -76,10 +76,6 @@ struct FakeStrip {
     }
 };
 
-QColor pixelAt(QWidget* strip, int x, int y) {
-    return strip->grab().toImage().pixelColor(x, y);
-}
-
 } // namespace
 
 class OptionsMenuTest : public QObject {
@@ -265,44 +261,6 @@ private slots:
         options_->DefaultColor1Click();
         options_->AllButtons1Click();
         QCOMPARE(prompts_->shown().last().initialColor, QColor(0, 0, 255));
-    }
-
-    void programColorShowsThroughTables() {
-        fake_->strip->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fake_->strip.get()));
-        prompts_->expectColor(QColor(0, 200, 0));
-        options_->Program1Click();
-        // A table panel without a colour of its own shows the program colour.
-        QCOMPARE(pixelAt(fake_->strip.get(), 300, 2), QColor(0, 200, 0));
-        QCOMPARE(pixelAt(fake_->strip.get(), 10, 45), QColor(0, 200, 0));
-        QCOMPARE(pixelAt(fake_->strip.get(), 600, 45), QColor(0, 200, 0));
-    }
-
-    void programColorAfterTableColorKeepsTables() {
-        fake_->strip->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fake_->strip.get()));
-        prompts_->expectColor(QColor(200, 0, 0)).expectColor(QColor(0, 200, 0));
-        options_->AllTables1Click();
-        options_->Program1Click();
-        QCOMPARE(pixelAt(fake_->strip.get(), 300, 2), QColor(200, 0, 0));
-        QCOMPARE(pixelAt(fake_->strip.get(), 10, 45), QColor(0, 200, 0));
-        QCOMPARE(read(QStringLiteral("TABLECOLOR"), QStringLiteral("Color")),
-                 QStringLiteral("$000000C8"));
-        QCOMPARE(read(QStringLiteral("PROCOLOR"), QStringLiteral("Color")),
-                 QStringLiteral("$0000C800"));
-    }
-
-    void tableDefaultPaintsButtonFace() {
-        fake_->strip->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fake_->strip.get()));
-        prompts_->expectColor(QColor(0, 200, 0)).expectBox(Prompts::Yes);
-        options_->Program1Click();
-        options_->DefaultColor2Click();
-        const QColor face =
-            systemcolors::resolve(colortext::BtnFace, QApplication::palette(fake_->strip.get()));
-        QVERIFY(face != QColor(0, 200, 0));
-        QCOMPARE(pixelAt(fake_->strip.get(), 300, 2), face);
-        QCOMPARE(pixelAt(fake_->strip.get(), 10, 45), QColor(0, 200, 0));
     }
 
     void defaultColor_data() {
