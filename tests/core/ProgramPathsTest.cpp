@@ -44,7 +44,8 @@ private slots:
     // An installed copy writes below the user's home; shipped files stay put.
     void readOnlyProgramFolder() {
         if (::geteuid() == 0)
-            QSKIP("root can write every folder; ProgramPathsAsUser covers this as nobody");
+            QSKIP("root can write every folder; HostileFileTest::programPathsAsUser covers this as "
+                  "nobody");
         TempDir dir;
         const QString program = dir.file("opt");
         QVERIFY(QDir().mkpath(program));
