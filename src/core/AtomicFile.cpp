@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -38,6 +41,25 @@ QString folderOf(const QString& path) {
     if (slash < 0)
         return QStringLiteral(".");
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+// A writer killed between naming its temporary file and the rename leaves
+// that file behind; one older than an hour can belong to no running write.
+void removeStaleTemporaries(const QString& folder, const QString& name) {
+    DIR* dir = ::opendir(local(folder).constData());
+    if (!dir)
+        return;
+    const QByteArray prefix = local(QStringLiteral(".") + name + QStringLiteral(".tmp"));
+    const time_t cutoff = ::time(nullptr) - 3600;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.constData(), size_t(prefix.size())) != 0)
+            continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime < cutoff)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 void syncFolder(const QString& folder) {
@@ -162,6 +184,7 @@ bool replace(const QString& path, const QByteArray& bytes) {
         return false;
     }
     syncFolder(folder);
+    removeStaleTemporaries(folder, name);
     return true;
 }
 

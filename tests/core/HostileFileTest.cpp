@@ -176,6 +176,26 @@ private slots:
         QVERIFY(leftovers(dir.path()).isEmpty());
     }
 
+    // Left by writers killed long ago: removed; a fresh one may be a running write.
+    void staleTemporariesRemoved() {
+        TempDir dir;
+        const QString path = dir.write("c.INI", "[A]\r\nk=1\r\n");
+        const QString stale = dir.write(".c.INI.tmp0123456789ab", "[A]\r\nk=");
+        const QString fresh = dir.write(".c.INI.tmpba9876543210", "[A]\r\nk=");
+        const QString other = dir.write(".other.INI.tmp0123456789ab", "x");
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-7200);
+        for (const QString& f : {stale, other}) {
+            QFile file(f);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        ControlFile file(path);
+        file.write("A", "k", "2");
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(QFileInfo::exists(fresh));
+        QVERIFY(QFileInfo::exists(other));
+    }
+
     void danglingSymlinkCreatesTarget() {
         TempDir dir;
         const QString link = dir.file("c.INI");
