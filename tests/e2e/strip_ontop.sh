@@ -3,7 +3,8 @@
 # Stay On Top the window manager keeps the strip above (_NET_WM_STATE_ABOVE)
 # and after Normal it does not; STYLE OnTop is written, the strip stays where
 # it was, and a file dragged from another X client still fills the selected
-# button after each change.
+# button after each change. Also: right clicks on a table and on the door
+# icon open the tools menus.
 set -euo pipefail
 build=$1
 exe=$build/bin/TabdeckV10
@@ -135,6 +136,28 @@ wait_for 10 strip_wid >/dev/null || fail "no strip window"
 wait_for 10 at 200 300 || fail "strip not at POS (200,300)"
 wait_for 5 not_above || fail "a normal strip is kept above: $(net_state)"
 echo "normal at start: $(net_state)"
+
+# A right click on a table's free area opens the table menu, on the door
+# icon the services menu: a pop-up window at the pointer (14 or 15 items).
+popup_at() { # X Y: a mapped window of the program, taller than 300, there
+    local id
+    for id in $(xwininfo -root -tree | grep -E "\"TabdeckV10\".* [0-9]+x[0-9]+\+$1\+$2 " |
+        awk '{split($(NF-1), g, "[x+]"); if (g[2] > 300) print $1}'); do
+        xwininfo -id "$id" | grep -q IsViewable && return 0
+    done
+    return 1
+}
+no_popup_at() { ! popup_at "$@"; }
+for place in "254 302" "796 330"; do
+    set -- $place
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool click 3
+    wait_for 5 popup_at "$1" "$2" || fail "no tools menu on a right click at $1,$2"
+    xdotool key Escape
+    wait_for 5 no_popup_at "$1" "$2" || fail "the tools menu at $1,$2 did not close"
+done
+echo "tools menus open on the table and on the door icon"
 
 choose_style 0
 wait_for 10 ini_is STYLE OnTop True || fail "Stay On Top did not write STYLE OnTop=True: '$(ini_value STYLE OnTop)'"
