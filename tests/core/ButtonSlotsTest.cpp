@@ -1,0 +1,74 @@
+#include "core/ButtonSlots.h"
+#include "TestRegistry.h"
+
+#include <QTest>
+
+using namespace buttonslots;
+
+class ButtonSlotsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void kinds_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("shortcut any case") << "/home/u/Game.LNK"
+                                           << ".lnk" << int(Kind::Shortcut);
+        QTest::newRow("exe") << "/opt/wine/Tool.Exe"
+                             << ".exe" << int(Kind::Executable);
+        QTest::newRow("desktop entry") << "/usr/share/applications/gimp.desktop"
+                                       << ".desktop" << int(Kind::Executable);
+        QTest::newRow("document") << "/home/u/notes.txt"
+                                  << ".txt" << int(Kind::Other);
+        QTest::newRow("dot in folder only") << "/home/u.v/README"
+                                            << "" << int(Kind::Other);
+        QTest::newRow("dot before colon") << "C.exe:x"
+                                          << "" << int(Kind::Other);
+        QTest::newRow("no extension") << "/usr/bin/xterm"
+                                      << "" << int(Kind::Other);
+        QTest::newRow("web address") << "https://example.org/index.html"
+                                     << ".html" << int(Kind::Other);
+        QTest::newRow("trailing dot") << "/tmp/file."
+                                      << "." << int(Kind::Other);
+    }
+    void kinds() {
+        QFETCH(QString, path);
+        QFETCH(QString, extension);
+        QFETCH(int, kind);
+        QCOMPARE(lowerExtension(path), extension);
+        QCOMPARE(int(kindOf(path)), kind);
+        QCOMPARE(isExecutable(path), kind == int(Kind::Executable));
+    }
+
+    void hints_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("file name") << "/usr/bin/xterm"
+                                   << "xterm";
+        QTest::newRow("three characters whole") << "/m/"
+                                                << "/m/";
+        QTest::newRow("folder ending in slash") << "/home/user/"
+                                                << "";
+        QTest::newRow("after colon") << "mailto:someone@example.org"
+                                     << "someone@example.org";
+        QTest::newRow("no separator") << "tool.exe"
+                                      << "tool.exe";
+    }
+    void hints() {
+        QFETCH(QString, path);
+        QFETCH(QString, hint);
+        QCOMPARE(buttonHint(path), hint);
+    }
+
+    void tables() {
+        QCOMPARE(tableOfButton(1), 1);
+        QCOMPARE(tableOfButton(12), 1);
+        QCOMPARE(tableOfButton(13), 2);
+        QCOMPARE(tableOfButton(360), 30);
+        QCOMPARE(firstButtonOfTable(30), 349);
+        QCOMPARE(emptyButtonHint(), QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
+    }
+};
+
+TABDECK_TEST(ButtonSlotsTest)
+#include "ButtonSlotsTest.moc"
