@@ -163,6 +163,7 @@ void TSmtpClient::waitFor(const std::function<bool()>& ready, quint64 session) {
     QTimer timer;
     if (TimeOut > 0) {
         timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
             timedOut = true;
             loop.quit();
