@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 
 #include <QFile>
+#include <atomic>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -35,6 +36,10 @@ struct Identity {
 };
 
 enum class State { Missing, Unreadable, Loaded };
+
+// Bumped by every write of any ControlFile object in this process, so that a
+// write through one object is seen at once by reads through another.
+std::atomic<quint64> writeGeneration{0};
 
 bool readAll(int fd, QByteArray* out) {
     QByteArray bytes;
@@ -67,6 +72,7 @@ struct ControlFile::Cache {
     IniDocument doc;
     timespec loadedAt{};
     qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
+    quint64 confirmedGeneration = 0;
 
     // A stat per read would cost more than the whole table loading is worth;
     // the identity is confirmed again once this much time has passed, so a
@@ -98,6 +104,7 @@ struct ControlFile::Cache {
     // Writes pass `strict`: they must never build on a stale copy.
     void refresh(const QString& path, bool strict) {
         if (!strict && valid && state == State::Loaded && confirmedAtNs >= 0 &&
+            confirmedGeneration == writeGeneration.load(std::memory_order_relaxed) &&
             monotonicNs() - confirmedAtNs < RecheckNs)
             return;
         confirmedAtNs = -1;
@@ -114,6 +121,7 @@ struct ControlFile::Cache {
         }
         if (trusted(st)) {
             confirmedAtNs = monotonicNs();
+            confirmedGeneration = writeGeneration.load(std::memory_order_relaxed);
             return;
         }
         timespec now{};
@@ -189,7 +197,9 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
     for (const Entry& e : entries)
         doc.set(e.section, e.key, e.value);
     const QByteArray bytes = doc.serialize();
-    if (!atomicfile::replace(path_, bytes))
+    const bool replaced = atomicfile::replace(path_, bytes);
+    writeGeneration.fetch_add(1, std::memory_order_relaxed);
+    if (!replaced)
         throw failure;
     struct stat st;
     if (::stat(QFile::encodeName(path_).constData(), &st) == 0 && st.st_size == bytes.size()) {
@@ -206,6 +216,8 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
 
 void ControlFile::replaceText(const QByteArray& bytes) {
     cache_->valid = false;
-    if (path_.isEmpty() || !atomicfile::replace(path_, bytes))
+    const bool replaced = !path_.isEmpty() && atomicfile::replace(path_, bytes);
+    writeGeneration.fetch_add(1, std::memory_order_relaxed);
+    if (!replaced)
         throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
 }

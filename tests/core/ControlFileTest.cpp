@@ -264,6 +264,22 @@ private slots:
         QCOMPARE(cf.read("A", "k", 80).length, 0);
     }
 
+    // Two objects in one process: a write through one is what the next read
+    // through the other returns, without waiting.
+    void writeSeenByOtherObjectAtOnce() {
+        TempDir dir;
+        const QString path = dir.write("c.INI", "[A]\r\nk=1\r\n");
+        QTest::qWait(30);
+        ControlFile reader(path);
+        ControlFile writer(path);
+        QCOMPARE(reader.read("A", "k", 80).text, QString("1"));
+        QCOMPARE(reader.read("A", "k", 80).text, QString("1"));
+        writer.write("A", "k", "2");
+        QCOMPARE(reader.read("A", "k", 80).text, QString("2"));
+        writer.replaceText("[A]\r\nk=3\r\n");
+        QCOMPARE(reader.read("A", "k", 80).text, QString("3"));
+    }
+
     // A write never builds on a stale copy: another program's change made
     // just before it survives.
     void writeKeepsChangeMadeJustBefore() {
