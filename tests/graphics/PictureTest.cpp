@@ -357,6 +357,60 @@ private slots:
         }
     }
 
+    // A metafile keeps its own bytes for saving and the clipboard, and does
+    // not convert to a bitmap. The file is the smallest enhanced metafile:
+    // its header record and the end-of-file record.
+    void metafileKind() {
+        QByteArray emf;
+        auto put32 = [&](quint32 v) {
+            for (int i = 0; i < 4; ++i)
+                emf.append(char((v >> (8 * i)) & 0xFF));
+        };
+        put32(1);                            // header record
+        put32(108);                          // its size
+        for (quint32 v : {0u, 0u, 99u, 99u}) // bounds, device units
+            put32(v);
+        for (quint32 v : {0u, 0u, 2645u, 2645u}) // frame, 0.01 mm: 100 px at 96 dpi
+            put32(v);
+        put32(0x464D4520); // " EMF"
+        put32(0x10000);
+        put32(108 + 20);       // file size
+        put32(2);              // records
+        put32(1 | (0u << 16)); // handles, reserved
+        put32(0);              // description length
+        put32(0);              // description offset
+        put32(0);              // palette entries
+        put32(1024);
+        put32(768); // device pixels
+        put32(320);
+        put32(240); // device millimetres
+        while (emf.size() < 108)
+            emf.append('\0');
+        put32(14); // end of file
+        put32(20);
+        put32(0);
+        put32(16);
+        put32(20);
+
+        TempDir dir;
+        const Picture picture = Picture::load(dir.write("clip.EMF", emf));
+        QCOMPARE(picture.kind(), Picture::Kind::Metafile);
+        QVERIFY(picture.width() > 0 && picture.height() > 0);
+        picture.save(dir.file("again.bmp"));
+        QFile f(dir.file("again.bmp"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), emf);
+        const auto data = pictureclipboard::mimeData(picture);
+        QVERIFY(data->hasImage());
+        QCOMPARE(data->data(pictureclipboard::kEnhancedMetafileMime), emf);
+        try {
+            picture.toBitmap();
+            QFAIL("a metafile converted to a bitmap");
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot assign a Metafile to a Bitmap"));
+        }
+    }
+
     void pasteWithoutImage() {
         QMimeData text;
         text.setText("hello");
