@@ -1,0 +1,52 @@
+#pragma once
+// A real strip on a control file prepared by the test, in a temporary
+// program folder, with scripted prompts and a recording opener.
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "core/ControlFile.h"
+#include "core/Opener.h"
+#include "strip/TForm1.h"
+#include "ui/AppContext.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QStringList>
+#include <memory>
+
+namespace startuptest {
+
+class NullOpener : public Opener {
+public:
+    void open(QObject*, const QString& path) override { opened << path; }
+    QStringList opened;
+};
+
+struct Strip {
+    testsupport::TempDir dir;
+    std::unique_ptr<ControlFile> file;
+    testsupport::ScriptedPrompts prompts;
+    NullOpener opener;
+    AppContext context;
+    std::unique_ptr<TForm1> form;
+
+    // ini: the control file's text, or nothing for a first start.
+    // boxes: how many message boxes the start-up is expected to show.
+    explicit Strip(const QByteArray& ini = QByteArray(), int boxes = 0) {
+        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
+        if (!ini.isEmpty())
+            dir.write(QFileInfo(context.paths.controlFile).fileName(), ini);
+        file = std::make_unique<ControlFile>(context.paths.controlFile);
+        context.controlFile = file.get();
+        context.prompts = &prompts;
+        context.opener = &opener;
+        for (int i = 0; i < boxes; ++i)
+            prompts.expectBox();
+        form = std::make_unique<TForm1>(context);
+    }
+    QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }
+    QString read(const char* section, const char* key) const {
+        return file->read(QLatin1String(section), QLatin1String(key), 256).text;
+    }
+};
+
+} // namespace startuptest
