@@ -169,6 +169,7 @@ private slots:
         testsupport::TempDir pics;
         QImage img(10, 10, QImage::Format_RGB32);
         img.fill(QColor(255, 0, 0));
+        img.setPixelColor(0, 9, QColor(255, 255, 255)); // the transparent colour
         img.save(pics.file("small.bmp"), "BMP");
         Loaded l("[BUTTON]\n1=/x/doc.txt\n[ICON]\n1=" + pics.file("small.bmp").toUtf8() + "\n");
         QTRY_VERIFY(l.form().tableLoader().finished());
