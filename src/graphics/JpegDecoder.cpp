@@ -72,6 +72,11 @@ bool guardedStart(Session& s, int eighths, bool cmyk, bool buffered) {
     s.cinfo.scale_denom = 8;
     s.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     s.cinfo.buffered_image = buffered ? TRUE : FALSE;
+    if (eighths < 8) {
+        // A reduced picture is smoothed again when it is drawn smaller
+        // still; the plain upsampler is enough for it.
+        s.cinfo.do_fancy_upsampling = FALSE;
+    }
     jpeg_start_decompress(&s.cinfo);
     return true;
 }
