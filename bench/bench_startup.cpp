@@ -1,0 +1,234 @@
+// Start-up of the launcher, from process start to the end of the last table
+// loading job, against the floor: a bare Qt Widgets process that shows one
+// empty frameless window, both measured in this run, offscreen.
+//   bench_startup                 runs everything and prints the figures
+//   bench_startup --floor         (child) the bare window
+//   bench_startup --strip DIR     (child) the program's twelve windows, with
+//                                 DIR as the program folder
+// A child prints "done <longest job ns> <peak KiB>" when it is ready.
+#include "core/ControlFile.h"
+#include "core/Opener.h"
+#include "core/ProgramPaths.h"
+#include "dialogs/TAboutBox.h"
+#include "dialogs/TFileProp.h"
+#include "dialogs/THelpDlg.h"
+#include "dialogs/THintDlg.h"
+#include "dialogs/TReminder.h"
+#include "editor/TEdDlg.h"
+#include "filemanager/TPathnook.h"
+#include "icons/TCVert1.h"
+#include "icons/TExIcons.h"
+#include "mail/TEmail.h"
+#include "strip/TForm1.h"
+#include "strip/TableLoader.h"
+#include "ui/AppContext.h"
+#include "ui/HintRouter.h"
+#include "ui/Prompts.h"
+#include "viewer/TViewPic.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+long peakKiB() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+void report(qint64 longestNs) {
+    std::printf("done %lld %ld\n", static_cast<long long>(longestNs), peakKiB());
+    std::fflush(stdout);
+}
+
+int runFloor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    w.resize(622, 51);
+    w.show();
+    QTimer::singleShot(0, [] {
+        report(0);
+        QCoreApplication::quit();
+    });
+    return app.exec();
+}
+
+class NoOpener : public Opener {
+public:
+    void open(QObject*, const QString&) override {}
+};
+
+int runStrip(int argc, char** argv, const QString& dir) {
+    QApplication app(argc, argv);
+    AppContext context;
+    context.paths = ProgramPaths::fromExecutable(dir + QStringLiteral("/TabdeckV10"), dir);
+    ControlFile file(context.paths.controlFile);
+    QtPrompts prompts;
+    NoOpener opener;
+    context.controlFile = &file;
+    context.prompts = &prompts;
+    context.opener = &opener;
+    auto form = std::make_unique<TForm1>(context);
+    TAboutBox about(context);
+    TViewPic viewPic(context);
+    TCVert1 cvert(context);
+    TEdDlg edDlg(context);
+    TEmail email(context);
+    TExIcons exIcons(context);
+    TPathnook pathnook(context);
+    THintDlg hintDlg(context);
+    TReminder reminder(context);
+    TFileProp fileProp(context);
+    THelpDlg helpDlg(context);
+    for (QStatusBar* b :
+         {hintDlg.statusBar1(), edDlg.statusBar1(), exIcons.statusBar1(), cvert.statusBar1(),
+          pathnook.statusBar1(), email.statusBar1(), viewPic.statusBar1()})
+        form->hintRouter().addStatusBar(b);
+    TableLoader& loader = form->tableLoader();
+    QObject::connect(&loader, &TableLoader::allLoaded, &app, [&] {
+        report(loader.longestJobNs());
+        QCoreApplication::quit();
+    });
+    form->show();
+    return app.exec();
+}
+
+struct Run {
+    double ms = 0;
+    qint64 longestNs = 0;
+    long peakKiB = 0;
+};
+
+Run runChild(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    p.start(QCoreApplication::applicationFilePath(), args);
+    Run r;
+    while (p.waitForReadyRead(30000)) {
+        const QByteArray out = p.readAll();
+        const int at = out.indexOf("done ");
+        if (at >= 0) {
+            r.ms = clock.nsecsElapsed() / 1e6;
+            const QList<QByteArray> f = out.mid(at).trimmed().split(' ');
+            r.longestNs = f.value(1).toLongLong();
+            r.peakKiB = f.value(2).toLong();
+            break;
+        }
+    }
+    p.waitForFinished(30000);
+    return r;
+}
+
+// Median of several runs, alternating with the floor so both see the same load.
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void fillFullFolder(const QString& dir) {
+    const QString src = QStringLiteral(TABDECK_SOURCE_DIR "/tests/data/");
+    QDir().mkpath(dir + QStringLiteral("/Icons"));
+    // A 512 x 512 JPEG: Qt's writer when present, else the test fixture.
+    QImage big(512, 512, QImage::Format_RGB32);
+    {
+        QPainter p(&big);
+        for (int y = 0; y < 512; y += 32)
+            for (int x = 0; x < 512; x += 32)
+                p.fillRect(x, y, 32, 32, QColor((x * 7) & 255, (y * 5) & 255, (x + y) & 255));
+    }
+    const QString jpg = dir + QStringLiteral("/Icons/big.jpg");
+    if (!big.save(jpg, "JPEG"))
+        QFile::copy(src + QStringLiteral("graphics/baseline.jpg"), jpg);
+    const QStringList pictures{jpg, src + QStringLiteral("graphics/core24.bmp"),
+                               src + QStringLiteral("graphics/depth32.ico"),
+                               src + QStringLiteral("metafile/shapes.emf"),
+                               src + QStringLiteral("metafile/house.wmf")};
+    QByteArray buttons = "[BUTTON]\r\n", icons = "[ICON]\r\n";
+    int picture = 0;
+    for (int n = 1; n <= 360; ++n) {
+        QString target, icon;
+        if (n % 3 == 0) {
+            target = dir + QStringLiteral("/app%1.exe").arg(n);
+            QFile::copy(src + QStringLiteral("platform/pe32.exe"), target);
+            icon = target;
+        } else {
+            target = dir + QStringLiteral("/doc%1.txt").arg(n);
+            icon = pictures[picture++ % pictures.size()];
+        }
+        buttons += QStringLiteral("%1=%2\r\n").arg(n).arg(target).toUtf8();
+        icons += QStringLiteral("%1=%2\r\n").arg(n).arg(icon).toUtf8();
+    }
+    QFile f(dir + QStringLiteral("/TabdeckV10.INI"));
+    f.open(QIODevice::WriteOnly);
+    f.write("[HELP_INFORMATION]\r\nTabdeckV10=x\r\n" + buttons + icons);
+}
+
+int runAll(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir full;
+    fillFullFolder(full.path());
+    const int rounds = 7;
+    std::vector<double> floor, empty, loaded, longest;
+    std::vector<long> floorMem, loadedMem;
+    for (int i = 0; i < rounds; ++i) {
+        const Run f = runChild({QStringLiteral("--floor")});
+        floor.push_back(f.ms);
+        floorMem.push_back(f.peakKiB);
+        QTemporaryDir fresh; // first start: the control file is created
+        const Run e = runChild({QStringLiteral("--strip"), fresh.path()});
+        empty.push_back(e.ms);
+        const Run l = runChild({QStringLiteral("--strip"), full.path()});
+        loaded.push_back(l.ms);
+        loadedMem.push_back(l.peakKiB);
+        longest.push_back(l.longestNs / 1e6);
+        if (f.ms == 0 || e.ms == 0 || l.ms == 0) {
+            std::printf("a child did not report\n");
+            return 1;
+        }
+    }
+    const double fl = median(floor);
+    std::printf("floor (bare frameless window): %.1f ms, peak %ld KiB\n", fl,
+                *std::max_element(floorMem.begin(), floorMem.end()));
+    std::printf("first start, empty folder:     %.1f ms = %.2f x floor (limit 3)\n", median(empty),
+                median(empty) / fl);
+    std::printf("full control file:             %.1f ms = %.2f x floor (limit 6)\n", median(loaded),
+                median(loaded) / fl);
+    const long fm = *std::max_element(floorMem.begin(), floorMem.end());
+    const long lm = *std::max_element(loadedMem.begin(), loadedMem.end());
+    std::printf("peak memory, full file:        %ld KiB = %.2f x floor (limit 2)\n", lm,
+                double(lm) / fm);
+    std::printf("longest group job, full file:  %.1f ms (median of %d runs; limit 50)\n",
+                median(longest), rounds);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--floor")
+        return runFloor(argc, argv);
+    if (argc > 2 && std::string(argv[1]) == "--strip")
+        return runStrip(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return runAll(argc, argv);
+}
