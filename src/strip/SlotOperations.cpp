@@ -3,6 +3,7 @@
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "graphics/Picture.h"
+#include "platform/DropTarget.h"
 #include "platform/IconReader.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
@@ -14,19 +15,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
-
-// TEMPORARY until the platform drop helper lands.
-namespace droptarget {
-inline QString firstDroppedItem(const QMimeData& data) {
-    const QList<QUrl> urls = data.urls();
-    if (urls.isEmpty())
-        return QString();
-    const QUrl& u = urls.first();
-    return (u.isLocalFile() ? u.toLocalFile() : u.toString()).left(255);
-}
-} // namespace droptarget
 
 namespace {
 const QString ButtonSection = QStringLiteral("BUTTON");
@@ -93,7 +82,7 @@ void SlotOperations::Open1Click() {
 }
 
 void SlotOperations::WMDropFiles(const QMimeData& data) {
-    const QString path = droptarget::firstDroppedItem(data);
+    const QString path = droptarget::firstItem(&data).value_or(QString());
     if (path.isEmpty() || !hasSelection())
         return;
     state_.currentPath = path;
@@ -239,7 +228,7 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragMove: {
         auto* de = static_cast<QDropEvent*>(event);
         // Only the offered formats are looked at here; the data is read at the drop.
-        if (de->mimeData() && de->mimeData()->hasUrls())
+        if (droptarget::accepts(de->mimeData()))
             de->acceptProposedAction();
         else
             de->ignore();
@@ -247,8 +236,7 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
         auto* de = static_cast<QDropEvent*>(event);
-        const QString path =
-            de->mimeData() ? droptarget::firstDroppedItem(*de->mimeData()) : QString();
+        const QString path = droptarget::firstItem(de->mimeData()).value_or(QString());
         // The drop is released at once; the boxes the assignment may show
         // then run after the drag source has been told, not inside its drop.
         de->acceptProposedAction();
