@@ -76,7 +76,10 @@ public:
 };
 
 int runStrip(int argc, char** argv, const QString& dir) {
+    QElapsedTimer stage;
+    stage.start();
     QApplication app(argc, argv);
+    const qint64 appNs = stage.nsecsElapsed();
     AppContext context;
     context.paths = ProgramPaths::fromExecutable(dir + QStringLiteral("/TabdeckV10"), dir);
     ControlFile file(context.paths.controlFile);
@@ -86,6 +89,7 @@ int runStrip(int argc, char** argv, const QString& dir) {
     context.prompts = &prompts;
     context.opener = &opener;
     auto form = std::make_unique<TForm1>(context);
+    const qint64 formNs = stage.nsecsElapsed();
     TAboutBox about(context);
     TViewPic viewPic(context);
     TCVert1 cvert(context);
@@ -101,6 +105,9 @@ int runStrip(int argc, char** argv, const QString& dir) {
          {hintDlg.statusBar1(), edDlg.statusBar1(), exIcons.statusBar1(), cvert.statusBar1(),
           pathnook.statusBar1(), email.statusBar1(), viewPic.statusBar1()})
         form->hintRouter().addStatusBar(b);
+    const qint64 windowsNs = stage.nsecsElapsed();
+    std::fprintf(stderr, "stages: application %.1f ms, strip %.1f ms, tool windows %.1f ms\n",
+                 appNs / 1e6, (formNs - appNs) / 1e6, (windowsNs - formNs) / 1e6);
     TableLoader& loader = form->tableLoader();
     QObject::connect(&loader, &TableLoader::allLoaded, &app, [&] {
         report(loader.longestJobNs());

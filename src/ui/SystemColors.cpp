@@ -104,7 +104,8 @@ void paintBackground(QWidget* widget, uint32_t value) {
     const auto r = roleOf(value);
     if (r && r->group == QPalette::Active) {
         // Leave the palette to the theme; only pick the role.
-        widget->setPalette(QPalette());
+        if (widget->testAttribute(Qt::WA_SetPalette))
+            widget->setPalette(QPalette());
         widget->setBackgroundRole(r->role);
         return;
     }
@@ -119,7 +120,8 @@ void paintBackground(QWidget* widget, uint32_t value) {
 void clearBackground(QWidget* widget) {
     widget->setProperty(ValueProperty, QVariant());
     widget->setAutoFillBackground(false);
-    widget->setPalette(QPalette());
+    if (widget->testAttribute(Qt::WA_SetPalette))
+        widget->setPalette(QPalette());
     widget->setBackgroundRole(QPalette::Window);
 }
 
