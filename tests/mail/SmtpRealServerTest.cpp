@@ -1,0 +1,135 @@
+#include "SmtpTestEvents.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "mail/TSmtpClient.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using testsupport::SmtpEvents;
+using testsupport::TempDir;
+
+// The client against a real SMTP server (aiosmtpd on loopback): what the
+// server stores must be exactly the message we composed.
+class SmtpRealServerTest : public QObject {
+    Q_OBJECT
+    QProcess server_;
+    TempDir store_;
+    quint16 port_ = 0;
+
+    QByteArray stored(const QString& name) {
+        QFile f(store_.file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase() {
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            port_ = probe.serverPort();
+        }
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
+        server_.setProcessEnvironment(env);
+        server_.setProcessChannelMode(QProcess::ForwardedChannels);
+        server_.start("/usr/bin/python3",
+                      {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port_),
+                       "-c", "smtp_store.StoreHandler", store_.path()});
+        QVERIFY2(server_.waitForStarted(), "python3 (with python3-aiosmtpd) is needed");
+        bool up = false;
+        for (int i = 0; i < 100 && !up && server_.state() == QProcess::Running; ++i) {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, port_);
+            up = probe.waitForConnected(100);
+            if (!up)
+                QTest::qWait(100);
+        }
+        QVERIFY2(up, "aiosmtpd did not start listening");
+    }
+
+    void cleanupTestCase() {
+        server_.terminate();
+        if (!server_.waitForFinished(3000))
+            server_.kill();
+        server_.waitForFinished(3000);
+    }
+
+    void storedMessageMatchesByteForByte() {
+        SmtpEvents ev;
+        TSmtpClient c;
+        ev.attach(c);
+        c.Host = "127.0.0.1";
+        c.Port = port_;
+        c.UserID = "tabdeck-test";
+        c.SubType = mtHtml;
+        c.Connect();
+        QCOMPARE(c.ReplyNumber(), 250);
+
+        c.PostMessage.FromAddress = "sender@home.example";
+        c.PostMessage.FromName = "Sender Name";
+        c.PostMessage.Subject = "Report";
+        c.PostMessage.ToAddress = {"Bob <bob@there.example>", "carol@there.example"};
+        c.PostMessage.Body = {QString::fromUtf8("<p>first</p>\n.\n..two\r\nlast gr\xc3\xbc\xc3\x9f"
+                                                "e\r\n"),
+                              "."};
+        c.SendMail();
+        QCOMPARE(ev.log.last(), QStringLiteral("Success"));
+
+        // A second mail on the same session.
+        c.PostMessage.ToAddress = {"dave@there.example"};
+        c.PostMessage.Subject.clear();
+        c.PostMessage.Body = {"short"};
+        c.SendMail();
+        c.Disconnect();
+        QCOMPARE(ev.log, (QStringList{"Connect", "SendStart", "PacketSent", "Success", "SendStart",
+                                      "PacketSent", "Success", "Disconnect"}));
+
+        QTRY_VERIFY(QFile::exists(store_.file("mail2.eml")));
+        QCOMPARE(stored("mail1.env"), QByteArray("tabdeck-test\nsender@home.example\n"
+                                                 "bob@there.example\ncarol@there.example\n"));
+        QCOMPARE(stored("mail1.eml"),
+                 QByteArray("From: Sender Name<sender@home.example>\r\n"
+                            "To: Bob <bob@there.example>,carol@there.example\r\n"
+                            "Subject: Report\r\n"
+                            "Mime-Version: 1.0\r\n"
+                            "Content-Type: text/html; charset=us-ascii\r\n"
+                            "\r\n\r\n"
+                            "<p>first</p>\r\n.\r\n..two\r\nlast gr\xc3\xbc\xc3\x9f"
+                            "e\r\n\r\n.\r\n"));
+        QCOMPARE(stored("mail2.env"),
+                 QByteArray("tabdeck-test\nsender@home.example\ndave@there.example\n"));
+        QCOMPARE(stored("mail2.eml"), QByteArray("From: Sender Name<sender@home.example>\r\n"
+                                                 "To: dave@there.example\r\n"
+                                                 "Mime-Version: 1.0\r\n"
+                                                 "Content-Type: text/html; charset=us-ascii\r\n"
+                                                 "\r\n\r\nshort\r\n"));
+    }
+
+    void refusedRecipientOnRealServer() {
+        // The server refuses a malformed address; the mail still goes to the rest.
+        SmtpEvents ev;
+        TSmtpClient c;
+        ev.attach(c);
+        c.Host = "127.0.0.1";
+        c.Port = port_;
+        c.UserID = "tabdeck-test";
+        c.Connect();
+        c.PostMessage.FromAddress = "sender@home.example";
+        c.PostMessage.ToAddress = {"Nobody <@@@>", "ok@there.example"};
+        c.PostMessage.Body = {"text"};
+        c.SendMail();
+        QCOMPARE(ev.log, (QStringList{"Connect", "SendStart", "RecipientNotFound:Nobody <@@@>",
+                                      "PacketSent", "Success"}));
+        c.Disconnect();
+        QTRY_VERIFY(QFile::exists(store_.file("mail3.env")));
+        QCOMPARE(stored("mail3.env"),
+                 QByteArray("tabdeck-test\nsender@home.example\nok@there.example\n"));
+    }
+};
+
+TABDECK_TEST(SmtpRealServerTest)
+#include "SmtpRealServerTest.moc"
