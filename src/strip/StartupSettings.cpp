@@ -4,6 +4,7 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/TForm1.h"
+#include "strip/TableSwitcher.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
@@ -98,7 +99,7 @@ void runFormCreate(TForm1& form) {
             cf.read(QStringLiteral("TABLENAME"), QString::number(t), 80);
         if (!name.nonEmpty())
             continue;
-        if (QAction* a = form.findChild<QAction*>(QStringLiteral("TableA%1").arg(t)))
+        if (QAction* a = form.tableSwitcher().tableA(t))
             a->setText(name.text);
     }
 

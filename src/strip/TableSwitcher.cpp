@@ -28,12 +28,29 @@ int TableSwitcher::topForTick(int tick) {
     }
 }
 
+void TableSwitcher::collectItems() {
+    for (QAction* a : form_.findChildren<QAction*>()) {
+        const QString name = a->objectName();
+        if (name.size() < 7 || !name.startsWith(QLatin1String("Table")))
+            continue;
+        const QChar kind = name.at(5);
+        bool ok = false;
+        const int n = name.mid(6).toInt(&ok);
+        if (!ok || n < 1 || n > 30 || QString::number(n) != name.mid(6))
+            continue;
+        if (kind == QLatin1Char('A'))
+            tableA_[n] = a;
+        else if (kind == QLatin1Char('B'))
+            tableB_[n] = a;
+    }
+}
+
 QAction* TableSwitcher::tableA(int n) const {
-    return form_.findChild<QAction*>(QStringLiteral("TableA%1").arg(n));
+    return n >= 1 && n <= 30 ? tableA_[n].data() : nullptr;
 }
 
 QAction* TableSwitcher::tableB(int n) const {
-    return form_.findChild<QAction*>(QStringLiteral("TableB%1").arg(n));
+    return n >= 1 && n <= 30 ? tableB_[n].data() : nullptr;
 }
 
 void TableSwitcher::showTable(int n) {
@@ -109,6 +126,7 @@ void TableSwitcher::applyStartTable() {
 }
 
 void TableSwitcher::wireTablesMenu() {
+    collectItems();
     for (int n = 1; n <= 30; ++n) {
         QAction* a = tableA(n);
         if (!a)
@@ -121,6 +139,8 @@ void TableSwitcher::wireTablesMenu() {
 }
 
 void TableSwitcher::wireOpenWith() {
+    if (!openWithWired_)
+        collectItems();
     if (openWithWired_ || !tableB(1))
         return;
     openWithWired_ = true;

@@ -1,5 +1,7 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
+#include <array>
 
 class QAction;
 class QActionGroup;
@@ -32,11 +34,17 @@ public:
     // The slide's Top for a tick (1..5); tables keep their Top otherwise.
     static int topForTick(int tick);
 
-private:
+    // The tables-menu item and the Open With item of table n, or null.
     QAction* tableA(int n) const;
     QAction* tableB(int n) const;
 
+private:
+    // One pass over the strip's actions instead of a name search per item.
+    void collectItems();
+
     TForm1& form_;
+    std::array<QPointer<QAction>, 31> tableA_{};
+    std::array<QPointer<QAction>, 31> tableB_{};
     bool openWithWired_ = false;
     QActionGroup* openWithLevel1_ = nullptr;
     QActionGroup* openWithLevel2_ = nullptr;
