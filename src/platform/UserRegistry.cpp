@@ -23,10 +23,11 @@ std::optional<QString> UserRegistry::groupOf(const QString& key) {
     const QString prefix = rootKey + u'\\';
     if (!k.startsWith(prefix, Qt::CaseInsensitive))
         return std::nullopt;
-    QString group = k.mid(prefix.size());
-    if (group.isEmpty() || group.contains(QLatin1String("\\\\")))
-        return std::nullopt;
-    return group.replace(u'\\', u'/');
+    const QStringList parts = k.mid(prefix.size()).split(u'\\');
+    for (const QString& part : parts)
+        if (part.isEmpty() || part.contains(u'/'))
+            return std::nullopt;
+    return parts.join(u'/');
 }
 
 std::unique_ptr<QSettings> UserRegistry::settings() const {
