@@ -5,12 +5,14 @@
 #include "platform/ExeResources.h"
 #include "platform/IconImage.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <memory>
 
 namespace iconreader {
 namespace {
@@ -185,14 +187,43 @@ std::optional<QImage> iconInData(const QByteArray& bytes, int n) {
     return std::nullopt;
 }
 
+namespace {
+
+// The extractor asks for the count and then every icon of one file, so the
+// last file read stays mapped and parsed while its size and time stay the same.
+struct OpenFile {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    std::unique_ptr<FileBytes> bytes;
+    std::optional<ExeResources> resources;
+};
+
+const OpenFile& openFile(const QString& path) {
+    thread_local OpenFile last;
+    const QFileInfo info(path);
+    const qint64 size = info.isFile() ? info.size() : -1;
+    const QDateTime modified = info.lastModified();
+    if (last.bytes && last.path == path && last.size == size && last.modified == modified)
+        return last;
+    last.resources.reset();
+    last.bytes = std::make_unique<FileBytes>(path);
+    last.path = path;
+    last.size = size;
+    last.modified = modified;
+    last.resources = ExeResources::read(last.bytes->view());
+    return last;
+}
+
+} // namespace
+
 int iconCount(const QString& path) {
     if (isDesktopEntry(path))
         return DesktopEntry::load(path) ? 1 : 0;
-    FileBytes bytes(path);
-    const ByteView v = bytes.view();
-    if (auto res = ExeResources::read(v))
-        return res->groupCount();
-    return isIco(v) ? 1 : 0;
+    const OpenFile& f = openFile(path);
+    if (f.resources)
+        return f.resources->groupCount();
+    return isIco(f.bytes->view()) ? 1 : 0;
 }
 
 std::optional<QImage> icon(const QString& path, int n) {
@@ -200,12 +231,11 @@ std::optional<QImage> icon(const QString& path, int n) {
         return std::nullopt;
     if (isDesktopEntry(path))
         return n == 0 ? desktopImage(path) : std::nullopt;
-    FileBytes bytes(path);
-    const ByteView v = bytes.view();
-    if (auto res = ExeResources::read(v))
-        return groupImage(*res, n);
-    if (n == 0 && isIco(v))
-        return icoImage(v);
+    const OpenFile& f = openFile(path);
+    if (f.resources)
+        return groupImage(*f.resources, n);
+    if (n == 0 && isIco(f.bytes->view()))
+        return icoImage(f.bytes->view());
     return std::nullopt;
 }
 
