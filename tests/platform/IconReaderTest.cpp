@@ -195,6 +195,54 @@ private slots:
         QCOMPARE(*a, *b);
     }
 
+    void desktopEntries_data() {
+        QTest::addColumn<QString>("icon"); // "" = the committed fixture
+        QTest::addColumn<QString>("expectedFrom");
+        QTest::newRow("theme has none: generic icon") << QString() << QString();
+        QTest::newRow("absolute png") << "png"
+                                      << "png";
+        QTest::newRow("absolute ico") << fixture("alpha.ico") << fixture("alpha.ico");
+        QTest::newRow("absolute missing") << "/no/such/icon.png" << QString();
+    }
+    void desktopEntries() {
+        QFETCH(QString, icon);
+        QFETCH(QString, expectedFrom);
+        testsupport::TempDir tmp;
+        QString entry = fixture("app.desktop");
+        QImage expected;
+        if (icon == "png") {
+            QImage png(32, 32, QImage::Format_ARGB32);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x)
+                    png.setPixel(x, y, qRgba(x * 8, y * 8, 100, x < 4 ? 0 : 255));
+            icon = tmp.file("pic.png");
+            QVERIFY(png.save(icon));
+            expected = png;
+        } else if (!expectedFrom.isEmpty()) {
+            expected = *iconreader::icon(expectedFrom, 0);
+        }
+        if (!icon.isEmpty())
+            entry = tmp.write("e.desktop", "[Desktop Entry]\nType=Application\nExec=true\nIcon=" +
+                                               icon.toUtf8() + "\n");
+        QCOMPARE(iconreader::iconCount(entry), 1);
+        auto image = iconreader::icon(entry, 0);
+        QVERIFY(image);
+        QCOMPARE(image->size(), QSize(32, 32));
+        if (!expected.isNull())
+            QVERIFY2(icontools::pixelDifference(*image, expected).isEmpty(),
+                     qPrintable(icontools::pixelDifference(*image, expected)));
+        else
+            QVERIFY(image->pixel(16, 16) != 0);
+        QVERIFY(!iconreader::icon(entry, 1));
+    }
+
+    void desktopWithoutGroupHasNoIcon() {
+        testsupport::TempDir tmp;
+        const QString entry = tmp.write("bad.desktop", "Icon=x\n");
+        QCOMPARE(iconreader::iconCount(entry), 0);
+        QVERIFY(!iconreader::icon(entry, 0));
+    }
+
     void chooseLarge_data() {
         QTest::addColumn<QList<int>>("shapes"); // width, height, bits triples
         QTest::addColumn<int>("chosen");
