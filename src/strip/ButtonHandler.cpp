@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -18,9 +19,15 @@ ButtonHandler::ButtonHandler(QWidget* strip, Prompts& prompts, StripState& state
 
 void ButtonHandler::attach() {
     label2_ = strip_->findChild<QLabel*>(QStringLiteral("Label2"));
+    // One pass over the strip's children: 750 name searches cost a visible
+    // part of the start-up.
+    QHash<QString, QWidget*> byName;
+    for (QWidget* w : strip_->findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !byName.contains(w->objectName()))
+            byName.insert(w->objectName(), w);
     for (int n = 1; n <= buttonslots::ButtonCount; ++n) {
-        panels_[n] = strip_->findChild<QWidget*>(QStringLiteral("But%1").arg(n));
-        if (QWidget* img = strip_->findChild<QWidget*>(QStringLiteral("img%1").arg(n))) {
+        panels_[n] = byName.value(QStringLiteral("But%1").arg(n));
+        if (QWidget* img = byName.value(QStringLiteral("img%1").arg(n))) {
             // Plain moves (no button held) must arrive: they select the button.
             img->setMouseTracking(true);
             img->installEventFilter(this);
@@ -28,7 +35,7 @@ void ButtonHandler::attach() {
         }
     }
     for (int t = 1; t <= buttonslots::TableCount; ++t) {
-        if (QWidget* table = strip_->findChild<QWidget*>(QStringLiteral("Table%1").arg(t))) {
+        if (QWidget* table = byName.value(QStringLiteral("Table%1").arg(t))) {
             table->setMouseTracking(true);
             table->installEventFilter(this);
             tables_.insert(table, t);
