@@ -386,12 +386,12 @@ void TSmtpClient::sendBody(const QByteArray& header, const QByteArray& body, qui
     // From here to the reply of the end-of-data line the stream is inside the
     // message: no other command may go out.
     replyOwed_ = true;
-    writeAll(header.constData(), header.size(), session);
+    writeAll(header.constData(), header.size(), session, 2 * kChunk);
     bytesTotal_ = body.size();
     bytesSent_ = 0;
     for (qint64 offset = 0; offset < body.size(); offset += kChunk) {
         const qint64 n = std::min<qint64>(kChunk, body.size() - offset);
-        writeAll(body.constData() + offset, n, session);
+        writeAll(body.constData() + offset, n, session, 2 * kChunk);
         bytesSent_ += n;
         emit OnPacketSent();
         checkSession(self, session, session_);
@@ -401,14 +401,16 @@ void TSmtpClient::sendBody(const QByteArray& header, const QByteArray& body, qui
     }
 }
 
-void TSmtpClient::writeAll(const char* data, qint64 size, quint64 session) {
+// Hands bytes to the socket; waits while more than `backlog` bytes are still
+// queued in it, so the kernel always has the next piece at hand.
+void TSmtpClient::writeAll(const char* data, qint64 size, quint64 session, qint64 backlog) {
     if (socket_->state() != QAbstractSocket::ConnectedState)
         connectionLost();
     socket_->write(data, size);
     socket_->flush();
     waitFor(
-        [this] {
-            return socket_->bytesToWrite() == 0 ||
+        [this, backlog] {
+            return socket_->bytesToWrite() <= backlog ||
                    socket_->state() != QAbstractSocket::ConnectedState;
         },
         session);

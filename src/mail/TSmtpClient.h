@@ -98,7 +98,7 @@ private:
     void command(const QByteArray& text, quint64 session);
     void readReply(quint64 session);
     QByteArray readLine(quint64 session);
-    void writeAll(const char* data, qint64 size, quint64 session);
+    void writeAll(const char* data, qint64 size, quint64 session, qint64 backlog);
     void sendBody(const QByteArray& header, const QByteArray& body, quint64 session);
     [[noreturn]] void connectionLost();
     [[noreturn]] void streamBroken(int code);
