@@ -5,37 +5,12 @@
 # dragged from another X client fills the selected button; hide mode off
 # ends the program after the launch.
 set -euo pipefail
-build=$1
-exe=$build/bin/TabdeckV10
-source_tool=$build/bin/dragsource
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    [[ -n ${KEEP:-} ]] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-# wait_for SECONDS COMMAND...: retries the command until it succeeds.
-wait_for() {
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [[ $SECONDS -lt $end ]] || return 1
-        sleep 0.1
-    done
-}
-ini_value() { # SECTION KEY
-    tr -d '\r' <"$prog/TabdeckV10.INI" | awk -F= -v s="[$1]" -v k="$2" \
-        '$0 ~ /^\[/ {in_s = (toupper($0) == toupper(s))} in_s && $1 == k {print substr($0, length(k) + 2)}'
-}
+source "$(dirname "$0")/common.bash" "$1"
 geometry() { # sets X and Y of the strip window
     eval "$(xdotool getwindowgeometry --shell "$wid")"
 }
 at() { geometry; [[ $X -eq $1 && $Y -eq $2 ]]; }
 at_x() { geometry; [[ $X -eq $1 ]]; }
-ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; } # SECTION KEY VALUE, read anew each try
 
 prog=$work/prog
 mkdir -p "$prog"

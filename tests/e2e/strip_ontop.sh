@@ -6,31 +6,7 @@
 # button after each change. Also: right clicks on a table and on the door
 # icon open the tools menus.
 set -euo pipefail
-build=$1
-exe=$build/bin/TabdeckV10
-source_tool=$build/bin/dragsource
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    [[ -n ${KEEP:-} ]] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-wait_for() { # SECONDS COMMAND...
-    local limit=$1; shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [[ $SECONDS -lt $end ]] || return 1
-        sleep 0.1
-    done
-}
-ini_value() { # SECTION KEY
-    tr -d '\r' <"$prog/TabdeckV10.INI" | awk -F= -v s="[$1]" -v k="$2" \
-        '$0 ~ /^\[/ {in_s = (toupper($0) == toupper(s))} in_s && $1 == k {print substr($0, length(k) + 2)}'
-}
-ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; }
+source "$(dirname "$0")/common.bash" "$1"
 
 # The strip is the 622 x 51 window of that title; a style change may give it
 # a new X window, so it is looked up anew each time.

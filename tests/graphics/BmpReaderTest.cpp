@@ -39,7 +39,7 @@ struct Spec {
     QByteArray bits;
 };
 
-// A bitmap file exactly as the spec says, with the pixel offset right
+// A bitmap file exactly as the format lays it out, with the pixel offset right
 // after the colour table.
 QByteArray makeBmp(const Spec& s) {
     QByteArray info;
