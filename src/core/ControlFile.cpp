@@ -70,6 +70,9 @@ struct ControlFile::Cache {
     bool valid = false;
     Identity identity;
     IniDocument doc;
+    // The bytes `doc` was parsed from: an untrusted identity costs a read and
+    // a compare, and a parse only when the content really changed.
+    QByteArray raw;
     timespec loadedAt{};
     qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
     quint64 confirmedGeneration = 0;
@@ -99,6 +102,7 @@ struct ControlFile::Cache {
         state = s;
         valid = false;
         doc = IniDocument();
+        raw.clear();
     }
 
     // Writes pass `strict`: they must never build on a stale copy.
@@ -138,7 +142,12 @@ struct ControlFile::Cache {
             clear(State::Unreadable);
             return;
         }
-        doc = IniDocument::parse(bytes);
+        // Right after a write every read lands here until the file's time is
+        // old enough to trust; the content is nearly always what we hold.
+        if (!(valid && state == State::Loaded && bytes == raw)) {
+            doc = IniDocument::parse(bytes);
+            raw = std::move(bytes);
+        }
         state = State::Loaded;
         identity = Identity::of(opened);
         loadedAt = now;
@@ -204,6 +213,7 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
     struct stat st;
     if (::stat(QFile::encodeName(path_).constData(), &st) == 0 && st.st_size == bytes.size()) {
         cache_->doc = std::move(doc);
+        cache_->raw = bytes;
         cache_->state = State::Loaded;
         cache_->identity = Identity::of(st);
         ::clock_gettime(CLOCK_REALTIME, &cache_->loadedAt);
