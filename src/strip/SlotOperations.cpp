@@ -5,13 +5,13 @@
 #include "graphics/Picture.h"
 #include "platform/DropTarget.h"
 #include "platform/IconReader.h"
+#include "strip/CutBox.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/Prompts.h"
 
 #include <QDir>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -27,12 +27,11 @@ Picture firstIcon(const QString& path) {
     return icon ? Picture::fromIcon(*icon) : Picture();
 }
 
-QLineEdit* cutBox(QWidget* strip, const QString& name) {
-    if (auto* box = strip->findChild<QLineEdit*>(name))
+CutBox* cutBox(QWidget* strip, const QString& name) {
+    if (auto* box = strip->findChild<CutBox*>(name))
         return box;
-    auto* box = new QLineEdit(strip);
+    auto* box = new CutBox(strip);
     box->setObjectName(name);
-    box->hide();
     return box;
 }
 } // namespace

@@ -6,14 +6,14 @@
 class ControlFile;
 class Picture;
 class Prompts;
-class QLineEdit;
+class CutBox;
 class QMimeData;
 class QWidget;
 struct StripState;
 
 // What a button holds: putting a target on the selected button (Open dialog
 // or a drop), showing and clearing the button, and Delete, Cut and Paste
-// with the cut buffer (the hidden edit boxes CutTo1 and CutTo3 and the
+// with the cut buffer (the hidden boxes CutTo1 and CutTo3 and the
 // executable flag). Every operation acts on the selected button; one made
 // while no button is selected (0) is ignored.
 class SlotOperations : public QObject {
@@ -44,8 +44,8 @@ public:
     void Cut1Click();
     void Paste1Click();
 
-    QLineEdit* cutTo1() const { return cutTo1_; }
-    QLineEdit* cutTo3() const { return cutTo3_; }
+    CutBox* cutTo1() const { return cutTo1_; }
+    CutBox* cutTo3() const { return cutTo3_; }
 
     // The picture chooser's filter: every readable picture type, all of them first.
     static QString pictureFilter();
@@ -64,6 +64,6 @@ private:
     StripState& state_;
     QString iconsDir_;
     Faces faces_;
-    QLineEdit* cutTo1_ = nullptr;
-    QLineEdit* cutTo3_ = nullptr;
+    CutBox* cutTo1_ = nullptr;
+    CutBox* cutTo3_ = nullptr;
 };

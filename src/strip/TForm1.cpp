@@ -4,6 +4,7 @@
 #include "core/ControlFile.h"
 #include "core/IntText.h"
 #include "strip/ButtonImage.h"
+#include "strip/CutBox.h"
 #include "strip/OpenWithMenu.h"
 #include "strip/StartupSettings.h"
 #include "strip/StripAttachments.h"
@@ -19,7 +20,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -142,10 +142,9 @@ void TForm1::buildLayout() {
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(8, ButtonY, PictureSize, PictureSize);
     for (int i = 0; i < 3; ++i) {
-        auto* e = new QLineEdit(table31_);
+        auto* e = new CutBox(table31_);
         e->setObjectName(QStringLiteral("CutTo%1").arg(i + 1));
         e->setGeometry(60 + 80 * i, 8, 75, 21);
-        e->setVisible(false);
         cutTo_[i] = e;
     }
 

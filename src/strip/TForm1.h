@@ -34,11 +34,11 @@ class Opener;
 class Prompts;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QThread;
 class QTimer;
 class ButtonImage;
+class CutBox;
 class HintRouter;
 class TableLoader;
 class TableSwitcher;
@@ -93,7 +93,7 @@ public:
     QLabel* labelHide() const { return labelHide_; }
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
-    QLineEdit* cutTo(int i) const { return cutTo_[i - 1]; }            // 1..3
+    CutBox* cutTo(int i) const { return cutTo_[i - 1]; }               // 1..3
     QFrame* table(int t) const { return tables_[t - 1]; }              // 1..30
     QFrame* buttonPanel(int n) const { return buttons_[n - 1]; }       // But1..But360
     ButtonImage* buttonPicture(int n) const { return images_[n - 1]; } // img1..img360
@@ -145,7 +145,7 @@ private:
     QLabel* labelHide_ = nullptr;
     QFrame* table31_ = nullptr;
     ButtonImage* image1_ = nullptr;
-    std::array<QLineEdit*, 3> cutTo_{};
+    std::array<CutBox*, 3> cutTo_{};
     std::array<QFrame*, 30> tables_{};
     std::array<QFrame*, 360> buttons_{};
     std::array<ButtonImage*, 360> images_{};

@@ -5,10 +5,10 @@
 // boxes. Laid out like the strip, so real pointer events land where they
 // would on it.
 #include "core/ButtonSlots.h"
+#include "strip/CutBox.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 namespace teststrip {
@@ -61,9 +61,8 @@ struct Strip {
         labelHide->setObjectName("LabelHide");
         labelHide->setGeometry(43, 0, 6, 51);
         for (int i = 1; i <= 3; ++i) {
-            auto* cut = new QLineEdit(&window);
+            auto* cut = new CutBox(&window);
             cut->setObjectName(QStringLiteral("CutTo%1").arg(i));
-            cut->hide();
         }
         hintStrip.setWindowFlags(Qt::FramelessWindowHint);
         hintStrip.resize(622, 19);

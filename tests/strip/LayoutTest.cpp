@@ -2,12 +2,12 @@
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
 #include "strip/ButtonImage.h"
+#include "strip/CutBox.h"
 #include "ui/HintRouter.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -92,7 +92,7 @@ private slots:
         QVERIFY(!s.form->table31()->isVisibleTo(s.form.get()));
         QCOMPARE(s.form->image1()->parentWidget(), s.form->table31());
         for (int i = 1; i <= 3; ++i) {
-            auto* cut = s.form->findChild<QLineEdit*>(QStringLiteral("CutTo%1").arg(i));
+            auto* cut = s.form->findChild<CutBox*>(QStringLiteral("CutTo%1").arg(i));
             QVERIFY(cut);
             QVERIFY(!cut->isVisibleTo(s.form.get()));
         }
