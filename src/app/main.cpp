@@ -14,6 +14,7 @@
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/AppContext.h"
+#include "ui/FontWarmUp.h"
 #include "ui/HintRouter.h"
 #include "ui/Prompts.h"
 #include "viewer/TViewPic.h"
@@ -72,6 +73,7 @@ struct Windows {
 int main(int argc, char** argv) {
     const bool forced = forceX11UnderWayland();
     QApplication app(argc, argv);
+    FontWarmUp fonts;
     QApplication::setApplicationName(Prompts::applicationTitle());
     QApplication::setApplicationDisplayName(Prompts::applicationTitle());
     // Tool windows may stay open after the strip closes; the strip's close
