@@ -25,7 +25,8 @@ struct Picture::Data {
     // ever used from the one user-interface thread.
     mutable QImage jpeg; // decoded, full size when jpegFull
     mutable bool jpegFull = false;
-    mutable QImage keyed; // the bitmap without its transparent colour
+    mutable QString jpegError; // a deferred decode that failed: its message
+    mutable QImage keyed;      // the bitmap without its transparent colour
 
     const QImage& keyedBitmap() const {
         if (keyed.isNull() && !bitmap.isNull()) {
@@ -51,8 +52,18 @@ struct Picture::Data {
         if (jpegFull ||
             (!jpeg.isNull() && jpeg.width() >= needed.width() && jpeg.height() >= needed.height()))
             return jpeg;
+        if (!jpegError.isEmpty())
+            throw AppError(jpegError);
         JpegDecoder decoder(bytes);
-        jpeg = decoder.decode(eighths);
+        try {
+            jpeg = decoder.decode(eighths);
+        } catch (const AppError& e) {
+            // Only a deferred picture gets here with broken data: a loaded
+            // one decoded whole before. Remembered, so it is not retried.
+            if (jpeg.isNull())
+                jpegError = e.text();
+            throw;
+        }
         jpegFull = eighths == 8;
         return jpeg;
     }
@@ -89,10 +100,12 @@ QByteArray readFile(const QString& path) {
     return bytes;
 }
 
-Picture loadImpl(const QString& path, const QSize& hint) {
-    const QString ext = extensionOf(path);
-    kindForExtension(ext); // an unknown extension fails before the file is opened
-    return Picture::fromBytes(readFile(path), ext, hint);
+// The file's bytes and extension; an unknown extension fails before the file
+// is opened.
+QByteArray readPicture(const QString& path, QString* extension) {
+    *extension = extensionOf(path);
+    kindForExtension(*extension);
+    return readFile(path);
 }
 
 } // namespace
@@ -104,11 +117,21 @@ Picture& Picture::operator=(const Picture&) = default;
 Picture::Picture(std::shared_ptr<const Data> d) : d_(std::move(d)) {}
 
 Picture Picture::load(const QString& path) {
-    return loadImpl(path, QSize());
+    QString ext;
+    const QByteArray bytes = readPicture(path, &ext);
+    return make(bytes, ext, QSize(), false);
 }
 
 Picture Picture::load(const QString& path, const QSize& sizeHint) {
-    return loadImpl(path, sizeHint);
+    QString ext;
+    const QByteArray bytes = readPicture(path, &ext);
+    return make(bytes, ext, sizeHint, false);
+}
+
+Picture Picture::loadDeferred(const QString& path) {
+    QString ext;
+    const QByteArray bytes = readPicture(path, &ext);
+    return make(bytes, ext, QSize(), true);
 }
 
 Picture Picture::loadIncrementally(const QString& path,
@@ -133,6 +156,11 @@ Picture Picture::loadIncrementally(const QString& path,
 
 Picture Picture::fromBytes(const QByteArray& bytes, const QString& extension,
                            const QSize& sizeHint) {
+    return make(bytes, extension, sizeHint, false);
+}
+
+Picture Picture::make(const QByteArray& bytes, const QString& extension, const QSize& sizeHint,
+                      bool deferJpeg) {
     auto d = std::make_shared<Data>();
     d->kind = kindForExtension(extension);
     switch (d->kind) {
@@ -154,6 +182,8 @@ Picture Picture::fromBytes(const QByteArray& bytes, const QString& extension,
         d->bytes = bytes;
         JpegDecoder decoder(bytes);
         d->size = decoder.size();
+        if (deferJpeg)
+            break;
         // Decoded now, so that a broken file fails its load and not its
         // first paint.
         const int eighths =
@@ -191,6 +221,17 @@ Picture Picture::fromImage(const QImage& image) {
                                         : image.convertToFormat(QImage::Format_RGB32);
     d->size = image.size();
     return Picture(std::move(d));
+}
+
+bool Picture::decodes() const {
+    if (d_->kind != Kind::Jpeg || !d_->jpeg.isNull())
+        return true;
+    try {
+        d_->jpegFor(QSize());
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
 }
 
 Picture::Kind Picture::kind() const {

@@ -26,6 +26,12 @@ public:
     // compressed bytes are kept, so save() and a later full-size draw work
     // as after load(path).
     static Picture load(const QString& path, const QSize& sizeHint);
+    // As load(path), except that a JPEG has only its headers read: its pixels
+    // are decoded when it is first drawn or asked for. For pictures that may
+    // never be shown, such as the buttons of hidden tables. A JPEG whose data
+    // is broken loads, then draws nothing and fails decodes(); image() and
+    // decodedToBitmap() raise its error.
+    static Picture loadDeferred(const QString& path);
     // As load(path); a JPEG hands the picture so far to step after every
     // scan (progressive) or band of rows (baseline), so that a viewer can
     // draw it piece by piece. Other kinds call step once with the whole
@@ -46,6 +52,9 @@ public:
     int width() const;
     int height() const;
     QSize size() const { return QSize(width(), height()); }
+    // Whether the picture's pixels can be had: false only for a deferred JPEG
+    // whose data fails to decode, which this call decodes to find out.
+    bool decodes() const;
     // The name of the kind's type in "Cannot assign a %s to a %s".
     static QString typeName(Kind kind);
 
@@ -76,5 +85,7 @@ public:
 
 private:
     explicit Picture(std::shared_ptr<const Data> d);
+    static Picture make(const QByteArray& bytes, const QString& extension, const QSize& sizeHint,
+                        bool deferJpeg);
     std::shared_ptr<const Data> d_;
 };

@@ -2,6 +2,15 @@
 
 #include <QPainter>
 
+namespace {
+// Kinds whose rendering costs more than keeping them does: a metafile plays
+// all its records, a JPEG decodes all its pixels, but both are kept as their
+// compressed bytes.
+bool rendersLater(const Picture& picture) {
+    return picture.kind() == Picture::Kind::Metafile || picture.kind() == Picture::Kind::Jpeg;
+}
+} // namespace
+
 ButtonImage::ButtonImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground, false);
 }
@@ -23,16 +32,45 @@ QImage ButtonImage::renderCentred(const Picture& picture, const QSize& size, qre
 }
 
 void ButtonImage::setPicture(const Picture& picture) {
-    image_ = renderCentred(picture, size(), devicePixelRatioF());
+    if (rendersLater(picture)) {
+        image_ = QImage();
+        pending_ = picture;
+    } else {
+        pending_ = Picture();
+        image_ = renderCentred(picture, size(), devicePixelRatioF());
+    }
     update();
 }
 
 void ButtonImage::clearPicture() {
     image_ = QImage();
+    pending_ = Picture();
     update();
 }
 
+void ButtonImage::renderPending() const {
+    if (pending_.isEmpty())
+        return;
+    const Picture picture = pending_;
+    pending_ = Picture();
+    // A JPEG whose data turns out broken shows nothing, as one that failed
+    // to load.
+    if (picture.decodes())
+        image_ = renderCentred(picture, size(), devicePixelRatioF());
+}
+
+bool ButtonImage::hasPicture() const {
+    renderPending();
+    return !image_.isNull();
+}
+
+const QImage& ButtonImage::image() const {
+    renderPending();
+    return image_;
+}
+
 void ButtonImage::paintEvent(QPaintEvent*) {
+    renderPending();
     if (image_.isNull())
         return;
     QPainter p(this);

@@ -106,10 +106,12 @@ void TableLoader::loadButton(int n) {
         if (!icon.nonEmpty())
             return;
         // An unreadable picture costs only its own button: no picture, the
-        // target's hint, and loading goes on.
+        // target's hint, and loading goes on. A JPEG's pixels wait for the
+        // first paint of its button (most tables are hidden); broken data
+        // found then also leaves the button without a picture.
         Picture picture;
         try {
-            picture = Picture::load(icon.text);
+            picture = Picture::loadDeferred(icon.text);
         } catch (const AppError&) {
             picture = Picture();
         }

@@ -1,4 +1,5 @@
 #include "graphics/Picture.h"
+#include "BrokenJpeg.h"
 #include "ImageCompare.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -28,6 +29,18 @@ QString loadError(const QString& path) {
         return e.text();
     }
     return QStringLiteral("no error");
+}
+
+// The middle 34 x 34 pixels of a picture drawn at its natural size.
+QImage centreOf(const Picture& picture) {
+    QImage out(34, 34, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    picture.draw(p,
+                 QRectF((34 - picture.width()) / 2.0, (34 - picture.height()) / 2.0,
+                        picture.width(), picture.height()),
+                 true);
+    return out;
 }
 
 } // namespace
@@ -291,6 +304,91 @@ private slots:
         QCOMPARE(f.readAll(), readFixture("progressive.jpg"));
         const Picture full = Picture::load(fixture("progressive.jpg"));
         QCOMPARE(maxDistance(small.decodedToBitmap().image(), full.image()), 0);
+    }
+
+    // A deferred JPEG reads only its headers at load; its pixels come on the
+    // first draw and are those of an ordinary load. Other kinds load as usual.
+    void deferredLoad_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("baseline jpeg") << "baseline.jpg" << int(Picture::Kind::Jpeg);
+        QTest::newRow("progressive jpeg") << "progressive.jpg" << int(Picture::Kind::Jpeg);
+        QTest::newRow("cmyk jpeg") << "cmyk.jpg" << int(Picture::Kind::Jpeg);
+        QTest::newRow("bitmap") << "pal8.bmp" << int(Picture::Kind::Bitmap);
+        QTest::newRow("icon") << "multi.ico" << int(Picture::Kind::Icon);
+    }
+    void deferredLoad() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        TempDir dir;
+        const Picture eager = Picture::load(fixture(name));
+        const Picture deferred = Picture::loadDeferred(fixture(name));
+        QCOMPARE(int(deferred.kind()), kind);
+        QCOMPARE(deferred.size(), eager.size());
+        QVERIFY(deferred.decodes());
+        // Drawn as a button shows it (the middle at natural size) and whole.
+        QCOMPARE(maxDistance(centreOf(deferred), centreOf(eager)), 0);
+        QCOMPARE(maxDistance(deferred.image(), eager.image()), 0);
+        deferred.save(dir.file("copy"));
+        QFile saved(dir.file("copy"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QFile original(fixture(name));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        if (kind != int(Picture::Kind::Bitmap))
+            QCOMPARE(saved.readAll(), original.readAll());
+    }
+
+    // Headers that pass but pixels that fail: the deferred picture loads,
+    // draws nothing, says it does not decode and raises the decoder's error
+    // wherever the pixels themselves are asked for, every time.
+    void deferredBrokenJpeg() {
+        TempDir dir;
+        const QString path = dir.write("broken.jpg", testsupport::undecodableJpeg());
+        const QString error = loadError(path);
+        QVERIFY2(error.startsWith("JPEG error #"), qPrintable(error));
+
+        const Picture deferred = Picture::loadDeferred(path);
+        QCOMPARE(deferred.kind(), Picture::Kind::Jpeg);
+        QCOMPARE(deferred.size(), Picture::load(fixture("baseline.jpg")).size());
+        QVERIFY(!deferred.decodes());
+        QVERIFY(!deferred.decodes());
+        const QImage drawn = deferred.render(QSize(34, 34));
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                QCOMPARE(qAlpha(drawn.pixel(x, y)), 0);
+        for (int i = 0; i < 2; ++i) {
+            try {
+                deferred.image();
+                QFAIL("image() of a broken deferred JPEG succeeded");
+            } catch (const AppError& e) {
+                QCOMPARE(e.text(), error);
+            }
+        }
+    }
+
+    void deferredLoadErrors_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // %1 is the path
+        QTest::newRow("missing file") << "" << QByteArray() << "Cannot open file %1";
+        QTest::newRow("unknown extension")
+            << "a.png" << QByteArray("x") << "Unknown picture file extension (.png)";
+        QTest::newRow("no jpeg at all") << "a.jpg" << QByteArray("not a jpeg") << "JPEG error #53";
+        QTest::newRow("bad metafile") << "a.emf" << QByteArray(100, 'x') << "Metafile is not valid";
+    }
+    void deferredLoadErrors() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        TempDir dir;
+        const QString path = name.isEmpty() ? dir.file("missing.jpg") : dir.write(name, bytes);
+        QString got = QStringLiteral("no error");
+        try {
+            Picture::loadDeferred(path);
+        } catch (const AppError& e) {
+            got = e.text();
+        }
+        QCOMPARE(got, error.contains("%1") ? error.arg(path) : error);
     }
 
     void loadIncrementally_data() {

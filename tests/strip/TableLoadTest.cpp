@@ -1,6 +1,8 @@
+#include "BrokenJpeg.h"
 #include "StartupFixture.h"
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
+#include "graphics/Picture.h"
 #include "strip/ButtonImage.h"
 #include "strip/TableLoader.h"
 
@@ -162,6 +164,38 @@ private slots:
         QVERIFY(!l.form().buttonPicture(100)->hasPicture());
         // Only executables asked for icons, with index 0.
         QCOMPARE(l.iconCalls.size(), 3);
+        QVERIFY(l.strip.prompts.shown().isEmpty());
+    }
+
+    // JPEGs and metafiles are rendered when their button is first needed;
+    // they then show what an ordinary load shows. Broken JPEG data, found
+    // only then, leaves that button without a picture and with its target's
+    // hint, as any unreadable picture does.
+    void picturesRenderedWhenNeeded() {
+        testsupport::TempDir pics;
+        const QString jpeg = QStringLiteral(TABDECK_TEST_DATA "/graphics/baseline.jpg");
+        const QString emf = QStringLiteral(TABDECK_TEST_DATA "/metafile/shapes.emf");
+        const QString broken = pics.write("broken.jpg", testsupport::undecodableJpeg());
+        const QByteArray ini = "[BUTTON]\n1=/x/one.txt\n40=/x/forty.txt\n41=/x/broken.txt\n"
+                               "42=/x/shapes.txt\n43=/x/after.txt\n[ICON]\n1=" +
+                               jpeg.toUtf8() + "\n40=" + jpeg.toUtf8() + "\n41=" + broken.toUtf8() +
+                               "\n42=" + emf.toUtf8() + "\n43=" + jpeg.toUtf8() + "\n";
+        Loaded l(ini);
+        QTRY_VERIFY(l.form().tableLoader().finished());
+        const qreal dpr = l.form().buttonPicture(1)->devicePixelRatioF();
+        const QImage jpegShown =
+            ButtonImage::renderCentred(Picture::load(jpeg), QSize(34, 34), dpr);
+        for (int n : {1, 40, 43})
+            QCOMPARE(l.form().buttonPicture(n)->image(), jpegShown);
+        QCOMPARE(l.form().buttonHint(40), QStringLiteral("forty.txt"));
+        QCOMPARE(l.form().buttonPicture(42)->image(),
+                 ButtonImage::renderCentred(Picture::load(emf), QSize(34, 34), dpr));
+        QVERIFY(!l.form().buttonPicture(41)->hasPicture());
+        QCOMPARE(l.form().buttonHint(41), QStringLiteral("broken.txt"));
+        QCOMPARE(l.form().buttonHint(43), QStringLiteral("after.txt"));
+        // Showing the table paints the rest without a message.
+        l.form().showTable(4);
+        QVERIFY(QTest::qWaitForWindowExposed(&l.form()));
         QVERIFY(l.strip.prompts.shown().isEmpty());
     }
 
