@@ -5,6 +5,8 @@
 //   bench_startup --floor         (child) the bare window
 //   bench_startup --strip DIR     (child) the program's twelve windows, with
 //                                 DIR as the program folder
+//   bench_startup --fill DIR      fills DIR as the full program folder, for
+//                                 profiling a child by hand
 // A child prints "done <longest job ns> <peak KiB>" when it is ready.
 #include "core/ControlFile.h"
 #include "core/Opener.h"
@@ -22,6 +24,7 @@
 #include "strip/TForm1.h"
 #include "strip/TableLoader.h"
 #include "ui/AppContext.h"
+#include "ui/FontWarmUp.h"
 #include "ui/HintRouter.h"
 #include "ui/Prompts.h"
 #include "viewer/TViewPic.h"
@@ -79,6 +82,7 @@ int runStrip(int argc, char** argv, const QString& dir) {
     QElapsedTimer stage;
     stage.start();
     QApplication app(argc, argv);
+    FontWarmUp fonts;
     const qint64 appNs = stage.nsecsElapsed();
     AppContext context;
     context.paths = ProgramPaths::fromExecutable(dir + QStringLiteral("/TabdeckV10"), dir);
@@ -109,10 +113,14 @@ int runStrip(int argc, char** argv, const QString& dir) {
     std::fprintf(stderr, "stages: application %.1f ms, strip %.1f ms, tool windows %.1f ms\n",
                  appNs / 1e6, (formNs - appNs) / 1e6, (windowsNs - formNs) / 1e6);
     TableLoader& loader = form->tableLoader();
+    qint64 showNs = 0;
     QObject::connect(&loader, &TableLoader::allLoaded, &app, [&] {
+        std::fprintf(stderr, "loading: %.1f ms from show to the last job\n",
+                     (stage.nsecsElapsed() - showNs) / 1e6);
         report(loader.longestJobNs());
         QCoreApplication::quit();
     });
+    showNs = stage.nsecsElapsed();
     form->show();
     return app.exec();
 }
@@ -237,5 +245,10 @@ int main(int argc, char** argv) {
         return runFloor(argc, argv);
     if (argc > 2 && std::string(argv[1]) == "--strip")
         return runStrip(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc > 2 && std::string(argv[1]) == "--fill") {
+        QCoreApplication app(argc, argv);
+        fillFullFolder(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     return runAll(argc, argv);
 }
