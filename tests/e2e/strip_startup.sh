@@ -44,7 +44,7 @@ deco=$(echo "$hints" | sed -n 's/.*= *\([^,]*\), *[^,]*, *\([^,]*\).*/\1 \2/p')
 
 # Give the loader jobs and the first paint time, then take the picture.
 sleep 2
-import -window root "$work/shot.png"
+"$build/bin/button_compare" --shot "$work/shot.png" || fail "no screenshot"
 slot_x=(8 50 93 135)
 check() { # BUTTON SOURCE...
     local n=$1; shift

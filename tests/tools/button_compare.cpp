@@ -2,6 +2,7 @@
 // Compares a button in a screenshot with the picture our readers make of its
 // picture file (or of an executable's first icon), for the end-to-end tests.
 //   button_compare SCREENSHOT.png X Y PICTURE|--icon EXECUTABLE
+//   button_compare --shot SCREENSHOT.png   saves the X screen as a PNG
 // X, Y: the screen position of the button's 34 x 34 picture control. Every
 // pixel the rendering covers fully must match within a small tolerance.
 // Exit 0 on a match; 1 with the count of differing pixels otherwise.
@@ -11,10 +12,28 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+// The whole screen of the X server in DISPLAY, as the user sees it.
+int saveScreenshot(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap shot = screen ? screen->grabWindow(0) : QPixmap();
+    if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "cannot take or save the screenshot\n");
+        return 2;
+    }
+    return 0;
+}
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--shot")
+        return saveScreenshot(argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
