@@ -11,23 +11,11 @@
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "core/ProgramPaths.h"
-#include "dialogs/TAboutBox.h"
-#include "dialogs/TFileProp.h"
-#include "dialogs/THelpDlg.h"
-#include "dialogs/THintDlg.h"
-#include "dialogs/TReminder.h"
-#include "editor/TEdDlg.h"
-#include "filemanager/TPathnook.h"
-#include "icons/TCVert1.h"
-#include "icons/TExIcons.h"
-#include "mail/TEmail.h"
+#include "strip/ProgramWindows.h"
 #include "strip/TForm1.h"
 #include "strip/TableLoader.h"
 #include "ui/AppContext.h"
-#include "ui/FontWarmUp.h"
-#include "ui/HintRouter.h"
 #include "ui/Prompts.h"
-#include "viewer/TViewPic.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +24,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -82,7 +69,6 @@ int runStrip(int argc, char** argv, const QString& dir) {
     QElapsedTimer stage;
     stage.start();
     QApplication app(argc, argv);
-    FontWarmUp fonts;
     const qint64 appNs = stage.nsecsElapsed();
     AppContext context;
     context.paths = ProgramPaths::fromExecutable(dir + QStringLiteral("/TabdeckV10"), dir);
@@ -92,26 +78,14 @@ int runStrip(int argc, char** argv, const QString& dir) {
     context.controlFile = &file;
     context.prompts = &prompts;
     context.opener = &opener;
-    auto form = std::make_unique<TForm1>(context);
+    ProgramWindows windows;
+    windows.createStrip(context);
     const qint64 formNs = stage.nsecsElapsed();
-    TAboutBox about(context);
-    TViewPic viewPic(context);
-    TCVert1 cvert(context);
-    TEdDlg edDlg(context);
-    TEmail email(context);
-    TExIcons exIcons(context);
-    TPathnook pathnook(context);
-    THintDlg hintDlg(context);
-    TReminder reminder(context);
-    TFileProp fileProp(context);
-    THelpDlg helpDlg(context);
-    for (QStatusBar* b :
-         {hintDlg.statusBar1(), edDlg.statusBar1(), exIcons.statusBar1(), cvert.statusBar1(),
-          pathnook.statusBar1(), email.statusBar1(), viewPic.statusBar1()})
-        form->hintRouter().addStatusBar(b);
+    windows.createToolWindows(context);
     const qint64 windowsNs = stage.nsecsElapsed();
     std::fprintf(stderr, "stages: application %.1f ms, strip %.1f ms, tool windows %.1f ms\n",
                  appNs / 1e6, (formNs - appNs) / 1e6, (windowsNs - formNs) / 1e6);
+    TForm1* form = windows.form1();
     TableLoader& loader = form->tableLoader();
     qint64 showNs = 0;
     QObject::connect(&loader, &TableLoader::allLoaded, &app, [&] {

@@ -1,0 +1,54 @@
+#pragma once
+#include "ui/FontWarmUp.h"
+
+#include <memory>
+
+struct AppContext;
+class TForm1;
+class TAboutBox;
+class TViewPic;
+class TCVert1;
+class TEdDlg;
+class TEmail;
+class TExIcons;
+class TPathnook;
+class THintDlg;
+class TReminder;
+class TFileProp;
+class THelpDlg;
+
+// The program's twelve windows, made once in their fixed order with the strip
+// first, and the routing of long hints to the seven status bars. The program
+// and the start-up benchmark both build them here, so what is measured is
+// what runs. Destroyed tool windows first, the strip last.
+class ProgramWindows {
+public:
+    ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    // Both steps in order. An error while making a window propagates.
+    void create(AppContext& context);
+    void createStrip(AppContext& context);
+    // The eleven tool windows, then the hint routing; after createStrip.
+    void createToolWindows(AppContext& context);
+
+    TForm1* form1() const { return form1_.get(); }
+
+private:
+    // Started before any window, so the font set-up is read meanwhile.
+    FontWarmUp fonts_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TAboutBox> aboutBox_;
+    std::unique_ptr<TViewPic> viewPic_;
+    std::unique_ptr<TCVert1> cVert1_;
+    std::unique_ptr<TEdDlg> edDlg_;
+    std::unique_ptr<TEmail> email_;
+    std::unique_ptr<TExIcons> exIcons_;
+    std::unique_ptr<TPathnook> pathnook_;
+    std::unique_ptr<THintDlg> hintDlg_;
+    std::unique_ptr<TReminder> reminder_;
+    std::unique_ptr<TFileProp> fileProp_;
+    std::unique_ptr<THelpDlg> helpDlg_;
+};

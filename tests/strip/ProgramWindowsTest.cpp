@@ -1,0 +1,68 @@
+#include "strip/ProgramWindows.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "core/Opener.h"
+#include "strip/TForm1.h"
+#include "ui/AppContext.h"
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+
+namespace {
+
+class NoOpener : public Opener {
+public:
+    void open(QObject*, const QString&) override {}
+};
+
+QWidget* topLevel(const char* className) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits(className))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+// The twelve windows as the program makes them: all there, none shown before
+// the program shows the strip, and a hint reaching the seven status bars.
+class ProgramWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twelveWindowsAndTheHintRoute() {
+        testsupport::TempDir dir;
+        testsupport::ScriptedPrompts prompts;
+        NoOpener opener;
+        AppContext context;
+        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
+        ControlFile file(context.paths.controlFile);
+        context.controlFile = &file;
+        context.prompts = &prompts;
+        context.opener = &opener;
+        ProgramWindows windows;
+        windows.create(context);
+        QVERIFY(windows.form1());
+        for (const char* name :
+             {"TForm1", "TAboutBox", "TViewPic", "TCVert1", "TEdDlg", "TEmail", "TExIcons",
+              "TPathnook", "THintDlg", "TReminder", "TFileProp", "THelpDlg"}) {
+            QWidget* w = topLevel(name);
+            QVERIFY2(w, name);
+            QVERIFY2(!w->isVisible(), name);
+        }
+        QStatusTipEvent tip(QStringLiteral("Leave the program"));
+        QApplication::sendEvent(windows.form1()->imageExit(), &tip);
+        for (const char* name :
+             {"THintDlg", "TEdDlg", "TExIcons", "TCVert1", "TPathnook", "TEmail", "TViewPic"}) {
+            auto* bar = topLevel(name)->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+            QVERIFY2(bar, name);
+            QCOMPARE(bar->currentMessage(), QStringLiteral("Leave the program"));
+        }
+    }
+};
+
+TABDECK_TEST(ProgramWindowsTest)
+#include "ProgramWindowsTest.moc"
