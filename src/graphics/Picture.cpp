@@ -117,9 +117,7 @@ Picture& Picture::operator=(const Picture&) = default;
 Picture::Picture(std::shared_ptr<const Data> d) : d_(std::move(d)) {}
 
 Picture Picture::load(const QString& path) {
-    QString ext;
-    const QByteArray bytes = readPicture(path, &ext);
-    return make(bytes, ext, QSize(), false);
+    return load(path, QSize());
 }
 
 Picture Picture::load(const QString& path, const QSize& sizeHint) {

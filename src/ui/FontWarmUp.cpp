@@ -19,10 +19,5 @@ FontWarmUp::FontWarmUp() {
 }
 
 FontWarmUp::~FontWarmUp() {
-    wait();
-}
-
-void FontWarmUp::wait() {
-    if (thread_)
-        thread_->wait();
+    thread_->wait();
 }

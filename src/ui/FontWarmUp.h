@@ -17,9 +17,6 @@ public:
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 
-    // Blocks until the font database is loaded; for tests and measuring.
-    void wait();
-
 private:
     std::unique_ptr<QThread> thread_;
 };
