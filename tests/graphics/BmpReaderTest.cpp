@@ -1,3 +1,4 @@
+#include "FixtureBytes.h"
 #include "ImageCompare.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
@@ -8,25 +9,10 @@
 #include <QtEndian>
 #include <vector>
 
+using namespace fixturebytes;
 using namespace imagecompare;
 
 namespace {
-
-QByteArray readFixture(const QString& name) {
-    QFile f(fixture(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return f.readAll();
-}
-
-void put16(QByteArray& b, quint16 v) {
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-void put32(QByteArray& b, quint32 v) {
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
 
 struct Spec {
     quint32 headerSize = 40;

@@ -1,3 +1,4 @@
+#include "FixtureBytes.h"
 #include "ImageCompare.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
@@ -8,16 +9,10 @@
 #include <QTest>
 #include <QtEndian>
 
+using namespace fixturebytes;
 using namespace imagecompare;
 
 namespace {
-
-QByteArray readFixture(const QString& name) {
-    QFile f(fixture(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return f.readAll();
-}
 
 QString errorOf(const QByteArray& bytes) {
     try {
@@ -29,15 +24,6 @@ QString errorOf(const QByteArray& bytes) {
 }
 
 const QString kInvalid = QStringLiteral("Icon image is not valid");
-
-void put16(QByteArray& b, quint16 v) {
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-void put32(QByteArray& b, quint32 v) {
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
 
 // A one-image icon file around a DIB of 2 x 2 pixels at 32 bits: pixels
 // (bottom row first) and the mask rows (bottom first, 1 = transparent).

@@ -1,4 +1,5 @@
 #include "graphics/JpegDecoder.h"
+#include "FixtureBytes.h"
 #include "ImageCompare.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
@@ -13,16 +14,10 @@ extern "C" {
 #include <jpeglib.h>
 }
 
+using namespace fixturebytes;
 using namespace imagecompare;
 
 namespace {
-
-QByteArray readFixture(const QString& name) {
-    QFile f(fixture(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return f.readAll();
-}
 
 QString errorOf(const QByteArray& bytes) {
     try {

@@ -5,21 +5,14 @@
 #include <QVector>
 #include <QtEndian>
 
+#include "FixtureBytes.h"
 #include "graphics/Metafile.h"
 
 // Builds small metafiles record by record for the player's tests.
 namespace metafiletest {
 
-inline void put32(QByteArray& b, quint32 v) {
-    char c[4];
-    qToLittleEndian(v, c);
-    b.append(c, 4);
-}
-inline void put16(QByteArray& b, quint16 v) {
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
+using fixturebytes::put16;
+using fixturebytes::put32;
 inline quint32 f32(float f) {
     quint32 v;
     std::memcpy(&v, &f, 4);

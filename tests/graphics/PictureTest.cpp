@@ -1,5 +1,6 @@
 #include "graphics/Picture.h"
 #include "BrokenJpeg.h"
+#include "FixtureBytes.h"
 #include "ImageCompare.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -10,17 +11,11 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace fixturebytes;
 using namespace imagecompare;
 using testsupport::TempDir;
 
 namespace {
-
-QByteArray readFixture(const QString& name) {
-    QFile f(fixture(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return f.readAll();
-}
 
 QString loadError(const QString& path, bool deferred = false) {
     try {
