@@ -1,25 +1,18 @@
 #include "graphics/BmpFile.h"
 #include "core/Error.h"
+#include "graphics/ByteWriter.h"
 #include "graphics/DibDecoder.h"
-
-#include <QtEndian>
 
 namespace bmpfile {
 namespace {
+
+using bytewriter::put16;
+using bytewriter::put32;
 
 constexpr qsizetype kFileHeaderSize = 14;
 
 [[noreturn]] void invalid() {
     throw AppError(QStringLiteral("Bitmap image is not valid"));
-}
-
-void put16(QByteArray& out, quint16 v) {
-    const quint16 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 2);
-}
-void put32(QByteArray& out, quint32 v) {
-    const quint32 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 4);
 }
 
 } // namespace

@@ -1,24 +1,13 @@
 #include "graphics/IconWriter.h"
+#include "graphics/ByteWriter.h"
 
-#include <QtEndian>
 #include <climits>
 
 namespace iconwriter {
-namespace {
 
-void put8(QByteArray& out, int v) {
-    out.append(char(v & 0xFF));
-}
-void put16(QByteArray& out, quint16 v) {
-    const quint16 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 2);
-}
-void put32(QByteArray& out, quint32 v) {
-    const quint32 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 4);
-}
-
-} // namespace
+using bytewriter::put16;
+using bytewriter::put32;
+using bytewriter::put8;
 
 const std::array<QRgb, 16>& standardPalette() {
     static const std::array<QRgb, 16> palette = {
