@@ -58,28 +58,42 @@ bool isIco(ByteView v) {
            v.has(6, icoEntrySize);
 }
 
+// The readable images of one icon; the large one is decoded. An image that
+// is missing or whose header cannot be read is passed over.
+class Candidates {
+public:
+    void add(const std::optional<ByteView>& image) {
+        auto shape = image ? iconimage::describe(*image) : std::nullopt;
+        if (!shape)
+            return;
+        shapes_.push_back(*shape);
+        images_.push_back(*image);
+    }
+    std::optional<QImage> decodeLarge() const {
+        const int best = iconimage::chooseLarge(shapes_);
+        if (best < 0)
+            return std::nullopt;
+        return iconimage::decode(images_[best]);
+    }
+
+private:
+    std::vector<iconimage::Shape> shapes_;
+    std::vector<ByteView> images_;
+};
+
 // The images of an .ico file, each with its shape as its own header gives it.
 std::optional<QImage> icoImage(ByteView v) {
     const std::uint32_t count = *v.u16(4);
-    std::vector<iconimage::Shape> shapes;
-    std::vector<ByteView> images;
+    Candidates candidates;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint64_t e = 6 + std::uint64_t(i) * icoEntrySize;
         auto size = v.u32(e + 8);
         auto offset = v.u32(e + 12);
         if (!size || !offset)
             break;
-        auto image = v.sub(*offset, *size);
-        auto shape = image ? iconimage::describe(*image) : std::nullopt;
-        if (!shape)
-            continue;
-        shapes.push_back(*shape);
-        images.push_back(*image);
+        candidates.add(v.sub(*offset, *size));
     }
-    const int best = iconimage::chooseLarge(shapes);
-    if (best < 0)
-        return std::nullopt;
-    return iconimage::decode(images[best]);
+    return candidates.decodeLarge();
 }
 
 std::optional<QImage> groupImage(const ExeResources& res, int n) {
@@ -92,23 +106,14 @@ std::optional<QImage> groupImage(const ExeResources& res, int n) {
     if (!reserved || *reserved != 0 || !type || *type != 1 || !count)
         return std::nullopt;
     // Images whose RT_ICON is missing or unreadable are passed over.
-    std::vector<iconimage::Shape> shapes;
-    std::vector<ByteView> images;
+    Candidates candidates;
     for (std::uint32_t i = 0; i < *count; ++i) {
         auto id = group->u16(6 + std::uint64_t(i) * groupEntrySize + 12);
         if (!id)
             break;
-        auto image = res.icon(*id);
-        auto shape = image ? iconimage::describe(*image) : std::nullopt;
-        if (!shape)
-            continue;
-        shapes.push_back(*shape);
-        images.push_back(*image);
+        candidates.add(res.icon(*id));
     }
-    const int best = iconimage::chooseLarge(shapes);
-    if (best < 0)
-        return std::nullopt;
-    return iconimage::decode(images[best]);
+    return candidates.decodeLarge();
 }
 
 bool isDesktopEntry(const QString& path) {
