@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts (sourced, not run): the build folder's
-# programs, a work folder removed on exit, and waiting on conditions.
+# programs, a work folder removed on exit, waiting on conditions and drags
+# from the test drag source.
 build=$1
 exe=$build/bin/TabdeckV10
 source_tool=$build/bin/dragsource
@@ -27,3 +28,25 @@ ini_value() {
         '$0 ~ /^\[/ {in_s = (toupper($0) == toupper(s))} in_s && $1 == k {print substr($0, length(k) + 2)}'
 }
 ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; } # SECTION KEY VALUE, read anew each try
+# start_drag_source FILE...: the test drag source offering the files, its
+# window at (300, 600); sets drag_pid.
+start_drag_source() {
+    "$source_tool" 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
+    drag_pid=$!
+    pids+=("$drag_pid")
+    xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
+    sleep 0.5
+}
+# drag_to_strip: presses on the drag source's window and drops on the strip
+# at (545, 326), moving in steps as a hand does so every client sees it.
+drag_to_strip() {
+    xdotool mousemove 360 640
+    sleep 0.3
+    xdotool mousedown 1
+    for p in "370 600" "400 500" "450 400" "500 340" "540 326" "545 326"; do
+        xdotool mousemove $p
+        sleep 0.15
+    done
+    sleep 0.3
+    xdotool mouseup 1
+}

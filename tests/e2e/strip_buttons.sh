@@ -76,24 +76,12 @@ echo "dragged by 100, POS Left=300"
 # pointer crossed last: button 2), not the button under the drop point.
 entry=$work/app.desktop
 printf '[Desktop Entry]\nType=Application\nName=App\nExec=/bin/true\n' >"$entry"
-"$source_tool" 300 600 "$entry" "$work/second.txt" >"$work/drag.out" 2>"$work/drag.log" &
-drag_pid=$!
-pids+=($drag_pid)
-xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
-sleep 0.5
+start_drag_source "$entry" "$work/second.txt"
 # Button 2: slot x 50 of the table at strip x 300 + 51.
 xdotool mousemove 410 320
 xdotool mousemove 412 322
 sleep 0.2
-xdotool mousemove 360 640
-sleep 0.3
-xdotool mousedown 1
-for p in "370 600" "400 500" "450 400" "500 340" "540 326" "545 326"; do
-    xdotool mousemove $p
-    sleep 0.15
-done
-sleep 0.3
-xdotool mouseup 1
+drag_to_strip
 wait_for 10 ini_is BUTTON 2 "$entry" || fail "the drop did not fill button 2: '$(ini_value BUTTON 2)'"
 [[ $(ini_value ICON 2) == "$entry" ]] || fail "ICON 2 is '$(ini_value ICON 2)'"
 [[ -z $(ini_value BUTTON 5) ]] || fail "the button under the drop point was filled"

@@ -50,24 +50,12 @@ choose_style() { # 0 = Stay On Top, 1 = Normal
 # (the pointer crosses it first), then closes the notice the drop shows.
 drop_on_button() { # N FILE
     local n=$1 file=$2
-    "$source_tool" 300 600 "$file" >"$work/drag.out" 2>"$work/drag.log" &
-    local drag_pid=$!
-    pids+=($drag_pid)
-    xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
-    sleep 0.5
+    start_drag_source "$file"
     local x=$((200 + 51 + $(slot_x "$n") + 18))
     xdotool mousemove $((x - 2)) 324
     xdotool mousemove "$x" 326
     sleep 0.2
-    xdotool mousemove 360 640
-    sleep 0.3
-    xdotool mousedown 1
-    for p in "370 600" "400 500" "450 400" "500 340" "540 326" "545 326"; do
-        xdotool mousemove $p
-        sleep 0.15
-    done
-    sleep 0.3
-    xdotool mouseup 1
+    drag_to_strip
     wait_for 10 ini_is BUTTON "$n" "$file" || fail "the drop did not fill button $n: '$(ini_value BUTTON "$n")'"
     # The notice "The Program was Setup on Button N" waits for OK.
     wait_for 10 notice_wid >/dev/null || fail "no notice after the drop on button $n"
