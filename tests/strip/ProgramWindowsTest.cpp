@@ -1,9 +1,9 @@
 #include "strip/ProgramWindows.h"
+#include "ButtonFakes.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "core/Opener.h"
 #include "strip/TForm1.h"
 #include "ui/AppContext.h"
 
@@ -13,11 +13,6 @@
 #include <QTest>
 
 namespace {
-
-class NoOpener : public Opener {
-public:
-    void open(QObject*, const QString&) override {}
-};
 
 QWidget* topLevel(const char* className) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -36,7 +31,7 @@ private slots:
     void twelveWindowsAndTheHintRoute() {
         testsupport::TempDir dir;
         testsupport::ScriptedPrompts prompts;
-        NoOpener opener;
+        teststrip::RecordingOpener opener;
         AppContext context;
         context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
         ControlFile file(context.paths.controlFile);
