@@ -221,6 +221,27 @@ void decodeRle(const Bytes& b, qsizetype p, const Header& h, std::vector<uchar>&
 
 } // namespace
 
+void unpackRow(const uchar* row, qsizetype width, int bitCount, const QRgb* palette, QRgb* out) {
+    switch (bitCount) {
+    case 1:
+        for (qsizetype x = 0; x < width; ++x)
+            out[x] = palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
+        break;
+    case 4:
+        for (qsizetype x = 0; x < width; ++x)
+            out[x] = palette[(x & 1) ? (row[x >> 1] & 15) : (row[x >> 1] >> 4)];
+        break;
+    case 8:
+        for (qsizetype x = 0; x < width; ++x)
+            out[x] = palette[row[x]];
+        break;
+    case 24:
+        for (qsizetype x = 0; x < width; ++x)
+            out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+        break;
+    }
+}
+
 Result decode(const Source& source) {
     const Bytes b{source.data, source.size};
     const Header h = readHeader(b, source.headerOffset, source.icon);
@@ -295,21 +316,8 @@ Result decode(const Source& source) {
             const uchar* in = b.data + bits + qsizetype(r) * stride;
             QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(h.topDown ? r : rows - 1 - r));
             switch (h.bitCount) {
-            case 1:
-                for (int x = 0; x < w; ++x)
-                    out[x] = palette[(in[x >> 3] >> (7 - (x & 7))) & 1];
-                break;
-            case 4:
-                for (int x = 0; x < w; ++x)
-                    out[x] = palette[(x & 1) ? (in[x >> 1] & 15) : (in[x >> 1] >> 4)];
-                break;
-            case 8:
-                for (int x = 0; x < w; ++x)
-                    out[x] = palette[in[x]];
-                break;
-            case 24:
-                for (int x = 0; x < w; ++x)
-                    out[x] = qRgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]);
+            default:
+                unpackRow(in, w, h.bitCount, palette.data(), out);
                 break;
             case 16:
             case 32: {

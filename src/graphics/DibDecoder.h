@@ -30,4 +30,9 @@ struct Result {
 
 Result decode(const Source& source);
 
+// One row of 1-, 4-, 8- or 24-bit pixels as colours, for every DIB reader;
+// palette has an entry for each index the depth can hold. 16- and 32-bit
+// rows go through the reader's own channel masks.
+void unpackRow(const uchar* row, qsizetype width, int bitCount, const QRgb* palette, QRgb* out);
+
 } // namespace dib

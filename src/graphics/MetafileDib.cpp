@@ -1,4 +1,5 @@
 #include "graphics/MetafileDib.h"
+#include "graphics/DibDecoder.h"
 
 #include <bit>
 
@@ -219,21 +220,8 @@ QImage decodeDib(const Bytes& header, const Bytes& bits, const DibOptions& optio
         const uchar* src = src0 + row * stride;
         QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(int(bottomUp ? rows - 1 - row : row)));
         switch (d.bitCount) {
-        case 1:
-            for (qint64 x = 0; x < d.width; ++x)
-                out[x] = d.colours[(src[x >> 3] >> (7 - (x & 7))) & 1];
-            break;
-        case 4:
-            for (qint64 x = 0; x < d.width; ++x)
-                out[x] = d.colours[(x & 1) ? src[x >> 1] & 0x0f : src[x >> 1] >> 4];
-            break;
-        case 8:
-            for (qint64 x = 0; x < d.width; ++x)
-                out[x] = d.colours[src[x]];
-            break;
-        case 24:
-            for (qint64 x = 0; x < d.width; ++x)
-                out[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+        default:
+            dib::unpackRow(src, d.width, d.bitCount, d.colours.constData(), out);
             break;
         case 16:
         case 32: {
