@@ -130,17 +130,8 @@ Header readHeader(const Bytes& b, qsizetype at, bool icon) {
     if (h.width * h.height > DecodeLimits::current().maxPixels)
         fail();
 
-    switch (h.bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 16:
-    case 24:
-    case 32:
-        break;
-    default:
+    if (!supportedBitCount(h.bitCount))
         fail();
-    }
     switch (h.compression) {
     case Rgb:
         break;
@@ -220,6 +211,11 @@ void decodeRle(const Bytes& b, qsizetype p, const Header& h, std::vector<uchar>&
 }
 
 } // namespace
+
+bool supportedBitCount(int bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
+           bitCount == 32;
+}
 
 void unpackRow(const uchar* row, qsizetype width, int bitCount, const QRgb* palette, QRgb* out) {
     switch (bitCount) {

@@ -30,6 +30,9 @@ struct Result {
 
 Result decode(const Source& source);
 
+// The pixel depths a DIB may have: 1, 4, 8, 16, 24 and 32 bits.
+bool supportedBitCount(int bitCount);
+
 // One row of 1-, 4-, 8- or 24-bit pixels as colours, for every DIB reader;
 // palette has an entry for each index the depth can hold. 16- and 32-bit
 // rows go through the reader's own channel masks.

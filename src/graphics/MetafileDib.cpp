@@ -42,17 +42,8 @@ bool readHeader(const Bytes& h, const DibOptions& options, DibHeader& d) {
     const qint64 rows = d.height < 0 ? -d.height : d.height;
     if (d.width > kMaxDibDimension || rows > kMaxDibDimension || d.width * rows > kMaxDibPixels)
         return false;
-    switch (d.bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 16:
-    case 24:
-    case 32:
-        break;
-    default:
+    if (!dib::supportedBitCount(d.bitCount))
         return false;
-    }
     qint64 at = d.headerSize;
     if (d.compression == BiBitfields || d.compression == BiAlphaBitfields) {
         if (d.bitCount != 16 && d.bitCount != 32)
