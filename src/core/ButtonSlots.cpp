@@ -26,7 +26,9 @@ Kind kindOf(const QString& path) {
     return Kind::Other;
 }
 
-bool isExecutable(const QString& path) { return kindOf(path) == Kind::Executable; }
+bool isExecutable(const QString& path) {
+    return kindOf(path) == Kind::Executable;
+}
 
 QString buttonHint(const QString& path) {
     if (path.size() == 3)
@@ -34,6 +36,8 @@ QString buttonHint(const QString& path) {
     return path.mid(lastSeparator(path) + 1);
 }
 
-QString emptyButtonHint() { return QStringLiteral("Right Click for Menu.\rOr Drag & Drop."); }
+QString emptyButtonHint() {
+    return QStringLiteral("Right Click for Menu.\rOr Drag & Drop.");
+}
 
 } // namespace buttonslots

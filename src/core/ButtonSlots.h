@@ -26,7 +26,11 @@ QString buttonHint(const QString& path);
 QString emptyButtonHint();
 
 // Table t (1-based) holds buttons 12(t-1)+1 .. 12t.
-inline int tableOfButton(int n) { return (n - 1) / ButtonsPerTable + 1; }
-inline int firstButtonOfTable(int t) { return ButtonsPerTable * (t - 1) + 1; }
+inline int tableOfButton(int n) {
+    return (n - 1) / ButtonsPerTable + 1;
+}
+inline int firstButtonOfTable(int t) {
+    return ButtonsPerTable * (t - 1) + 1;
+}
 
 } // namespace buttonslots

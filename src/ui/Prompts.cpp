@@ -43,11 +43,21 @@ Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     mb.setText(displayText(spec.text));
     mb.setTextFormat(Qt::PlainText);
     switch (spec.icon) {
-    case Icon::None: mb.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: mb.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: mb.setIcon(QMessageBox::Warning); break;
-    case Icon::Error: mb.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: mb.setIcon(QMessageBox::Question); break;
+    case Icon::None:
+        mb.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        mb.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        mb.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        mb.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        mb.setIcon(QMessageBox::Question);
+        break;
     }
     QMessageBox::StandardButtons buttons;
     if (spec.buttons & Ok)
@@ -60,10 +70,14 @@ Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
         buttons |= QMessageBox::Cancel;
     mb.setStandardButtons(buttons);
     switch (mb.exec()) {
-    case QMessageBox::Ok: return Ok;
-    case QMessageBox::Yes: return Yes;
-    case QMessageBox::No: return No;
-    default: return (spec.buttons & Cancel) ? Cancel : ((spec.buttons & No) ? No : Ok);
+    case QMessageBox::Ok:
+        return Ok;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    default:
+        return (spec.buttons & Cancel) ? Cancel : ((spec.buttons & No) ? No : Ok);
     }
 }
 

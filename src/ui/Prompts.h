@@ -25,9 +25,9 @@ public:
     struct FileDialog {
         enum Kind { Open, Save, OpenPicture } kind = Open;
         QString title;
-        QString folder;  // initial folder, empty for the platform's default
-        QString file;    // pre-filled file name
-        QString filter;  // Qt name filter list ";;"-separated; empty for all files
+        QString folder; // initial folder, empty for the platform's default
+        QString file;   // pre-filled file name
+        QString filter; // Qt name filter list ";;"-separated; empty for all files
         bool mustExist = false;
         bool confirmOverwrite = true;
     };

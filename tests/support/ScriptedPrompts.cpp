@@ -7,13 +7,20 @@ namespace testsupport {
 namespace {
 const char* kindName(ScriptedPrompts::Kind k) {
     switch (k) {
-    case ScriptedPrompts::Kind::Box: return "message box";
-    case ScriptedPrompts::Kind::Input: return "input box";
-    case ScriptedPrompts::Kind::File: return "file dialog";
-    case ScriptedPrompts::Kind::Color: return "colour dialog";
-    case ScriptedPrompts::Kind::Font: return "font dialog";
-    case ScriptedPrompts::Kind::Print: return "print dialog";
-    case ScriptedPrompts::Kind::PageSetup: return "page set-up dialog";
+    case ScriptedPrompts::Kind::Box:
+        return "message box";
+    case ScriptedPrompts::Kind::Input:
+        return "input box";
+    case ScriptedPrompts::Kind::File:
+        return "file dialog";
+    case ScriptedPrompts::Kind::Color:
+        return "colour dialog";
+    case ScriptedPrompts::Kind::Font:
+        return "font dialog";
+    case ScriptedPrompts::Kind::Print:
+        return "print dialog";
+    case ScriptedPrompts::Kind::PageSetup:
+        return "page set-up dialog";
     }
     return "?";
 }
@@ -72,10 +79,10 @@ ScriptedPrompts& ScriptedPrompts::expectPageSetup(bool accept) {
 std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::take(Kind kind, const char* what) {
     if (queue_.empty() || queue_.front().kind != kind) {
         ++unexpected_;
-        const QByteArray msg = QByteArray("unexpected ") + kindName(kind) + ": " + what +
-                               (queue_.empty() ? " (nothing expected)"
-                                               : QByteArray(" (expected a ") +
-                                                     kindName(queue_.front().kind) + ")");
+        const QByteArray msg =
+            QByteArray("unexpected ") + kindName(kind) + ": " + what +
+            (queue_.empty() ? " (nothing expected)"
+                            : QByteArray(" (expected a ") + kindName(queue_.front().kind) + ")");
         QTest::qFail(msg.constData(), __FILE__, __LINE__);
         return std::nullopt;
     }

@@ -18,11 +18,11 @@ public:
 
     struct Shown {
         Kind kind = Kind::Box;
-        Box box;                 // for Kind::Box
-        Input input;             // for Kind::Input
-        FileDialog fileDialog;   // for Kind::File
-        QColor initialColor;     // for Kind::Color
-        QFont initialFont;       // for Kind::Font
+        Box box;               // for Kind::Box
+        Input input;           // for Kind::Input
+        FileDialog fileDialog; // for Kind::File
+        QColor initialColor;   // for Kind::Color
+        QFont initialFont;     // for Kind::Font
     };
 
     // Expect a message box and press `answer` (a notice: Ok).

@@ -6,7 +6,9 @@
 
 namespace testsupport {
 
-TempDir::TempDir() { dir_.setAutoRemove(true); }
+TempDir::TempDir() {
+    dir_.setAutoRemove(true);
+}
 
 QString TempDir::write(const QString& name, const QByteArray& bytes) const {
     const QString p = file(name);

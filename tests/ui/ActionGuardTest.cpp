@@ -1,7 +1,7 @@
+#include "ui/ActionGuard.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
-#include "ui/ActionGuard.h"
 
 #include <QTest>
 
@@ -13,12 +13,18 @@ private slots:
     void errorText_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Cannot open file x" << "Cannot open file x.";
-        QTest::newRow("digit") << "JPEG error #42" << "JPEG error #42.";
-        QTest::newRow("quote") << "'x' is not a valid integer value" << "'x' is not a valid integer value.";
-        QTest::newRow("full stop kept") << "Done." << "Done.";
-        QTest::newRow("closing quote") << "name 'a'" << "name 'a'";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Cannot open file x"
+                                << "Cannot open file x.";
+        QTest::newRow("digit") << "JPEG error #42"
+                               << "JPEG error #42.";
+        QTest::newRow("quote") << "'x' is not a valid integer value"
+                               << "'x' is not a valid integer value.";
+        QTest::newRow("full stop kept") << "Done."
+                                        << "Done.";
+        QTest::newRow("closing quote") << "name 'a'"
+                                       << "name 'a'";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorText() {
         QFETCH(QString, message);
@@ -29,10 +35,14 @@ private slots:
     void displayText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("cr") << "a\rb" << "a\nb";
-        QTest::newRow("crlf") << "a\r\nb" << "a\nb";
-        QTest::newRow("ampersand") << "Drag && Drop" << "Drag & Drop";
-        QTest::newRow("single ampersand kept") << "A & B" << "A & B";
+        QTest::newRow("cr") << "a\rb"
+                            << "a\nb";
+        QTest::newRow("crlf") << "a\r\nb"
+                              << "a\nb";
+        QTest::newRow("ampersand") << "Drag && Drop"
+                                   << "Drag & Drop";
+        QTest::newRow("single ampersand kept") << "A & B"
+                                               << "A & B";
     }
     void displayText() {
         QFETCH(QString, text);
