@@ -1,4 +1,3 @@
-// bench-links: core Qt6::Core
 // Control file costs, each printed with the baseline measured in this run:
 //  1. the table-loading pattern (720 reads of a full file) against one parse;
 //  2. the first-run creation against writing the same bytes once atomically;

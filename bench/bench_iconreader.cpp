@@ -1,4 +1,3 @@
-// bench-links: platform
 // Counting and extracting every icon of the largest fixture (200 groups),
 // against icoutils' wrestool listing the same file, both measured here.
 #include "platform/IconReader.h"

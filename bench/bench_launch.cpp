@@ -2,12 +2,12 @@
 // bare QProcess::startDetached of the same script, both in this run. The
 // script records its own start time (bash's EPOCHREALTIME), so the figure
 // is what the user waits for, not when the launcher's call returned.
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "platform/Shell.h"
 #include "strip/ButtonImage.h"
 #include "strip/TForm1.h"
-#include "ui/AppContext.h"
-#include "ui/Prompts.h"
+#include "ui/QtPrompts.h"
 
 #include <QApplication>
 #include <QDir>

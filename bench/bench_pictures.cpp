@@ -1,4 +1,3 @@
-// bench-links: graphics
 // JPEG figures: a 12-megapixel full-size decode against libjpeg-turbo's own
 // djpeg on the same file, and 240 button pictures decoded at a DCT scale
 // against decoding them at full size. Every figure is printed with its

@@ -8,14 +8,14 @@
 //   bench_startup --fill DIR      fills DIR as the full program folder, for
 //                                 profiling a child by hand
 // A child prints "done <longest job ns> <peak KiB>" when it is ready.
+#include "app/ProgramWindows.h"
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "core/ProgramPaths.h"
-#include "strip/ProgramWindows.h"
 #include "strip/TForm1.h"
 #include "strip/TableLoader.h"
-#include "ui/AppContext.h"
-#include "ui/Prompts.h"
+#include "ui/QtPrompts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -44,3 +44,16 @@ function(tabdeck_test_folder folder)
         endforeach()
     endforeach()
 endfunction()
+
+# A helper program (test tool, benchmark, fuzz target) built from one source
+# with just the libraries it names, so it builds without the whole program.
+function(tabdeck_program name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    if(NOT ARG_SOURCES)
+        set(ARG_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+    target_compile_definitions(${name} PRIVATE TABDECK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        TABDECK_BIN_DIR="${TABDECK_BIN_DIR}")
+endfunction()

@@ -1,4 +1,3 @@
-// fuzz-links: graphics
 // Bitmap reader on arbitrary bytes: it must fail with its error or succeed,
 // never read outside the data.
 #include "core/Error.h"

@@ -1,4 +1,3 @@
-// fuzz-links: core
 // Colour and integer text on hostile input: every text is a colour, an
 // integer or a conversion error, and an encoded colour decodes to itself.
 #include "core/ColorText.h"

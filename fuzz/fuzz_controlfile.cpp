@@ -1,4 +1,3 @@
-// fuzz-links: core
 // The INI engine on hostile text: parse, look up, change and write back.
 // What a rewrite did not touch must come back unchanged, and every value read
 // back must be the one just set.

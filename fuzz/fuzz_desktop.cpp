@@ -1,4 +1,3 @@
-// fuzz-links: platform
 // Desktop-entry text through the key-file reader and the Exec parser.
 #include "platform/DesktopEntry.h"
 

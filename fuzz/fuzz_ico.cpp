@@ -1,4 +1,3 @@
-// fuzz-links: graphics
 // Icon reader on arbitrary bytes: every image of the directory is decoded.
 #include "core/Error.h"
 #include "graphics/DecodeLimits.h"

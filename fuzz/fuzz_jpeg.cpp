@@ -1,4 +1,3 @@
-// fuzz-links: graphics
 // JPEG decoding on arbitrary bytes, through each way the program decodes:
 // full size, DCT-scaled, and scan by scan.
 #include "core/Error.h"

@@ -1,4 +1,3 @@
-// fuzz-links: platform
 // Executable and icon-file bytes through the icon reader: counting, then
 // every icon up to a few, each image decoded.
 #include "platform/IconReader.h"

@@ -1,11 +1,11 @@
+#include "app/ProgramWindows.h"
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/ProgramPaths.h"
 #include "platform/Shell.h"
-#include "strip/ProgramWindows.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
-#include "ui/AppContext.h"
-#include "ui/Prompts.h"
+#include "ui/QtPrompts.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 #include "strip/OptionsMenu.h"
 
+#include "context/AppContext.h"
+#include "context/Prompts.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "ui/ActionGuard.h"
-#include "ui/AppContext.h"
-#include "ui/Prompts.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>

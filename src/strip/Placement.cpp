@@ -1,11 +1,11 @@
 #include "strip/Placement.h"
 
+#include "context/Prompts.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "core/IntText.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
-#include "ui/Prompts.h"
 
 #include <QAction>
 #include <QApplication>

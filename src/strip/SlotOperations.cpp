@@ -1,5 +1,6 @@
 #include "strip/SlotOperations.h"
 
+#include "context/Prompts.h"
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "graphics/Picture.h"
@@ -8,7 +9,6 @@
 #include "strip/CutBox.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
-#include "ui/Prompts.h"
 
 #include <QDir>
 #include <QDropEvent>

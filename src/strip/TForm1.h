@@ -18,8 +18,8 @@
 //   * Position: set hooks().restorePosition / hooks().savePosition to replace
 //     the plain built-in versions (start-up restore, closing rule).
 //   * Every Qt entry point runs through actionguard with prompts().
+#include "context/AppContext.h"
 #include "graphics/Picture.h"
-#include "ui/AppContext.h"
 
 #include <QPoint>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "ui/ActionGuard.h"
 
+#include "context/Prompts.h"
 #include "core/Error.h"
-#include "ui/Prompts.h"
 
 #include <exception>
 #include <new>

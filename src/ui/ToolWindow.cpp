@@ -68,4 +68,12 @@ void centre(QWidget* window) {
     }
 }
 
+void present(QWidget* window) {
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show(); // modeless: the strip goes on at once
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace toolwindow

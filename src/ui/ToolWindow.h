@@ -25,5 +25,7 @@ void setUp(QWidget* window, const QString& objectName, const QString& caption, Q
 QStatusBar* addStatusBar(QWidget* window, bool sizeGrip);
 // Centres a window on the primary screen.
 void centre(QWidget* window);
+// Shows a tool window modelessly: restored if minimised, raised, activated.
+void present(QWidget* window);
 
 } // namespace toolwindow

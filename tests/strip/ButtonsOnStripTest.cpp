@@ -2,11 +2,11 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "strip/ButtonImage.h"
 #include "strip/Placement.h"
 #include "strip/TForm1.h"
-#include "ui/AppContext.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "context/AppContext.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "ui/AppContext.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>

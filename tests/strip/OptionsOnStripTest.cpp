@@ -1,12 +1,12 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "context/AppContext.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "strip/OptionsMenu.h"
 #include "strip/TForm1.h"
-#include "ui/AppContext.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>

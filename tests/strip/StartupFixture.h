@@ -3,10 +3,10 @@
 // program folder, with scripted prompts and a recording opener.
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "strip/TForm1.h"
-#include "ui/AppContext.h"
 
 #include <QAction>
 #include <QFileInfo>

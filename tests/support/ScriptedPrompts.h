@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/Prompts.h"
+#include "context/Prompts.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,3 @@
-// tool-links: strip
 // Compares a button in a screenshot with the picture our readers make of its
 // picture file (or of an executable's first icon), for the end-to-end tests.
 //   button_compare SCREENSHOT.png X Y PICTURE|--icon EXECUTABLE

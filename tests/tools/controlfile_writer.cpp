@@ -1,4 +1,3 @@
-// tool-links: core
 // Runs control file operations in a process of its own, for the tests that
 // need another user (permissions) or a process that can be killed mid-write.
 //   controlfile_writer read PATH SECTION KEY LIMIT    prints "LENGTH:TEXT"

@@ -4,7 +4,6 @@
 // target took ("copy", "move", "link" or "ignore") and exits soon after.
 //
 //   dragsource X Y FILE...
-// tool-links: Qt6::Widgets
 #include <QApplication>
 #include <QDrag>
 #include <QFileInfo>

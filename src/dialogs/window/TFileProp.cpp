@@ -1,6 +1,6 @@
-#include "dialogs/TFileProp.h"
+#include "dialogs/window/TFileProp.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/ToolWindow.h"
 
 TFileProp::TFileProp(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {

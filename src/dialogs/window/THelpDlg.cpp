@@ -1,6 +1,6 @@
-#include "dialogs/THelpDlg.h"
+#include "dialogs/window/THelpDlg.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/ToolWindow.h"
 
 THelpDlg::THelpDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {

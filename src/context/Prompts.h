@@ -66,15 +66,3 @@ public:
     // The general error box's text for an error message.
     static QString errorText(const QString& message);
 };
-
-// The real dialogs.
-class QtPrompts : public Prompts {
-public:
-    Button box(QWidget* owner, const Box& box) override;
-    std::optional<QString> input(QWidget* owner, const Input& input) override;
-    std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
-    std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
-    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
-    bool print(QWidget* owner, QPrinter& printer) override;
-    bool pageSetup(QWidget* owner, QPrinter& printer) override;
-};

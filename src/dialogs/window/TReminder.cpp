@@ -1,6 +1,6 @@
-#include "dialogs/TReminder.h"
+#include "dialogs/window/TReminder.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/ToolWindow.h"
 
 #include <QPalette>

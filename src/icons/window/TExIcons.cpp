@@ -1,6 +1,6 @@
-#include "icons/TExIcons.h"
+#include "icons/window/TExIcons.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

@@ -1,11 +1,11 @@
-#include "strip/ProgramWindows.h"
-#include "ButtonFakes.h"
+#include "app/ProgramWindows.h"
+#include "../strip/ButtonFakes.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "strip/TForm1.h"
-#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -56,6 +56,12 @@ private slots:
             QVERIFY2(bar, name);
             QCOMPARE(bar->currentMessage(), QStringLiteral("Leave the program"));
         }
+
+        // The strip reaches the tool windows through the typed handle.
+        QCOMPARE(context.tools, static_cast<ToolWindows*>(&windows));
+        context.tools->showEmail();
+        QVERIFY(topLevel("TEmail")->isVisible());
+        QVERIFY(!topLevel("TViewPic")->isVisible());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "ui/Prompts.h"
+#include "ui/QtPrompts.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -10,32 +10,6 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-
-void Prompts::notice(QWidget* owner, const QString& text) {
-    box(owner, {applicationTitle(), text, Icon::None, Ok});
-}
-
-bool Prompts::confirm(QWidget* owner, const QString& text) {
-    return box(owner, {QStringLiteral("Confirm"), text, Icon::Question, Yes | No}) == Yes;
-}
-
-void Prompts::error(QWidget* owner, const QString& text) {
-    box(owner, {applicationTitle(), errorText(text), Icon::Error, Ok});
-}
-
-QString Prompts::displayText(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    out.replace(QLatin1String("&&"), QLatin1String("&"));
-    return out;
-}
-
-QString Prompts::errorText(const QString& message) {
-    if (!message.isEmpty() && message.back().isLetterOrNumber())
-        return message + QLatin1Char('.');
-    return message;
-}
 
 Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     QMessageBox mb(owner);

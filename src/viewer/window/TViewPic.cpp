@@ -1,6 +1,6 @@
-#include "viewer/TViewPic.h"
+#include "viewer/window/TViewPic.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

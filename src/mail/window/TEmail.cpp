@@ -1,6 +1,6 @@
-#include "mail/TEmail.h"
+#include "mail/window/TEmail.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

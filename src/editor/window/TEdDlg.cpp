@@ -1,6 +1,6 @@
-#include "editor/TEdDlg.h"
+#include "editor/window/TEdDlg.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "context/ToolWindows.h"
 #include "ui/FontWarmUp.h"
 
 #include <memory>
@@ -20,11 +21,12 @@ class THelpDlg;
 // The program's twelve windows, made once in their fixed order with the strip
 // first, and the routing of long hints to the seven status bars. The program
 // and the start-up benchmark both build them here, so what is measured is
-// what runs. Destroyed tool windows first, the strip last.
-class ProgramWindows {
+// what runs. Destroyed tool windows first, the strip last. It is also the
+// strip's typed handle to the tool windows.
+class ProgramWindows : public ToolWindows {
 public:
     ProgramWindows();
-    ~ProgramWindows();
+    ~ProgramWindows() override;
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
@@ -35,6 +37,21 @@ public:
     void createToolWindows(AppContext& context);
 
     TForm1* form1() const { return form1_.get(); }
+
+    // ToolWindows. Each does nothing before createToolWindows.
+    void showEmail() override;
+    void showIconExtractor() override;
+    void showIconConverter() override;
+    void showPictureViewer() override;
+    void showEditor() override;
+    void showFileManager() override;
+    void showFileProperties(int button) override;
+    void startReminder() override;
+    void stopReminder() override;
+    void toggleHintStrip() override;
+    void stripMoved(QPoint topLeft) override;
+    void showAbout() override;
+    void showExtensiveHelp() override;
 
 private:
     // Started before any window, so the font set-up is read meanwhile.

@@ -1,6 +1,6 @@
-#include "icons/TCVert1.h"
+#include "icons/window/TCVert1.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

@@ -4,12 +4,15 @@
 class ControlFile;
 class Opener;
 class Prompts;
+class ToolWindows;
 
 // What every window is handed at start: the paths, the one control file,
-// the prompts and the opener. Owned by main(); windows keep references.
+// the prompts, the opener and the tool windows. Owned by main(); windows keep references.
 struct AppContext {
     ProgramPaths paths;
     ControlFile* controlFile = nullptr;
     Prompts* prompts = nullptr;
     Opener* opener = nullptr;
+    // Set once the tool windows exist (after the strip is made).
+    ToolWindows* tools = nullptr;
 };

@@ -1,6 +1,6 @@
-#include "dialogs/TAboutBox.h"
+#include "dialogs/window/TAboutBox.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/ToolWindow.h"
 
 TAboutBox::TAboutBox(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {

@@ -1,6 +1,6 @@
-#include "filemanager/TPathnook.h"
+#include "filemanager/window/TPathnook.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

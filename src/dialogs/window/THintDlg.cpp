@@ -1,6 +1,6 @@
-#include "dialogs/THintDlg.h"
+#include "dialogs/window/THintDlg.h"
 
-#include "ui/AppContext.h"
+#include "context/AppContext.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 

@@ -1,0 +1,110 @@
+#include "app/ProgramWindows.h"
+
+#include "context/AppContext.h"
+#include "dialogs/window/TAboutBox.h"
+#include "dialogs/window/TFileProp.h"
+#include "dialogs/window/THelpDlg.h"
+#include "dialogs/window/THintDlg.h"
+#include "dialogs/window/TReminder.h"
+#include "editor/window/TEdDlg.h"
+#include "filemanager/window/TPathnook.h"
+#include "icons/window/TCVert1.h"
+#include "icons/window/TExIcons.h"
+#include "mail/window/TEmail.h"
+#include "strip/TForm1.h"
+#include "ui/HintRouter.h"
+#include "ui/ToolWindow.h"
+#include "viewer/window/TViewPic.h"
+
+#include <QStatusBar>
+
+ProgramWindows::ProgramWindows() = default;
+
+ProgramWindows::~ProgramWindows() {
+    helpDlg_.reset();
+    fileProp_.reset();
+    reminder_.reset();
+    hintDlg_.reset();
+    pathnook_.reset();
+    exIcons_.reset();
+    email_.reset();
+    edDlg_.reset();
+    cVert1_.reset();
+    viewPic_.reset();
+    aboutBox_.reset();
+    form1_.reset();
+}
+
+void ProgramWindows::create(AppContext& context) {
+    createStrip(context);
+    createToolWindows(context);
+}
+
+void ProgramWindows::createStrip(AppContext& context) {
+    form1_ = std::make_unique<TForm1>(context);
+}
+
+void ProgramWindows::createToolWindows(AppContext& context) {
+    context.tools = this;
+    aboutBox_ = std::make_unique<TAboutBox>(context);
+    viewPic_ = std::make_unique<TViewPic>(context);
+    cVert1_ = std::make_unique<TCVert1>(context);
+    edDlg_ = std::make_unique<TEdDlg>(context);
+    email_ = std::make_unique<TEmail>(context);
+    exIcons_ = std::make_unique<TExIcons>(context);
+    pathnook_ = std::make_unique<TPathnook>(context);
+    hintDlg_ = std::make_unique<THintDlg>(context);
+    reminder_ = std::make_unique<TReminder>(context);
+    fileProp_ = std::make_unique<TFileProp>(context);
+    helpDlg_ = std::make_unique<THelpDlg>(context);
+
+    // The long hints reach these status bars in this order.
+    for (QStatusBar* bar : {hintDlg_->statusBar1(), edDlg_->statusBar1(), exIcons_->statusBar1(),
+                            cVert1_->statusBar1(), pathnook_->statusBar1(), email_->statusBar1(),
+                            viewPic_->statusBar1()})
+        form1_->hintRouter().addStatusBar(bar);
+}
+
+namespace {
+void present(QWidget* window) {
+    if (window)
+        toolwindow::present(window);
+}
+} // namespace
+
+void ProgramWindows::showEmail() {
+    present(email_.get());
+}
+void ProgramWindows::showIconExtractor() {
+    present(exIcons_.get());
+}
+void ProgramWindows::showIconConverter() {
+    present(cVert1_.get());
+}
+void ProgramWindows::showPictureViewer() {
+    present(viewPic_.get());
+}
+void ProgramWindows::showEditor() {
+    present(edDlg_.get());
+}
+void ProgramWindows::showFileManager() {
+    present(pathnook_.get());
+}
+// The windows below get their own behaviour with their windows; until then
+// they show the window as the others do.
+void ProgramWindows::showFileProperties(int /*button*/) {
+    present(fileProp_.get());
+}
+void ProgramWindows::startReminder() {}
+void ProgramWindows::stopReminder() {}
+void ProgramWindows::toggleHintStrip() {
+    if (hintDlg_)
+        hintDlg_->setVisible(!hintDlg_->isVisible());
+}
+void ProgramWindows::stripMoved(QPoint /*topLeft*/) {}
+void ProgramWindows::showAbout() {
+    present(aboutBox_.get());
+}
+void ProgramWindows::showExtensiveHelp() {
+    present(helpDlg_.get());
+}
