@@ -1,0 +1,26 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// Reading a file the program did not make (pictures, lists, help, icon
+// libraries, the control file). The open never blocks, so a FIFO or device
+// put where a file was expected cannot hang the program; anything but a
+// regular file is refused, and so is a file larger than the cap, before any
+// of it is read.
+namespace regularfile {
+
+// The cap every reader uses unless it has a smaller one of its own.
+constexpr qint64 DefaultCap = qint64(64) * 1024 * 1024;
+
+enum class Status { Ok, Missing, NotRegular, TooLarge, Unreadable };
+
+struct Result {
+    Status status = Status::Unreadable;
+    QByteArray bytes; // the whole file when status is Ok
+    bool ok() const { return status == Status::Ok; }
+};
+
+Result read(const QString& path, qint64 cap = DefaultCap);
+
+} // namespace regularfile
