@@ -108,3 +108,5 @@ void ProgramWindows::showAbout() {
 void ProgramWindows::showExtensiveHelp() {
     present(helpDlg_.get());
 }
+void ProgramWindows::showHelpMessage(int /*number*/) {}
+void ProgramWindows::reportBug() {}

@@ -52,6 +52,8 @@ public:
     void stripMoved(QPoint topLeft) override;
     void showAbout() override;
     void showExtensiveHelp() override;
+    void showHelpMessage(int number) override;
+    void reportBug() override;
 
 private:
     // Started before any window, so the font set-up is read meanwhile.

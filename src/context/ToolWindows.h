@@ -23,4 +23,7 @@ public:
     virtual void stripMoved(QPoint topLeft) = 0;
     virtual void showAbout() = 0;
     virtual void showExtensiveHelp() = 0;
+    // The help submenu's messages, numbered 1..7 in the menu's order.
+    virtual void showHelpMessage(int number) = 0;
+    virtual void reportBug() = 0;
 };
