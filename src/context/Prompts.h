@@ -30,6 +30,7 @@ public:
         QString filter; // Qt name filter list ";;"-separated; empty for all files
         bool mustExist = false;
         bool confirmOverwrite = true;
+        QString defaultSuffix; // added to a name chosen without an extension
     };
 
     struct Input {

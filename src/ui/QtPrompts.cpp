@@ -81,6 +81,8 @@ std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
+    if (!spec.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(spec.defaultSuffix);
     if (!spec.file.isEmpty())
         dlg.selectFile(spec.file);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

@@ -1,0 +1,34 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <functional>
+
+// Writing the extractor's icons as 16-colour icon files.
+namespace iconsaver {
+
+// The icon as one 4-bit image with its mask (766 bytes for 32 x 32). An
+// existing file is replaced. Raises AppError("Cannot create file %s") when
+// the file cannot be written.
+void save(const QImage& icon, const QString& path);
+
+} // namespace iconsaver
+
+// Save All: every icon of a file, in order, into one folder under the names
+// of iconfilenames. Nothing is kept between runs.
+class SaveAllJob {
+public:
+    // The path as the path field holds it and the count of the file loaded last.
+    SaveAllJob(QString path, int count, QString folder);
+
+    // Writes icons 0 .. count - 1, overwriting files of the same names, and
+    // returns how many were written; an index the file has no icon for is
+    // passed over. onIcon sees each icon as it is extracted. The first file
+    // that cannot be written raises its error; the icons after it are not
+    // written.
+    int run(const std::function<void(const QImage&)>& onIcon = {}) const;
+
+private:
+    QString path_;
+    int count_;
+    QString folder_;
+};
