@@ -1,24 +1,53 @@
 #include "icons/IconSaver.h"
 
 #include "core/Error.h"
+#include "graphics/IconWriter.h"
 #include "graphics/Picture.h"
 #include "icons/IconFileNames.h"
 #include "platform/IconReader.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <utility>
 
 namespace iconsaver {
 
+namespace {
+
+AppError cannotCreate(const QString& path) {
+    return AppError(QStringLiteral("Cannot create file %1").arg(path));
+}
+
+// The 16-colour format holds at most 256 x 256 pixels; a larger image is
+// written at the large-icon size rather than as an empty file.
+QImage writable(const QImage& icon) {
+    if (icon.width() > 256 || icon.height() > 256)
+        return icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return icon;
+}
+
+} // namespace
+
 void save(const QImage& icon, const QString& path) {
-    // The 16-colour format holds at most 256 x 256 pixels; a larger image
-    // is written at the large-icon size rather than as an empty file.
-    QImage image = icon;
-    if (image.width() > 256 || image.height() > 256)
-        image = image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const Picture picture = Picture::fromIcon(image);
+    const Picture picture = Picture::fromIcon(writable(icon));
     if (picture.isEmpty())
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        throw cannotCreate(path);
     picture.save(path);
+}
+
+void saveInBatch(const QImage& icon, const QString& path) {
+    const QByteArray bytes = iconwriter::write16(writable(icon));
+    if (bytes.isEmpty() || QFileInfo(path).isDir())
+        throw cannotCreate(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw cannotCreate(path);
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        file.remove();
+        throw cannotCreate(path);
+    }
 }
 
 } // namespace iconsaver
@@ -35,7 +64,7 @@ int SaveAllJob::run(const std::function<void(const QImage&)>& onIcon) const {
             continue;
         if (onIcon)
             onIcon(*icon);
-        iconsaver::save(*icon, iconfilenames::iconFilePath(folder_, stem, i));
+        iconsaver::saveInBatch(*icon, iconfilenames::iconFilePath(folder_, stem, i));
         ++written;
     }
     return written;
