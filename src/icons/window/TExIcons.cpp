@@ -153,6 +153,10 @@ void TExIcons::buildToolBar() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setFixedHeight(26);
     bar->setIconSize(QSize(16, 16));
+    // Tight buttons, so that all six fit the window's width.
+    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
+                                      "QToolButton { padding: 1px; }"
+                                      "QToolButton::menu-indicator { image: none; }"));
     QStyle* s = style();
     auto connectClick = [this](QToolButton* b, void (TExIcons::*handler)()) {
         connect(b, &QToolButton::clicked, this,
