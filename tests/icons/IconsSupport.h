@@ -26,6 +26,8 @@ struct Context {
         app.controlFile = controlFile.get();
         app.prompts = &prompts;
     }
+    // Every box shown was expected and every expected box was shown.
+    bool scriptAnswered() const { return prompts.unexpectedCount() == 0 && prompts.allUsed(); }
 };
 
 } // namespace iconstest
