@@ -114,6 +114,34 @@ private slots:
         QVERIFY(!w_->converter().converted());
     }
 
+    // A file that is no icon: the picture error, and the converter keeps
+    // what it had.
+    void unreadablePicture_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QByteArray truncated;
+        {
+            QFile f(icon());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            truncated = f.read(300);
+        }
+        QTest::newRow("truncated icon") << "cut.ico" << truncated << "Icon image is not valid.";
+        QTest::newRow("no picture format")
+            << "notes.txt" << QByteArray("text") << "Unknown picture file extension (.txt)";
+    }
+    void unreadablePicture() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        open(icon());
+        c_->prompts.expectFile(c_->dir.write(name, bytes)).expectBox();
+        click("OpenIcon1");
+        QTEST(c_->prompts.lastBox().text, "error");
+        QCOMPARE(c_->prompts.lastBox().icon, Prompts::Icon::Error);
+        QCOMPARE(w_->converter().openedName(), QStringLiteral("alpha.ico"));
+        QVERIFY(!w_->converter().icon().isEmpty());
+    }
+
     // The whole icon over the program colour, from (0, 0); the clipboard is
     // left alone; a cancelled save keeps the bitmap; a new colour shows in
     // the next conversion.
