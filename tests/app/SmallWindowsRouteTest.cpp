@@ -2,6 +2,7 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "TopLevel.h"
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -12,14 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-QWidget* topLevel(const char* className) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits(className))
-            return w;
-    return nullptr;
-}
-} // namespace
+using testapp::topLevel;
 
 // What the strip's help and button menus reach through the tool-window
 // handle: the help messages, the bug report, the reminder on the strip's

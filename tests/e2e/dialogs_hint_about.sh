@@ -47,15 +47,7 @@ wait_for 10 hint_at 200 282 || fail "Open Hint... did not show the hint strip at
 echo "hint strip at 200,282"
 
 # Drag the move handle 100 pixels right: the hint strip follows.
-xdotool mousemove 225 330
-sleep 0.2
-xdotool mousedown 1
-for dx in 20 40 60 80 100; do
-    xdotool mousemove $((225 + dx)) 330
-    sleep 0.05
-done
-sleep 0.2
-xdotool mouseup 1
+drag_move_handle 225 330 100
 wait_for 5 strip_at 300 300 || fail "the drag did not move the strip to 300: $X,$Y"
 wait_for 5 hint_at 300 282 || fail "the hint strip did not follow the strip to (300,282)"
 echo "hint strip followed to 300,282"
