@@ -1,6 +1,10 @@
 #include "app/ProgramWindows.h"
 
 #include "context/AppContext.h"
+#include "core/Opener.h"
+#include "dialogs/HelpTexts.h"
+#include "dialogs/ReminderClock.h"
+#include "dialogs/ReminderMenu.h"
 #include "dialogs/window/TAboutBox.h"
 #include "dialogs/window/TFileProp.h"
 #include "dialogs/window/THelpDlg.h"
@@ -12,7 +16,9 @@
 #include "icons/window/TExIcons.h"
 #include "mail/window/TEmail.h"
 #include "strip/TForm1.h"
+#include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 #include "viewer/window/TViewPic.h"
 
@@ -21,6 +27,8 @@
 ProgramWindows::ProgramWindows() = default;
 
 ProgramWindows::~ProgramWindows() {
+    reminderMenu_.reset();
+    reminderClock_.reset();
     helpDlg_.reset();
     fileProp_.reset();
     reminder_.reset();
@@ -45,6 +53,7 @@ void ProgramWindows::createStrip(AppContext& context) {
 }
 
 void ProgramWindows::createToolWindows(AppContext& context) {
+    context_ = &context;
     context.tools = this;
     aboutBox_ = std::make_unique<TAboutBox>(context);
     viewPic_ = std::make_unique<TViewPic>(context);
@@ -63,6 +72,17 @@ void ProgramWindows::createToolWindows(AppContext& context) {
                             cVert1_->statusBar1(), pathnook_->statusBar1(), email_->statusBar1(),
                             viewPic_->statusBar1()})
         form1_->hintRouter().addStatusBar(bar);
+
+    // The strip's one-shot timer counts the reminder.
+    reminderClock_ = std::make_unique<ReminderClock>(*form1_->timer2());
+    reminderMenu_ = std::make_unique<ReminderMenu>(*reminderClock_, *context.prompts);
+    QObject::connect(reminderClock_.get(), &ReminderClock::due, form1_.get(),
+                     actionguard::guarded(*context.prompts, form1_.get(),
+                                          [this] { reminder_->showReminder(form1_.get()); }));
+}
+
+uint32_t ProgramWindows::programColour() const {
+    return systemcolors::backgroundValue(form1_.get());
 }
 
 namespace {
@@ -90,23 +110,40 @@ void ProgramWindows::showEditor() {
 void ProgramWindows::showFileManager() {
     present(pathnook_.get());
 }
-// The windows below get their own behaviour with their windows; until then
-// they show the window as the others do.
-void ProgramWindows::showFileProperties(int /*button*/) {
-    present(fileProp_.get());
+void ProgramWindows::showFileProperties(int button) {
+    if (fileProp_)
+        fileProp_->showFor(button, programColour());
 }
-void ProgramWindows::startReminder() {}
-void ProgramWindows::stopReminder() {}
+void ProgramWindows::startReminder() {
+    if (reminderMenu_)
+        reminderMenu_->Start1Click(form1_.get());
+}
+void ProgramWindows::stopReminder() {
+    if (reminderMenu_)
+        reminderMenu_->Stop1Click(form1_.get());
+}
 void ProgramWindows::toggleHintStrip() {
     if (hintDlg_)
-        hintDlg_->setVisible(!hintDlg_->isVisible());
+        hintDlg_->Hint1Click(form1_->pos(), programColour());
 }
-void ProgramWindows::stripMoved(QPoint /*topLeft*/) {}
+void ProgramWindows::stripMoved(QPoint topLeft) {
+    if (hintDlg_)
+        hintDlg_->follow(topLeft);
+}
 void ProgramWindows::showAbout() {
-    present(aboutBox_.get());
+    if (aboutBox_)
+        aboutBox_->showModal(form1_.get());
 }
 void ProgramWindows::showExtensiveHelp() {
-    present(helpDlg_.get());
+    if (helpDlg_)
+        helpDlg_->showHelp(programColour());
 }
-void ProgramWindows::showHelpMessage(int /*number*/) {}
-void ProgramWindows::reportBug() {}
+void ProgramWindows::showHelpMessage(int number) {
+    // The help messages have no owner window.
+    if (context_ && number >= 1 && number <= helptexts::MessageCount)
+        context_->prompts->box(nullptr, helptexts::box(number));
+}
+void ProgramWindows::reportBug() {
+    if (context_ && context_->prompts->confirm(form1_.get(), helptexts::bugReportQuestion()))
+        context_->opener->open(form1_.get(), helptexts::bugReportAddress());
+}

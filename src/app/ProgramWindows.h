@@ -2,6 +2,7 @@
 #include "context/ToolWindows.h"
 #include "ui/FontWarmUp.h"
 
+#include <cstdint>
 #include <memory>
 
 struct AppContext;
@@ -17,6 +18,8 @@ class THintDlg;
 class TReminder;
 class TFileProp;
 class THelpDlg;
+class ReminderClock;
+class ReminderMenu;
 
 // The program's twelve windows, made once in their fixed order with the strip
 // first, and the routing of long hints to the seven status bars. The program
@@ -56,6 +59,10 @@ public:
     void reportBug() override;
 
 private:
+    // The strip's current colour, which the small windows take when shown.
+    uint32_t programColour() const;
+
+    AppContext* context_ = nullptr;
     // Started before any window, so the font set-up is read meanwhile.
     FontWarmUp fonts_;
     std::unique_ptr<TForm1> form1_;
@@ -70,4 +77,6 @@ private:
     std::unique_ptr<TReminder> reminder_;
     std::unique_ptr<TFileProp> fileProp_;
     std::unique_ptr<THelpDlg> helpDlg_;
+    std::unique_ptr<ReminderClock> reminderClock_;
+    std::unique_ptr<ReminderMenu> reminderMenu_;
 };

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 class QPrinter;
 
@@ -52,6 +53,9 @@ public:
     // The print dialog and the printer set-up dialog, on a printer the caller owns.
     virtual bool print(QWidget* owner, QPrinter& printer) = 0;
     virtual bool pageSetup(QWidget* owner, QPrinter& printer) = 0;
+    // One of the program's own windows shown modally (the reminder, the about
+    // box); returns when it is closed.
+    virtual void modal(QWidget* owner, QDialog& dialog) = 0;
 
     // The plain notice: application title, no icon, OK.
     void notice(QWidget* owner, const QString& text);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -113,4 +114,12 @@ bool QtPrompts::print(QWidget* owner, QPrinter& printer) {
 bool QtPrompts::pageSetup(QWidget* owner, QPrinter& printer) {
     QPageSetupDialog dlg(&printer, owner);
     return dlg.exec() == QDialog::Accepted;
+}
+
+void QtPrompts::modal(QWidget* owner, QDialog& dialog) {
+    // The program's windows are made once without a parent and keep their
+    // own place; every other window waits while this one shows.
+    (void)owner;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
 }

@@ -11,4 +11,5 @@ public:
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
+    void modal(QWidget* owner, QDialog& dialog) override;
 };

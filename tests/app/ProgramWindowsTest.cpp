@@ -3,6 +3,7 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "TopLevel.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "strip/TForm1.h"
@@ -12,16 +13,7 @@
 #include <QStatusTipEvent>
 #include <QTest>
 
-namespace {
-
-QWidget* topLevel(const char* className) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits(className))
-            return w;
-    return nullptr;
-}
-
-} // namespace
+using testapp::topLevel;
 
 // The twelve windows as the program makes them: all there, none shown before
 // the program shows the strip, and a hint reaching the seven status bars.

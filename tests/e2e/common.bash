@@ -50,3 +50,16 @@ drag_to_strip() {
     sleep 0.3
     xdotool mouseup 1
 }
+# drag_move_handle X Y DX: presses at (X, Y) on the strip's move handle and
+# moves DX pixels right in five steps before releasing.
+drag_move_handle() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $(($1 + $3 * step / 5)) "$2"
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+}

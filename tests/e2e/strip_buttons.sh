@@ -58,15 +58,7 @@ echo "returned to POS"
 # Drag the move handle (x 1..49, y 14..49 of the strip) 100 pixels right.
 xdotool mousemove 400 600
 sleep 0.2
-xdotool mousemove 225 330
-sleep 0.2
-xdotool mousedown 1
-for dx in 20 40 60 80 100; do
-    xdotool mousemove $((225 + dx)) 330
-    sleep 0.05
-done
-sleep 0.2
-xdotool mouseup 1
+drag_move_handle 225 330 100
 wait_for 5 at 300 300 || fail "dragging by 100 did not move the strip to 300: $X,$Y"
 wait_for 5 ini_is POS Left 300 || fail "POS Left is $(ini_value POS Left), not 300"
 [[ $(ini_value POS Top) == 300 ]] || fail "POS Top changed to $(ini_value POS Top)"

@@ -1,5 +1,6 @@
 #include "ScriptedPrompts.h"
 
+#include <QDialog>
 #include <QTest>
 
 namespace testsupport {
@@ -21,6 +22,8 @@ const char* kindName(ScriptedPrompts::Kind k) {
         return "print dialog";
     case ScriptedPrompts::Kind::PageSetup:
         return "page set-up dialog";
+    case ScriptedPrompts::Kind::Modal:
+        return "modal window";
     }
     return "?";
 }
@@ -72,6 +75,14 @@ ScriptedPrompts& ScriptedPrompts::expectPageSetup(bool accept) {
     Expectation e;
     e.kind = Kind::PageSetup;
     e.accept = accept;
+    queue_.push_back(e);
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::expectModal(std::function<void(QDialog&)> whileShown) {
+    Expectation e;
+    e.kind = Kind::Modal;
+    e.whileShown = std::move(whileShown);
     queue_.push_back(e);
     return *this;
 }
@@ -160,6 +171,21 @@ bool ScriptedPrompts::pageSetup(QWidget*, QPrinter&) {
     shown_.append(s);
     auto e = take(Kind::PageSetup, "");
     return e && e->accept;
+}
+
+void ScriptedPrompts::modal(QWidget*, QDialog& dialog) {
+    Shown s;
+    s.kind = Kind::Modal;
+    s.dialogName = dialog.objectName();
+    shown_.append(s);
+    auto e = take(Kind::Modal, dialog.objectName().toUtf8().constData());
+    if (!e)
+        return;
+    dialog.show();
+    if (e->whileShown)
+        e->whileShown(dialog);
+    if (dialog.isVisible())
+        dialog.reject();
 }
 
 QList<Prompts::Box> ScriptedPrompts::boxes() const {

@@ -14,7 +14,7 @@ namespace testsupport {
 // (wrong kind, or nothing queued) fails the running test.
 class ScriptedPrompts : public Prompts {
 public:
-    enum class Kind { Box, Input, File, Color, Font, Print, PageSetup };
+    enum class Kind { Box, Input, File, Color, Font, Print, PageSetup, Modal };
 
     struct Shown {
         Kind kind = Kind::Box;
@@ -23,6 +23,7 @@ public:
         FileDialog fileDialog; // for Kind::File
         QColor initialColor;   // for Kind::Color
         QFont initialFont;     // for Kind::Font
+        QString dialogName;    // for Kind::Modal: the window's object name
     };
 
     // Expect a message box and press `answer` (a notice: Ok).
@@ -35,6 +36,10 @@ public:
     // A print or page set-up dialog; `accept` false cancels it.
     ScriptedPrompts& expectPrint(bool accept);
     ScriptedPrompts& expectPageSetup(bool accept);
+    // Expect one of the program's windows shown modally: it is shown, `whileShown`
+    // runs (it may press the window's buttons), and a window still shown is then
+    // rejected, as closing it by its title bar would.
+    ScriptedPrompts& expectModal(std::function<void(QDialog&)> whileShown = {});
 
     Button box(QWidget* owner, const Box& box) override;
     std::optional<QString> input(QWidget* owner, const Input& input) override;
@@ -43,6 +48,7 @@ public:
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
+    void modal(QWidget* owner, QDialog& dialog) override;
 
     const QList<Shown>& shown() const { return shown_; }
     // The boxes only, for the common case.
@@ -61,6 +67,7 @@ private:
         std::optional<QColor> color;
         std::optional<QFont> font;
         bool accept = false;
+        std::function<void(QDialog&)> whileShown;
     };
     std::optional<Expectation> take(Kind kind, const char* what);
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <QWidget>
+#include <cstdint>
 
-class QStatusBar;
+class QPlainTextEdit;
+class QPushButton;
 struct AppContext;
 
 // The file-properties window; it stays on top.
@@ -11,7 +13,18 @@ public:
     explicit TFileProp(AppContext& context, QWidget* parent = nullptr);
 
     AppContext& context() { return context_; }
+    QPlainTextEdit* memo1() const { return memo1_; }
+    QPushButton* closeButton() const { return closeWindowBtn_; }
+
+    // "File Prop..." for button n, in the program colour. A window already
+    // showing is only brought to the front and keeps its lines.
+    void showFor(int button, uint32_t programColour);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppContext& context_;
+    QPlainTextEdit* memo1_ = nullptr;
+    QPushButton* closeWindowBtn_ = nullptr;
 };

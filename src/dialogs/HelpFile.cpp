@@ -1,0 +1,30 @@
+#include "dialogs/HelpFile.h"
+
+#include "core/Error.h"
+#include "core/RegularFile.h"
+#include "rtf/Rtf.h"
+
+#include <QTextDocument>
+
+namespace helpfile {
+
+namespace {
+// A help text far beyond any real one is refused before it is read.
+constexpr qint64 HelpCap = qint64(16) * 1024 * 1024;
+} // namespace
+
+bool load(const QString& path, QTextDocument& document) {
+    const regularfile::Result file = regularfile::read(path, HelpCap);
+    if (file.status == regularfile::Status::Missing)
+        return false;
+    if (!file.ok())
+        throw AppError(QStringLiteral("Failed to Load Stream"));
+    const rtf::Document parsed = rtf::parse(file.bytes);
+    // Text with NUL bytes is no text at all: a binary file put in its place.
+    if (!parsed.wasRtf && file.bytes.contains('\0'))
+        throw AppError(QStringLiteral("Failed to Load Stream"));
+    rtf::toTextDocument(parsed, document);
+    return true;
+}
+
+} // namespace helpfile

@@ -1,0 +1,39 @@
+#include "dialogs/ReminderMenu.h"
+
+#include "context/Prompts.h"
+#include "core/IntText.h"
+#include "dialogs/ReminderClock.h"
+
+ReminderMenu::ReminderMenu(ReminderClock& clock, Prompts& prompts)
+    : clock_(clock), prompts_(prompts) {}
+
+std::optional<int> ReminderMenu::minutesOf(const QString& text) {
+    const int minutes = inttext::toInt(text);
+    if (minutes < 1 || minutes > ReminderClock::MaxMinutes)
+        return std::nullopt;
+    return minutes;
+}
+
+void ReminderMenu::Start1Click(QWidget* owner) {
+    const std::optional<QString> text =
+        prompts_.input(owner, {QStringLiteral("Remind Me in How Many Minutes?"),
+                               QStringLiteral("Enter how many Minutes:"), QStringLiteral("10")});
+    if (!text)
+        return;
+    const std::optional<int> minutes = minutesOf(*text);
+    if (!minutes) {
+        // 0 would never fire and larger counts overflow the interval: refuse
+        // them rather than claim a reminder is set.
+        prompts_.notice(owner, QStringLiteral("Enter a number of minutes from 1 to %1.")
+                                   .arg(ReminderClock::MaxMinutes));
+        return;
+    }
+    clock_.start(*minutes);
+    prompts_.notice(owner, QStringLiteral("Reminder is set to remind you in ") + *text +
+                               QStringLiteral(" minutes."));
+}
+
+void ReminderMenu::Stop1Click(QWidget* owner) {
+    clock_.stop();
+    prompts_.notice(owner, QStringLiteral("Reminder has been Canceled!!!"));
+}
