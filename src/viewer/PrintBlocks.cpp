@@ -32,6 +32,9 @@ void draw(QPainter& painter, const QImage& source) {
     painter.save();
     painter.resetTransform();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A page description (PDF, the print queue's format) would otherwise
+    // carry the pixels as JPEG, blurring the blocks' edges.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(target(source.size()), source);
     painter.restore();
 }
