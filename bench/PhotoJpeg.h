@@ -1,9 +1,12 @@
 #pragma once
-// A photo-like JPEG for the picture benchmarks, written by libjpeg.
+// What the picture benchmarks share: a photo-like JPEG written by libjpeg,
+// and timing a step.
 #include <QByteArray>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -12,6 +15,17 @@ extern "C" {
 }
 
 namespace benchphoto {
+
+inline double seconds(const std::function<void()>& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
 
 // A photo-like picture: smooth waves with fine noise, so the file has the
 // entropy of a real photo rather than of a flat colour.

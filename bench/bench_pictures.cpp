@@ -21,21 +21,10 @@
 #include <vector>
 
 using benchphoto::makeJpeg;
+using benchphoto::median;
+using benchphoto::seconds;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double seconds(const std::function<void()>& f) {
-    const auto start = Clock::now();
-    f();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);

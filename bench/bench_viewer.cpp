@@ -21,20 +21,10 @@
 #include <functional>
 #include <memory>
 
+using benchphoto::median;
+using benchphoto::seconds;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double seconds(const std::function<void()>& f) {
-    const auto start = Clock::now();
-    f();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // The benchmark shows no box; one that appears is a failure.
 class NoPrompts : public Prompts {
