@@ -129,22 +129,6 @@ private slots:
             QCOMPARE(f_->viewer().options().get(ViewOption(i)), i == option);
     }
 
-    void colorsAndDefaults() {
-        f_->file->write("PROCOLOR", "Color", "clGreen");
-        f_->make();
-        f_->prompts.expectColor(QColor(0x12, 0x34, 0x56));
-        f_->trigger("PictureColor1");
-        QCOMPARE(f_->file->read("COLOR", "PicColor", 40).text, QStringLiteral("$00563412"));
-        f_->make();
-        QCOMPARE(f_->viewer().color(ViewColor::Picture), 0x563412u);
-        f_->prompts.expectBox(Prompts::Yes);
-        f_->trigger("Default2");
-        QCOMPARE(f_->prompts.lastBox().text,
-                 QStringLiteral("Are you sure you want to set the picture's default color?"));
-        QCOMPARE(f_->viewer().color(ViewColor::Picture), 0x008000u);
-        QCOMPARE(f_->file->read("COLOR", "PicColor", 40).length, 0);
-    }
-
     // The same picture opened twice stands twice in the list and its file,
     // which ends with a line break; the list is back after a restart.
     void openTwiceAndRestart() {
