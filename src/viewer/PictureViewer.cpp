@@ -25,7 +25,12 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
 }
 
 void PictureViewer::create() {
-    recent_.load();
+    // A list file that cannot be read costs the list, not the settings.
+    try {
+        recent_.load();
+    } catch (const AppError& e) {
+        prompts_.error(owner_, e.text());
+    }
     emit listChanged();
     for (ViewColor which : {ViewColor::Program, ViewColor::Picture}) {
         const std::optional<uint32_t> stored = settings_.color(which);

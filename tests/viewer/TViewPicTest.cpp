@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QListWidget>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -99,6 +100,16 @@ private slots:
         for (int i = 0; i < 6; ++i)
             QVERIFY(f_->enabled(TrueItems[i]) && f_->enabled(FalseItems[i]));
         QVERIFY(!w.acceptDrops());
+    }
+
+    void unreadableListFile() {
+        QDir(f_->dir.path()).mkdir("PicFile.lst");
+        f_->file->write("PICTURE", "Center", "True");
+        f_->prompts.expectBox();
+        TViewPic& w = f_->make();
+        QCOMPARE(f_->prompts.lastBox().text,
+                 QStringLiteral("Cannot open file %1.").arg(f_->listFile()));
+        QVERIFY(f_->viewer().options().center && w.acceptDrops());
     }
 
     // Each option's items write its key, and the value is read back at the
