@@ -152,6 +152,25 @@ Picture Picture::loadIncrementally(const QString& path,
     return Picture(std::move(d));
 }
 
+Picture Picture::loadForView(const QString& path,
+                             const std::function<QSize(const QSize&)>& shownSize,
+                             const std::function<void(const QImage&)>& step) {
+    QString ext;
+    const QByteArray bytes = readPicture(path, &ext);
+    if (kindForExtension(ext) != Kind::Jpeg)
+        return make(bytes, ext, QSize(), false);
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Jpeg;
+    d->bytes = bytes;
+    JpegDecoder decoder(bytes);
+    d->size = decoder.size();
+    const QSize shown = shownSize ? shownSize(d->size) : QSize();
+    const int eighths = shown.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(d->size, shown);
+    d->jpeg = step ? decoder.decodeIncremental(step, eighths) : decoder.decode(eighths);
+    d->jpegFull = eighths == 8;
+    return Picture(std::move(d));
+}
+
 Picture Picture::fromBytes(const QByteArray& bytes, const QString& extension,
                            const QSize& sizeHint) {
     return make(bytes, extension, sizeHint, false);

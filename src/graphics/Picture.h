@@ -38,6 +38,14 @@ public:
     // picture. The image passed is valid during the call; copy it to keep.
     static Picture loadIncrementally(const QString& path,
                                      const std::function<void(const QImage&)>& step);
+    // For a viewer whose drawn size depends on the picture's own: shownSize
+    // gets the natural size and returns the size the picture will be drawn
+    // at, and a JPEG is decoded at the smallest DCT scale covering it (full
+    // size when it returns an empty size). With step, a JPEG is handed over
+    // piece by piece as in loadIncrementally; other kinds never call step.
+    static Picture loadForView(const QString& path,
+                               const std::function<QSize(const QSize&)>& shownSize,
+                               const std::function<void(const QImage&)>& step = {});
     // The same from bytes already read; extension as in a file name ("jpg").
     static Picture fromBytes(const QByteArray& bytes, const QString& extension,
                              const QSize& sizeHint = QSize());

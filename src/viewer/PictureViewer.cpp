@@ -1,0 +1,230 @@
+#include "viewer/PictureViewer.h"
+#include "context/Prompts.h"
+#include "core/Error.h"
+#include "graphics/PictureClipboard.h"
+#include "viewer/PicturePlacement.h"
+
+#include <QClipboard>
+#include <QColor>
+
+QString PictureViewer::fileFilter() {
+    // Qt separates the patterns of one entry by blanks.
+    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
+                          "JPEG Image File (*.jpg);;"
+                          "JPEG Image File (*.jpeg);;"
+                          "Bitmaps (*.bmp);;"
+                          "Icons (*.ico);;"
+                          "Enhanced Metafiles (*.emf);;"
+                          "Metafiles (*.wmf)");
+}
+
+PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner,
+                             const QString& listPath, QClipboard* clipboard)
+    : prompts_(prompts), owner_(owner), clipboard_(clipboard), settings_(file), recent_(listPath) {
+    programColor_ = pictureColor_ = settings_.stripColor();
+}
+
+void PictureViewer::create() {
+    // A list file that cannot be read costs the list, not the settings.
+    try {
+        recent_.load();
+    } catch (const AppError& e) {
+        prompts_.error(owner_, e.text());
+    }
+    emit listChanged();
+    for (ViewColor which : {ViewColor::Program, ViewColor::Picture}) {
+        const std::optional<uint32_t> stored = settings_.color(which);
+        (which == ViewColor::Program ? programColor_ : pictureColor_) =
+            stored ? *stored : settings_.stripColor();
+        emit colorChanged(which, color(which));
+    }
+    for (ViewOption option : AllViewOptions) {
+        options_.set(option, settings_.option(option));
+        emit optionChanged(option, options_.get(option));
+    }
+}
+
+void PictureViewer::setArea(const QSize& size, qreal devicePixelRatio) {
+    area_ = size;
+    dpr_ = devicePixelRatio;
+}
+
+QRect PictureViewer::placement() const {
+    return placePicture(area_, picture_.size(), options_);
+}
+
+void PictureViewer::show(const QString& path) {
+    QSize natural;
+    const auto shownSize = [&](const QSize& size) {
+        natural = size;
+        return (QSizeF(placePicture(area_, size, options_).size()) * dpr_).toSize();
+    };
+    std::function<void(const QImage&)> step;
+    if (options_.incDisplay)
+        step = [&](const QImage& soFar) {
+            emit decodeStep(soFar, placePicture(area_, natural, options_));
+        };
+    try {
+        picture_ = Picture::loadForView(path, shownSize, step);
+    } catch (const AppError&) {
+        if (step)
+            emit pictureChanged(); // the picture that stays, over the partial one
+        throw;
+    }
+    emit pictureChanged();
+}
+
+void PictureViewer::setCurrent(const QString& file, bool toStatus) {
+    currentFile_ = file;
+    if (toStatus)
+        emit statusChanged(file);
+}
+
+void PictureViewer::appendRecent(const QString& path) {
+    try {
+        recent_.append(path);
+    } catch (const AppError&) {
+        emit listChanged();
+        throw;
+    }
+    emit listChanged();
+}
+
+void PictureViewer::open() {
+    Prompts::FileDialog dialog;
+    dialog.kind = Prompts::FileDialog::OpenPicture;
+    dialog.title = QStringLiteral("Open A Picture");
+    dialog.filter = fileFilter();
+    dialog.mustExist = true;
+    const std::optional<QString> path = prompts_.file(owner_, dialog);
+    if (path)
+        openFile(*path);
+}
+
+void PictureViewer::openFile(const QString& path) {
+    show(path);
+    setCurrent(path, true);
+    appendRecent(path);
+}
+
+void PictureViewer::saveAs() {
+    // Nothing on show: no file would be written, so none is named saved.
+    if (picture_.isEmpty()) {
+        prompts_.notice(owner_, QStringLiteral("There is no picture to save."));
+        return;
+    }
+    Prompts::FileDialog dialog;
+    dialog.kind = Prompts::FileDialog::Save;
+    dialog.title = QStringLiteral("Save Picture As...");
+    dialog.filter = fileFilter();
+    dialog.file = currentFile_;
+    dialog.confirmOverwrite = true;
+    const std::optional<QString> path = prompts_.file(owner_, dialog);
+    if (!path)
+        return;
+    picture_.save(*path);
+    setCurrent(*path, false);
+    appendRecent(*path);
+    prompts_.notice(owner_, QStringLiteral("The Picture was saved as:\r ") + *path);
+}
+
+void PictureViewer::openEntry(int row) {
+    if (row < 0 || row >= recent_.entries().size()) {
+        prompts_.notice(owner_, QStringLiteral("There is no item in the list selected!"));
+        return;
+    }
+    const QString path = recent_.entries().at(row);
+    show(path);
+    setCurrent(path, false);
+    emit entryOpened();
+}
+
+void PictureViewer::removeEntry(int row) {
+    if (row < 0 || row >= recent_.entries().size()) {
+        prompts_.notice(owner_, QStringLiteral("There is no item in the list selected to Remove!"));
+        return;
+    }
+    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to remove the item?")))
+        return;
+    try {
+        recent_.removeAt(row);
+    } catch (const AppError&) {
+        emit listChanged();
+        throw;
+    }
+    emit listChanged();
+}
+
+void PictureViewer::putOnClipboard() {
+    std::unique_ptr<QMimeData> data = pictureclipboard::mimeData(picture_);
+    if (clipboard_)
+        clipboard_->setMimeData(data.release());
+}
+
+void PictureViewer::cut() {
+    // With nothing on show the clipboard keeps what it holds.
+    if (picture_.isEmpty())
+        return;
+    putOnClipboard();
+    deleteShown();
+}
+
+void PictureViewer::copy() {
+    if (!picture_.isEmpty())
+        putOnClipboard();
+}
+
+void PictureViewer::paste() {
+    const Picture pasted =
+        pictureclipboard::fromMimeData(clipboard_ ? clipboard_->mimeData() : nullptr);
+    if (pasted.isEmpty()) {
+        prompts_.notice(owner_, QStringLiteral("Can only paste *.bmp picture files!"));
+        return;
+    }
+    picture_ = pasted;
+    setCurrent(pastedName(), true);
+    emit pictureChanged();
+}
+
+void PictureViewer::deleteShown() {
+    picture_ = Picture();
+    setCurrent(QString(), true);
+    emit pictureChanged();
+}
+
+void PictureViewer::clearClipboard() {
+    if (clipboard_)
+        clipboard_->clear();
+    prompts_.notice(owner_, QStringLiteral("The clipboard was cleared!"));
+}
+
+void PictureViewer::setOption(ViewOption option, bool on) {
+    options_.set(option, on);
+    emit optionChanged(option, on);
+    emit pictureChanged();
+    settings_.setOption(option, on);
+}
+
+void PictureViewer::chooseColor(ViewColor which, const QColor& initial) {
+    const std::optional<QColor> chosen = prompts_.color(owner_, initial);
+    if (!chosen)
+        return;
+    const QColor rgb = chosen->toRgb();
+    const uint32_t value =
+        uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) | (uint32_t(rgb.blue()) << 16);
+    (which == ViewColor::Program ? programColor_ : pictureColor_) = value;
+    emit colorChanged(which, value);
+    settings_.setColor(which, value);
+}
+
+void PictureViewer::defaultColor(ViewColor which) {
+    const QString question =
+        which == ViewColor::Program
+            ? QStringLiteral("Are you sure you want to set the program's default color?")
+            : QStringLiteral("Are you sure you want to set the picture's default color?");
+    if (!prompts_.confirm(owner_, question))
+        return;
+    (which == ViewColor::Program ? programColor_ : pictureColor_) = settings_.stripColor();
+    emit colorChanged(which, color(which));
+    settings_.setColor(which, std::nullopt);
+}

@@ -1,0 +1,98 @@
+#pragma once
+#include "graphics/Picture.h"
+#include "viewer/RecentList.h"
+#include "viewer/ViewerSettings.h"
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+
+class ControlFile;
+class Prompts;
+class QClipboard;
+class QColor;
+class QWidget;
+
+// What the picture viewer does, without its widgets: the picture on show and
+// its file, the recent list, the display options and the two colours. The
+// window forwards the user's actions here and shows what the signals report.
+class PictureViewer : public QObject {
+    Q_OBJECT
+public:
+    static QString pastedName() { return QStringLiteral("Picture pasted from clipboard!"); }
+    // The Open and Save dialogs' filter list.
+    static QString fileFilter();
+
+    // owner parents the boxes; it is only handed on to the prompts.
+    PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner, const QString& listPath,
+                  QClipboard* clipboard);
+
+    // The creation steps: the list file, the two colours, the six options.
+    // An unreadable colour raises ConversionError and skips the later steps.
+    void create();
+
+    // The size of the picture area, in logical pixels and their ratio.
+    void setArea(const QSize& size, qreal devicePixelRatio = 1.0);
+    // Where the picture on show is drawn in the area.
+    QRect placement() const;
+
+    // Open: the dialog, then openFile.
+    void open();
+    // Loads the picture, makes it current, shows its path and appends it to
+    // the list (Open and a drop). A picture that does not load changes nothing.
+    void openFile(const QString& path);
+    void saveAs();
+    // A double click on a row (-1: none selected).
+    void openEntry(int row);
+    // A right press on the list with a row selected (-1: none).
+    void removeEntry(int row);
+
+    void cut();
+    void copy();
+    void paste();
+    void deleteShown();
+    void clearClipboard();
+
+    void setOption(ViewOption option, bool on);
+    void chooseColor(ViewColor which, const QColor& initial);
+    void defaultColor(ViewColor which);
+
+    const Picture& picture() const { return picture_; }
+    const QString& currentFile() const { return currentFile_; }
+    const QStringList& recentEntries() const { return recent_.entries(); }
+    const DisplayOptions& options() const { return options_; }
+    uint32_t color(ViewColor which) const {
+        return which == ViewColor::Program ? programColor_ : pictureColor_;
+    }
+
+signals:
+    void pictureChanged();
+    // IncDisplay: the picture decoded so far and where it goes; valid only
+    // during the call, so draw it at once.
+    void decodeStep(const QImage& soFar, const QRect& target);
+    void statusChanged(const QString& text);
+    void listChanged();
+    // A list entry was loaded: the list panel goes away.
+    void entryOpened();
+    void optionChanged(ViewOption option, bool on);
+    void colorChanged(ViewColor which, uint32_t value);
+
+private:
+    void show(const QString& path);
+    void setCurrent(const QString& file, bool toStatus);
+    void appendRecent(const QString& path);
+    void putOnClipboard();
+
+    Prompts& prompts_;
+    QWidget* owner_;
+    QClipboard* clipboard_;
+    ViewerSettings settings_;
+    RecentList recent_;
+    Picture picture_;
+    QString currentFile_;
+    DisplayOptions options_;
+    uint32_t programColor_ = 0;
+    uint32_t pictureColor_ = 0;
+    QSize area_;
+    qreal dpr_ = 1.0;
+};

@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The recent-picture list and its file: one path a line, appended at the
+// end, no limit and no check for duplicates. The file is read once and
+// rewritten whole, atomically, after every change.
+class RecentList {
+public:
+    explicit RecentList(QString path) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+    const QStringList& entries() const { return entries_; }
+
+    // Reads the file when it exists; lines may end in CR, LF or CR LF, and
+    // an empty line is an empty entry. A missing file leaves the list empty;
+    // one that cannot be read raises "Cannot open file %s".
+    void load();
+    // Appends and rewrites the file.
+    void append(const QString& entry);
+    // Removes one entry (0-based) and rewrites the file.
+    void removeAt(int row);
+
+    // The file's text: every entry followed by CR LF, UTF-8.
+    static QByteArray serialize(const QStringList& entries);
+    static QStringList parse(const QByteArray& bytes);
+
+private:
+    // Raises "Cannot create file %s" when the file cannot be replaced.
+    void save() const;
+
+    QString path_;
+    QStringList entries_;
+};

@@ -1,0 +1,52 @@
+#include "viewer/window/ViewerPrinter.h"
+#include "context/Prompts.h"
+#include "core/Error.h"
+#include "graphics/Picture.h"
+#include "viewer/PrintBlocks.h"
+
+#include <QPainter>
+
+namespace {
+const QString printFailed = QStringLiteral("The picture could not be printed");
+}
+
+ViewerPrinter::ViewerPrinter(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
+
+void ViewerPrinter::setup() {
+    prompts_.pageSetup(owner_, printer_);
+}
+
+void ViewerPrinter::print(const Picture& picture) {
+    if (printing_)
+        throw AppError(QStringLiteral("Printing in progress"));
+    if (!prompts_.print(owner_, printer_))
+        return;
+    const QImage source = printblocks::source(picture);
+    QPainter painter;
+    if (!painter.begin(&printer_))
+        throw AppError(printFailed);
+    printing_ = true;
+    try {
+        printblocks::draw(painter, source);
+    } catch (...) {
+        printer_.abort();
+        painter.end();
+        printing_ = false;
+        throw;
+    }
+    printing_ = false;
+    if (!painter.end())
+        throw AppError(printFailed);
+}
+
+void ViewerPrinter::abort() {
+    if (printing_) {
+        printer_.abort();
+        printing_ = false;
+        prompts_.box(owner_, {QStringLiteral("Information"), QStringLiteral("Printing aborted!"),
+                              Prompts::Icon::Information, Prompts::Ok});
+        return;
+    }
+    prompts_.notice(owner_,
+                    QStringLiteral("Printer was Not Printing, so Printing was NOT aborted."));
+}

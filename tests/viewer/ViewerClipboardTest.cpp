@@ -1,0 +1,97 @@
+#include "TestRegistry.h"
+#include "ViewerFixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+
+using viewertest::Fixture;
+
+// The clipboard with a second X client (xclip): what Copy offers is read
+// back by it, and what it offers is pasted. Needs an X server: the
+// end-to-end run starts this class under Xvfb with the xcb platform.
+class ViewerClipboardTest : public QObject {
+    Q_OBJECT
+
+    // Runs xclip on the clipboard while this process keeps serving it.
+    static QByteArray xclip(const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral("xclip"), QStringList{"-selection", "clipboard"} + args);
+        if (!p.waitForStarted(5000))
+            return "<xclip did not start>";
+        for (int i = 0; i < 100 && p.state() != QProcess::NotRunning; ++i)
+            QTest::qWait(100);
+        if (p.state() != QProcess::NotRunning || p.exitCode() != 0)
+            return "<xclip failed>";
+        return p.readAllStandardOutput();
+    }
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server (run by tests/e2e/viewer.sh)");
+        if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
+            QFAIL("xclip is not installed (scripts/packages.txt)");
+    }
+
+    void copyReachesAnotherClient_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("own"); // a type carrying the file's own bytes
+        QTest::newRow("bitmap") << "q.bmp" << QByteArray();
+        QTest::newRow("jpeg") << "q.jpg" << QByteArray();
+        QTest::newRow("enhanced metafile") << "house.emf" << QByteArray("image/x-emf");
+        QTest::newRow("metafile") << "house.wmf" << QByteArray("image/x-wmf");
+    }
+    void copyReachesAnotherClient() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, own);
+        Fixture f;
+        f.make();
+        QString path;
+        const QImage q = viewertest::quadrants(30, 20);
+        if (name.endsWith(".bmp"))
+            path = f.bitmap(name, q);
+        else if (name.endsWith(".jpg"))
+            path = f.dir.write(name, viewertest::jpegOf(q));
+        else
+            path = viewertest::data("metafile/" + name);
+        f.openFile(path);
+        f.trigger("Copy1");
+
+        const QByteArray targets = xclip({"-t", "TARGETS", "-o"});
+        QVERIFY2(targets.contains("image/png") && targets.contains("image/bmp"),
+                 targets.constData());
+        QImage got;
+        QVERIFY(got.loadFromData(xclip({"-t", "image/png", "-o"}), "PNG"));
+        QCOMPARE(got.convertToFormat(QImage::Format_RGB32),
+                 f.viewer().picture().image().convertToFormat(QImage::Format_RGB32));
+        if (!own.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(xclip({"-t", QString::fromLatin1(own), "-o"}), file.readAll());
+        }
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void pasteFromAnotherClient() {
+        Fixture f;
+        f.make();
+        const QImage q = viewertest::quadrants(24, 10);
+        const QString png = f.dir.file("offer.png");
+        QVERIFY(q.save(png, "PNG"));
+        // xclip stays in the background serving the picture until the
+        // clipboard changes owner.
+        QCOMPARE(xclip({"-t", "image/png", "-i", png}), QByteArray());
+        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->mimeData()->hasImage(), 10000);
+        f.trigger("Paste1");
+        QCOMPARE(f.viewer().currentFile(), PictureViewer::pastedName());
+        QCOMPARE(f.viewer().picture().kind(), Picture::Kind::Bitmap);
+        QCOMPARE(f.viewer().picture().image().convertToFormat(QImage::Format_RGB32), q);
+        QGuiApplication::clipboard()->clear();
+    }
+};
+
+TABDECK_TEST(ViewerClipboardTest)
+#include "ViewerClipboardTest.moc"

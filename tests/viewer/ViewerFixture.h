@@ -1,0 +1,116 @@
+#pragma once
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "context/AppContext.h"
+#include "core/ControlFile.h"
+#include "graphics/Picture.h"
+#include "viewer/PictureViewer.h"
+#include "viewer/window/TViewPic.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace viewertest {
+
+// A JPEG of the image written by libjpeg at quality 95.
+inline QByteArray jpegOf(const QImage& image, bool progressive = false) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(rgb.width());
+    cinfo.image_height = JDIMENSION(rgb.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    free(out);
+    return bytes;
+}
+
+// w x h with four coloured quadrants, so placement and orientation show.
+inline QImage quadrants(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y,
+                           x < w / 2 ? (y < h / 2 ? 0xFFFF0000u : 0xFF00FF00u)
+                                     : (y < h / 2 ? 0xFF0000FFu : 0xFFFFFF00u));
+    return image;
+}
+
+inline QString data(const QString& name) {
+    return QStringLiteral(TABDECK_TEST_DATA "/") + name;
+}
+
+// A viewer over a control file and a data folder of its own, with scripted
+// prompts; make() builds the window (again, for a restart) and shows it.
+struct Fixture {
+    testsupport::TempDir dir;
+    std::unique_ptr<ControlFile> file;
+    testsupport::ScriptedPrompts prompts;
+    AppContext context;
+    std::unique_ptr<TViewPic> window;
+
+    Fixture() {
+        file = std::make_unique<ControlFile>(dir.file(QStringLiteral("TabdeckV10.INI")));
+        context.paths.dataDir = dir.path() + QLatin1Char('/');
+        context.controlFile = file.get();
+        context.prompts = &prompts;
+    }
+    TViewPic& make() {
+        window.reset();
+        window = std::make_unique<TViewPic>(context);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get(), 5000))
+            qWarning("viewer window not exposed");
+        return *window;
+    }
+    PictureViewer& viewer() { return window->viewer(); }
+    QString listFile() const { return dir.file(QStringLiteral("PicFile.lst")); }
+    QByteArray listBytes() const {
+        QFile f(listFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+    QString bitmap(const QString& name, const QImage& image) const {
+        const QString path = dir.file(name);
+        Picture::fromImage(image).save(path);
+        return path;
+    }
+    void openFile(const QString& path) {
+        prompts.expectFile(path);
+        trigger("Open1");
+    }
+    void trigger(const char* item) {
+        QAction* a = window->findChild<QAction*>(QLatin1String(item));
+        QVERIFY2(a, item);
+        a->trigger();
+    }
+    bool enabled(const char* item) const {
+        QAction* a = window->findChild<QAction*>(QLatin1String(item));
+        return a && a->isEnabled();
+    }
+};
+
+} // namespace viewertest

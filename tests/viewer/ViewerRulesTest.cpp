@@ -1,0 +1,97 @@
+#include "TestRegistry.h"
+#include "viewer/PicturePlacement.h"
+#include "viewer/RecentList.h"
+
+#include <QTest>
+
+// The rules the viewer applies without its window: where a picture is drawn
+// and how the recent list's file reads and writes.
+class ViewerRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void placement_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QString>("options"); // letters: C enter, P roportional, S tretch
+        QTest::addColumn<QRect>("drawn");
+        const QSize a(600, 400);
+        QTest::newRow("none, small") << a << QSize(100, 50) << "" << QRect(0, 0, 100, 50);
+        QTest::newRow("none, large is cut off")
+            << a << QSize(800, 600) << "" << QRect(0, 0, 800, 600);
+        QTest::newRow("stretch distorts") << a << QSize(100, 50) << "S" << QRect(0, 0, 600, 400);
+        QTest::newRow("stretch, tall") << a << QSize(50, 900) << "S" << QRect(0, 0, 600, 400);
+        QTest::newRow("proportional, small keeps size")
+            << a << QSize(100, 50) << "P" << QRect(0, 0, 100, 50);
+        QTest::newRow("proportional, one side too large")
+            << a << QSize(620, 100) << "P" << QRect(0, 0, 600, 96);
+        QTest::newRow("proportional, wide fits width")
+            << a << QSize(1200, 400) << "P" << QRect(0, 0, 600, 200);
+        QTest::newRow("proportional, wide then height")
+            << a << QSize(900, 800) << "P" << QRect(0, 0, 450, 400);
+        QTest::newRow("proportional, tall") << a << QSize(300, 900) << "P" << QRect(0, 0, 133, 400);
+        QTest::newRow("proportional, square then width")
+            << QSize(300, 400) << QSize(1000, 1000) << "P" << QRect(0, 0, 300, 300);
+        QTest::newRow("proportional truncates")
+            << QSize(333, 333) << QSize(1000, 700) << "P" << QRect(0, 0, 333, 233);
+        QTest::newRow("stretch and proportional, small grows")
+            << a << QSize(100, 50) << "SP" << QRect(0, 0, 600, 300);
+        QTest::newRow("stretch and proportional, empty picture")
+            << a << QSize(0, 0) << "SP" << QRect(0, 0, 600, 400);
+        QTest::newRow("center, small") << a << QSize(100, 50) << "C" << QRect(250, 175, 100, 50);
+        QTest::newRow("center, odd remainder")
+            << a << QSize(101, 51) << "C" << QRect(249, 174, 101, 51);
+        QTest::newRow("center, larger: negative offsets")
+            << a << QSize(800, 600) << "C" << QRect(-100, -100, 800, 600);
+        QTest::newRow("center, negative truncates toward zero")
+            << a << QSize(801, 603) << "C" << QRect(-100, -101, 801, 603);
+        QTest::newRow("center and proportional")
+            << a << QSize(900, 800) << "CP" << QRect(75, 0, 450, 400);
+        QTest::newRow("center and stretch") << a << QSize(10, 10) << "CS" << QRect(0, 0, 600, 400);
+    }
+    void placement() {
+        QFETCH(QSize, area);
+        QFETCH(QSize, picture);
+        QFETCH(QString, options);
+        QFETCH(QRect, drawn);
+        DisplayOptions o;
+        o.center = options.contains(u'C');
+        o.proportional = options.contains(u'P');
+        o.stretch = options.contains(u'S');
+        // The other three options never move the picture.
+        o.autoSize = o.incDisplay = o.transparent = true;
+        QCOMPARE(placePicture(area, picture, o), drawn);
+    }
+
+    void listFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QByteArray>("rewritten");
+        QTest::newRow("empty file") << QByteArray() << QStringList() << QByteArray();
+        QTest::newRow("CR LF") << QByteArray("/a.bmp\r\n/b.jpg\r\n")
+                               << QStringList{"/a.bmp", "/b.jpg"}
+                               << QByteArray("/a.bmp\r\n/b.jpg\r\n");
+        QTest::newRow("LF, last line unended")
+            << QByteArray("/a\n/b") << QStringList{"/a", "/b"} << QByteArray("/a\r\n/b\r\n");
+        QTest::newRow("CR") << QByteArray("/a\r/b\r") << QStringList{"/a", "/b"}
+                            << QByteArray("/a\r\n/b\r\n");
+        QTest::newRow("empty lines are entries")
+            << QByteArray("/a\r\n\r\n\n/b\r\r\n") << QStringList{"/a", "", "", "/b", ""}
+            << QByteArray("/a\r\n\r\n\r\n/b\r\n\r\n");
+        QTest::newRow("only a line break")
+            << QByteArray("\r\n") << QStringList{""} << QByteArray("\r\n");
+        QTest::newRow("UTF-8 and blanks kept")
+            << QByteArray("/m\xc3\xbc ller/ Bild.jpg \r\n")
+            << QStringList{QString::fromUtf8("/m\xc3\xbc ller/ Bild.jpg ")}
+            << QByteArray("/m\xc3\xbc ller/ Bild.jpg \r\n");
+    }
+    void listFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        QFETCH(QByteArray, rewritten);
+        QCOMPARE(RecentList::parse(bytes), entries);
+        QCOMPARE(RecentList::serialize(entries), rewritten);
+    }
+};
+
+TABDECK_TEST(ViewerRulesTest)
+#include "ViewerRulesTest.moc"
