@@ -79,7 +79,8 @@ private slots:
             << QStringList{".hidden.txt", "a.TXT", "b.txt", "c.log", "link.txt", "Z.Log"};
         QTest::newRow("a file matching two masks is listed twice")
             << "b*;*.txt" << QStringList{".hidden.txt", "a.TXT", "b.txt", "b.txt", "link.txt"};
-        QTest::newRow("question mark and empty parts") << ";?.log;;" << QStringList{"c.log", "Z.Log"};
+        QTest::newRow("question mark and empty parts")
+            << ";?.log;;" << QStringList{"c.log", "Z.Log"};
         QTest::newRow("nothing matches") << "*.exe" << QStringList{};
         QTest::newRow("hostile backtracking mask") << "*a*a*a*a*a*a*a*a*b" << QStringList{};
     }

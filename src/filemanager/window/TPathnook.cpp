@@ -222,7 +222,7 @@ void TPathnook::build() {
     });
     connect(files_, &QListView::pressed, this,
             [this] { guarded([this] { FileListBox1Click(); }); });
-    connect(files_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(files_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { fileListChanged(); }); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         if (!keepListMask_)
