@@ -23,6 +23,7 @@ public:
     std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
     bool print(QWidget*, QPrinter&) override { return false; }
     bool pageSetup(QWidget*, QPrinter&) override { return false; }
+    void modal(QWidget*, QDialog&) override {}
 };
 } // namespace
 
