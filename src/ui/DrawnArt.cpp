@@ -160,6 +160,38 @@ QBitmap gridBitmap(bool (&cells)[32][32], int scale) {
     return QBitmap::fromImage(img, Qt::MonoOnly | Qt::ThresholdDither);
 }
 
+void paintProgramFile(QPainter& p) {
+    const QColor edge(0, 0, 0);
+    box(p, {2, 5, 28, 22}, QColor(192, 192, 192), edge);
+    p.fillRect(QRectF(3, 6, 26, 5), QColor(0, 0, 128));
+    box(p, {24, 7, 4, 3}, QColor(192, 192, 192), edge);
+    box(p, {5, 13, 22, 12}, QColor(255, 255, 255), edge);
+}
+
+void paintDocumentFile(QPainter& p) {
+    const QColor edge(0, 0, 0);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QPolygonF sheet(
+        {QPointF(6, 2), QPointF(20, 2), QPointF(26, 8), QPointF(26, 30), QPointF(6, 30)});
+    p.setPen(QPen(edge, 1));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPolygon(sheet);
+    p.setBrush(QColor(200, 200, 200));
+    p.drawPolygon(QPolygonF({QPointF(20, 2), QPointF(20, 8), QPointF(26, 8)}));
+    for (int y = 12; y <= 26; y += 4)
+        p.fillRect(QRectF(9, y, 14, 1), QColor(120, 120, 120));
+}
+
+void paintFolderTree(QPainter& p) {
+    const QColor edge(0, 0, 0);
+    box(p, {2, 6, 12, 5}, QColor(224, 176, 48), edge);
+    box(p, {2, 9, 26, 19}, QColor(224, 176, 48), edge);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(edge, 1));
+    p.setBrush(QColor(255, 216, 96));
+    p.drawPolygon(QPolygonF({QPointF(6, 14), QPointF(31, 14), QPointF(27, 28), QPointF(2, 28)}));
+}
+
 } // namespace
 
 void paint(QPainter& painter, Art art, const QRectF& target) {
@@ -178,6 +210,15 @@ void paint(QPainter& painter, Art art, const QRectF& target) {
         break;
     case Art::MoreItem:
         paintMoreItem(painter);
+        break;
+    case Art::ProgramFile:
+        paintProgramFile(painter);
+        break;
+    case Art::DocumentFile:
+        paintDocumentFile(painter);
+        break;
+    case Art::FolderTree:
+        paintFolderTree(painter);
         break;
     }
     painter.restore();

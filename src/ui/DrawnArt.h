@@ -12,10 +12,13 @@ class QPainter;
 namespace drawnart {
 
 enum class Art {
-    MoveHandle, // three stacked diskettes
-    ExitDoor,   // an open door with an arrow pointing out of it
-    TableItem,  // the small table picture of the tables menu
-    MoreItem,   // the picture of the More items
+    MoveHandle,   // three stacked diskettes
+    ExitDoor,     // an open door with an arrow pointing out of it
+    TableItem,    // the small table picture of the tables menu
+    MoreItem,     // the picture of the More items
+    ProgramFile,  // a program: a small window with a title bar
+    DocumentFile, // any other file: a sheet with a folded corner
+    FolderTree,   // the file manager's own picture: an open folder
 };
 
 // Draws the art into the square target (any size).

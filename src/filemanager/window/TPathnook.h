@@ -1,19 +1,127 @@
 #pragma once
-#include <QWidget>
+#include "filemanager/DriveList.h"
+#include "filemanager/PathnookSettings.h"
+#include "filemanager/window/SetupPage.h"
+#include "platform/UserRegistry.h"
 
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class EditMenu;
+class FileListModel;
+class QAction;
+class QComboBox;
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
 class QStatusBar;
+class RereadThrottle;
 struct AppContext;
 
-// The file manager window: a minimise box only, so it closes by its own buttons.
-class TPathnook : public QWidget {
+// The file manager window: drives, folders and files, its settings page
+// and its help page. A minimise box only, so it closes by its own buttons.
+class TPathnook : public QWidget, private SetupHost {
     Q_OBJECT
 public:
     explicit TPathnook(AppContext& context, QWidget* parent = nullptr);
+    ~TPathnook() override;
 
     AppContext& context() { return context_; }
     QStatusBar* statusBar1() const { return statusBar1_; }
 
+    const QString& currentFolder() const { return currentFolder_; }
+    const QString& currentMask() const { return currentMask_; }
+    const QString& rememberedFolder() const { return rememberedFolder_; }
+    QString selectedFile() const;
+    QStringList fileNames() const;
+    QStringList folderNames() const;
+    QString folderLabelText() const;
+    SetupPage* setupPage() const { return setup_; }
+    EditMenu* editMenu() const { return editMenu_; }
+    const RereadThrottle& throttle() const { return *throttle_; }
+
+    // Handlers, as the controls and menu items call them.
+    void enterFolder(const QString& folder);
+    void DriveComboBox1Change(int index);
+    void DirectoryListBox1Open(int row);
+    void DirectoryListBox1Enter();
+    void FileListBox1Click();
+    void Edit1DblClick();
+    void CreateFolderClick();
+    void RemoveFolder1Click();
+    void RemoveFile1Click();
+    void OpenFile1Click();
+    void OpenFolder1Click();
+    void CancelClick();
+    void OkClick();
+    void SetupClick();
+    void CloseMenu1Click();
+    void HelpClick();
+    void CloseHelpClick();
+    // Both lists read the disk again (at most four times a second).
+    void requestReread();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // SetupHost
+    void applyColor(uint32_t value) override;
+    void applyMask(const QString& mask) override;
+    void closeSetup() override;
+
+    void build();
+    QWidget* buildHeader();
+    QWidget* buildFooter();
+    QWidget* buildHelpPage();
+    void buildMenu();
+    void guarded(const std::function<void()>& body);
+    void fillDrives();
+    void fillFolders(bool force);
+    void readFiles(const QString& mask);
+    void fileListChanged();
+    void reread();
+    void setFileItems(bool enabled);
+    void setFolderItems(bool enabled);
+    QAction* menuItem(const char* name) const;
+
     AppContext& context_;
+    UserRegistry registry_;
+    PathnookSettings settings_;
+    DriveList driveFolders_;
+    QList<DriveList::Drive> drives_;
+    QString currentFolder_;
+    QString rememberedFolder_;
+    QString currentMask_ = QStringLiteral("*.*");
+    QStringList folderPaths_;
+    bool keepListMask_ = false;
+
     QStatusBar* statusBar1_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QWidget* browse_ = nullptr;
+    SetupPage* setup_ = nullptr;
+    QWidget* help_ = nullptr;
+    QWidget* underHelp_ = nullptr;
+    QComboBox* drivesBox_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    QLineEdit* edit2_ = nullptr;
+    QLabel* folderLabel_ = nullptr;
+    QLabel* maskLabel_ = nullptr;
+    QListWidget* folders_ = nullptr;
+    QListView* files_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    FileListModel* model_ = nullptr;
+    QMenu* menu_ = nullptr;
+    EditMenu* editMenu_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    RereadThrottle* throttle_ = nullptr;
 };

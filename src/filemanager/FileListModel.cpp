@@ -1,0 +1,42 @@
+#include "filemanager/FileListModel.h"
+
+#include "filemanager/MaskFilter.h"
+
+FileListModel::FileListModel(QIcon program, QIcon document, QObject* parent)
+    : QAbstractListModel(parent), program_(std::move(program)), document_(std::move(document)) {}
+
+bool FileListModel::read(const QString& folder, const QString& maskText) {
+    QStringList names = maskfilter::listFiles(folder, maskText);
+    if (folder == folder_ && maskText == mask_ && names == names_)
+        return false;
+    beginResetModel();
+    folder_ = folder;
+    mask_ = maskText;
+    names_ = std::move(names);
+    kind_.assign(size_t(names_.size()), -1);
+    endResetModel();
+    return true;
+}
+
+bool FileListModel::isProgramRow(int row) const {
+    if (row < 0 || row >= names_.size())
+        return false;
+    signed char& k = kind_[size_t(row)];
+    if (k < 0)
+        k = maskfilter::isProgram(folder_, names_[row]) ? 1 : 0;
+    return k == 1;
+}
+
+int FileListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(names_.size());
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= names_.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return names_[index.row()];
+    if (role == Qt::DecorationRole)
+        return isProgramRow(index.row()) ? program_ : document_;
+    return {};
+}

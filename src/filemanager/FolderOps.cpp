@@ -1,0 +1,87 @@
+#include "filemanager/FolderOps.h"
+
+#include "context/Prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString canonical(const QString& path) {
+    const QString c = QFileInfo(path).canonicalFilePath();
+    return c.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : c;
+}
+
+bool isSameOrInside(const QString& path, const QString& folder) {
+    const QString p = canonical(path);
+    const QString f = canonical(folder);
+    return p == f || p.startsWith(f.endsWith(u'/') ? f : f + u'/');
+}
+
+} // namespace
+
+QString FolderOps::join(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+bool FolderOps::createFolder(const QString& current, const QString& name) {
+    const QString path = join(current, name);
+    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to create (Folder) "
+                                                 "Diredtory ") +
+                                      path + u'?'))
+        return false;
+    if (QFileInfo(path).isDir()) {
+        prompts_.notice(owner_, QStringLiteral("Directory ") + path +
+                                    QStringLiteral(" already Exists!\rTry a new name!"));
+        return false;
+    }
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
+        prompts_.notice(owner_, QStringLiteral("ERROR: Cannot create (folder) directory ") + path +
+                                    QStringLiteral("\rTry again!"));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> FolderOps::removeFolder(const QString& target, const QString& remembered) {
+    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to Remove (Folder) "
+                                                 "Diredtory ") +
+                                      target + u'?'))
+        return std::nullopt;
+    // Linux lets an empty current directory go, which would leave the
+    // program inside a folder that no longer exists.
+    QString stepTo = remembered;
+    if (remembered.isEmpty() || isSameOrInside(remembered, target) ||
+        !QDir::setCurrent(remembered)) {
+        stepTo = QFileInfo(canonical(target)).absolutePath();
+        QDir::setCurrent(stepTo);
+    }
+    const QFileInfo info(target);
+    const bool removed =
+        info.isDir() && !info.isSymLink() && ::rmdir(QFile::encodeName(target).constData()) == 0;
+    if (!removed) {
+        QDir::setCurrent(target);
+        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove Directory ") + target +
+                                    QStringLiteral("!\rCannot Remove a Directory that is not "
+                                                   "Empty!"));
+        return std::nullopt;
+    }
+    return stepTo;
+}
+
+bool FolderOps::removeFile(const QString& path) {
+    if (!prompts_.confirm(owner_,
+                          QStringLiteral("Are you sure you want to Remove File:\r") + path + u'?'))
+        return false;
+    struct stat st;
+    const QByteArray encoded = QFile::encodeName(path);
+    const bool removed = !path.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
+                         !S_ISDIR(st.st_mode) && ::unlink(encoded.constData()) == 0;
+    if (!removed)
+        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + path +
+                                    QStringLiteral("!\rCannot Remove Read Only Files!"));
+    return removed;
+}

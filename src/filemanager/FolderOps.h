@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class Prompts;
+class QWidget;
+
+// The file manager's folder and file operations, each with its question
+// and its notice in the program's words.
+class FolderOps {
+public:
+    FolderOps(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
+
+    // folder + separator + name; an empty name leaves the separator.
+    static QString join(const QString& folder, const QString& name);
+
+    // True when a new folder was made.
+    bool createFolder(const QString& current, const QString& name);
+    // Removes an empty folder after stepping the process out of it: to the
+    // remembered folder, or to the target's parent when the remembered
+    // folder is the target or lies inside it. Returns the folder to show
+    // on success; none after a refusal (the process returns to the target).
+    std::optional<QString> removeFolder(const QString& target, const QString& remembered);
+    // Deletes the file itself for good: a link goes as the link, a folder
+    // is refused. True on success.
+    bool removeFile(const QString& path);
+
+private:
+    Prompts& prompts_;
+    QWidget* owner_;
+};

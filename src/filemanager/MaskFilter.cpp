@@ -1,0 +1,117 @@
+#include "filemanager/MaskFilter.h"
+
+#include <QFile>
+#include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace maskfilter {
+
+QStringList split(const QString& maskText) {
+    QStringList out;
+    for (const QString& part : maskText.split(u';')) {
+        const QString m = part.trimmed();
+        if (!m.isEmpty())
+            out << m;
+    }
+    if (out.isEmpty())
+        out << QStringLiteral("*.*");
+    return out;
+}
+
+bool hasWildcard(const QString& text) {
+    return text.contains(u'*') || text.contains(u'?');
+}
+
+namespace {
+
+bool sameLetter(QChar a, QChar b) {
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
+
+// Iterative wildcard match with one back-track point: linear in practice,
+// never exponential on hostile masks such as "*a*a*a*a*b".
+bool wildcard(const QChar* m, qsizetype mn, const QChar* s, qsizetype sn) {
+    qsizetype mi = 0, si = 0, star = -1, mark = 0;
+    while (si < sn) {
+        if (mi < mn && (m[mi] == u'?' || (m[mi] != u'*' && sameLetter(m[mi], s[si])))) {
+            ++mi;
+            ++si;
+        } else if (mi < mn && m[mi] == u'*') {
+            star = mi++;
+            mark = si;
+        } else if (star >= 0) {
+            mi = star + 1;
+            si = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (mi < mn && m[mi] == u'*')
+        ++mi;
+    return mi == mn;
+}
+
+bool isFile(const QByteArray& folder, const dirent* e) {
+    if (e->d_type == DT_REG)
+        return true;
+    if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN)
+        return false;
+    // A link counts as what it points to; a broken link is still a file
+    // entry the user can see and remove.
+    struct stat st;
+    const QByteArray path = folder + '/' + e->d_name;
+    if (::stat(path.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    return ::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+} // namespace
+
+bool matches(const QString& mask, const QString& name) {
+    if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))
+        return true;
+    return wildcard(mask.constData(), mask.size(), name.constData(), name.size());
+}
+
+QStringList listFiles(const QString& folder, const QString& maskText) {
+    const QStringList masks = split(maskText);
+    const QByteArray encoded = QFile::encodeName(folder);
+    QStringList out;
+    DIR* dir = ::opendir(encoded.isEmpty() ? "." : encoded.constData());
+    if (!dir)
+        return out;
+    while (const dirent* e = ::readdir(dir)) {
+        if (!isFile(encoded, e))
+            continue;
+        const QString name = QFile::decodeName(e->d_name);
+        for (const QString& mask : masks)
+            if (matches(mask, name))
+                out << name;
+    }
+    ::closedir(dir);
+    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return out;
+}
+
+bool isProgramName(const QString& name) {
+    static const char* const kinds[] = {".exe", ".com", ".bat", ".pif"};
+    for (const char* k : kinds)
+        if (name.endsWith(QLatin1String(k), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+bool isProgram(const QString& folder, const QString& name) {
+    if (isProgramName(name))
+        return true;
+    struct stat st;
+    const QByteArray path = QFile::encodeName(folder + u'/' + name);
+    return ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
+}
+
+} // namespace maskfilter

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The file list's masks: one or several joined by ";" ("*.txt;*.rtf"),
+// each with "*" and "?" wildcards, matched without regard to case.
+namespace maskfilter {
+
+// The masks of a mask text, empty parts dropped; "*.*" when none is left.
+QStringList split(const QString& maskText);
+bool hasWildcard(const QString& text);
+// One mask against one file name. "*.*" matches every name, also one
+// without a dot, as users of such masks expect.
+bool matches(const QString& mask, const QString& name);
+
+// The names of the files (no folders; hidden files included) of a folder
+// that match the masks, each mask searched in turn: a name matching two
+// masks is listed twice. Sorted alphabetically without regard to case.
+// A folder that cannot be read gives an empty list.
+QStringList listFiles(const QString& folder, const QString& maskText);
+
+// A program gets the program picture: .exe .com .bat .pif, or on Linux a
+// file with an execute bit.
+bool isProgramName(const QString& name);
+bool isProgram(const QString& folder, const QString& name);
+
+} // namespace maskfilter

@@ -1,0 +1,403 @@
+#include "FileManagerFixture.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "filemanager/FilterList.h"
+#include "filemanager/FolderOps.h"
+#include "filemanager/MaskFilter.h"
+#include "filemanager/PathnookSettings.h"
+#include "platform/UserRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::ScriptedPrompts;
+using testsupport::TempDir;
+using namespace testfilemanager;
+
+namespace {
+
+using Mode = PathnookSettings::Mode;
+
+QString iniValue(ControlFile& f, const char* section, const char* key) {
+    return f.read(QLatin1String(section), QLatin1String(key), 2048).text;
+}
+
+// The tool runs as "nobody" from a folder everybody may enter.
+QString toolCopy() {
+    static TempDir folder;
+    static const QString copy = [] {
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+        const QString target = folder.file("folderops_tool");
+        QFile::copy(QStringLiteral(TABDECK_BIN_DIR "/folderops_tool"), target);
+        ::chmod(QFile::encodeName(target).constData(), 0755);
+        return target;
+    }();
+    return copy;
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+};
+Run asNobody(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("runuser"), QStringList{"-u", "nobody", "--", toolCopy()} + args);
+    Run r;
+    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
+        r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    return r;
+}
+
+} // namespace
+
+// The file list's masks, the filter list, the settings store and the
+// folder operations, on real folders and the real per-user store.
+class FileManagerLogicTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registryHome(); }
+    void init() { clearRegistry(); }
+
+    void listing_data() {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QStringList>("expected");
+        // a.TXT, b.txt, .hidden.txt, c.log, Z.Log, noext, sub/ (a folder), link.txt -> b.txt
+        QTest::newRow("no stored mask: every file, hidden too, no folders")
+            << "*.*"
+            << QStringList{".hidden.txt", "a.TXT", "b.txt", "c.log", "link.txt", "noext", "Z.Log"};
+        QTest::newRow("case ignored, alphabetical ignoring case")
+            << "*.log" << QStringList{"c.log", "Z.Log"};
+        QTest::newRow("two masks merge in order")
+            << "*.txt;*.log"
+            << QStringList{".hidden.txt", "a.TXT", "b.txt", "c.log", "link.txt", "Z.Log"};
+        QTest::newRow("a file matching two masks is listed twice")
+            << "b*;*.txt" << QStringList{".hidden.txt", "a.TXT", "b.txt", "b.txt", "link.txt"};
+        QTest::newRow("question mark and empty parts")
+            << ";?.log;;" << QStringList{"c.log", "Z.Log"};
+        QTest::newRow("nothing matches") << "*.exe" << QStringList{};
+        QTest::newRow("hostile backtracking mask") << "*a*a*a*a*a*a*a*a*b" << QStringList{};
+    }
+    void listing() {
+        QFETCH(QString, mask);
+        QFETCH(QStringList, expected);
+        TempDir dir;
+        for (const char* n : {"a.TXT", "b.txt", ".hidden.txt", "c.log", "Z.Log", "noext"})
+            dir.write(QLatin1String(n), "x");
+        QDir(dir.path()).mkdir("sub");
+        QDir(dir.path()).mkdir("sub.txt");
+        QFile::link(dir.file("b.txt"), dir.file("link.txt"));
+        QFile::link(dir.file("sub"), dir.file("dirlink.txt"));
+        QCOMPARE(maskfilter::listFiles(dir.path(), mask), expected);
+    }
+
+    void programPicture() {
+        TempDir dir;
+        dir.write("setup.EXE", "x");
+        dir.write("run.sh", "x");
+        dir.write("notes.txt", "x");
+        ::chmod(QFile::encodeName(dir.file("run.sh")).constData(), 0755);
+        QVERIFY(maskfilter::isProgram(dir.path(), "setup.EXE"));
+        QVERIFY(maskfilter::isProgram(dir.path(), "run.sh"));
+        QVERIFY(!maskfilter::isProgram(dir.path(), "notes.txt"));
+    }
+
+    void filterParsing_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("lastMask");
+        QTest::newRow("design list plus one: eighth name last")
+            << filterlist::append(filterlist::designList(), "Log files (*.log)|*.log")
+            << QStringList{"All files (*.*)",   "Text Files (*.txt)", "Rich Edit Files (*.rtf)",
+                           "Exe Files (*.exe)", "Com Files (*.com)",  "Bat Files (*.bat)",
+                           "Doc Files (*.doc)", "Log files (*.log)"}
+            << "*.log";
+        QTest::newRow("trailing name without a mask is dropped")
+            << "A|*.a|B|*.b|Orphan" << QStringList{"A", "B"} << "*.b";
+        QTest::newRow("several masks in one entry")
+            << "Text (*.txt;*.rtf)|*.txt;*.rtf" << QStringList{"Text (*.txt;*.rtf)"}
+            << "*.txt;*.rtf";
+        QTest::newRow("empty") << "" << QStringList{} << "";
+    }
+    void filterParsing() {
+        QFETCH(QString, list);
+        QFETCH(QStringList, names);
+        QFETCH(QString, lastMask);
+        const auto filters = filterlist::parse(list);
+        QStringList got;
+        for (const auto& f : filters)
+            got << f.name;
+        QCOMPARE(got, names);
+        QCOMPARE(filters.isEmpty() ? QString() : filters.last().mask, lastMask);
+    }
+
+    void freshSystemIsRegistryAndFirstWriteCreatesKey() {
+        TempDir dir;
+        ControlFile file(dir.write("TabdeckV10.INI", "[BUTTON]\r\n1=\r\n"));
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        QCOMPARE(s.readMode(), Mode::Registry);
+        QVERIFY(!s.read().value[PathnookSettings::BackColor]);
+        QVERIFY(!QFile::exists(registryFile()));
+        s.write(PathnookSettings::BackColor, "clRed");
+        QCOMPARE(registryValue("BackColor").toString(), QString("clRed"));
+        QCOMPARE(iniValue(file, "PATHNOOK", "BackColor"), QString());
+    }
+
+    void iniReadsOnlySetValues() {
+        TempDir dir;
+        ControlFile file(dir.write("TabdeckV10.INI", "[REGSETUP]\r\nSwitch=1\r\n[PATHNOOK]\r\n"
+                                                     "BackColor=\r\nFileMask=*.\r\n"));
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        QCOMPARE(s.readMode(), Mode::Ini);
+        const auto v = s.read();
+        QVERIFY(!v.value[PathnookSettings::FileMask]); // two characters: "*.*" stays
+        QVERIFY(!v.value[PathnookSettings::BackColor]);
+    }
+
+    void defaultColorInIniAcrossRestart() {
+        TempDir dir;
+        const QString path = dir.write("TabdeckV10.INI", "[REGSETUP]\r\nSwitch=1\r\n");
+        {
+            ControlFile file(path);
+            UserRegistry registry;
+            PathnookSettings s(file, registry);
+            s.readMode();
+            s.write(PathnookSettings::BackColor, "clNavy");
+            s.clearColor();
+        }
+        ControlFile file(path);
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        QCOMPARE(s.readMode(), Mode::Ini);
+        QVERIFY(file.read("PATHNOOK", "BackColor", 40).text.isEmpty());
+        QVERIFY(!s.read().value[PathnookSettings::BackColor]);
+        QVERIFY(!QFile::exists(registryFile()));
+    }
+
+    void iniSwitchPressedTwice() {
+        TempDir dir;
+        ControlFile file(dir.file("TabdeckV10.INI")); // no control file yet
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        s.write(PathnookSettings::FileMask, "*.log");
+        ScriptedPrompts prompts;
+        prompts.expectBox(Prompts::Yes).expectBox();
+        s.switchToIni(prompts, nullptr);
+        QCOMPARE(prompts.boxes()[0].text,
+                 QString("Is it OK to Delete the Key (Pathnook) and lose it's Values?"));
+        QCOMPARE(prompts.lastBox().text,
+                 QString("The Key Pathnook was cleared from the Registry."));
+        QCOMPARE(iniValue(file, "REGSETUP", "Switch"), QString("1"));
+        QCOMPARE(iniValue(file, "PATHNOOK", "FileMask"), QString("*.log"));
+        QVERIFY(iniValue(file, "HELP_INFORMATION", "Pathnook").startsWith("If you make changes"));
+        QVERIFY(!QFile::exists(registryFile()));
+        prompts.clear();
+        prompts.expectBox(Prompts::Yes).expectBox();
+        s.switchToIni(prompts, nullptr);
+        QCOMPARE(prompts.lastBox().text, QString("The Key Pathnook does not Exixts the Registry."));
+        QVERIFY(prompts.allUsed());
+    }
+
+    void switchToRegistryCarriesLongFilterAndSkipsUnread() {
+        TempDir dir;
+        QString longList = filterlist::designList();
+        while (longList.size() < 1000)
+            longList = filterlist::append(longList, "Log files (*.log)|*.log");
+        ControlFile file(dir.write("TabdeckV10.INI", "[REGSETUP]\r\nSwitch=1\r\n"));
+        file.write("PATHNOOK", "FileFilter", longList);
+        file.write("PATHNOOK", "FileMask", "*.log");
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        QCOMPARE(s.readMode(), Mode::Ini);
+        ScriptedPrompts prompts;
+        prompts.expectBox();
+        s.switchToRegistry(prompts, nullptr);
+        QCOMPARE(prompts.lastBox().text,
+                 QString("The Setup information was, and will be saved in the Registry!"));
+        QCOMPARE(registryValue("FileFilter").toString(), longList);
+        QCOMPARE(registryValue("FileMask").toString(), QString("*.log"));
+        QVERIFY(!registryValue("BackColor").isValid()); // never read: not written empty
+        QVERIFY(file.read("REGSETUP", "Switch", 10).text.isEmpty());
+        QCOMPARE(s.readMode(), Mode::Registry);
+        QCOMPARE(*s.read().value[PathnookSettings::FileFilter], longList);
+    }
+
+    // A change made in registry mode is what a later switch carries.
+    void switchKeepsChangesMadeAfterReading() {
+        TempDir dir;
+        ControlFile file(dir.write("TabdeckV10.INI", "[BUTTON]\r\n1=\r\n"));
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        s.write(PathnookSettings::BackColor, "clRed");
+        s.read();
+        s.write(PathnookSettings::BackColor, "clBlue");
+        ScriptedPrompts prompts;
+        prompts.expectBox();
+        s.switchToRegistry(prompts, nullptr);
+        QCOMPARE(registryValue("BackColor").toString(), QString("clBlue"));
+    }
+
+    void createFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("notice"); // "" for success; %1 = new path
+        QTest::newRow("new") << "NewFolder"
+                             << "";
+        QTest::newRow("empty name: the folder itself exists")
+            << ""
+            << "Directory %1 already Exists!\rTry a new name!";
+        QTest::newRow("existing") << "old"
+                                  << "Directory %1 already Exists!\rTry a new name!";
+        QTest::newRow("missing parent") << "no/such"
+                                        << "ERROR: Cannot create (folder) directory %1\rTry again!";
+    }
+    void createFolder() {
+        QFETCH(QString, name);
+        QFETCH(QString, notice);
+        TempDir dir;
+        QDir(dir.path()).mkdir("old");
+        ScriptedPrompts prompts;
+        prompts.expectBox(Prompts::Yes);
+        if (!notice.isEmpty())
+            prompts.expectBox();
+        FolderOps ops(prompts, nullptr);
+        const QString path = FolderOps::join(dir.path(), name);
+        QCOMPARE(ops.createFolder(dir.path(), name), notice.isEmpty());
+        QCOMPARE(prompts.boxes()[0].text,
+                 "Are you sure you want to create (Folder) Diredtory " + path + "?");
+        if (!notice.isEmpty())
+            QCOMPARE(prompts.lastBox().text, notice.arg(path));
+        QCOMPARE(QFileInfo(path).isDir(), name != "no/such");
+        QVERIFY(prompts.allUsed());
+    }
+
+    void removeFolder_data() {
+        QTest::addColumn<bool>("holdsFile");
+        QTest::addColumn<QString>("remembered"); // "target", "inside", "parent"
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("holds a file") << true << "parent" << false;
+        QTest::newRow("remembered is the target") << false << "target" << true;
+        QTest::newRow("remembered lies inside") << false << "inside" << true;
+        QTest::newRow("remembered elsewhere") << false << "parent" << true;
+    }
+    void removeFolder() {
+        QFETCH(bool, holdsFile);
+        QFETCH(QString, remembered);
+        QFETCH(bool, removed);
+        TempDir dir;
+        const QString saved = QDir::currentPath();
+        const QString target = dir.file("t");
+        QDir(dir.path()).mkpath("t/in");
+        if (remembered != "inside")
+            QDir(target).rmdir("in");
+        if (holdsFile)
+            dir.write("t/file.txt", "x");
+        const QString from = remembered == "target"   ? target
+                             : remembered == "inside" ? target + "/in"
+                                                      : dir.path();
+        QDir::setCurrent(target);
+        ScriptedPrompts prompts;
+        prompts.expectBox(Prompts::Yes);
+        if (!removed)
+            prompts.expectBox();
+        FolderOps ops(prompts, nullptr);
+        if (remembered == "inside")
+            QDir(target).rmdir("in"); // emptied by another program meanwhile
+        const auto show = ops.removeFolder(target, from);
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(saved);
+        QCOMPARE(show.has_value(), removed);
+        QCOMPARE(QFileInfo(target).isDir(), !removed);
+        if (removed) {
+            QCOMPARE(*show, QFileInfo(dir.path()).canonicalFilePath());
+            QCOMPARE(cwd, *show); // never left inside the removed folder
+        } else {
+            QCOMPARE(prompts.lastBox().text, "ERROR: Could NOT Remove Directory " + target +
+                                                 "!\rCannot Remove a Directory that is not Empty!");
+        }
+    }
+
+    void removeFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("nothing selected") << "" << false;
+        QTest::newRow("a folder never reaches the remove call") << "sub" << false;
+        QTest::newRow("a link goes as the link") << "link" << true;
+        QTest::newRow("a file") << "file.txt" << true;
+    }
+    void removeFile() {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        TempDir dir;
+        dir.write("file.txt", "keep");
+        QDir(dir.path()).mkdir("sub");
+        QFile::link(dir.file("file.txt"), dir.file("link"));
+        const QString path = name.isEmpty() ? QString() : dir.file(name);
+        ScriptedPrompts prompts;
+        prompts.expectBox(Prompts::Yes);
+        if (!removed)
+            prompts.expectBox();
+        FolderOps ops(prompts, nullptr);
+        QCOMPARE(ops.removeFile(path), removed);
+        QCOMPARE(prompts.boxes()[0].text, "Are you sure you want to Remove File:\r" + path + "?");
+        if (!removed)
+            QCOMPARE(prompts.lastBox().text,
+                     "ERROR: Could NOT Remove File " + path + "!\rCannot Remove Read Only Files!");
+        QVERIFY(QFileInfo(dir.path() + "/sub").isDir());
+        QCOMPARE(QFileInfo::exists(dir.file("file.txt")), name != "file.txt");
+        if (name == "link")
+            QCOMPARE(QFile(dir.file("file.txt")).size(), qint64(4));
+    }
+
+    // Refusals of the platform as an ordinary user.
+    void refusals_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("create in a read-only folder") << "create";
+        QTest::newRow("remove a folder from a read-only folder") << "remove-folder";
+        QTest::newRow("file of another user in a sticky folder") << "remove-file";
+    }
+    void refusals() {
+        QFETCH(QString, kind);
+        if (::geteuid() != 0)
+            QSKIP("needs root to run a step as nobody");
+        TempDir dir;
+        const QByteArray base = QFile::encodeName(dir.path());
+        QDir(dir.path()).mkpath("ro/gone");
+        QDir(dir.path()).mkdir("sticky");
+        dir.write("sticky/theirs.txt", "x");
+        ::chmod(base.constData(), 0755);
+        ::chmod((base + "/ro").constData(), 0555);
+        ::chmod((base + "/sticky").constData(), 01777);
+        Run r;
+        QString expected;
+        if (kind == "create") {
+            r = asNobody({"create", dir.file("ro"), "new"});
+            expected =
+                "ERROR: Cannot create (folder) directory " + dir.file("ro/new") + "|Try again!";
+        } else if (kind == "remove-folder") {
+            r = asNobody({"remove-folder", dir.file("ro/gone"), dir.path()});
+            expected = "ERROR: Could NOT Remove Directory " + dir.file("ro/gone") +
+                       "!|Cannot Remove a Directory that is not Empty!";
+        } else {
+            r = asNobody({"remove-file", dir.file("sticky/theirs.txt")});
+            expected = "ERROR: Could NOT Remove File " + dir.file("sticky/theirs.txt") +
+                       "!|Cannot Remove Read Only Files!";
+        }
+        ::chmod((base + "/ro").constData(), 0755);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, expected);
+        QVERIFY(QFileInfo(dir.file("ro/gone")).isDir());
+        QVERIFY(!QFileInfo::exists(dir.file("ro/new")));
+        QVERIFY(QFileInfo::exists(dir.file("sticky/theirs.txt")));
+    }
+};
+
+TABDECK_TEST(FileManagerLogicTest)
+#include "FileManagerLogicTest.moc"

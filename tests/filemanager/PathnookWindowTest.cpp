@@ -1,0 +1,244 @@
+#include "FileManagerFixture.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "context/AppContext.h"
+#include "core/ControlFile.h"
+#include "core/Opener.h"
+#include "filemanager/RereadThrottle.h"
+#include "filemanager/window/EditMenu.h"
+#include "filemanager/window/TPathnook.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using testsupport::ScriptedPrompts;
+using testsupport::TempDir;
+using namespace testfilemanager;
+
+namespace {
+class RecordingOpener : public Opener {
+public:
+    void open(QObject*, const QString& path) override { opened << path; }
+    QStringList opened;
+};
+} // namespace
+
+// The file manager window on a real folder: what a user does with the
+// pointer, checked on the lists, the process's folder and the stores.
+class PathnookWindowTest : public QObject {
+    Q_OBJECT
+    TempDir* dir_ = nullptr;
+    ControlFile* file_ = nullptr;
+    ScriptedPrompts prompts_;
+    RecordingOpener opener_;
+    AppContext context_;
+    TPathnook* window_ = nullptr;
+    QString savedCwd_;
+
+    template <typename T> T* child(const char* name) {
+        T* w = window_->findChild<T*>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    int folderRow(const QString& path) { return window_->folderNames().indexOf(path); }
+    void doubleClickFolder(const QString& path) {
+        auto* list = child<QListWidget>("DirectoryListBox1");
+        const int row = folderRow(path);
+        QVERIFY(row >= 0);
+        const QRect r = list->visualItemRect(list->item(row));
+        // A double click is a press, a release and the second press.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void clickFile(const QString& name) {
+        auto* view = child<QListView>("FileListBox1");
+        const int row = window_->fileNames().indexOf(name);
+        QVERIFY(row >= 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
+    }
+
+private slots:
+    void initTestCase() { registryHome(); }
+    void init() {
+        clearRegistry();
+        savedCwd_ = QDir::currentPath();
+        dir_ = new TempDir;
+        QDir(dir_->path()).mkpath("root/logs");
+        dir_->write("root/logs/a.log", "x");
+        dir_->write("root/logs/b.txt", "x");
+        dir_->write("root/logs/C.LOG", "x");
+        QDir::setCurrent(dir_->file("root"));
+        file_ = new ControlFile(dir_->write("TabdeckV10.INI", "[BUTTON]\r\n1=\r\n"));
+        prompts_.clear();
+        opener_.opened.clear();
+        context_.controlFile = file_;
+        context_.prompts = &prompts_;
+        context_.opener = &opener_;
+        window_ = new TPathnook(context_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+    void cleanup() {
+        QVERIFY2(prompts_.allUsed(), "an expected box was not shown");
+        QCOMPARE(prompts_.unexpectedCount(), 0);
+        delete window_;
+        delete file_;
+        QDir::setCurrent(savedCwd_);
+        delete dir_;
+    }
+
+    void browseOpenAndRemoveFile() {
+        const QString root = QFileInfo(dir_->file("root")).canonicalFilePath();
+        const QString logs = root + "/logs";
+        QCOMPARE(window_->currentFolder(), root);
+        QCOMPARE(window_->folderNames().last(), logs); // ancestors, then the children
+        doubleClickFolder(logs);
+        QCOMPARE(window_->currentFolder(), logs);
+        QCOMPARE(QDir::currentPath(), logs);
+        QCOMPARE(window_->folderLabelText(), logs);
+        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
+        auto* menu = child<QMenu>("PopupMenu1");
+        auto item = [&](const char* n) { return menu->findChild<QAction*>(QLatin1String(n)); };
+        QVERIFY(item("RemoveFolder1")->isEnabled() && !item("OpenFile1")->isEnabled());
+
+        clickFile("b.txt");
+        QCOMPARE(child<QLineEdit>("Edit1")->text(), logs + "/b.txt");
+        QVERIFY(item("OpenFile1")->isEnabled() && !item("RemoveFolder1")->isEnabled());
+        item("OpenFile1")->trigger();
+        QCOMPARE(opener_.opened, QStringList{logs + "/b.txt"});
+
+        prompts_.expectBox(Prompts::Yes);
+        item("RemoveFile1")->trigger();
+        QVERIFY(!QFileInfo::exists(logs + "/b.txt"));
+        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "C.LOG"}));
+
+        // A file made by another program shows up without any action here.
+        dir_->write("root/logs/new.txt", "x");
+        QTRY_VERIFY_WITH_TIMEOUT(window_->fileNames().contains("new.txt"), 5000);
+    }
+
+    void wildcardTypedIntoEdit1LastsUntilNextChange() {
+        auto* edit1 = child<QLineEdit>("Edit1");
+        const QString logs = QFileInfo(dir_->file("root/logs")).canonicalFilePath();
+        edit1->setText(logs + "/*.log");
+        QTest::mouseDClick(edit1, Qt::LeftButton);
+        QCOMPARE(window_->currentFolder(), logs);
+        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "C.LOG"}));
+        QCOMPARE(window_->currentMask(), QString("*.*"));
+        clickFile("a.log");
+        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
+        QCOMPARE(child<QLabel>("MaskLabel")->text(), QString("*.*"));
+    }
+
+    void editMenuActsOnLastFieldChanged() {
+        auto* edit2 = child<QLineEdit>("Edit2");
+        auto* edit3 = child<QLineEdit>("Edit3");
+        EditMenu* menu = window_->editMenu();
+        QCOMPARE(menu->current(), nullptr); // none after showing
+        QTest::keyClicks(edit2, "X");
+        // A right click on Edit3 does not make it current.
+        QTest::mouseClick(edit3, Qt::RightButton);
+        QCOMPARE(menu->current(), edit2);
+        QApplication::clipboard()->setText("pasted");
+        menu->update();
+        QVERIFY(!menu->item("Undo1")->isEnabled());
+        QVERIFY(!menu->item("Cut1")->isEnabled()); // no selection yet
+        menu->item("SelectAll1")->trigger();
+        QCOMPARE(edit2->selectedText(), edit2->text());
+        menu->item("Paste1")->trigger();
+        QCOMPARE(edit2->text(), QString("pasted"));
+        QCOMPARE(edit3->text(), QString("Text files (*.txt)|*.txt"));
+        menu->update();
+        QVERIFY(menu->item("Undo1")->isEnabled());
+        window_->hide();
+        window_->show();
+        QCOMPARE(menu->current(), nullptr);
+        QVERIFY(!menu->undoMark(edit2));
+    }
+
+    void settingsPageFilterAndStore() {
+        // Fresh: the registry button shows selected.
+        QVERIFY(child<QRadioButton>("RegistryRadio")->isChecked());
+        child<QPushButton>("SetupButton")->click();
+        auto* filters = child<QComboBox>("FilterComboBox1");
+        QCOMPARE(filters->count(), 7);
+        prompts_.expectBox();
+        window_->setupPage()->FilterComboBox1Change(1);
+        QCOMPARE(prompts_.lastBox().text,
+                 QString("The Filter Mask for the File List Box was changed to: *.txt"));
+        QCOMPARE(window_->currentMask(), QString("*.txt"));
+        QCOMPARE(registryValue("FileMask").toString(), QString("*.txt"));
+
+        // To INI and back; each store is checked after its switch.
+        prompts_.expectBox(Prompts::Yes).expectBox();
+        QTest::mousePress(child<QRadioButton>("IniRadio"), Qt::LeftButton);
+        QTest::mouseRelease(child<QRadioButton>("IniRadio"), Qt::LeftButton);
+        QCOMPARE(file_->read("PATHNOOK", "FileMask", 40).text, QString("*.txt"));
+        QVERIFY(!QFile::exists(registryFile()));
+        QVERIFY(child<QRadioButton>("IniRadio")->isChecked());
+        prompts_.expectBox();
+        QTest::mousePress(child<QRadioButton>("RegistryRadio"), Qt::LeftButton);
+        QTest::mouseRelease(child<QRadioButton>("RegistryRadio"), Qt::LeftButton);
+        QCOMPARE(registryValue("FileMask").toString(), QString("*.txt"));
+        QVERIFY(file_->read("REGSETUP", "Switch", 10).text.isEmpty());
+
+        // A bad stored colour is an error box at the next showing.
+        file_->write("REGSETUP", "Switch", "1");
+        file_->write("PATHNOOK", "BackColor", "notacolor");
+        window_->hide();
+        prompts_.expectBox();
+        window_->show();
+        QCOMPARE(prompts_.lastBox().icon, Prompts::Icon::Error);
+        QVERIFY(child<QRadioButton>("IniRadio")->isChecked());
+    }
+
+    void resizingRereadsAtMostFourTimesASecond() {
+        const int before = window_->throttle().count();
+        QElapsedTimer t;
+        t.start();
+        int w = 600;
+        while (t.elapsed() < 1000) {
+            window_->resize(w, 450);
+            w = w == 600 ? 640 : 600;
+            window_->repaint();
+            QTest::qWait(5);
+        }
+        QTest::qWait(300);
+        const int reads = window_->throttle().count() - before;
+        QVERIFY2(reads >= 1 && reads <= 5, qPrintable(QString::number(reads)));
+    }
+
+    void closingAsksExceptOk() {
+        window_->close(); // programmatic: no question
+        QVERIFY(!window_->isVisible());
+        window_->show();
+        prompts_.expectBox(Prompts::No);
+        child<QPushButton>("CancelButton")->click();
+        QVERIFY(window_->isVisible());
+        QCOMPARE(prompts_.lastBox().text, QString("Are you sure you want to close this program?"));
+        prompts_.expectBox(Prompts::Yes);
+        child<QPushButton>("CancelButton")->click();
+        QVERIFY(!window_->isVisible());
+        window_->show();
+        child<QPushButton>("OkButton")->click();
+        QVERIFY(!window_->isVisible());
+    }
+};
+
+TABDECK_TEST(PathnookWindowTest)
+#include "PathnookWindowTest.moc"
