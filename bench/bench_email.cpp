@@ -43,6 +43,7 @@ public:
     std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
     bool print(QWidget*, QPrinter&) override { return false; }
     bool pageSetup(QWidget*, QPrinter&) override { return false; }
+    void modal(QWidget*, QDialog&) override {}
 };
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -104,9 +105,9 @@ int main(int argc, char** argv) {
 
         QProcess curl;
         t.restart();
-        curl.start("curl", {"-s", "-S", QStringLiteral("smtp://127.0.0.1:%1").arg(sink.port()),
-                            "--mail-from", "a@b.example", "--mail-rcpt", "c@d.example", "-T",
-                            path});
+        curl.start("curl",
+                   {"-s", "-S", QStringLiteral("smtp://127.0.0.1:%1").arg(sink.port()),
+                    "--mail-from", "a@b.example", "--mail-rcpt", "c@d.example", "-T", path});
         if (!curl.waitForFinished(120000) || curl.exitCode() != 0) {
             std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
             return 1;
