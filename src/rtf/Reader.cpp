@@ -429,8 +429,8 @@ void Reader::unicode(int value) {
     if (!shows())
         return;
     const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
-    if (unit == 0)
-        return;
+    if (unit < 0x20 && unit != u'\t')
+        return; // control characters are not text, and line ends come from \par alone
     putChar(unit);
 }
 
