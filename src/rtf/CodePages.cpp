@@ -93,10 +93,8 @@ int CodePages::forCharset(int charset) {
 }
 
 QString CodePages::decodeTextFile(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (QByteArrayView(bytes).isValidUtf8())
+        return QString::fromUtf8(bytes);
     return western(bytes);
 }
 

@@ -6,7 +6,9 @@
 #include "rtf/Tokenizer.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
+#include <cstring>
 
 namespace rtf {
 
@@ -32,39 +34,41 @@ struct Font {
 // are still counted, so the text after them is read as written.
 constexpr int kMaxDepth = 4096;
 
+// A control word against a literal: sizes first, so most tests end there.
+template <qsizetype N> bool is(QByteArrayView w, const char (&literal)[N]) {
+    return w.size() == N - 1 && std::memcmp(w.data(), literal, N - 1) == 0;
+}
+
+QByteArray key(QByteArrayView w) {
+    return QByteArray::fromRawData(w.data(), w.size());
+}
+
 // Destinations whose text a word processor does not show as body text.
 bool isHiddenDestination(QByteArrayView word) {
-    static constexpr QByteArrayView names[] = {"stylesheet",   "info",
-                                               "pict",         "header",
-                                               "headerl",      "headerr",
-                                               "headerf",      "footer",
-                                               "footerl",      "footerr",
-                                               "footerf",      "footnote",
-                                               "fldinst",      "xe",
-                                               "tc",           "txe",
-                                               "rxe",          "filetbl",
-                                               "listtable",    "revtbl",
-                                               "rsidtbl",      "listoverridetable",
-                                               "themedata",    "datastore",
-                                               "latentstyles", "private",
-                                               "ftnsep",       "ftnsepc",
-                                               "ftncn",        "aftnsep",
-                                               "aftnsepc",     "shp",
-                                               "upr"};
-    for (const QByteArrayView name : names) {
-        if (word == name)
-            return true;
-    }
-    return word == "nonshppict" || word == "objdata" || word == "template";
+    static const QSet<QByteArray> names = {"stylesheet",   "info",
+                                           "pict",         "header",
+                                           "headerl",      "headerr",
+                                           "headerf",      "footer",
+                                           "footerl",      "footerr",
+                                           "footerf",      "footnote",
+                                           "fldinst",      "xe",
+                                           "tc",           "txe",
+                                           "rxe",          "filetbl",
+                                           "listtable",    "revtbl",
+                                           "rsidtbl",      "listoverridetable",
+                                           "themedata",    "datastore",
+                                           "latentstyles", "private",
+                                           "ftnsep",       "ftnsepc",
+                                           "ftncn",        "aftnsep",
+                                           "aftnsepc",     "shp",
+                                           "upr",          "nonshppict",
+                                           "objdata",      "template"};
+    return names.contains(key(word));
 }
 
 // The visible character a control word stands for, 0 when it stands for none.
 char16_t characterFor(QByteArrayView word) {
-    struct Entry {
-        QByteArrayView name;
-        char16_t ch;
-    };
-    static constexpr Entry entries[] = {
+    static const QHash<QByteArray, char16_t> characters = {
         {"tab", u'\t'},           {"cell", u'\t'},        {"nestcell", u'\t'},
         {"emdash", u'\u2014'},    {"endash", u'\u2013'},  {"bullet", u'\u2022'},
         {"lquote", u'\u2018'},    {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'},
@@ -72,15 +76,12 @@ char16_t characterFor(QByteArrayView word) {
         {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},
         {"line", u'\u2028'},
     };
-    for (const Entry& e : entries) {
-        if (word == e.name)
-            return e.ch;
-    }
-    return 0;
+    return characters.value(key(word), 0);
 }
 
 bool isParagraphBreak(QByteArrayView word) {
-    return word == "par" || word == "sect" || word == "page" || word == "row" || word == "nestrow";
+    return is(word, "par") || is(word, "sect") || is(word, "page") || is(word, "row") ||
+           is(word, "nestrow");
 }
 
 class Reader {
@@ -208,7 +209,7 @@ Document Reader::run() {
 
 void Reader::word(const Token& t) {
     const QByteArrayView w = t.word;
-    if (w == "u") {
+    if (is(w, "u")) {
         if (state_.dest != Dest::Skip)
             unicode(t.param);
         return;
@@ -220,13 +221,13 @@ void Reader::word(const Token& t) {
     const int p = t.param;
     const bool on = !t.hasParam || p != 0;
     if (state_.dest == Dest::FontTable) {
-        if (w == "f") {
+        if (is(w, "f")) {
             tableFont_ = p;
             fontName_.clear();
             fonts_.insert(p, Font{});
-        } else if (w == "fcharset" && tableFont_ >= 0) {
+        } else if (is(w, "fcharset") && tableFont_ >= 0) {
             fonts_[tableFont_].codePage = CodePages::forCharset(p);
-        } else if (w == "cpg" && tableFont_ >= 0) {
+        } else if (is(w, "cpg") && tableFont_ >= 0) {
             fonts_[tableFont_].codePage = p;
         } else if (isHiddenDestination(w)) {
             state_.dest = Dest::Skip;
@@ -235,20 +236,20 @@ void Reader::word(const Token& t) {
     }
     if (state_.dest == Dest::ColorTable) {
         const int v = qBound(0, p, 255);
-        if (w == "red")
+        if (is(w, "red"))
             red_ = v, colorSet_ = true;
-        else if (w == "green")
+        else if (is(w, "green"))
             green_ = v, colorSet_ = true;
-        else if (w == "blue")
+        else if (is(w, "blue"))
             blue_ = v, colorSet_ = true;
         return;
     }
-    if (w == "fonttbl") {
+    if (is(w, "fonttbl")) {
         state_.dest = Dest::FontTable;
         tableFont_ = -1;
         return;
     }
-    if (w == "colortbl") {
+    if (is(w, "colortbl")) {
         state_.dest = Dest::ColorTable;
         colors_.clear();
         colorSet_ = false;
@@ -268,58 +269,58 @@ void Reader::word(const Token& t) {
         if (!shows())
             return;
         // Cells are separated by tabs; the last cell of a row needs none.
-        if ((w == "row" || w == "nestrow") && doc_.text.endsWith(u'\t') &&
+        if ((is(w, "row") || is(w, "nestrow")) && doc_.text.endsWith(u'\t') &&
             doc_.spans.back().start < doc_.text.size())
             doc_.text.chop(1);
         paragraph();
         return;
     }
     Format& f = state_.format;
-    if (w == "b")
+    if (is(w, "b"))
         f.bold = on;
-    else if (w == "i")
+    else if (is(w, "i"))
         f.italic = on;
-    else if (w == "ulnone")
+    else if (is(w, "ulnone"))
         f.underline = false;
-    else if (w.startsWith("ul") && w != "ulc")
+    else if (w.startsWith("ul") && !is(w, "ulc"))
         f.underline = on; // \ul, \uld, \ulw, \uldb ...: all draw a line
-    else if (w == "strike" || w == "striked")
+    else if (is(w, "strike") || is(w, "striked"))
         f.strike = on;
-    else if (w == "fs")
+    else if (is(w, "fs"))
         f.halfPoints = p > 0 ? qMin(p, 3276) : 24;
-    else if (w == "cf")
+    else if (is(w, "cf"))
         f.color = (p > 0 && size_t(p) < colors_.size()) ? colors_[size_t(p)] : QColor();
-    else if (w == "highlight" || w == "cb")
+    else if (is(w, "highlight") || is(w, "cb"))
         f.background = (p > 0 && size_t(p) < colors_.size()) ? colors_[size_t(p)] : QColor();
-    else if (w == "f")
+    else if (is(w, "f"))
         state_.font = p;
-    else if (w == "plain") {
+    else if (is(w, "plain")) {
         f = Format{};
         state_.font = -1;
         state_.hidden = false;
-    } else if (w == "v")
+    } else if (is(w, "v"))
         state_.hidden = on;
-    else if (w == "pard")
+    else if (is(w, "pard"))
         state_.align = Qt::AlignLeft;
-    else if (w == "ql")
+    else if (is(w, "ql"))
         state_.align = Qt::AlignLeft;
-    else if (w == "qc")
+    else if (is(w, "qc"))
         state_.align = Qt::AlignHCenter;
-    else if (w == "qr")
+    else if (is(w, "qr"))
         state_.align = Qt::AlignRight;
-    else if (w == "qj")
+    else if (is(w, "qj"))
         state_.align = Qt::AlignJustify;
-    else if (w == "uc")
+    else if (is(w, "uc"))
         state_.uc = qBound(0, p, 255);
-    else if (w == "ansicpg")
+    else if (is(w, "ansicpg"))
         codePage_ = p > 0 ? p : 1252;
-    else if (w == "mac")
+    else if (is(w, "mac"))
         codePage_ = 10000;
-    else if (w == "pc")
+    else if (is(w, "pc"))
         codePage_ = 437;
-    else if (w == "pca")
+    else if (is(w, "pca"))
         codePage_ = 850;
-    else if (w == "deff")
+    else if (is(w, "deff"))
         defaultFont_ = p;
 }
 
@@ -428,8 +429,8 @@ void Reader::unicode(int value) {
     if (!shows())
         return;
     const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
-    if (unit == 0)
-        return;
+    if (unit < 0x20 && unit != u'\t')
+        return; // control characters are not text, and line ends come from \par alone
     putChar(unit);
 }
 

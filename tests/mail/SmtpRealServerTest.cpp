@@ -1,12 +1,10 @@
+#include "AiosmtpdProcess.h"
 #include "SmtpTestEvents.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "mail/TSmtpClient.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 using testsupport::SmtpEvents;
@@ -16,7 +14,7 @@ using testsupport::TempDir;
 // server stores must be exactly the message we composed.
 class SmtpRealServerTest : public QObject {
     Q_OBJECT
-    QProcess server_;
+    testsupport::AiosmtpdProcess server_;
     TempDir store_;
     quint16 port_ = 0;
 
@@ -27,36 +25,12 @@ class SmtpRealServerTest : public QObject {
 
 private slots:
     void initTestCase() {
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            port_ = probe.serverPort();
-        }
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
-        server_.setProcessEnvironment(env);
-        server_.setProcessChannelMode(QProcess::ForwardedChannels);
-        server_.start("/usr/bin/python3",
-                      {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port_),
-                       "-c", "smtp_store.StoreHandler", store_.path()});
-        QVERIFY2(server_.waitForStarted(), "python3 (with python3-aiosmtpd) is needed");
-        bool up = false;
-        for (int i = 0; i < 100 && !up && server_.state() == QProcess::Running; ++i) {
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, port_);
-            up = probe.waitForConnected(100);
-            if (!up)
-                QTest::qWait(100);
-        }
-        QVERIFY2(up, "aiosmtpd did not start listening");
+        const QString failure = server_.start(store_.path());
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        port_ = server_.port();
     }
 
-    void cleanupTestCase() {
-        server_.terminate();
-        if (!server_.waitForFinished(3000))
-            server_.kill();
-        server_.waitForFinished(3000);
-    }
+    void cleanupTestCase() { server_.stop(); }
 
     void storedMessageMatchesByteForByte() {
         SmtpEvents ev;

@@ -127,7 +127,7 @@ void RtfReaderTest::plainText_data() {
         << QString("y");
     QTest::newRow("huge uc") << QByteArray("{\\rtf1{\\uc2147483647 \\u65 abc}d}") << QString("Ad");
     QTest::newRow("nul and control bytes")
-        << QByteArray("{\\rtf1 a\\u0?b\x01\\'00c\tz}") << QString("abc\tz");
+        << QByteArray("{\\rtf1 a\\u0?b\x01\\'00\\u10?c\\u13?\tz}") << QString("abc\tz");
     QTest::newRow("unknown code page")
         << QByteArray("{\\rtf1\\ansicpg99999 \\'e9}") << QString("\u00E9");
     QTest::newRow("colour index out of range")

@@ -1,0 +1,207 @@
+#include "mail/MailSender.h"
+
+#include "context/Prompts.h"
+#include "mail/MailText.h"
+
+#include <QRegularExpression>
+
+namespace {
+const QString kConnectError =
+    QStringLiteral("There was an error connecting to the host, the e-mail was not sent!");
+} // namespace
+
+MailSender::MailSender(ControlFile& file, Prompts& prompts, QWidget* owner, MailView& view)
+    : settings_(file), prompts_(prompts), owner_(owner), view_(view) {}
+
+void MailSender::chooseFile() {
+    Prompts::FileDialog d;
+    d.kind = Prompts::FileDialog::Open;
+    d.title = QStringLiteral("Slect File to Send");
+    d.filter = QStringLiteral("HTML Files (*.html *.htm);;Rich Edit Files (*.rtf);;"
+                              "Text Files (*.txt);;All Files (*)");
+    const std::optional<QString> path = prompts_.file(owner_, d);
+    if (path)
+        loadFile(*path);
+}
+
+void MailSender::loadFile(const QString& path) {
+    if (mailtext::isRichFile(path)) {
+        richText_.clear();
+        richText_ = mailtext::loadBody(path, true);
+        richBody_ = true;
+        view_.showFileType(MailView::FileType::RichEdit);
+        chooseType(MailView::FileType::RichEdit);
+    } else {
+        plainText_.clear();
+        plainText_ = mailtext::loadBody(path, false);
+        richBody_ = false;
+    }
+    fileChosen_ = true;
+}
+
+void MailSender::chooseType(MailView::FileType type) {
+    static constexpr TMailType subtypes[] = {mtHtml, mtEnriched, mtSgml, mtPlain};
+    client_.SubType = subtypes[int(type)];
+    richBody_ = type == MailView::FileType::RichEdit;
+    typeChosen_ = true;
+}
+
+void MailSender::send() {
+    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to send the e-mail now?")))
+        return;
+    const QString docEmail = settings_.docEmail();
+    if (!docEmail.isEmpty())
+        view_.setTo(docEmail);
+    if (!view_.setupShown()) {
+        prompts_.notice(
+            owner_, QStringLiteral("Before you can e-mail a file, you have to setup the e-mail!"));
+        view_.focus(MailView::Field::Host);
+        return;
+    }
+    if (view_.to().isEmpty()) {
+        prompts_.notice(owner_, QStringLiteral("You have to enter the TO e-mail address!"));
+        view_.focus(MailView::Field::To);
+        return;
+    }
+    if (view_.subject().isEmpty()) {
+        prompts_.notice(owner_, QStringLiteral("You have to enter a subject!"));
+        view_.focus(MailView::Field::Subject);
+        return;
+    }
+    if (!fileChosen_) {
+        prompts_.notice(owner_, QStringLiteral("You have to select a file to send!"));
+        chooseFile();
+        return;
+    }
+    fileChosen_ = false;
+    const EmailSetup setup = settings_.read();
+    if (setup.host.isEmpty())
+        return;
+    if (!typeChosen_)
+        client_.SubType = mtPlain;
+    client_.Host = setup.host;
+    client_.Port = port_;
+    client_.UserID = setup.userId;
+    client_.Connect();
+
+    TPostMessage& m = client_.PostMessage;
+    m = TPostMessage{};
+    const QString body = richBody_ ? richText_ : plainText_;
+    richBody_ = false;
+    m.FromAddress = setup.address;
+    // Text beyond ASCII goes out as UTF-8 and says so; mail programs would
+    // otherwise show it garbled.
+    m.FromName = mailtext::headerWords(setup.name);
+    m.ToAddress = QStringList{view_.to()};
+    m.Subject = mailtext::headerWords(view_.subject());
+    m.Body = QStringList{body};
+    const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
+                       mailtext::isAscii(setup.name);
+    client_.Charset = ascii ? QStringLiteral("us-ascii") : QStringLiteral("utf-8");
+    client_.SendMail();
+}
+
+void MailSender::disconnect() {
+    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to Disconnect now?")))
+        return;
+    disconnectIfConnected();
+}
+
+void MailSender::closing() {
+    disconnectIfConnected();
+    view_.showFileType(std::nullopt);
+    typeChosen_ = false;
+    richBody_ = false;
+}
+
+void MailSender::disconnectIfConnected() {
+    if (client_.Connected())
+        client_.Disconnect();
+}
+
+void MailSender::hostResolved() {
+    view_.setConnectionText(QStringLiteral("Host Resolved"));
+}
+void MailSender::connected() {
+    view_.setConnectionText(QStringLiteral("Connected"));
+}
+void MailSender::sendStart() {
+    view_.setConnectionText(QStringLiteral("Sending Message"));
+}
+void MailSender::disconnected() {
+    view_.setConnectionText(QStringLiteral("Disconnected"));
+}
+
+void MailSender::packetSent() {
+    view_.setStatusText(QStringLiteral("%1 bytes out of %2 transferred")
+                            .arg(client_.BytesSent())
+                            .arg(client_.BytesTotal()));
+}
+
+void MailSender::success() {
+    disconnectIfConnected();
+    client_.PostMessage.ToAddress.clear();
+    client_.PostMessage.Body.clear();
+    client_.PostMessage.Subject.clear();
+    view_.showFileType(std::nullopt);
+    typeChosen_ = false;
+    prompts_.notice(owner_, QStringLiteral("The e-mail was sent, your done sending e-mail!"));
+}
+
+void MailSender::failure() {
+    prompts_.notice(owner_, kConnectError);
+    disconnectIfConnected();
+}
+
+void MailSender::connectionFailed() {
+    prompts_.notice(owner_, kConnectError);
+    disconnectIfConnected();
+}
+
+void MailSender::invalidHost(bool&) {
+    prompts_.notice(owner_, kConnectError + QStringLiteral("\rTry changing the Host."));
+    disconnectIfConnected(); // left unhandled: the client gives up on the host
+}
+
+void MailSender::recipientNotFound(const QString&) {
+    prompts_.notice(owner_, QStringLiteral("Could not find the Recipient (TO:) e-mail address, "
+                                           "enter a new e-mail address!"));
+    disconnectIfConnected();
+}
+
+void MailSender::authenticationFailed(bool& handled) {
+    Prompts::Input in;
+    in.caption = QStringLiteral("Authentication Failed");
+    in.prompt = QStringLiteral("Invalid User ID. New User ID: ");
+    in.initial = client_.UserID;
+    if (const std::optional<QString> answer = prompts_.input(owner_, in)) {
+        client_.UserID = *answer;
+        handled = true;
+    }
+}
+
+void MailSender::connectionRequired(bool& handled) {
+    if (prompts_.confirm(owner_, QStringLiteral("Connection Required"))) {
+        client_.Connect();
+        handled = true;
+    }
+}
+
+void MailSender::headerIncomplete(bool& handled, int hiType) {
+    Prompts::Input in;
+    if (hiType == 1) {
+        in.caption = QStringLiteral("Missing From Address");
+        in.prompt = QStringLiteral("Enter From Address: ");
+    } else {
+        in.caption = QStringLiteral("Missing To Address");
+        in.prompt = QStringLiteral("Enter To Address: ");
+    }
+    const std::optional<QString> answer = prompts_.input(owner_, in);
+    if (!answer)
+        return;
+    if (hiType == 1)
+        client_.PostMessage.FromAddress = *answer;
+    else
+        client_.PostMessage.ToAddress = answer->split(QRegularExpression("\r\n|\n|\r"));
+    handled = true;
+}

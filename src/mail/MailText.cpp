@@ -1,0 +1,55 @@
+#include "mail/MailText.h"
+
+#include "core/Error.h"
+#include "core/RegularFile.h"
+#include "rtf/CodePages.h"
+#include "rtf/Rtf.h"
+
+namespace mailtext {
+
+bool isRichFile(const QString& path) {
+    return path.toLower().endsWith(QStringLiteral(".rtf"));
+}
+
+QString loadBody(const QString& path, bool rich) {
+    const regularfile::Result r = regularfile::read(path);
+    if (!r.ok())
+        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+    if (rich)
+        return rtf::toPlainText(rtf::parse(r.bytes));
+    return rtf::CodePages::decodeTextFile(r.bytes);
+}
+
+bool isAscii(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString headerWords(const QString& text) {
+    if (isAscii(text))
+        return text;
+    // "=?utf-8?B?" + base64 + "?=" stays within 75 characters with 45 bytes.
+    constexpr int kMaxBytes = 45;
+    QStringList words;
+    QByteArray chunk;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype n = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            n = 2;
+        const QByteArray bytes = text.mid(i, n).toUtf8();
+        i += n - 1;
+        if (chunk.size() + bytes.size() > kMaxBytes) {
+            words << QStringLiteral("=?utf-8?B?%1?=").arg(QString::fromLatin1(chunk.toBase64()));
+            chunk.clear();
+        }
+        chunk += bytes;
+    }
+    if (!chunk.isEmpty())
+        words << QStringLiteral("=?utf-8?B?%1?=").arg(QString::fromLatin1(chunk.toBase64()));
+    return words.join(u' ');
+}
+
+} // namespace mailtext

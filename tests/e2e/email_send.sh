@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The e-mail window with a real pointer and keyboard: opened from the strip's
+# options menu, the account saved through the setup page's controls, a file
+# chosen in the Open dialog, Send pressed; the mail arrives at a real SMTP
+# server (aiosmtpd, on the mail port 25 of loopback, which the window always
+# uses: this script needs to be allowed to listen there).
+set -euo pipefail
+source "$(dirname "$0")/common.bash" "$1"
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+box_wid() { xdotool search --onlyvisible --name "^$1( — .*)?\$" 2>/dev/null | head -1; }
+no_box() { [[ -z $(box_wid "$1") ]]; }
+window_up() { [[ -n $(box_wid "$1") ]]; }
+# Right click on button 1, Options (the sixth item), E-mail... (the one after the
+# first, which the opening submenu highlights).
+open_email() {
+    xdotool mousemove 270 320
+    xdotool mousemove 277 326
+    sleep 0.3
+    xdotool click 3
+    sleep 0.6
+    xdotool key --delay 80 Down Down Down Down Down Down Right
+    sleep 0.3
+    xdotool key --delay 80 Down Return
+    wait_for 10 window_up E-mail ||
+        fail "the E-mail window did not open; windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+    email=$(box_wid E-mail)
+    sleep 0.5
+    # The client area's origin (xdotool reports it off by the frame here).
+    ex=$(xwininfo -id "$email" | awk '/Absolute upper-left X/ {print $4}')
+    ey=$(xwininfo -id "$email" | awk '/Absolute upper-left Y/ {print $4}')
+}
+click_at() { # X Y inside the e-mail window's client area
+    xdotool mousemove $((ex + $1)) $((ey + $2))
+    sleep 0.1
+    xdotool click 1
+    sleep 0.2
+}
+type_at() { click_at "$1" "$2"; xdotool type --delay 20 "$3"; }
+
+prog=$work/prog
+store=$work/store
+mkdir -p "$prog" "$store"
+cp "$exe" "$prog/TabdeckV10"
+printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+printf 'Hello from the end-to-end test.\n.A dotted line.\n' >"$work/body.txt"
+
+PYTHONPATH=$root/tests/mail /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:25 \
+    -c smtp_store.StoreHandler "$store" >"$work/smtpd.log" 2>&1 &
+pids+=($!)
+wait_for 10 bash -c 'exec 3<>/dev/tcp/127.0.0.1/25' 2>/dev/null || fail "aiosmtpd did not listen on port 25"
+
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+"$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
+pids+=($!)
+wait_for 10 window_up TabdeckV10 || fail "no strip"
+
+# A notice bears the program's title, as the strip does: it is the second window of that name.
+notice_count() { xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null | wc -l; }
+notice_up() { [[ $(notice_count) -ge 2 ]]; }
+notice_gone() { [[ $(notice_count) -le 1 ]]; }
+answer_notice() {
+    wait_for 10 notice_up || fail "no notice"
+    sleep 0.3
+    xdotool key Return
+    wait_for 5 notice_gone || fail "the notice did not close"
+}
+answer() { # CAPTION: presses the default button (Yes, or OK) of that box
+    wait_for 10 window_up "$1" || fail "no box '$1'"
+    xdotool windowactivate --sync "$(box_wid "$1")" 2>/dev/null || true
+    sleep 0.3
+    xdotool key Return
+    wait_for 5 no_box "$1" || fail "box '$1' did not close"
+}
+
+open_email
+echo "E-mail window open at $ex,$ey"
+click_at 352 13 # Setup
+type_at 244 79 127.0.0.1
+type_at 244 110 e2e-tester
+type_at 244 138 me@example.com
+type_at 244 166 "Me Myself"
+click_at 244 223 # Save Setup
+answer Confirm
+answer_notice # "The e-mail information was saved!"
+wait_for 5 ini_is EMAILSETUP Host 127.0.0.1 || fail "Host was not saved: '$(ini_value EMAILSETUP Host)'"
+[[ $(ini_value EMAILSETUP YourName) == "Me Myself" ]] || fail "YourName is '$(ini_value EMAILSETUP YourName)'"
+echo "setup saved"
+
+# The saved setup counts from the next showing on.
+click_at 493 13 # Exit
+wait_for 5 no_box E-mail || fail "Exit did not close"
+open_email
+type_at 279 134 "bob@there.example"
+type_at 279 167 "End to end"
+click_at 152 195 # the file button
+wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/body.txt"
+xdotool key Return
+wait_for 5 no_box 'Slect File to Send' || fail "the Open dialog did not close"
+click_at 49 13 # Send Mail
+answer Confirm
+answer_notice # "The e-mail was sent, your done sending e-mail!"
+wait_for 10 test -s "$store/mail1.eml" || fail "no mail arrived at the server"
+/usr/bin/python3 "$root/tests/mail/read_mail.py" "$store/mail1.eml" >"$work/mail.json"
+/usr/bin/python3 - "$work/mail.json" <<'PY' || fail "the mail that arrived is not what was sent: $(cat "$work/mail.json")"
+import json, sys
+m = json.load(open(sys.argv[1]))
+assert m["fromName"] == "Me Myself" and m["fromAddress"] == "me@example.com", m
+assert m["to"] == "bob@there.example" and m["subject"] == "End to end", m
+assert m["body"] == "\nHello from the end-to-end test.\n.A dotted line.\n\n", m
+PY
+grep -q '^e2e-tester$' "$store/mail1.env" || fail "HELO did not carry the user id"
+echo "mail arrived: $(tr '\n' ' ' <"$work/mail.json")"
+echo "PASS"

@@ -1,0 +1,354 @@
+// The e-mail window offscreen: its send checks, the setup and address book
+// through their controls, and its reactions to a scripted server's replies.
+#include "EmailFixture.h"
+#include "SmtpScriptServer.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+
+using testsupport::EmailFixture;
+using testsupport::SmtpScriptServer;
+
+namespace {
+
+const QString kNoSetup = "Before you can e-mail a file, you have to setup the e-mail!";
+const QString kConnectError = "There was an error connecting to the host, the e-mail was not sent!";
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QString checkedType(EmailFixture& f) {
+    for (int i = 0; i < 4; ++i) {
+        auto* r = f.child<QRadioButton>(QStringLiteral("Ftype1_%1").arg(i));
+        if (r->isChecked())
+            return r->text();
+    }
+    return {};
+}
+
+} // namespace
+
+class TEmailTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sendChecks_data();
+    void sendChecks();
+    void setupSaveAndShowing();
+    void sendsAndReacts();
+    void serverReplies_data();
+    void serverReplies();
+    void refusedRsetLeavesConnection();
+    void addressBook();
+    void unwritableListChangesNothing();
+    void unreadableFile();
+};
+
+void TEmailTest::sendChecks_data() {
+    QTest::addColumn<QStringList>("setup"); // EMAILSETUP key=value pairs
+    QTest::addColumn<QString>("docEmail");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<bool>("file");
+    QTest::addColumn<QString>("notice"); // empty: the send stops without a word
+    QTest::addColumn<QString>("toAfter");
+    const QStringList full = {"Host=127.0.0.1", "UserID=u", "EAddress=a@b.example", "YourName=N"};
+    QTest::newRow("nothing set up") << QStringList{} << ""
+                                    << "x@y"
+                                    << "s" << true << kNoSetup << "x@y";
+    QTest::newRow("only UserID: silent stop at the missing Host") << QStringList{"UserID=u"} << ""
+                                                                  << "x@y"
+                                                                  << "s" << true << ""
+                                                                  << "x@y";
+    QTest::newRow("no To") << full << ""
+                           << ""
+                           << "s" << true << "You have to enter the TO e-mail address!"
+                           << "";
+    QTest::newRow("no subject") << full << ""
+                                << "x@y"
+                                << "" << true << "You have to enter a subject!"
+                                << "x@y";
+    QTest::newRow("no file") << full << ""
+                             << "x@y"
+                             << "s" << false << "You have to select a file to send!"
+                             << "x@y";
+    QTest::newRow("two-character DocEmail is ignored")
+        << full << "ab"
+        << ""
+        << "s" << true << "You have to enter the TO e-mail address!"
+        << "";
+    QTest::newRow("three-character DocEmail overrides To")
+        << full << "abc"
+        << "x@y"
+        << "" << true << "You have to enter a subject!"
+        << "abc";
+}
+
+void TEmailTest::sendChecks() {
+    QFETCH(QStringList, setup);
+    QFETCH(QString, docEmail);
+    QFETCH(QString, to);
+    QFETCH(QString, subject);
+    QFETCH(bool, file);
+    QFETCH(QString, notice);
+    QFETCH(QString, toAfter);
+    EmailFixture f;
+    for (const QString& pair : setup)
+        f.file.write("EMAILSETUP", pair.section('=', 0, 0), pair.section('=', 1));
+    if (!docEmail.isEmpty())
+        f.file.write("EMAIL", "DocEmail", docEmail);
+    f.window->show();
+    f.type("To1", to);
+    f.type("Subject1", subject);
+    if (file)
+        f.choose(f.dir.write("body.txt", "text"));
+    f.prompts.expectBox(Prompts::Yes);
+    if (!notice.isEmpty())
+        f.prompts.expectBox(Prompts::Ok);
+    if (!file)
+        f.prompts.expectFile(std::nullopt);
+    f.window->SendBtnClick();
+    QVERIFY(f.prompts.allUsed());
+    QCOMPARE(f.prompts.unexpectedCount(), 0);
+    QCOMPARE(f.boxTexts().last(),
+             notice.isEmpty() ? "Are you sure you want to send the e-mail now?" : notice);
+    QCOMPARE(f.text("To1"), toAfter);
+    QCOMPARE(f.text("inf1"), QString()); // no connection was tried
+    // Only a send that got past every check uses up the chosen file.
+    QCOMPARE(f.window->sender().fileChosen(), file && !notice.isEmpty());
+}
+
+void TEmailTest::setupSaveAndShowing() {
+    EmailFixture f;
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    QVERIFY(f.child("Panel4")->isVisible() && !f.child("Panel3")->isVisible());
+    f.type("Host1", "smtp.example.com");
+    f.type("UserID1", "user");
+    // Each empty edit in turn is named and gets the focus.
+    const QStringList missing = {"You have to enter your e-mail address.",
+                                 "You have to enter your name."};
+    for (int i = 0; i < 2; ++i) {
+        f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+        f.window->SaveSetupBtn2Click();
+        QCOMPARE(f.prompts.lastBox().text, missing[i]);
+        QCOMPARE(f.window->focusWidget(), f.child(i == 0 ? "Eaddress1" : "Yname1"));
+        f.type(i == 0 ? "Eaddress1" : "Yname1", i == 0 ? "me@example.com" : "Me");
+    }
+    f.prompts.expectBox(Prompts::No); // No keeps everything as it is
+    f.window->SaveSetupBtn2Click();
+    QVERIFY(f.file.read("EMAILSETUP", "Host", 80).text.isEmpty());
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SaveSetupBtn2Click();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail information was saved!");
+    QCOMPARE(f.file.read("EMAILSETUP", "YourName", 80).text, "Me");
+    QVERIFY(!f.child("Panel4")->isVisible() && f.child("Panel3")->isVisible());
+
+    // The current-setup labels change only when the window is shown again.
+    f.type("To1", "x@y");
+    f.type("Subject1", "s");
+    f.choose(f.dir.write("a.txt", "a"));
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QCOMPARE(f.prompts.lastBox().text, kNoSetup);
+    f.reshow();
+    QCOMPARE(f.text("Label15"), "smtp.example.com");
+    QCOMPARE(f.text("Label18"), "Me");
+    QVERIFY(f.window->sender().fileChosen());
+}
+
+void TEmailTest::sendsAndReacts() {
+    SmtpScriptServer server;
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", server.port());
+    f.window->show();
+    f.type("To1", "Bob <bob@there.example>");
+    f.type("Subject1", QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                                         "e"));
+    // An .RTF in capitals is rich text and selects RichEdit.
+    const QString rtf = f.dir.write("LETTER.RTF", "{\\rtf1\\ansi .first\\par caf\\'e9}");
+    f.choose(rtf);
+    QCOMPARE(checkedType(f), "RichEdit");
+    QVERIFY(f.window->sender().richBody());
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail was sent, your done sending e-mail!");
+    QVERIFY(f.prompts.allUsed());
+    QCOMPARE(f.text("inf1"), "Disconnected");
+    const QByteArray body = "..first\r\ncaf\xc3\xa9\r\n";
+    QCOMPARE(f.window->statusBar1()->currentMessage(),
+             QStringLiteral("%1 bytes out of %1 transferred").arg(body.size()));
+    QCOMPARE(server.data(), QByteArray("From: Me Myself<me@example.com>\r\n"
+                                       "To: Bob <bob@there.example>\r\n"
+                                       "Subject: =?utf-8?B?R3LDvMOfZQ==?=\r\n"
+                                       "Mime-Version: 1.0\r\n"
+                                       "Content-Type: text/enriched; charset=utf-8\r\n\r\n\r\n") +
+                                body);
+    QCOMPARE(server.linesOf(0).mid(0, 3),
+             (QList<QByteArray>{"HELO tester", "RSET", "MAIL FROM:<me@example.com>"}));
+    QCOMPARE(server.linesOf(0).last(), "QUIT");
+    // Success clears the type choice; the next send needs a new file.
+    QCOMPARE(checkedType(f), QString());
+    QVERIFY(!f.window->sender().fileChosen() && !f.window->sender().typeChosen());
+}
+
+void TEmailTest::serverReplies_data() {
+    QTest::addColumn<QByteArray>("verb");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("boxes"); // after the confirmation
+    QTest::newRow("HELO refused, new user id accepted")
+        << QByteArray("HELO") << QByteArray("501 who\r\n")
+        << QStringList{"The e-mail was sent, your done sending e-mail!"};
+    QTest::newRow("recipient refused")
+        << QByteArray("RCPT") << QByteArray("550 unknown\r\n")
+        << QStringList{"Could not find the Recipient (TO:) e-mail address, enter a new e-mail "
+                       "address!",
+                       "10057:Socket is not connected."};
+    QTest::newRow("end of data refused") << QByteArray(".") << QByteArray("554 rejected\r\n")
+                                         << QStringList{kConnectError, "554 rejected"};
+    QTest::newRow("connection refused")
+        << QByteArray() << QByteArray() << QStringList{kConnectError, "Connection Failed."};
+}
+
+void TEmailTest::serverReplies() {
+    QFETCH(QByteArray, verb);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, boxes);
+    auto server = std::make_unique<SmtpScriptServer>();
+    EmailFixture f;
+    const quint16 port = server->port();
+    if (verb.isEmpty())
+        server.reset(); // nothing listens there any more
+    else
+        server->on(verb, reply);
+    f.storeSetup("127.0.0.1", port);
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "s");
+    f.choose(f.dir.write("a.txt", "a"));
+    const bool helo = verb == "HELO";
+    f.prompts.expectBox(Prompts::Yes);
+    if (helo)
+        f.prompts.expectInput(QString("better"));
+    for (int i = 0; i < boxes.size(); ++i)
+        f.prompts.expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QVERIFY(f.prompts.allUsed());
+    QCOMPARE(f.prompts.unexpectedCount(), 0);
+    QStringList shown = f.boxTexts().mid(1);
+    for (QString& s : shown)
+        s = s.trimmed();
+    QCOMPARE(shown, boxes);
+    if (helo) {
+        const auto& in = f.prompts.shown()[2].input; // after the file dialog and the confirmation
+        QCOMPARE(in.caption, "Authentication Failed");
+        QCOMPARE(in.prompt, "Invalid User ID. New User ID: ");
+        QCOMPARE(in.initial, "tester");
+        QVERIFY(server->lines().contains("HELO better"));
+    }
+    QVERIFY(!f.window->sender().client().Connected());
+}
+
+void TEmailTest::refusedRsetLeavesConnection() {
+    SmtpScriptServer server;
+    server.on("RSET", "500 not now\r\n");
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "s");
+    f.choose(f.dir.write("a.txt", "a"));
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QCOMPARE(f.prompts.lastBox().text.trimmed(), "500 not now");
+    QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
+    // The connection is still up, so the next send ends at connecting.
+    f.choose(f.dir.path() + "/a.txt");
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QCOMPARE(f.prompts.lastBox().text, "Already connected.");
+    f.prompts.expectBox(Prompts::Yes);
+    f.window->DisconnectBtnClick();
+    QCOMPARE(f.text("inf1"), "Disconnected");
+    QVERIFY(f.prompts.allUsed());
+}
+
+void TEmailTest::addressBook() {
+    EmailFixture f;
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("ElistBtn"), Qt::LeftButton);
+    f.type("Edit1", "ann@x.example");
+    f.prompts.expectBox(Prompts::Ok);
+    f.window->AddToListBtnClick();
+    QCOMPARE(f.prompts.lastBox().text,
+             "You have to fill in the E-mail Address Box, and the Name Box!");
+    for (const auto& [address, name] :
+         {std::pair{"ann@x.example", "Ann"}, {"bo@x.example", "Bo"}, {"cy@x.example", "Cy"}}) {
+        f.type("Edit1", address);
+        f.type("Edit2", name);
+        f.window->AddToListBtnClick();
+    }
+    QCOMPARE(f.text("Edit1"), QString());
+    const QString emails = f.dir.file("MainEmail.lst"), names = f.dir.file("MainName.lst");
+    QCOMPARE(readAll(names), "Ann\r\nBo\r\nCy\r\n");
+
+    auto* list1 = f.child<QListWidget>("ListBox1");
+    auto* list2 = f.child<QListWidget>("ListBox2");
+    list2->setCurrentRow(1);
+    QCOMPARE(list1->currentRow(), 1);
+    // A right press on the name list deletes the selected row, not the one under it.
+    f.prompts.expectBox(Prompts::Yes);
+    QTest::mousePress(list2->viewport(), Qt::RightButton, {},
+                      list2->visualItemRect(list2->item(0)).center());
+    QCOMPARE(f.prompts.lastBox().caption, "Delete Item?");
+    QCOMPARE(readAll(emails), "ann@x.example\r\ncy@x.example\r\n");
+    QCOMPARE(readAll(names), "Ann\r\nCy\r\n");
+
+    // Double-clicking a name puts its address into To1 and closes the list page.
+    list2->setCurrentRow(1);
+    f.window->ListDblClick(list2);
+    QCOMPARE(f.text("To1"), "cy@x.example");
+    QVERIFY(!f.child("Panel2")->isVisible());
+
+    // The lists are read again at showing; a missing file leaves its list.
+    QFile::remove(names);
+    f.dir.write("MainEmail.lst", "new@x.example\r\n");
+    f.reshow();
+    QCOMPARE(list1->count(), 1);
+    QCOMPARE(list2->count(), 2);
+}
+
+void TEmailTest::unwritableListChangesNothing() {
+    EmailFixture f;
+    f.dir.write("MainEmail.lst", "old@x.example\r\n");
+    f.window->show();
+    QVERIFY(QDir(f.dir.path()).mkdir("MainName.lst")); // cannot be replaced by a file
+    f.type("Edit1", "new@x.example");
+    f.type("Edit2", "New");
+    f.prompts.expectBox(Prompts::Ok);
+    f.window->AddToListBtnClick();
+    QCOMPARE(f.prompts.lastBox().text, "Cannot create file " + f.dir.file("MainName.lst") + ".");
+    QCOMPARE(readAll(f.dir.file("MainEmail.lst")), "old@x.example\r\n");
+    QCOMPARE(f.window->addressBook().addresses(), QStringList{"old@x.example"});
+}
+
+void TEmailTest::unreadableFile() {
+    EmailFixture f;
+    f.window->show();
+    QVERIFY(QDir(f.dir.path()).mkdir("folder.txt"));
+    for (const QString& name : {QString("missing.txt"), QString("folder.txt")}) {
+        f.prompts.expectFile(f.dir.file(name)).expectBox(Prompts::Ok);
+        f.window->SelectFileBtnClick();
+        QCOMPARE(f.prompts.lastBox().text, "Cannot open file " + f.dir.file(name) + ".");
+    }
+    QVERIFY(!f.window->sender().fileChosen());
+}
+
+TABDECK_TEST(TEmailTest)
+#include "TEmailTest.moc"
