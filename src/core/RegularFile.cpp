@@ -21,7 +21,7 @@ Result read(const QString& path, qint64 cap) {
         result.status = errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
         return result;
     }
-    struct stat st;
+    struct stat& st = result.info;
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return result;

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <sys/stat.h>
 
 // Reading a file the program did not make (pictures, lists, help, icon
 // libraries, the control file). The open never blocks, so a FIFO or device
@@ -17,7 +18,8 @@ enum class Status { Ok, Missing, NotRegular, TooLarge, Unreadable };
 
 struct Result {
     Status status = Status::Unreadable;
-    QByteArray bytes; // the whole file when status is Ok
+    QByteArray bytes;    // the whole file when status is Ok
+    struct stat info {}; // the opened file's own status (Ok, NotRegular, TooLarge)
     bool ok() const { return status == Status::Ok; }
 };
 
