@@ -25,4 +25,26 @@ struct Result {
 
 Result read(const QString& path, qint64 cap = DefaultCap);
 
+// The same checks for a reader that maps the file or reads only its head:
+// the open file when status() is Ok, closed with the object.
+class Handle {
+public:
+    explicit Handle(const QString& path, qint64 cap = DefaultCap);
+    ~Handle();
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    Status status() const { return status_; }
+    bool ok() const { return status_ == Status::Ok; }
+    int fd() const { return fd_; }
+    const struct stat& info() const { return info_; }
+    // Up to `count` bytes from the start; empty when not Ok.
+    QByteArray head(qint64 count) const;
+
+private:
+    Status status_ = Status::Unreadable;
+    int fd_ = -1;
+    struct stat info_ {};
+};
+
 } // namespace regularfile
