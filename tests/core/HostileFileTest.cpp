@@ -354,11 +354,17 @@ private slots:
         QVERIFY(QDir().mkpath(program));
         QVERIFY(QDir().mkpath(home));
         chmodPath(home, 0777);
+        const QByteArray shipped = "[BUTTON]\r\n1=/usr/bin/xterm\r\n";
+        chmodPath(dir.write("opt/TabdeckV10.INI", shipped), 0644);
         chmodPath(program, 0555);
         const Run r = runAsUser({"paths", program + "/TabdeckV10", home});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, home + "/.config/TabdeckV10/");
         QVERIFY(QFileInfo(r.out).isDir());
+        // The user's own file starts as a copy of the one beside the program.
+        const Run start = runAsUser({"start", program + "/TabdeckV10", home});
+        QCOMPARE(start.out, QString("/usr/bin/xterm"));
+        QCOMPARE(contentOf(r.out + "TabdeckV10.INI"), shipped);
         chmodPath(program, 0777);
         const Run w = runAsUser({"paths", program + "/TabdeckV10", home});
         QCOMPARE(w.out, program + "/");

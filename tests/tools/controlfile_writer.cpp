@@ -9,8 +9,11 @@
 //   controlfile_writer peak PATH SECTION KEY          reads one key, printing the peak memory
 //                                                     before and after in KB: "BEFORE AFTER"
 //   controlfile_writer paths EXECUTABLE HOME          prints the data folder
+//   controlfile_writer start EXECUTABLE HOME          the first-run creation; prints BUTTON 1
 #include "core/ControlFile.h"
+#include "core/DefaultControlFile.h"
 #include "core/Error.h"
+#include "core/Opener.h"
 #include "core/ProgramPaths.h"
 
 #include <QString>
@@ -69,6 +72,16 @@ int main(int argc, char** argv) {
             const long before = peakKb();
             const auto v = file.read(arg(3), arg(4), 256);
             std::printf("%ld %ld %d\n", before, peakKb(), v.length);
+            return 0;
+        }
+        if (std::strcmp(mode, "start") == 0 && argc == 4) {
+            struct : Opener {
+                void open(QObject*, const QString&) override {}
+            } opener;
+            const ProgramPaths p = ProgramPaths::fromExecutable(arg(2), arg(3));
+            ControlFile file(p.controlFile);
+            createDefaultControlFile(file, p, opener, nullptr);
+            std::printf("%s\n", file.read("BUTTON", "1", 256).text.toUtf8().constData());
             return 0;
         }
         if (std::strcmp(mode, "paths") == 0 && argc == 4) {
