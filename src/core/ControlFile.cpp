@@ -3,12 +3,15 @@
 #include "AtomicFile.h"
 #include "Error.h"
 #include "IniDocument.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <atomic>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,25 +44,59 @@ enum class State { Missing, Unreadable, Loaded };
 // write through one object is seen at once by reads through another.
 std::atomic<quint64> writeGeneration{0};
 
-bool readAll(int fd, QByteArray* out) {
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            break;
-        if (bytes.size() + n > MaxFileSize)
-            return false;
-        bytes.append(buffer, n);
-    }
-    *out = std::move(bytes);
-    return true;
+qint64 monotonicNs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
+
+// Writers of every process that shares the file take turns: each holds a
+// lock on a file beside it from its read to its rename, so no write starts
+// from a copy another has just replaced. Readers take no lock; the rename
+// gives them the old or the new file whole.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& path) {
+        const QString target = atomicfile::resolveTarget(path);
+        const int slash = int(target.lastIndexOf('/'));
+        const QString lock =
+            target.left(slash + 1) + '.' + target.mid(slash + 1) + QStringLiteral(".lock");
+        fd_ = ::open(QFile::encodeName(lock).constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
+        struct stat st;
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+        // Where no lock file can be made, no temporary file can be either:
+        // the write fails on its own.
+        if (fd_ < 0)
+            return;
+        // A writer holds the lock for one write; one held far longer than
+        // that belongs to a process that hangs, and must not hang us too.
+        const qint64 deadline = monotonicNs() + 10 * 1000000000LL;
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || monotonicNs() > deadline) {
+                ::close(fd_);
+                fd_ = -1;
+                failed_ = true;
+                return;
+            }
+            ::usleep(500);
+        }
+    }
+    ~WriteLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+    bool failed() const { return failed_; }
+
+private:
+    int fd_ = -1;
+    bool failed_ = false;
+};
 
 } // namespace
 
@@ -82,21 +119,20 @@ struct ControlFile::Cache {
     // change on disk is seen by every read that starts later than that.
     static constexpr qint64 RecheckNs = 1000000;
 
-    static qint64 monotonicNs() {
-        timespec t{};
-        ::clock_gettime(CLOCK_MONOTONIC, &t);
-        return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
-    }
-
     // File times advance in clock ticks: a file changed in the same tick as
     // our read would keep its identity, so a read that close is not trusted.
+    // The change time is the kernel's own clock at the last change (a file's
+    // modification time may be set to anything, years ahead); one far from
+    // the time of our read, before or after it, differs from that of any
+    // later change.
     bool trusted(const struct stat& st) const {
         if (!valid || state != State::Loaded || !(Identity::of(st) == identity))
             return false;
-        const qint64 gapNs = (qint64(loadedAt.tv_sec) - st.st_mtim.tv_sec) * 1000000000LL +
-                             (loadedAt.tv_nsec - st.st_mtim.tv_nsec);
-        return gapNs >= 20 * 1000000LL;
+        const qint64 gapNs = (qint64(loadedAt.tv_sec) - st.st_ctim.tv_sec) * 1000000000LL +
+                             (loadedAt.tv_nsec - st.st_ctim.tv_nsec);
+        return gapNs >= TickNs || gapNs <= -TickNs;
     }
+    static constexpr qint64 TickNs = 20 * 1000000LL;
 
     void clear(State s) {
         state = s;
@@ -130,18 +166,13 @@ struct ControlFile::Cache {
         }
         timespec now{};
         ::clock_gettime(CLOCK_REALTIME, &now);
-        // Non-blocking, so that a fifo swapped in for the file cannot hang the program.
-        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-        QByteArray bytes;
-        struct stat opened;
-        const bool ok =
-            fd >= 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && readAll(fd, &bytes);
-        if (fd >= 0)
-            ::close(fd);
-        if (!ok) {
-            clear(State::Unreadable);
+        regularfile::Result file = regularfile::read(path, MaxFileSize);
+        if (!file.ok()) {
+            clear(file.status == regularfile::Status::Missing ? State::Missing : State::Unreadable);
             return;
         }
+        QByteArray bytes = std::move(file.bytes);
+        const struct stat& opened = file.info;
         // Right after a write every read lands here until the file's time is
         // old enough to trust; the content is nearly always what we hold.
         if (!(valid && state == State::Loaded && bytes == raw)) {
@@ -159,6 +190,11 @@ ControlFile::ControlFile(QString path) : path_(std::move(path)), cache_(new Cach
 
 ControlFile::~ControlFile() {
     delete cache_;
+}
+
+bool ControlFile::unreadable() const {
+    cache_->refresh(path_, false);
+    return cache_->state == State::Unreadable;
 }
 
 bool ControlFile::exists() const {
@@ -198,6 +234,9 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
     const AppError failure(QStringLiteral("Cannot create file %1").arg(path_));
     if (path_.isEmpty())
         throw failure;
+    const WriteLock lock(path_);
+    if (lock.failed())
+        throw failure;
     cache_->refresh(path_, true);
     // Rewriting a file we could not read would lose its content.
     if (cache_->state == State::Unreadable)
@@ -226,7 +265,10 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
 
 void ControlFile::replaceText(const QByteArray& bytes) {
     cache_->valid = false;
-    const bool replaced = !path_.isEmpty() && atomicfile::replace(path_, bytes);
+    std::optional<WriteLock> lock;
+    if (!path_.isEmpty())
+        lock.emplace(path_);
+    const bool replaced = lock && !lock->failed() && atomicfile::replace(path_, bytes);
     writeGeneration.fetch_add(1, std::memory_order_relaxed);
     if (!replaced)
         throw AppError(QStringLiteral("Cannot create file %1").arg(path_));

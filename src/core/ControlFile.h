@@ -6,7 +6,8 @@
 // Names match without regard to case; a missing section is appended at the
 // end, a missing key at the end of its section, an existing key keeps its
 // place. Every write replaces the file atomically and raises
-// AppError("Cannot create file %s") when the file cannot be replaced.
+// AppError("Cannot create file %s") when the file cannot be replaced. Writes
+// of every process take turns through a lock, so none is lost.
 class ControlFile {
 public:
     struct Value {
@@ -28,6 +29,10 @@ public:
     void write(const QString& section, const QString& key, const QString& value);
 
     bool exists() const;
+    // The file is there but cannot be read: not a regular file, larger than
+    // the program reads, or not permitted. Reads give "" and writes refuse,
+    // so that the file is never replaced by what little we know of it.
+    bool unreadable() const;
     // Replaces the whole text at once (the control file editor's save).
     void replaceText(const QByteArray& bytes);
 

@@ -4,6 +4,7 @@
 #include "ControlFile.h"
 #include "Opener.h"
 #include "ProgramPaths.h"
+#include "RegularFile.h"
 
 #include <QFileInfo>
 
@@ -23,6 +24,15 @@ void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Open
                               QObject* owner) {
     if (file.exists())
         return;
+    // An installed copy may come with its buttons: the user's own file
+    // starts as a copy of the one beside the program.
+    if (!paths.shippedControlFile.isEmpty()) {
+        const regularfile::Result shipped = regularfile::read(paths.shippedControlFile);
+        if (shipped.ok()) {
+            file.replaceText(shipped.bytes);
+            return;
+        }
+    }
     QList<ControlFile::Entry> entries;
     entries.reserve(1 + 2 * buttonslots::ButtonCount + buttonslots::TableCount);
     entries.append({QStringLiteral("HELP_INFORMATION"), QStringLiteral("TabdeckV10"),

@@ -1,13 +1,19 @@
 #include "IniDocument.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 
 namespace {
 
+const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 const QByteArray Crlf = QByteArrayLiteral("\r\n");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
 
 QString fold(const QString& name) {
@@ -15,30 +21,30 @@ QString fold(const QString& name) {
 }
 
 // First byte of the line that is not a blank (or a byte-order mark on line 0).
-int contentStart(const QByteArray& text, bool firstLine) {
-    int i = 0;
-    if (firstLine && text.startsWith("\xEF\xBB\xBF"))
+qsizetype contentStart(QByteArrayView text, bool firstLine) {
+    qsizetype i = 0;
+    if (firstLine && text.startsWith(QByteArrayView(Bom)))
         i = 3;
     while (i < text.size() && isBlank(text[i]))
         ++i;
     return i;
 }
 
-QByteArray trimBlanks(QByteArrayView bytes) {
+QByteArrayView trimBlanks(QByteArrayView bytes) {
     qsizetype b = 0;
     qsizetype e = bytes.size();
     while (b < e && isBlank(bytes[b]))
         ++b;
     while (e > b && isBlank(bytes[e - 1]))
         --e;
-    return bytes.sliced(b, e - b).toByteArray();
+    return bytes.sliced(b, e - b);
 }
 
-// A value is one line: a line break inside it would start a new key.
-QByteArray singleLine(const QString& value) {
-    QByteArray bytes = value.toUtf8();
+// A value or name is one line: a line break inside it would start a new one.
+QByteArray singleLine(const QString& text) {
+    QByteArray bytes = text.toUtf8();
     for (char& c : bytes)
-        if (c == '\r' || c == '\n')
+        if (isLineEnd(c))
             c = ' ';
     return bytes;
 }
@@ -47,180 +53,292 @@ enum class Kind { Other, Header, Key };
 
 struct Parsed {
     Kind kind = Kind::Other;
-    QString name;
-    int valueStart = 0;
+    QByteArrayView name;
+    qsizetype valueStart = 0;
 };
 
-Parsed classify(const QByteArray& text, bool firstLine) {
+Parsed classify(QByteArrayView text, bool firstLine) {
     Parsed p;
-    const int start = contentStart(text, firstLine);
+    const qsizetype start = contentStart(text, firstLine);
     if (start >= text.size())
         return p;
     const char first = text[start];
     if (first == '[') {
-        const int close = text.indexOf(']', start + 1);
+        const qsizetype close = text.indexOf(']', start + 1);
         if (close < 0)
             return p;
         p.kind = Kind::Header;
-        p.name = QString::fromUtf8(
-            trimBlanks(QByteArrayView(text).sliced(start + 1, close - start - 1)));
+        p.name = trimBlanks(text.sliced(start + 1, close - start - 1));
         return p;
     }
     if (first == ';' || first == '#')
         return p;
-    const int eq = text.indexOf('=', start);
+    const qsizetype eq = text.indexOf('=', start);
     if (eq < 0)
         return p;
-    const QByteArray key = trimBlanks(QByteArrayView(text).sliced(start, eq - start));
-    if (key.isEmpty())
+    p.name = trimBlanks(text.sliced(start, eq - start));
+    if (p.name.isEmpty())
         return p;
     p.kind = Kind::Key;
-    p.name = QString::fromUtf8(key);
     p.valueStart = eq + 1;
     return p;
 }
 
+size_t seed() {
+    return QHashSeed::globalSeed();
+}
+
+quint32 sectionHash(const QString& folded) {
+    return quint32(qHash(folded, seed())) & ~1u;
+}
+
+quint32 keyHash(const QString& foldedSection, const QString& foldedKey) {
+    return quint32(qHash(foldedKey, qHash(foldedSection, seed()) ^ 0x9e3779b9u)) | 1u;
+}
+
+QString foldedName(QByteArrayView name) {
+    return QString::fromUtf8(name).toCaseFolded();
+}
+
+bool before(const auto& a, const auto& b) {
+    return a.hash != b.hash ? a.hash < b.hash : a.offset < b.offset;
+}
+
 } // namespace
+
+qsizetype IniDocument::lineEnd(qsizetype offset) const {
+    const char* data = text_.constData();
+    const qsizetype size = text_.size();
+    qsizetype i = offset;
+    while (i < size && !isLineEnd(data[i]))
+        ++i;
+    return i;
+}
 
 IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
-    const char* data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qsizetype begin = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        Line line;
-        line.text = QByteArray(data + begin, i - begin);
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') {
-            line.end = Crlf;
-            ++i;
-        } else {
-            line.end = QByteArray(1, c);
+    doc.text_ = bytes;
+    const QByteArrayView all(doc.text_);
+    const qsizetype size = all.size();
+    // Two passes: counting first lets the index be allocated once, at its
+    // final size, instead of growing by doubling.
+    size_t headerCount = 0;
+    size_t entryCount = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            doc.headers_.reserve(headerCount);
+            doc.index_.reserve(entryCount);
         }
-        doc.lines_.push_back(std::move(line));
-        begin = i + 1;
+        QString section;
+        bool inSection = false;
+        for (qsizetype begin = 0; begin < size;) {
+            const qsizetype end = doc.lineEnd(begin);
+            const Parsed p = classify(all.sliced(begin, end - begin), begin == 0);
+            if (p.kind == Kind::Header) {
+                inSection = true;
+                if (pass == 0) {
+                    ++headerCount;
+                    ++entryCount;
+                } else {
+                    section = foldedName(p.name);
+                    doc.headers_.push_back(quint32(begin));
+                    doc.index_.push_back(Entry{quint32(begin), sectionHash(section)});
+                }
+            } else if (p.kind == Kind::Key && inSection) {
+                if (pass == 0)
+                    ++entryCount;
+                else
+                    doc.index_.push_back(
+                        Entry{quint32(begin), keyHash(section, foldedName(p.name))});
+            }
+            qsizetype next = end;
+            if (next < size)
+                next += all[next] == '\r' && next + 1 < size && all[next + 1] == '\n' ? 2 : 1;
+            begin = next;
+        }
     }
-    if (begin < size)
-        doc.lines_.push_back(Line{QByteArray(data + begin, size - begin), QByteArray()});
-    doc.reindex();
+    std::sort(doc.index_.begin(), doc.index_.end(),
+              [](const Entry& a, const Entry& b) { return before(a, b); });
+    // Only the first header of each name is ever looked up.
+    auto out = doc.index_.begin();
+    for (auto in = doc.index_.begin(); in != doc.index_.end(); ++in) {
+        if ((in->hash & 1u) == 0) {
+            bool repeated = false;
+            for (auto kept = out; kept != doc.index_.begin() && (kept - 1)->hash == in->hash;) {
+                --kept;
+                if (doc.sectionOf(kept->offset) == doc.sectionOf(in->offset)) {
+                    repeated = true;
+                    break;
+                }
+            }
+            if (repeated)
+                continue;
+        }
+        *out++ = *in;
+    }
+    doc.index_.erase(out, doc.index_.end());
+    doc.index_.shrink_to_fit();
     return doc;
 }
 
-void IniDocument::reindex() {
-    sections_.clear();
-    allHeaders_.clear();
-    Section* current = nullptr;
-    for (int i = 0; i < int(lines_.size()); ++i) {
-        const Parsed p = classify(lines_[i].text, i == 0);
-        if (p.kind == Kind::Header) {
-            current = &sections_[p.name.toCaseFolded()];
-            current->headers.push_back(i);
-            allHeaders_.push_back(i);
-        } else if (p.kind == Kind::Key && current) {
-            const QString key = p.name.toCaseFolded();
-            if (!current->keys.contains(key))
-                current->keys.insert(key, KeyRef{i, p.valueStart});
-        }
+int IniDocument::lineCount() const {
+    int lines = 0;
+    const qsizetype size = text_.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= size || text_[i + 1] != '\n')))
+            ++lines;
     }
+    if (size > 0 && !isLineEnd(text_[size - 1]))
+        ++lines;
+    return lines;
+}
+
+// The folded name of the section the line at `offset` belongs to; a null
+// string before the first header.
+QString IniDocument::sectionOf(quint32 offset) const {
+    const auto after = std::upper_bound(headers_.begin(), headers_.end(), offset);
+    if (after == headers_.begin())
+        return QString();
+    const quint32 header = *(after - 1);
+    const Parsed p =
+        classify(QByteArrayView(text_).sliced(header, lineEnd(header) - header), header == 0);
+    return foldedName(p.name);
+}
+
+std::optional<quint32> IniDocument::findSection(const QString& foldedSection) const {
+    const Entry probe{0, sectionHash(foldedSection)};
+    for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
+                                   [](const Entry&a, const Entry&b) { return before(a, b); });
+         e != index_.end() && e->hash == probe.hash; ++e) {
+        if (sectionOf(e->offset) == foldedSection)
+            return e->offset;
+    }
+    return std::nullopt;
+}
+
+std::optional<quint32> IniDocument::findKey(const QString& foldedSection,
+                                            const QString& foldedKey) const {
+    const Entry probe{0, keyHash(foldedSection, foldedKey)};
+    for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
+                                   [](const Entry&a, const Entry&b) { return before(a, b); });
+         e != index_.end() && e->hash == probe.hash; ++e) {
+        const Parsed p =
+            classify(QByteArrayView(text_).sliced(e->offset, lineEnd(e->offset) - e->offset),
+                     e->offset == 0);
+        if (p.kind == Kind::Key && foldedName(p.name) == foldedKey &&
+            sectionOf(e->offset) == foldedSection)
+            return e->offset;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
-    const auto s = sections_.constFind(fold(section));
-    if (s == sections_.constEnd())
+    const std::optional<quint32> line = findKey(fold(section), fold(key));
+    if (!line)
         return std::nullopt;
-    const auto k = s->keys.constFind(fold(key));
-    if (k == s->keys.constEnd())
-        return std::nullopt;
-    QByteArrayView raw = QByteArrayView(lines_[k->line].text).sliced(k->valueStart);
+    const QByteArrayView text = QByteArrayView(text_).sliced(*line, lineEnd(*line) - *line);
+    QByteArrayView raw = text.sliced(classify(text, *line == 0).valueStart);
     const qsizetype nul = raw.indexOf('\0');
     if (nul >= 0)
         raw = raw.first(nul);
     return QString::fromUtf8(trimBlanks(raw));
 }
 
+void IniDocument::splice(qsizetype from, qsizetype to, const QByteArray& bytes) {
+    const qsizetype delta = bytes.size() - (to - from);
+    text_.replace(from, to - from, bytes);
+    if (delta == 0)
+        return;
+    // Lines starting at `from` stay where they are only when the splice
+    // replaced part of their own line.
+    const auto moves = [&](quint32 offset) {
+        return offset > quint32(from) || (offset == quint32(from) && to == from);
+    };
+    for (quint32& h : headers_)
+        if (moves(h))
+            h = quint32(h + delta);
+    for (Entry& e : index_)
+        if (moves(e.offset))
+            e.offset = quint32(e.offset + delta);
+}
+
+void IniDocument::addEntry(Entry e) {
+    index_.insert(std::upper_bound(index_.begin(), index_.end(), e,
+                                   [](const Entry& a, const Entry& b) { return before(a, b); }),
+                  e);
+}
+
 // After the last non-blank line of the section that starts at `header`.
-int IniDocument::insertionPoint(int header) const {
-    const auto next = std::upper_bound(allHeaders_.begin(), allHeaders_.end(), header);
-    const int end = next == allHeaders_.end() ? int(lines_.size()) : *next;
-    int at = end;
-    while (at - 1 > header &&
-           contentStart(lines_[at - 1].text, at - 1 == 0) >= lines_[at - 1].text.size())
-        --at;
-    return at;
-}
-
-void IniDocument::shiftFrom(int line) {
-    for (int& h : allHeaders_)
-        if (h >= line)
-            ++h;
-    for (Section& s : sections_) {
-        for (int& h : s.headers)
-            if (h >= line)
-                ++h;
-        for (KeyRef& k : s.keys)
-            if (k.line >= line)
-                ++k.line;
+qsizetype IniDocument::insertionPoint(quint32 header) const {
+    const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
+    qsizetype at = next == headers_.end() ? text_.size() : qsizetype(*next);
+    for (;;) {
+        // The line before `at`: an unended last line, or the one whose end
+        // comes just before it.
+        qsizetype end = at;
+        if (at > 0 && isLineEnd(text_[at - 1])) {
+            end = at - 1;
+            if (text_[end] == '\n' && end > 0 && text_[end - 1] == '\r')
+                --end;
+        }
+        qsizetype start = end;
+        while (start > 0 && !isLineEnd(text_[start - 1]))
+            --start;
+        if (start <= qsizetype(header))
+            return at;
+        const QByteArrayView line = QByteArrayView(text_).sliced(start, end - start);
+        if (contentStart(line, start == 0) < line.size())
+            return at;
+        at = start;
     }
-}
-
-void IniDocument::insertLine(int at, const QByteArray& text) {
-    // The line before gets a line end if it was the last one without.
-    if (at > 0 && lines_[at - 1].end.isEmpty())
-        lines_[at - 1].end = Crlf;
-    const bool atEnd = at == int(lines_.size());
-    lines_.insert(lines_.begin() + at, Line{text, Crlf});
-    if (!atEnd)
-        shiftFrom(at);
 }
 
 void IniDocument::set(const QString& section, const QString& key, const QString& value) {
-    const QString sectionName = section.trimmed();
-    const QString keyName = key.trimmed();
-    const QString foldedKey = keyName.toCaseFolded();
+    const QString foldedSection = fold(section);
+    const QByteArray keyName = singleLine(key.trimmed());
     const QByteArray valueBytes = singleLine(value);
-    auto s = sections_.find(sectionName.toCaseFolded());
-    if (s != sections_.end()) {
-        auto k = s->keys.find(foldedKey);
-        if (k != s->keys.end()) {
-            Line& line = lines_[k->line];
-            const QByteArray keyBytes =
-                trimBlanks(QByteArrayView(line.text).first(k->valueStart - 1));
-            // A byte-order mark before the key stays where it was.
-            const QByteArray bom = k->line == 0 && line.text.startsWith("\xEF\xBB\xBF")
-                                       ? QByteArrayLiteral("\xEF\xBB\xBF")
-                                       : QByteArray();
-            const QByteArray key = bom.isEmpty() || !keyBytes.startsWith(bom)
-                                       ? keyBytes
-                                       : trimBlanks(QByteArrayView(keyBytes).sliced(3));
-            line.text = bom + key + '=' + valueBytes;
-            k->valueStart = int(bom.size() + key.size() + 1);
-            return;
-        }
-        const int at = insertionPoint(s->headers.front());
-        insertLine(at, keyName.toUtf8() + '=' + valueBytes);
-        s->keys.insert(foldedKey, KeyRef{at, int(keyName.toUtf8().size()) + 1});
+    if (const std::optional<quint32> line = findKey(foldedSection, fold(key))) {
+        const qsizetype end = lineEnd(*line);
+        const QByteArrayView text = QByteArrayView(text_).sliced(*line, end - *line);
+        const QByteArrayView keyBytes =
+            trimBlanks(text.first(classify(text, *line == 0).valueStart - 1));
+        // A byte-order mark before the key stays where it was.
+        const bool bom = *line == 0 && text.startsWith(QByteArrayView(Bom));
+        const QByteArrayView bare = bom && keyBytes.startsWith(QByteArrayView(Bom))
+                                        ? trimBlanks(keyBytes.sliced(3))
+                                        : keyBytes;
+        splice(*line, end, (bom ? Bom : QByteArray()) + bare.toByteArray() + '=' + valueBytes);
         return;
     }
-    const int header = int(lines_.size());
-    insertLine(header, '[' + sectionName.toUtf8() + ']');
-    insertLine(header + 1, keyName.toUtf8() + '=' + valueBytes);
-    Section& fresh = sections_[sectionName.toCaseFolded()];
-    fresh.headers.push_back(header);
-    allHeaders_.push_back(header);
-    fresh.keys.insert(foldedKey, KeyRef{header + 1, int(keyName.toUtf8().size()) + 1});
-}
-
-QByteArray IniDocument::serialize() const {
-    qsizetype total = 0;
-    for (const Line& l : lines_)
-        total += l.text.size() + l.end.size();
-    QByteArray out;
-    out.reserve(total);
-    for (const Line& l : lines_) {
-        out += l.text;
-        out += l.end;
+    const QByteArray keyLine = keyName + '=' + valueBytes + Crlf;
+    qsizetype at = text_.size();
+    QString keySection = foldedSection;
+    if (const std::optional<quint32> header = findSection(foldedSection)) {
+        at = insertionPoint(*header);
+    } else {
+        QByteArray headerLine = '[' + singleLine(section.trimmed()) + ']' + Crlf;
+        if (!text_.isEmpty() && !isLineEnd(text_.back()))
+            headerLine.prepend(Crlf);
+        splice(at, at, headerLine);
+        const quint32 start = quint32(text_.size() - headerLine.size() +
+                                      (headerLine.startsWith(Crlf) ? Crlf.size() : 0));
+        const QByteArrayView written = QByteArrayView(text_).sliced(start, lineEnd(start) - start);
+        const Parsed p = classify(written, start == 0);
+        keySection = foldedName(p.name);
+        headers_.push_back(start);
+        if (!findSection(keySection))
+            addEntry(Entry{start, sectionHash(keySection)});
+        at = text_.size();
     }
-    return out;
+    // The line before gets a line end if it was the last one without.
+    QByteArray inserted = keyLine;
+    if (at == text_.size() && !text_.isEmpty() && !isLineEnd(text_.back()))
+        inserted.prepend(Crlf);
+    splice(at, at, inserted);
+    const quint32 start =
+        quint32(at + (inserted.startsWith(Crlf) && !keyLine.startsWith(Crlf) ? 2 : 0));
+    const QByteArrayView written = QByteArrayView(text_).sliced(start, lineEnd(start) - start);
+    const Parsed p = classify(written, start == 0);
+    if (p.kind == Kind::Key)
+        addEntry(Entry{start, keyHash(keySection, foldedName(p.name))});
 }

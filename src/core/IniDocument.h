@@ -1,14 +1,14 @@
 #pragma once
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
 
-// The text of an INI file as its lines, with an index of sections and keys.
-// Lines are kept as raw bytes with their own line end, so whatever a rewrite
-// does not touch comes back byte for byte, even when it is not valid UTF-8.
-// Names match without regard to case; where a key appears twice the first one
+// The text of an INI file as one byte buffer with a compact index of its
+// section headers and keys, so that a file of a million lines costs a few
+// bytes per line and not an object per line. Whatever a rewrite does not
+// touch comes back byte for byte, even when it is not valid UTF-8. Names
+// match without regard to case; where a key appears twice the first one
 // counts, and a section that appears twice is searched in file order.
 class IniDocument {
 public:
@@ -21,30 +21,30 @@ public:
     // Changes an existing key in place, else appends the key at the end of
     // its section, else appends the section at the end of the text.
     void set(const QString& section, const QString& key, const QString& value);
-    QByteArray serialize() const;
+    QByteArray serialize() const { return text_; }
 
-    int lineCount() const { return int(lines_.size()); }
+    int lineCount() const;
 
 private:
-    struct Line {
-        QByteArray text; // without its line end
-        QByteArray end;  // "\r\n", "\n", "\r" or "" for a last line without one
-    };
-    struct KeyRef {
-        int line = -1;
-        int valueStart = 0; // byte offset just after "="
-    };
-    struct Section {
-        std::vector<int> headers;    // line numbers of each "[name]" of this name
-        QHash<QString, KeyRef> keys; // folded key name -> first occurrence
+    // A header or key line: where it starts and the hash of its folded name
+    // (a key's hash also covers its section's name). Headers have even
+    // hashes, keys odd ones, so one sorted table serves both.
+    struct Entry {
+        quint32 offset;
+        quint32 hash;
     };
 
-    void reindex();
-    void shiftFrom(int line);
-    int insertionPoint(int header) const;
-    void insertLine(int at, const QByteArray& text);
+    std::optional<quint32> findKey(const QString& foldedSection, const QString& foldedKey) const;
+    std::optional<quint32> findSection(const QString& foldedSection) const;
+    QString sectionOf(quint32 offset) const;
+    qsizetype lineEnd(qsizetype offset) const;
+    qsizetype insertionPoint(quint32 header) const;
+    // Puts `bytes` in place of [from, to) and moves every later offset.
+    void splice(qsizetype from, qsizetype to, const QByteArray& bytes);
+    void addEntry(Entry e);
 
-    std::vector<Line> lines_;
-    std::vector<int> allHeaders_; // every header line, ascending
-    QHash<QString, Section> sections_;
+    QByteArray text_;
+    std::vector<quint32> headers_; // every header line, ascending
+    // The first header of each name and every key, by (hash, offset).
+    std::vector<Entry> index_;
 };

@@ -32,6 +32,7 @@ ProgramPaths ProgramPaths::fromExecutable(const QString& executablePath, const Q
             home += '/';
         p.dataDir = home + QStringLiteral(".config/") + p.baseName + '/';
         QDir().mkpath(p.dataDir);
+        p.shippedControlFile = p.programDir + p.baseName + QStringLiteral(".INI");
     }
     p.controlFile = p.dataDir + p.baseName + QStringLiteral(".INI");
     p.programBasePath = p.dataDir + p.baseName;

@@ -13,6 +13,9 @@ struct ProgramPaths {
     QString editHelp;        // programDir + "EditHelp.txt"
     QString iconsDir;        // programDir + "Icons"
     QString listDir;         // dataDir: the e-mail lists and the editor's dialogs start here
+    // The control file beside a program whose folder cannot be written (the
+    // user's own file starts as its copy); empty when dataDir is programDir.
+    QString shippedControlFile;
 
     // From an executable's full path; homeDir decides the per-user fallback
     // used when the program folder cannot be written.

@@ -9,33 +9,64 @@
 
 namespace regularfile {
 
-Result read(const QString& path, qint64 cap) {
-    Result result;
+Handle::Handle(const QString& path, qint64 cap) {
     if (path.isEmpty()) {
-        result.status = Status::Missing;
-        return result;
+        status_ = Status::Missing;
+        return;
     }
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
-        return result;
+    fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd_ < 0) {
+        status_ = errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
+        return;
     }
-    struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
-        return result;
+    if (::fstat(fd_, &info_) != 0)
+        status_ = Status::Unreadable;
+    else if (!S_ISREG(info_.st_mode))
+        status_ = Status::NotRegular;
+    else if (info_.st_size > cap)
+        status_ = Status::TooLarge;
+    else
+        status_ = Status::Ok;
+    if (status_ != Status::Ok) {
+        ::close(fd_);
+        fd_ = -1;
     }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        result.status = Status::NotRegular;
-        return result;
+}
+
+Handle::~Handle() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+QByteArray Handle::head(qint64 count) const {
+    QByteArray bytes;
+    if (!ok() || count <= 0)
+        return bytes;
+    bytes.resize(qsizetype(count));
+    qint64 have = 0;
+    while (have < count) {
+        const ssize_t n = ::pread(fd_, bytes.data() + have, size_t(count - have), off_t(have));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        have += n;
     }
-    if (st.st_size > cap) {
-        ::close(fd);
-        result.status = Status::TooLarge;
+    bytes.resize(qsizetype(have));
+    return bytes;
+}
+
+Result read(const QString& path, qint64 cap) {
+    Result result;
+    const Handle file(path, cap);
+    result.status = file.status();
+    result.info = file.info();
+    if (!file.ok())
         return result;
-    }
+    result.status = Status::Unreadable;
+    const int fd = file.fd();
+    const struct stat& st = file.info();
     // The size may change while reading; never read past the cap.
     QByteArray bytes;
     bytes.resize(qsizetype(st.st_size));
@@ -50,14 +81,12 @@ Result read(const QString& path, qint64 cap) {
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            ::close(fd);
             return result;
         }
         if (n == 0)
             break;
         have += n;
     }
-    ::close(fd);
     if (have > cap) {
         result.status = Status::TooLarge;
         return result;

@@ -1,5 +1,6 @@
 #include "graphics/Picture.h"
 #include "core/Error.h"
+#include "core/RegularFile.h"
 #include "graphics/BmpFile.h"
 #include "graphics/IcoFile.h"
 #include "graphics/IconWriter.h"
@@ -90,14 +91,13 @@ QString extensionOf(const QString& path) {
     return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
+// Only a regular file up to the common cap: a FIFO, a device or a link to
+// /dev/zero is refused at once, as is a sparse file of a gigabyte.
 QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    regularfile::Result file = regularfile::read(path);
+    if (!file.ok())
         throw AppError(QStringLiteral("Cannot open file %1").arg(path));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
-    return bytes;
+    return std::move(file.bytes);
 }
 
 // The file's bytes and extension; an unknown extension fails before the file

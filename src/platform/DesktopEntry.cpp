@@ -1,5 +1,7 @@
 #include "platform/DesktopEntry.h"
 
+#include "core/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -94,13 +96,10 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray& text) {
 }
 
 std::optional<DesktopEntry> DesktopEntry::load(const QString& file) {
-    QFileInfo info(file);
-    if (!info.isFile())
+    const regularfile::Result read = regularfile::read(file, maxFileSize);
+    if (!read.ok())
         return std::nullopt;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parse(f.read(maxFileSize));
+    return parse(read.bytes);
 }
 
 namespace desktopexec {

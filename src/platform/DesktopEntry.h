@@ -18,7 +18,7 @@ struct DesktopEntry {
 
     // Nothing when the text has no [Desktop Entry] group.
     static std::optional<DesktopEntry> parse(const QByteArray& text);
-    // Reads at most maxFileSize bytes of a regular file.
+    // Only a regular file of at most maxFileSize bytes; anything else is refused.
     static std::optional<DesktopEntry> load(const QString& file);
     static constexpr qint64 maxFileSize = 1 << 20;
 };

@@ -1,10 +1,12 @@
 #include "platform/IconReader.h"
 
+#include "core/RegularFile.h"
 #include "platform/ByteView.h"
 #include "platform/DesktopEntry.h"
 #include "platform/ExeResources.h"
 #include "platform/IconImage.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <memory>
+#include <sys/mman.h>
 
 namespace iconreader {
 namespace {
@@ -23,29 +26,38 @@ constexpr int largeSide = 32;
 constexpr std::uint32_t groupEntrySize = 14;
 constexpr std::uint32_t icoEntrySize = 16;
 
-// The bytes of a file, mapped when possible. Only regular files are read,
-// so a FIFO or a device never blocks the caller.
+// The bytes of a file, mapped when possible. Only regular files up to the
+// common cap are read, and the open never blocks, so a FIFO or a device
+// cannot hang the caller.
 class FileBytes {
 public:
-    explicit FileBytes(const QString& path) : file_(path) {
-        const QFileInfo info(path);
-        if (!info.isFile() || !file_.open(QIODevice::ReadOnly))
-            return;
-        const qint64 size = file_.size();
+    explicit FileBytes(const QString& path) {
+        const regularfile::Handle file(path);
+        const qint64 size = file.ok() ? qint64(file.info().st_size) : 0;
         if (size <= 0)
             return;
-        if (uchar* p = file_.map(0, size)) {
-            view_ = ByteView(p, std::uint64_t(size));
+        void* p = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, file.fd(), 0);
+        if (p != MAP_FAILED) {
+            map_ = p;
+            mapped_ = size_t(size);
+            view_ = ByteView(static_cast<const unsigned char*>(p), std::uint64_t(size));
             return;
         }
-        copy_ = file_.readAll();
+        copy_ = file.head(size);
         view_ = ByteView(reinterpret_cast<const unsigned char*>(copy_.constData()),
                          std::uint64_t(copy_.size()));
     }
+    ~FileBytes() {
+        if (map_)
+            ::munmap(map_, mapped_);
+    }
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
     ByteView view() const { return view_; }
 
 private:
-    QFile file_;
+    void* map_ = nullptr;
+    size_t mapped_ = 0;
     QByteArray copy_;
     ByteView view_;
 };
@@ -154,8 +166,9 @@ std::optional<QImage> desktopImage(const QString& path) {
             if (isIco(bytes.view())) {
                 if (auto ico = icoImage(bytes.view()))
                     image = *ico;
-            } else if (QFileInfo(entry->icon).isFile()) {
-                QImageReader reader(entry->icon);
+            } else if (regularfile::Result file = regularfile::read(entry->icon); file.ok()) {
+                QBuffer buffer(&file.bytes);
+                QImageReader reader(&buffer);
                 reader.setScaledSize(QSize(largeSide, largeSide));
                 image = reader.read();
             }

@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include "core/RegularFile.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDesktopServices>
@@ -19,10 +20,7 @@ bool forcedPlatform = false;
 bool isProgramFile(const QFileInfo& info) {
     if (!info.isFile() || !info.isExecutable())
         return false;
-    QFile f(info.absoluteFilePath());
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(4);
+    const QByteArray head = regularfile::Handle(info.absoluteFilePath()).head(4);
     return head == QByteArrayLiteral("\x7f"
                                      "ELF") ||
            head.startsWith("#!");

@@ -9,6 +9,7 @@
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
+#include "context/Prompts.h"
 #include "core/DefaultControlFile.h"
 #include <QAction>
 #include <QFrame>
@@ -44,6 +45,10 @@ void runFormCreate(TForm1& form) {
 
     // Paths come ready from the application context.
     createDefaultControlFile(cf, form.paths(), form.opener(), &form);
+    // Said once; the strip then runs on an empty state and never writes
+    // over the file it could not read.
+    if (cf.unreadable())
+        form.prompts().error(&form, QStringLiteral("Cannot open file %1").arg(cf.path()));
 
     StripState& s = form.state();
     s.dragOrigin = QPoint();

@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
+#include "strip/PictureFetch.h"
 #include "strip/TForm1.h"
 
 #include <QCoreApplication>
@@ -23,11 +24,27 @@ void TTableInfo::run() {
     const int n = number_;
     const QString name = objectName();
     TableLoader* loader = &loader_;
+    // The keys are read on the main thread, the pictures they name here.
+    QList<PictureFetch::Request> wanted;
     QMetaObject::invokeMethod(
         loader,
-        [loader, n, name] {
+        [loader, n, &wanted] {
+            const QList<int> groups = TableLoader::groupsOf(n);
+            if (!loader->abandoned() && !groups.isEmpty())
+                wanted = PictureFetch::wanted(loader->form_.controlFile(),
+                                              TableLoader::GroupSize * (groups.front() - 1) + 1,
+                                              TableLoader::GroupSize * groups.back());
+        },
+        Qt::BlockingQueuedConnection);
+    PictureFetch fetched;
+    fetched.fetch(wanted, [loader] { return loader->abandoned(); });
+    if (loader_.abandoned())
+        return;
+    QMetaObject::invokeMethod(
+        loader,
+        [loader, n, name, &fetched] {
             if (!loader->abandoned())
-                loader->runGroupJob(n, name);
+                loader->runGroupJob(n, name, &fetched);
         },
         Qt::BlockingQueuedConnection);
 }
@@ -93,7 +110,7 @@ void TableLoader::waitForTurn() {
     turn_.acquire();
 }
 
-void TableLoader::loadButton(int n) {
+void TableLoader::loadButton(int n, PictureFetch* fetched) {
     ControlFile& cf = form_.controlFile();
     const ControlFile::Value target = cf.read(QStringLiteral("BUTTON"), QString::number(n), 256);
     if (!target.nonEmpty()) {
@@ -109,13 +126,16 @@ void TableLoader::loadButton(int n) {
         // target's hint, and loading goes on. A JPEG's pixels wait for the
         // first paint of its button (most tables are hidden); broken data
         // found then also leaves the button without a picture.
-        Picture picture;
-        try {
-            picture = Picture::loadDeferred(icon.text);
-        } catch (const AppError&) {
-            picture = Picture();
+        std::optional<Picture> picture = fetched ? fetched->take(n, icon.text) : std::nullopt;
+        if (!picture) {
+            // Not fetched ahead (a single button, or a key changed since).
+            try {
+                picture = Picture::loadDeferred(icon.text);
+            } catch (const AppError&) {
+                picture = Picture();
+            }
         }
-        form_.setButtonPicture(n, picture);
+        form_.setButtonPicture(n, *picture);
         form_.setButtonHint(n, buttonslots::buttonHint(path));
         return;
     }
@@ -126,17 +146,17 @@ void TableLoader::loadButton(int n) {
     form_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
 }
 
-void TableLoader::loadButtonGroup(int k) {
+void TableLoader::loadButtonGroup(int k, PictureFetch* fetched) {
     for (int n = GroupSize * (k - 1) + 1; n <= GroupSize * k; ++n)
-        loadButton(n);
+        loadButton(n, fetched);
 }
 
-void TableLoader::runGroupJob(int thread, const QString& threadName) {
+void TableLoader::runGroupJob(int thread, const QString& threadName, PictureFetch* fetched) {
     QElapsedTimer clock;
     clock.start();
     try {
         for (int k : groupsOf(thread))
-            loadButtonGroup(k);
+            loadButtonGroup(k, fetched);
     } catch (...) {
         // Swallowed without a message: the rest of this thread's groups stay
         // unloaded, the other threads go on.

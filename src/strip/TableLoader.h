@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class PictureFetch;
 class TForm1;
 class TableLoader;
 
@@ -54,10 +55,12 @@ public:
     // The groups of thread t (1..9), in order.
     static QList<int> groupsOf(int thread);
 
-    void loadButton(int n);
-    void loadButtonGroup(int k);
+    // With `fetched`, the pictures read ahead on the loader thread are used.
+    void loadButton(int n, PictureFetch* fetched = nullptr);
+    void loadButtonGroup(int k, PictureFetch* fetched = nullptr);
     // Thread t's job, on the main thread.
-    void runGroupJob(int thread, const QString& threadName = QString());
+    void runGroupJob(int thread, const QString& threadName = QString(),
+                     PictureFetch* fetched = nullptr);
 
     int jobsDone() const { return jobsDone_; }
     bool finished() const { return jobsDone_ == ThreadCount; }
@@ -74,6 +77,7 @@ signals:
     void allLoaded();
 
 private:
+    friend class TTableInfo;
     TForm1& form_;
     IconSource iconSource_;
     std::array<QPointer<TTableInfo>, ThreadCount> threads_{};

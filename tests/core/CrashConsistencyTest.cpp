@@ -25,7 +25,8 @@ QByteArray loopValue(long n) {
 
 } // namespace
 
-// A writer killed at any moment leaves the old or the new file, whole.
+// A writer killed at any moment leaves the old or the new file, whole; two
+// writers at once lose nothing of each other.
 class CrashConsistencyTest : public QObject {
     Q_OBJECT
 private slots:
@@ -108,6 +109,30 @@ private slots:
               trials, writes, failures, torn, leftovers);
         QCOMPARE(failures, 0);
         QVERIFY(writes > 100);
+    }
+
+    // Each write starts from the file the other process has just written.
+    void twoProcessesKeepEveryKey() {
+        const QString tool = QStringLiteral(TABDECK_BIN_DIR "/controlfile_writer");
+        TempDir dir;
+        const QString path = dir.file("TabdeckV10.INI");
+        ControlFile(path).write("TABLENAME", "1", "");
+        QProcess a, b;
+        a.start(tool, {"keys", path, "TABLENAME", "a", "500"});
+        b.start(tool, {"keys", path, "TABLENAME", "b", "500"});
+        QVERIFY(a.waitForFinished(60000) && b.waitForFinished(60000));
+        QCOMPARE(a.exitCode(), 0);
+        QCOMPARE(b.exitCode(), 0);
+        ControlFile file(path);
+        QStringList lost;
+        for (const char* prefix : {"a", "b"})
+            for (int n = 1; n <= 500; ++n) {
+                const QString key = prefix + QString::number(n);
+                if (file.read("TABLENAME", key, 80).text != key)
+                    lost << key;
+            }
+        QVERIFY2(lost.isEmpty(),
+                 qPrintable(QString::number(lost.size()) + " lost: " + lost.mid(0, 10).join(' ')));
     }
 };
 

@@ -4,12 +4,15 @@
 #include "core/Error.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QThread>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 using testsupport::TempDir;
@@ -108,6 +111,68 @@ private slots:
         const QByteArray after = contentOf(path);
         QVERIFY(after.startsWith(bytes.left(bytes.size() - 2)));
         QVERIFY(after.endsWith("[ZZTEST]\r\nk=value\r\n"));
+    }
+
+    // Parsing costs a few bytes per line, never an object per line: measured
+    // in a process of its own, from just before the first read to after it.
+    void parseMemoryBounded_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("20 MB of bare LF") << QByteArray(20 * 1024 * 1024, '\n');
+        QByteArray sections;
+        for (int n = 0; n < 1000000; ++n)
+            sections += "[" + QByteArray::number(n) + "]\n";
+        QTest::newRow("a million empty sections") << sections;
+        QByteArray keys = "[BUTTON]\n";
+        for (int n = 0; keys.size() < 20 * 1024 * 1024; ++n)
+            keys += "k" + QByteArray::number(n) + "=\n";
+        QTest::newRow("20 MB of empty keys") << keys;
+    }
+    void parseMemoryBounded() {
+        QFETCH(QByteArray, bytes);
+        TempDir dir;
+        const QString path = dir.write("c.INI", bytes);
+        QProcess p;
+        p.start(builtWriterTool(), {"peak", path, "BUTTON", "1"});
+        QVERIFY(p.waitForFinished(60000));
+        const QList<QByteArray> kb = p.readAllStandardOutput().trimmed().split(' ');
+        QCOMPARE(kb.size(), 3);
+        const qint64 grown = (kb[1].toLongLong() - kb[0].toLongLong()) * 1024;
+        QVERIFY2(
+            grown < 4 * bytes.size(),
+            qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(grown).arg(bytes.size())));
+    }
+
+    // A modification time years ahead must not make every read re-read the
+    // file: the reads of a start-up take no longer than with a normal time.
+    void futureModificationTime() {
+        TempDir dir;
+        QByteArray bytes = "[BUTTON]\r\n";
+        for (int n = 1; n <= 360; ++n)
+            bytes += QByteArray::number(n) + "=/usr/bin/tool" + QByteArray::number(n) + "\r\n";
+        bytes += "[PAD]\r\n" + QByteArray(8 * 1024 * 1024, 'p') + "\r\n";
+        const QString path = dir.write("c.INI", bytes);
+        const auto startUp = [&](time_t mtime) {
+            const struct timeval times[2] = {{mtime, 0}, {mtime, 0}};
+            ::utimes(QFile::encodeName(path).constData(), times);
+            QTest::qWait(30);
+            ControlFile file(path);
+            QElapsedTimer clock;
+            clock.start();
+            for (int n = 1; n <= 360; ++n) {
+                if (file.read("BUTTON", QString::number(n), 256).length == 0)
+                    return qint64(-1);
+                // Reads spread over the loading, as the loader's turns are.
+                QThread::usleep(1100);
+            }
+            return clock.nsecsElapsed();
+        };
+        const qint64 normal = startUp(::time(nullptr) - 3600);
+        const qint64 future = startUp(1900000000); // in 2030
+        QVERIFY(normal > 0 && future > 0);
+        QVERIFY2(
+            future < 2 * normal,
+            qPrintable(
+                QStringLiteral("%1 ms against %2 ms").arg(future / 1000000).arg(normal / 1000000)));
     }
 
     void tenMegabyteValueCut() {
@@ -289,11 +354,17 @@ private slots:
         QVERIFY(QDir().mkpath(program));
         QVERIFY(QDir().mkpath(home));
         chmodPath(home, 0777);
+        const QByteArray shipped = "[BUTTON]\r\n1=/usr/bin/xterm\r\n";
+        chmodPath(dir.write("opt/TabdeckV10.INI", shipped), 0644);
         chmodPath(program, 0555);
         const Run r = runAsUser({"paths", program + "/TabdeckV10", home});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, home + "/.config/TabdeckV10/");
         QVERIFY(QFileInfo(r.out).isDir());
+        // The user's own file starts as a copy of the one beside the program.
+        const Run start = runAsUser({"start", program + "/TabdeckV10", home});
+        QCOMPARE(start.out, QString("/usr/bin/xterm"));
+        QCOMPARE(contentOf(r.out + "TabdeckV10.INI"), shipped);
         chmodPath(program, 0777);
         const Run w = runAsUser({"paths", program + "/TabdeckV10", home});
         QCOMPARE(w.out, program + "/");

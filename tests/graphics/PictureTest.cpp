@@ -7,9 +7,13 @@
 #include "core/Error.h"
 #include "graphics/PictureClipboard.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fixturebytes;
 using namespace imagecompare;
@@ -118,6 +122,39 @@ private slots:
         const QString path = dir.file("folder.bmp");
         QVERIFY(QDir().mkpath(path));
         QCOMPARE(loadError(path), "Cannot open file " + path);
+    }
+
+    // Nothing but a regular file within the cap is read: a FIFO would block
+    // the open for good, /dev/zero and a sparse gigabyte would fill memory.
+    void nonRegularOrHugeRefused_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("sparse 1 GB bitmap") << "sparse";
+    }
+    void nonRegularOrHugeRefused() {
+        QFETCH(QString, kind);
+        TempDir dir;
+        const QString path = dir.file("p.bmp");
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else
+            QVERIFY(::truncate(QFile::encodeName(dir.write("p.bmp", "BM")).constData(),
+                               qint64(1) << 30) == 0);
+        struct rusage before {
+        }, after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(loadError(path), "Cannot open file " + path);
+        QCOMPARE(loadError(path, true), "Cannot open file " + path);
+        ::getrusage(RUSAGE_SELF, &after);
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 16 * 1024,
+                 qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss) + " KB"));
     }
 
     void renderMatchesWriter_data() {

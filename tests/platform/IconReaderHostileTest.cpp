@@ -2,8 +2,10 @@
 #include "TestRegistry.h"
 #include "platform/IconReader.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 using icontools::fixture;
 
@@ -59,6 +61,29 @@ int readEverything(const QByteArray& bytes) {
 class IconReaderHostileTest : public QObject {
     Q_OBJECT
 private slots:
+    // An icon library is mapped only when it is a regular file: a FIFO
+    // would block the open, a device has no end.
+    void nonRegularFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fifo");
+        for (const char* name : {"lib.dll", "a.ico", "b.desktop"}) {
+            QTest::newRow(qPrintable(QStringLiteral("fifo %1").arg(name))) << name << true;
+            QTest::newRow(qPrintable(QStringLiteral("/dev/zero as %1").arg(name))) << name << false;
+        }
+    }
+    void nonRegularFiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, fifo);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (fifo)
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", path));
+        QCOMPARE(iconreader::iconCount(path), 0);
+        QVERIFY(!iconreader::icon(path, 0));
+    }
+
     void truncatedEverywhere_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("PE32") << fixture("pe32.exe");

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace startuptest {
@@ -31,10 +32,14 @@ struct Strip {
 
     // ini: the control file's text, or nothing for a first start.
     // boxes: how many message boxes the start-up is expected to show.
-    explicit Strip(const QByteArray& ini = QByteArray(), int boxes = 0) {
+    // prepare: makes the control file path into something else before the start.
+    explicit Strip(const QByteArray& ini = QByteArray(), int boxes = 0,
+                   const std::function<void(const QString&)>& prepare = {}) {
         context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
         if (!ini.isEmpty())
             dir.write(QFileInfo(context.paths.controlFile).fileName(), ini);
+        if (prepare)
+            prepare(context.paths.controlFile);
         file = std::make_unique<ControlFile>(context.paths.controlFile);
         context.controlFile = file.get();
         context.prompts = &prompts;

@@ -2,15 +2,18 @@
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
 #include "core/ColorText.h"
+#include "core/Error.h"
 #include "strip/ButtonImage.h"
 #include "strip/TableLoader.h"
 #include "ui/SystemColors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 using startuptest::Strip;
 
@@ -173,6 +176,38 @@ private slots:
         s.form->show();
         QVERIFY(s.form->isVisible());
         QTRY_VERIFY(s.form->tableLoader().finished());
+    }
+
+    // A control file that cannot be read is said once at start; the strip
+    // runs on an empty state and never writes over the file.
+    void unreadableControlFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("over 64 MB") << "large";
+    }
+    void unreadableControlFile() {
+        QFETCH(QString, kind);
+        const auto prepare = [&](const QString& path) {
+            const QByteArray name = QFile::encodeName(path);
+            if (kind == "folder")
+                QDir().mkpath(path);
+            else if (kind == "fifo")
+                ::mkfifo(name.constData(), 0600);
+            else if (QFile f(path); f.open(QIODevice::WriteOnly))
+                f.resize(qint64(65) << 20);
+        };
+        Strip s(QByteArray(), 1, prepare);
+        QCOMPARE(s.prompts.boxes().size(), 1);
+        QCOMPARE(s.prompts.lastBox().text, "Cannot open file " + s.file->path() + ".");
+        s.form->show();
+        QTRY_VERIFY(s.form->tableLoader().finished());
+        QCOMPARE(s.form->buttonHint(1), buttonslots::emptyButtonHint());
+        QVERIFY_THROWS_EXCEPTION(AppError, s.file->write("TABLENAME", "1", "Games"));
+        const QFileInfo after(s.file->path());
+        QVERIFY(kind == "folder" ? after.isDir()
+                : kind == "fifo" ? !after.isFile()
+                                 : after.size() == qint64(65) << 20);
     }
 
     void positionRestored() {

@@ -10,8 +10,11 @@
 #include <QFrame>
 #include <QImage>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using startuptest::Strip;
 
@@ -259,6 +262,38 @@ private slots:
         QVERIFY(!l.form().buttonPicture(350)->hasPicture());
         QTRY_VERIFY(l.form().tableLoader().finished());
         QCOMPARE(centre(l.form(), 350), QColor(255, 0, 0));
+    }
+
+    // A FIFO, a link to /dev/zero and a sparse gigabyte as pictures: loading
+    // finishes at once, each costs only its own button, and the door still
+    // closes the strip.
+    void hostilePictures() {
+        testsupport::TempDir pics;
+        const QString red = writeBmp(pics, "red.bmp", QColor(255, 0, 0));
+        const QString fifo = pics.file("fifo.bmp");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString zero = pics.file("zero.bmp");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        const QString sparse = pics.write("sparse.bmp", "BM");
+        QVERIFY(::truncate(QFile::encodeName(sparse).constData(), qint64(1) << 30) == 0);
+        QByteArray ini = "[BUTTON]\n";
+        for (int n = 1; n <= 4; ++n)
+            ini += QByteArray::number(n) + "=/home/u/doc" + QByteArray::number(n) + ".txt\n";
+        ini += "[ICON]\n1=" + fifo.toUtf8() + "\n2=" + zero.toUtf8() + "\n3=" + sparse.toUtf8() +
+               "\n4=" + red.toUtf8() + "\n";
+        QElapsedTimer clock;
+        clock.start();
+        Loaded l(ini);
+        QTRY_VERIFY_WITH_TIMEOUT(l.form().tableLoader().finished(), 5000);
+        QVERIFY(clock.elapsed() < 3000);
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(!l.form().buttonPicture(n)->hasPicture());
+            QCOMPARE(l.form().buttonHint(n), QStringLiteral("doc%1.txt").arg(n));
+        }
+        QCOMPARE(centre(l.form(), 4), QColor(255, 0, 0));
+        QSignalSpy closed(&l.form(), &TForm1::closed);
+        QTest::mouseClick(l.form().imageExit(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 2000);
     }
 
     void closingWhileThreadsWait() {

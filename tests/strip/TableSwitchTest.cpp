@@ -3,11 +3,13 @@
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
 
 using startuptest::Strip;
 
@@ -28,6 +30,14 @@ QStringList marked(Strip& s, const char* prefix) {
             a && a->isChecked())
             out << QString::number(t);
     return out;
+}
+// Resident memory in KB.
+long residentKb() {
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * (::sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 } // namespace
 
@@ -123,6 +133,32 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!s.form->timer1()->isActive(), 3000);
         QVERIFY(clock.elapsed() >= 450);
         QCOMPARE(top(s, 12), 0);
+    }
+
+    // Switching tables from the menu, each slide run to its end, costs no
+    // memory that stays: flat after the first hundred switches.
+    void memoryFlatOverSwitches() {
+        Strip s;
+        s.form->show();
+        QTRY_VERIFY(s.form->tableLoader().finished());
+        s.form->timer1()->setInterval(0);
+        long after100 = 0;
+        for (int i = 1; i <= 2000; ++i) {
+            emit s.form->imageMove()->customContextMenuRequested(QPoint(5, 5));
+            QCoreApplication::processEvents();
+            s.action(QStringLiteral("TableA%1").arg(i % 30 + 1))->trigger();
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+            // The slide runs on the real timer, only faster.
+            QElapsedTimer slide;
+            slide.start();
+            while (s.form->state().slidingTable != 0 && slide.elapsed() < 2000)
+                QCoreApplication::processEvents();
+            if (i == 100)
+                after100 = residentKb();
+        }
+        const long grown = residentKb() - after100;
+        QVERIFY2(after100 > 0 && grown < 512, qPrintable(QString::number(grown) + " KB"));
     }
 
     void tablesMenuMarks() {
