@@ -4,6 +4,7 @@
 //  2. Save Changes of the 751-entry file against one atomic write of the same bytes.
 // Files live in a folder of the current directory's file system, so flushes
 // cost what they cost for a user.
+#include "FullControlFile.h"
 #include "context/AppContext.h"
 #include "context/Prompts.h"
 #include "core/AtomicFile.h"
@@ -64,21 +65,6 @@ public:
     bool pageSetup(QWidget*, QPrinter&) override { return false; }
 };
 
-void fillFull(const QString& path) {
-    ControlFile file(path);
-    QList<ControlFile::Entry> entries;
-    entries.append({"HELP_INFORMATION", "TabdeckV10", defaultcontrolfile::editingNotice()});
-    for (int n = 1; n <= 360; ++n)
-        entries.append({"BUTTON", QString::number(n),
-                        QStringLiteral("/home/user/Programs/tool-%1/run.desktop").arg(n)});
-    for (int n = 1; n <= 360; ++n)
-        entries.append(
-            {"ICON", QString::number(n), QStringLiteral("/home/user/Icons/pic%1.bmp").arg(n)});
-    for (int t = 1; t <= 30; ++t)
-        entries.append({"TABLENAME", QString::number(t), QStringLiteral("Table %1").arg(t)});
-    file.writeAll(entries);
-}
-
 QByteArray contentOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -135,7 +121,7 @@ int main(int argc, char** argv) {
     if (!dir.isValid())
         return 1;
     const QString control = dir.filePath("TabdeckV10.INI");
-    fillFull(control);
+    fullcontrolfile::fill(control);
     const QByteArray full = contentOf(control);
     showing("751 entries", dir, full, 31);
     QByteArray big;

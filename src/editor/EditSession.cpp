@@ -22,6 +22,20 @@ AppError cannotCreate(const QString& path) {
     return AppError(QStringLiteral("Cannot create file %1").arg(path));
 }
 
+// The Open and Save As dialogs differ in kind, title and the last filter's name.
+Prompts::FileDialog fileDialog(Prompts::FileDialog::Kind kind, const QString& title,
+                               const QString& bakFilter, const QString& folder) {
+    Prompts::FileDialog dialog;
+    dialog.kind = kind;
+    dialog.title = title;
+    dialog.folder = folder;
+    dialog.file = QStringLiteral("ControlFile.*");
+    dialog.filter = FileFilters + bakFilter;
+    dialog.mustExist = kind == Prompts::FileDialog::Open;
+    dialog.confirmOverwrite = true;
+    return dialog;
+}
+
 // The colour value of a colour picked on screen: the stored value when the
 // user kept the colour it showed as, else the fixed colour.
 uint32_t colorValue(const QColor& picked, const QColor& shown, uint32_t stored) {
@@ -157,14 +171,9 @@ void EditSession::restore() {
 }
 
 void EditSession::saveAs() {
-    Prompts::FileDialog dialog;
-    dialog.kind = Prompts::FileDialog::Save;
-    dialog.title = QStringLiteral("Save the Control File As...");
-    dialog.folder = paths_.listDir;
-    dialog.file = QStringLiteral("ControlFile.*");
-    dialog.filter = FileFilters + QStringLiteral("BAK File (*.bak)");
-    dialog.confirmOverwrite = true;
-    const std::optional<QString> path = prompts_.file(owner_, dialog);
+    const std::optional<QString> path = prompts_.file(
+        owner_, fileDialog(Prompts::FileDialog::Save, QStringLiteral("Save the Control File As..."),
+                           QStringLiteral("BAK File (*.bak)"), paths_.listDir));
     if (!path)
         return;
     const QByteArray bytes = editortext::toFile(view_.text());
@@ -177,14 +186,9 @@ void EditSession::saveAs() {
 }
 
 void EditSession::open() {
-    Prompts::FileDialog dialog;
-    dialog.kind = Prompts::FileDialog::Open;
-    dialog.title = QStringLiteral("Open a Control File");
-    dialog.folder = paths_.listDir;
-    dialog.file = QStringLiteral("ControlFile.*");
-    dialog.filter = FileFilters + QStringLiteral("BAK (*.bak)");
-    dialog.mustExist = true;
-    const std::optional<QString> path = prompts_.file(owner_, dialog);
+    const std::optional<QString> path = prompts_.file(
+        owner_, fileDialog(Prompts::FileDialog::Open, QStringLiteral("Open a Control File"),
+                           QStringLiteral("BAK (*.bak)"), paths_.listDir));
     if (!path)
         return;
     view_.setText(load(*path));
