@@ -1,5 +1,6 @@
 # make run   - install what is missing, build, start the program
 # make test  - install what is missing, build, run every test
+# make install PREFIX=... / make deb - install, or build the Debian package
 # make build / make bench / make fuzz; SANITIZE=1 builds with ASan + UBSan.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -11,7 +12,8 @@ BUILD_DIR ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: deps configure build run test unit e2e bench fuzz clean
+.PHONY: deps configure build run test unit e2e bench fuzz clean install deb
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps.sh
@@ -32,6 +34,13 @@ e2e: build
 	@scripts/e2e.sh $(BUILD_DIR)
 
 test: unit e2e
+
+# make install PREFIX=/opt/tabdeck (DESTDIR is honoured as usual).
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTABDECK_BENCH=ON >/dev/null

@@ -4,6 +4,7 @@
 //  3. one write of one key in a full file against copying the file once.
 // Files live in a folder of the current directory's file system (not /tmp,
 // which may be memory), so flushes cost what they cost for a user.
+#include "FullControlFile.h"
 #include "core/AtomicFile.h"
 #include "core/ControlFile.h"
 #include "core/DefaultControlFile.h"
@@ -68,21 +69,6 @@ public:
     void open(QObject*, const QString&) override {}
 };
 
-void fillFull(const QString& path) {
-    ControlFile file(path);
-    QList<ControlFile::Entry> entries;
-    entries.append({"HELP_INFORMATION", "TabdeckV10", defaultcontrolfile::editingNotice()});
-    for (int n = 1; n <= 360; ++n)
-        entries.append({"BUTTON", QString::number(n),
-                        QStringLiteral("/home/user/Programs/tool-%1/run.desktop").arg(n)});
-    for (int n = 1; n <= 360; ++n)
-        entries.append(
-            {"ICON", QString::number(n), QStringLiteral("/home/user/Icons/pic%1.bmp").arg(n)});
-    for (int t = 1; t <= 30; ++t)
-        entries.append({"TABLENAME", QString::number(t), QStringLiteral("Table %1").arg(t)});
-    file.writeAll(entries);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,7 +77,7 @@ int main(int argc, char** argv) {
     if (!dir.isValid())
         return 1;
     const QString full = dir.filePath("full.INI");
-    fillFull(full);
+    fullcontrolfile::fill(full);
     const QByteArray fullBytes = contentOf(full);
     // Let the file's time fall behind the clock, as any file not just written.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -55,6 +55,7 @@ void ProgramWindows::createStrip(AppContext& context) {
 void ProgramWindows::createToolWindows(AppContext& context) {
     context_ = &context;
     context.tools = this;
+    context.programColor = [this] { return systemcolors::backgroundValue(form1_.get()); };
     aboutBox_ = std::make_unique<TAboutBox>(context);
     viewPic_ = std::make_unique<TViewPic>(context);
     cVert1_ = std::make_unique<TCVert1>(context);

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -26,6 +27,8 @@ bool forceX11UnderWayland() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = handleCommandLine(argc, argv); status >= 0)
+        return status;
     const bool forced = forceX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(Prompts::applicationTitle());

@@ -1,6 +1,9 @@
 #pragma once
 #include "core/ProgramPaths.h"
 
+#include <cstdint>
+#include <functional>
+
 class ControlFile;
 class Opener;
 class Prompts;
@@ -15,4 +18,7 @@ struct AppContext {
     Opener* opener = nullptr;
     // Set once the tool windows exist (after the strip is made).
     ToolWindows* tools = nullptr;
+    // The program colour: the strip's background as it is now (a colour
+    // value of core/ColorText.h). Unset: the button face.
+    std::function<uint32_t()> programColor;
 };

@@ -4,6 +4,14 @@ void Prompts::notice(QWidget* owner, const QString& text) {
     box(owner, {applicationTitle(), text, Icon::None, Ok});
 }
 
+std::optional<Prompts::FontChoice> Prompts::fontAndColor(QWidget* owner,
+                                                         const FontChoice& initial) {
+    const std::optional<QFont> chosen = font(owner, initial.font);
+    if (!chosen)
+        return std::nullopt;
+    return FontChoice{*chosen, initial.color};
+}
+
 bool Prompts::confirm(QWidget* owner, const QString& text) {
     return box(owner, {QStringLiteral("Confirm"), text, Icon::Question, Yes | No}) == Yes;
 }

@@ -50,6 +50,13 @@ public:
     virtual std::optional<QString> file(QWidget* owner, const FileDialog& dialog) = 0;
     virtual std::optional<QColor> color(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QFont> font(QWidget* owner, const QFont& initial) = 0;
+    // A font dialog that also offers the font's colour. By default the font
+    // dialog alone, keeping the colour.
+    struct FontChoice {
+        QFont font;
+        QColor color;
+    };
+    virtual std::optional<FontChoice> fontAndColor(QWidget* owner, const FontChoice& initial);
     // The print dialog and the printer set-up dialog, on a printer the caller owns.
     virtual bool print(QWidget* owner, QPrinter& printer) = 0;
     virtual bool pageSetup(QWidget* owner, QPrinter& printer) = 0;

@@ -1,4 +1,5 @@
 #include "ui/QtPrompts.h"
+#include "ui/FontColorDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -104,6 +105,14 @@ std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
     if (!ok)
         return std::nullopt;
     return f;
+}
+
+std::optional<Prompts::FontChoice> QtPrompts::fontAndColor(QWidget* owner,
+                                                           const FontChoice& initial) {
+    FontColorDialog dlg(initial.font, initial.color, owner);
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{dlg.selectedFont(), dlg.selectedColor()};
 }
 
 bool QtPrompts::print(QWidget* owner, QPrinter& printer) {

@@ -9,6 +9,7 @@ public:
     std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
     std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> fontAndColor(QWidget* owner, const FontChoice& initial) override;
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
     void modal(QWidget* owner, QDialog& dialog) override;

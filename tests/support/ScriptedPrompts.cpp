@@ -18,6 +18,8 @@ const char* kindName(ScriptedPrompts::Kind k) {
         return "colour dialog";
     case ScriptedPrompts::Kind::Font:
         return "font dialog";
+    case ScriptedPrompts::Kind::FontAndColor:
+        return "font and colour dialog";
     case ScriptedPrompts::Kind::Print:
         return "print dialog";
     case ScriptedPrompts::Kind::PageSetup:
@@ -61,6 +63,13 @@ ScriptedPrompts& ScriptedPrompts::expectFont(std::optional<QFont> answer) {
     Expectation e;
     e.kind = Kind::Font;
     e.font = answer;
+    queue_.push_back(e);
+    return *this;
+}
+ScriptedPrompts& ScriptedPrompts::expectFontAndColor(std::optional<FontChoice> answer) {
+    Expectation e;
+    e.kind = Kind::FontAndColor;
+    e.fontChoice = answer;
     queue_.push_back(e);
     return *this;
 }
@@ -155,6 +164,19 @@ std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont& initial) {
     if (!e)
         return std::nullopt;
     return e->font;
+}
+
+std::optional<Prompts::FontChoice> ScriptedPrompts::fontAndColor(QWidget*,
+                                                                 const FontChoice& initial) {
+    Shown s;
+    s.kind = Kind::FontAndColor;
+    s.initialFont = initial.font;
+    s.initialFontColor = initial.color;
+    shown_.append(s);
+    auto e = take(Kind::FontAndColor, "");
+    if (!e)
+        return std::nullopt;
+    return e->fontChoice;
 }
 
 bool ScriptedPrompts::print(QWidget*, QPrinter&) {

@@ -14,16 +14,17 @@ namespace testsupport {
 // (wrong kind, or nothing queued) fails the running test.
 class ScriptedPrompts : public Prompts {
 public:
-    enum class Kind { Box, Input, File, Color, Font, Print, PageSetup, Modal };
+    enum class Kind { Box, Input, File, Color, Font, FontAndColor, Print, PageSetup, Modal };
 
     struct Shown {
         Kind kind = Kind::Box;
-        Box box;               // for Kind::Box
-        Input input;           // for Kind::Input
-        FileDialog fileDialog; // for Kind::File
-        QColor initialColor;   // for Kind::Color
-        QFont initialFont;     // for Kind::Font
-        QString dialogName;    // for Kind::Modal: the window's object name
+        Box box;                 // for Kind::Box
+        Input input;             // for Kind::Input
+        FileDialog fileDialog;   // for Kind::File
+        QColor initialColor;     // for Kind::Color
+        QFont initialFont;       // for Kind::Font and Kind::FontAndColor
+        QColor initialFontColor; // for Kind::FontAndColor
+        QString dialogName;      // for Kind::Modal: the window's object name
     };
 
     // Expect a message box and press `answer` (a notice: Ok).
@@ -33,6 +34,7 @@ public:
     ScriptedPrompts& expectFile(std::optional<QString> answer);
     ScriptedPrompts& expectColor(std::optional<QColor> answer);
     ScriptedPrompts& expectFont(std::optional<QFont> answer);
+    ScriptedPrompts& expectFontAndColor(std::optional<FontChoice> answer);
     // A print or page set-up dialog; `accept` false cancels it.
     ScriptedPrompts& expectPrint(bool accept);
     ScriptedPrompts& expectPageSetup(bool accept);
@@ -46,6 +48,7 @@ public:
     std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
     std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> fontAndColor(QWidget* owner, const FontChoice& initial) override;
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
     void modal(QWidget* owner, QDialog& dialog) override;
@@ -66,6 +69,7 @@ private:
         std::optional<QString> text;
         std::optional<QColor> color;
         std::optional<QFont> font;
+        std::optional<FontChoice> fontChoice;
         bool accept = false;
         std::function<void(QDialog&)> whileShown;
     };

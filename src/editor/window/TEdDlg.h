@@ -1,19 +1,37 @@
 #pragma once
 #include <QWidget>
+#include <memory>
 
+class EditSession;
+class EditorTextView;
+class QPlainTextEdit;
 class QStatusBar;
 struct AppContext;
 
-// The control file editor window.
+// The control file editor window: builds its controls and wires them to the
+// session, which does the work.
 class TEdDlg : public QWidget {
     Q_OBJECT
 public:
     explicit TEdDlg(AppContext& context, QWidget* parent = nullptr);
+    ~TEdDlg() override;
 
     AppContext& context() { return context_; }
     QStatusBar* statusBar1() const { return statusBar1_; }
+    EditSession& session() { return *session_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildToolBar();
+    void guarded(const std::function<void()>& body);
+
     AppContext& context_;
     QStatusBar* statusBar1_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    std::unique_ptr<EditorTextView> view_;
+    std::unique_ptr<EditSession> session_;
 };
