@@ -113,7 +113,7 @@ private slots:
                                  << "me@example.org";
         QTest::newRow("url") << "https://example.org/x"
                              << "other"
-                             << "x";
+                             << "//example.org/x";
         QTest::newRow("lnk folder is no shortcut") << "/home/u/a.lnk/b"
                                                    << "other"
                                                    << "b";
