@@ -60,6 +60,12 @@ bool SlotOperations::hasSelection() const {
     return state_.selectedButton >= 1 && state_.selectedButton <= buttonslots::ButtonCount;
 }
 
+bool SlotOperations::takesTarget(const QString& path) const {
+    // A target of two characters or fewer ("/") would never open and could
+    // not be deleted or cut: it is ignored like an assignment without a button.
+    return hasSelection() && ControlFile::isSet(int(path.size()));
+}
+
 QString SlotOperations::key() const {
     return QString::number(state_.selectedButton);
 }
@@ -81,22 +87,18 @@ void SlotOperations::Open1Click() {
 }
 
 void SlotOperations::WMDropFiles(const QMimeData& data) {
-    const QString path = droptarget::firstItem(&data).value_or(QString());
-    if (path.isEmpty() || !hasSelection())
-        return;
-    state_.currentPath = path;
-    assignCurrentPath();
+    assignDropped(droptarget::firstItem(&data).value_or(QString()));
 }
 
 void SlotOperations::assignDropped(const QString& path) {
-    if (path.isEmpty() || !hasSelection())
+    if (!takesTarget(path))
         return;
     state_.currentPath = path;
     assignCurrentPath();
 }
 
 void SlotOperations::assignCurrentPath() {
-    if (!hasSelection())
+    if (!takesTarget(state_.currentPath))
         return;
     const int n = state_.selectedButton;
     const QString path = state_.currentPath;
@@ -224,21 +226,35 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::DragEnter:
+        // The first item is read once per drag: a source learns from the
+        // answers to its moves whether the drop will be taken, and with what.
+        draggedPath_ = droptarget::firstItem(static_cast<QDropEvent*>(event)->mimeData())
+                           .value_or(QString());
+        [[fallthrough]];
     case QEvent::DragMove: {
         auto* de = static_cast<QDropEvent*>(event);
-        // Only the offered formats are looked at here; the data is read at the drop.
-        if (droptarget::accepts(de->mimeData()))
-            de->acceptProposedAction();
-        else
+        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
+        if (action && takesTarget(draggedPath_)) {
+            de->setDropAction(*action);
+            de->accept();
+        } else {
             de->ignore();
+        }
         return true;
     }
     case QEvent::Drop: {
         auto* de = static_cast<QDropEvent*>(event);
         const QString path = droptarget::firstItem(de->mimeData()).value_or(QString());
+        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
+        if (!action || !takesTarget(path)) {
+            de->ignore(); // the source learns that nothing was taken
+            return true;
+        }
+        // Never the proposed Move: a source that honours it would remove the user's file.
+        de->setDropAction(*action);
+        de->accept();
         // The drop is released at once; the boxes the assignment may show
         // then run after the drag source has been told, not inside its drop.
-        de->acceptProposedAction();
         QPointer<SlotOperations> self(this);
         QTimer::singleShot(0, this, [self, path] {
             if (self)

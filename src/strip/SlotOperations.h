@@ -55,6 +55,7 @@ protected:
 
 private:
     bool hasSelection() const;
+    bool takesTarget(const QString& path) const;
     QString key() const;
     void assignDropped(const QString& path);
 
@@ -64,6 +65,7 @@ private:
     StripState& state_;
     QString iconsDir_;
     Faces faces_;
+    QString draggedPath_; // first item of the drag over the strip
     CutBox* cutTo1_ = nullptr;
     CutBox* cutTo3_ = nullptr;
 };

@@ -31,7 +31,7 @@ ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; } # SECTION KEY VALUE, read ane
 # start_drag_source FILE...: the test drag source offering the files, its
 # window at (300, 600); sets drag_pid.
 start_drag_source() {
-    "$source_tool" 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
+    "$source_tool" ${drag_opts:-} 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
     drag_pid=$!
     pids+=("$drag_pid")
     xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null

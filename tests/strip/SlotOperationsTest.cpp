@@ -237,6 +237,28 @@ private slots:
         QCOMPARE(f.file.read("ICON", "0", 256).length, 0);
     }
 
+    // "/" would be written, shown and announced, yet never open nor be
+    // deletable: a target of two characters or fewer is not taken at all.
+    void tooShortTargetIgnored_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("root") << "/";
+        QTest::newRow("two") << "ab";
+    }
+    void tooShortTargetIgnored() {
+        QFETCH(QString, target);
+        Fixture f;
+        f.state.selectedButton = 5;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(target)});
+        f.ops.WMDropFiles(data);
+        f.prompts.expectFile(target); // the Open dialog, then nothing more
+        f.ops.Open1Click();
+        QCOMPARE(f.prompts.shown().size(), 1);
+        QCOMPARE(f.file.read("BUTTON", "5", 256).length, 0);
+        QCOMPARE(f.file.read("ICON", "5", 256).length, 0);
+        QVERIFY(f.faces.empty());
+    }
+
     void dropTakesFirstItem_data() {
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<QString>("stored"); // "EXE" = the fixture
