@@ -85,6 +85,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     f.setPointSize(8);
     setFont(f);
     setFixedSize(ClientWidth, ClientHeight);
+    // A button's hint shows whenever the pointer rests on it, also while
+    // another window is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     systemcolors::paintBackground(this, colortext::BtnFace);
     buildLayout();
 
