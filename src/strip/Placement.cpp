@@ -4,6 +4,7 @@
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "core/IntText.h"
+#include "platform/WindowStrut.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 
@@ -138,6 +139,10 @@ bool Placement::RestorePosition() {
 
 void Placement::HideStrip() {
     setHideBarRed(true);
+    // The visible end claims its pixels first: window managers otherwise keep a
+    // tenth of a normal window on screen, which would leave buttons there.
+    windowstrut::reserveLeft(strip_->windowHandle(), strip_->width() - HiddenOffset, strip_->y(),
+                             strip_->y() + strip_->height() - 1);
     strip_->move(hiddenLeft(), strip_->y());
     if (QWidget* hint = hintStrip())
         hint->move(hiddenLeft(), hint->y());
@@ -191,6 +196,7 @@ void Placement::LabelHideMouseMove() {
 }
 
 void Placement::returnFromEdge() {
+    windowstrut::clear(strip_->windowHandle());
     bool restored = false;
     try {
         restored = RestorePosition();
