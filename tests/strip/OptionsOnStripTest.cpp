@@ -230,6 +230,50 @@ private slots:
         QVERIFY(dropOnButton(s, 41, exe));
         QCOMPARE(s.prompts.unexpectedCount(), 0);
     }
+
+    // Every box the strip's menu items show carries exactly its own caption.
+    void captions_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("target"); // BUTTON 1 before the item
+        QTest::addColumn<bool>("input");     // an input box, else a message box
+        QTest::addColumn<QString>("caption");
+        const QString title = QStringLiteral("TabdeckV10");
+        QTest::newRow("delete empty") << "Delete1"
+                                      << "" << false << title;
+        QTest::newRow("delete filled") << "Delete1"
+                                       << "/bin/true" << false << "Confirm";
+        QTest::newRow("rename") << "RTable2"
+                                << "" << true << "Rename Menu Item Table 2?";
+        QTest::newRow("rename 30") << "RTable30"
+                                   << "" << true << "Rename Menu Item Table 30?";
+        QTest::newRow("default names") << "Defaut1"
+                                       << "" << false << "Confirm";
+        QTest::newRow("button colour") << "DefaultColor1"
+                                       << "" << false << "Confirm";
+        QTest::newRow("table colour") << "DefaultColor2"
+                                      << "" << false << "Confirm";
+        QTest::newRow("program colour") << "Default1"
+                                        << "" << false << "Confirm";
+    }
+    void captions() {
+        QFETCH(QString, item);
+        QFETCH(QString, target);
+        QFETCH(bool, input);
+        QFETCH(QString, caption);
+        Strip s;
+        s.file->write("BUTTON", "1", target);
+        s.form->state().selectedButton = 1;
+        if (input)
+            s.prompts.expectInput(std::nullopt);
+        else
+            s.prompts.expectBox(Prompts::No);
+        QAction* a = s.action(item);
+        QVERIFY(a);
+        a->trigger();
+        QCOMPARE(s.prompts.shown().size(), 1);
+        const auto& shown = s.prompts.shown().constFirst();
+        QCOMPARE(input ? shown.input.caption : shown.box.caption, caption);
+    }
 };
 
 TABDECK_TEST(OptionsOnStripTest)
