@@ -1,6 +1,7 @@
 #include "strip/Placement.h"
 
 #include "context/Prompts.h"
+#include "context/ToolWindows.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "core/IntText.h"
@@ -20,20 +21,11 @@ namespace {
 const QString PosSection = QStringLiteral("POS");
 const QString HideSection = QStringLiteral("HIDE");
 const QString HideKey = QStringLiteral("HideMe");
-
-QWidget* findHintStrip() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("THintDlg") || w->inherits("THintDlg"))
-            return w;
-    }
-    return nullptr;
-}
 } // namespace
 
 Placement::Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
                      QObject* parent)
-    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state),
-      hintStrip_(findHintStrip) {}
+    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state) {}
 
 void Placement::attach() {
     moveHandle_ = strip_->findChild<QWidget*>(QStringLiteral("ImageMove"));
@@ -82,8 +74,9 @@ QPoint Placement::centredPosition() const {
                   desk.y() + (desk.height() - size.height()) / 2);
 }
 
-QWidget* Placement::hintStrip() const {
-    return hintStrip_ ? hintStrip_() : nullptr;
+void Placement::tellMoved() const {
+    if (ToolWindows* tools = tools_ ? tools_() : nullptr)
+        tools->stripMoved(strip_->pos());
 }
 
 QWidget* Placement::hideBar() const {
@@ -118,8 +111,7 @@ void Placement::SavePosition() {
     const int top = strip_->y();
     file_.write(PosSection, QStringLiteral("Top"), QString::number(top));
     file_.write(PosSection, QStringLiteral("Left"), QString::number(left));
-    if (QWidget* hint = hintStrip())
-        hint->move(left, top - HintStripGap);
+    tellMoved();
 }
 
 bool Placement::RestorePosition() {
@@ -144,8 +136,7 @@ void Placement::HideStrip() {
     windowstrut::reserveLeft(strip_->windowHandle(), strip_->width() - HiddenOffset, strip_->y(),
                              strip_->y() + strip_->height() - 1);
     strip_->move(hiddenLeft(), strip_->y());
-    if (QWidget* hint = hintStrip())
-        hint->move(hiddenLeft(), hint->y());
+    tellMoved();
 }
 
 void Placement::closingPlacement() {
@@ -207,8 +198,7 @@ void Placement::returnFromEdge() {
     }
     if (!restored)
         strip_->move(centredPosition());
-    if (QWidget* hint = hintStrip())
-        hint->move(strip_->x(), strip_->y() - HintStripGap);
+    tellMoved();
     setHideBarRed(false);
 }
 

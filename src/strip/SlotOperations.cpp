@@ -228,8 +228,8 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
         // The first item is read once per drag: a source learns from the
         // answers to its moves whether the drop will be taken, and with what.
-        draggedPath_ = droptarget::firstItem(static_cast<QDropEvent*>(event)->mimeData())
-                           .value_or(QString());
+        draggedPath_ =
+            droptarget::firstItem(static_cast<QDropEvent*>(event)->mimeData()).value_or(QString());
         [[fallthrough]];
     case QEvent::DragMove: {
         auto* de = static_cast<QDropEvent*>(event);

@@ -11,6 +11,7 @@
 
 #include "context/Prompts.h"
 #include "core/DefaultControlFile.h"
+#include "core/Opener.h"
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -43,8 +44,16 @@ void setDefaultHints(TForm1& form) {
 void runFormCreate(TForm1& form) {
     ControlFile& cf = form.controlFile();
 
-    // Paths come ready from the application context.
-    createDefaultControlFile(cf, form.paths(), form.opener(), &form);
+    // Paths come ready from the application context. The first start's
+    // help is the program's own help window, shown once the tool windows
+    // exist, instead of handing the help file to the desktop.
+    struct HelpRequest : Opener {
+        bool asked = false;
+        void open(QObject*, const QString&) override { asked = true; }
+    } help;
+    createDefaultControlFile(cf, form.paths(), help, &form);
+    if (help.asked)
+        form.showExtensiveHelpWhenShown();
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
     if (cf.unreadable())

@@ -1,5 +1,6 @@
 #include "strip/TForm1.h"
 
+#include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "core/IntText.h"
@@ -211,6 +212,8 @@ void TForm1::formShow() {
     loader_->start();
     actionguard::run(prompts(), this, [this] { switcher_->applyStartTable(); });
     setAcceptDrops(true);
+    if (helpAtShow_ && context_.tools)
+        actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
 }
 
 void TForm1::formClose() {

@@ -114,6 +114,9 @@ public:
     // The show steps: start loading, apply the start table, accept drops.
     // Runs once, on the first show.
     void formShow();
+    // The first start found the extensive help file: formShow shows the
+    // help window, the tool windows existing by then.
+    void showExtensiveHelpWhenShown() { helpAtShow_ = true; }
     // The closing steps; run by closeEvent.
     void formClose();
     // Built-in position rules, replaced through hooks().
@@ -135,6 +138,7 @@ private:
     StripState state_;
     Hooks hooks_;
     bool shown_ = false;
+    bool helpAtShow_ = false;
 
     QWidget* panelLeft_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -1,3 +1,4 @@
+#include "RecordingTools.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -273,6 +274,86 @@ private slots:
         QCOMPARE(s.prompts.shown().size(), 1);
         const auto& shown = s.prompts.shown().constFirst();
         QCOMPARE(input ? shown.input.caption : shown.box.caption, caption);
+    }
+
+    // The button menu's items that belong to the tool windows reach them
+    // through the typed handle, acting on the selected button where they need one.
+    void toolItems_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("call");
+        const char* const rows[][2] = {
+            {"Email1", "showEmail"},
+            {"ExtractIcons1", "showIconExtractor"},
+            {"ConvertIcons5", "showIconConverter"},
+            {"FilesFolders1", "showFileManager"},
+            {"ViewPictures1", "showPictureViewer"},
+            {"Edit1", "showEditor"},
+            {"FileProp1", "showFileProperties 7"},
+            {"Start1", "startReminder"},
+            {"Stop1", "stopReminder"},
+            {"Hint1", "toggleHintStrip"},
+            {"About1", "showAbout"},
+            {"TableHelp2", "showHelpMessage 1"},
+            {"TableHelp1", "showHelpMessage 2"},
+            {"ExtractConvert2", "showHelpMessage 3"},
+            {"CloseHide2", "showHelpMessage 4"},
+            {"EditiniHelp1", "showHelpMessage 5"},
+            {"TableMenuHelp1", "showHelpMessage 6"},
+            {"DragDrop5", "showHelpMessage 7"},
+            {"ExtensiveHelp1", "showExtensiveHelp"},
+            {"BugReport2", "reportBug"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[0] << row[1];
+    }
+    void toolItems() {
+        QFETCH(QString, item);
+        QFETCH(QString, call);
+        Strip s;
+        teststrip::RecordingTools tools;
+        s.context.tools = &tools;
+        s.form->state().selectedButton = 7;
+        QAction* a = s.action(item);
+        QVERIFY(a);
+        a->trigger();
+        QCOMPARE(tools.calls, QStringList{call});
+        QVERIFY(s.prompts.shown().isEmpty());
+    }
+
+    // The first start shows the program's own extensive help once the tool
+    // windows exist, and only when the help file is there.
+    void firstStartHelp_data() {
+        QTest::addColumn<bool>("helpFile");
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("first start with help") << true << true << true;
+        QTest::newRow("first start without help") << false << true << false;
+        QTest::newRow("later start") << true << false << false;
+    }
+    void firstStartHelp() {
+        QFETCH(bool, helpFile);
+        QFETCH(bool, firstStart);
+        QFETCH(bool, shown);
+        testsupport::TempDir dir;
+        if (helpFile)
+            dir.write("ExtensiveHelp.hlp", "help");
+        if (!firstStart)
+            dir.write("TabdeckV10.INI", "[POS]\r\n");
+        testsupport::ScriptedPrompts prompts;
+        NoOpener opener;
+        teststrip::RecordingTools tools;
+        AppContext context;
+        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
+        ControlFile file(context.paths.controlFile);
+        context.controlFile = &file;
+        context.prompts = &prompts;
+        context.opener = &opener;
+        TForm1 form(context);
+        QVERIFY(tools.calls.isEmpty()); // the tool windows do not exist yet
+        context.tools = &tools;
+        form.show();
+        form.show();
+        QCOMPARE(tools.calls.count("showExtensiveHelp"), shown ? 1 : 0);
     }
 };
 
