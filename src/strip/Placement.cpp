@@ -86,21 +86,21 @@ QWidget* Placement::hideBar() const {
 // --- dragging -------------------------------------------------------------
 
 void Placement::ImageMoveMouseDown(const QPoint& pos) {
-    state_.dragging = true;
-    state_.dragOrigin = pos;
+    dragging_ = true;
+    dragOrigin_ = pos;
 }
 
 void Placement::ImageMoveMouseMove(const QPoint& pos) {
-    if (!state_.dragging)
+    if (!dragging_)
         return;
     // Moving by the pointer's offset from the grabbed point keeps that point under the pointer.
-    const int left = strip_->x() + (pos.x() - state_.dragOrigin.x());
-    const int top = strip_->y() + (pos.y() - state_.dragOrigin.y());
+    const int left = strip_->x() + (pos.x() - dragOrigin_.x());
+    const int top = strip_->y() + (pos.y() - dragOrigin_.y());
     strip_->move(left, top);
 }
 
 void Placement::ImageMoveMouseUp() {
-    state_.dragging = false;
+    dragging_ = false;
     SavePosition();
 }
 

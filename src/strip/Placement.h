@@ -59,6 +59,10 @@ public:
     void LabelHideMouseMove();
     void LabelHideClick();
     bool hideBarRed() const;
+    // True while a mouse button is held on the move handle.
+    bool dragging() const { return dragging_; }
+    // The pointer's position within the move handle at the press.
+    QPoint dragOrigin() const { return dragOrigin_; }
 
     // Close/Hide submenu.
     void Close1Click();
@@ -89,4 +93,6 @@ private:
     QAction* hide1_ = nullptr;
     std::function<ToolWindows*()> tools_;
     bool hideBarPressed_ = false;
+    bool dragging_ = false;
+    QPoint dragOrigin_;
 };

@@ -82,26 +82,18 @@ void SlotOperations::Open1Click() {
     const std::optional<QString> chosen = prompts_.file(strip_, dialog);
     if (!chosen)
         return;
-    state_.currentPath = *chosen;
-    assignCurrentPath();
+    assign(*chosen);
 }
 
 void SlotOperations::WMDropFiles(const QMimeData& data) {
-    assignDropped(droptarget::firstItem(&data).value_or(QString()));
+    assign(droptarget::firstItem(&data).value_or(QString()));
 }
 
-void SlotOperations::assignDropped(const QString& path) {
+void SlotOperations::assign(const QString& path) {
     if (!takesTarget(path))
         return;
-    state_.currentPath = path;
-    assignCurrentPath();
-}
-
-void SlotOperations::assignCurrentPath() {
-    if (!takesTarget(state_.currentPath))
-        return;
+    currentPath_ = path;
     const int n = state_.selectedButton;
-    const QString path = state_.currentPath;
     switch (buttonslots::kindOf(path)) {
     case buttonslots::Kind::Shortcut:
         prompts_.notice(strip_,
@@ -110,7 +102,7 @@ void SlotOperations::assignCurrentPath() {
                                        "original file onto a Tabdeck button."));
         return;
     case buttonslots::Kind::Executable:
-        state_.iconBuffer = firstIcon(path);
+        iconBuffer_ = firstIcon(path);
         file_.write(IconSection, key(), path);
         file_.write(ButtonSection, key(), path);
         break;
@@ -124,7 +116,7 @@ void SlotOperations::assignCurrentPath() {
         if (!picture)
             return;
         // Loaded before anything is written: an unreadable picture leaves the slot as it was.
-        state_.iconBuffer = Picture::load(*picture);
+        iconBuffer_ = Picture::load(*picture);
         file_.write(IconSection, key(), *picture);
         file_.write(ButtonSection, key(), path);
         break;
@@ -139,9 +131,9 @@ void SlotOperations::ShowSelectedButton() {
         return;
     const int n = state_.selectedButton;
     if (faces_.setPicture)
-        faces_.setPicture(n, state_.iconBuffer);
+        faces_.setPicture(n, iconBuffer_);
     if (faces_.setHint)
-        faces_.setHint(n, buttonslots::buttonHint(state_.currentPath));
+        faces_.setHint(n, buttonslots::buttonHint(currentPath_));
 }
 
 void SlotOperations::ClearSelectedButton() {
@@ -175,7 +167,7 @@ void SlotOperations::Delete1Click() {
 }
 
 void SlotOperations::Cut1Click() {
-    state_.executable = false;
+    executable_ = false;
     const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
     if (!target.isSet())
         return;
@@ -185,7 +177,7 @@ void SlotOperations::Cut1Click() {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
         // names an executable too, and must not be pasted as a picture.
         if (buttonslots::isExecutable(icon.text))
-            state_.executable = true;
+            executable_ = true;
         else
             cutTo3_->setText(icon.text);
     }
@@ -203,16 +195,16 @@ void SlotOperations::Paste1Click() {
     const QString picture = cutTo3_->text();
     if (!target.isEmpty())
         file_.write(ButtonSection, key(), target);
-    if (state_.executable && !target.isEmpty()) {
+    if (executable_ && !target.isEmpty()) {
         file_.write(IconSection, key(), target);
-        state_.currentPath = target;
-        state_.iconBuffer = firstIcon(target);
+        currentPath_ = target;
+        iconBuffer_ = firstIcon(target);
         ShowSelectedButton();
     }
-    if (!state_.executable && !picture.isEmpty()) {
+    if (!executable_ && !picture.isEmpty()) {
         file_.write(IconSection, key(), picture);
-        state_.currentPath = target;
-        state_.iconBuffer = Picture::load(picture);
+        currentPath_ = target;
+        iconBuffer_ = Picture::load(picture);
         ShowSelectedButton();
     }
     cutTo1_->clear();
@@ -258,7 +250,7 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
         QPointer<SlotOperations> self(this);
         QTimer::singleShot(0, this, [self, path] {
             if (self)
-                actionguard::run(self->prompts_, self->strip_, [&] { self->assignDropped(path); });
+                actionguard::run(self->prompts_, self->strip_, [&] { self->assign(path); });
         });
         return true;
     }

@@ -60,12 +60,8 @@ void runFormCreate(TForm1& form) {
         form.prompts().error(&form, QStringLiteral("Cannot open file %1").arg(cf.path()));
 
     StripState& s = form.state();
-    s.dragOrigin = QPoint();
     s.selectedButton = 0;
-    s.slideTick = 0;
-    s.dragging = false;
     s.hideMode = false;
-    s.executable = false;
 
     form.labelHide()->setCursor(drawnart::hideCursor(form.devicePixelRatioF()));
 

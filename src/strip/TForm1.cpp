@@ -217,7 +217,7 @@ void TForm1::formShow() {
 }
 
 void TForm1::formClose() {
-    state_.iconBuffer = Picture();
+    // The icon buffer goes with the slot operations, which the strip outlives.
     int edge = 0;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         edge = screen->virtualGeometry().left();

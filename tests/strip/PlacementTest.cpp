@@ -74,15 +74,15 @@ private slots:
         Fixture f;
         f.strip.window.move(start);
         f.placement.ImageMoveMouseDown(origin);
-        QVERIFY(f.state.dragging);
-        QCOMPARE(f.state.dragOrigin, origin);
+        QVERIFY(f.placement.dragging());
+        QCOMPARE(f.placement.dragOrigin(), origin);
         for (const QPoint& m : moves)
             f.placement.ImageMoveMouseMove(m);
         QCOMPARE(f.at(), end);
         // Nothing is stored while moving.
         QVERIFY(f.pos("Left").isEmpty());
         f.placement.ImageMoveMouseUp();
-        QVERIFY(!f.state.dragging);
+        QVERIFY(!f.placement.dragging());
         QCOMPARE(f.pos("Left"), QString::number(end.x()));
         QCOMPARE(f.pos("Top"), QString::number(end.y()));
         QCOMPARE(f.tools.lastMoved, end); // the hint strip follows

@@ -383,7 +383,7 @@ private slots:
 
         f.state.selectedButton = 3;
         f.ops.Cut1Click();
-        QCOMPARE(f.state.executable, executable);
+        QCOMPARE(f.ops.executable(), executable);
         QCOMPARE(f.entry("BUTTON", 3), QString());
         QCOMPARE(f.entry("ICON", 3), QString());
         QCOMPARE(f.faces[3].hint, QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
@@ -395,7 +395,7 @@ private slots:
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.entry("BUTTON", 20), button);
         QCOMPARE(f.entry("ICON", 20), icon);
-        QCOMPARE(f.state.currentPath, button);
+        QCOMPARE(f.ops.currentPath(), button);
         QVERIFY(!f.faces[20].picture.isEmpty());
         QCOMPARE(f.faces[20].hint, button.mid(button.lastIndexOf('/') + 1));
         QVERIFY(f.ops.cutTo1()->text().isEmpty());
@@ -410,14 +410,18 @@ private slots:
 
     void cutEmptySlotDoesNothing() {
         Fixture f;
+        f.put(9, f.exe, f.exe); // cutting an executable sets the flag
+        f.state.selectedButton = 9;
+        f.ops.Cut1Click();
+        QVERIFY(f.ops.executable());
+        f.faces.clear();
         f.ops.cutTo1()->setText("/kept");
-        f.state.executable = true;
         f.put(8, "/x", "/pics/p.bmp");
         f.state.selectedButton = 8;
         f.ops.Cut1Click();
         QCOMPARE(f.ops.cutTo1()->text(), QStringLiteral("/kept"));
         QCOMPARE(f.entry("ICON", 8), QStringLiteral("/pics/p.bmp"));
-        QVERIFY(!f.state.executable); // the flag is reset first
+        QVERIFY(!f.ops.executable()); // the flag is reset first
         QVERIFY(f.faces.empty());
     }
 
