@@ -5,6 +5,7 @@
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "core/StripSettings.h"
 #include "ui/ActionGuard.h"
 #include "ui/SystemColors.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int Tables = 30;
 constexpr int Buttons = 360;
-const char* const ColorKey = "Color";
 
 // The items that only reach a tool window, in menu order.
 struct ToolItem {
@@ -140,7 +140,7 @@ void OptionsMenu::RTableClick(int table) {
     const QString name = answer->left(input.maxLength);
     if (QAction* a = item(QStringLiteral("TableA%1").arg(table)))
         a->setText(name);
-    context_.controlFile->write(QStringLiteral("TABLENAME"), QString::number(table), name);
+    StripSettings(*context_.controlFile).setTableName(table, name);
 }
 
 void OptionsMenu::Defaut1Click() {
@@ -151,7 +151,7 @@ void OptionsMenu::Defaut1Click() {
     for (int t = 1; t <= Tables; ++t) {
         if (QAction* a = item(QStringLiteral("TableA%1").arg(t)))
             a->setText(tableCaption(t));
-        context_.controlFile->write(QStringLiteral("TABLENAME"), QString::number(t), QString());
+        StripSettings(*context_.controlFile).setTableName(t, QString());
     }
 }
 
@@ -160,16 +160,16 @@ uint32_t OptionsMenu::colorValue(const QColor& color) {
     return uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) | (uint32_t(rgb.blue()) << 16);
 }
 
-QString OptionsMenu::sectionOf(Target target) {
+StripSettings::ColorTarget OptionsMenu::settingOf(Target target) {
     switch (target) {
     case Target::Buttons:
-        return QStringLiteral("BUTTCOLOR");
+        return StripSettings::ColorTarget::Buttons;
     case Target::Tables:
-        return QStringLiteral("TABLECOLOR");
+        return StripSettings::ColorTarget::Tables;
     case Target::Program:
         break;
     }
-    return QStringLiteral("PROCOLOR");
+    return StripSettings::ColorTarget::Program;
 }
 
 void OptionsMenu::paint(Target target, uint32_t value) {
@@ -201,8 +201,7 @@ void OptionsMenu::chooseColor(Target target) {
     dialogColor_ = *chosen;
     const uint32_t value = colorValue(*chosen);
     paint(target, value);
-    context_.controlFile->write(sectionOf(target), QLatin1String(ColorKey),
-                                colortext::encode(value));
+    StripSettings(*context_.controlFile).setColor(settingOf(target), value);
 }
 
 void OptionsMenu::restoreDefault(Target target) {
@@ -214,7 +213,7 @@ void OptionsMenu::restoreDefault(Target target) {
     if (!context_.prompts->confirm(strip_, QString::fromLatin1(questions[int(target)])))
         return;
     paint(target, colortext::BtnFace);
-    context_.controlFile->write(sectionOf(target), QLatin1String(ColorKey), QString());
+    StripSettings(*context_.controlFile).setColor(settingOf(target), std::nullopt);
 }
 
 void OptionsMenu::AllButtons1Click() {
@@ -244,8 +243,7 @@ void OptionsMenu::setStyle(bool stayOnTop) {
     if (QAction* a = item(other))
         a->setChecked(false);
     windowstyle::apply(strip_->window(), stayOnTop);
-    context_.controlFile->write(QStringLiteral("STYLE"), QStringLiteral("OnTop"),
-                                stayOnTop ? QStringLiteral("True") : QString());
+    StripSettings(*context_.controlFile).setStayOnTop(stayOnTop);
 }
 
 void OptionsMenu::StayOnTop1Click() {

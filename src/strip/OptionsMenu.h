@@ -1,4 +1,6 @@
 #pragma once
+#include "core/StripSettings.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -48,7 +50,7 @@ public:
 
 private:
     enum class Target { Buttons, Tables, Program };
-    static QString sectionOf(Target target);
+    static StripSettings::ColorTarget settingOf(Target target);
     void chooseColor(Target target);
     void restoreDefault(Target target);
     void paint(Target target, uint32_t value);

@@ -4,7 +4,7 @@
 #include "context/ToolWindows.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
-#include "core/IntText.h"
+#include "core/StripSettings.h"
 #include "platform/WindowStrut.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
@@ -17,11 +17,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-const QString PosSection = QStringLiteral("POS");
-const QString HideSection = QStringLiteral("HIDE");
-const QString HideKey = QStringLiteral("HideMe");
-} // namespace
+namespace {} // namespace
 
 Placement::Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
                      QObject* parent)
@@ -109,21 +105,19 @@ void Placement::ImageMoveMouseUp() {
 void Placement::SavePosition() {
     const int left = strip_->x();
     const int top = strip_->y();
-    file_.write(PosSection, QStringLiteral("Top"), QString::number(top));
-    file_.write(PosSection, QStringLiteral("Left"), QString::number(left));
+    StripSettings(file_).setPosition(QPoint(left, top));
     tellMoved();
 }
 
 bool Placement::RestorePosition() {
     bool any = false;
-    const ControlFile::Value top = file_.read(PosSection, QStringLiteral("Top"), 10);
-    if (top.nonEmpty()) {
-        strip_->move(strip_->x(), inttext::toInt(top.text));
+    const StripSettings settings(file_);
+    if (const std::optional<int> top = settings.top()) {
+        strip_->move(strip_->x(), *top);
         any = true;
     }
-    const ControlFile::Value left = file_.read(PosSection, QStringLiteral("Left"), 10);
-    if (left.nonEmpty()) {
-        strip_->move(inttext::toInt(left.text), strip_->y());
+    if (const std::optional<int> left = settings.left()) {
+        strip_->move(*left, strip_->y());
         any = true;
     }
     return any;
@@ -219,13 +213,13 @@ void Placement::showHideMode() {
 
 void Placement::Close1Click() {
     state_.hideMode = false;
-    file_.write(HideSection, HideKey, QString());
+    StripSettings(file_).setHideMode(false);
     showHideMode();
 }
 
 void Placement::Hide1Click() {
     state_.hideMode = true;
-    file_.write(HideSection, HideKey, QStringLiteral("true"));
+    StripSettings(file_).setHideMode(true);
     showHideMode();
 }
 

@@ -3,7 +3,7 @@
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "core/IntText.h"
+#include "core/StripSettings.h"
 #include "strip/ButtonImage.h"
 #include "strip/CutBox.h"
 #include "strip/OpenWithMenu.h"
@@ -234,13 +234,11 @@ void TForm1::restorePosition() {
         hooks_.restorePosition();
         return;
     }
-    ControlFile& cf = controlFile();
-    const ControlFile::Value top = cf.read(QStringLiteral("POS"), QStringLiteral("Top"), 10);
-    if (top.nonEmpty())
-        move(x(), inttext::toInt(top.text));
-    const ControlFile::Value left = cf.read(QStringLiteral("POS"), QStringLiteral("Left"), 10);
-    if (left.nonEmpty())
-        move(inttext::toInt(left.text), y());
+    const StripSettings settings(controlFile());
+    if (const std::optional<int> top = settings.top())
+        move(x(), *top);
+    if (const std::optional<int> left = settings.left())
+        move(*left, y());
 }
 
 void TForm1::savePosition() {
@@ -248,9 +246,7 @@ void TForm1::savePosition() {
         hooks_.savePosition();
         return;
     }
-    ControlFile& cf = controlFile();
-    cf.write(QStringLiteral("POS"), QStringLiteral("Top"), QString::number(y()));
-    cf.write(QStringLiteral("POS"), QStringLiteral("Left"), QString::number(x()));
+    StripSettings(controlFile()).setPosition(pos());
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "core/ControlFile.h"
 #include "core/IntText.h"
+#include "core/StripSettings.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 
@@ -95,17 +96,15 @@ void TableSwitcher::timer1Timer() {
 }
 
 void TableSwitcher::tableBClick(int n) {
-    form_.controlFile().write(QStringLiteral("OPENWITH"), QStringLiteral("Table"),
-                              QString::number(n));
+    StripSettings(form_.controlFile()).setStartTable(n);
     showTable(n);
 }
 
 void TableSwitcher::applyStartTable() {
-    const ControlFile::Value v =
-        form_.controlFile().read(QStringLiteral("OPENWITH"), QStringLiteral("Table"), 10);
-    if (!v.nonEmpty())
+    const std::optional<int> start = StripSettings(form_.controlFile()).startTable();
+    if (!start)
         return;
-    const int n = inttext::toInt(v.text);
+    const int n = *start;
     if (n == 1) {
         for (int m = 1; m <= 30; ++m) {
             if (QAction* a = tableA(m))
