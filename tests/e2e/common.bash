@@ -63,3 +63,16 @@ drag_move_handle() {
     sleep 0.2
     xdotool mouseup 1
 }
+# strip_wid: the strip's window (622 x 51, titled TabdeckV10); a style change
+# may give it a new X window, so it is looked up anew each time.
+strip_wid() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}

@@ -17,17 +17,6 @@ cp "$exe" "$prog/TabdeckV10"
 entry=$work/app.desktop
 printf '[Desktop Entry]\nType=Application\nName=App\nExec=/bin/true\n' >"$entry"
 
-strip_wid() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$w")"
-        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
 at() { # X Y
     local w; w=$(strip_wid) || return 1
     eval "$(xdotool getwindowgeometry --shell "$w")"

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QFrame>
 #include <QMimeData>
 #include <QTest>
@@ -334,25 +335,19 @@ private slots:
         QFETCH(bool, helpFile);
         QFETCH(bool, firstStart);
         QFETCH(bool, shown);
-        testsupport::TempDir dir;
+        Strip s; // its first start had no help file
+        s.form.reset();
+        if (firstStart)
+            QVERIFY(QFile::remove(s.context.paths.controlFile));
         if (helpFile)
-            dir.write("ExtensiveHelp.hlp", "help");
-        if (!firstStart)
-            dir.write("TabdeckV10.INI", "[POS]\r\n");
-        testsupport::ScriptedPrompts prompts;
-        NoOpener opener;
+            s.dir.write("ExtensiveHelp.hlp", "help");
         teststrip::RecordingTools tools;
-        AppContext context;
-        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
-        ControlFile file(context.paths.controlFile);
-        context.controlFile = &file;
-        context.prompts = &prompts;
-        context.opener = &opener;
-        TForm1 form(context);
+        s.context.tools = nullptr;
+        restart(s);
         QVERIFY(tools.calls.isEmpty()); // the tool windows do not exist yet
-        context.tools = &tools;
-        form.show();
-        form.show();
+        s.context.tools = &tools;
+        s.form->show();
+        s.form->show();
         QCOMPARE(tools.calls.count("showExtensiveHelp"), shown ? 1 : 0);
     }
 };
