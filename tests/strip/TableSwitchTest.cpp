@@ -152,7 +152,7 @@ private slots:
             // The slide runs on the real timer, only faster.
             QElapsedTimer slide;
             slide.start();
-            while (s.form->state().slidingTable != 0 && slide.elapsed() < 2000)
+            while (s.form->tableSwitcher().slidingTable() != 0 && slide.elapsed() < 2000)
                 QCoreApplication::processEvents();
             if (i == 100)
                 after100 = residentKb();
