@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     const bool forced = forceX11UnderWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(Prompts::applicationTitle());
-    QApplication::setApplicationDisplayName(Prompts::applicationTitle());
+    // No display name: Qt would append it to every caption ("Confirm — ...").
     // Tool windows may stay open after the strip closes; the strip's close
     // ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

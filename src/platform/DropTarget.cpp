@@ -12,6 +12,14 @@ bool accepts(const QMimeData* data) {
     return data && data->hasFormat(uriList);
 }
 
+std::optional<Qt::DropAction> actionFor(Qt::DropActions offered) {
+    if (offered.testFlag(Qt::CopyAction))
+        return Qt::CopyAction;
+    if (offered.testFlag(Qt::LinkAction))
+        return Qt::LinkAction;
+    return std::nullopt;
+}
+
 std::optional<QString> firstItem(const QMimeData* data) {
     if (!accepts(data))
         return std::nullopt;

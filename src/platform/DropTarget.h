@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <Qt>
 #include <optional>
 
 class QMimeData;
@@ -13,6 +14,10 @@ inline constexpr int maxLength = 255;
 
 // True when the data carries a URI list the launcher takes.
 bool accepts(const QMimeData* data);
+// The action the launcher takes a drop with: a copy, or a link when the
+// source offers no copy; never a move, which would let the source remove
+// the user's file. None when the source offers neither.
+std::optional<Qt::DropAction> actionFor(Qt::DropActions offered);
 // The first item, or none when the list has no item.
 std::optional<QString> firstItem(const QMimeData* data);
 

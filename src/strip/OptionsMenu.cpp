@@ -2,8 +2,10 @@
 
 #include "context/AppContext.h"
 #include "context/Prompts.h"
+#include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "core/StripSettings.h"
 #include "ui/ActionGuard.h"
 #include "ui/SystemColors.h"
 
@@ -16,16 +18,29 @@ namespace {
 
 constexpr int Tables = 30;
 constexpr int Buttons = 360;
-const char* const ColorKey = "Color";
 
+// The items that only reach a tool window, in menu order.
 struct ToolItem {
     const char* item;
-    const char* window;
+    void (ToolWindows::*show)();
 };
 const ToolItem kToolItems[] = {
-    {"Email1", "TEmail"},           {"ExtractIcons1", "TExIcons"}, {"ConvertIcons5", "TCVert1"},
-    {"FilesFolders1", "TPathnook"}, {"ViewPictures1", "TViewPic"}, {"Edit1", "TEdDlg"},
+    {"Email1", &ToolWindows::showEmail},
+    {"ExtractIcons1", &ToolWindows::showIconExtractor},
+    {"ConvertIcons5", &ToolWindows::showIconConverter},
+    {"FilesFolders1", &ToolWindows::showFileManager},
+    {"ViewPictures1", &ToolWindows::showPictureViewer},
+    {"Start1", &ToolWindows::startReminder},
+    {"Stop1", &ToolWindows::stopReminder},
+    {"Edit1", &ToolWindows::showEditor},
+    {"Hint1", &ToolWindows::toggleHintStrip},
+    {"About1", &ToolWindows::showAbout},
+    {"ExtensiveHelp1", &ToolWindows::showExtensiveHelp},
+    {"BugReport2", &ToolWindows::reportBug},
 };
+// The help messages 1..7, in menu order.
+const char* const kHelpItems[] = {"TableHelp2",   "TableHelp1",     "ExtractConvert2", "CloseHide2",
+                                  "EditiniHelp1", "TableMenuHelp1", "DragDrop5"};
 
 QString tableCaption(int t) {
     return QStringLiteral("Table %1").arg(t);
@@ -86,9 +101,17 @@ void OptionsMenu::attach() {
     wire(QStringLiteral("StayOnTop1"), [this] { StayOnTop1Click(); });
     wire(QStringLiteral("Normal1"), [this] { Normal1Click(); });
     for (const ToolItem& t : kToolItems) {
-        const QString window = QString::fromLatin1(t.window);
-        wire(QString::fromLatin1(t.item), [this, window] { showToolWindow(window); });
+        const auto show = t.show;
+        wire(QString::fromLatin1(t.item), [this, show] {
+            if (ToolWindows* tools = context_.tools)
+                (tools->*show)();
+        });
     }
+    for (int i = 0; i < int(std::size(kHelpItems)); ++i)
+        wire(QString::fromLatin1(kHelpItems[i]), [this, i] {
+            if (ToolWindows* tools = context_.tools)
+                tools->showHelpMessage(i + 1);
+        });
 
     // The two style items are a radio pair: the one chosen takes the mark.
     QAction* onTop = item(QStringLiteral("StayOnTop1"));
@@ -117,7 +140,7 @@ void OptionsMenu::RTableClick(int table) {
     const QString name = answer->left(input.maxLength);
     if (QAction* a = item(QStringLiteral("TableA%1").arg(table)))
         a->setText(name);
-    context_.controlFile->write(QStringLiteral("TABLENAME"), QString::number(table), name);
+    StripSettings(*context_.controlFile).setTableName(table, name);
 }
 
 void OptionsMenu::Defaut1Click() {
@@ -128,7 +151,7 @@ void OptionsMenu::Defaut1Click() {
     for (int t = 1; t <= Tables; ++t) {
         if (QAction* a = item(QStringLiteral("TableA%1").arg(t)))
             a->setText(tableCaption(t));
-        context_.controlFile->write(QStringLiteral("TABLENAME"), QString::number(t), QString());
+        StripSettings(*context_.controlFile).setTableName(t, QString());
     }
 }
 
@@ -137,16 +160,16 @@ uint32_t OptionsMenu::colorValue(const QColor& color) {
     return uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) | (uint32_t(rgb.blue()) << 16);
 }
 
-QString OptionsMenu::sectionOf(Target target) {
+StripSettings::ColorTarget OptionsMenu::settingOf(Target target) {
     switch (target) {
     case Target::Buttons:
-        return QStringLiteral("BUTTCOLOR");
+        return StripSettings::ColorTarget::Buttons;
     case Target::Tables:
-        return QStringLiteral("TABLECOLOR");
+        return StripSettings::ColorTarget::Tables;
     case Target::Program:
         break;
     }
-    return QStringLiteral("PROCOLOR");
+    return StripSettings::ColorTarget::Program;
 }
 
 void OptionsMenu::paint(Target target, uint32_t value) {
@@ -178,8 +201,7 @@ void OptionsMenu::chooseColor(Target target) {
     dialogColor_ = *chosen;
     const uint32_t value = colorValue(*chosen);
     paint(target, value);
-    context_.controlFile->write(sectionOf(target), QLatin1String(ColorKey),
-                                colortext::encode(value));
+    StripSettings(*context_.controlFile).setColor(settingOf(target), value);
 }
 
 void OptionsMenu::restoreDefault(Target target) {
@@ -191,7 +213,7 @@ void OptionsMenu::restoreDefault(Target target) {
     if (!context_.prompts->confirm(strip_, QString::fromLatin1(questions[int(target)])))
         return;
     paint(target, colortext::BtnFace);
-    context_.controlFile->write(sectionOf(target), QLatin1String(ColorKey), QString());
+    StripSettings(*context_.controlFile).setColor(settingOf(target), std::nullopt);
 }
 
 void OptionsMenu::AllButtons1Click() {
@@ -221,8 +243,7 @@ void OptionsMenu::setStyle(bool stayOnTop) {
     if (QAction* a = item(other))
         a->setChecked(false);
     windowstyle::apply(strip_->window(), stayOnTop);
-    context_.controlFile->write(QStringLiteral("STYLE"), QStringLiteral("OnTop"),
-                                stayOnTop ? QStringLiteral("True") : QString());
+    StripSettings(*context_.controlFile).setStayOnTop(stayOnTop);
 }
 
 void OptionsMenu::StayOnTop1Click() {
@@ -230,30 +251,4 @@ void OptionsMenu::StayOnTop1Click() {
 }
 void OptionsMenu::Normal1Click() {
     setStyle(false);
-}
-
-QString OptionsMenu::windowOfItem(const QString& itemName) {
-    for (const ToolItem& t : kToolItems)
-        if (itemName == QLatin1String(t.item))
-            return QString::fromLatin1(t.window);
-    return {};
-}
-
-void OptionsMenu::showToolWindow(const QString& windowName) {
-    // The tool windows live from start to end as top-level windows.
-    QWidget* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == windowName ||
-            QLatin1String(w->metaObject()->className()) == windowName) {
-            window = w;
-            break;
-        }
-    }
-    if (!window)
-        return;
-    if (window->isMinimized())
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show(); // modeless: the strip goes on at once
-    window->raise();
-    window->activateWindow();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/StripSettings.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -19,8 +21,9 @@ bool isStayOnTop(const QWidget* window);
 
 // The settings items of the button menu: renaming the tables, the program,
 // button and table colours and their defaults, the window style, and the
-// items that show a tool window. Attaches to the strip's controls and menu
-// items by their object names; each setting is painted and written at once.
+// items that reach a tool window through the context's handle (the tool
+// windows, the reminder, the hint strip, help, about, bug report). Attaches to the strip's controls
+// and menu items by their object names; each setting is painted and written at once.
 class OptionsMenu : public QObject {
     Q_OBJECT
 public:
@@ -40,18 +43,14 @@ public:
     void Default1Click();
     void StayOnTop1Click();
     void Normal1Click();
-    // Email1, ExtractIcons1, ConvertIcons5, FilesFolders1, ViewPictures1, Edit1.
-    void showToolWindow(const QString& windowName);
 
     // The colour the shared colour dialog opens on: the last one chosen.
     QColor dialogColor() const { return dialogColor_; }
-    // The tool window that an item shows ("Email1" -> "TEmail"); empty if none.
-    static QString windowOfItem(const QString& itemName);
     static uint32_t colorValue(const QColor& color);
 
 private:
     enum class Target { Buttons, Tables, Program };
-    static QString sectionOf(Target target);
+    static StripSettings::ColorTarget settingOf(Target target);
     void chooseColor(Target target);
     void restoreDefault(Target target);
     void paint(Target target, uint32_t value);

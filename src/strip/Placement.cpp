@@ -1,9 +1,11 @@
 #include "strip/Placement.h"
 
 #include "context/Prompts.h"
+#include "context/ToolWindows.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
-#include "core/IntText.h"
+#include "core/StripSettings.h"
+#include "platform/WindowStrut.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 
@@ -15,24 +17,11 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-const QString PosSection = QStringLiteral("POS");
-const QString HideSection = QStringLiteral("HIDE");
-const QString HideKey = QStringLiteral("HideMe");
-
-QWidget* findHintStrip() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("THintDlg") || w->inherits("THintDlg"))
-            return w;
-    }
-    return nullptr;
-}
-} // namespace
+namespace {} // namespace
 
 Placement::Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
                      QObject* parent)
-    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state),
-      hintStrip_(findHintStrip) {}
+    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state) {}
 
 void Placement::attach() {
     moveHandle_ = strip_->findChild<QWidget*>(QStringLiteral("ImageMove"));
@@ -81,8 +70,9 @@ QPoint Placement::centredPosition() const {
                   desk.y() + (desk.height() - size.height()) / 2);
 }
 
-QWidget* Placement::hintStrip() const {
-    return hintStrip_ ? hintStrip_() : nullptr;
+void Placement::tellMoved() const {
+    if (ToolWindows* tools = tools_ ? tools_() : nullptr)
+        tools->stripMoved(strip_->pos());
 }
 
 QWidget* Placement::hideBar() const {
@@ -92,21 +82,21 @@ QWidget* Placement::hideBar() const {
 // --- dragging -------------------------------------------------------------
 
 void Placement::ImageMoveMouseDown(const QPoint& pos) {
-    state_.dragging = true;
-    state_.dragOrigin = pos;
+    dragging_ = true;
+    dragOrigin_ = pos;
 }
 
 void Placement::ImageMoveMouseMove(const QPoint& pos) {
-    if (!state_.dragging)
+    if (!dragging_)
         return;
     // Moving by the pointer's offset from the grabbed point keeps that point under the pointer.
-    const int left = strip_->x() + (pos.x() - state_.dragOrigin.x());
-    const int top = strip_->y() + (pos.y() - state_.dragOrigin.y());
+    const int left = strip_->x() + (pos.x() - dragOrigin_.x());
+    const int top = strip_->y() + (pos.y() - dragOrigin_.y());
     strip_->move(left, top);
 }
 
 void Placement::ImageMoveMouseUp() {
-    state_.dragging = false;
+    dragging_ = false;
     SavePosition();
 }
 
@@ -115,22 +105,19 @@ void Placement::ImageMoveMouseUp() {
 void Placement::SavePosition() {
     const int left = strip_->x();
     const int top = strip_->y();
-    file_.write(PosSection, QStringLiteral("Top"), QString::number(top));
-    file_.write(PosSection, QStringLiteral("Left"), QString::number(left));
-    if (QWidget* hint = hintStrip())
-        hint->move(left, top - HintStripGap);
+    StripSettings(file_).setPosition(QPoint(left, top));
+    tellMoved();
 }
 
 bool Placement::RestorePosition() {
     bool any = false;
-    const ControlFile::Value top = file_.read(PosSection, QStringLiteral("Top"), 10);
-    if (top.nonEmpty()) {
-        strip_->move(strip_->x(), inttext::toInt(top.text));
+    const StripSettings settings(file_);
+    if (const std::optional<int> top = settings.top()) {
+        strip_->move(strip_->x(), *top);
         any = true;
     }
-    const ControlFile::Value left = file_.read(PosSection, QStringLiteral("Left"), 10);
-    if (left.nonEmpty()) {
-        strip_->move(inttext::toInt(left.text), strip_->y());
+    if (const std::optional<int> left = settings.left()) {
+        strip_->move(*left, strip_->y());
         any = true;
     }
     return any;
@@ -138,9 +125,12 @@ bool Placement::RestorePosition() {
 
 void Placement::HideStrip() {
     setHideBarRed(true);
+    // The visible end claims its pixels first: window managers otherwise keep a
+    // tenth of a normal window on screen, which would leave buttons there.
+    windowstrut::reserveLeft(strip_->windowHandle(), strip_->width() - HiddenOffset, strip_->y(),
+                             strip_->y() + strip_->height() - 1);
     strip_->move(hiddenLeft(), strip_->y());
-    if (QWidget* hint = hintStrip())
-        hint->move(hiddenLeft(), hint->y());
+    tellMoved();
 }
 
 void Placement::closingPlacement() {
@@ -191,6 +181,7 @@ void Placement::LabelHideMouseMove() {
 }
 
 void Placement::returnFromEdge() {
+    windowstrut::clear(strip_->windowHandle());
     bool restored = false;
     try {
         restored = RestorePosition();
@@ -201,8 +192,7 @@ void Placement::returnFromEdge() {
     }
     if (!restored)
         strip_->move(centredPosition());
-    if (QWidget* hint = hintStrip())
-        hint->move(strip_->x(), strip_->y() - HintStripGap);
+    tellMoved();
     setHideBarRed(false);
 }
 
@@ -223,13 +213,13 @@ void Placement::showHideMode() {
 
 void Placement::Close1Click() {
     state_.hideMode = false;
-    file_.write(HideSection, HideKey, QString());
+    StripSettings(file_).setHideMode(false);
     showHideMode();
 }
 
 void Placement::Hide1Click() {
     state_.hideMode = true;
-    file_.write(HideSection, HideKey, QStringLiteral("true"));
+    StripSettings(file_).setHideMode(true);
     showHideMode();
 }
 

@@ -7,12 +7,13 @@ class ControlFile;
 class Prompts;
 class QAction;
 class QWidget;
+class ToolWindows;
 struct StripState;
 
 // Where the strip stands: dragging it by the move handle, remembering the
 // place in POS, hiding it at the left screen edge with only the red end of
 // the hide bar left on screen, and bringing it back when that end is touched.
-// The hint strip travels along, 18 pixels above the strip.
+// The tool windows learn of every move, so the hint strip can travel along.
 //
 // attach() finds ImageMove and LabelHide below the strip by object name and
 // listens to them; the handlers can also be called directly.
@@ -20,7 +21,6 @@ class Placement : public QObject {
     Q_OBJECT
 public:
     static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
-    static constexpr int HintStripGap = 18;
 
     // The hide mode and the drag state are the strip's; the placement reads and sets them.
     Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
@@ -30,9 +30,9 @@ public:
     // once the button menu exists (see connectMenu()).
     void attach();
     void connectMenu();
-    // The hint strip window; by default the top-level window named or
-    // classed THintDlg, found when it is needed.
-    void setHintStripLookup(std::function<QWidget*()> lookup) { hintStrip_ = std::move(lookup); }
+    // The tool windows to tell of each move; asked when needed, since they
+    // are made after the strip. None: nobody is told.
+    void setToolWindows(std::function<ToolWindows*()> tools) { tools_ = std::move(tools); }
 
     // The left edge of the virtual desktop and the tests built on it.
     static int leftEdge();
@@ -59,6 +59,10 @@ public:
     void LabelHideMouseMove();
     void LabelHideClick();
     bool hideBarRed() const;
+    // True while a mouse button is held on the move handle.
+    bool dragging() const { return dragging_; }
+    // The pointer's position within the move handle at the press.
+    QPoint dragOrigin() const { return dragOrigin_; }
 
     // Close/Hide submenu.
     void Close1Click();
@@ -74,7 +78,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* hintStrip() const;
+    void tellMoved() const;
     QWidget* hideBar() const;
     void setHideBarRed(bool red);
     void returnFromEdge();
@@ -87,6 +91,8 @@ private:
     QWidget* hideBar_ = nullptr;
     QAction* close1_ = nullptr;
     QAction* hide1_ = nullptr;
-    std::function<QWidget*()> hintStrip_;
+    std::function<ToolWindows*()> tools_;
     bool hideBarPressed_ = false;
+    bool dragging_ = false;
+    QPoint dragOrigin_;
 };

@@ -60,6 +60,12 @@ bool SlotOperations::hasSelection() const {
     return state_.selectedButton >= 1 && state_.selectedButton <= buttonslots::ButtonCount;
 }
 
+bool SlotOperations::takesTarget(const QString& path) const {
+    // A target of two characters or fewer ("/") would never open and could
+    // not be deleted or cut: it is ignored like an assignment without a button.
+    return hasSelection() && ControlFile::isSet(int(path.size()));
+}
+
 QString SlotOperations::key() const {
     return QString::number(state_.selectedButton);
 }
@@ -76,30 +82,18 @@ void SlotOperations::Open1Click() {
     const std::optional<QString> chosen = prompts_.file(strip_, dialog);
     if (!chosen)
         return;
-    state_.currentPath = *chosen;
-    assignCurrentPath();
+    assign(*chosen);
 }
 
 void SlotOperations::WMDropFiles(const QMimeData& data) {
-    const QString path = droptarget::firstItem(&data).value_or(QString());
-    if (path.isEmpty() || !hasSelection())
-        return;
-    state_.currentPath = path;
-    assignCurrentPath();
+    assign(droptarget::firstItem(&data).value_or(QString()));
 }
 
-void SlotOperations::assignDropped(const QString& path) {
-    if (path.isEmpty() || !hasSelection())
+void SlotOperations::assign(const QString& path) {
+    if (!takesTarget(path))
         return;
-    state_.currentPath = path;
-    assignCurrentPath();
-}
-
-void SlotOperations::assignCurrentPath() {
-    if (!hasSelection())
-        return;
+    currentPath_ = path;
     const int n = state_.selectedButton;
-    const QString path = state_.currentPath;
     switch (buttonslots::kindOf(path)) {
     case buttonslots::Kind::Shortcut:
         prompts_.notice(strip_,
@@ -108,7 +102,7 @@ void SlotOperations::assignCurrentPath() {
                                        "original file onto a Tabdeck button."));
         return;
     case buttonslots::Kind::Executable:
-        state_.iconBuffer = firstIcon(path);
+        iconBuffer_ = firstIcon(path);
         file_.write(IconSection, key(), path);
         file_.write(ButtonSection, key(), path);
         break;
@@ -122,7 +116,7 @@ void SlotOperations::assignCurrentPath() {
         if (!picture)
             return;
         // Loaded before anything is written: an unreadable picture leaves the slot as it was.
-        state_.iconBuffer = Picture::load(*picture);
+        iconBuffer_ = Picture::load(*picture);
         file_.write(IconSection, key(), *picture);
         file_.write(ButtonSection, key(), path);
         break;
@@ -137,9 +131,9 @@ void SlotOperations::ShowSelectedButton() {
         return;
     const int n = state_.selectedButton;
     if (faces_.setPicture)
-        faces_.setPicture(n, state_.iconBuffer);
+        faces_.setPicture(n, iconBuffer_);
     if (faces_.setHint)
-        faces_.setHint(n, buttonslots::buttonHint(state_.currentPath));
+        faces_.setHint(n, buttonslots::buttonHint(currentPath_));
 }
 
 void SlotOperations::ClearSelectedButton() {
@@ -173,7 +167,7 @@ void SlotOperations::Delete1Click() {
 }
 
 void SlotOperations::Cut1Click() {
-    state_.executable = false;
+    executable_ = false;
     const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
     if (!target.isSet())
         return;
@@ -183,7 +177,7 @@ void SlotOperations::Cut1Click() {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
         // names an executable too, and must not be pasted as a picture.
         if (buttonslots::isExecutable(icon.text))
-            state_.executable = true;
+            executable_ = true;
         else
             cutTo3_->setText(icon.text);
     }
@@ -201,16 +195,16 @@ void SlotOperations::Paste1Click() {
     const QString picture = cutTo3_->text();
     if (!target.isEmpty())
         file_.write(ButtonSection, key(), target);
-    if (state_.executable && !target.isEmpty()) {
+    if (executable_ && !target.isEmpty()) {
         file_.write(IconSection, key(), target);
-        state_.currentPath = target;
-        state_.iconBuffer = firstIcon(target);
+        currentPath_ = target;
+        iconBuffer_ = firstIcon(target);
         ShowSelectedButton();
     }
-    if (!state_.executable && !picture.isEmpty()) {
+    if (!executable_ && !picture.isEmpty()) {
         file_.write(IconSection, key(), picture);
-        state_.currentPath = target;
-        state_.iconBuffer = Picture::load(picture);
+        currentPath_ = target;
+        iconBuffer_ = Picture::load(picture);
         ShowSelectedButton();
     }
     cutTo1_->clear();
@@ -224,25 +218,39 @@ bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::DragEnter:
+        // The first item is read once per drag: a source learns from the
+        // answers to its moves whether the drop will be taken, and with what.
+        draggedPath_ =
+            droptarget::firstItem(static_cast<QDropEvent*>(event)->mimeData()).value_or(QString());
+        [[fallthrough]];
     case QEvent::DragMove: {
         auto* de = static_cast<QDropEvent*>(event);
-        // Only the offered formats are looked at here; the data is read at the drop.
-        if (droptarget::accepts(de->mimeData()))
-            de->acceptProposedAction();
-        else
+        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
+        if (action && takesTarget(draggedPath_)) {
+            de->setDropAction(*action);
+            de->accept();
+        } else {
             de->ignore();
+        }
         return true;
     }
     case QEvent::Drop: {
         auto* de = static_cast<QDropEvent*>(event);
         const QString path = droptarget::firstItem(de->mimeData()).value_or(QString());
+        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
+        if (!action || !takesTarget(path)) {
+            de->ignore(); // the source learns that nothing was taken
+            return true;
+        }
+        // Never the proposed Move: a source that honours it would remove the user's file.
+        de->setDropAction(*action);
+        de->accept();
         // The drop is released at once; the boxes the assignment may show
         // then run after the drag source has been told, not inside its drop.
-        de->acceptProposedAction();
         QPointer<SlotOperations> self(this);
         QTimer::singleShot(0, this, [self, path] {
             if (self)
-                actionguard::run(self->prompts_, self->strip_, [&] { self->assignDropped(path); });
+                actionguard::run(self->prompts_, self->strip_, [&] { self->assign(path); });
         });
         return true;
     }

@@ -1,10 +1,11 @@
 #pragma once
+#include "graphics/Picture.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
 
 class ControlFile;
-class Picture;
 class Prompts;
 class CutBox;
 class QMimeData;
@@ -36,14 +37,18 @@ public:
     // The first dropped item fills the selected button; the drop position
     // does not count.
     void WMDropFiles(const QMimeData& data);
-    // The steps every assignment shares, on the current path.
-    void assignCurrentPath();
+    // The steps every assignment shares, on the target given.
+    void assign(const QString& path);
     void ShowSelectedButton();
     void ClearSelectedButton();
     void Delete1Click();
     void Cut1Click();
     void Paste1Click();
 
+    // The executable flag (the last Cut took an executable) and the target
+    // whose picture is in the icon buffer.
+    bool executable() const { return executable_; }
+    const QString& currentPath() const { return currentPath_; }
     CutBox* cutTo1() const { return cutTo1_; }
     CutBox* cutTo3() const { return cutTo3_; }
 
@@ -55,8 +60,8 @@ protected:
 
 private:
     bool hasSelection() const;
+    bool takesTarget(const QString& path) const;
     QString key() const;
-    void assignDropped(const QString& path);
 
     QWidget* strip_;
     ControlFile& file_;
@@ -64,6 +69,11 @@ private:
     StripState& state_;
     QString iconsDir_;
     Faces faces_;
+    QString draggedPath_; // first item of the drag over the strip
+    bool executable_ = false;
+    QString currentPath_;
+    // Filled by an assignment or Paste, then copied onto the button.
+    Picture iconBuffer_;
     CutBox* cutTo1_ = nullptr;
     CutBox* cutTo3_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "core/ButtonSlots.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "core/StripSettings.h"
 #include "strip/TForm1.h"
 #include "strip/TableSwitcher.h"
 #include "ui/DrawnArt.h"
@@ -11,6 +12,7 @@
 
 #include "context/Prompts.h"
 #include "core/DefaultControlFile.h"
+#include "core/Opener.h"
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -43,20 +45,24 @@ void setDefaultHints(TForm1& form) {
 void runFormCreate(TForm1& form) {
     ControlFile& cf = form.controlFile();
 
-    // Paths come ready from the application context.
-    createDefaultControlFile(cf, form.paths(), form.opener(), &form);
+    // Paths come ready from the application context. The first start's
+    // help is the program's own help window, shown once the tool windows
+    // exist, instead of handing the help file to the desktop.
+    struct HelpRequest : Opener {
+        bool asked = false;
+        void open(QObject*, const QString&) override { asked = true; }
+    } help;
+    createDefaultControlFile(cf, form.paths(), help, &form);
+    if (help.asked)
+        form.showExtensiveHelpWhenShown();
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
     if (cf.unreadable())
         form.prompts().error(&form, QStringLiteral("Cannot open file %1").arg(cf.path()));
 
     StripState& s = form.state();
-    s.dragOrigin = QPoint();
     s.selectedButton = 0;
-    s.slideTick = 0;
-    s.dragging = false;
     s.hideMode = false;
-    s.executable = false;
 
     form.labelHide()->setCursor(drawnart::hideCursor(form.devicePixelRatioF()));
 
@@ -64,48 +70,42 @@ void runFormCreate(TForm1& form) {
 
     form.restorePosition();
 
-    const bool hide = cf.read(QStringLiteral("HIDE"), QStringLiteral("HideMe"), 10).isSet();
+    const StripSettings settings(cf);
+    const bool hide = settings.hideMode();
     s.hideMode = hide;
     setEnabled(form, "Hide1", !hide);
     setEnabled(form, "Close1", hide);
 
-    const ControlFile::Value program =
-        cf.read(QStringLiteral("PROCOLOR"), QStringLiteral("Color"), 80);
-    if (program.isSet()) {
-        const uint32_t c = colortext::decode(program.text);
+    if (const auto program = settings.color(StripSettings::ColorTarget::Program)) {
+        const uint32_t c = *program;
         systemcolors::paintBackground(&form, c);
         systemcolors::paintBackground(form.panelLeft(), c);
         systemcolors::paintBackground(form.panelRight(), c);
     }
 
-    const ControlFile::Value button =
-        cf.read(QStringLiteral("BUTTCOLOR"), QStringLiteral("Color"), 80);
-    if (button.isSet()) {
-        const uint32_t c = colortext::decode(button.text);
+    if (const auto button = settings.color(StripSettings::ColorTarget::Buttons)) {
+        const uint32_t c = *button;
         for (int n = 1; n <= buttonslots::ButtonCount; ++n)
             systemcolors::paintBackground(form.buttonPanel(n), c);
     }
 
-    const ControlFile::Value table =
-        cf.read(QStringLiteral("TABLECOLOR"), QStringLiteral("Color"), 80);
-    if (table.isSet()) {
-        const uint32_t c = colortext::decode(table.text);
+    if (const auto table = settings.color(StripSettings::ColorTarget::Tables)) {
+        const uint32_t c = *table;
         for (int t = 1; t <= buttonslots::TableCount; ++t)
             systemcolors::paintBackground(form.table(t), c);
     }
 
-    const bool onTop = cf.read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).isSet();
+    const bool onTop = settings.stayOnTop();
     form.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     setChecked(form, "StayOnTop1", onTop);
     setChecked(form, "Normal1", !onTop);
 
     for (int t = 1; t <= buttonslots::TableCount; ++t) {
-        const ControlFile::Value name =
-            cf.read(QStringLiteral("TABLENAME"), QString::number(t), 80);
-        if (!name.nonEmpty())
+        const std::optional<QString> name = settings.tableName(t);
+        if (!name)
             continue;
         if (QAction* a = form.tableSwitcher().tableA(t))
-            a->setText(name.text);
+            a->setText(*name);
     }
 
     setDefaultHints(form);

@@ -1,5 +1,6 @@
 #include "strip/StripButtons.h"
 
+#include "context/ToolWindows.h"
 #include "strip/ButtonHandler.h"
 #include "strip/ButtonImage.h"
 #include "strip/ButtonMenu.h"
@@ -10,18 +11,7 @@
 #include "ui/ActionGuard.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
-
-namespace {
-QWidget* topLevel(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) || w->inherits(name))
-            return w;
-    }
-    return nullptr;
-}
-} // namespace
 
 StripButtons::StripButtons(TForm1* strip) : QObject(strip), strip_(strip) {
     Prompts& prompts = strip->prompts();
@@ -30,6 +20,7 @@ StripButtons::StripButtons(TForm1* strip) : QObject(strip), strip_(strip) {
     menu_ = buttonmenu::build(strip);
 
     placement_ = new Placement(strip, strip->controlFile(), prompts, state, this);
+    placement_->setToolWindows([strip] { return strip->context().tools; });
     placement_->attach();
     strip->hooks().restorePosition = [this] { placement_->RestorePosition(); };
     strip->hooks().savePosition = [this] { placement_->SavePosition(); };
@@ -58,12 +49,9 @@ StripButtons::StripButtons(TForm1* strip) : QObject(strip), strip_(strip) {
     on("Cut1", [this] { slots_->Cut1Click(); });
     on("Paste1", [this] { slots_->Paste1Click(); });
     on("Delete1", [this] { slots_->Delete1Click(); });
-    on("FileProp1", [] {
-        // The file-properties window reads the selected button itself.
-        if (QWidget* w = topLevel("TFileProp")) {
-            w->show();
-            w->raise();
-        }
+    on("FileProp1", [strip] {
+        if (ToolWindows* tools = strip->context().tools)
+            tools->showFileProperties(strip->state().selectedButton);
     });
 }
 

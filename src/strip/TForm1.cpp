@@ -1,8 +1,9 @@
 #include "strip/TForm1.h"
 
+#include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "core/IntText.h"
+#include "core/StripSettings.h"
 #include "strip/ButtonImage.h"
 #include "strip/CutBox.h"
 #include "strip/OpenWithMenu.h"
@@ -85,6 +86,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     f.setPointSize(8);
     setFont(f);
     setFixedSize(ClientWidth, ClientHeight);
+    // A button's hint shows whenever the pointer rests on it, also while
+    // another window is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     systemcolors::paintBackground(this, colortext::BtnFace);
     buildLayout();
 
@@ -208,10 +212,12 @@ void TForm1::formShow() {
     loader_->start();
     actionguard::run(prompts(), this, [this] { switcher_->applyStartTable(); });
     setAcceptDrops(true);
+    if (helpAtShow_ && context_.tools)
+        actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
 }
 
 void TForm1::formClose() {
-    state_.iconBuffer = Picture();
+    // The icon buffer goes with the slot operations, which the strip outlives.
     int edge = 0;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         edge = screen->virtualGeometry().left();
@@ -228,13 +234,11 @@ void TForm1::restorePosition() {
         hooks_.restorePosition();
         return;
     }
-    ControlFile& cf = controlFile();
-    const ControlFile::Value top = cf.read(QStringLiteral("POS"), QStringLiteral("Top"), 10);
-    if (top.nonEmpty())
-        move(x(), inttext::toInt(top.text));
-    const ControlFile::Value left = cf.read(QStringLiteral("POS"), QStringLiteral("Left"), 10);
-    if (left.nonEmpty())
-        move(inttext::toInt(left.text), y());
+    const StripSettings settings(controlFile());
+    if (const std::optional<int> top = settings.top())
+        move(x(), *top);
+    if (const std::optional<int> left = settings.left())
+        move(*left, y());
 }
 
 void TForm1::savePosition() {
@@ -242,9 +246,7 @@ void TForm1::savePosition() {
         hooks_.savePosition();
         return;
     }
-    ControlFile& cf = controlFile();
-    cf.write(QStringLiteral("POS"), QStringLiteral("Top"), QString::number(y()));
-    cf.write(QStringLiteral("POS"), QStringLiteral("Left"), QString::number(x()));
+    StripSettings(controlFile()).setPosition(pos());
 }
 
 void TForm1::showEvent(QShowEvent* event) {

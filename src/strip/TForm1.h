@@ -43,17 +43,12 @@ class HintRouter;
 class TableLoader;
 class TableSwitcher;
 
-// The launcher state the strip owns; everything starts at zero or empty.
+// The launcher state the strip's helpers share; each helper keeps its own
+// (the drag in Placement, the slide in TableSwitcher, the cut and icon
+// buffers in SlotOperations).
 struct StripState {
     int selectedButton = 0; // 0 = none, else 1..360
     bool hideMode = false;  // true: hide at the left edge after a launch
-    bool dragging = false;
-    QPoint dragOrigin;    // pointer position within the move handle at the press
-    int slidingTable = 0; // table sliding in, 0 when idle
-    int slideTick = 0;
-    bool executable = false; // the last Cut took an executable
-    QString currentPath;     // target whose picture is in the icon buffer
-    Picture iconBuffer;
 };
 
 class TForm1 : public QWidget {
@@ -114,6 +109,9 @@ public:
     // The show steps: start loading, apply the start table, accept drops.
     // Runs once, on the first show.
     void formShow();
+    // The first start found the extensive help file: formShow shows the
+    // help window, the tool windows existing by then.
+    void showExtensiveHelpWhenShown() { helpAtShow_ = true; }
     // The closing steps; run by closeEvent.
     void formClose();
     // Built-in position rules, replaced through hooks().
@@ -135,6 +133,7 @@ private:
     StripState state_;
     Hooks hooks_;
     bool shown_ = false;
+    bool helpAtShow_ = false;
 
     QWidget* panelLeft_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/ControlFile.h"
 #include "core/IntText.h"
+#include "core/StripSettings.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 
@@ -57,7 +58,7 @@ void TableSwitcher::showTable(int n) {
     if (n < 1 || n > 30)
         return;
     form_.label1()->setText(QStringLiteral("Table %1").arg(n));
-    form_.state().slidingTable = n;
+    slidingTable_ = n;
     // The tick is left as it is, so a new choice takes over a running slide.
     form_.timer1()->start();
     QFrame* shown = form_.table(n);
@@ -77,36 +78,33 @@ void TableSwitcher::showTable(int n) {
 }
 
 void TableSwitcher::timer1Timer() {
-    StripState& s = form_.state();
-    s.slideTick += 1;
-    const int n = s.slidingTable;
+    slideTick_ += 1;
+    const int n = slidingTable_;
     if (n < 1 || n > 30)
         return;
     for (int m = 1; m <= 30; ++m)
         if (m != n)
             form_.table(m)->move(TForm1::TableX, HiddenTop);
-    if (s.slideTick < 1 || s.slideTick > 5)
+    if (slideTick_ < 1 || slideTick_ > 5)
         return;
-    form_.table(n)->move(TForm1::TableX, topForTick(s.slideTick));
-    if (s.slideTick == 5) {
-        s.slidingTable = 0;
-        s.slideTick = 0;
+    form_.table(n)->move(TForm1::TableX, topForTick(slideTick_));
+    if (slideTick_ == 5) {
+        slidingTable_ = 0;
+        slideTick_ = 0;
         form_.timer1()->stop();
     }
 }
 
 void TableSwitcher::tableBClick(int n) {
-    form_.controlFile().write(QStringLiteral("OPENWITH"), QStringLiteral("Table"),
-                              QString::number(n));
+    StripSettings(form_.controlFile()).setStartTable(n);
     showTable(n);
 }
 
 void TableSwitcher::applyStartTable() {
-    const ControlFile::Value v =
-        form_.controlFile().read(QStringLiteral("OPENWITH"), QStringLiteral("Table"), 10);
-    if (!v.nonEmpty())
+    const std::optional<int> start = StripSettings(form_.controlFile()).startTable();
+    if (!start)
         return;
-    const int n = inttext::toInt(v.text);
+    const int n = *start;
     if (n == 1) {
         for (int m = 1; m <= 30; ++m) {
             if (QAction* a = tableA(m))

@@ -38,6 +38,10 @@ public:
     QAction* tableA(int n) const;
     QAction* tableB(int n) const;
 
+    // The table sliding in (0 when idle) and the slide's tick.
+    int slidingTable() const { return slidingTable_; }
+    int slideTick() const { return slideTick_; }
+
 private:
     // One pass over the strip's actions instead of a name search per item.
     void collectItems();
@@ -45,6 +49,8 @@ private:
     TForm1& form_;
     std::array<QPointer<QAction>, 31> tableA_{};
     std::array<QPointer<QAction>, 31> tableB_{};
+    int slidingTable_ = 0;
+    int slideTick_ = 0;
     bool openWithWired_ = false;
     QActionGroup* openWithLevel1_ = nullptr;
     QActionGroup* openWithLevel2_ = nullptr;

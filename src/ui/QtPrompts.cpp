@@ -1,11 +1,14 @@
 #include "ui/QtPrompts.h"
 #include "ui/FontColorDialog.h"
 
+#include "ui/PicturePreview.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -72,6 +75,17 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
     return dlg.textValue();
 }
 
+void QtPrompts::addPreview(QFileDialog& dialog) {
+    // The platform's own dialog has no room for a pane of ours.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid)
+        return;
+    auto* preview = new PicturePreview(&dialog);
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreview::showFile);
+}
+
 std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
     QFileDialog dlg(owner, spec.title, spec.folder, spec.filter);
     if (spec.kind == FileDialog::Save) {
@@ -85,6 +99,8 @@ std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
     }
     if (!spec.defaultSuffix.isEmpty())
         dlg.setDefaultSuffix(spec.defaultSuffix);
+    if (spec.kind == FileDialog::OpenPicture)
+        addPreview(dlg);
     if (!spec.file.isEmpty())
         dlg.selectFile(spec.file);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

@@ -1,6 +1,8 @@
 #pragma once
 #include "context/Prompts.h"
 
+class QFileDialog;
+
 // The real dialogs.
 class QtPrompts : public Prompts {
 public:
@@ -13,4 +15,7 @@ public:
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
     void modal(QWidget* owner, QDialog& dialog) override;
+
+    // The picture chooser's preview pane beside the file list.
+    static void addPreview(QFileDialog& dialog);
 };

@@ -53,6 +53,19 @@ private slots:
                                      << "someone@example.org";
         QTest::newRow("no separator") << "tool.exe"
                                       << "tool.exe";
+        // Addresses: the text after the last colon, slashes and all.
+        QTest::newRow("url without path") << "https://example.com"
+                                          << "//example.com";
+        QTest::newRow("url root") << "https://example.com/"
+                                  << "//example.com/";
+        QTest::newRow("url path and query") << "https://example.com/some/page?x=1"
+                                            << "//example.com/some/page?x=1";
+        QTest::newRow("url port") << "http://example.com:8080/a/b"
+                                  << "8080/a/b";
+        QTest::newRow("file url") << "file:///home/u/a.txt"
+                                  << "///home/u/a.txt";
+        QTest::newRow("local path with colon") << "/home/u/a:b/c.txt"
+                                               << "c.txt";
     }
     void hints() {
         QFETCH(QString, path);

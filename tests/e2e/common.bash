@@ -31,7 +31,7 @@ ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; } # SECTION KEY VALUE, read ane
 # start_drag_source FILE...: the test drag source offering the files, its
 # window at (300, 600); sets drag_pid.
 start_drag_source() {
-    "$source_tool" 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
+    "$source_tool" ${drag_opts:-} 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
     drag_pid=$!
     pids+=("$drag_pid")
     xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
@@ -62,4 +62,17 @@ drag_move_handle() {
     done
     sleep 0.2
     xdotool mouseup 1
+}
+# strip_wid: the strip's window (622 x 51, titled TabdeckV10); a style change
+# may give it a new X window, so it is looked up anew each time.
+strip_wid() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
 }

@@ -8,19 +8,6 @@
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 
-# The strip is the 622 x 51 window of that title; a style change may give it
-# a new X window, so it is looked up anew each time.
-strip_wid() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$w")"
-        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
 net_state() { xprop -id "$(strip_wid)" _NET_WM_STATE 2>/dev/null || true; }
 above() { net_state | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { local s; s=$(net_state); [[ -n $s ]] && ! grep -q _NET_WM_STATE_ABOVE <<<"$s"; }

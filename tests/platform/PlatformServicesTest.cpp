@@ -34,6 +34,24 @@ private slots:
         QVERIFY(droptarget::accepts(&data));
         QCOMPARE(droptarget::firstItem(&data).value_or(QString()), item);
     }
+    // A drop is never taken as a move: the source would remove the user's file.
+    void dropAction_data() {
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("taken"); // IgnoreAction = refused
+        QTest::newRow("all") << int(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction)
+                             << int(Qt::CopyAction);
+        QTest::newRow("move and copy")
+            << int(Qt::MoveAction | Qt::CopyAction) << int(Qt::CopyAction);
+        QTest::newRow("move and link")
+            << int(Qt::MoveAction | Qt::LinkAction) << int(Qt::LinkAction);
+        QTest::newRow("move only") << int(Qt::MoveAction) << int(Qt::IgnoreAction);
+    }
+    void dropAction() {
+        QFETCH(int, offered);
+        QFETCH(int, taken);
+        const auto action = droptarget::actionFor(Qt::DropActions(offered));
+        QCOMPARE(int(action.value_or(Qt::IgnoreAction)), taken);
+    }
     void otherFormatsRefused() {
         QMimeData data;
         data.setText("/etc/passwd");

@@ -1,3 +1,4 @@
+#include "RecordingTools.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QFrame>
 #include <QMimeData>
 #include <QTest>
@@ -229,6 +231,124 @@ private slots:
         QVERIFY(s.form->acceptDrops());
         QVERIFY(dropOnButton(s, 41, exe));
         QCOMPARE(s.prompts.unexpectedCount(), 0);
+    }
+
+    // Every box the strip's menu items show carries exactly its own caption.
+    void captions_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("target"); // BUTTON 1 before the item
+        QTest::addColumn<bool>("input");     // an input box, else a message box
+        QTest::addColumn<QString>("caption");
+        const QString title = QStringLiteral("TabdeckV10");
+        QTest::newRow("delete empty") << "Delete1"
+                                      << "" << false << title;
+        QTest::newRow("delete filled") << "Delete1"
+                                       << "/bin/true" << false << "Confirm";
+        QTest::newRow("rename") << "RTable2"
+                                << "" << true << "Rename Menu Item Table 2?";
+        QTest::newRow("rename 30") << "RTable30"
+                                   << "" << true << "Rename Menu Item Table 30?";
+        QTest::newRow("default names") << "Defaut1"
+                                       << "" << false << "Confirm";
+        QTest::newRow("button colour") << "DefaultColor1"
+                                       << "" << false << "Confirm";
+        QTest::newRow("table colour") << "DefaultColor2"
+                                      << "" << false << "Confirm";
+        QTest::newRow("program colour") << "Default1"
+                                        << "" << false << "Confirm";
+    }
+    void captions() {
+        QFETCH(QString, item);
+        QFETCH(QString, target);
+        QFETCH(bool, input);
+        QFETCH(QString, caption);
+        Strip s;
+        s.file->write("BUTTON", "1", target);
+        s.form->state().selectedButton = 1;
+        if (input)
+            s.prompts.expectInput(std::nullopt);
+        else
+            s.prompts.expectBox(Prompts::No);
+        QAction* a = s.action(item);
+        QVERIFY(a);
+        a->trigger();
+        QCOMPARE(s.prompts.shown().size(), 1);
+        const auto& shown = s.prompts.shown().constFirst();
+        QCOMPARE(input ? shown.input.caption : shown.box.caption, caption);
+    }
+
+    // The button menu's items that belong to the tool windows reach them
+    // through the typed handle, acting on the selected button where they need one.
+    void toolItems_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("call");
+        const char* const rows[][2] = {
+            {"Email1", "showEmail"},
+            {"ExtractIcons1", "showIconExtractor"},
+            {"ConvertIcons5", "showIconConverter"},
+            {"FilesFolders1", "showFileManager"},
+            {"ViewPictures1", "showPictureViewer"},
+            {"Edit1", "showEditor"},
+            {"FileProp1", "showFileProperties 7"},
+            {"Start1", "startReminder"},
+            {"Stop1", "stopReminder"},
+            {"Hint1", "toggleHintStrip"},
+            {"About1", "showAbout"},
+            {"TableHelp2", "showHelpMessage 1"},
+            {"TableHelp1", "showHelpMessage 2"},
+            {"ExtractConvert2", "showHelpMessage 3"},
+            {"CloseHide2", "showHelpMessage 4"},
+            {"EditiniHelp1", "showHelpMessage 5"},
+            {"TableMenuHelp1", "showHelpMessage 6"},
+            {"DragDrop5", "showHelpMessage 7"},
+            {"ExtensiveHelp1", "showExtensiveHelp"},
+            {"BugReport2", "reportBug"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[0] << row[1];
+    }
+    void toolItems() {
+        QFETCH(QString, item);
+        QFETCH(QString, call);
+        Strip s;
+        teststrip::RecordingTools tools;
+        s.context.tools = &tools;
+        s.form->state().selectedButton = 7;
+        QAction* a = s.action(item);
+        QVERIFY(a);
+        a->trigger();
+        QCOMPARE(tools.calls, QStringList{call});
+        QVERIFY(s.prompts.shown().isEmpty());
+    }
+
+    // The first start shows the program's own extensive help once the tool
+    // windows exist, and only when the help file is there.
+    void firstStartHelp_data() {
+        QTest::addColumn<bool>("helpFile");
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("first start with help") << true << true << true;
+        QTest::newRow("first start without help") << false << true << false;
+        QTest::newRow("later start") << true << false << false;
+    }
+    void firstStartHelp() {
+        QFETCH(bool, helpFile);
+        QFETCH(bool, firstStart);
+        QFETCH(bool, shown);
+        Strip s; // its first start had no help file
+        s.form.reset();
+        if (firstStart)
+            QVERIFY(QFile::remove(s.context.paths.controlFile));
+        if (helpFile)
+            s.dir.write("ExtensiveHelp.hlp", "help");
+        teststrip::RecordingTools tools;
+        s.context.tools = nullptr;
+        restart(s);
+        QVERIFY(tools.calls.isEmpty()); // the tool windows do not exist yet
+        s.context.tools = &tools;
+        s.form->show();
+        s.form->show();
+        QCOMPARE(tools.calls.count("showExtensiveHelp"), shown ? 1 : 0);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "strip/Placement.h"
 #include "ButtonTestStrip.h"
+#include "RecordingTools.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -26,12 +27,13 @@ struct Fixture {
     QAction* close1 = new QAction(&strip.window);
     QAction* hide1 = new QAction(&strip.window);
     Placement placement{&strip.window, file, prompts, state};
+    teststrip::RecordingTools tools;
 
     Fixture() {
         close1->setObjectName("Close1");
         close1->setEnabled(false);
         hide1->setObjectName("Hide1");
-        placement.setHintStripLookup([this] { return &strip.hintStrip; });
+        placement.setToolWindows([this] { return &tools; });
         placement.attach();
     }
     QString pos(const char* key) { return file.read("POS", key, 10).text; }
@@ -72,18 +74,18 @@ private slots:
         Fixture f;
         f.strip.window.move(start);
         f.placement.ImageMoveMouseDown(origin);
-        QVERIFY(f.state.dragging);
-        QCOMPARE(f.state.dragOrigin, origin);
+        QVERIFY(f.placement.dragging());
+        QCOMPARE(f.placement.dragOrigin(), origin);
         for (const QPoint& m : moves)
             f.placement.ImageMoveMouseMove(m);
         QCOMPARE(f.at(), end);
         // Nothing is stored while moving.
         QVERIFY(f.pos("Left").isEmpty());
         f.placement.ImageMoveMouseUp();
-        QVERIFY(!f.state.dragging);
+        QVERIFY(!f.placement.dragging());
         QCOMPARE(f.pos("Left"), QString::number(end.x()));
         QCOMPARE(f.pos("Top"), QString::number(end.y()));
-        QCOMPARE(f.strip.hintStrip.pos(), end - QPoint(0, 18));
+        QCOMPARE(f.tools.lastMoved, end); // the hint strip follows
     }
 
     void moveWithoutPressDoesNothing() {
@@ -166,7 +168,7 @@ private slots:
         f.file.write("POS", "Left", "123");
         f.placement.HideStrip();
         QCOMPARE(f.at(), QPoint(Placement::leftEdge() - 611, 400));
-        QCOMPARE(f.strip.hintStrip.pos(), QPoint(Placement::leftEdge() - 611, 382));
+        QCOMPARE(f.tools.lastMoved, QPoint(Placement::leftEdge() - 611, 400));
         QVERIFY(f.placement.hideBarRed());
         QVERIFY(!f.placement.isOnScreen());
         // Hiding saves nothing.
@@ -243,7 +245,7 @@ private slots:
         f.placement.HideStrip();
         f.placement.LabelHideMouseMove();
         QCOMPARE(f.at(), end);
-        QCOMPARE(f.strip.hintStrip.pos(), end - QPoint(0, 18));
+        QCOMPARE(f.tools.lastMoved, end); // the hint strip follows
         QVERIFY(!f.placement.hideBarRed());
         // Returning stores nothing: POS stays as it was.
         QCOMPARE(f.pos("Left"), left);

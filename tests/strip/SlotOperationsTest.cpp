@@ -113,7 +113,7 @@ private slots:
                                  << "me@example.org";
         QTest::newRow("url") << "https://example.org/x"
                              << "other"
-                             << "x";
+                             << "//example.org/x";
         QTest::newRow("lnk folder is no shortcut") << "/home/u/a.lnk/b"
                                                    << "other"
                                                    << "b";
@@ -235,6 +235,28 @@ private slots:
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.file.read("BUTTON", "0", 256).length, 0);
         QCOMPARE(f.file.read("ICON", "0", 256).length, 0);
+    }
+
+    // "/" would be written, shown and announced, yet never open nor be
+    // deletable: a target of two characters or fewer is not taken at all.
+    void tooShortTargetIgnored_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("root") << "/";
+        QTest::newRow("two") << "ab";
+    }
+    void tooShortTargetIgnored() {
+        QFETCH(QString, target);
+        Fixture f;
+        f.state.selectedButton = 5;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(target)});
+        f.ops.WMDropFiles(data);
+        f.prompts.expectFile(target); // the Open dialog, then nothing more
+        f.ops.Open1Click();
+        QCOMPARE(f.prompts.shown().size(), 1);
+        QCOMPARE(f.file.read("BUTTON", "5", 256).length, 0);
+        QCOMPARE(f.file.read("ICON", "5", 256).length, 0);
+        QVERIFY(f.faces.empty());
     }
 
     void dropTakesFirstItem_data() {
@@ -361,7 +383,7 @@ private slots:
 
         f.state.selectedButton = 3;
         f.ops.Cut1Click();
-        QCOMPARE(f.state.executable, executable);
+        QCOMPARE(f.ops.executable(), executable);
         QCOMPARE(f.entry("BUTTON", 3), QString());
         QCOMPARE(f.entry("ICON", 3), QString());
         QCOMPARE(f.faces[3].hint, QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
@@ -373,7 +395,7 @@ private slots:
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.entry("BUTTON", 20), button);
         QCOMPARE(f.entry("ICON", 20), icon);
-        QCOMPARE(f.state.currentPath, button);
+        QCOMPARE(f.ops.currentPath(), button);
         QVERIFY(!f.faces[20].picture.isEmpty());
         QCOMPARE(f.faces[20].hint, button.mid(button.lastIndexOf('/') + 1));
         QVERIFY(f.ops.cutTo1()->text().isEmpty());
@@ -388,14 +410,18 @@ private slots:
 
     void cutEmptySlotDoesNothing() {
         Fixture f;
+        f.put(9, f.exe, f.exe); // cutting an executable sets the flag
+        f.state.selectedButton = 9;
+        f.ops.Cut1Click();
+        QVERIFY(f.ops.executable());
+        f.faces.clear();
         f.ops.cutTo1()->setText("/kept");
-        f.state.executable = true;
         f.put(8, "/x", "/pics/p.bmp");
         f.state.selectedButton = 8;
         f.ops.Cut1Click();
         QCOMPARE(f.ops.cutTo1()->text(), QStringLiteral("/kept"));
         QCOMPARE(f.entry("ICON", 8), QStringLiteral("/pics/p.bmp"));
-        QVERIFY(!f.state.executable); // the flag is reset first
+        QVERIFY(!f.ops.executable()); // the flag is reset first
         QVERIFY(f.faces.empty());
     }
 

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(centre(l.form(), 38), QColor(0, 255, 0));
         QCOMPARE(l.form().buttonHint(38), QStringLiteral("b.txt"));
         QCOMPARE(centre(l.form(), 72), QColor(255, 0, 0));
-        QCOMPARE(l.form().buttonHint(72), QStringLiteral("x"));
+        QCOMPARE(l.form().buttonHint(72), QStringLiteral("//example.org/x"));
         QCOMPARE(centre(l.form(), 360), QColor(0, 255, 0));
         // Empty entries: the empty-button hint, no picture.
         QCOMPARE(l.form().buttonHint(100), buttonslots::emptyButtonHint());

@@ -93,8 +93,8 @@ private slots:
         QCOMPARE(seen, tops);
         // Arrived: idle again.
         QVERIFY(!s.form->timer1()->isActive());
-        QCOMPARE(s.form->state().slidingTable, 0);
-        QCOMPARE(s.form->state().slideTick, 0);
+        QCOMPARE(s.form->tableSwitcher().slidingTable(), 0);
+        QCOMPARE(s.form->tableSwitcher().slideTick(), 0);
         QCOMPARE(top(s, table), 0);
     }
 
@@ -119,7 +119,7 @@ private slots:
         tick(s);
         QCOMPARE(top(s, 1), 0);
         QCOMPARE(top(s, 2), 0);
-        QCOMPARE(s.form->state().slideTick, 1);
+        QCOMPARE(s.form->tableSwitcher().slideTick(), 1);
         QVERIFY(!s.form->timer1()->isActive());
     }
 
@@ -152,7 +152,7 @@ private slots:
             // The slide runs on the real timer, only faster.
             QElapsedTimer slide;
             slide.start();
-            while (s.form->state().slidingTable != 0 && slide.elapsed() < 2000)
+            while (s.form->tableSwitcher().slidingTable() != 0 && slide.elapsed() < 2000)
                 QCoreApplication::processEvents();
             if (i == 100)
                 after100 = residentKb();

@@ -2,8 +2,10 @@
 // the left button in it starts a drag of the given files (text/uri-list),
 // which the pointer then carries wherever it goes. Prints the action the
 // target took ("copy", "move", "link" or "ignore") and exits soon after.
+// With --move it offers only Move and Copy and proposes Move, as a file
+// manager does while Shift is held.
 //
-//   dragsource X Y FILE...
+//   dragsource [--move] X Y FILE...
 #include <QApplication>
 #include <QDrag>
 #include <QFileInfo>
@@ -17,7 +19,7 @@
 namespace {
 class Source : public QWidget {
 public:
-    explicit Source(QList<QUrl> urls) : urls_(std::move(urls)) {
+    Source(QList<QUrl> urls, bool move) : urls_(std::move(urls)), move_(move) {
         setWindowTitle(QStringLiteral("dragsource"));
         resize(160, 80);
     }
@@ -31,7 +33,8 @@ protected:
         auto* drag = new QDrag(this);
         drag->setMimeData(data);
         const Qt::DropAction action =
-            drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+            move_ ? drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction)
+                  : drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
         const char* name = action == Qt::CopyAction   ? "copy"
                            : action == Qt::MoveAction ? "move"
                            : action == Qt::LinkAction ? "link"
@@ -44,20 +47,24 @@ protected:
 
 private:
     QList<QUrl> urls_;
+    bool move_;
 };
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: dragsource X Y FILE...\n");
+    const bool move = argc > 1 && qstrcmp(argv[1], "--move") == 0;
+    const int first = move ? 2 : 1;
+    if (argc < first + 3) {
+        std::fprintf(stderr, "usage: dragsource [--move] X Y FILE...\n");
         return 2;
     }
     QList<QUrl> urls;
-    for (int i = 3; i < argc; ++i)
+    for (int i = first + 2; i < argc; ++i)
         urls << QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
-    Source source(urls);
-    source.move(QString::fromLocal8Bit(argv[1]).toInt(), QString::fromLocal8Bit(argv[2]).toInt());
+    Source source(urls, move);
+    source.move(QString::fromLocal8Bit(argv[first]).toInt(),
+                QString::fromLocal8Bit(argv[first + 1]).toInt());
     source.show();
     return app.exec();
 }

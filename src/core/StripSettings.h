@@ -1,0 +1,47 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class ControlFile;
+
+// The launcher strip's settings in the control file, each section, key,
+// read limit and test spelled once: hide mode, position, the colours by
+// target, the window style, the table names and the start table. Read key
+// by key at each call, written at once; nothing is cached. The program
+// colour is what the tool windows take when they are shown. A value that
+// must be a number or colour and is not raises ConversionError.
+class StripSettings {
+public:
+    enum class ColorTarget { Buttons, Tables, Program };
+
+    explicit StripSettings(ControlFile& file) : file_(file) {}
+
+    bool hideMode() const;
+    void setHideMode(bool on);
+
+    // POS "Top" and "Left", each when non-empty.
+    std::optional<int> top() const;
+    std::optional<int> left() const;
+    void setPosition(QPoint topLeft);
+
+    // None when the colour is not set (the default, button face).
+    std::optional<uint32_t> color(ColorTarget target) const;
+    // None restores the default (the empty string is written).
+    void setColor(ColorTarget target, std::optional<uint32_t> value);
+
+    bool stayOnTop() const;
+    void setStayOnTop(bool on);
+
+    // TABLENAME t (1..30) when non-empty.
+    std::optional<QString> tableName(int table) const;
+    void setTableName(int table, const QString& name);
+
+    // OPENWITH "Table" when non-empty.
+    std::optional<int> startTable() const;
+    void setStartTable(int table);
+
+private:
+    ControlFile& file_;
+};
