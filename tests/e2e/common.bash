@@ -31,12 +31,19 @@ ini_is() { [[ $(ini_value "$1" "$2") == "$3" ]]; } # SECTION KEY VALUE, read ane
 # start_drag_source FILE...: the test drag source offering the files, its
 # window at (300, 600); sets drag_pid.
 start_drag_source() {
+    # A previous source's window must be gone first: a search that meets a
+    # window while it is destroyed fails with BadWindow.
+    if [[ -n ${drag_pid:-} ]]; then
+        kill "$drag_pid" 2>/dev/null || true
+        wait "$drag_pid" 2>/dev/null || true
+    fi
     "$source_tool" ${drag_opts:-} 300 600 "$@" >"$work/drag.out" 2>"$work/drag.log" &
     drag_pid=$!
     pids+=("$drag_pid")
-    xdotool search --sync --onlyvisible --name '^dragsource$' >/dev/null
+    wait_for 10 drag_source_shown || fail "the drag source did not show"
     sleep 0.5
 }
+drag_source_shown() { xdotool search --onlyvisible --name '^dragsource$' >/dev/null 2>&1; }
 # drag_to_strip: presses on the drag source's window and drops on the strip
 # at (545, 326), moving in steps as a hand does so every client sees it.
 drag_to_strip() {
@@ -68,8 +75,9 @@ drag_move_handle() {
 strip_wid() {
     local w
     for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$w")"
-        if [[ $WIDTH -eq 622 && $HEIGHT -eq 51 ]]; then
+        # A tooltip or menu may vanish between the search and this query.
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        if [[ ${WIDTH:-0} -eq 622 && $HEIGHT -eq 51 ]]; then
             echo "$w"
             return 0
         fi
