@@ -4,9 +4,9 @@
 //  2. Save Changes of the 751-entry file against one atomic write of the same bytes.
 // Files live in a folder of the current directory's file system, so flushes
 // cost what they cost for a user.
+#include "BenchPrompts.h"
 #include "FullControlFile.h"
 #include "context/AppContext.h"
-#include "context/Prompts.h"
 #include "core/AtomicFile.h"
 #include "core/ControlFile.h"
 #include "core/DefaultControlFile.h"
@@ -53,18 +53,6 @@ public:
     void open(QObject*, const QString&) override {}
 };
 
-// Answers every box with Yes (and OK) without counting.
-class YesPrompts : public Prompts {
-public:
-    Button box(QWidget*, const Box& b) override { return (b.buttons & Yes) ? Yes : Ok; }
-    std::optional<QString> input(QWidget*, const Input&) override { return std::nullopt; }
-    std::optional<QString> file(QWidget*, const FileDialog&) override { return std::nullopt; }
-    std::optional<QColor> color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
-    bool print(QWidget*, QPrinter&) override { return false; }
-    bool pageSetup(QWidget*, QPrinter&) override { return false; }
-};
-
 QByteArray contentOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -73,7 +61,7 @@ QByteArray contentOf(const QString& path) {
 struct Program {
     QTemporaryDir& dir;
     std::unique_ptr<ControlFile> file;
-    YesPrompts prompts;
+    BenchPrompts prompts;
     NoOpener opener;
     AppContext context;
     std::unique_ptr<TEdDlg> window;

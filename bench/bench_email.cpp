@@ -2,9 +2,9 @@
 // read, send checks, client) to a loopback sink, and in the same run the same
 // file with curl; prints both medians and their ratio. Then the RTF reader on
 // a 10 MB RTF file, in MB/s.
+#include "BenchPrompts.h"
 #include "SmtpSink.h"
 #include "context/AppContext.h"
-#include "context/Prompts.h"
 #include "core/ControlFile.h"
 #include "mail/window/TEmail.h"
 #include "rtf/Rtf.h"
@@ -26,25 +26,6 @@ double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
-
-// Answers Yes to every question and names one file in the Open dialog;
-// remembers the last text shown.
-class AnsweringPrompts : public Prompts {
-public:
-    QString path;
-    QString last;
-    Button box(QWidget*, const Box& b) override {
-        last = b.text;
-        return (b.buttons & Yes) ? Yes : Ok;
-    }
-    std::optional<QString> input(QWidget*, const Input&) override { return std::nullopt; }
-    std::optional<QString> file(QWidget*, const FileDialog&) override { return path; }
-    std::optional<QColor> color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
-    bool print(QWidget*, QPrinter&) override { return false; }
-    bool pageSetup(QWidget*, QPrinter&) override { return false; }
-    void modal(QWidget*, QDialog&) override {}
-};
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -72,7 +53,7 @@ int main(int argc, char** argv) {
         return 1;
 
     ControlFile file(dir.filePath("TabdeckV10.INI"));
-    AnsweringPrompts prompts;
+    BenchPrompts prompts;
     prompts.path = path;
     AppContext context;
     context.paths.listDir = dir.path() + "/";

@@ -3,8 +3,8 @@
 // and showing the extractor (shell32.dll loaded, first icon drawn).
 // Without a Wine shell32.dll the fixture stands in for it, in a Wine-prefix
 // layout under a temporary home folder.
+#include "BenchPrompts.h"
 #include "context/AppContext.h"
-#include "context/Prompts.h"
 #include "core/ControlFile.h"
 #include "icons/window/TExIcons.h"
 #include "platform/SystemInfo.h"
@@ -20,19 +20,6 @@
 #include <vector>
 
 namespace {
-
-// Presses OK or Yes on every box; no dialog is expected.
-class YesPrompts : public Prompts {
-public:
-    Button box(QWidget*, const Box& b) override { return (b.buttons & Yes) ? Yes : Ok; }
-    std::optional<QString> input(QWidget*, const Input&) override { return std::nullopt; }
-    std::optional<QString> file(QWidget*, const FileDialog&) override { return std::nullopt; }
-    std::optional<QColor> color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
-    bool print(QWidget*, QPrinter&) override { return false; }
-    bool pageSetup(QWidget*, QPrinter&) override { return false; }
-    void modal(QWidget*, QDialog&) override {}
-};
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -61,7 +48,7 @@ int main(int argc, char** argv) {
         library = systeminfo::systemDirectory() + QStringLiteral("/shell32.dll");
     }
     QApplication app(argc, argv);
-    YesPrompts prompts;
+    BenchPrompts prompts;
     ControlFile controlFile(home.filePath(QStringLiteral("TabdeckV10.INI")));
     AppContext context;
     context.controlFile = &controlFile;
