@@ -1,8 +1,8 @@
 // Bitmap reader on arbitrary bytes: it must fail with its error or succeed,
 // never read outside the data.
 #include "core/Error.h"
+#include "dib/DecodeLimits.h"
 #include "graphics/BmpFile.h"
-#include "graphics/DecodeLimits.h"
 
 #include <cstddef>
 #include <cstdint>

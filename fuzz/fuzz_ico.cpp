@@ -1,7 +1,7 @@
 // Icon reader on arbitrary bytes: every image of the directory is decoded.
 #include "core/Error.h"
-#include "graphics/DecodeLimits.h"
-#include "graphics/IcoFile.h"
+#include "dib/DecodeLimits.h"
+#include "dib/IcoFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        const QList<icofile::Image> images = icofile::read(bytes);
+        const QList<iconimage::Image> images = icofile::read(bytes);
         if (images.isEmpty())
             __builtin_trap();
-        for (const icofile::Image& i : images) {
+        for (const iconimage::Image& i : images) {
             if (i.image.isNull())
                 __builtin_trap();
         }

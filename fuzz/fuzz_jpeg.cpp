@@ -1,7 +1,7 @@
 // JPEG decoding on arbitrary bytes, through each way the program decodes:
 // full size, DCT-scaled, and scan by scan.
 #include "core/Error.h"
-#include "graphics/DecodeLimits.h"
+#include "dib/DecodeLimits.h"
 #include "graphics/JpegDecoder.h"
 
 #include <cstddef>

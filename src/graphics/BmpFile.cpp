@@ -1,7 +1,7 @@
 #include "graphics/BmpFile.h"
 #include "core/Error.h"
+#include "dib/DibDecoder.h"
 #include "graphics/ByteWriter.h"
-#include "graphics/DibDecoder.h"
 
 namespace bmpfile {
 namespace {
@@ -12,7 +12,7 @@ using bytewriter::put32;
 constexpr qsizetype kFileHeaderSize = 14;
 
 [[noreturn]] void invalid() {
-    throw AppError(QStringLiteral("Bitmap image is not valid"));
+    throw dib::DibError(dib::DibError::Kind::Bitmap);
 }
 
 } // namespace
@@ -26,16 +26,11 @@ QImage read(const QByteArray& bytes) {
     const quint32 offBits = qFromLittleEndian<quint32>(data + 10);
     if (offBits < kFileHeaderSize + 12 || qsizetype(offBits) > bytes.size())
         invalid();
-    try {
-        dib::Source source;
-        source.data = data;
-        source.size = bytes.size();
-        source.headerOffset = kFileHeaderSize;
-        source.bitsOffset = qsizetype(offBits);
-        return dib::decode(source).image;
-    } catch (const dib::DibError&) {
-        invalid();
-    }
+    dib::Source source;
+    source.bytes = ByteView(data, std::uint64_t(bytes.size()));
+    source.headerOffset = kFileHeaderSize;
+    source.bitsOffset = qint64(offBits);
+    return dib::decode(source).image;
 }
 
 QByteArray write(const QImage& source) {

@@ -1,9 +1,33 @@
 #include "graphics/IconWriter.h"
 #include "graphics/ByteWriter.h"
 
+#include <QPainter>
 #include <climits>
 
 namespace iconwriter {
+namespace {
+
+constexpr int maxSide = 256;
+constexpr int largeSide = 32;
+
+QImage writable(const QImage& source) {
+    if (source.width() <= maxSide && source.height() <= maxSide)
+        return source.convertToFormat(QImage::Format_ARGB32);
+    // Too big for the format: into the large-icon square, aspect kept, centred.
+    const QSize size =
+        source.size().scaled(largeSide, largeSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const QImage scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_ARGB32);
+    QImage square(largeSide, largeSide, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage((largeSide - scaled.width()) / 2, (largeSide - scaled.height()) / 2, scaled);
+    painter.end();
+    return square;
+}
+
+} // namespace
 
 using bytewriter::put16;
 using bytewriter::put32;
@@ -38,9 +62,9 @@ int nearestIndex(QRgb colour) {
 }
 
 QByteArray write16(const QImage& source) {
-    if (source.isNull() || source.width() > 256 || source.height() > 256)
+    if (source.isNull())
         return {};
-    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const QImage image = writable(source);
     const int w = image.width();
     const int h = image.height();
     const int colourStride = ((w * 4 + 31) / 32) * 4;

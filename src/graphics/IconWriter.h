@@ -14,8 +14,9 @@ const std::array<QRgb, 16>& standardPalette();
 // The nearest palette entry to an opaque colour.
 int nearestIndex(QRgb colour);
 
-// Pixels with alpha below 128 become transparent in the mask. Images wider
-// or taller than 256 pixels are refused (empty result).
+// Pixels with alpha below 128 become transparent in the mask. An image
+// larger than the format's 256 x 256 is scaled into 32 x 32, aspect kept,
+// centred on transparency. Empty only for a null image.
 QByteArray write16(const QImage& image);
 
 } // namespace iconwriter

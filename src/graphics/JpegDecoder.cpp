@@ -1,6 +1,6 @@
 #include "graphics/JpegDecoder.h"
 #include "core/Error.h"
-#include "graphics/DecodeLimits.h"
+#include "dib/DecodeLimits.h"
 
 #include <algorithm>
 #include <csetjmp>

@@ -1,5 +1,5 @@
 #include "graphics/MetafileDib.h"
-#include "graphics/DibDecoder.h"
+#include "dib/DibDecoder.h"
 
 #include <bit>
 

@@ -1,8 +1,8 @@
 #include "graphics/Picture.h"
 #include "core/Error.h"
 #include "core/RegularFile.h"
+#include "dib/IcoFile.h"
 #include "graphics/BmpFile.h"
-#include "graphics/IcoFile.h"
 #include "graphics/IconWriter.h"
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
@@ -17,7 +17,7 @@ struct Picture::Data {
     Kind kind = Kind::Empty;
     QSize size;
     QImage bitmap;
-    QList<icofile::Image> icons;
+    QList<iconimage::Image> icons;
     qsizetype largeIcon = -1;
     std::optional<Metafile> metafile;
     QByteArray bytes; // the file as read: JPEG, icon, metafile
@@ -220,7 +220,7 @@ Picture Picture::fromIcon(const QImage& icon) {
         return Picture();
     auto d = std::make_shared<Data>();
     d->kind = Kind::Icon;
-    icofile::Image image;
+    iconimage::Image image;
     image.image = icon.convertToFormat(QImage::Format_ARGB32);
     image.bitCount = icon.depth();
     d->icons.append(image);
@@ -342,6 +342,9 @@ void Picture::save(const QString& path) const {
         bytes = d.bytes;
         break;
     }
+    // Nothing to write is a failure, not an empty file.
+    if (bytes.isEmpty())
+        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
     // Written beside the target and renamed over it, so a failed write
     // leaves the old file as it was.
     QSaveFile file(path);

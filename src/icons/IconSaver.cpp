@@ -18,25 +18,17 @@ AppError cannotCreate(const QString& path) {
     return AppError(QStringLiteral("Cannot create file %1").arg(path));
 }
 
-// The 16-colour format holds at most 256 x 256 pixels; a larger image is
-// written at the large-icon size rather than as an empty file.
-QImage writable(const QImage& icon) {
-    if (icon.width() > 256 || icon.height() > 256)
-        return icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return icon;
-}
-
 } // namespace
 
 void save(const QImage& icon, const QString& path) {
-    const Picture picture = Picture::fromIcon(writable(icon));
+    const Picture picture = Picture::fromIcon(icon);
     if (picture.isEmpty())
         throw cannotCreate(path);
     picture.save(path);
 }
 
 void saveInBatch(const QImage& icon, const QString& path) {
-    const QByteArray bytes = iconwriter::write16(writable(icon));
+    const QByteArray bytes = iconwriter::write16(icon);
     if (bytes.isEmpty() || QFileInfo(path).isDir())
         throw cannotCreate(path);
     QFile file(path);

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ByteView.h"
+#include "dib/ByteView.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,12 @@
 #include "platform/IconReader.h"
 
 #include "core/RegularFile.h"
-#include "platform/ByteView.h"
+#include "dib/ByteView.h"
+#include "dib/DibDecoder.h"
+#include "dib/IcoFile.h"
+#include "dib/IconImage.h"
 #include "platform/DesktopEntry.h"
 #include "platform/ExeResources.h"
-#include "platform/IconImage.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -21,10 +23,9 @@ namespace iconreader {
 namespace {
 
 constexpr int largeSide = 32;
-// Group and .ico directories list at most this many images; a bigger count
-// is hostile and only the entries that fit in the data are looked at anyway.
+// Group directories list at most this many images; a bigger count is
+// hostile and only the entries that fit in the data are looked at anyway.
 constexpr std::uint32_t groupEntrySize = 14;
-constexpr std::uint32_t icoEntrySize = 16;
 
 // The bytes of a file, mapped when possible. Only regular files up to the
 // common cap are read, and the open never blocks, so a FIFO or a device
@@ -62,12 +63,9 @@ private:
     ByteView view_;
 };
 
+// An .ico file, or a PNG standing in for one.
 bool isIco(ByteView v) {
-    auto reserved = v.u16(0);
-    auto type = v.u16(2);
-    auto count = v.u16(4);
-    return reserved && *reserved == 0 && type && *type == 1 && count && *count > 0 &&
-           v.has(6, icoEntrySize);
+    return icofile::directory(v).has_value();
 }
 
 // The readable images of one icon; the large one is decoded. An image that
@@ -82,10 +80,14 @@ public:
         images_.push_back(*image);
     }
     std::optional<QImage> decodeLarge() const {
-        const int best = iconimage::chooseLarge(shapes_);
+        const int best = iconimage::largeIndex(shapes_);
         if (best < 0)
             return std::nullopt;
-        return iconimage::decode(images_[best]);
+        try {
+            return iconimage::decode(images_[best]).image;
+        } catch (const dib::DibError&) {
+            return std::nullopt;
+        }
     }
 
 private:
@@ -95,16 +97,12 @@ private:
 
 // The images of an .ico file, each with its shape as its own header gives it.
 std::optional<QImage> icoImage(ByteView v) {
-    const std::uint32_t count = *v.u16(4);
+    const auto entries = icofile::directory(v);
+    if (!entries)
+        return std::nullopt;
     Candidates candidates;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint64_t e = 6 + std::uint64_t(i) * icoEntrySize;
-        auto size = v.u32(e + 8);
-        auto offset = v.u32(e + 12);
-        if (!size || !offset)
-            break;
-        candidates.add(v.sub(*offset, *size));
-    }
+    for (const std::optional<ByteView>& image : *entries)
+        candidates.add(image);
     return candidates.decodeLarge();
 }
 
@@ -162,8 +160,10 @@ std::optional<QImage> desktopImage(const QString& path) {
     QImage image;
     if (!entry->icon.isEmpty()) {
         if (QFileInfo(entry->icon).isAbsolute()) {
+            // A PNG goes through the scaling reader: a theme's PNG is often
+            // far larger than the large-icon size.
             FileBytes bytes(entry->icon);
-            if (isIco(bytes.view())) {
+            if (!iconimage::isPng(bytes.view()) && isIco(bytes.view())) {
                 if (auto ico = icoImage(bytes.view()))
                     image = *ico;
             } else if (regularfile::Result file = regularfile::read(entry->icon); file.ok()) {

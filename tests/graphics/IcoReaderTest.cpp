@@ -2,7 +2,8 @@
 #include "ImageCompare.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
-#include "graphics/IcoFile.h"
+#include "dib/IcoFile.h"
+#include "graphics/Picture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -72,7 +73,7 @@ private slots:
     void depths() {
         QFETCH(QString, name);
         QFETCH(int, bitCount);
-        const QList<icofile::Image> images = icofile::read(readFixture(name + ".ico"));
+        const QList<iconimage::Image> images = icofile::read(readFixture(name + ".ico"));
         QCOMPARE(images.size(), 1);
         QCOMPARE(images[0].bitCount, bitCount);
         const QImage expected(
@@ -86,7 +87,7 @@ private slots:
     }
 
     void everyImageOfTheFile() {
-        const QList<icofile::Image> images = icofile::read(readFixture("multi.ico"));
+        const QList<iconimage::Image> images = icofile::read(readFixture("multi.ico"));
         QCOMPARE(images.size(), 4);
         const QList<int> sizes = {16, 32, 48, 256};
         for (int i = 0; i < 4; ++i) {
@@ -113,7 +114,7 @@ private slots:
     void imageChoice() {
         QFETCH(QSize, target);
         QFETCH(int, size);
-        const QList<icofile::Image> images = icofile::read(readFixture("multi.ico"));
+        const QList<iconimage::Image> images = icofile::read(readFixture("multi.ico"));
         QCOMPARE(images[icofile::bestIndexFor(images, target)].image.width(), size);
         QCOMPARE(images[icofile::largeIconIndex(images)].image.width(), 32);
     }
@@ -145,12 +146,78 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(1, 0)), alphas[3]);
     }
 
+    // Icons as the common writers make them, each image against the writer's
+    // own decoding (the imaging library's for its files and for PNGs); the
+    // picture shows the large-icon image.
+    void wildIcons_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("expected"); // per image, in file order
+        QTest::addColumn<int>("large");
+        const QStringList pil = {"-16.png", "-32.png", "-48.png"};
+        QTest::newRow("imaging library, 32 bits, no mask") << "wild-pil.ico" << pil << 1;
+        QTest::newRow("imaging library, 24 bits")
+            << "wild-pil24.ico" << QStringList{"-16.png", "-32.png"} << 1;
+        QTest::newRow("ImageMagick")
+            << "wild-magick.ico" << QStringList{"-0.png", "-1.png", "-2.png"} << 1;
+        QTest::newRow("PNG renamed") << "wild-favicon.ico" << QStringList{".png"} << 0;
+        QTest::newRow("PNG of 194 x 313") << "wild-tall.ico" << QStringList{".png"} << 0;
+    }
+    void wildIcons() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, expected);
+        QFETCH(int, large);
+        const QList<iconimage::Image> images = icofile::read(readFixture(name));
+        QCOMPARE(images.size(), expected.size());
+        for (int i = 0; i < images.size(); ++i) {
+            const QImage want(fixture(name + expected[i]));
+            QVERIFY2(maxDistance(images[i].image, want) == 0,
+                     qPrintable(expected[i] + ": " + landmarkMismatch(images[i].image, want, 0)));
+        }
+        QCOMPARE(icofile::largeIconIndex(images), large);
+        const Picture picture = Picture::load(fixture(name));
+        QCOMPARE(picture.kind(), Picture::Kind::Icon);
+        QCOMPARE(maxDistance(picture.image(), QImage(fixture(name + expected[large]))), 0);
+    }
+
+    // The directory's size ends before the mask: at 32 bits alpha decides, as
+    // without it; at other depths the mask is the transparency and a cut one
+    // is refused.
+    void maskLeftOut_data() {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("maskBytesKept");
+        QTest::addColumn<bool>("valid");
+        for (int b : {1, 4, 8, 24})
+            QTest::addRow("%d bits", b) << b << 0 << false;
+        QTest::newRow("4 bits, half a mask") << 4 << 64 << false;
+        QTest::newRow("32 bits") << 32 << 0 << true;
+        QTest::newRow("32 bits, half a mask") << 32 << 64 << true;
+    }
+    void maskLeftOut() {
+        QFETCH(int, bits);
+        QFETCH(int, maskBytesKept);
+        QFETCH(bool, valid);
+        const QString name = QStringLiteral("depth%1").arg(bits);
+        QByteArray bytes = readFixture(name + ".ico");
+        const int cut = 32 * 4 - maskBytesKept; // the mask of 32 rows ends the file
+        qToLittleEndian<quint32>(qFromLittleEndian<quint32>(bytes.constData() + 14) - cut,
+                                 bytes.data() + 14);
+        bytes.chop(cut);
+        if (!valid) {
+            QCOMPARE(errorOf(bytes), kInvalid);
+            return;
+        }
+        const QImage expected(fixture(QStringLiteral("ico-%1_1_32x32x%2.png").arg(name).arg(bits)));
+        QCOMPARE(maxDistance(icofile::read(bytes)[0].image, expected), 0);
+    }
+
     void everyCutIsAnError_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("4 bits") << "depth4.ico";
         QTest::newRow("1 bit") << "depth1.ico";
         QTest::newRow("32 bits") << "depth32.ico";
         QTest::newRow("several with PNG") << "multi.ico";
+        QTest::newRow("imaging library, no mask") << "wild-pil.ico";
+        QTest::newRow("PNG renamed") << "wild-favicon.ico";
     }
     void everyCutIsAnError() {
         QFETCH(QString, name);

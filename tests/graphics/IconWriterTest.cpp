@@ -2,7 +2,7 @@
 #include "ImageCompare.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
-#include "graphics/IcoFile.h"
+#include "dib/IcoFile.h"
 
 #include <QDir>
 #include <QProcess>
@@ -87,12 +87,40 @@ private slots:
         const QImage image = sample(w, h);
         const QByteArray file = iconwriter::write16(image);
         QCOMPARE(file.size(), bytes);
-        const QList<icofile::Image> back = icofile::read(file);
+        const QList<iconimage::Image> back = icofile::read(file);
         QCOMPARE(back.size(), 1);
         QCOMPARE(maxDistance(back[0].image, image), 0);
     }
 
-    void tooLargeIsRefused() { QVERIFY(iconwriter::write16(sample(257, 10)).isEmpty()); }
+    // Too large for the format: scaled into the large-icon square with its
+    // aspect kept and centred, the rest transparent.
+    void tooLargeIsScaledIntoTheLargeIcon_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("content");
+        QTest::newRow("257 x 10") << QSize(257, 10) << QRect(0, 15, 32, 1);
+        QTest::newRow("194 x 313") << QSize(194, 313) << QRect(6, 0, 19, 32);
+        QTest::newRow("313 x 194") << QSize(313, 194) << QRect(0, 6, 32, 19);
+        QTest::newRow("1 x 1000") << QSize(1, 1000) << QRect(15, 0, 1, 32);
+        QTest::newRow("null") << QSize() << QRect();
+    }
+    void tooLargeIsScaledIntoTheLargeIcon() {
+        QFETCH(QSize, size);
+        QFETCH(QRect, content);
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(qRgb(255, 0, 0));
+        const QByteArray file = iconwriter::write16(image);
+        if (content.isNull()) {
+            QVERIFY(file.isEmpty());
+            return;
+        }
+        const QImage back = icofile::read(file)[0].image;
+        QCOMPARE(back.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                QVERIFY2(back.pixel(x, y) ==
+                             (content.contains(x, y) ? qRgb(255, 0, 0) : qRgba(0, 0, 0, 0)),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
 
     void nearestColour_data() {
         QTest::addColumn<QRgb>("colour");

@@ -2,9 +2,9 @@
 #include "IconToolsSupport.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
-#include "platform/ByteView.h"
+#include "dib/ByteView.h"
+#include "dib/IconImage.h"
 #include "platform/ExeResources.h"
-#include "platform/IconImage.h"
 
 #include <QTest>
 
@@ -148,9 +148,8 @@ private slots:
                 QVERIFY(shape);
                 QCOMPARE(shape->width, e.width);
                 QCOMPARE(shape->bits, e.bits);
-                auto ours = iconimage::decode(*data);
-                QVERIFY(ours);
-                const QString diff = icontools::pixelDifference(*ours, e.image);
+                const QImage ours = iconimage::decode(*data).image;
+                const QString diff = icontools::pixelDifference(ours, e.image);
                 QVERIFY2(diff.isEmpty(),
                          qPrintable(names[n] + "/" + QString::number(e.index) + ": " + diff));
                 depths << e.bits;
@@ -184,6 +183,37 @@ private slots:
         QVERIFY2(icontools::pixelDifference(*ours, expected->image).isEmpty(),
                  qPrintable(icontools::pixelDifference(*ours, expected->image)));
         QVERIFY(!iconreader::icon(file, 1));
+    }
+
+    // Icons as common writers make them: the large image against the
+    // writer's (or the imaging library's) own decoding, from a file and from
+    // bytes alike.
+    void wildIcons_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("imaging library, no mask") << "wild-pil.ico"
+                                                  << "wild-pil.ico-32.png";
+        QTest::newRow("ImageMagick") << "wild-magick.ico"
+                                     << "wild-magick.ico-1.png";
+        QTest::newRow("PNG renamed") << "wild-favicon.ico"
+                                     << "wild-favicon.ico.png";
+        QTest::newRow("PNG of 194 x 313") << "wild-tall.ico"
+                                          << "wild-tall.ico.png";
+    }
+    void wildIcons() {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const QString file = QStringLiteral(TABDECK_TEST_DATA "/graphics/") + name;
+        const QImage want(QStringLiteral(TABDECK_TEST_DATA "/graphics/") + expected);
+        QVERIFY(!want.isNull());
+        QCOMPARE(iconreader::iconCount(file), 1);
+        const auto ours = iconreader::icon(file, 0);
+        QVERIFY(ours);
+        QVERIFY2(icontools::pixelDifference(*ours, want).isEmpty(),
+                 qPrintable(icontools::pixelDifference(*ours, want)));
+        const auto fromData = iconreader::iconInData(readAll(file), 0);
+        QVERIFY(fromData);
+        QCOMPARE(*fromData, *ours);
     }
 
     void dataAndFileAgree() {
@@ -243,7 +273,7 @@ private slots:
         QVERIFY(!iconreader::icon(entry, 0));
     }
 
-    void chooseLarge_data() {
+    void largeIndex_data() {
         QTest::addColumn<QList<int>>("shapes"); // width, height, bits triples
         QTest::addColumn<int>("chosen");
         QTest::newRow("empty") << QList<int>{} << -1;
@@ -253,13 +283,13 @@ private slots:
         QTest::newRow("nearest") << QList<int>{16, 16, 32, 24, 24, 4, 64, 64, 32} << 1;
         QTest::newRow("zero width skipped") << QList<int>{0, 0, 32, 16, 16, 4} << 1;
     }
-    void chooseLarge() {
+    void largeIndex() {
         QFETCH(QList<int>, shapes);
         QFETCH(int, chosen);
         std::vector<iconimage::Shape> list;
         for (int i = 0; i + 2 < shapes.size(); i += 3)
             list.push_back({shapes[i], shapes[i + 1], shapes[i + 2]});
-        QCOMPARE(iconimage::chooseLarge(list), chosen);
+        QCOMPARE(iconimage::largeIndex(list), chosen);
     }
 };
 

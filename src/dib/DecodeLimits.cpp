@@ -1,4 +1,4 @@
-#include "graphics/DecodeLimits.h"
+#include "dib/DecodeLimits.h"
 
 DecodeLimits& DecodeLimits::current() {
     static DecodeLimits limits;

@@ -1,5 +1,5 @@
-#include "graphics/DibDecoder.h"
-#include "graphics/DecodeLimits.h"
+#include "dib/DibDecoder.h"
+#include "dib/DecodeLimits.h"
 
 #include <array>
 #include <bit>
@@ -11,29 +11,32 @@ namespace {
 
 enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
+// Raised inside; the entry points turn it into the caller's DibError.
+struct Bad {};
+
 [[noreturn]] void fail() {
-    throw DibError{};
+    throw Bad{};
 }
 
-// Bounds-checked little-endian reads of the caller's buffer.
+// The caller's bytes with reads that fail instead of returning nothing.
 struct Bytes {
-    const uchar* data;
-    qsizetype size;
+    ByteView view;
 
-    void need(qsizetype offset, qsizetype count) const {
-        if (offset < 0 || count < 0 || offset > size || count > size - offset)
+    qint64 size() const { return qint64(view.size()); }
+    const uchar* data() const { return view.data(); }
+    void need(qint64 offset, qint64 count) const {
+        if (offset < 0 || count < 0 || !view.has(std::uint64_t(offset), std::uint64_t(count)))
             fail();
     }
-    quint16 u16(qsizetype offset) const {
+    quint16 u16(qint64 offset) const {
         need(offset, 2);
-        return quint16(data[offset] | (data[offset + 1] << 8));
+        return *view.u16(std::uint64_t(offset));
     }
-    quint32 u32(qsizetype offset) const {
+    quint32 u32(qint64 offset) const {
         need(offset, 4);
-        return quint32(data[offset]) | (quint32(data[offset + 1]) << 8) |
-               (quint32(data[offset + 2]) << 16) | (quint32(data[offset + 3]) << 24);
+        return *view.u32(std::uint64_t(offset));
     }
-    qint32 i32(qsizetype offset) const { return qint32(u32(offset)); }
+    qint32 i32(qint64 offset) const { return qint32(u32(offset)); }
 };
 
 // One colour channel described by a bit mask.
@@ -129,6 +132,8 @@ Header readHeader(const Bytes& b, qsizetype at, bool icon) {
         fail();
     if (h.width * h.height > DecodeLimits::current().maxPixels)
         fail();
+    if (icon && (h.width > maxIconSide || h.height > maxIconSide))
+        fail();
 
     if (!supportedBitCount(h.bitCount))
         fail();
@@ -173,10 +178,10 @@ void decodeRle(const Bytes& b, qsizetype p, const Header& h, std::vector<uchar>&
     while (true) {
         if (y >= rows)
             return; // whatever follows lies outside the image
-        if (p + 2 > b.size)
+        if (p + 2 > b.size())
             fail(); // cut before its end-of-bitmap code
-        const int n = b.data[p];
-        const int c = b.data[p + 1];
+        const int n = b.data()[p];
+        const int c = b.data()[p + 1];
         p += 2;
         if (n > 0) {
             for (int i = 0; i < n && x + i < w; ++i)
@@ -191,8 +196,8 @@ void decodeRle(const Bytes& b, qsizetype p, const Header& h, std::vector<uchar>&
             return;
         } else if (c == 2) { // jump
             b.need(p, 2);
-            x += b.data[p];
-            y += b.data[p + 1];
+            x += b.data()[p];
+            y += b.data()[p + 1];
             p += 2;
         } else { // c literal pixels, padded to a whole 16-bit word
             const qsizetype bytes = four ? (c + 1) / 2 : c;
@@ -200,8 +205,8 @@ void decodeRle(const Bytes& b, qsizetype p, const Header& h, std::vector<uchar>&
             b.need(p, padded);
             for (int i = 0; i < c && x + i < w; ++i) {
                 const uchar v =
-                    four ? ((i % 2 == 0) ? (b.data[p + i / 2] >> 4) : (b.data[p + i / 2] & 15))
-                         : b.data[p + i];
+                    four ? ((i % 2 == 0) ? (b.data()[p + i / 2] >> 4) : (b.data()[p + i / 2] & 15))
+                         : b.data()[p + i];
                 put(x + i, v);
             }
             x += c;
@@ -238,9 +243,11 @@ void unpackRow(const uchar* row, qsizetype width, int bitCount, const QRgb* pale
     }
 }
 
-Result decode(const Source& source) {
-    const Bytes b{source.data, source.size};
-    const Header h = readHeader(b, source.headerOffset, source.icon);
+namespace {
+
+Result decodeImage(const Source& source) {
+    const Bytes b{source.bytes};
+    const Header h = readHeader(b, qint64(source.headerOffset), source.icon);
     const int w = int(h.width);
     const int rows = int(h.height);
 
@@ -258,14 +265,14 @@ Result decode(const Source& source) {
     if (h.bitCount <= 8) {
         const qsizetype used = std::min<qsizetype>(paletteCount, qsizetype(1) << h.bitCount);
         for (qsizetype i = 0; i < used; ++i) {
-            const uchar* e = b.data + h.afterHeader + i * h.paletteEntrySize;
+            const uchar* e = b.data() + h.afterHeader + i * h.paletteEntrySize;
             palette[size_t(i)] = qRgb(e[2], e[1], e[0]);
         }
     }
     const qsizetype bits = source.bitsOffset >= 0
                                ? source.bitsOffset
                                : h.afterHeader + paletteCount * h.paletteEntrySize;
-    if (bits > b.size)
+    if (bits > b.size())
         fail();
 
     Channel red, green, blue, alpha;
@@ -303,13 +310,13 @@ Result decode(const Source& source) {
             for (int x = 0; x < w; ++x)
                 out[x] = palette[in[x]];
         }
-        end = b.size;
+        end = b.size();
     } else {
         const qsizetype stride = rowStride(w, h.bitCount);
         b.need(bits, stride * rows); // a cut file is an error, not a partial picture
         end = bits + stride * rows;
         for (int r = 0; r < rows; ++r) {
-            const uchar* in = b.data + bits + qsizetype(r) * stride;
+            const uchar* in = b.data() + bits + qsizetype(r) * stride;
             QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(h.topDown ? r : rows - 1 - r));
             switch (h.bitCount) {
             default:
@@ -356,16 +363,20 @@ Result decode(const Source& source) {
         }
     }
 
-    if (source.icon) {
+    const qsizetype maskStride = rowStride(w, 1);
+    // Writers of 32-bit icons often leave the mask out (alpha says it all);
+    // at other depths the mask is the only transparency, so a cut one is an
+    // error.
+    const bool hasMask = source.icon && (h.bitCount != 32 || b.view.has(end, maskStride * rows));
+    if (hasMask) {
         // The AND mask: a 1 bit leaves the pixel transparent, at every depth
         // but where 32-bit pixels carry a real alpha channel, which then
         // rules (writers derive the mask from it with a threshold, so
         // applying both would cut the soft edges).
-        const qsizetype maskStride = rowStride(w, 1);
         b.need(end, maskStride * rows);
         const bool alphaRules = transparent;
         for (int r = 0; r < rows && !alphaRules; ++r) {
-            const uchar* in = b.data + end + qsizetype(r) * maskStride;
+            const uchar* in = b.data() + end + qsizetype(r) * maskStride;
             QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(rows - 1 - r));
             for (int x = 0; x < w; ++x) {
                 if ((in[x >> 3] >> (7 - (x & 7))) & 1)
@@ -378,8 +389,35 @@ Result decode(const Source& source) {
     if (!transparent && !source.icon)
         image = std::move(image).convertToFormat(QImage::Format_RGB32);
     result.image = std::move(image);
-    result.end = end;
+    result.end = std::uint64_t(end);
     return result;
+}
+
+DibError::Kind kindOf(const Source& source) {
+    return source.icon ? DibError::Kind::Icon : DibError::Kind::Bitmap;
+}
+
+} // namespace
+
+DibError::DibError(Kind kind)
+    : AppError(kind == Kind::Icon ? QStringLiteral("Icon image is not valid")
+                                  : QStringLiteral("Bitmap image is not valid")) {}
+
+Shape describe(const Source& source) {
+    try {
+        const Header h = readHeader(Bytes{source.bytes}, qint64(source.headerOffset), source.icon);
+        return Shape{int(h.width), int(h.height), h.bitCount};
+    } catch (const Bad&) {
+        throw DibError(kindOf(source));
+    }
+}
+
+Result decode(const Source& source) {
+    try {
+        return decodeImage(source);
+    } catch (const Bad&) {
+        throw DibError(kindOf(source));
+    }
 }
 
 } // namespace dib
