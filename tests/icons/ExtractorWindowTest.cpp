@@ -110,8 +110,17 @@ private slots:
         QCOMPARE(text("Label3"), QStringLiteral("7"));
     }
 
+    // A PNG named .ico and larger than the icon format holds (as a group of
+    // a real executable has one) is saved at 32 x 32 like any other icon.
+    void saveCurrent_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("executable") << iconstest::fixture(QStringLiteral("pe32.exe"));
+        QTest::newRow("PNG of 194 x 313 named .ico")
+            << QStringLiteral(TABDECK_TEST_DATA "/graphics/wild-tall.ico");
+    }
     void saveCurrent() {
-        open(iconstest::fixture(QStringLiteral("pe32.exe")));
+        QFETCH(QString, file);
+        open(file);
         const QString path = c_->dir.file(QStringLiteral("one.ico"));
         c_->prompts.expectFile(path).expectBox();
         click("SaveCurrentBtn");
