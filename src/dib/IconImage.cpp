@@ -9,8 +9,6 @@
 namespace iconimage {
 namespace {
 
-constexpr int largeSide = 32;
-
 [[noreturn]] void invalid() {
     throw dib::DibError(dib::DibError::Kind::Icon);
 }

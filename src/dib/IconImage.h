@@ -9,6 +9,9 @@
 // (colour bits of half the header's height followed by the AND mask) or a PNG.
 namespace iconimage {
 
+// The side of the large icon windows show.
+inline constexpr int largeSide = 32;
+
 struct Shape {
     int width = 0;
     int height = 0;

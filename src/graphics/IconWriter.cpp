@@ -1,4 +1,5 @@
 #include "graphics/IconWriter.h"
+#include "dib/IconImage.h"
 #include "graphics/ByteWriter.h"
 
 #include <QPainter>
@@ -8,7 +9,7 @@ namespace iconwriter {
 namespace {
 
 constexpr int maxSide = 256;
-constexpr int largeSide = 32;
+using iconimage::largeSide;
 
 QImage writable(const QImage& source) {
     if (source.width() <= maxSide && source.height() <= maxSide)

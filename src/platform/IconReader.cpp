@@ -22,7 +22,7 @@
 namespace iconreader {
 namespace {
 
-constexpr int largeSide = 32;
+using iconimage::largeSide;
 // Group directories list at most this many images; a bigger count is
 // hostile and only the entries that fit in the data are looked at anyway.
 constexpr std::uint32_t groupEntrySize = 14;
