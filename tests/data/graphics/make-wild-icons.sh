@@ -9,6 +9,8 @@
 #   wild-tall.ico     a 194 x 313 PNG renamed: larger than the icon format holds
 # Needs python3-pil and imagemagick; writes into the folder of this script.
 set -euo pipefail
+# PNGs without time chunks, so that a second run writes the same bytes.
+png=(-define png:exclude-chunk=date,time)
 cd "$(dirname "$0")"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -17,9 +19,9 @@ trap 'rm -rf "$tmp"' EXIT
 # soft-alpha band so that alpha, not a mask, must decide.
 convert srcalpha.png -resize 48x48! -alpha set \
     -region 48x6+0+40 -channel A -evaluate set 50% +region PNG32:"$tmp/src48.png"
-convert "$tmp/src48.png" -resize 32x32! PNG32:wild-favicon.ico
+convert "$tmp/src48.png" -resize 32x32! "${png[@]}" PNG32:wild-favicon.ico
 convert -size 194x313 xc:none -fill '#2050a0' -draw 'rectangle 0,0 193,312' \
-    -fill '#e0c020' -draw 'rectangle 20,30 173,282' PNG32:wild-tall.ico
+    -fill '#e0c020' -draw 'rectangle 20,30 173,282' "${png[@]}" PNG32:wild-tall.ico
 convert "$tmp/src48.png" -define icon:auto-resize=48,32,16 wild-magick.ico
 
 /usr/bin/python3 - "$tmp/src48.png" <<'PY'
@@ -41,6 +43,6 @@ for name in ("wild-favicon.ico", "wild-tall.ico"):
     Image.open(name).convert("RGBA").save(f"{name}.png")
 PY
 for i in 0 1 2; do
-    convert "wild-magick.ico[$i]" PNG32:"wild-magick.ico-$i.png"
+    convert "wild-magick.ico[$i]" "${png[@]}" PNG32:"wild-magick.ico-$i.png"
 done
 ls -l wild-*
