@@ -38,17 +38,18 @@ sleep 1
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$strip_pid/status"; }
 # The move handle is at strip (1..49, 14..49); the menu opens at the pointer
 # with More first and then Table 1 .. Table 10, 22 pixels apiece.
-open_menu() { xdotool mousemove 225 330 mousedown 3 mouseup 3 sleep 0.05; }
-downs() { printf 'Down %.0s' $(seq "$1"); }
+open_menu() { xdotool mousemove 225 330 mousedown 3 mouseup 3 sleep "${menu_wait:-0.05}"; }
+downs() { local k; for ((k = 0; k < $1; k++)); do printf 'Down '; done; }
+# A submenu opened with Right has its first item highlighted already.
 choose_by_keys() { # table 1..30
     local n=$1
     open_menu
     if ((n <= 10)); then
         xdotool key --delay 5 $(downs $((n + 1))) Return
     elif ((n <= 20)); then
-        xdotool key --delay 5 Down Right $(downs $((n - 9))) Return
+        xdotool key --delay 5 Down Right $(downs $((n - 10))) Return
     else
-        xdotool key --delay 5 Down Right Down Right $(downs $((n - 20))) Return
+        xdotool key --delay 5 Down Right Right $(downs $((n - 21))) Return
     fi
     sleep 0.05
 }
@@ -62,6 +63,8 @@ label() {
     import -window root -crop 49x13+201+301 +repage rgb:- | md5sum
 }
 
+# Here the menu is given time to open, so no key can go astray.
+menu_wait=0.4
 choose_by_keys 3
 three=$(label)
 choose_by_keys 24
@@ -70,6 +73,7 @@ choose_by_keys 3
 [[ $(label) == "$three" && $three != "$twenty_four" ]] ||
     fail "the table label did not follow the keyboard's choices"
 echo "the label follows Table 3 -> Table 24 -> Table 3"
+menu_wait=0.05
 
 for i in $(seq 1 300); do
     if ((i % 3)); then choose_by_keys $((i % 30 + 1)); else choose_by_pointer $((i % 10 + 1)); fi
