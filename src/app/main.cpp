@@ -7,6 +7,7 @@
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/QtPrompts.h"
+#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
         return status;
     const bool forced = forceX11UnderWayland();
     QApplication app(argc, argv);
+    // Keeps the style's pixmap cache from growing with each highlighted menu item.
+    QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(Prompts::applicationTitle());
     // No display name: Qt would append it to every caption ("Confirm — ...").
     // Tool windows may stay open after the strip closes; the strip's close

@@ -169,6 +169,8 @@ private slots:
         const qint64 normal = startUp(::time(nullptr) - 3600);
         const qint64 future = startUp(1900000000); // in 2030
         QVERIFY(normal > 0 && future > 0);
+        qInfo("360 reads: %.1f ms with a normal time, %.1f ms with a time in 2030", normal / 1e6,
+              future / 1e6);
         QVERIFY2(
             future < 2 * normal,
             qPrintable(
