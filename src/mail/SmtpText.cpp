@@ -124,14 +124,14 @@ void addEntry(QByteArray& out, const QByteArray& text) {
 }
 } // namespace
 
-QByteArray bodyText(const QStringList& body) {
+QByteArray bodyText(const QByteArrayList& body) {
     qsizetype size = 0;
-    for (const QString& e : body)
+    for (const QByteArray& e : body)
         size += e.size();
     QByteArray out;
     out.reserve(size + size / 16 + 2 * body.size() + 16);
-    for (const QString& e : body)
-        addEntry(out, e.toUtf8());
+    for (const QByteArray& e : body)
+        addEntry(out, e);
     return out;
 }
 

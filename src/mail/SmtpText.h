@@ -2,6 +2,7 @@
 // What the SMTP client puts on the wire and how it reads what comes back:
 // plain functions, so the conversation's pieces can be tested without a socket.
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,9 @@ struct TPostMessage {
     QString Date;
     QString ReplyTo;
     QStringList ToAddress; // recipient entries, as the user wrote them
-    QStringList Body;      // blocks of text; their line breaks become CR LF
+    // Blocks of UTF-8 text; their line breaks become CR LF. Bytes, so a file's
+    // text goes out without a round trip through UTF-16.
+    QByteArrayList Body;
 };
 
 namespace smtptext {
@@ -56,6 +59,6 @@ QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QSt
 // The body as it goes out between DATA and the end-of-data line: every entry
 // followed by CR LF, every line break (CR LF, LF or CR) as CR LF, and a
 // period doubled at the start of every line.
-QByteArray bodyText(const QStringList& body);
+QByteArray bodyText(const QByteArrayList& body);
 
 } // namespace smtptext

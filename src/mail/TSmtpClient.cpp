@@ -279,6 +279,10 @@ void TSmtpClient::openTcp(const QHostAddress& address, quint64 session) {
         checkSession(self, session, session_);
         throw AppError(QStringLiteral("Connection Failed"));
     }
+    // Commands and the end-of-data line are small writes: without this the
+    // kernel holds each one back until the server's delayed acknowledgement
+    // of the data before it, up to 40 ms a time.
+    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connected_ = true;
 }
 

@@ -518,7 +518,7 @@ private slots:
         QStringList lines;
         for (int i = 0; i < 2000; ++i)
             lines << line;
-        c.PostMessage.Body = {lines.join("\n")}; // 2000 lines of 101 bytes on the wire
+        c.PostMessage.Body = {lines.join("\n").toUtf8()}; // 2000 lines of 101 bytes on the wire
         QList<qint64> seen;
         ev.packetSent = [&] {
             QCOMPARE(c.BytesTotal(), qint64(202000));
@@ -577,7 +577,7 @@ private slots:
         TSmtpClient c;
         ev.attach(c);
         prepare(c, server);
-        c.PostMessage.Body = {QString(300000, QLatin1Char('y'))};
+        c.PostMessage.Body = {QByteArray(300000, 'y')};
         ev.packetSent = [&] {
             if (c.Connected())
                 c.Disconnect();
