@@ -5,9 +5,11 @@
 #include "TestRegistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -48,6 +50,9 @@ private slots:
     void addressBook();
     void unwritableListChangesNothing();
     void unreadableFile();
+    void plainFileOnTheWire_data();
+    void plainFileOnTheWire();
+    void progressOfLargeFile();
 };
 
 void TEmailTest::sendChecks_data() {
@@ -348,6 +353,80 @@ void TEmailTest::unreadableFile() {
         QCOMPARE(f.prompts.lastBox().text, "Cannot open file " + f.dir.file(name) + ".");
     }
     QVERIFY(!f.window->sender().fileChosen());
+}
+
+// A text file's bytes as the message data carries them: valid UTF-8 exactly
+// as stored, anything else read as Windows Western text and sent as UTF-8.
+void TEmailTest::plainFileOnTheWire_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("wire");
+    QTest::addColumn<QString>("charset");
+    QTest::newRow("ascii, lf and leading period")
+        << QByteArray("a\n.b\r\n") << QByteArray("a\r\n..b\r\n\r\n") << "us-ascii";
+    QTest::newRow("empty") << QByteArray() << QByteArray("\r\n") << "us-ascii";
+    QTest::newRow("utf-8 with byte order mark")
+        << QByteArray("\xef\xbb\xbfgr\xc3\xbc\xc3\x9f \xe4\xb8\xad")
+        << QByteArray("\xef\xbb\xbfgr\xc3\xbc\xc3\x9f \xe4\xb8\xad\r\n") << "utf-8";
+    QTest::newRow("four-byte utf-8")
+        << QByteArray("\xf0\x9f\x98\x80") << QByteArray("\xf0\x9f\x98\x80\r\n") << "utf-8";
+    QTest::newRow("windows western")
+        << QByteArray("caf\xe9 \x80 5") << QByteArray("caf\xc3\xa9 \xe2\x82\xac 5\r\n") << "utf-8";
+    QTest::newRow("utf-8 cut short")
+        << QByteArray("ab\xc3") << QByteArray("ab\xc3\x83\r\n") << "utf-8";
+    QTest::newRow("overlong utf-8")
+        << QByteArray("\xc0\xaf") << QByteArray("\xc3\x80\xc2\xaf\r\n") << "utf-8";
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xed\xa0\x80") << QByteArray("\xc3\xad\xc2\xa0\xe2\x82\xac\r\n") << "utf-8";
+}
+
+void TEmailTest::plainFileOnTheWire() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, wire);
+    QFETCH(QString, charset);
+    SmtpScriptServer server;
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "Plain");
+    f.choose(f.dir.write("body.txt", file));
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail was sent, your done sending e-mail!");
+    const QByteArray data = server.data();
+    const qsizetype start = data.indexOf("\r\n\r\n\r\n");
+    QVERIFY(start > 0);
+    QVERIFY2(data.left(start).endsWith("Content-Type: text/plain; charset=" + charset.toLatin1()),
+             data.left(start).constData());
+    QCOMPARE(data.mid(start + 6), wire);
+}
+
+// Hundreds of packets do not each repaint the status line, yet the first
+// packet's progress shows at once and the last one's stays.
+void TEmailTest::progressOfLargeFile() {
+    SmtpScriptServer server;
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "Large");
+    const QByteArray line(98, 'x');
+    QByteArray file;
+    for (int i = 0; i < 100000; ++i)
+        file += line + "\r\n"; // 10,000,000 bytes, and the closing CR LF: 153 packets
+    f.choose(f.dir.write("large.txt", file));
+    QSignalSpy shown(f.window->statusBar1(), &QStatusBar::messageChanged);
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    QElapsedTimer clock;
+    clock.start();
+    f.window->SendBtnClick();
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail was sent, your done sending e-mail!");
+    QCOMPARE(server.data().size() - server.data().indexOf("\r\n\r\n\r\n") - 6, file.size() + 2);
+    QVERIFY(shown.size() >= 2);
+    QCOMPARE(shown.first().first().toString(), "65536 bytes out of 10000002 transferred");
+    QCOMPARE(shown.last().first().toString(), "10000002 bytes out of 10000002 transferred");
+    QVERIFY2(shown.size() <= 2 + ms / 40, qPrintable(QString::number(shown.size())));
 }
 
 TABDECK_TEST(TEmailTest)
