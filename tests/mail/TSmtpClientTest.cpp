@@ -5,6 +5,7 @@
 #include "core/Error.h"
 
 #include <QElapsedTimer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -53,6 +54,10 @@ private slots:
         c.Connect();
         QVERIFY(c.Connected());
         QCOMPARE(c.ReplyNumber(), 250);
+        // Short commands are not held back for the server's acknowledgement.
+        auto* socket = c.findChild<QTcpSocket*>();
+        QVERIFY(socket);
+        QCOMPARE(socket->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
         c.SendMail();
         c.Disconnect();
         QVERIFY(!c.Connected());
