@@ -61,4 +61,27 @@ QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QSt
 // period doubled at the start of every line.
 QByteArray bodyText(const QByteArrayList& body);
 
+// The same bytes piece by piece, so that a large body goes out without being
+// copied whole first. It keeps its own (shared) copy of the entries.
+class BodyStream {
+public:
+    explicit BodyStream(const QByteArrayList& body);
+    // Every byte the stream gives, known before the first read.
+    qint64 size() const { return size_; }
+    // Up to `max` next bytes into `out`; fewer only at the end, 0 after it.
+    qsizetype read(char* out, qsizetype max);
+
+private:
+    enum class Owed { Nothing, Period, Text, Cr, Lf }; // of the current line
+
+    const QByteArrayList body_;
+    qint64 size_ = 0;
+    qsizetype entry_ = 0;
+    const char* p_ = nullptr;    // next byte of the current line; nullptr between entries
+    const char* eol_ = nullptr;  // where the current line's text ends
+    const char* next_ = nullptr; // where the next line starts; nullptr after the last
+    const char* end_ = nullptr;  // the current entry's end
+    Owed owed_ = Owed::Nothing;
+};
+
 } // namespace smtptext

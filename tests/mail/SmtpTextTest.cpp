@@ -94,6 +94,9 @@ private slots:
             << QByteArrayList{"a\r.\rRSET"} << QByteArray("a\r\n..\r\nRSET\r\n");
         QTest::newRow("period inside line")
             << QByteArrayList{"a.b\r\n x."} << QByteArray("a.b\r\n x.\r\n");
+        QTest::newRow("cr at the end") << QByteArrayList{"a\r"} << QByteArray("a\r\n\r\n");
+        QTest::newRow("periods across entries")
+            << QByteArrayList{"x", ".y\n.", ""} << QByteArray("x\r\n..y\r\n..\r\n\r\n");
         QTest::newRow("utf-8") << QByteArrayList{"gr\xc3\xbc\xc3\x9f"}
                                << QByteArray("gr\xc3\xbc\xc3\x9f\r\n");
     }
@@ -101,6 +104,27 @@ private slots:
         QFETCH(QByteArrayList, body);
         QFETCH(QByteArray, wire);
         QCOMPARE(smtptext::bodyText(body), wire);
+    }
+
+    // Read in pieces of any size, the stream gives the same bytes, and its
+    // size is known before the first piece.
+    void bodyStream_data() { bodyText_data(); }
+    void bodyStream() {
+        QFETCH(QByteArrayList, body);
+        QFETCH(QByteArray, wire);
+        for (const qsizetype max : {1, 2, 3, 5, 4096}) {
+            smtptext::BodyStream stream(body);
+            QCOMPARE(stream.size(), wire.size());
+            QByteArray got;
+            char piece[4096];
+            while (const qsizetype n = stream.read(piece, max)) {
+                QVERIFY(n <= max);
+                got.append(piece, n);
+                QVERIFY2(n == max || got.size() == wire.size(), "short piece before the end");
+            }
+            QCOMPARE(got, wire);
+            QCOMPARE(stream.read(piece, max), 0);
+        }
     }
 
     void headerBlock() {
