@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    const QStringList body{QString::fromLatin1(file.left(file.size() - 2))};
+    const QByteArrayList body{file.left(file.size() - 2)};
 
     SmtpSink sink;
     std::vector<double> ours, theirs;

@@ -3,11 +3,35 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace regularfile {
+
+namespace {
+
+// A buffer of many megabytes fills several times faster in huge pages: its
+// thousands of first-touch page faults cost more than the read itself.
+void preferHugePages(QByteArray& bytes) {
+#ifdef MADV_HUGEPAGE
+    constexpr qsizetype kWorthIt = 4 * 1024 * 1024;
+    if (bytes.size() < kWorthIt)
+        return;
+    const auto page = std::uintptr_t(::sysconf(_SC_PAGESIZE));
+    const auto start = std::uintptr_t(bytes.data());
+    const std::uintptr_t begin = (start + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (start + std::uintptr_t(bytes.size())) & ~(page - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE); // only advice
+#else
+    Q_UNUSED(bytes);
+#endif
+}
+
+} // namespace
 
 Handle::Handle(const QString& path, qint64 cap) {
     if (path.isEmpty()) {
@@ -70,6 +94,7 @@ Result read(const QString& path, qint64 cap) {
     // The size may change while reading; never read past the cap.
     QByteArray bytes;
     bytes.resize(qsizetype(st.st_size));
+    preferHugePages(bytes);
     qint64 have = 0;
     for (;;) {
         if (have == bytes.size()) {

@@ -86,7 +86,7 @@ void MailSender::send() {
 
     TPostMessage& m = client_.PostMessage;
     m = TPostMessage{};
-    const QString body = richBody_ ? richText_ : plainText_;
+    const QByteArray body = richBody_ ? richText_ : plainText_;
     richBody_ = false;
     m.FromAddress = setup.address;
     // Text beyond ASCII goes out as UTF-8 and says so; mail programs would
@@ -94,7 +94,7 @@ void MailSender::send() {
     m.FromName = mailtext::headerWords(setup.name);
     m.ToAddress = QStringList{view_.to()};
     m.Subject = mailtext::headerWords(view_.subject());
-    m.Body = QStringList{body};
+    m.Body = QByteArrayList{body};
     const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
                        mailtext::isAscii(setup.name);
     client_.Charset = ascii ? QStringLiteral("us-ascii") : QStringLiteral("utf-8");
@@ -126,6 +126,7 @@ void MailSender::connected() {
     view_.setConnectionText(QStringLiteral("Connected"));
 }
 void MailSender::sendStart() {
+    progressShown_.invalidate();
     view_.setConnectionText(QStringLiteral("Sending Message"));
 }
 void MailSender::disconnected() {
@@ -133,6 +134,14 @@ void MailSender::disconnected() {
 }
 
 void MailSender::packetSent() {
+    // A large file is hundreds of packets, and painting the status line for
+    // each costs more than sending them: the first and the last packet are
+    // shown, those between at most every kProgressMs, faster than one reads.
+    constexpr qint64 kProgressMs = 40;
+    const bool last = client_.BytesSent() >= client_.BytesTotal();
+    if (!last && progressShown_.isValid() && !progressShown_.hasExpired(kProgressMs))
+        return;
+    progressShown_.start();
     view_.setStatusText(QStringLiteral("%1 bytes out of %2 transferred")
                             .arg(client_.BytesSent())
                             .arg(client_.BytesTotal()));

@@ -3,6 +3,7 @@
 #include "mail/EmailSettings.h"
 #include "mail/TSmtpClient.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <optional>
 
@@ -76,8 +77,10 @@ private:
     QWidget* owner_;
     MailView& view_;
     TSmtpClient client_;
-    QString plainText_; // the plain text loader
-    QString richText_;  // the rich text loader's plain text
+    // The two loaders' text in UTF-8; a file's own UTF-8 is kept as read.
+    QByteArray plainText_;        // the plain text loader
+    QByteArray richText_;         // the rich text loader's plain text
+    QElapsedTimer progressShown_; // when the status line last showed the progress
     quint16 port_ = 25;
     bool fileChosen_ = false;
     bool typeChosen_ = false;

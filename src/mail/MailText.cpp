@@ -5,19 +5,21 @@
 #include "rtf/CodePages.h"
 #include "rtf/Rtf.h"
 
+#include <cstring>
+
 namespace mailtext {
 
 bool isRichFile(const QString& path) {
     return path.toLower().endsWith(QStringLiteral(".rtf"));
 }
 
-QString loadBody(const QString& path, bool rich) {
+QByteArray loadBody(const QString& path, bool rich) {
     const regularfile::Result r = regularfile::read(path);
     if (!r.ok())
         throw AppError(QStringLiteral("Cannot open file %1").arg(path));
     if (rich)
-        return rtf::toPlainText(rtf::parse(r.bytes));
-    return rtf::CodePages::decodeTextFile(r.bytes);
+        return rtf::toPlainText(rtf::parse(r.bytes)).toUtf8();
+    return rtf::CodePages::textFileAsUtf8(r.bytes);
 }
 
 bool isAscii(const QString& text) {
@@ -26,6 +28,21 @@ bool isAscii(const QString& text) {
             return false;
     }
     return true;
+}
+
+bool isAscii(const QByteArray& bytes) {
+    // Eight bytes at a time: a body can be tens of megabytes.
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    quint64 high = 0;
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    for (; p < end; ++p)
+        high |= quint8(*p);
+    return (high & 0x8080808080808080ULL) == 0;
 }
 
 QString headerWords(const QString& text) {

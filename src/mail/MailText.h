@@ -1,6 +1,7 @@
 #pragma once
 // The text that becomes a mail: the chosen file's content and the header
 // words that must travel as RFC 2047 encoded words.
+#include <QByteArray>
 #include <QString>
 
 namespace mailtext {
@@ -8,13 +9,14 @@ namespace mailtext {
 // ".rtf" in any letter case.
 bool isRichFile(const QString& path);
 
-// The text a file gives as a mail body: an RTF file its plain text, any other
-// file its text (UTF-8, else the Windows Western code page). A missing,
-// unreadable or non-regular file, or one over 64 MB:
+// The text a file gives as a mail body, in UTF-8: an RTF file its plain text,
+// any other file its text (UTF-8, else the Windows Western code page). A
+// missing, unreadable or non-regular file, or one over 64 MB:
 // AppError "Cannot open file %s".
-QString loadBody(const QString& path, bool rich);
+QByteArray loadBody(const QString& path, bool rich);
 
 bool isAscii(const QString& text);
+bool isAscii(const QByteArray& bytes);
 // The text itself when it is ASCII, else UTF-8 base64 encoded words of at
 // most 75 characters separated by blanks, never
 // splitting a character.

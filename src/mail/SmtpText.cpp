@@ -101,37 +101,94 @@ QByteArray headerBlock(const TPostMessage& m, TMailType subType, const QString& 
 }
 
 namespace {
-// Appends one entry and its closing CR LF: lines copied in bulk, breaks
-// normalised, leading periods doubled.
-void addEntry(QByteArray& out, const QByteArray& text) {
-    const char* p = text.constData();
-    const char* const end = p + text.size();
-    for (;;) {
-        // Two vectorised searches beat a byte loop on lines of usual length.
-        const char* eol = static_cast<const char*>(std::memchr(p, '\n', end - p));
-        if (!eol)
-            eol = end;
-        if (const void* cr = std::memchr(p, '\r', eol - p))
-            eol = static_cast<const char*>(cr);
-        if (eol > p && *p == '.')
-            out += '.';
-        out.append(p, eol - p);
-        out += "\r\n";
-        if (eol == end)
-            return;
-        p = eol + ((*eol == '\r' && eol + 1 < end && eol[1] == '\n') ? 2 : 1);
-    }
+// One line of a body entry: its text, where the text ends (at the break or
+// the entry's end), and where the next line starts (nullptr after the last).
+struct Line {
+    const char* text;
+    const char* eol;
+    const char* next;
+};
+
+Line lineAt(const char* p, const char* end) {
+    // Two vectorised searches beat a byte loop on lines of usual length.
+    const char* eol = static_cast<const char*>(std::memchr(p, '\n', end - p));
+    if (!eol)
+        eol = end;
+    if (const void* cr = std::memchr(p, '\r', eol - p))
+        eol = static_cast<const char*>(cr);
+    const char* next = nullptr;
+    if (eol != end)
+        next = eol + ((*eol == '\r' && eol + 1 < end && eol[1] == '\n') ? 2 : 1);
+    return {p, eol, next};
+}
+
+bool periodLed(const char* text, const char* eol) {
+    return eol > text && *text == '.';
 }
 } // namespace
 
-QByteArray bodyText(const QStringList& body) {
-    qsizetype size = 0;
-    for (const QString& e : body)
-        size += e.size();
-    QByteArray out;
-    out.reserve(size + size / 16 + 2 * body.size() + 16);
-    for (const QString& e : body)
-        addEntry(out, e.toUtf8());
+BodyStream::BodyStream(const QByteArrayList& body) : body_(body) {
+    for (const QByteArray& e : body_) {
+        const char* const end = e.constData() + e.size();
+        for (const char* p = e.constData(); p;) {
+            const Line l = lineAt(p, end);
+            size_ += (l.eol - l.text) + periodLed(l.text, l.eol) + 2;
+            p = l.next;
+        }
+    }
+}
+
+qsizetype BodyStream::read(char* out, qsizetype max) {
+    qsizetype n = 0;
+    while (n < max) {
+        if (owed_ == Owed::Nothing) {
+            if (!p_) {
+                if (entry_ >= body_.size())
+                    break;
+                p_ = body_[entry_].constData();
+                end_ = p_ + body_[entry_].size();
+            }
+            const Line l = lineAt(p_, end_);
+            eol_ = l.eol;
+            next_ = l.next;
+            owed_ = periodLed(p_, eol_) ? Owed::Period : Owed::Text;
+        }
+        switch (owed_) {
+        case Owed::Period:
+            out[n++] = '.';
+            owed_ = Owed::Text;
+            break;
+        case Owed::Text: {
+            const qsizetype k = std::min<qsizetype>(eol_ - p_, max - n);
+            std::memcpy(out + n, p_, size_t(k));
+            p_ += k;
+            n += k;
+            if (p_ == eol_)
+                owed_ = Owed::Cr;
+            break;
+        }
+        case Owed::Cr:
+            out[n++] = '\r';
+            owed_ = Owed::Lf;
+            break;
+        case Owed::Lf:
+            out[n++] = '\n';
+            owed_ = Owed::Nothing;
+            p_ = next_;
+            if (!p_)
+                ++entry_;
+            break;
+        case Owed::Nothing:
+            break;
+        }
+    }
+    return n;
+}
+
+QByteArray bodyText(const QByteArrayList& body) {
+    BodyStream stream(body);
+    QByteArray out(qsizetype(stream.size()), Qt::Uninitialized);
+    out.resize(stream.read(out.data(), out.size()));
     return out;
 }
 

@@ -2,6 +2,7 @@
 // What the SMTP client puts on the wire and how it reads what comes back:
 // plain functions, so the conversation's pieces can be tested without a socket.
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,9 @@ struct TPostMessage {
     QString Date;
     QString ReplyTo;
     QStringList ToAddress; // recipient entries, as the user wrote them
-    QStringList Body;      // blocks of text; their line breaks become CR LF
+    // Blocks of UTF-8 text; their line breaks become CR LF. Bytes, so a file's
+    // text goes out without a round trip through UTF-16.
+    QByteArrayList Body;
 };
 
 namespace smtptext {
@@ -56,6 +59,29 @@ QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QSt
 // The body as it goes out between DATA and the end-of-data line: every entry
 // followed by CR LF, every line break (CR LF, LF or CR) as CR LF, and a
 // period doubled at the start of every line.
-QByteArray bodyText(const QStringList& body);
+QByteArray bodyText(const QByteArrayList& body);
+
+// The same bytes piece by piece, so that a large body goes out without being
+// copied whole first. It keeps its own (shared) copy of the entries.
+class BodyStream {
+public:
+    explicit BodyStream(const QByteArrayList& body);
+    // Every byte the stream gives, known before the first read.
+    qint64 size() const { return size_; }
+    // Up to `max` next bytes into `out`; fewer only at the end, 0 after it.
+    qsizetype read(char* out, qsizetype max);
+
+private:
+    enum class Owed { Nothing, Period, Text, Cr, Lf }; // of the current line
+
+    const QByteArrayList body_;
+    qint64 size_ = 0;
+    qsizetype entry_ = 0;
+    const char* p_ = nullptr;    // next byte of the current line; nullptr between entries
+    const char* eol_ = nullptr;  // where the current line's text ends
+    const char* next_ = nullptr; // where the next line starts; nullptr after the last
+    const char* end_ = nullptr;  // the current entry's end
+    Owed owed_ = Owed::Nothing;
+};
 
 } // namespace smtptext

@@ -279,6 +279,10 @@ void TSmtpClient::openTcp(const QHostAddress& address, quint64 session) {
         checkSession(self, session, session_);
         throw AppError(QStringLiteral("Connection Failed"));
     }
+    // Commands and the end-of-data line are small writes: without this the
+    // kernel holds each one back until the server's delayed acknowledgement
+    // of the data before it, up to 40 ms a time.
+    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connected_ = true;
 }
 
@@ -340,7 +344,7 @@ void TSmtpClient::SendMail() {
     }
 
     const QByteArray header = headerBlock(PostMessage, SubType, Charset);
-    const QByteArray body = bodyText(PostMessage.Body);
+    BodyStream body(PostMessage.Body);
     const QStringList recipients = PostMessage.ToAddress;
 
     emit OnSendStart();
@@ -381,7 +385,7 @@ void TSmtpClient::SendMail() {
     emit OnSuccess();
 }
 
-void TSmtpClient::sendBody(const QByteArray& header, const QByteArray& body, quint64 session) {
+void TSmtpClient::sendBody(const QByteArray& header, BodyStream& body, quint64 session) {
     QPointer<TSmtpClient> self(this);
     // From here to the reply of the end-of-data line the stream is inside the
     // message: no other command may go out.
@@ -389,9 +393,9 @@ void TSmtpClient::sendBody(const QByteArray& header, const QByteArray& body, qui
     writeAll(header.constData(), header.size(), session, 2 * kChunk);
     bytesTotal_ = body.size();
     bytesSent_ = 0;
-    for (qint64 offset = 0; offset < body.size(); offset += kChunk) {
-        const qint64 n = std::min<qint64>(kChunk, body.size() - offset);
-        writeAll(body.constData() + offset, n, session, 2 * kChunk);
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    while (const qsizetype n = body.read(chunk.data(), kChunk)) {
+        writeAll(chunk.constData(), n, session, 2 * kChunk);
         bytesSent_ += n;
         emit OnPacketSent();
         checkSession(self, session, session_);

@@ -99,7 +99,7 @@ private:
     void readReply(quint64 session);
     QByteArray readLine(quint64 session);
     void writeAll(const char* data, qint64 size, quint64 session, qint64 backlog);
-    void sendBody(const QByteArray& header, const QByteArray& body, quint64 session);
+    void sendBody(const QByteArray& header, smtptext::BodyStream& body, quint64 session);
     [[noreturn]] void connectionLost();
     [[noreturn]] void streamBroken(int code);
     void closeSocket();

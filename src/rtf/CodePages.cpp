@@ -98,4 +98,10 @@ QString CodePages::decodeTextFile(const QByteArray& bytes) {
     return western(bytes);
 }
 
+QByteArray CodePages::textFileAsUtf8(const QByteArray& bytes) {
+    if (QByteArrayView(bytes).isValidUtf8())
+        return bytes;
+    return western(bytes).toUtf8();
+}
+
 } // namespace rtf

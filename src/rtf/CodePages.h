@@ -18,6 +18,9 @@ public:
     static int forCharset(int charset);
     // A file that is not RTF: UTF-8 when it is valid UTF-8, else code page 1252.
     static QString decodeTextFile(const QByteArray& bytes);
+    // The same text in UTF-8. Valid UTF-8 comes back as it is, without a
+    // copy, so a large file need not make a round trip through UTF-16.
+    static QByteArray textFileAsUtf8(const QByteArray& bytes);
 
 private:
     QHash<int, std::shared_ptr<QStringDecoder>> decoders_;

@@ -143,7 +143,7 @@ private slots:
         TSmtpClient c;
         ev.attach(c);
         prepare(c, server);
-        c.PostMessage.Body = {QString(4 << 20, QLatin1Char('z'))};
+        c.PostMessage.Body = {QByteArray(4 << 20, 'z')};
         c.Connect();
         QCOMPARE(errorOf([&] { c.SendMail(); }), QStringLiteral("10057:Socket is not connected"));
         QVERIFY(!ev.log.contains("Success"));

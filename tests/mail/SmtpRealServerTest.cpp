@@ -47,8 +47,8 @@ private slots:
         c.PostMessage.FromName = "Sender Name";
         c.PostMessage.Subject = "Report";
         c.PostMessage.ToAddress = {"Bob <bob@there.example>", "carol@there.example"};
-        c.PostMessage.Body = {QString::fromUtf8("<p>first</p>\n.\n..two\r\nlast gr\xc3\xbc\xc3\x9f"
-                                                "e\r\n"),
+        c.PostMessage.Body = {QByteArray("<p>first</p>\n.\n..two\r\nlast gr\xc3\xbc\xc3\x9f"
+                                         "e\r\n"),
                               "."};
         c.SendMail();
         QCOMPARE(ev.log.last(), QStringLiteral("Success"));

@@ -72,34 +72,59 @@ private slots:
     }
 
     void bodyText_data() {
-        QTest::addColumn<QStringList>("body");
+        QTest::addColumn<QByteArrayList>("body");
         QTest::addColumn<QByteArray>("wire");
-        QTest::newRow("crlf") << QStringList{"a\r\nb"} << QByteArray("a\r\nb\r\n");
-        QTest::newRow("bare lf") << QStringList{"a\nb"} << QByteArray("a\r\nb\r\n");
-        QTest::newRow("bare cr") << QStringList{"a\rb"} << QByteArray("a\r\nb\r\n");
-        QTest::newRow("mixed") << QStringList{"a\r\n\nb\r\rc"}
+        QTest::newRow("crlf") << QByteArrayList{"a\r\nb"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("bare lf") << QByteArrayList{"a\nb"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("bare cr") << QByteArrayList{"a\rb"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("mixed") << QByteArrayList{"a\r\n\nb\r\rc"}
                                << QByteArray("a\r\n\r\nb\r\n\r\nc\r\n");
-        QTest::newRow("entry ends in break") << QStringList{"a\n"} << QByteArray("a\r\n\r\n");
-        QTest::newRow("two entries") << QStringList{"a", "b"} << QByteArray("a\r\nb\r\n");
-        QTest::newRow("empty entry") << QStringList{""} << QByteArray("\r\n");
-        QTest::newRow("no entries") << QStringList{} << QByteArray();
-        QTest::newRow("first line period") << QStringList{".hidden"} << QByteArray("..hidden\r\n");
-        QTest::newRow("third line lone period")
-            << QStringList{"one\r\ntwo\r\n.\r\nfour"} << QByteArray("one\r\ntwo\r\n..\r\nfour\r\n");
-        QTest::newRow("lone period entry") << QStringList{"a", "."} << QByteArray("a\r\n..\r\n");
+        QTest::newRow("entry ends in break") << QByteArrayList{"a\n"} << QByteArray("a\r\n\r\n");
+        QTest::newRow("two entries") << QByteArrayList{"a", "b"} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("empty entry") << QByteArrayList{""} << QByteArray("\r\n");
+        QTest::newRow("no entries") << QByteArrayList{} << QByteArray();
+        QTest::newRow("first line period")
+            << QByteArrayList{".hidden"} << QByteArray("..hidden\r\n");
+        QTest::newRow("third line lone period") << QByteArrayList{"one\r\ntwo\r\n.\r\nfour"}
+                                                << QByteArray("one\r\ntwo\r\n..\r\nfour\r\n");
+        QTest::newRow("lone period entry") << QByteArrayList{"a", "."} << QByteArray("a\r\n..\r\n");
         QTest::newRow("smuggled end by lf")
-            << QStringList{"a\n.\nRSET"} << QByteArray("a\r\n..\r\nRSET\r\n");
+            << QByteArrayList{"a\n.\nRSET"} << QByteArray("a\r\n..\r\nRSET\r\n");
         QTest::newRow("smuggled end by cr")
-            << QStringList{"a\r.\rRSET"} << QByteArray("a\r\n..\r\nRSET\r\n");
+            << QByteArrayList{"a\r.\rRSET"} << QByteArray("a\r\n..\r\nRSET\r\n");
         QTest::newRow("period inside line")
-            << QStringList{"a.b\r\n x."} << QByteArray("a.b\r\n x.\r\n");
-        QTest::newRow("utf-8") << QStringList{QString::fromUtf8("gr\xc3\xbc\xc3\x9f")}
+            << QByteArrayList{"a.b\r\n x."} << QByteArray("a.b\r\n x.\r\n");
+        QTest::newRow("cr at the end") << QByteArrayList{"a\r"} << QByteArray("a\r\n\r\n");
+        QTest::newRow("periods across entries")
+            << QByteArrayList{"x", ".y\n.", ""} << QByteArray("x\r\n..y\r\n..\r\n\r\n");
+        QTest::newRow("utf-8") << QByteArrayList{"gr\xc3\xbc\xc3\x9f"}
                                << QByteArray("gr\xc3\xbc\xc3\x9f\r\n");
     }
     void bodyText() {
-        QFETCH(QStringList, body);
+        QFETCH(QByteArrayList, body);
         QFETCH(QByteArray, wire);
         QCOMPARE(smtptext::bodyText(body), wire);
+    }
+
+    // Read in pieces of any size, the stream gives the same bytes, and its
+    // size is known before the first piece.
+    void bodyStream_data() { bodyText_data(); }
+    void bodyStream() {
+        QFETCH(QByteArrayList, body);
+        QFETCH(QByteArray, wire);
+        for (const qsizetype max : {1, 2, 3, 5, 4096}) {
+            smtptext::BodyStream stream(body);
+            QCOMPARE(stream.size(), wire.size());
+            QByteArray got;
+            char piece[4096];
+            while (const qsizetype n = stream.read(piece, max)) {
+                QVERIFY(n <= max);
+                got.append(piece, n);
+                QVERIFY2(n == max || got.size() == wire.size(), "short piece before the end");
+            }
+            QCOMPARE(got, wire);
+            QCOMPARE(stream.read(piece, max), 0);
+        }
     }
 
     void headerBlock() {

@@ -5,9 +5,11 @@
 #include "TestRegistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -33,6 +35,22 @@ QString checkedType(EmailFixture& f) {
     return {};
 }
 
+const QString kSent = "The e-mail was sent, your done sending e-mail!";
+const QByteArray kHeaderEnd = "\r\n\r\n\r\n";
+
+// Sends a file with these bytes through the window to `server`, answering Yes
+// to the confirmation; returns the text of the notice that follows.
+QString sendFile(EmailFixture& f, const SmtpScriptServer& server, const QByteArray& file) {
+    f.storeSetup("127.0.0.1", server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "File");
+    f.choose(f.dir.write("body.txt", file));
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SendBtnClick();
+    return f.prompts.lastBox().text;
+}
+
 } // namespace
 
 class TEmailTest : public QObject {
@@ -48,6 +66,9 @@ private slots:
     void addressBook();
     void unwritableListChangesNothing();
     void unreadableFile();
+    void plainFileOnTheWire_data();
+    void plainFileOnTheWire();
+    void progressOfLargeFile();
 };
 
 void TEmailTest::sendChecks_data() {
@@ -348,6 +369,70 @@ void TEmailTest::unreadableFile() {
         QCOMPARE(f.prompts.lastBox().text, "Cannot open file " + f.dir.file(name) + ".");
     }
     QVERIFY(!f.window->sender().fileChosen());
+}
+
+// A text file's bytes as the message data carries them: valid UTF-8 exactly
+// as stored, anything else read as Windows Western text and sent as UTF-8.
+void TEmailTest::plainFileOnTheWire_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("wire");
+    QTest::addColumn<QString>("charset");
+    QTest::newRow("ascii, lf and leading period")
+        << QByteArray("a\n.b\r\n") << QByteArray("a\r\n..b\r\n\r\n") << "us-ascii";
+    QTest::newRow("empty") << QByteArray() << QByteArray("\r\n") << "us-ascii";
+    QTest::newRow("utf-8 with byte order mark")
+        << QByteArray("\xef\xbb\xbfgr\xc3\xbc\xc3\x9f \xe4\xb8\xad")
+        << QByteArray("\xef\xbb\xbfgr\xc3\xbc\xc3\x9f \xe4\xb8\xad\r\n") << "utf-8";
+    QTest::newRow("four-byte utf-8")
+        << QByteArray("\xf0\x9f\x98\x80") << QByteArray("\xf0\x9f\x98\x80\r\n") << "utf-8";
+    QTest::newRow("windows western")
+        << QByteArray("caf\xe9 \x80 5") << QByteArray("caf\xc3\xa9 \xe2\x82\xac 5\r\n") << "utf-8";
+    QTest::newRow("utf-8 cut short")
+        << QByteArray("ab\xc3") << QByteArray("ab\xc3\x83\r\n") << "utf-8";
+    QTest::newRow("overlong utf-8")
+        << QByteArray("\xc0\xaf") << QByteArray("\xc3\x80\xc2\xaf\r\n") << "utf-8";
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xed\xa0\x80") << QByteArray("\xc3\xad\xc2\xa0\xe2\x82\xac\r\n") << "utf-8";
+}
+
+void TEmailTest::plainFileOnTheWire() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, wire);
+    QFETCH(QString, charset);
+    SmtpScriptServer server;
+    EmailFixture f;
+    QCOMPARE(sendFile(f, server, file), kSent);
+    const QByteArray data = server.data();
+    const qsizetype start = data.indexOf(kHeaderEnd);
+    QVERIFY2(data.left(start).endsWith("Content-Type: text/plain; charset=" + charset.toLatin1()),
+             data.constData());
+    QCOMPARE(data.mid(start + kHeaderEnd.size()), wire);
+}
+
+// Hundreds of packets do not each repaint the status line, yet the first
+// packet's progress shows at once and the last one's stays.
+void TEmailTest::progressOfLargeFile() {
+    SmtpScriptServer server;
+    EmailFixture f;
+    const QByteArray line(98, 'x');
+    QByteArray file;
+    for (int i = 0; i < 100000; ++i)
+        file += line + "\r\n"; // 10,000,000 bytes, and the closing CR LF: 153 packets
+    QSignalSpy shown(f.window->statusBar1(), &QStatusBar::messageChanged);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(sendFile(f, server, file), kSent);
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(server.data().size() - server.data().indexOf(kHeaderEnd) - 6, file.size() + 2);
+    QStringList progress;
+    for (const QList<QVariant>& signal : shown) {
+        if (signal.first().toString().endsWith(" transferred"))
+            progress << signal.first().toString();
+    }
+    QVERIFY(progress.size() >= 2);
+    QCOMPARE(progress.first(), "65536 bytes out of 10000002 transferred");
+    QCOMPARE(progress.last(), "10000002 bytes out of 10000002 transferred");
+    QVERIFY2(progress.size() <= 2 + ms / 40, qPrintable(QString::number(progress.size())));
 }
 
 TABDECK_TEST(TEmailTest)

@@ -5,6 +5,7 @@
 #include "core/Error.h"
 
 #include <QElapsedTimer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -53,6 +54,10 @@ private slots:
         c.Connect();
         QVERIFY(c.Connected());
         QCOMPARE(c.ReplyNumber(), 250);
+        // Short commands are not held back for the server's acknowledgement.
+        auto* socket = c.findChild<QTcpSocket*>();
+        QVERIFY(socket);
+        QCOMPARE(socket->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
         c.SendMail();
         c.Disconnect();
         QVERIFY(!c.Connected());
@@ -518,7 +523,7 @@ private slots:
         QStringList lines;
         for (int i = 0; i < 2000; ++i)
             lines << line;
-        c.PostMessage.Body = {lines.join("\n")}; // 2000 lines of 101 bytes on the wire
+        c.PostMessage.Body = {lines.join("\n").toUtf8()}; // 2000 lines of 101 bytes on the wire
         QList<qint64> seen;
         ev.packetSent = [&] {
             QCOMPARE(c.BytesTotal(), qint64(202000));
@@ -577,7 +582,7 @@ private slots:
         TSmtpClient c;
         ev.attach(c);
         prepare(c, server);
-        c.PostMessage.Body = {QString(300000, QLatin1Char('y'))};
+        c.PostMessage.Body = {QByteArray(300000, 'y')};
         ev.packetSent = [&] {
             if (c.Connected())
                 c.Disconnect();
