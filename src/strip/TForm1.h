@@ -7,8 +7,6 @@
 #include "strip/StripMenus.h"
 #include "strip/StripView.h"
 
-#include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -20,7 +18,6 @@ class Prompts;
 class QFrame;
 class QLabel;
 class QMenu;
-class QThread;
 class QTimer;
 class ButtonImage;
 class CutBox;
