@@ -58,11 +58,21 @@ void StripSettings::setPosition(QPoint topLeft) {
     file_.write(Pos, QStringLiteral("Left"), QString::number(topLeft.x()));
 }
 
-std::optional<uint32_t> StripSettings::color(ColorTarget target) const {
-    const ControlFile::Value v = file_.read(sectionOf(target), ColorKey, TextLimit);
+namespace {
+std::optional<uint32_t> readColor(const ControlFile& file, StripSettings::ColorTarget target) {
+    const ControlFile::Value v = file.read(sectionOf(target), ColorKey, TextLimit);
     if (!v.isSet())
         return std::nullopt;
     return colortext::decode(v.text);
+}
+} // namespace
+
+std::optional<uint32_t> StripSettings::color(ColorTarget target) const {
+    return readColor(file_, target);
+}
+
+std::optional<uint32_t> StripSettings::programColor(const ControlFile& file) {
+    return readColor(file, ColorTarget::Program);
 }
 
 void StripSettings::setColor(ColorTarget target, std::optional<uint32_t> value) {

@@ -28,6 +28,8 @@ public:
 
     // None when the colour is not set (the default, button face).
     std::optional<uint32_t> color(ColorTarget target) const;
+    // The program colour, for the tool windows that take it on when shown.
+    static std::optional<uint32_t> programColor(const ControlFile& file);
     // None restores the default (the empty string is written).
     void setColor(ColorTarget target, std::optional<uint32_t> value);
 

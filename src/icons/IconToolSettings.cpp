@@ -2,13 +2,12 @@
 
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "core/StripSettings.h"
 
 namespace icontoolsettings {
 
 uint32_t programColour(const ControlFile& controlFile) {
-    const ControlFile::Value value =
-        controlFile.read(QStringLiteral("PROCOLOR"), QStringLiteral("Color"), 80);
-    return value.isSet() ? colortext::decode(value.text) : colortext::BtnFace;
+    return StripSettings::programColor(controlFile).value_or(colortext::BtnFace);
 }
 
 } // namespace icontoolsettings

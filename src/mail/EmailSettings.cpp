@@ -2,6 +2,7 @@
 
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "core/StripSettings.h"
 
 namespace {
 const QString kSetup = QStringLiteral("EMAILSETUP");
@@ -31,9 +32,5 @@ QString EmailSettings::docEmail() const {
 }
 
 std::optional<uint32_t> EmailSettings::programColor() const {
-    const ControlFile::Value v =
-        file_.read(QStringLiteral("PROCOLOR"), QStringLiteral("Color"), kLimit);
-    if (!v.isSet())
-        return std::nullopt;
-    return colortext::decode(v.text);
+    return StripSettings::programColor(file_);
 }

@@ -1,8 +1,10 @@
 #include "strip/ButtonHandler.h"
 
 #include "core/ButtonSlots.h"
+#include "strip/ButtonImage.h"
 #include "strip/Launch.h"
-#include "strip/TForm1.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
 #include "ui/ActionGuard.h"
 
 #include <QContextMenuEvent>
@@ -12,52 +14,38 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-ButtonHandler::ButtonHandler(QWidget* strip, Prompts& prompts, StripState& state,
-                             Launcher& launcher, QObject* parent)
-    : QObject(parent), strip_(strip), prompts_(prompts), state_(state), launcher_(launcher),
-      panels_(buttonslots::ButtonCount + 1, nullptr) {}
+ButtonHandler::ButtonHandler(StripView& view, Prompts& prompts, Launcher& launcher, QObject* parent)
+    : QObject(parent), view_(view), prompts_(prompts), launcher_(launcher) {}
 
 void ButtonHandler::attach() {
-    label2_ = strip_->findChild<QLabel*>(QStringLiteral("Label2"));
-    // One pass over the strip's children: 750 name searches cost a visible
-    // part of the start-up.
-    QHash<QString, QWidget*> byName;
-    for (QWidget* w : strip_->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty() && !byName.contains(w->objectName()))
-            byName.insert(w->objectName(), w);
     for (int n = 1; n <= buttonslots::ButtonCount; ++n) {
-        panels_[n] = byName.value(QStringLiteral("But%1").arg(n));
-        if (QWidget* img = byName.value(QStringLiteral("img%1").arg(n))) {
-            // Plain moves (no button held) must arrive: they select the button.
-            img->setMouseTracking(true);
-            img->installEventFilter(this);
-            pictures_.insert(img, n);
-        }
+        QWidget* img = view_.buttonPicture(n);
+        // Plain moves (no button held) must arrive: they select the button.
+        img->setMouseTracking(true);
+        img->installEventFilter(this);
+        pictures_.insert(img, n);
     }
     for (int t = 1; t <= buttonslots::TableCount; ++t) {
-        if (QWidget* table = byName.value(QStringLiteral("Table%1").arg(t))) {
-            table->setMouseTracking(true);
-            table->installEventFilter(this);
-            tables_.insert(table, t);
-        }
+        QWidget* table = view_.table(t);
+        table->setMouseTracking(true);
+        table->installEventFilter(this);
+        tables_.insert(table, t);
     }
 }
 
 void ButtonHandler::imgMouseMove(int n) {
-    state_.selectedButton = n;
-    if (label2_)
-        label2_->setText(QString::number(n));
+    view_.state().selectedButton = n;
+    view_.label2()->setText(QString::number(n));
 }
 
 void ButtonHandler::TableMouseMove(int) {
-    if (label2_)
-        label2_->setText(QString());
+    view_.label2()->setText(QString());
 }
 
 void ButtonHandler::imgMouseDown(int n, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    state_.selectedButton = n;
+    view_.state().selectedButton = n;
     setBevel(n, true);
     launcher_.LaunchSelectedButton();
 }
@@ -69,15 +57,13 @@ void ButtonHandler::imgMouseUp(int n) {
 bool ButtonHandler::bevelLowered(int n) const {
     if (n < 1 || n > buttonslots::ButtonCount)
         return false;
-    const auto* frame = qobject_cast<const QFrame*>(panels_[n]);
-    return frame && frame->frameShadow() == QFrame::Sunken;
+    return view_.buttonPanel(n)->frameShadow() == QFrame::Sunken;
 }
 
 void ButtonHandler::setBevel(int n, bool lowered) {
     if (n < 1 || n > buttonslots::ButtonCount)
         return;
-    if (auto* frame = qobject_cast<QFrame*>(panels_[n]))
-        frame->setFrameShadow(lowered ? QFrame::Sunken : QFrame::Raised);
+    view_.buttonPanel(n)->setFrameShadow(lowered ? QFrame::Sunken : QFrame::Raised);
 }
 
 bool ButtonHandler::eventFilter(QObject* watched, QEvent* event) {
@@ -85,23 +71,21 @@ bool ButtonHandler::eventFilter(QObject* watched, QEvent* event) {
         const int n = it.value();
         switch (event->type()) {
         case QEvent::MouseMove:
-            actionguard::run(prompts_, strip_, [&] { imgMouseMove(n); });
+            actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseMove(n); });
             // Handled here: the table below must not take it as a move over its free area.
             return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-            actionguard::run(prompts_, strip_, [&] { imgMouseDown(n, button); });
+            actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseDown(n, button); });
             return true;
         }
         case QEvent::MouseButtonRelease:
-            actionguard::run(prompts_, strip_, [&] { imgMouseUp(n); });
+            actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseUp(n); });
             return true;
         case QEvent::ContextMenu:
-            if (menu_) {
-                auto* ce = static_cast<QContextMenuEvent*>(event);
-                menu_->popup(ce->globalPos());
-            }
+            if (QMenu* menu = view_.menus().buttonMenu)
+                menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         default:
             return false;
@@ -110,7 +94,7 @@ bool ButtonHandler::eventFilter(QObject* watched, QEvent* event) {
     if (const auto it = tables_.constFind(watched); it != tables_.constEnd()) {
         if (event->type() == QEvent::MouseMove) {
             const int t = it.value();
-            actionguard::run(prompts_, strip_, [&] { TableMouseMove(t); });
+            actionguard::run(prompts_, view_.stripWindow(), [&] { TableMouseMove(t); });
         }
         return false;
     }

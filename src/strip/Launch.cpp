@@ -2,7 +2,7 @@
 
 #include "core/ControlFile.h"
 #include "core/Opener.h"
-#include "strip/TForm1.h"
+#include "strip/StripView.h"
 
 #include <QWidget>
 

@@ -13,17 +13,18 @@ QMenu* moreMenu(QWidget* parent, const char* name) {
     return m;
 }
 
-void addTables(QMenu* menu, int first, int last) {
+void addTables(QMenu* menu, int first, int last, std::array<QAction*, 31>& items) {
     for (int t = first; t <= last; ++t) {
         QAction* a = menu->addAction(QStringLiteral("Table %1").arg(t));
         a->setObjectName(QStringLiteral("TableB%1").arg(t));
         a->setCheckable(true);
         hints::set(a, QStringLiteral("Open with Table %1").arg(t));
+        items[t] = a;
     }
 }
 } // namespace
 
-QMenu* buildOpenWithMenu(QWidget* owner) {
+QMenu* buildOpenWithMenu(QWidget* owner, std::array<QAction*, 31>& items) {
     auto* root = new QMenu(QStringLiteral("Open With"), owner);
     root->setObjectName(QStringLiteral("OpenWith1"));
     root->menuAction()->setObjectName(QStringLiteral("OpenWith1"));
@@ -33,8 +34,8 @@ QMenu* buildOpenWithMenu(QWidget* owner) {
     QMenu* more6 = moreMenu(more2, "More6");
     root->addMenu(more2);
     more2->addMenu(more6);
-    addTables(more6, 21, 30);
-    addTables(more2, 11, 20);
-    addTables(root, 1, 10);
+    addTables(more6, 21, 30, items);
+    addTables(more2, 11, 20, items);
+    addTables(root, 1, 10, items);
     return root;
 }

@@ -2,53 +2,29 @@
 
 #include "context/Prompts.h"
 #include "context/ToolWindows.h"
-#include "core/ControlFile.h"
 #include "core/Error.h"
-#include "core/StripSettings.h"
 #include "platform/WindowStrut.h"
-#include "strip/TForm1.h"
+#include "strip/ShownSettings.h"
+#include "strip/StripView.h"
 #include "ui/ActionGuard.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
 
-namespace {} // namespace
-
-Placement::Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
-                     QObject* parent)
-    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state) {}
+Placement::Placement(StripView& view, ShownSettings& settings, Prompts& prompts, QObject* parent)
+    : QObject(parent), strip_(view.stripWindow()), settings_(settings), prompts_(prompts),
+      moveHandle_(view.imageMove()), hideBar_(view.labelHide()) {}
 
 void Placement::attach() {
-    moveHandle_ = strip_->findChild<QWidget*>(QStringLiteral("ImageMove"));
-    hideBar_ = strip_->findChild<QWidget*>(QStringLiteral("LabelHide"));
-    if (moveHandle_)
-        moveHandle_->installEventFilter(this);
-    if (hideBar_) {
-        // Moves over the bar without a button held must arrive too: they bring the strip back.
-        hideBar_->setMouseTracking(true);
-        hideBar_->installEventFilter(this);
-    }
-    connectMenu();
-}
-
-void Placement::connectMenu() {
-    auto* close1 = strip_->findChild<QAction*>(QStringLiteral("Close1"));
-    auto* hide1 = strip_->findChild<QAction*>(QStringLiteral("Hide1"));
-    if (close1 && close1 != close1_) {
-        close1_ = close1;
-        connect(close1_, &QAction::triggered, this,
-                actionguard::guarded(prompts_, strip_, [this] { Close1Click(); }));
-    }
-    if (hide1 && hide1 != hide1_) {
-        hide1_ = hide1;
-        connect(hide1_, &QAction::triggered, this,
-                actionguard::guarded(prompts_, strip_, [this] { Hide1Click(); }));
-    }
+    moveHandle_->installEventFilter(this);
+    // Moves over the bar without a button held must arrive too: they bring the strip back.
+    hideBar_->setMouseTracking(true);
+    hideBar_->installEventFilter(this);
 }
 
 int Placement::leftEdge() {
@@ -75,10 +51,6 @@ void Placement::tellMoved() const {
         tools->stripMoved(strip_->pos());
 }
 
-QWidget* Placement::hideBar() const {
-    return hideBar_ ? hideBar_ : strip_->findChild<QWidget*>(QStringLiteral("LabelHide"));
-}
-
 // --- dragging -------------------------------------------------------------
 
 void Placement::ImageMoveMouseDown(const QPoint& pos) {
@@ -103,24 +75,12 @@ void Placement::ImageMoveMouseUp() {
 // --- position -------------------------------------------------------------
 
 void Placement::SavePosition() {
-    const int left = strip_->x();
-    const int top = strip_->y();
-    StripSettings(file_).setPosition(QPoint(left, top));
+    settings_.setPosition(strip_->pos());
     tellMoved();
 }
 
 bool Placement::RestorePosition() {
-    bool any = false;
-    const StripSettings settings(file_);
-    if (const std::optional<int> top = settings.top()) {
-        strip_->move(strip_->x(), *top);
-        any = true;
-    }
-    if (const std::optional<int> left = settings.left()) {
-        strip_->move(*left, strip_->y());
-        any = true;
-    }
-    return any;
+    return settings_.applyPosition();
 }
 
 void Placement::HideStrip() {
@@ -143,15 +103,13 @@ void Placement::closingPlacement() {
 // --- hide bar ---------------------------------------------------------------
 
 bool Placement::hideBarRed() const {
-    const QWidget* bar = hideBar();
-    return bar && bar->autoFillBackground() &&
+    const QWidget* bar = hideBar_;
+    return bar->autoFillBackground() &&
            bar->palette().color(bar->backgroundRole()) == QColor(Qt::red);
 }
 
 void Placement::setHideBarRed(bool red) {
-    QWidget* bar = hideBar();
-    if (!bar)
-        return;
+    QWidget* bar = hideBar_;
     if (red) {
         QPalette pal = bar->palette();
         pal.setColor(bar->backgroundRole(), QColor(Qt::red));
@@ -173,8 +131,7 @@ void Placement::LabelHideMouseLeave() {
 
 void Placement::LabelHideMouseMove() {
     if (isOnScreen()) {
-        if (QWidget* bar = hideBar())
-            bar->setToolTip(QStringLiteral("Click to Hide"));
+        hideBar_->setToolTip(QStringLiteral("Click to Hide"));
         return;
     }
     returnFromEdge();
@@ -200,33 +157,10 @@ void Placement::LabelHideClick() {
     HideStrip();
 }
 
-// --- Close/Hide ---------------------------------------------------------------
-
-void Placement::showHideMode() {
-    if (!close1_ || !hide1_)
-        connectMenu();
-    if (close1_)
-        close1_->setEnabled(state_.hideMode);
-    if (hide1_)
-        hide1_->setEnabled(!state_.hideMode);
-}
-
-void Placement::Close1Click() {
-    state_.hideMode = false;
-    StripSettings(file_).setHideMode(false);
-    showHideMode();
-}
-
-void Placement::Hide1Click() {
-    state_.hideMode = true;
-    StripSettings(file_).setHideMode(true);
-    showHideMode();
-}
-
 // --- events -------------------------------------------------------------------
 
 bool Placement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == moveHandle_ && moveHandle_) {
+    if (watched == moveHandle_) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* me = static_cast<QMouseEvent*>(event);
@@ -253,7 +187,7 @@ bool Placement::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched == hideBar_ && hideBar_) {
+    if (watched == hideBar_) {
         switch (event->type()) {
         case QEvent::Enter:
             actionguard::run(prompts_, strip_, [&] { LabelHideMouseEnter(); });

@@ -3,33 +3,30 @@
 #include <QPoint>
 #include <functional>
 
-class ControlFile;
 class Prompts;
-class QAction;
 class QWidget;
+class ShownSettings;
+class StripView;
 class ToolWindows;
-struct StripState;
 
 // Where the strip stands: dragging it by the move handle, remembering the
 // place in POS, hiding it at the left screen edge with only the red end of
 // the hide bar left on screen, and bringing it back when that end is touched.
 // The tool windows learn of every move, so the hint strip can travel along.
 //
-// attach() finds ImageMove and LabelHide below the strip by object name and
-// listens to them; the handlers can also be called directly.
+// attach() listens to the view's move handle and hide bar; the handlers can
+// also be called directly. The place is read and written through the
+// settings, which also restore it at start-up.
 class Placement : public QObject {
     Q_OBJECT
 public:
     static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
 
-    // The hide mode and the drag state are the strip's; the placement reads and sets them.
-    Placement(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
+    Placement(StripView& view, ShownSettings& settings, Prompts& prompts,
               QObject* parent = nullptr);
 
-    // Listens to the move handle and the hide bar; finds Close1 and Hide1
-    // once the button menu exists (see connectMenu()).
+    // Listens to the move handle and the hide bar.
     void attach();
-    void connectMenu();
     // The tool windows to tell of each move; asked when needed, since they
     // are made after the strip. None: nobody is told.
     void setToolWindows(std::function<ToolWindows*()> tools) { tools_ = std::move(tools); }
@@ -64,12 +61,6 @@ public:
     // The pointer's position within the move handle at the press.
     QPoint dragOrigin() const { return dragOrigin_; }
 
-    // Close/Hide submenu.
-    void Close1Click();
-    void Hide1Click();
-    // The enabling that belongs to a hide mode (used at start-up too).
-    void showHideMode();
-
     // What closing the strip does to its place: saved when on screen,
     // otherwise moved back to POS without saving.
     void closingPlacement();
@@ -79,18 +70,14 @@ protected:
 
 private:
     void tellMoved() const;
-    QWidget* hideBar() const;
     void setHideBarRed(bool red);
     void returnFromEdge();
 
     QWidget* strip_;
-    ControlFile& file_;
+    ShownSettings& settings_;
     Prompts& prompts_;
-    StripState& state_;
-    QWidget* moveHandle_ = nullptr;
-    QWidget* hideBar_ = nullptr;
-    QAction* close1_ = nullptr;
-    QAction* hide1_ = nullptr;
+    QWidget* moveHandle_;
+    QWidget* hideBar_;
     std::function<ToolWindows*()> tools_;
     bool hideBarPressed_ = false;
     bool dragging_ = false;

@@ -7,9 +7,11 @@
 #include "platform/DropTarget.h"
 #include "platform/IconReader.h"
 #include "strip/CutBox.h"
-#include "strip/TForm1.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
 #include "ui/ActionGuard.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
@@ -26,25 +28,24 @@ Picture firstIcon(const QString& path) {
     // An executable without icons shows an empty picture; that is no error.
     return icon ? Picture::fromIcon(*icon) : Picture();
 }
-
-CutBox* cutBox(QWidget* strip, const QString& name) {
-    if (auto* box = strip->findChild<CutBox*>(name))
-        return box;
-    auto* box = new CutBox(strip);
-    box->setObjectName(name);
-    return box;
-}
 } // namespace
 
-SlotOperations::SlotOperations(QWidget* strip, ControlFile& controlFile, Prompts& prompts,
-                               StripState& state, QString iconsDir, Faces faces, QObject* parent)
-    : QObject(parent), strip_(strip), file_(controlFile), prompts_(prompts), state_(state),
-      iconsDir_(std::move(iconsDir)), faces_(std::move(faces)),
-      cutTo1_(cutBox(strip, QStringLiteral("CutTo1"))),
-      cutTo3_(cutBox(strip, QStringLiteral("CutTo3"))) {}
+SlotOperations::SlotOperations(StripView& view, ControlFile& controlFile, Prompts& prompts,
+                               QString iconsDir, QObject* parent)
+    : QObject(parent), view_(view), strip_(view.stripWindow()), file_(controlFile),
+      prompts_(prompts), iconsDir_(std::move(iconsDir)), cutTo1_(view.cutTo(1)),
+      cutTo3_(view.cutTo(3)) {}
 
 void SlotOperations::attach() {
     strip_->installEventFilter(this);
+    const StripMenus& menus = view_.menus();
+    for (auto [item, body] : {std::pair{menus.open, &SlotOperations::Open1Click},
+                              {menus.cut, &SlotOperations::Cut1Click},
+                              {menus.paste, &SlotOperations::Paste1Click},
+                              {menus.remove, &SlotOperations::Delete1Click}})
+        if (item)
+            connect(item, &QAction::triggered, this,
+                    actionguard::guarded(prompts_, strip_, [this, body] { (this->*body)(); }));
 }
 
 QString SlotOperations::pictureFilter() {
@@ -57,7 +58,8 @@ QString SlotOperations::pictureFilter() {
 }
 
 bool SlotOperations::hasSelection() const {
-    return state_.selectedButton >= 1 && state_.selectedButton <= buttonslots::ButtonCount;
+    return view_.state().selectedButton >= 1 &&
+           view_.state().selectedButton <= buttonslots::ButtonCount;
 }
 
 bool SlotOperations::takesTarget(const QString& path) const {
@@ -67,7 +69,7 @@ bool SlotOperations::takesTarget(const QString& path) const {
 }
 
 QString SlotOperations::key() const {
-    return QString::number(state_.selectedButton);
+    return QString::number(view_.state().selectedButton);
 }
 
 // --- assignment ---------------------------------------------------------------
@@ -93,7 +95,7 @@ void SlotOperations::assign(const QString& path) {
     if (!takesTarget(path))
         return;
     currentPath_ = path;
-    const int n = state_.selectedButton;
+    const int n = view_.state().selectedButton;
     switch (buttonslots::kindOf(path)) {
     case buttonslots::Kind::Shortcut:
         prompts_.notice(strip_,
@@ -129,21 +131,17 @@ void SlotOperations::assign(const QString& path) {
 void SlotOperations::ShowSelectedButton() {
     if (!hasSelection())
         return;
-    const int n = state_.selectedButton;
-    if (faces_.setPicture)
-        faces_.setPicture(n, iconBuffer_);
-    if (faces_.setHint)
-        faces_.setHint(n, buttonslots::buttonHint(currentPath_));
+    const int n = view_.state().selectedButton;
+    view_.setButtonPicture(n, iconBuffer_);
+    view_.setButtonHint(n, buttonslots::buttonHint(currentPath_));
 }
 
 void SlotOperations::ClearSelectedButton() {
     if (!hasSelection())
         return;
-    const int n = state_.selectedButton;
-    if (faces_.setPicture)
-        faces_.setPicture(n, faces_.blankPicture ? faces_.blankPicture() : Picture());
-    if (faces_.setHint)
-        faces_.setHint(n, buttonslots::emptyButtonHint());
+    const int n = view_.state().selectedButton;
+    view_.setButtonPicture(n, Picture());
+    view_.setButtonHint(n, buttonslots::emptyButtonHint());
 }
 
 // --- Delete, Cut, Paste -------------------------------------------------------
@@ -152,7 +150,7 @@ void SlotOperations::Delete1Click() {
     struct Deselect {
         int& selected;
         ~Deselect() { selected = 0; }
-    } deselect{state_.selectedButton};
+    } deselect{view_.state().selectedButton};
 
     const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
     if (!target.isSet()) {

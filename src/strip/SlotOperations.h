@@ -3,14 +3,13 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class ControlFile;
 class Prompts;
 class CutBox;
 class QMimeData;
 class QWidget;
-struct StripState;
+class StripView;
 
 // What a button holds: putting a target on the selected button (Open dialog
 // or a drop), showing and clearing the button, and Delete, Cut and Paste
@@ -20,17 +19,13 @@ struct StripState;
 class SlotOperations : public QObject {
     Q_OBJECT
 public:
-    // How a button shows its picture and hint.
-    struct Faces {
-        std::function<void(int, const Picture&)> setPicture;
-        std::function<void(int, const QString&)> setHint;
-        std::function<Picture()> blankPicture; // Image1's (none when unset)
-    };
+    // The buttons show their pictures and hints on the view; the cut buffer
+    // is its CutTo1 and CutTo3.
+    SlotOperations(StripView& view, ControlFile& controlFile, Prompts& prompts, QString iconsDir,
+                   QObject* parent = nullptr);
 
-    SlotOperations(QWidget* strip, ControlFile& controlFile, Prompts& prompts, StripState& state,
-                   QString iconsDir, Faces faces, QObject* parent = nullptr);
-
-    // Takes drops on the strip (also over its panels and free areas).
+    // Takes drops on the strip (also over its panels and free areas) and
+    // connects the button menu's Open, Cut, Paste and Delete.
     void attach();
 
     void Open1Click();
@@ -63,12 +58,11 @@ private:
     bool takesTarget(const QString& path) const;
     QString key() const;
 
+    StripView& view_;
     QWidget* strip_;
     ControlFile& file_;
     Prompts& prompts_;
-    StripState& state_;
     QString iconsDir_;
-    Faces faces_;
     QString draggedPath_; // first item of the drag over the strip
     bool executable_ = false;
     QString currentPath_;

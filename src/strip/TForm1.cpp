@@ -3,20 +3,27 @@
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "core/StripSettings.h"
+#include "strip/ButtonHandler.h"
 #include "strip/ButtonImage.h"
+#include "strip/ButtonMenu.h"
 #include "strip/CutBox.h"
-#include "strip/OpenWithMenu.h"
+#include "strip/Launch.h"
+#include "strip/OptionsMenu.h"
+#include "strip/Placement.h"
+#include "strip/ShownSettings.h"
+#include "strip/SlotOperations.h"
 #include "strip/StartupSettings.h"
-#include "strip/StripAttachments.h"
+#include "strip/StripAccessibility.h"
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
 #include "strip/TablesMenu.h"
+#include "strip/ToolsMenus.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -92,30 +99,18 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     systemcolors::paintBackground(this, colortext::BtnFace);
     buildLayout();
 
-    popupMenu2_ = buildTablesMenu(this);
+    menus_.tablesMenu = buildTablesMenu(this, menus_.tableA);
     imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imageMove_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { popupMenu2_->popup(imageMove_->mapToGlobal(pos)); });
+            [this](const QPoint& pos) { menus_.tablesMenu->popup(imageMove_->mapToGlobal(pos)); });
+    buttonmenu::build(this, menus_);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(TableSwitcher::SlideInterval);
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setSingleShot(true);
 
-    hintRouter_ = new HintRouter(this);
-    loader_ = new TableLoader(*this);
-    switcher_ = new TableSwitcher(*this);
-    switcher_->wireTablesMenu();
+    createHelpers();
     imageExit_->installEventFilter(new ExitClick(*this));
-
-    createStripAttachments(*this);
-    // The Open With items normally sit in the button menu; without it they
-    // still exist, so the start table keeps its marks.
-    if (!findChild<QAction*>(QStringLiteral("TableB1")))
-        buildOpenWithMenu(this);
-    switcher_->wireOpenWith();
 
     // Design placement: centred on the desktop until a position is set.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -123,10 +118,48 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
         move(g.left() + (g.width() - ClientWidth) / 2, g.top() + (g.height() - ClientHeight) / 2);
     }
 
-    actionguard::run(prompts(), this, [this] { runFormCreate(*this); });
+    actionguard::run(prompts(), this, [this] {
+        runFormCreate(*this, context_, *hintRouter_, *settings_, helpAtShow_);
+    });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Its threads hand work to this window; they end before the controls go.
+    delete loader_;
+}
+
+void TForm1::createHelpers() {
+    stripaccessibility::install();
+    ControlFile& file = controlFile();
+    hintRouter_ = new HintRouter(this);
+    settings_ = std::make_unique<ShownSettings>(*this, file);
+    switcher_ = new TableSwitcher(*this, file, prompts(), this);
+    loader_ = new TableLoader(*this, file, this);
+
+    placement_ = new Placement(*this, *settings_, prompts(), this);
+    placement_->setToolWindows([this] { return context_.tools; });
+    placement_->attach();
+    launcher_ = std::make_unique<Launcher>(
+        this, file, opener(), state_,
+        Launcher::Actions{[this] { placement_->HideStrip(); }, [this] { close(); }});
+    buttonHandler_ = new ButtonHandler(*this, prompts(), *launcher_, this);
+    buttonHandler_->attach();
+    slots_ = new SlotOperations(*this, file, prompts(), paths().iconsDir, this);
+    slots_->attach();
+    connect(menus_.fileProperties, &QAction::triggered, this,
+            actionguard::guarded(prompts(), this, [this] {
+                if (ToolWindows* tools = context_.tools)
+                    tools->showFileProperties(state_.selectedButton);
+            }));
+    options_ = new OptionsMenu(*this, *settings_, context_, this);
+    options_->attach();
+    tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
+    tools_->attach();
+}
+
+QTimer* TForm1::timer1() const {
+    return switcher_->slideTimer();
+}
 
 void TForm1::buildLayout() {
     panelLeft_ = panel(this, QStringLiteral("PanelLeft"), {0, 0, 51, 51});
@@ -218,35 +251,9 @@ void TForm1::formShow() {
 
 void TForm1::formClose() {
     // The icon buffer goes with the slot operations, which the strip outlives.
-    int edge = 0;
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        edge = screen->virtualGeometry().left();
-    if (x() > edge + 1)
-        savePosition();
-    else
-        restorePosition();
-    timer1_->stop();
+    placement_->closingPlacement();
+    switcher_->slideTimer()->stop();
     timer2_->stop();
-}
-
-void TForm1::restorePosition() {
-    if (hooks_.restorePosition) {
-        hooks_.restorePosition();
-        return;
-    }
-    const StripSettings settings(controlFile());
-    if (const std::optional<int> top = settings.top())
-        move(x(), *top);
-    if (const std::optional<int> left = settings.left())
-        move(*left, y());
-}
-
-void TForm1::savePosition() {
-    if (hooks_.savePosition) {
-        hooks_.savePosition();
-        return;
-    }
-    StripSettings(controlFile()).setPosition(pos());
 }
 
 void TForm1::showEvent(QShowEvent* event) {

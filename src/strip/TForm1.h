@@ -1,32 +1,15 @@
 #pragma once
-// The launcher strip: the main window and its controls.
-//
-// How to attach to the strip (for the code that adds placement, buttons,
-// menus and tools):
-//   * Find controls by object name: findChild<QWidget*>("ImageMove"),
-//     findChild<QAction*>("TableA5"), or use the typed accessors below
-//     (buttonPicture(37), table(3), ...).
-//   * Add one line to createStripAttachments() in StripAttachments.cpp that
-//     constructs your class with the strip as parent (event filters, menus,
-//     signal connections). Attachments are created after every control and
-//     the tables menu exist and before the start-up settings run, so menu
-//     items such as Hide1/Close1/StayOnTop1/Normal1/TableB1.. that you build
-//     there get their start-up state applied.
-//   * The button menu's Properties > Open With submenu comes from
-//     buildOpenWithMenu() (OpenWithMenu.h); the table switcher wires the
-//     TableB items by name.
-//   * Position: set hooks().restorePosition / hooks().savePosition to replace
-//     the plain built-in versions (start-up restore, closing rule).
-//   * Every Qt entry point runs through actionguard with prompts().
+// The launcher strip: the main window and its controls. It builds every
+// control with its object name and the menus, hands its helpers the typed
+// StripView of itself and owns them; the helpers never look a control up.
 #include "context/AppContext.h"
 #include "graphics/Picture.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
 
-#include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 
 class ControlFile;
@@ -35,23 +18,21 @@ class Prompts;
 class QFrame;
 class QLabel;
 class QMenu;
-class QThread;
 class QTimer;
 class ButtonImage;
 class CutBox;
 class HintRouter;
+class ButtonHandler;
+class Launcher;
+class OptionsMenu;
+class Placement;
+class ShownSettings;
+class SlotOperations;
 class TableLoader;
 class TableSwitcher;
+class ToolsMenus;
 
-// The launcher state the strip's helpers share; each helper keeps its own
-// (the drag in Placement, the slide in TableSwitcher, the cut and icon
-// buffers in SlotOperations).
-struct StripState {
-    int selectedButton = 0; // 0 = none, else 1..360
-    bool hideMode = false;  // true: hide at the left edge after a launch
-};
-
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public StripView {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 622;
@@ -63,11 +44,6 @@ public:
     // x of slot k (1..12) within a table panel.
     static int slotX(int slot);
 
-    struct Hooks {
-        std::function<void()> restorePosition;
-        std::function<void()> savePosition;
-    };
-
     explicit TForm1(AppContext& context, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -76,47 +52,44 @@ public:
     ControlFile& controlFile() { return *context_.controlFile; }
     Prompts& prompts() { return *context_.prompts; }
     Opener& opener() { return *context_.opener; }
-    StripState& state() { return state_; }
-    Hooks& hooks() { return hooks_; }
 
-    QWidget* panelLeft() const { return panelLeft_; }
-    QLabel* label1() const { return label1_; }
-    QWidget* imageMove() const { return imageMove_; }
-    QWidget* panelRight() const { return panelRight_; }
-    QLabel* label2() const { return label2_; }
-    QWidget* imageExit() const { return imageExit_; }
-    QLabel* labelHide() const { return labelHide_; }
+    // StripView.
+    QWidget* stripWindow() override { return this; }
+    StripState& state() override { return state_; }
+    StripMenus& menus() override { return menus_; }
+    QWidget* panelLeft() const override { return panelLeft_; }
+    QLabel* label1() const override { return label1_; }
+    QWidget* imageMove() const override { return imageMove_; }
+    QWidget* panelRight() const override { return panelRight_; }
+    QLabel* label2() const override { return label2_; }
+    QWidget* imageExit() const override { return imageExit_; }
+    QLabel* labelHide() const override { return labelHide_; }
+    CutBox* cutTo(int i) const override { return cutTo_[i - 1]; }               // 1..3
+    QFrame* table(int t) const override { return tables_[t - 1]; }              // 1..30
+    QFrame* buttonPanel(int n) const override { return buttons_[n - 1]; }       // But1..But360
+    ButtonImage* buttonPicture(int n) const override { return images_[n - 1]; } // img1..img360
+    void setButtonPicture(int n, const Picture& picture) override;
+    void setButtonHint(int n, const QString& hint) override;
+    QString buttonHint(int n) const override;
+
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
-    CutBox* cutTo(int i) const { return cutTo_[i - 1]; }               // 1..3
-    QFrame* table(int t) const { return tables_[t - 1]; }              // 1..30
-    QFrame* buttonPanel(int n) const { return buttons_[n - 1]; }       // But1..But360
-    ButtonImage* buttonPicture(int n) const { return images_[n - 1]; } // img1..img360
-    QMenu* tablesMenu() const { return popupMenu2_; }
-    QTimer* timer1() const { return timer1_; }
+    QMenu* tablesMenu() const { return menus_.tablesMenu; }
+    QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
     HintRouter& hintRouter() { return *hintRouter_; }
     TableLoader& tableLoader() { return *loader_; }
     TableSwitcher& tableSwitcher() { return *switcher_; }
-
-    // The picture and hint of button n (1..360).
-    void setButtonPicture(int n, const Picture& picture);
-    void setButtonHint(int n, const QString& hint);
-    QString buttonHint(int n) const;
+    Placement& placement() { return *placement_; }
+    SlotOperations& slotOperations() { return *slots_; }
 
     void showTable(int n);
 
     // The show steps: start loading, apply the start table, accept drops.
     // Runs once, on the first show.
     void formShow();
-    // The first start found the extensive help file: formShow shows the
-    // help window, the tool windows existing by then.
-    void showExtensiveHelpWhenShown() { helpAtShow_ = true; }
     // The closing steps; run by closeEvent.
     void formClose();
-    // Built-in position rules, replaced through hooks().
-    void restorePosition();
-    void savePosition();
 
 signals:
     // The strip has closed: the program ends.
@@ -128,10 +101,11 @@ protected:
 
 private:
     void buildLayout();
+    void createHelpers();
 
     AppContext& context_;
     StripState state_;
-    Hooks hooks_;
+    StripMenus menus_;
     bool shown_ = false;
     bool helpAtShow_ = false;
 
@@ -148,10 +122,16 @@ private:
     std::array<QFrame*, 30> tables_{};
     std::array<QFrame*, 360> buttons_{};
     std::array<ButtonImage*, 360> images_{};
-    QMenu* popupMenu2_ = nullptr;
-    QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
+    // The helpers, made after the controls; the QObjects are children.
     HintRouter* hintRouter_ = nullptr;
-    TableLoader* loader_ = nullptr;
+    std::unique_ptr<ShownSettings> settings_;
     TableSwitcher* switcher_ = nullptr;
+    TableLoader* loader_ = nullptr;
+    Placement* placement_ = nullptr;
+    std::unique_ptr<Launcher> launcher_;
+    ButtonHandler* buttonHandler_ = nullptr;
+    SlotOperations* slots_ = nullptr;
+    OptionsMenu* options_ = nullptr;
+    ToolsMenus* tools_ = nullptr;
 };

@@ -6,7 +6,7 @@
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
 #include "strip/PictureFetch.h"
-#include "strip/TForm1.h"
+#include "strip/StripView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,7 +31,7 @@ void TTableInfo::run() {
         [loader, n, &wanted] {
             const QList<int> groups = TableLoader::groupsOf(n);
             if (!loader->abandoned() && !groups.isEmpty())
-                wanted = PictureFetch::wanted(loader->form_.controlFile(),
+                wanted = PictureFetch::wanted(loader->file_,
                                               TableLoader::GroupSize * (groups.front() - 1) + 1,
                                               TableLoader::GroupSize * groups.back());
         },
@@ -49,8 +49,8 @@ void TTableInfo::run() {
         Qt::BlockingQueuedConnection);
 }
 
-TableLoader::TableLoader(TForm1& form)
-    : QObject(&form), form_(form),
+TableLoader::TableLoader(StripView& view, ControlFile& file, QObject* parent)
+    : QObject(parent), view_(view), file_(file),
       iconSource_([](const QString& path, int index) { return iconreader::icon(path, index); }) {}
 
 TableLoader::~TableLoader() {
@@ -111,10 +111,10 @@ void TableLoader::waitForTurn() {
 }
 
 void TableLoader::loadButton(int n, PictureFetch* fetched) {
-    ControlFile& cf = form_.controlFile();
+    ControlFile& cf = file_;
     const ControlFile::Value target = cf.read(QStringLiteral("BUTTON"), QString::number(n), 256);
     if (!target.nonEmpty()) {
-        form_.setButtonHint(n, buttonslots::emptyButtonHint());
+        view_.setButtonHint(n, buttonslots::emptyButtonHint());
         return;
     }
     const QString& path = target.text;
@@ -135,15 +135,15 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
                 picture = Picture();
             }
         }
-        form_.setButtonPicture(n, *picture);
-        form_.setButtonHint(n, buttonslots::buttonHint(path));
+        view_.setButtonPicture(n, *picture);
+        view_.setButtonHint(n, buttonslots::buttonHint(path));
         return;
     }
     const int sep =
         std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
-    form_.setButtonHint(n, path.mid(sep + 1));
+    view_.setButtonHint(n, path.mid(sep + 1));
     const std::optional<QImage> image = iconSource_ ? iconSource_(path, 0) : std::nullopt;
-    form_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
+    view_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
 }
 
 void TableLoader::loadButtonGroup(int k, PictureFetch* fetched) {

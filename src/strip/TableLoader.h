@@ -11,8 +11,9 @@
 #include <functional>
 #include <optional>
 
+class ControlFile;
 class PictureFetch;
-class TForm1;
+class StripView;
 class TableLoader;
 
 // One of the nine loader threads TInfo1..TInfo9. It only names itself,
@@ -44,7 +45,7 @@ public:
     static constexpr int ThreadCount = 9;
     static constexpr int GroupSize = 18;
 
-    explicit TableLoader(TForm1& form);
+    TableLoader(StripView& view, ControlFile& file, QObject* parent = nullptr);
     ~TableLoader() override;
 
     // The platform's icon reader by default; tests give their own.
@@ -78,7 +79,8 @@ signals:
 
 private:
     friend class TTableInfo;
-    TForm1& form_;
+    StripView& view_;
+    ControlFile& file_;
     IconSource iconSource_;
     std::array<QPointer<TTableInfo>, ThreadCount> threads_{};
     QSemaphore turn_{0};

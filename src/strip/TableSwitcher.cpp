@@ -1,9 +1,11 @@
 #include "strip/TableSwitcher.h"
 
+#include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "core/IntText.h"
 #include "core/StripSettings.h"
-#include "strip/TForm1.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
 #include "ui/ActionGuard.h"
 
 #include <QAction>
@@ -12,7 +14,14 @@
 #include <QLabel>
 #include <QTimer>
 
-TableSwitcher::TableSwitcher(TForm1& form) : QObject(&form), form_(form) {}
+TableSwitcher::TableSwitcher(StripView& view, ControlFile& file, Prompts& prompts, QObject* parent)
+    : QObject(parent), view_(view), file_(file), prompts_(prompts) {
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(SlideInterval);
+    wireTablesMenu();
+    wireOpenWith();
+}
 
 int TableSwitcher::topForTick(int tick) {
     switch (tick) {
@@ -29,39 +38,22 @@ int TableSwitcher::topForTick(int tick) {
     }
 }
 
-void TableSwitcher::collectItems() {
-    for (QAction* a : form_.findChildren<QAction*>()) {
-        const QString name = a->objectName();
-        if (name.size() < 7 || !name.startsWith(QLatin1String("Table")))
-            continue;
-        const QChar kind = name.at(5);
-        bool ok = false;
-        const int n = name.mid(6).toInt(&ok);
-        if (!ok || n < 1 || n > 30 || QString::number(n) != name.mid(6))
-            continue;
-        if (kind == QLatin1Char('A'))
-            tableA_[n] = a;
-        else if (kind == QLatin1Char('B'))
-            tableB_[n] = a;
-    }
-}
-
 QAction* TableSwitcher::tableA(int n) const {
-    return n >= 1 && n <= 30 ? tableA_[n].data() : nullptr;
+    return n >= 1 && n <= 30 ? view_.menus().tableA[n] : nullptr;
 }
 
 QAction* TableSwitcher::tableB(int n) const {
-    return n >= 1 && n <= 30 ? tableB_[n].data() : nullptr;
+    return n >= 1 && n <= 30 ? view_.menus().tableB[n] : nullptr;
 }
 
 void TableSwitcher::showTable(int n) {
     if (n < 1 || n > 30)
         return;
-    form_.label1()->setText(QStringLiteral("Table %1").arg(n));
+    view_.label1()->setText(QStringLiteral("Table %1").arg(n));
     slidingTable_ = n;
     // The tick is left as it is, so a new choice takes over a running slide.
-    form_.timer1()->start();
-    QFrame* shown = form_.table(n);
+    timer1_->start();
+    QFrame* shown = view_.table(n);
     shown->setVisible(true);
     shown->raise();
     if (QAction* a = tableA(n))
@@ -69,7 +61,7 @@ void TableSwitcher::showTable(int n) {
     for (int m = 1; m <= 30; ++m) {
         if (m == n)
             continue;
-        QFrame* t = form_.table(m);
+        QFrame* t = view_.table(m);
         t->setVisible(false);
         t->lower();
         if (QAction* a = tableA(m))
@@ -84,24 +76,24 @@ void TableSwitcher::timer1Timer() {
         return;
     for (int m = 1; m <= 30; ++m)
         if (m != n)
-            form_.table(m)->move(TForm1::TableX, HiddenTop);
+            view_.table(m)->move(view_.table(m)->x(), HiddenTop);
     if (slideTick_ < 1 || slideTick_ > 5)
         return;
-    form_.table(n)->move(TForm1::TableX, topForTick(slideTick_));
+    view_.table(n)->move(view_.table(n)->x(), topForTick(slideTick_));
     if (slideTick_ == 5) {
         slidingTable_ = 0;
         slideTick_ = 0;
-        form_.timer1()->stop();
+        timer1_->stop();
     }
 }
 
 void TableSwitcher::tableBClick(int n) {
-    StripSettings(form_.controlFile()).setStartTable(n);
+    StripSettings(file_).setStartTable(n);
     showTable(n);
 }
 
 void TableSwitcher::applyStartTable() {
-    const std::optional<int> start = StripSettings(form_.controlFile()).startTable();
+    const std::optional<int> start = StripSettings(file_).startTable();
     if (!start)
         return;
     const int n = *start;
@@ -124,24 +116,18 @@ void TableSwitcher::applyStartTable() {
 }
 
 void TableSwitcher::wireTablesMenu() {
-    collectItems();
     for (int n = 1; n <= 30; ++n) {
         QAction* a = tableA(n);
         if (!a)
             continue;
         connect(a, &QAction::triggered, this,
-                actionguard::guarded(form_.prompts(), &form_, [this, n] { showTable(n); }));
+                actionguard::guarded(prompts_, view_.stripWindow(), [this, n] { showTable(n); }));
     }
-    connect(form_.timer1(), &QTimer::timeout, this,
-            actionguard::guarded(form_.prompts(), &form_, [this] { timer1Timer(); }));
+    connect(timer1_, &QTimer::timeout, this,
+            actionguard::guarded(prompts_, view_.stripWindow(), [this] { timer1Timer(); }));
 }
 
 void TableSwitcher::wireOpenWith() {
-    if (!openWithWired_)
-        collectItems();
-    if (openWithWired_ || !tableB(1))
-        return;
-    openWithWired_ = true;
     // Each of the first two levels keeps at most one mark; a marked item
     // chosen again loses it. The third level takes no mark from a click.
     openWithLevel1_ = new QActionGroup(this);
@@ -160,7 +146,7 @@ void TableSwitcher::wireOpenWith() {
         connect(b, &QAction::triggered, this, [this, b, n](bool checked) {
             if (n > 20)
                 b->setChecked(!checked); // undo the toggle Qt made
-            actionguard::run(form_.prompts(), &form_, [this, n] { tableBClick(n); });
+            actionguard::run(prompts_, view_.stripWindow(), [this, n] { tableBClick(n); });
         });
     }
 }

@@ -1,22 +1,24 @@
 #pragma once
 #include <QObject>
-#include <QPointer>
-#include <array>
 
+class ControlFile;
+class Prompts;
 class QAction;
 class QActionGroup;
-class TForm1;
+class QTimer;
+class StripView;
 
-// Which table the strip shows: ShowTable with its slide-in, the tables
-// menu's and the Open With items' actions and check marks, and the start
-// table.
+// Which table the strip shows: ShowTable with its slide-in (its timer
+// Timer1 is this class's), the tables menu's and the Open With items'
+// actions and check marks, and the start table.
 class TableSwitcher : public QObject {
     Q_OBJECT
 public:
     static constexpr int SlideInterval = 100; // ms
     static constexpr int HiddenTop = -51;
 
-    explicit TableSwitcher(TForm1& form);
+    // Connects the tables menu's and the Open With items of the view's menus.
+    TableSwitcher(StripView& view, ControlFile& file, Prompts& prompts, QObject* parent = nullptr);
 
     void showTable(int n);
     // One tick of the slide timer.
@@ -24,12 +26,6 @@ public:
     // Choosing Open With > Table n.
     void tableBClick(int n);
     void applyStartTable();
-
-    // Connects TableA1..30 of the tables menu.
-    void wireTablesMenu();
-    // Connects the Open With items TableB1..30 found by name; safe to call
-    // again when the items were created later.
-    void wireOpenWith();
 
     // The slide's Top for a tick (1..5); tables keep their Top otherwise.
     static int topForTick(int tick);
@@ -41,17 +37,18 @@ public:
     // The table sliding in (0 when idle) and the slide's tick.
     int slidingTable() const { return slidingTable_; }
     int slideTick() const { return slideTick_; }
+    QTimer* slideTimer() const { return timer1_; }
 
 private:
-    // One pass over the strip's actions instead of a name search per item.
-    void collectItems();
+    void wireTablesMenu();
+    void wireOpenWith();
 
-    TForm1& form_;
-    std::array<QPointer<QAction>, 31> tableA_{};
-    std::array<QPointer<QAction>, 31> tableB_{};
+    StripView& view_;
+    ControlFile& file_;
+    Prompts& prompts_;
+    QTimer* timer1_ = nullptr;
     int slidingTable_ = 0;
     int slideTick_ = 0;
-    bool openWithWired_ = false;
     QActionGroup* openWithLevel1_ = nullptr;
     QActionGroup* openWithLevel2_ = nullptr;
 };

@@ -19,18 +19,20 @@ QMenu* moreMenu(QWidget* parent, const char* name) {
     return m;
 }
 
-void addTables(QMenu* menu, int first, int last, const QIcon& icon) {
+void addTables(QMenu* menu, int first, int last, const QIcon& icon,
+               std::array<QAction*, 31>& items) {
     for (int t = first; t <= last; ++t) {
         QAction* a = menu->addAction(icon, defaultTableCaption(t));
         a->setObjectName(QStringLiteral("TableA%1").arg(t));
         a->setCheckable(true);
         a->setChecked(t == 1);
         hints::set(a, QStringLiteral("Open Table"));
+        items[t] = a;
     }
 }
 } // namespace
 
-QMenu* buildTablesMenu(QWidget* owner) {
+QMenu* buildTablesMenu(QWidget* owner, std::array<QAction*, 31>& items) {
     const QIcon tableIcon = drawnart::icon(drawnart::Art::TableItem);
     auto* root = new QMenu(owner);
     root->setObjectName(QStringLiteral("PopupMenu2"));
@@ -38,12 +40,12 @@ QMenu* buildTablesMenu(QWidget* owner) {
     QMenu* more4 = moreMenu(more1, "More4");
     root->addMenu(more1);
     more1->addMenu(more4);
-    addTables(more4, 21, 30, tableIcon);
+    addTables(more4, 21, 30, tableIcon, items);
     QAction* close = more4->addAction(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("CloseMenu1"));
     hints::set(close, QStringLiteral("Close the Menu"));
     more4->setDefaultAction(close);
-    addTables(more1, 11, 20, tableIcon);
-    addTables(root, 1, 10, tableIcon);
+    addTables(more1, 11, 20, tableIcon, items);
+    addTables(root, 1, 10, tableIcon, items);
     return root;
 }

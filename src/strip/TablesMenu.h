@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <array>
 
 class QAction;
 class QMenu;
@@ -7,8 +8,9 @@ class QWidget;
 
 // The tables menu PopupMenu2 of the move handle: Table 1..10 at the first
 // level, 11..20 under More1, 21..30 and the default item CloseMenu1 under
-// More1 > More4. Items are TableA1..TableA30; TableA1 carries the check mark.
-QMenu* buildTablesMenu(QWidget* owner);
+// More1 > More4. Items are TableA1..TableA30 (items[t]); TableA1 carries
+// the check mark.
+QMenu* buildTablesMenu(QWidget* owner, std::array<QAction*, 31>& items);
 
 // "Table 1" .. "Table 30".
 QString defaultTableCaption(int table);

@@ -2,10 +2,12 @@
 
 #include "core/Opener.h"
 #include "platform/ToolCandidates.h"
+#include "strip/StripView.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QMenu>
 #include <QWidget>
 
@@ -57,9 +59,9 @@ const std::vector<ToolsMenus::Item>& ToolsMenus::servicesMenuItems() {
     return items;
 }
 
-ToolsMenus::ToolsMenus(QWidget* strip, Prompts& prompts, Opener& opener,
-                       const QString& candidatesRoot)
-    : QObject(strip), strip_(strip), prompts_(prompts), opener_(opener),
+ToolsMenus::ToolsMenus(StripView& view, Prompts& prompts, Opener& opener,
+                       const QString& candidatesRoot, QObject* parent)
+    : QObject(parent), view_(view), strip_(view.stripWindow()), prompts_(prompts), opener_(opener),
       candidates_(std::make_unique<ToolCandidates>(candidatesRoot)) {
     tableMenu_ = buildMenu("PopupMenu3", tableMenuItems(), "CloseMenu4");
     servicesMenu_ = buildMenu("PopupMenu4", servicesMenuItems(), "CloseMenu3");
@@ -95,10 +97,8 @@ QMenu* ToolsMenus::buildMenu(const char* name, const std::vector<Item>& items,
 
 void ToolsMenus::attach() {
     for (int t = 1; t <= 30; ++t)
-        if (auto* panel = strip_->findChild<QWidget*>(QStringLiteral("Table%1").arg(t)))
-            attachMenu(panel, tableMenu_);
-    if (auto* door = strip_->findChild<QWidget*>(QStringLiteral("ImageExit")))
-        attachMenu(door, servicesMenu_);
+        attachMenu(view_.table(t), tableMenu_);
+    attachMenu(view_.imageExit(), servicesMenu_);
 }
 
 void ToolsMenus::attachMenu(QWidget* control, QMenu* menu) {

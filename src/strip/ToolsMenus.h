@@ -8,6 +8,7 @@ class QMenu;
 class QWidget;
 class Opener;
 class Prompts;
+class StripView;
 class ToolCandidates;
 
 // The strip's two system tools menus: the table pop-up menu PopupMenu3 (on
@@ -25,17 +26,16 @@ public:
     static const std::vector<Item>& tableMenuItems();
     static const std::vector<Item>& servicesMenuItems();
 
-    // The menus are children of the strip, so they live as long as it does.
-    // The candidate programs are looked for below candidatesRoot.
-    ToolsMenus(QWidget* strip, Prompts& prompts, Opener& opener,
-               const QString& candidatesRoot = QStringLiteral("/"));
+    // The menus are children of the strip window, so they live as long as
+    // it does. The candidate programs are looked for below candidatesRoot.
+    ToolsMenus(StripView& view, Prompts& prompts, Opener& opener,
+               const QString& candidatesRoot = QStringLiteral("/"), QObject* parent = nullptr);
     ~ToolsMenus() override;
 
     QMenu* tableMenu() const { return tableMenu_; }
     QMenu* servicesMenu() const { return servicesMenu_; }
 
-    // Gives Table1..Table30 the table menu and ImageExit the services menu,
-    // found among the strip's children by name.
+    // Gives the view's tables the table menu and its door icon the services menu.
     void attach();
     void attachMenu(QWidget* control, QMenu* menu);
 
@@ -45,6 +45,7 @@ public:
 private:
     QMenu* buildMenu(const char* name, const std::vector<Item>& items, const char* closeName);
 
+    StripView& view_;
     QWidget* strip_;
     Prompts& prompts_;
     Opener& opener_;

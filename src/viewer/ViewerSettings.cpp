@@ -2,6 +2,7 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
+#include "core/StripSettings.h"
 
 namespace {
 
@@ -74,15 +75,11 @@ void ViewerSettings::setColor(ViewColor which, std::optional<uint32_t> value) {
 
 uint32_t ViewerSettings::stripColor() const {
     // The strip keeps the button face when its own value does not read.
-    const ControlFile::Value v =
-        file_.read(QStringLiteral("PROCOLOR"), QStringLiteral("Color"), 80);
-    if (v.isSet()) {
-        try {
-            return colortext::decode(v.text);
-        } catch (const ConversionError&) {
-        }
+    try {
+        return StripSettings::programColor(file_).value_or(colortext::BtnFace);
+    } catch (const ConversionError&) {
+        return colortext::BtnFace;
     }
-    return colortext::BtnFace;
 }
 
 bool ViewerSettings::option(ViewOption option) const {

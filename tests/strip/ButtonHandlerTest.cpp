@@ -1,12 +1,11 @@
 #include "strip/ButtonHandler.h"
 #include "ButtonFakes.h"
-#include "ButtonTestStrip.h"
+#include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
 #include "strip/Launch.h"
-#include "strip/TForm1.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -22,13 +21,13 @@ struct Fixture {
     ControlFile file{dir.file("TabdeckV10.INI")};
     ScriptedPrompts prompts;
     RecordingOpener opener;
-    StripState state;
-    teststrip::Strip strip;
+    teststrip::RecordingStripView strip;
+    StripState& state = strip.state();
     int hides = 0;
     int closes = 0;
     Launcher launcher{&strip.window, file, opener, state,
                       Launcher::Actions{[this] { ++hides; }, [this] { ++closes; }}};
-    ButtonHandler handler{&strip.window, prompts, state, launcher};
+    ButtonHandler handler{strip, prompts, launcher};
 
     Fixture() {
         state.hideMode = true;
@@ -56,7 +55,7 @@ private slots:
         Fixture f;
         f.handler.imgMouseMove(n);
         QCOMPARE(f.state.selectedButton, n);
-        QCOMPARE(f.strip.label2->text(), QString::number(n));
+        QCOMPARE(f.strip.label2()->text(), QString::number(n));
     }
 
     void tableFreeAreaEmptiesLabelKeepsSelection() {
@@ -65,19 +64,19 @@ private slots:
         // Real pointer moves: over button 3's picture, then over the table between buttons.
         QTest::mouseMove(f.strip.img(3), QPoint(10, 10));
         QCOMPARE(f.state.selectedButton, 3);
-        QCOMPARE(f.strip.label2->text(), QStringLiteral("3"));
+        QCOMPARE(f.strip.label2()->text(), QStringLiteral("3"));
         QTest::mouseMove(f.strip.table(1), QPoint(47, 25)); // between slot 1 and slot 2
-        QCOMPARE(f.strip.label2->text(), QString());
+        QCOMPARE(f.strip.label2()->text(), QString());
         QCOMPARE(f.state.selectedButton, 3);
     }
 
     void pictureMoveDoesNotReachTable() {
         Fixture f;
         f.show();
-        f.strip.label2->setText("x");
+        f.strip.label2()->setText("x");
         QTest::mouseMove(f.strip.img(1), QPoint(5, 5));
         QTest::mouseMove(f.strip.img(1), QPoint(6, 6));
-        QCOMPARE(f.strip.label2->text(), QStringLiteral("1"));
+        QCOMPARE(f.strip.label2()->text(), QStringLiteral("1"));
     }
 
     void leftPressLowersAndLaunches() {
@@ -136,7 +135,7 @@ private slots:
         Fixture f;
         QMenu menu;
         menu.addAction("x");
-        f.handler.setButtonMenu(&menu);
+        f.strip.menus().buttonMenu = &menu;
         f.show();
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 f.strip.img(12)->mapToGlobal(QPoint(5, 5)));

@@ -1,5 +1,7 @@
 #include "strip/ButtonMenu.h"
 #include "TestRegistry.h"
+#include "strip/StripMenus.h"
+#include "strip/TablesMenu.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
@@ -38,7 +40,8 @@ class ButtonMenuTest : public QObject {
 private slots:
     void treeOrder() {
         QWidget owner;
-        QMenu* menu = buttonmenu::build(&owner);
+        StripMenus menus;
+        QMenu* menu = buttonmenu::build(&owner, menus);
         QCOMPARE(menu->objectName(), QStringLiteral("PopupMenu1"));
         QCOMPARE(menu->parent(), &owner);
         QStringList got;
@@ -175,7 +178,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, hint);
         QWidget owner;
-        buttonmenu::build(&owner);
+        StripMenus menus;
+        buttonmenu::build(&owner, menus);
         const QList<QAction*> found = owner.findChildren<QAction*>(name);
         QCOMPARE(found.size(), 1);
         QAction* a = found.first();
@@ -187,7 +191,8 @@ private slots:
 
     void initialStates() {
         QWidget owner;
-        QMenu* menu = buttonmenu::build(&owner);
+        StripMenus menus;
+        QMenu* menu = buttonmenu::build(&owner, menus);
         auto find = [](QWidget& o, const char* n) { return o.findChild<QAction*>(n); };
         QVERIFY(!find(owner, "Close1")->isEnabled());
         QVERIFY(find(owner, "Hide1")->isEnabled());
@@ -205,9 +210,68 @@ private slots:
         QVERIFY(owner.findChild<QMenu*>("OptionsMenuBtn"));
     }
 
+    // The items the builders hand back are the ones carrying the names the
+    // user and the end-to-end tests know.
+    void handedItemsAreTheNamedOnes() {
+        QWidget owner;
+        StripMenus menus;
+        QMenu* menu = buttonmenu::build(&owner, menus);
+        menus.tablesMenu = buildTablesMenu(&owner, menus.tableA);
+        QCOMPARE(menus.buttonMenu, menu);
+        QCOMPARE(menus.tablesMenu->objectName(), QStringLiteral("PopupMenu2"));
+        const std::pair<const char*, QAction * StripMenus::*> single[] = {
+            {"Open1", &StripMenus::open},
+            {"Cut1", &StripMenus::cut},
+            {"Paste1", &StripMenus::paste},
+            {"Delete1", &StripMenus::remove},
+            {"FileProp1", &StripMenus::fileProperties},
+            {"Defaut1", &StripMenus::defaultTableNames},
+            {"Email1", &StripMenus::email},
+            {"ExtractIcons1", &StripMenus::extractIcons},
+            {"ConvertIcons5", &StripMenus::convertIcons},
+            {"FilesFolders1", &StripMenus::filesFolders},
+            {"ViewPictures1", &StripMenus::viewPictures},
+            {"Close1", &StripMenus::closeOnLaunch},
+            {"Hide1", &StripMenus::hideOnLaunch},
+            {"StayOnTop1", &StripMenus::stayOnTop},
+            {"Normal1", &StripMenus::normal},
+            {"AllButtons1", &StripMenus::buttonColor},
+            {"DefaultColor1", &StripMenus::buttonDefaultColor},
+            {"AllTables1", &StripMenus::tableColor},
+            {"DefaultColor2", &StripMenus::tableDefaultColor},
+            {"Program1", &StripMenus::programColor},
+            {"Default1", &StripMenus::programDefaultColor},
+            {"Start1", &StripMenus::reminderStart},
+            {"Stop1", &StripMenus::reminderStop},
+            {"Edit1", &StripMenus::editControlFile},
+            {"Hint1", &StripMenus::hint},
+            {"About1", &StripMenus::about},
+            {"ExtensiveHelp1", &StripMenus::extensiveHelp},
+            {"BugReport2", &StripMenus::bugReport},
+        };
+        for (const auto& [name, field] : single) {
+            QAction* handed = menus.*field;
+            QVERIFY2(handed, name);
+            QCOMPARE(handed->objectName(), QLatin1String(name));
+        }
+        const char* const help[] = {"TableHelp2", "TableHelp1",   "ExtractConvert2",
+                                    "CloseHide2", "EditiniHelp1", "TableMenuHelp1",
+                                    "DragDrop5"};
+        QVERIFY(!menus.helpMessage[0]);
+        for (int i = 1; i <= 7; ++i)
+            QCOMPARE(menus.helpMessage[i]->objectName(), QLatin1String(help[i - 1]));
+        QVERIFY(!menus.renameTable[0] && !menus.tableA[0] && !menus.tableB[0]);
+        for (int t = 1; t <= 30; ++t) {
+            QCOMPARE(menus.renameTable[t]->objectName(), QStringLiteral("RTable%1").arg(t));
+            QCOMPARE(menus.tableA[t]->objectName(), QStringLiteral("TableA%1").arg(t));
+            QCOMPARE(menus.tableB[t]->objectName(), QStringLiteral("TableB%1").arg(t));
+        }
+    }
+
     void highlightSendsHint() {
         QWidget owner;
-        QMenu* menu = buttonmenu::build(&owner);
+        StripMenus menus;
+        QMenu* menu = buttonmenu::build(&owner, menus);
         struct Catcher : QObject {
             QString tip;
             bool eventFilter(QObject*, QEvent* e) override {

@@ -1,5 +1,5 @@
-#include "ButtonFakes.h"
 #include "ScriptedPrompts.h"
+#include "StartupFixture.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "context/AppContext.h"
@@ -20,33 +20,14 @@
 #include <QUrl>
 #include <memory>
 
-using teststrip::RecordingOpener;
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
 
-// The button behaviour attached to the real strip window: the wiring by
-// object names, the position hooks and the drop on the window.
+// The button behaviour attached to the real strip window: the wiring of
+// the helpers, the position rules and the drop on the window.
 namespace {
-struct Fixture {
-    TempDir dir;
-    std::unique_ptr<ControlFile> file;
-    ScriptedPrompts prompts;
-    RecordingOpener opener;
-    AppContext context;
-    std::unique_ptr<TForm1> form;
-
-    explicit Fixture(const QByteArray& ini = QByteArray()) {
-        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
-        const QString path = context.paths.controlFile;
-        if (!ini.isEmpty())
-            dir.write(QFileInfo(path).fileName(), ini);
-        file = std::make_unique<ControlFile>(path);
-        context.controlFile = file.get();
-        context.prompts = &prompts;
-        context.opener = &opener;
-        form = std::make_unique<TForm1>(context);
-        opener.opened.clear(); // the first-run help file
-    }
+struct Fixture : startuptest::Strip {
+    using Strip::Strip;
     QAction* action(const char* name) { return form->findChild<QAction*>(name); }
     void send(QWidget* w, QEvent::Type type, Qt::MouseButton button) {
         const QPointF at(5, 5);

@@ -4,7 +4,7 @@
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "strip/TForm1.h"
+#include "strip/StripView.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,4 +1,5 @@
 #include "strip/OptionsMenu.h"
+#include "RecordingStripView.h"
 #include "RecordingTools.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
@@ -6,6 +7,7 @@
 #include "context/AppContext.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "strip/ShownSettings.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>
@@ -18,67 +20,6 @@
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
 
-namespace {
-
-// The strip's controls that the options act on, named as in the strip, laid
-// out as in it: end panels, a stack of table panels, buttons on the tables.
-struct FakeStrip {
-    std::unique_ptr<QWidget> strip = std::make_unique<QWidget>();
-    QMenu* buttonMenu = nullptr;
-    QMenu* tablesMenu = nullptr;
-
-    FakeStrip() {
-        strip->setObjectName(QStringLiteral("TForm1"));
-        strip->setWindowFlags(Qt::FramelessWindowHint);
-        strip->setFixedSize(622, 51);
-        auto* left = new QWidget(strip.get());
-        left->setObjectName(QStringLiteral("PanelLeft"));
-        left->setGeometry(0, 0, 51, 51);
-        auto* right = new QWidget(strip.get());
-        right->setObjectName(QStringLiteral("PanelRight"));
-        right->setGeometry(571, 0, 51, 51);
-        for (int t = 1; t <= 30; ++t) {
-            auto* table = new QWidget(strip.get());
-            table->setObjectName(QStringLiteral("Table%1").arg(t));
-            table->setGeometry(51, 0, 520, 51);
-            table->setVisible(t == 1);
-            for (int k = 1; k <= 12; ++k) {
-                auto* b = new QWidget(table);
-                b->setObjectName(QStringLiteral("But%1").arg(12 * (t - 1) + k));
-                b->setGeometry(8 + 42 * (k - 1), 8, 36, 36);
-                systemcolors::paintBackground(b, colortext::BtnFace);
-            }
-        }
-        tablesMenu = new QMenu(strip.get());
-        tablesMenu->setObjectName(QStringLiteral("PopupMenu2"));
-        buttonMenu = new QMenu(strip.get());
-        buttonMenu->setObjectName(QStringLiteral("PopupMenu1"));
-        for (int t = 1; t <= 30; ++t) {
-            tablesMenu->addAction(QStringLiteral("Table %1").arg(t))
-                ->setObjectName(QStringLiteral("TableA%1").arg(t));
-            buttonMenu->addAction(QStringLiteral("Table %1").arg(t))
-                ->setObjectName(QStringLiteral("RTable%1").arg(t));
-        }
-        for (const char* name :
-             {"Defaut1", "AllButtons1", "DefaultColor1", "AllTables1", "DefaultColor2", "Program1",
-              "Default1", "StayOnTop1", "Normal1", "Email1", "ExtractIcons1", "ConvertIcons5",
-              "FilesFolders1", "ViewPictures1", "Edit1"})
-            buttonMenu->addAction(QLatin1String(name))->setObjectName(QLatin1String(name));
-        action("Normal1")->setCheckable(true);
-        action("Normal1")->setChecked(true);
-    }
-
-    QAction* action(const QString& name) const { return strip->findChild<QAction*>(name); }
-    QWidget* widget(const QString& name) const { return strip->findChild<QWidget*>(name); }
-    void trigger(const QString& name) const {
-        QAction* a = action(name);
-        QVERIFY2(a, qPrintable(name));
-        a->trigger();
-    }
-};
-
-} // namespace
-
 class OptionsMenuTest : public QObject {
     Q_OBJECT
 
@@ -86,7 +27,8 @@ class OptionsMenuTest : public QObject {
     std::unique_ptr<ControlFile> file_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     AppContext context_;
-    std::unique_ptr<FakeStrip> fake_;
+    std::unique_ptr<teststrip::RecordingStripView> fake_;
+    std::unique_ptr<ShownSettings> settings_;
     OptionsMenu* options_ = nullptr;
 
     QString read(const QString& section, const QString& key) const {
@@ -106,14 +48,16 @@ private slots:
         context_ = AppContext{};
         context_.controlFile = file_.get();
         context_.prompts = prompts_.get();
-        fake_ = std::make_unique<FakeStrip>();
-        options_ = new OptionsMenu(fake_->strip.get(), context_);
+        fake_ = std::make_unique<teststrip::RecordingStripView>();
+        settings_ = std::make_unique<ShownSettings>(*fake_, *file_);
+        options_ = new OptionsMenu(*fake_, *settings_, context_, &fake_->window);
         options_->attach();
     }
     void cleanup() {
         QCOMPARE(prompts_->unexpectedCount(), 0);
         QVERIFY(prompts_->allUsed());
         fake_.reset();
+        settings_.reset();
         file_.reset();
         dir_.reset();
     }
@@ -221,7 +165,7 @@ private slots:
         fake_->trigger(item);
         QCOMPARE(read(section, QStringLiteral("Color")), QStringLiteral("$000080FF"));
         auto valueOf = [&](const QString& name) {
-            QWidget* w = name == QLatin1String("TForm1") ? fake_->strip.get() : fake_->widget(name);
+            QWidget* w = name == QLatin1String("TForm1") ? &fake_->window : fake_->widget(name);
             return systemcolors::backgroundValue(w);
         };
         for (const QString& name : painted)
@@ -309,7 +253,26 @@ private slots:
         for (const QString& name : painted)
             QCOMPARE(systemcolors::backgroundValue(fake_->widget(name)), colortext::BtnFace);
         if (section == QLatin1String("PROCOLOR"))
-            QCOMPARE(systemcolors::backgroundValue(fake_->strip.get()), colortext::BtnFace);
+            QCOMPARE(systemcolors::backgroundValue(&fake_->window), colortext::BtnFace);
+    }
+
+    void closeHideItems() {
+        options_->Hide1Click();
+        QVERIFY(fake_->state().hideMode);
+        QCOMPARE(file_->read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
+        QVERIFY(fake_->menus().closeOnLaunch->isEnabled());
+        QVERIFY(!fake_->menus().hideOnLaunch->isEnabled());
+        options_->Close1Click();
+        QVERIFY(!fake_->state().hideMode);
+        const ControlFile::Value v = file_->read("HIDE", "HideMe", 10);
+        QCOMPARE(v.length, 0);
+        QVERIFY(!fake_->menus().closeOnLaunch->isEnabled());
+        QVERIFY(fake_->menus().hideOnLaunch->isEnabled());
+        // The menu items reach the same handlers.
+        fake_->menus().hideOnLaunch->trigger();
+        QVERIFY(fake_->state().hideMode);
+        fake_->menus().closeOnLaunch->trigger();
+        QVERIFY(!fake_->state().hideMode);
     }
 
     void styleRadioPair() {
@@ -319,12 +282,12 @@ private slots:
         QVERIFY(onTop->isChecked());
         QVERIFY(!normal->isChecked());
         QCOMPARE(read(QStringLiteral("STYLE"), QStringLiteral("OnTop")), QStringLiteral("True"));
-        QVERIFY(windowstyle::isStayOnTop(fake_->strip.get()));
+        QVERIFY(windowstyle::isStayOnTop(&fake_->window));
         fake_->trigger(QStringLiteral("Normal1"));
         QVERIFY(!onTop->isChecked());
         QVERIFY(normal->isChecked());
         QCOMPARE(file_->read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).length, 0);
-        QVERIFY(!windowstyle::isStayOnTop(fake_->strip.get()));
+        QVERIFY(!windowstyle::isStayOnTop(&fake_->window));
     }
 
     void styleChangeKeepsTheStrip_data() {
@@ -334,7 +297,7 @@ private slots:
     }
     void styleChangeKeepsTheStrip() {
         QFETCH(QPoint, place);
-        QWidget* strip = fake_->strip.get();
+        QWidget* strip = &fake_->window;
         strip->setAcceptDrops(true);
         strip->move(place);
         strip->show();

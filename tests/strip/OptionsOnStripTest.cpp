@@ -1,13 +1,12 @@
 #include "RecordingTools.h"
 #include "ScriptedPrompts.h"
+#include "StartupFixture.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "context/AppContext.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "core/Opener.h"
 #include "strip/OptionsMenu.h"
-#include "strip/TForm1.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>
@@ -19,40 +18,9 @@
 #include <QTest>
 #include <QUrl>
 
+using startuptest::Strip;
+
 namespace {
-
-class NoOpener : public Opener {
-public:
-    void open(QObject*, const QString&) override {}
-};
-
-// A real strip on a control file in a temporary program folder.
-struct Strip {
-    testsupport::TempDir dir;
-    std::unique_ptr<ControlFile> file;
-    testsupport::ScriptedPrompts prompts;
-    NoOpener opener;
-    AppContext context;
-    std::unique_ptr<TForm1> form;
-
-    Strip() {
-        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
-        file = std::make_unique<ControlFile>(context.paths.controlFile);
-        context.controlFile = file.get();
-        context.prompts = &prompts;
-        context.opener = &opener;
-        form = std::make_unique<TForm1>(context);
-    }
-    QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }
-    QString read(const char* section, const char* key) const {
-        return file->read(QLatin1String(section), QLatin1String(key), 256).text;
-    }
-};
-
-void restart(Strip& s) {
-    s.form.reset();
-    s.form = std::make_unique<TForm1>(s.context);
-}
 
 QColor pixelAt(QWidget* w, int x, int y) {
     return w->grab().toImage().pixelColor(x, y);
@@ -127,7 +95,7 @@ private slots:
                  QStringLiteral("Table %1").arg(table));
         QCOMPARE(s.action(QStringLiteral("TableB%1").arg(table))->text(),
                  QStringLiteral("Table %1").arg(table));
-        restart(s);
+        s.restart();
         QCOMPARE(s.action(QStringLiteral("TableA%1").arg(table))->text(), afterRestart);
         QCOMPARE(s.prompts.unexpectedCount(), 0);
     }
@@ -140,7 +108,7 @@ private slots:
         }
         s.prompts.expectBox(Prompts::Yes);
         s.action("Defaut1")->trigger();
-        restart(s);
+        s.restart();
         for (int t = 1; t <= 30; ++t) {
             QCOMPARE(s.action(QStringLiteral("TableA%1").arg(t))->text(),
                      QStringLiteral("Table %1").arg(t));
@@ -158,7 +126,7 @@ private slots:
         s.action("Program1")->trigger();
         // Program Color after Table Color leaves the tables alone.
         QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(200, 0, 0));
-        restart(s);
+        s.restart();
         QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(1)), 0x00C80000u);
         QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(360)), 0x00C80000u);
         QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(200, 0, 0));
@@ -190,7 +158,7 @@ private slots:
         QCOMPARE(pixelAt(s.form.get(), 300, 2), face);
         QCOMPARE(s.file->read(QStringLiteral("TABLECOLOR"), QStringLiteral("Color"), 80).length, 0);
         // ... and the program colour after a restart.
-        restart(s);
+        s.restart();
         QCOMPARE(pixelAt(s.form.get(), 300, 2), QColor(0, 200, 0));
     }
 
@@ -198,14 +166,14 @@ private slots:
         Strip s;
         s.action("StayOnTop1")->trigger();
         QCOMPARE(s.read("STYLE", "OnTop"), QStringLiteral("True"));
-        restart(s);
+        s.restart();
         QVERIFY(windowstyle::isStayOnTop(s.form.get()));
         QVERIFY(s.action("StayOnTop1")->isChecked());
         QVERIFY(!s.action("Normal1")->isChecked());
         s.action("Normal1")->trigger();
         QCOMPARE(s.file->read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).length, 0);
         QVERIFY(!windowstyle::isStayOnTop(s.form.get()));
-        restart(s);
+        s.restart();
         QVERIFY(!windowstyle::isStayOnTop(s.form.get()));
         QVERIFY(s.action("Normal1")->isChecked());
     }
@@ -343,7 +311,7 @@ private slots:
             s.dir.write("ExtensiveHelp.hlp", "help");
         teststrip::RecordingTools tools;
         s.context.tools = nullptr;
-        restart(s);
+        s.restart();
         QVERIFY(tools.calls.isEmpty()); // the tool windows do not exist yet
         s.context.tools = &tools;
         s.form->show();

@@ -1,12 +1,12 @@
 #include "strip/Placement.h"
-#include "ButtonTestStrip.h"
+#include "RecordingStripView.h"
 #include "RecordingTools.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
-#include "strip/TForm1.h"
+#include "strip/ShownSettings.h"
 
 #include <QAction>
 #include <QFile>
@@ -22,17 +22,12 @@ struct Fixture {
     TempDir dir;
     ControlFile file{dir.file("TabdeckV10.INI")};
     ScriptedPrompts prompts;
-    StripState state;
-    teststrip::Strip strip{1};
-    QAction* close1 = new QAction(&strip.window);
-    QAction* hide1 = new QAction(&strip.window);
-    Placement placement{&strip.window, file, prompts, state};
+    teststrip::RecordingStripView strip;
+    ShownSettings settings{strip, file};
+    Placement placement{strip, settings, prompts};
     teststrip::RecordingTools tools;
 
     Fixture() {
-        close1->setObjectName("Close1");
-        close1->setEnabled(false);
-        hide1->setObjectName("Hide1");
         placement.setToolWindows([this] { return &tools; });
         placement.attach();
     }
@@ -113,10 +108,10 @@ private slots:
         f.strip.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.strip.window));
         f.file.write("POS", "Top", "300");
-        QTest::mousePress(f.strip.imageMove, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(f.strip.imageMove(), Qt::LeftButton, {}, QPoint(10, 10));
         // The pointer is 50 pixels right of the grabbed point.
-        QTest::mouseMove(f.strip.imageMove, QPoint(60, 10));
-        QTest::mouseRelease(f.strip.imageMove, Qt::LeftButton, {}, QPoint(60, 10));
+        QTest::mouseMove(f.strip.imageMove(), QPoint(60, 10));
+        QTest::mouseRelease(f.strip.imageMove(), Qt::LeftButton, {}, QPoint(60, 10));
         QCOMPARE(f.at(), QPoint(250, 300));
         QCOMPARE(f.pos("Left"), QStringLiteral("250"));
         QCOMPARE(f.pos("Top"), QStringLiteral("300"));
@@ -207,10 +202,10 @@ private slots:
         QVERIFY(!f.placement.hideBarRed());
         f.placement.LabelHideMouseEnter();
         QVERIFY(f.placement.hideBarRed());
-        QVERIFY(f.strip.labelHide->autoFillBackground());
+        QVERIFY(f.strip.labelHide()->autoFillBackground());
         f.placement.LabelHideMouseLeave();
         QCOMPARE(f.placement.hideBarRed(), redAfterLeave);
-        QCOMPARE(f.strip.labelHide->autoFillBackground(), redAfterLeave);
+        QCOMPARE(f.strip.labelHide()->autoFillBackground(), redAfterLeave);
     }
 
     void moveOverBarOnScreenShowsTooltip() {
@@ -218,7 +213,7 @@ private slots:
         f.strip.window.move(200, 300);
         f.placement.LabelHideMouseMove();
         QCOMPARE(f.at(), QPoint(200, 300));
-        QCOMPARE(f.strip.labelHide->toolTip(), QStringLiteral("Click to Hide"));
+        QCOMPARE(f.strip.labelHide()->toolTip(), QStringLiteral("Click to Hide"));
     }
 
     void returnFromEdge_data() {
@@ -273,29 +268,9 @@ private slots:
         f.strip.window.move(200, 300);
         f.strip.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.strip.window));
-        QTest::mouseClick(f.strip.labelHide, Qt::LeftButton, {}, QPoint(3, 20));
+        QTest::mouseClick(f.strip.labelHide(), Qt::LeftButton, {}, QPoint(3, 20));
         QCOMPARE(f.at().x(), Placement::leftEdge() - 611);
         QVERIFY(f.placement.hideBarRed());
-    }
-
-    void closeHideItems() {
-        Fixture f;
-        f.placement.Hide1Click();
-        QVERIFY(f.state.hideMode);
-        QCOMPARE(f.file.read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
-        QVERIFY(f.close1->isEnabled());
-        QVERIFY(!f.hide1->isEnabled());
-        f.placement.Close1Click();
-        QVERIFY(!f.state.hideMode);
-        const ControlFile::Value v = f.file.read("HIDE", "HideMe", 10);
-        QCOMPARE(v.length, 0);
-        QVERIFY(!f.close1->isEnabled());
-        QVERIFY(f.hide1->isEnabled());
-        // The menu items reach the same handlers.
-        f.hide1->trigger();
-        QVERIFY(f.state.hideMode);
-        f.close1->trigger();
-        QVERIFY(!f.state.hideMode);
     }
 
     void closingRule_data() {

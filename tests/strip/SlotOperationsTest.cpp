@@ -1,12 +1,11 @@
 #include "strip/SlotOperations.h"
-#include "ButtonTestStrip.h"
+#include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "graphics/Picture.h"
-#include "strip/TForm1.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,20 +23,14 @@ const QString ShortcutNotice =
     QStringLiteral("Tabdeck CANNOT OPEN Window's Shortcuts!\rPlease open the folder the program is "
                    "in and Drag && Drop the original file onto a Tabdeck button.");
 
-struct Face {
-    Picture picture;
-    QString hint;
-    int updates = 0;
-};
-
 struct Fixture {
     TempDir dir;
     ControlFile file{dir.file("TabdeckV10.INI")};
     ScriptedPrompts prompts;
-    StripState state;
-    teststrip::Strip strip{1};
-    std::map<int, Face> faces;
-    SlotOperations ops{&strip.window, file, prompts, state, dir.file("Icons"), makeFaces()};
+    teststrip::RecordingStripView strip;
+    StripState& state = strip.state();
+    std::map<int, teststrip::RecordingStripView::Face>& faces = strip.faces;
+    SlotOperations ops{strip, file, prompts, dir.file("Icons")};
     QString picture; // a readable picture file
     QString exe;     // an executable with icons
 
@@ -47,15 +40,6 @@ struct Fixture {
         picture = dir.file("pic.bmp");
         image.save(picture, "BMP");
         exe = copy(QStringLiteral(TABDECK_TEST_DATA "/platform/pe32.exe"), "prog.exe");
-    }
-    SlotOperations::Faces makeFaces() {
-        SlotOperations::Faces f;
-        f.setPicture = [this](int n, const Picture& p) {
-            faces[n].picture = p;
-            ++faces[n].updates;
-        };
-        f.setHint = [this](int n, const QString& h) { faces[n].hint = h; };
-        return f;
     }
     QString copy(const QString& from, const QString& name) {
         QFile in(from);

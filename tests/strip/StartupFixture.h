@@ -1,6 +1,8 @@
 #pragma once
-// A real strip on a control file prepared by the test, in a temporary
-// program folder, with scripted prompts and a recording opener.
+// The real strip window on a control file prepared by the test, in a
+// temporary program folder, with scripted prompts and a recording opener;
+// for the tests of what the window itself does (start-up, layout, loading,
+// the helpers wired together).
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "context/AppContext.h"
@@ -46,6 +48,11 @@ struct Strip {
         context.opener = &opener;
         for (int i = 0; i < boxes; ++i)
             prompts.expectBox();
+        form = std::make_unique<TForm1>(context);
+    }
+    // A new strip on the same folder and control file, as at the next start.
+    void restart() {
+        form.reset();
         form = std::make_unique<TForm1>(context);
     }
     QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }

@@ -1,3 +1,4 @@
+#include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -51,32 +52,29 @@ class ToolsMenuTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TempDir> root_;
-    std::unique_ptr<QWidget> strip_;
+    std::unique_ptr<teststrip::RecordingStripView> view_;
     ScriptedPrompts prompts_;
     RecordingOpener opener_;
     ToolsMenus* menus_ = nullptr;
 
-    QAction* action(const QString& name) const { return strip_->findChild<QAction*>(name); }
+    QAction* action(const QString& name) const { return view_->window.findChild<QAction*>(name); }
 
 private slots:
     void init() {
         root_ = std::make_unique<TempDir>();
-        strip_ = std::make_unique<QWidget>();
-        for (int t = 1; t <= 30; ++t)
-            (new QWidget(strip_.get()))->setObjectName(QStringLiteral("Table%1").arg(t));
-        (new QWidget(strip_.get()))->setObjectName(QStringLiteral("ImageExit"));
+        view_ = std::make_unique<teststrip::RecordingStripView>();
         opener_.calls.clear();
-        menus_ = new ToolsMenus(strip_.get(), prompts_, opener_, root_->path());
+        menus_ = new ToolsMenus(*view_, prompts_, opener_, root_->path(), &view_->window);
         menus_->attach();
     }
     void cleanup() {
         QCOMPARE(prompts_.unexpectedCount(), 0);
-        strip_.reset();
+        view_.reset();
         root_.reset();
     }
 
     void tableMenuItems() {
-        const QMenu* menu = strip_->findChild<QMenu*>(QStringLiteral("PopupMenu3"));
+        const QMenu* menu = view_->window.findChild<QMenu*>(QStringLiteral("PopupMenu3"));
         QVERIFY(menu);
         QCOMPARE(namesOf(menu),
                  (QStringList{"Explorer1", "Calculator1", "CharMap1", "ClipBoard1", "CommandCom1",
@@ -99,7 +97,7 @@ private slots:
     }
 
     void servicesMenuItems() {
-        const QMenu* menu = strip_->findChild<QMenu*>(QStringLiteral("PopupMenu4"));
+        const QMenu* menu = view_->window.findChild<QMenu*>(QStringLiteral("PopupMenu4"));
         QVERIFY(menu);
         QCOMPARE(
             namesOf(menu),
@@ -125,7 +123,7 @@ private slots:
     void closeMenuIsTheBoldDefault() {
         for (auto [menuName, closeName] :
              {std::pair{"PopupMenu3", "CloseMenu4"}, std::pair{"PopupMenu4", "CloseMenu3"}}) {
-            const QMenu* menu = strip_->findChild<QMenu*>(QLatin1String(menuName));
+            const QMenu* menu = view_->window.findChild<QMenu*>(QLatin1String(menuName));
             QCOMPARE(menu->defaultAction(), action(QLatin1String(closeName)));
             QVERIFY(menu->defaultAction()->font().bold());
             for (QAction* a : menu->actions())
@@ -169,9 +167,9 @@ private slots:
         QFETCH(QString, opened);
         for (const QString& rel : installed)
             install(*root_, rel);
-        strip_->move(40, 60);
-        strip_->show();
-        const QPoint place = strip_->pos();
+        view_->window.move(40, 60);
+        view_->window.show();
+        const QPoint place = view_->window.pos();
         QAction* a = action(item);
         QVERIFY(a);
         a->trigger();
@@ -180,11 +178,11 @@ private slots:
         } else {
             QCOMPARE(opener_.calls.size(), 1);
             QCOMPARE(opener_.calls[0].path, root_->file(opened));
-            QCOMPARE(opener_.calls[0].owner, strip_.get());
+            QCOMPARE(opener_.calls[0].owner, &view_->window);
         }
         // The strip neither hides nor closes.
-        QVERIFY(strip_->isVisible());
-        QCOMPARE(strip_->pos(), place);
+        QVERIFY(view_->window.isVisible());
+        QCOMPARE(view_->window.pos(), place);
         QVERIFY(prompts_.shown().isEmpty());
     }
 
@@ -201,14 +199,14 @@ private slots:
     void rightClickOpensTheMenus() {
         QFETCH(QString, control);
         QFETCH(QString, menu);
-        strip_->show();
-        QWidget* w = strip_->findChild<QWidget*>(control);
+        view_->window.show();
+        QWidget* w = view_->window.findChild<QWidget*>(control);
         QCOMPARE(w->contextMenuPolicy(), Qt::CustomContextMenu);
-        QMenu* m = strip_->findChild<QMenu*>(menu);
+        QMenu* m = view_->window.findChild<QMenu*>(menu);
         QVERIFY(!m->isVisible());
         emit w->customContextMenuRequested(QPoint(3, 4));
         QVERIFY(m->isVisible());
-        for (QMenu* other : strip_->findChildren<QMenu*>())
+        for (QMenu* other : view_->window.findChildren<QMenu*>())
             if (other != m)
                 QVERIFY(!other->isVisible());
         m->close();

@@ -1,0 +1,96 @@
+#include "strip/ShownSettings.h"
+
+#include "core/ButtonSlots.h"
+#include "core/ColorText.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
+#include "strip/TablesMenu.h"
+#include "strip/WindowStyle.h"
+
+#include <QAction>
+#include <QWidget>
+
+void ShownSettings::applyStored() {
+    using Target = StripSettings::ColorTarget;
+    const StripSettings stored(file_);
+    applyPosition();
+    applyHideMode(stored.hideMode());
+    // Unset colours are left alone: tables without one show the strip through.
+    for (Target target : {Target::Program, Target::Buttons, Target::Tables})
+        if (const std::optional<uint32_t> value = stored.color(target))
+            applyColor(target, value);
+    applyStyle(stored.stayOnTop());
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
+        if (const std::optional<QString> name = stored.tableName(t))
+            applyTableName(t, name);
+}
+
+bool ShownSettings::applyPosition() {
+    QWidget* strip = view_.stripWindow();
+    const StripSettings stored(file_);
+    bool any = false;
+    if (const std::optional<int> top = stored.top()) {
+        strip->move(strip->x(), *top);
+        any = true;
+    }
+    if (const std::optional<int> left = stored.left()) {
+        strip->move(*left, strip->y());
+        any = true;
+    }
+    return any;
+}
+
+void ShownSettings::setPosition(QPoint topLeft) {
+    // The strip already stands there; only the file learns of it.
+    StripSettings(file_).setPosition(topLeft);
+}
+
+void ShownSettings::applyHideMode(bool on) {
+    view_.state().hideMode = on;
+    StripMenus& menus = view_.menus();
+    if (menus.closeOnLaunch)
+        menus.closeOnLaunch->setEnabled(on);
+    if (menus.hideOnLaunch)
+        menus.hideOnLaunch->setEnabled(!on);
+}
+
+void ShownSettings::setHideMode(bool on) {
+    StripSettings(file_).setHideMode(on);
+    applyHideMode(on);
+}
+
+void ShownSettings::applyColor(StripSettings::ColorTarget target, std::optional<uint32_t> value) {
+    view_.paint(target, value.value_or(colortext::BtnFace));
+}
+
+void ShownSettings::setColor(StripSettings::ColorTarget target, std::optional<uint32_t> value) {
+    StripSettings(file_).setColor(target, value);
+    applyColor(target, value);
+}
+
+void ShownSettings::applyStyle(bool stayOnTop) {
+    StripMenus& menus = view_.menus();
+    for (auto [item, on] : {std::pair{menus.stayOnTop, stayOnTop}, {menus.normal, !stayOnTop}})
+        if (item) {
+            item->setCheckable(true);
+            item->setChecked(on);
+        }
+    windowstyle::apply(view_.stripWindow(), stayOnTop);
+}
+
+void ShownSettings::setStyle(bool stayOnTop) {
+    StripSettings(file_).setStayOnTop(stayOnTop);
+    applyStyle(stayOnTop);
+}
+
+void ShownSettings::applyTableName(int table, const std::optional<QString>& name) {
+    if (table < 1 || table > buttonslots::TableCount)
+        return;
+    if (QAction* a = view_.menus().tableA[table])
+        a->setText(name.value_or(defaultTableCaption(table)));
+}
+
+void ShownSettings::setTableName(int table, const std::optional<QString>& name) {
+    StripSettings(file_).setTableName(table, name.value_or(QString()));
+    applyTableName(table, name);
+}

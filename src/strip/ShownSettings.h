@@ -1,0 +1,46 @@
+#pragma once
+#include "core/StripSettings.h"
+
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class ControlFile;
+class StripView;
+
+// Each strip setting as the strip shows it, one apply per setting: apply...
+// shows a value, set... writes it and then shows it the same way, so the
+// start-up and the user's change cannot drift apart. Values that must be
+// numbers and are not raise ConversionError.
+class ShownSettings {
+public:
+    ShownSettings(StripView& view, ControlFile& file) : view_(view), file_(file) {}
+
+    // The start-up: position, hide mode, the program, button and table
+    // colours, the window style and the table names, each read just before
+    // it is shown; a failure stops there.
+    void applyStored();
+
+    // POS "Top" then "Left" where non-empty; whether either was.
+    bool applyPosition();
+    void setPosition(QPoint topLeft);
+
+    void applyHideMode(bool on);
+    void setHideMode(bool on);
+
+    // None is the default, the button face.
+    void applyColor(StripSettings::ColorTarget target, std::optional<uint32_t> value);
+    void setColor(StripSettings::ColorTarget target, std::optional<uint32_t> value);
+
+    void applyStyle(bool stayOnTop);
+    void setStyle(bool stayOnTop);
+
+    // None is the default caption, "Table t".
+    void applyTableName(int table, const std::optional<QString>& name);
+    void setTableName(int table, const std::optional<QString>& name);
+
+private:
+    StripView& view_;
+    ControlFile& file_;
+};

@@ -1,0 +1,156 @@
+#pragma once
+// The strip's typed face without the strip window: the controls laid out as
+// on the strip (so real pointer events land where they would), the real
+// menus, and a record of every picture and hint a helper gives a button.
+#include "core/ButtonSlots.h"
+#include "graphics/Picture.h"
+#include "strip/ButtonImage.h"
+#include "strip/ButtonMenu.h"
+#include "strip/CutBox.h"
+#include "strip/StripMenus.h"
+#include "strip/StripView.h"
+#include "strip/TablesMenu.h"
+#include "ui/HintRouter.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+#include <array>
+#include <map>
+
+namespace teststrip {
+
+inline int slotX(int slot) {
+    static const int xs[12] = {8, 50, 93, 135, 178, 221, 264, 307, 350, 392, 434, 477};
+    return xs[slot - 1];
+}
+
+class RecordingStripView : public StripView {
+public:
+    // What a helper last gave button n, and how often it gave a picture.
+    struct Face {
+        Picture picture;
+        QString hint;
+        int updates = 0;
+    };
+    std::map<int, Face> faces;
+
+    QWidget window;
+    QWidget hintStrip; // a second window, for the tool windows that follow the strip
+
+    RecordingStripView() {
+        window.setObjectName("TForm1");
+        window.setWindowFlags(Qt::FramelessWindowHint);
+        window.setFixedSize(622, 51);
+        left_ = new QWidget(&window);
+        left_->setObjectName("PanelLeft");
+        left_->setGeometry(0, 0, 51, 51);
+        label1_ = new QLabel(QStringLiteral("Tabel 1"), left_);
+        label1_->setObjectName("Label1");
+        label1_->setGeometry(1, 1, 49, 13);
+        imageMoveWidget = new QWidget(left_);
+        imageMoveWidget->setObjectName("ImageMove");
+        imageMoveWidget->setGeometry(1, 14, 49, 36);
+        for (int t = 1; t <= buttonslots::TableCount; ++t) {
+            auto* table = new QFrame(&window);
+            table->setObjectName(QStringLiteral("Table%1").arg(t));
+            table->setGeometry(51, 0, 520, 51);
+            table->setVisible(t == 1);
+            tables_[t - 1] = table;
+            for (int k = 1; k <= buttonslots::ButtonsPerTable; ++k) {
+                const int n = buttonslots::ButtonsPerTable * (t - 1) + k;
+                auto* panel = new QFrame(table);
+                panel->setObjectName(QStringLiteral("But%1").arg(n));
+                panel->setFrameShape(QFrame::Panel);
+                panel->setFrameShadow(QFrame::Raised);
+                panel->setGeometry(slotX(k), 8, 36, 36);
+                panels_[n - 1] = panel;
+                auto* img = new ButtonImage(panel);
+                img->setObjectName(QStringLiteral("img%1").arg(n));
+                img->setGeometry(1, 1, 34, 34);
+                pictures_[n - 1] = img;
+            }
+        }
+        right_ = new QWidget(&window);
+        right_->setObjectName("PanelRight");
+        right_->setGeometry(571, 0, 51, 51);
+        label2Widget = new QLabel(right_);
+        label2Widget->setObjectName("Label2");
+        label2Widget->setGeometry(1, 1, 49, 13);
+        door_ = new QWidget(right_);
+        door_->setObjectName("ImageExit");
+        door_->setGeometry(1, 14, 49, 36);
+        labelHideWidget = new QLabel(right_);
+        labelHideWidget->setObjectName("LabelHide");
+        labelHideWidget->setGeometry(43, 0, 6, 51);
+        for (int i = 0; i < 3; ++i) {
+            cuts_[i] = new CutBox(&window);
+            cuts_[i]->setObjectName(QStringLiteral("CutTo%1").arg(i + 1));
+        }
+        menus_.tablesMenu = buildTablesMenu(&window, menus_.tableA);
+        buttonmenu::build(&window, menus_);
+        hintStrip.setWindowFlags(Qt::FramelessWindowHint);
+        hintStrip.resize(622, 19);
+    }
+
+    QFrame* panel(int n) { return buttonPanel(n); }
+    ButtonImage* img(int n) { return buttonPicture(n); }
+    // By object name, as a user or an end-to-end test finds them.
+    QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
+    QWidget* widget(const QString& name) const { return window.findChild<QWidget*>(name); }
+    void trigger(const QString& name) const {
+        QAction* a = action(name);
+        QVERIFY2(a, qPrintable(name));
+        a->trigger();
+    }
+
+    QWidget* stripWindow() override { return &window; }
+    QWidget* panelLeft() const override { return left_; }
+    QWidget* panelRight() const override { return right_; }
+    QLabel* label1() const override { return label1_; }
+    QLabel* label2() const override { return label2Widget; }
+    QWidget* imageMove() const override { return imageMoveWidget; }
+    QWidget* imageExit() const override { return door_; }
+    QLabel* labelHide() const override { return labelHideWidget; }
+    QFrame* table(int t) const override { return tables_.at(t - 1); }
+    QFrame* buttonPanel(int n) const override { return panels_.at(n - 1); }
+    ButtonImage* buttonPicture(int n) const override { return pictures_.at(n - 1); }
+    CutBox* cutTo(int i) const override { return cuts_.at(i - 1); }
+    StripMenus& menus() override { return menus_; }
+    StripState& state() override { return state_; }
+
+    void setButtonPicture(int n, const Picture& picture) override {
+        faces[n].picture = picture;
+        ++faces[n].updates;
+        if (n >= 1 && n <= buttonslots::ButtonCount)
+            pictures_[n - 1]->setPicture(picture);
+    }
+    void setButtonHint(int n, const QString& hint) override {
+        faces[n].hint = hint;
+        if (n >= 1 && n <= buttonslots::ButtonCount)
+            hints::set(pictures_[n - 1], hint);
+    }
+    QString buttonHint(int n) const override {
+        const auto it = faces.find(n);
+        return it == faces.end() ? QString() : it->second.hint;
+    }
+
+private:
+    QWidget* left_ = nullptr;
+    QWidget* right_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QWidget* door_ = nullptr;
+    QWidget* imageMoveWidget = nullptr;
+    QLabel* label2Widget = nullptr;
+    QLabel* labelHideWidget = nullptr;
+    std::array<QFrame*, buttonslots::TableCount> tables_{};
+    std::array<QFrame*, buttonslots::ButtonCount> panels_{};
+    std::array<ButtonImage*, buttonslots::ButtonCount> pictures_{};
+    std::array<CutBox*, 3> cuts_{};
+    StripMenus menus_;
+    StripState state_;
+};
+
+} // namespace teststrip
