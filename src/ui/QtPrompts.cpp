@@ -6,15 +6,17 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
-#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     QMessageBox mb(owner);
@@ -61,18 +63,25 @@ Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
 }
 
 std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
-    QInputDialog dlg(owner);
+    // Built by hand so that the edit's length limit is set on a control we own.
+    QDialog dlg(owner);
     dlg.setWindowTitle(spec.caption);
-    dlg.setLabelText(spec.prompt);
-    dlg.setTextValue(spec.initial);
-    dlg.setInputMode(QInputDialog::TextInput);
-    if (auto* edit = dlg.findChild<QLineEdit*>()) {
-        edit->setMaxLength(spec.maxLength);
-        edit->selectAll();
-    }
+    auto* label = new QLabel(spec.prompt, &dlg);
+    auto* edit = new QLineEdit(&dlg);
+    edit->setMaxLength(spec.maxLength);
+    edit->setText(spec.initial);
+    edit->selectAll();
+    label->setBuddy(edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dlg);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dlg.textValue();
+    return edit->text();
 }
 
 void QtPrompts::addPreview(QFileDialog& dialog) {

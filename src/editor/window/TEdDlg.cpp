@@ -54,8 +54,7 @@ TEdDlg::TEdDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_
     // A bad stored value is reported; the window is made all the same.
     guarded([this] { session_->create(); });
     const bool wrap = session_->look().wordWrap;
-    findChild<QAction*>(wrap ? QStringLiteral("True1") : QStringLiteral("False1"))
-        ->setChecked(true);
+    (wrap ? wrapOn_ : wrapOff_)->setChecked(true);
 }
 
 TEdDlg::~TEdDlg() = default;
@@ -91,6 +90,7 @@ void TEdDlg::buildToolBar() {
         [this] { session_->restore(); },     nullptr,
         [this] { session_->help(); },        [this] { close(); },
     };
+    QToolButton* options = nullptr; // the one button that opens a menu
     for (size_t i = 0; i < std::size(buttons); ++i) {
         const ToolButton& b = buttons[i];
         auto* button = new QToolButton(bar);
@@ -105,6 +105,8 @@ void TEdDlg::buildToolBar() {
         if (actions[i])
             connect(button, &QToolButton::clicked, this,
                     [this, action = actions[i]] { guarded(action); });
+        else
+            options = button;
     }
 
     auto* menu = new QMenu(this);
@@ -124,11 +126,11 @@ void TEdDlg::buildToolBar() {
         item->setObjectName(on ? QStringLiteral("True1") : QStringLiteral("False1"));
         item->setCheckable(true);
         group->addAction(item);
+        (on ? wrapOn_ : wrapOff_) = item;
         hints::set(item, on ? QStringLiteral("Word Wrap True") : QStringLiteral("Word Wrap False"));
         connect(item, &QAction::triggered, this,
                 [this, on] { guarded([this, on] { session_->setWordWrap(on); }); });
     }
-    auto* options = findChild<QToolButton*>(QStringLiteral("OptionsMenuBtn"));
     options->setMenu(menu);
     options->setPopupMode(QToolButton::InstantPopup);
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);

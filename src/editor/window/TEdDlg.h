@@ -3,6 +3,7 @@
 #include <memory>
 
 class EditSession;
+class QAction;
 class EditorTextView;
 class QPlainTextEdit;
 class QStatusBar;
@@ -32,6 +33,8 @@ private:
     AppContext& context_;
     QStatusBar* statusBar1_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    QAction* wrapOn_ = nullptr;
+    QAction* wrapOff_ = nullptr;
     std::unique_ptr<EditorTextView> view_;
     std::unique_ptr<EditSession> session_;
 };

@@ -15,6 +15,7 @@ EditMenu::EditMenu(QWidget* owner, const QList<QLineEdit*>& fields)
                       bool marks) {
         QAction* a = menu_->addAction(caption);
         a->setObjectName(QLatin1String(name));
+        items_.insert(QLatin1String(name), a);
         connect(a, &QAction::triggered, this, [this, op, marks] { act(op, marks); });
     };
     add(
@@ -42,7 +43,7 @@ EditMenu::EditMenu(QWidget* owner, const QList<QLineEdit*>& fields)
 }
 
 QAction* EditMenu::item(const char* name) const {
-    return menu_->findChild<QAction*>(QLatin1String(name));
+    return items_.value(QLatin1String(name));
 }
 
 void EditMenu::clear() {

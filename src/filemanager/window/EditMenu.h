@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -34,5 +35,6 @@ private:
     QList<QLineEdit*> fields_;
     QLineEdit* current_ = nullptr;
     QSet<QLineEdit*> marks_;
+    QHash<QString, QAction*> items_;
     QMenu* menu_;
 };

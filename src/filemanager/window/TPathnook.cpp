@@ -341,6 +341,7 @@ void TPathnook::buildMenu() {
                       void (TPathnook::*handler)()) {
         QAction* a = menu_->addAction(caption);
         a->setObjectName(QLatin1String(name));
+        menuItems_.insert(QLatin1String(name), a);
         hints::set(a, hint);
         connect(a, &QAction::triggered, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
@@ -382,7 +383,7 @@ void TPathnook::buildMenu() {
 }
 
 QAction* TPathnook::menuItem(const char* name) const {
-    return menu_->findChild<QAction*>(QLatin1String(name));
+    return menuItems_.value(QLatin1String(name));
 }
 
 void TPathnook::setFileItems(bool enabled) {

@@ -4,6 +4,7 @@
 #include "filemanager/window/SetupPage.h"
 #include "platform/UserRegistry.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -121,6 +122,7 @@ private:
     QSplitter* splitter_ = nullptr;
     FileListModel* model_ = nullptr;
     QMenu* menu_ = nullptr;
+    QHash<QString, QAction*> menuItems_;
     EditMenu* editMenu_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     RereadThrottle* throttle_ = nullptr;

@@ -1,0 +1,63 @@
+#include "TestRegistry.h"
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+// The real text prompt: it opens with the old text selected, so typing
+// replaces it, never takes more than the limit, and Escape gives nothing.
+class InputPromptTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typedAnswer_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QVariant>("expected");
+        QTest::newRow("replaces the old text") << "New" << true << QVariant(QStringLiteral("New"));
+        QTest::newRow("cut at the limit")
+            << "123456789" << true << QVariant(QStringLiteral("12345"));
+        QTest::newRow("old text kept") << "" << true << QVariant(QStringLiteral("Old"));
+        QTest::newRow("escape") << "New" << false << QVariant();
+    }
+    void typedAnswer() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        QFETCH(QVariant, expected);
+        bool seen = false;
+        // Answers the box once it is up; the prompt below runs its own loop.
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || seen)
+                return;
+            seen = true;
+            auto* edit = box->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QCOMPARE(edit->selectedText(), QStringLiteral("Old"));
+            if (!typed.isEmpty())
+                QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        answer.start();
+        QTimer giveUp; // a box that never comes up must not hang the suite
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        giveUp.start(5000);
+        QtPrompts prompts;
+        const auto got = prompts.input(
+            nullptr, {QStringLiteral("Rename"), QStringLiteral("Name:"), QStringLiteral("Old"), 5});
+        QVERIFY(seen);
+        QCOMPARE(got.has_value(), expected.isValid());
+        if (got)
+            QCOMPARE(*got, expected.toString());
+    }
+};
+
+TABDECK_TEST(InputPromptTest)
+#include "InputPromptTest.moc"
