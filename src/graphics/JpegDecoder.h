@@ -38,6 +38,12 @@ public:
     QImage decodeIncremental(const std::function<void(const QImage&)>& step, int eighths = 8,
                              int bandRows = 64);
 
+    // A large baseline picture decoded at 1/8 or 1/4 is split over two
+    // threads unless this is turned off (the library alone then decodes it).
+    void setSplitAllowed(bool allowed) { splitAllowed_ = allowed; }
+    // Whether the decode went over two threads.
+    bool wasSplit() const { return split_; }
+
     // The message code of libjpeg's error for "JPEG error #%d" when it is
     // the cap that refused a file.
     static int tooBigCode();
@@ -55,4 +61,6 @@ private:
     bool adobe_ = false;
     ColorSpace colorSpace_ = ColorSpace::Other;
     bool used_ = false;
+    bool splitAllowed_ = true;
+    bool split_ = false;
 };
