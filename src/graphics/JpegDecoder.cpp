@@ -307,7 +307,7 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
     const bool cmyk = colorSpace_ == ColorSpace::Cmyk || colorSpace_ == ColorSpace::Ycck;
     const bool inverted = cmyk && adobe_;
     const bool buffered = progressive_;
-    if (!step && splitAllowed_) {
+    if (!step && splitAllowed_ && (splitAlways_ || jpegsplit::coreIsFree())) {
         if (const std::optional<jpegsplit::Frame> frame = splitFrame(s_->cinfo, eighths)) {
             const QSize size = scaledSize(size_, eighths);
             QImage image = allocateImage(size.width(), size.height());

@@ -39,8 +39,12 @@ public:
                              int bandRows = 64);
 
     // A large baseline picture decoded at 1/8 or 1/4 is split over two
-    // threads unless this is turned off (the library alone then decodes it).
-    void setSplitAllowed(bool allowed) { splitAllowed_ = allowed; }
+    // threads when a core is free, unless this is turned off (the library
+    // alone then decodes it); always: even when every core is busy.
+    void setSplitAllowed(bool allowed, bool always = false) {
+        splitAllowed_ = allowed;
+        splitAlways_ = always;
+    }
     // Whether the decode went over two threads.
     bool wasSplit() const { return split_; }
 
@@ -62,5 +66,6 @@ private:
     ColorSpace colorSpace_ = ColorSpace::Other;
     bool used_ = false;
     bool splitAllowed_ = true;
+    bool splitAlways_ = false;
     bool split_ = false;
 };

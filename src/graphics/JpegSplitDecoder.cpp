@@ -10,6 +10,10 @@
 #include <system_error>
 #include <thread>
 #include <vector>
+#if defined(__linux__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace jpegsplit {
 
@@ -193,9 +197,11 @@ struct Plan {
     AcTable acTables[3];
     int owner[kMaxBlocks]{};    // the component of each block of a group
     int acOffset[kMaxBlocks]{}; // where each block's samples start in a group's
-    int lastBlock[3]{};         // a component's last block in a group
-    int blocks = 0;             // per group
-    int samples = 0;            // per group
+    int blockX[kMaxBlocks]{};   // each block's place among its component's
+    int blockY[kMaxBlocks]{};
+    int lastBlock[3]{}; // a component's last block in a group
+    int blocks = 0;     // per group
+    int samples = 0;    // per group
     int hMax = 1, vMax = 1;
     size_t groupsPerRow = 0, groupRows = 0, groups = 0;
     const uint8_t* data = nullptr;
@@ -479,12 +485,10 @@ bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixe
             const size_t at = second ? g - src.meet + src.secondFrom : g - src.firstBase;
             const int32_t* dcs = groups.dcOf(p, at);
             const int16_t* acs = groups.acOf(p, at);
-            int seen[3] = {};
             for (int b = 0; b < p.blocks; ++b) {
                 const int ci = p.owner[b];
                 const ComponentPlan& c = p.comps[ci];
-                const int bx = seen[ci] % c.h, by = seen[ci] / c.h;
-                ++seen[ci];
+                const int bx = p.blockX[b], by = p.blockY[b];
                 const int dc = dcs[b] + (second ? src.offset[ci] : 0);
                 if (dc > kMaxDc || dc < -kMaxDc)
                     return false;
@@ -591,6 +595,8 @@ bool makePlan(const Frame& f, Plan& p) {
                 return false;
             p.lastBlock[ci] = p.blocks;
             p.acOffset[p.blocks] = p.samples;
+            p.blockX[p.blocks] = i % c.h;
+            p.blockY[p.blocks] = i / c.h;
             p.owner[p.blocks++] = ci;
             p.samples += c.sx * c.sy;
         }
@@ -603,6 +609,33 @@ bool makePlan(const Frame& f, Plan& p) {
 }
 
 } // namespace
+
+bool coreIsFree() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    if (cores < 2)
+        return false;
+#if defined(__linux__)
+    // The kernel's count of threads running or ready to run, this one
+    // included; /proc/stat names it near its end.
+    const int fd = ::open("/proc/stat", O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return true;
+    char text[16384];
+    size_t got = 0;
+    ssize_t n;
+    while (got < sizeof text - 1 && (n = ::read(fd, text + got, sizeof text - 1 - got)) > 0)
+        got += size_t(n);
+    ::close(fd);
+    text[got] = 0;
+    const char* at = std::strstr(text, "procs_running ");
+    if (at == nullptr)
+        return true;
+    const long running = std::strtol(at + 14, nullptr, 10);
+    return running > 0 && running <= long(cores) - 1;
+#else
+    return true;
+#endif
+}
 
 bool supports(const Frame& f) {
     if ((f.eighths != 1 && f.eighths != 2) || (f.count != 1 && f.count != 3) || f.width <= 0 ||
@@ -649,9 +682,9 @@ bool decode(const Frame& f, QImage& out) {
     if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
         return false;
     Worker worker;
-    // The first thread also turns its rows into pixels meanwhile, so it
-    // takes the larger share of the data.
-    const uint64_t split = uint64_t(length - length / 5 * 2) * 8;
+    // The first thread also turns its rows into pixels meanwhile (about a
+    // fifth of its time), so it takes the smaller share of the data.
+    const uint64_t split = uint64_t(length / 20 * 9) * 8;
     auto guessing = [&] { guessFrom(p, split, guess); };
     worker.start(guessing);
 

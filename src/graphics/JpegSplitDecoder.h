@@ -39,6 +39,11 @@ struct Frame {
     size_t memoryCap = 0;
 };
 
+// Whether a second thread would have a core to itself now: with every core
+// busy, two threads take longer than one, as the split costs a third more
+// work in all.
+bool coreIsFree();
+
 // Whether frame is of a kind decode() handles.
 bool supports(const Frame& frame);
 

@@ -134,7 +134,7 @@ QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 
 // The picture decoded at eighths, by the two-thread path when allowed.
 QImage decodedAt(const QByteArray& bytes, int eighths, bool allowSplit, bool* split = nullptr) {
     JpegDecoder decoder(bytes);
-    decoder.setSplitAllowed(allowSplit);
+    decoder.setSplitAllowed(allowSplit, true);
     const QImage image = decoder.decode(eighths);
     if (split)
         *split = decoder.wasSplit();
