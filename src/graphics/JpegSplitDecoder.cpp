@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -741,8 +742,12 @@ bool decode(const Frame& f, QImage& out) {
     bool lowerOk = true;
     Worker lower;
     auto lowerHalf = [&] {
-        Planes own(p);
-        lowerOk = finish(p, src, half, p.groupRows, pixels, own);
+        try { // nothing may leave a thread
+            Planes own(p);
+            lowerOk = finish(p, src, half, p.groupRows, pixels, own);
+        } catch (const std::bad_alloc&) {
+            lowerOk = false;
+        }
     };
     lower.start(lowerHalf);
     const bool upperOk = finish(p, src, from, half, pixels, planes);
