@@ -10,6 +10,7 @@
 #include <new>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 #include <vector>
 #if defined(__linux__)
 #include <fcntl.h>
@@ -307,25 +308,35 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
     return true;
 }
 
-bool decodeAnyBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit, int32_t* dc,
-                    int16_t* ac) {
-    switch (c.sx * 8 + c.sy) {
+template <int N> using Count = std::integral_constant<int, N>;
+
+// Calls f with the samples across and down of a block as constants, for
+// loops the compiler can unroll; false for a shape no component has.
+template <typename F> bool withShape(int sx, int sy, F&& f) {
+    switch (sx * 8 + sy) {
     case 1 * 8 + 1:
-        return decodeBlock<1, 1>(in, c, pred, predLimit, dc, ac);
+        return f(Count<1>(), Count<1>());
     case 2 * 8 + 2:
-        return decodeBlock<2, 2>(in, c, pred, predLimit, dc, ac);
+        return f(Count<2>(), Count<2>());
     case 4 * 8 + 4:
-        return decodeBlock<4, 4>(in, c, pred, predLimit, dc, ac);
+        return f(Count<4>(), Count<4>());
     case 2 * 8 + 1:
-        return decodeBlock<2, 1>(in, c, pred, predLimit, dc, ac);
+        return f(Count<2>(), Count<1>());
     case 1 * 8 + 2:
-        return decodeBlock<1, 2>(in, c, pred, predLimit, dc, ac);
+        return f(Count<1>(), Count<2>());
     case 4 * 8 + 2:
-        return decodeBlock<4, 2>(in, c, pred, predLimit, dc, ac);
+        return f(Count<4>(), Count<2>());
     case 2 * 8 + 4:
-        return decodeBlock<2, 4>(in, c, pred, predLimit, dc, ac);
+        return f(Count<2>(), Count<4>());
     }
     return false;
+}
+
+bool decodeAnyBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit, int32_t* dc,
+                    int16_t* ac) {
+    return withShape(c.sx, c.sy, [&](auto sx, auto sy) {
+        return decodeBlock<sx.value, sy.value>(in, c, pred, predLimit, dc, ac);
+    });
 }
 
 // One group (the blocks of all components for one area), from bit pos on.
@@ -437,26 +448,10 @@ inline void putSamplesOf(int base, const int16_t* ac, uint8_t* row, size_t strid
 
 // A block's samples (AC parts in eighths) into its place in the planes.
 inline void putSamples(int sx, int sy, int base, const int16_t* ac, uint8_t* row, size_t stride) {
-    switch (sx * 8 + sy) {
-    case 1 * 8 + 1:
-        return putSamplesOf<1, 1>(base, ac, row, stride);
-    case 2 * 8 + 2:
-        return putSamplesOf<2, 2>(base, ac, row, stride);
-    case 4 * 8 + 4:
-        return putSamplesOf<4, 4>(base, ac, row, stride);
-    case 2 * 8 + 1:
-        return putSamplesOf<2, 1>(base, ac, row, stride);
-    case 1 * 8 + 2:
-        return putSamplesOf<1, 2>(base, ac, row, stride);
-    case 4 * 8 + 2:
-        return putSamplesOf<4, 2>(base, ac, row, stride);
-    case 2 * 8 + 4:
-        return putSamplesOf<2, 4>(base, ac, row, stride);
-    default:
-        for (int y = 0; y < sy; ++y, row += stride)
-            for (int x = 0; x < sx; ++x)
-                row[x] = uint8_t(clampSample((base + ac[y * sx + x]) >> 3));
-    }
+    withShape(sx, sy, [&](auto x, auto y) {
+        putSamplesOf<x.value, y.value>(base, ac, row, stride);
+        return true;
+    });
 }
 
 // One group row of samples per component, at the picture's scaled size.

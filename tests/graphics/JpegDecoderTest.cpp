@@ -1,6 +1,7 @@
 #include "graphics/JpegDecoder.h"
 #include "FixtureBytes.h"
 #include "ImageCompare.h"
+#include "JpegWriter.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
 
@@ -34,34 +35,17 @@ QString errorOf(const QByteArray& bytes) {
 // A solid 16 x 16 four-channel JPEG written by libjpeg from the given
 // stored channel values, in CMYK or YCCK, with or without the Adobe marker.
 QByteArray solidCmykJpeg(const uchar stored[4], J_COLOR_SPACE space, bool adobe) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = 16;
-    cinfo.image_height = 16;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, space);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    cinfo.write_Adobe_marker = adobe ? TRUE : FALSE;
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uchar> row(16 * 4);
-    for (int x = 0; x < 16; ++x)
-        std::copy(stored, stored + 4, row.begin() + 4 * x);
-    while (cinfo.next_scanline < 16) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    free(out);
-    return bytes;
+    return testsupport::writeJpeg(
+        16, 16, 4, JCS_CMYK,
+        [&](int, unsigned char* row) {
+            for (int x = 0; x < 16; ++x)
+                std::copy(stored, stored + 4, row + 4 * x);
+        },
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_colorspace(&c, space);
+            jpeg_set_quality(&c, 100, TRUE);
+            c.write_Adobe_marker = adobe ? TRUE : FALSE;
+        });
 }
 
 // The progressive fixture with its last scan repeated count times.
@@ -90,45 +74,29 @@ QByteArray withFrameSize(const QString& name, int w, int h) {
 // so that most blocks carry many coefficients. hY x vY are the luma
 // sampling factors (chroma 1 x 1); grey writes one component.
 QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 0) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = grey ? 1 : 3;
-    cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    cinfo.comp_info[0].h_samp_factor = hY;
-    cinfo.comp_info[0].v_samp_factor = vY;
-    cinfo.restart_in_rows = restartRows;
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(size_t(w) * 3);
     unsigned noise = 12345;
     auto next = [&noise] {
         noise = noise * 1103515245u + 12345u;
         return int((noise >> 16) % 21) - 10;
     };
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = int(cinfo.next_scanline);
-        for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c) {
-                const double wave = std::sin((x * (c + 2) + y * (3 - c)) * 0.004) *
-                                    std::cos((y * (c + 1) - x) * 0.003);
-                row[size_t(3 * x + c)] = uchar(std::clamp(int(128 + 100 * wave) + next(), 0, 255));
-            }
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    free(out);
-    return bytes;
+    const int channels = grey ? 1 : 3;
+    return testsupport::writeJpeg(
+        w, h, channels, grey ? JCS_GRAYSCALE : JCS_RGB,
+        [&](int y, unsigned char* row) {
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < channels; ++c) {
+                    const double wave = std::sin((x * (c + 2) + y * (3 - c)) * 0.004) *
+                                        std::cos((y * (c + 1) - x) * 0.003);
+                    row[channels * x + c] =
+                        uchar(std::clamp(int(128 + 100 * wave) + next(), 0, 255));
+                }
+        },
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_quality(&c, 90, TRUE);
+            c.comp_info[0].h_samp_factor = hY;
+            c.comp_info[0].v_samp_factor = vY;
+            c.restart_in_rows = restartRows;
+        });
 }
 
 // The picture decoded at eighths, by the two-thread path when allowed.
