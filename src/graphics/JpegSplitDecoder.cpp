@@ -181,14 +181,26 @@ struct ComponentPlan {
 };
 
 // The mean of the 8-point inverse DCT basis u over the part-th of `parts`
-// equal runs of pixels.
+// equal runs of pixels (parts 1, 2 or 4), worked out once.
 double partMean(int u, int part, int parts) {
-    const int length = 8 / parts;
-    const double scale = u == 0 ? 1.0 / std::sqrt(2.0) : 1.0;
-    double sum = 0;
-    for (int x = part * length; x < (part + 1) * length; ++x)
-        sum += scale / 2.0 * std::cos((2 * x + 1) * u * M_PI / 16.0);
-    return sum / length;
+    struct Means {
+        double of[3][8][4]{}; // by log2(parts), u, part
+        Means() {
+            for (int l = 0; l < 3; ++l) {
+                const int parts = 1 << l, length = 8 / parts;
+                for (int u = 0; u < 8; ++u)
+                    for (int part = 0; part < parts; ++part) {
+                        const double scale = u == 0 ? 1.0 / std::sqrt(2.0) : 1.0;
+                        double sum = 0;
+                        for (int x = part * length; x < (part + 1) * length; ++x)
+                            sum += scale / 2.0 * std::cos((2 * x + 1) * u * M_PI / 16.0);
+                        of[l][u][part] = sum / length;
+                    }
+            }
+        }
+    };
+    static const Means means;
+    return means.of[parts == 4 ? 2 : parts - 1][u][part];
 }
 
 struct Plan {
@@ -678,9 +690,9 @@ bool decode(const Frame& f, QImage& out) {
     if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
         return false;
     Worker worker;
-    // The first thread also turns its rows into pixels meanwhile (about a
-    // fifth of its time), so it takes the smaller share of the data.
-    const uint64_t split = uint64_t(length / 20 * 9) * 8;
+    // The first thread also turns its rows into pixels meanwhile, so it
+    // takes the smaller share of the data.
+    const uint64_t split = uint64_t(length / 25 * 12) * 8;
     auto guessing = [&] { guessFrom(p, split, guess); };
     worker.start(guessing);
 
