@@ -638,8 +638,10 @@ bool coreIsFree() {
     const char* at = std::strstr(text, "procs_running ");
     if (at == nullptr)
         return true;
+    // One other runnable thread still leaves the split ahead (it is often
+    // gone a moment later); more, and the library alone is faster.
     const long running = std::strtol(at + 14, nullptr, 10);
-    return running > 0 && running <= long(cores) - 1;
+    return running > 0 && running <= long(cores);
 #else
     return true;
 #endif

@@ -39,7 +39,7 @@ struct Frame {
     size_t memoryCap = 0;
 };
 
-// Whether a second thread would have a core to itself now: with every core
+// Whether the machine is idle enough for a second thread: with every core
 // busy, two threads take longer than one, as the split costs a third more
 // work in all.
 bool coreIsFree();
