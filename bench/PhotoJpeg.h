@@ -10,9 +10,8 @@
 #include <random>
 #include <vector>
 
-extern "C" {
-#include <jpeglib.h>
-}
+// The writer the tests use.
+#include "../tests/support/JpegWriter.h"
 
 namespace benchphoto {
 
@@ -34,41 +33,23 @@ inline QByteArray makeJpeg(int w, int h, unsigned seed, bool progressive, int no
     std::uniform_int_distribution<int> noise(-noiseAmplitude, noiseAmplitude);
     const double fx = 0.002 + (seed % 7) * 0.001;
     const double fy = 0.003 + (seed % 5) * 0.001;
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(size_t(w) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = int(cinfo.next_scanline);
-        for (int x = 0; x < w; ++x) {
-            const double a = std::sin(x * fx * 6.283) * std::cos(y * fy * 6.283);
-            const double b = std::sin((x + y) * 0.0007 * 6.283);
-            auto clamp = [](double v) { return (unsigned char)std::clamp(int(v), 0, 255); };
-            row[3 * x] = clamp(128 + 100 * a + noise(random));
-            row[3 * x + 1] = clamp(128 + 90 * b + noise(random));
-            row[3 * x + 2] = clamp(128 - 80 * a * b + noise(random));
-        }
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    free(out);
-    return bytes;
+    return testsupport::writeJpeg(
+        w, h, 3, JCS_RGB,
+        [&](int y, unsigned char* row) {
+            for (int x = 0; x < w; ++x) {
+                const double a = std::sin(x * fx * 6.283) * std::cos(y * fy * 6.283);
+                const double b = std::sin((x + y) * 0.0007 * 6.283);
+                auto clamp = [](double v) { return (unsigned char)std::clamp(int(v), 0, 255); };
+                row[3 * x] = clamp(128 + 100 * a + noise(random));
+                row[3 * x + 1] = clamp(128 + 90 * b + noise(random));
+                row[3 * x + 2] = clamp(128 - 80 * a * b + noise(random));
+            }
+        },
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_quality(&c, 90, TRUE);
+            if (progressive)
+                jpeg_simple_progression(&c);
+        });
 }
 
 } // namespace benchphoto

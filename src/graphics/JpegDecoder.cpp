@@ -1,11 +1,13 @@
 #include "graphics/JpegDecoder.h"
 #include "core/Error.h"
 #include "dib/DecodeLimits.h"
+#include "graphics/JpegSplitDecoder.h"
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -181,6 +183,50 @@ QImage allocateImage(int width, int height) {
         [](void* p) { std::free(p); }, memory);
 }
 
+// A reduced decode of a large baseline file is split over two threads; the
+// frame for it, or nothing when the file is of another kind.
+std::optional<jpegsplit::Frame> splitFrame(const jpeg_decompress_struct& c, int eighths) {
+    constexpr std::int64_t kSplitPixels = std::int64_t(1) << 20;
+    if ((eighths != 1 && eighths != 2) || c.progressive_mode || c.arith_code ||
+        c.data_precision != 8 || c.restart_interval != 0 || c.comps_in_scan != c.num_components ||
+        c.Ss != 0 || c.Se != 63 || c.Ah != 0 || c.Al != 0 || c.src == nullptr ||
+        std::int64_t(c.image_width) * c.image_height < kSplitPixels)
+        return std::nullopt;
+    if (!(c.num_components == 3 && c.jpeg_color_space == JCS_YCbCr) &&
+        !(c.num_components == 1 && c.jpeg_color_space == JCS_GRAYSCALE))
+        return std::nullopt;
+    jpegsplit::Frame f;
+    f.width = int(c.image_width);
+    f.height = int(c.image_height);
+    f.count = c.num_components;
+    f.eighths = eighths;
+    f.data = c.src->next_input_byte;
+    f.size = c.src->bytes_in_buffer;
+    f.memoryCap = size_t(c.mem->max_memory_to_use);
+    for (int i = 0; i < c.comps_in_scan; ++i) {
+        const jpeg_component_info* comp = c.cur_comp_info[i];
+        if (comp == nullptr || comp->quant_tbl_no < 0 || comp->quant_tbl_no >= NUM_QUANT_TBLS ||
+            comp->dc_tbl_no < 0 || comp->dc_tbl_no >= NUM_HUFF_TBLS || comp->ac_tbl_no < 0 ||
+            comp->ac_tbl_no >= NUM_HUFF_TBLS)
+            return std::nullopt;
+        const JQUANT_TBL* q = c.quant_tbl_ptrs[comp->quant_tbl_no];
+        const JHUFF_TBL* dc = c.dc_huff_tbl_ptrs[comp->dc_tbl_no];
+        const JHUFF_TBL* ac = c.ac_huff_tbl_ptrs[comp->ac_tbl_no];
+        if (q == nullptr || dc == nullptr || ac == nullptr)
+            return std::nullopt;
+        jpegsplit::Component& out = f.components[i];
+        out.index = comp->component_index;
+        out.h = comp->h_samp_factor;
+        out.v = comp->v_samp_factor;
+        out.quant = q->quantval;
+        out.dc = {dc->bits, dc->huffval};
+        out.ac = {ac->bits, ac->huffval};
+    }
+    if (!jpegsplit::supports(f))
+        return std::nullopt;
+    return f;
+}
+
 } // namespace
 
 JpegDecoder::JpegDecoder(const QByteArray& bytes) : s_(std::make_unique<Session>()), bytes_(bytes) {
@@ -261,6 +307,18 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
     const bool cmyk = colorSpace_ == ColorSpace::Cmyk || colorSpace_ == ColorSpace::Ycck;
     const bool inverted = cmyk && adobe_;
     const bool buffered = progressive_;
+    if (!step && splitAllowed_ && (splitAlways_ || jpegsplit::coreIsFree())) {
+        if (const std::optional<jpegsplit::Frame> frame = splitFrame(s_->cinfo, eighths)) {
+            const QSize size = scaledSize(size_, eighths);
+            QImage image = allocateImage(size.width(), size.height());
+            // Given up on: the library decodes it, with its own warnings.
+            if (!image.isNull() && jpegsplit::decode(*frame, image)) {
+                split_ = true;
+                s_.reset();
+                return image;
+            }
+        }
+    }
     if (!guardedStart(*s_, eighths, cmyk, buffered))
         return fail();
 

@@ -22,6 +22,27 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
                              const QString& listPath, QClipboard* clipboard)
     : prompts_(prompts), owner_(owner), clipboard_(clipboard), settings_(file), recent_(listPath) {
     programColor_ = pictureColor_ = settings_.stripColor();
+    // A timer, not a queued call: timers wait for the posted repaint.
+    recentFlush_.setSingleShot(true);
+    recentFlush_.setInterval(0);
+    connect(&recentFlush_, &QTimer::timeout, this, &PictureViewer::flushRecent);
+}
+
+PictureViewer::~PictureViewer() {
+    try {
+        recent_.flush();
+    } catch (const AppError&) {
+        // No box can be shown any more; the list in memory is lost.
+    }
+}
+
+void PictureViewer::flushRecent() {
+    recentFlush_.stop();
+    try {
+        recent_.flush();
+    } catch (const AppError& e) {
+        prompts_.error(owner_, e.text());
+    }
 }
 
 void PictureViewer::create() {
@@ -104,7 +125,10 @@ void PictureViewer::open() {
 void PictureViewer::openFile(const QString& path) {
     show(path);
     setCurrent(path, true);
-    appendRecent(path);
+    // The rewrite, flushed to disk, would hold up the first paint.
+    recent_.appendLater(path);
+    emit listChanged();
+    recentFlush_.start();
 }
 
 void PictureViewer::saveAs() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 class ControlFile;
 class Prompts;
@@ -26,6 +27,8 @@ public:
     // owner parents the boxes; it is only handed on to the prompts.
     PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner, const QString& listPath,
                   QClipboard* clipboard);
+    // Writes a list entry still only in memory.
+    ~PictureViewer() override;
 
     // The creation steps: the list file, the two colours, the six options.
     // An unreadable colour raises ConversionError and skips the later steps.
@@ -40,7 +43,10 @@ public:
     void open();
     // Loads the picture, makes it current, shows its path and appends it to
     // the list (Open and a drop). A picture that does not load changes nothing.
+    // The list file is rewritten once the event loop is back, after the
+    // picture is drawn; flushRecent() writes it at once.
     void openFile(const QString& path);
+    void flushRecent();
     void saveAs();
     // A double click on a row (-1: none selected).
     void openEntry(int row);
@@ -95,4 +101,5 @@ private:
     uint32_t pictureColor_ = 0;
     QSize area_;
     qreal dpr_ = 1.0;
+    QTimer recentFlush_;
 };

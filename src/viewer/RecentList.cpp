@@ -17,6 +17,16 @@ void RecentList::append(const QString& entry) {
     save();
 }
 
+void RecentList::appendLater(const QString& entry) {
+    entries_.append(entry);
+    unsaved_ = true;
+}
+
+void RecentList::flush() {
+    if (unsaved_)
+        save();
+}
+
 void RecentList::removeAt(int row) {
     if (row < 0 || row >= entries_.size())
         return;
@@ -48,7 +58,11 @@ QStringList RecentList::parse(const QByteArray& bytes) {
     return out;
 }
 
-void RecentList::save() const {
+void RecentList::save() {
+    // The whole list is written, so a failure leaves it unsaved: the next
+    // change or flush tries again.
+    unsaved_ = true;
     if (!atomicfile::replace(path_, serialize(entries_)))
         throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
+    unsaved_ = false;
 }

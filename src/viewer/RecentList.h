@@ -18,6 +18,12 @@ public:
     void load();
     // Appends and rewrites the file.
     void append(const QString& entry);
+    // Appends now and leaves the file to flush(), for a caller with
+    // something more urgent to do first.
+    void appendLater(const QString& entry);
+    // Rewrites the file if an entry is still only in memory.
+    void flush();
+    bool unsaved() const { return unsaved_; }
     // Removes one entry (0-based) and rewrites the file.
     void removeAt(int row);
 
@@ -27,8 +33,9 @@ public:
 
 private:
     // Raises "Cannot create file %s" when the file cannot be replaced.
-    void save() const;
+    void save();
 
     QString path_;
     QStringList entries_;
+    bool unsaved_ = false;
 };

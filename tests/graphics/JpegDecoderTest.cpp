@@ -1,12 +1,15 @@
 #include "graphics/JpegDecoder.h"
 #include "FixtureBytes.h"
 #include "ImageCompare.h"
+#include "JpegWriter.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -32,34 +35,17 @@ QString errorOf(const QByteArray& bytes) {
 // A solid 16 x 16 four-channel JPEG written by libjpeg from the given
 // stored channel values, in CMYK or YCCK, with or without the Adobe marker.
 QByteArray solidCmykJpeg(const uchar stored[4], J_COLOR_SPACE space, bool adobe) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = 16;
-    cinfo.image_height = 16;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, space);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    cinfo.write_Adobe_marker = adobe ? TRUE : FALSE;
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uchar> row(16 * 4);
-    for (int x = 0; x < 16; ++x)
-        std::copy(stored, stored + 4, row.begin() + 4 * x);
-    while (cinfo.next_scanline < 16) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    free(out);
-    return bytes;
+    return testsupport::writeJpeg(
+        16, 16, 4, JCS_CMYK,
+        [&](int, unsigned char* row) {
+            for (int x = 0; x < 16; ++x)
+                std::copy(stored, stored + 4, row + 4 * x);
+        },
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_colorspace(&c, space);
+            jpeg_set_quality(&c, 100, TRUE);
+            c.write_Adobe_marker = adobe ? TRUE : FALSE;
+        });
 }
 
 // The progressive fixture with its last scan repeated count times.
@@ -82,6 +68,72 @@ QByteArray withFrameSize(const QString& name, int w, int h) {
     bytes[sof + 7] = char(w >> 8);
     bytes[sof + 8] = char(w & 0xFF);
     return bytes;
+}
+
+// A photo-like w x h JPEG written by libjpeg: smooth waves with fine noise,
+// so that most blocks carry many coefficients. hY x vY are the luma
+// sampling factors (chroma 1 x 1); grey writes one component.
+QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 0) {
+    unsigned noise = 12345;
+    auto next = [&noise] {
+        noise = noise * 1103515245u + 12345u;
+        return int((noise >> 16) % 21) - 10;
+    };
+    const int channels = grey ? 1 : 3;
+    return testsupport::writeJpeg(
+        w, h, channels, grey ? JCS_GRAYSCALE : JCS_RGB,
+        [&](int y, unsigned char* row) {
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < channels; ++c) {
+                    const double wave = std::sin((x * (c + 2) + y * (3 - c)) * 0.004) *
+                                        std::cos((y * (c + 1) - x) * 0.003);
+                    row[channels * x + c] =
+                        uchar(std::clamp(int(128 + 100 * wave) + next(), 0, 255));
+                }
+        },
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_quality(&c, 90, TRUE);
+            c.comp_info[0].h_samp_factor = hY;
+            c.comp_info[0].v_samp_factor = vY;
+            c.restart_in_rows = restartRows;
+        });
+}
+
+// The picture decoded at eighths, by the two-thread path when allowed.
+QImage decodedAt(const QByteArray& bytes, int eighths, bool allowSplit, bool* split = nullptr) {
+    JpegDecoder decoder(bytes);
+    decoder.setSplitAllowed(allowSplit, true);
+    const QImage image = decoder.decode(eighths);
+    if (split)
+        *split = decoder.wasSplit();
+    return image;
+}
+
+// The means of f x f cells of an image (fewer pixels at the edges).
+QImage boxMeans(const QImage& full, int f, const QSize& size) {
+    QImage out(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            int sum[3] = {}, n = 0;
+            for (int yy = y * f; yy < std::min(full.height(), (y + 1) * f); ++yy)
+                for (int xx = x * f; xx < std::min(full.width(), (x + 1) * f); ++xx, ++n) {
+                    const QRgb p = full.pixel(xx, yy);
+                    sum[0] += qRed(p);
+                    sum[1] += qGreen(p);
+                    sum[2] += qBlue(p);
+                }
+            out.setPixel(x, y,
+                         qRgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n));
+        }
+    return out;
+}
+
+double meanDistance(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += pixelDistance(a.pixel(x, y), b.pixel(x, y));
+    return sum / (double(a.width()) * a.height());
 }
 
 } // namespace
@@ -207,6 +259,67 @@ private slots:
         // The source is a smooth gradient, so the two downscalings agree closely.
         QVERIFY2(maxDistance(image, smoothed) <= 24,
                  qPrintable(QString::number(maxDistance(image, smoothed))));
+    }
+
+    // A large baseline picture shown at 1/8 or 1/4 is decoded on two
+    // threads, the second starting mid-stream; it must come out as the
+    // library's own decode at that scale, whatever the sampling and size.
+    void splitDecode_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("eighths");
+        QTest::addColumn<bool>("split");
+        const QByteArray yuv420 = photoJpeg(1283, 917, 2, 2, false);
+        QTest::newRow("4:2:0, 1/4") << yuv420 << 2 << true;
+        QTest::newRow("4:2:0, 1/8") << yuv420 << 1 << true;
+        QTest::newRow("4:2:0, 3/8: the library") << yuv420 << 3 << false;
+        QTest::newRow("4:2:2, 1/4") << photoJpeg(1201, 1003, 2, 1, false) << 2 << true;
+        QTest::newRow("4:4:4, 1/8") << photoJpeg(1111, 999, 1, 1, false) << 1 << true;
+        QTest::newRow("grey, 1/4") << photoJpeg(1290, 830, 1, 1, true) << 2 << true;
+        QTest::newRow("restart markers: the library")
+            << photoJpeg(1283, 917, 2, 2, false, 1) << 2 << false;
+        QTest::newRow("small: the library") << photoJpeg(300, 200, 2, 2, false) << 2 << false;
+        // Broken data: the split decode either gives up (the library then
+        // decodes it, warnings and all) or reads the same codes.
+        QByteArray cut = yuv420.left(yuv420.size() * 7 / 10);
+        QTest::newRow("cut at 70 %") << cut << 2 << false;
+        for (const double at : {0.3, 0.5, 0.52, 0.8}) {
+            QByteArray broken = yuv420;
+            for (int i = 0; i < 6; ++i)
+                broken[qsizetype(broken.size() * at) + i * 7] = char(0x5A + i);
+            QTest::newRow(qPrintable(QStringLiteral("bytes changed at %1").arg(at)))
+                << broken << 2 << true;
+        }
+    }
+    void splitDecode() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, eighths);
+        QFETCH(bool, split);
+        bool wasSplit = false;
+        const QImage image = decodedAt(bytes, eighths, true, &wasSplit);
+        const QImage library = decodedAt(bytes, eighths, false);
+        QCOMPARE(image.size(), library.size());
+        const bool broken = QString::fromLatin1(QTest::currentDataTag()).startsWith("bytes");
+        if (!broken)
+            QCOMPARE(wasSplit, split);
+        if (broken || !split) {
+            QVERIFY2(maxDistance(image, library) <= 4,
+                     qPrintable(QString::number(maxDistance(image, library))));
+            return;
+        }
+        // Each pixel is the mean of the full-size pixels it stands for
+        // (a cell cut by the edge also stands for the encoder's padding).
+        const QImage full = decodedAt(bytes, 8, false);
+        const int f = 8 / eighths;
+        const QRect whole(0, 0, full.width() / f, full.height() / f);
+        const QImage reference = boxMeans(full, f, whole.size());
+        const QImage inner = image.copy(whole);
+        const double mean = meanDistance(inner, reference);
+        QVERIFY2(maxDistance(inner, reference) <= 6 && mean < 1.0,
+                 qPrintable(QStringLiteral("%1 %2 (library %3 %4)")
+                                .arg(maxDistance(inner, reference))
+                                .arg(mean)
+                                .arg(maxDistance(library.copy(whole), reference))
+                                .arg(meanDistance(library.copy(whole), reference))));
     }
 
     // Scan by scan for a progressive file, band by band for a baseline one;

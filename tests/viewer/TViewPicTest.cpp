@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <functional>
 
 using testsupport::ScriptedPrompts;
 using viewertest::Fixture;
@@ -38,6 +39,20 @@ void pressRow(TViewPic& w, int row, Qt::MouseButton button, bool doubleClick = f
     if (doubleClick)
         QTest::mouseDClick(l->viewport(), button, {}, at);
 }
+
+// Calls back on every paint of the widget it filters.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            onPaint_();
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
 
 } // namespace
 
@@ -150,7 +165,7 @@ private slots:
         QCOMPARE(f_->prompts.shown()[0].fileDialog.title, QStringLiteral("Open A Picture"));
         QCOMPARE(f_->prompts.shown()[0].fileDialog.filter.section(";;", 0, 0),
                  QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf)"));
-        QCOMPARE(f_->listBytes(), (path + "\r\n" + path + "\r\n").toUtf8());
+        QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), (path + "\r\n" + path + "\r\n").toUtf8(), 5000);
         QCOMPARE(f_->viewer().currentFile(), path);
         QCOMPARE(f_->window->statusBar1()->currentMessage(), path);
         QCOMPARE(f_->viewer().picture().size(), QSize(40, 20));
@@ -158,6 +173,49 @@ private slots:
         QCOMPARE(list(again)->count(), 2);
         QCOMPARE(list(again)->item(1)->text(), path);
         QCOMPARE(list(again)->visualItemRect(list(again)->item(1)).height(), 18);
+    }
+
+    // An opened picture is drawn before its list entry is written, and the
+    // entry reaches the file even when the window goes at once; a list file
+    // that cannot be replaced is reported after the picture is on show.
+    void listWrittenAfterDrawing_data() {
+        QTest::addColumn<QString>("ending"); // "events", "close" or "unwritable"
+        QTest::newRow("event loop") << "events";
+        QTest::newRow("window closed at once") << "close";
+        QTest::newRow("list file unwritable") << "unwritable";
+    }
+    void listWrittenAfterDrawing() {
+        QFETCH(QString, ending);
+        TViewPic& w = f_->make();
+        const QString path = f_->bitmap("a.bmp", viewertest::quadrants(40, 20));
+        QWidget* area = w.findChild<QWidget*>(QStringLiteral("ThePic"));
+        QByteArray atFirstPaint = "<not drawn>";
+        PaintWatch watch([&] {
+            if (atFirstPaint == "<not drawn>")
+                atFirstPaint = f_->listBytes();
+        });
+        area->installEventFilter(&watch);
+        if (ending == "unwritable")
+            QVERIFY(QDir(f_->dir.path()).mkdir("PicFile.lst"));
+        f_->openFile(path);
+        QCOMPARE(f_->viewer().recentEntries(), QStringList{path});
+        if (ending == "close") {
+            f_->window.reset();
+            QCOMPARE(f_->listBytes(), (path + "\r\n").toUtf8());
+            return;
+        }
+        if (ending == "unwritable")
+            f_->prompts.expectBox();
+        QTRY_VERIFY_WITH_TIMEOUT(atFirstPaint != "<not drawn>", 5000);
+        QCOMPARE(atFirstPaint, QByteArray("<none>"));
+        if (ending == "unwritable") {
+            QTRY_COMPARE_WITH_TIMEOUT(f_->prompts.shown().size(), 2, 5000);
+            QCOMPARE(f_->prompts.lastBox().text,
+                     QStringLiteral("Cannot create file %1.").arg(f_->listFile()));
+            QCOMPARE(f_->viewer().picture().size(), QSize(40, 20));
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), (path + "\r\n").toUtf8(), 5000);
     }
 
     // A picture that does not load leaves picture, current file and list.

@@ -1,0 +1,767 @@
+#include "graphics/JpegSplitDecoder.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <system_error>
+#include <thread>
+#include <type_traits>
+#include <vector>
+#if defined(__linux__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace jpegsplit {
+
+namespace {
+
+constexpr int kFastBits = 10;
+// Zero bytes after the data: more than one block group of 10 blocks can
+// read (64 codes of at most 16 + 11 bits each), so no read needs a check.
+constexpr size_t kPadding = 4096;
+constexpr int kMaxBlocks = 10;
+// A value the DC coefficient of 8-bit data cannot exceed.
+constexpr int kMaxDc = 2047;
+// The second thread's DC values are relative to a guess; beyond this its
+// parse is garbage (and the sum could otherwise overflow).
+constexpr int kMaxRelativeDc = 1 << 24;
+
+constexpr uint8_t kNatural[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
+                                  12, 19, 26, 33, 40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28,
+                                  35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
+                                  58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+
+struct Huffman {
+    uint16_t fast[1 << kFastBits]{}; // (length << 8) | symbol; 0: a longer code
+    int32_t maxcode[17]{};           // the last code of each length; -1: none
+    int32_t offset[17]{};            // value index minus code, per length
+    uint8_t values[256]{};
+
+    // The checks the library makes of a table: at most 256 codes, no
+    // all-ones code, DC categories up to 15.
+    bool build(const Table& t, bool dc) {
+        if (t.bits == nullptr || t.values == nullptr)
+            return false;
+        int count = 0;
+        for (int l = 1; l <= 16; ++l)
+            count += t.bits[l];
+        if (count > 256)
+            return false;
+        std::memcpy(values, t.values, size_t(count));
+        int code = 0, k = 0;
+        for (int l = 1; l <= 16; ++l) {
+            const int n = t.bits[l];
+            offset[l] = k - code;
+            for (int i = 0; i < n; ++i, ++code, ++k) {
+                if (dc && values[k] > 15)
+                    return false;
+                if (l <= kFastBits) {
+                    const int shift = kFastBits - l;
+                    for (int f = code << shift; f < (code + 1) << shift; ++f)
+                        fast[f] = uint16_t((l << 8) | values[k]);
+                }
+            }
+            if (n > 0 && code >= (1 << l))
+                return false;
+            maxcode[l] = n > 0 ? code - 1 : -1;
+            code <<= 1;
+        }
+        return true;
+    }
+
+    // The symbol at the top of w and its code length; -1 for no code.
+    int decode(uint64_t w, int& length) const {
+        const unsigned e = fast[w >> (64 - kFastBits)];
+        if (e != 0) {
+            length = int(e >> 8);
+            return int(e & 0xFF);
+        }
+        for (int l = kFastBits + 1; l <= 16; ++l) {
+            const int32_t code = int32_t(w >> (64 - l));
+            if (code <= maxcode[l]) {
+                length = l;
+                return values[offset[l] + code];
+            }
+        }
+        return -1;
+    }
+};
+
+inline int extend(uint32_t v, int s) {
+    return v < (1u << (s - 1)) ? int(v) - (1 << s) + 1 : int(v);
+}
+
+// An AC code and its value bits, when both fit in the first kFastBits bits:
+// most coefficients of a photo are small and their codes short.
+struct AcEntry {
+    int16_t value = 0;
+    uint8_t bits = 0;   // code and value; 0: not in the table
+    uint8_t run = 0;    // zeros before the value; 64 for the end of the block
+    uint8_t length = 0; // the code alone, when its value is longer (0: neither)
+    uint8_t symbol = 0;
+};
+
+struct AcTable {
+    Huffman codes;
+    AcEntry fast[1 << kFastBits];
+
+    bool build(const Table& t) {
+        if (!codes.build(t, false))
+            return false;
+        for (int f = 0; f < (1 << kFastBits); ++f) {
+            const unsigned e = codes.fast[f];
+            if (e == 0)
+                continue;
+            const int len = int(e >> 8), rs = int(e & 0xFF), r = rs >> 4, z = rs & 15;
+            if (z == 0) {
+                if (r == 0)
+                    fast[f] = AcEntry{0, uint8_t(len), 64, 0, 0};
+                else // a run of 16 zeros, or a symbol the decode refuses
+                    fast[f] = AcEntry{0, 0, 0, uint8_t(len), uint8_t(rs)};
+                continue;
+            }
+            if (len + z > kFastBits || z > 10) {
+                fast[f].length = uint8_t(len);
+                fast[f].symbol = uint8_t(rs);
+                continue;
+            }
+            const uint32_t v = (uint32_t(f) >> (kFastBits - len - z)) & ((1u << z) - 1);
+            fast[f] = AcEntry{int16_t(extend(v, z)), uint8_t(len + z), uint8_t(r), 0, 0};
+        }
+        return true;
+    }
+};
+
+// 64 bits from bit pos on, most significant first; at least 57 are data.
+inline uint64_t peek(const uint8_t* data, uint64_t pos) {
+    return qFromBigEndian<quint64>(data + (pos >> 3)) << (pos & 7);
+}
+
+// Bits of the coded data in a register; one symbol with its value takes at
+// most 27, so there are enough after a refill at 30 used.
+struct BitReader {
+    const uint8_t* data;
+    uint64_t pos;
+    uint64_t buf;
+    int used = 0;
+    BitReader(const uint8_t* d, uint64_t at) : data(d), pos(at), buf(peek(d, at)) {}
+    uint64_t top() {
+        if (used > 30) {
+            pos += uint64_t(used);
+            buf = peek(data, pos);
+            used = 0;
+        }
+        return buf << used;
+    }
+    void skip(int n) { used += n; }
+    uint64_t position() const { return pos + uint64_t(used); }
+};
+
+// A block comes out as sx x sy samples: the means of the full-size block's
+// pixels over that many equal parts. The AC part of each is kept in eighths
+// of a level; the DC value alone may still be off by a constant (the second
+// thread's), so it is kept apart: sample = dc * dcWeight + ac / 8 + 128.
+constexpr float kAcScale = 8.0f;
+
+struct ComponentPlan {
+    const Huffman* dc = nullptr;
+    const AcTable* ac = nullptr;
+    float dcWeight = 0;
+    // By zigzag index: what a coefficient of 1 adds to each sample
+    // (dequantised, scaled).
+    alignas(16) float weight[64][16]{};
+    int index = 0, h = 1, v = 1;
+    int sx = 1, sy = 1; // samples across and down per block
+};
+
+// The mean of the 8-point inverse DCT basis u over the part-th of `parts`
+// equal runs of pixels (parts 1, 2 or 4), worked out once.
+double partMean(int u, int part, int parts) {
+    struct Means {
+        double of[3][8][4]{}; // by log2(parts), u, part
+        Means() {
+            for (int l = 0; l < 3; ++l) {
+                const int parts = 1 << l, length = 8 / parts;
+                for (int u = 0; u < 8; ++u)
+                    for (int part = 0; part < parts; ++part) {
+                        const double scale = u == 0 ? 1.0 / std::sqrt(2.0) : 1.0;
+                        double sum = 0;
+                        for (int x = part * length; x < (part + 1) * length; ++x)
+                            sum += scale / 2.0 * std::cos((2 * x + 1) * u * M_PI / 16.0);
+                        of[l][u][part] = sum / length;
+                    }
+            }
+        }
+    };
+    static const Means means;
+    return means.of[parts == 4 ? 2 : parts - 1][u][part];
+}
+
+struct Plan {
+    int n = 2;
+    int count = 1;
+    ComponentPlan comps[3];
+    Huffman dcTables[3];
+    AcTable acTables[3];
+    int owner[kMaxBlocks]{};    // the component of each block of a group
+    int acOffset[kMaxBlocks]{}; // where each block's samples start in a group's
+    int blockX[kMaxBlocks]{};   // each block's place among its component's
+    int blockY[kMaxBlocks]{};
+    int lastBlock[3]{}; // a component's last block in a group
+    int blocks = 0;     // per group
+    int samples = 0;    // per group
+    int hMax = 1, vMax = 1;
+    size_t groupsPerRow = 0, groupRows = 0, groups = 0;
+    const uint8_t* data = nullptr;
+    uint64_t dataBits = 0;
+};
+
+// The decoded groups of one thread. Left uninitialised: each group is
+// written before it is read, and pages never written are never touched.
+struct Groups {
+    std::unique_ptr<int32_t[]> dc; // per block
+    std::unique_ptr<int16_t[]> ac; // per sample
+    bool allocate(const Plan& p, size_t groups) {
+        dc.reset(new (std::nothrow) int32_t[groups * size_t(p.blocks)]);
+        ac.reset(new (std::nothrow) int16_t[groups * size_t(p.samples)]);
+        return dc && ac;
+    }
+    int32_t* dcOf(const Plan& p, size_t g) const { return dc.get() + g * size_t(p.blocks); }
+    int16_t* acOf(const Plan& p, size_t g) const { return ac.get() + g * size_t(p.samples); }
+};
+
+// Rounded to the nearest and kept in range, without a branch: the sign of
+// a sum is as good as random.
+inline int16_t saturate(float v) {
+    v = std::min(std::max(v, -32767.0f), 32767.0f);
+    return int16_t(int(v + 32768.5f) - 32768);
+}
+
+template <int Sx, int Sy>
+bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit, int32_t* dc,
+                 int16_t* ac) {
+    constexpr bool kAc = Sx * Sy > 1;
+    uint64_t w = in.top();
+    int len = 0;
+    const int s = c.dc->decode(w, len);
+    if (s < 0 || s > 11)
+        return false;
+    if (s != 0)
+        pred += extend(uint32_t((w << len) >> (64 - s)), s);
+    in.skip(len + s);
+    if (pred > predLimit || pred < -predLimit)
+        return false;
+    *dc = pred;
+    // The coefficients first, then their sum: the two loops overlap less
+    // badly than one that does both.
+    int8_t at[64];
+    int16_t values[64];
+    int count = 0;
+    for (int k = 1; k < 64;) {
+        w = in.top();
+        int value;
+        const AcEntry& e = c.ac->fast[w >> (64 - kFastBits)];
+        if (e.bits != 0) {
+            in.skip(e.bits);
+            if (e.run == 64)
+                break;
+            k += e.run;
+            value = e.value;
+        } else {
+            int rs = e.symbol;
+            len = e.length;
+            if (len == 0 && (rs = c.ac->codes.decode(w, len)) < 0)
+                return false;
+            const int r = rs >> 4, z = rs & 15;
+            if (z == 0) {
+                in.skip(len);
+                if (r != 15)
+                    break;
+                k += 16;
+                continue;
+            }
+            if (z > 10)
+                return false;
+            k += r;
+            value = extend(uint32_t((w << len) >> (64 - z)), z);
+            in.skip(len + z);
+        }
+        if (k > 63)
+            return false;
+        if constexpr (kAc) {
+            at[count] = int8_t(k);
+            values[count++] = int16_t(value);
+        }
+        ++k;
+    }
+    if constexpr (kAc) {
+        constexpr int kSamples = Sx * Sy;
+        float sum[kSamples] = {};
+        for (int i = 0; i < count; ++i) {
+            const float v = float(values[i]);
+            const float* wk = c.weight[at[i]];
+            for (int q = 0; q < kSamples; ++q)
+                sum[q] += v * wk[q];
+        }
+        for (int q = 0; q < kSamples; ++q)
+            ac[q] = saturate(sum[q]);
+    } else {
+        (void)at;
+        (void)values;
+        (void)count;
+        ac[0] = 0;
+    }
+    return true;
+}
+
+template <int N> using Count = std::integral_constant<int, N>;
+
+// Calls f with the samples across and down of a block as constants, for
+// loops the compiler can unroll; false for a shape no component has.
+template <typename F> bool withShape(int sx, int sy, F&& f) {
+    switch (sx * 8 + sy) {
+    case 1 * 8 + 1:
+        return f(Count<1>(), Count<1>());
+    case 2 * 8 + 2:
+        return f(Count<2>(), Count<2>());
+    case 4 * 8 + 4:
+        return f(Count<4>(), Count<4>());
+    case 2 * 8 + 1:
+        return f(Count<2>(), Count<1>());
+    case 1 * 8 + 2:
+        return f(Count<1>(), Count<2>());
+    case 4 * 8 + 2:
+        return f(Count<4>(), Count<2>());
+    case 2 * 8 + 4:
+        return f(Count<2>(), Count<4>());
+    }
+    return false;
+}
+
+bool decodeAnyBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit, int32_t* dc,
+                    int16_t* ac) {
+    return withShape(c.sx, c.sy, [&](auto sx, auto sy) {
+        return decodeBlock<sx.value, sy.value>(in, c, pred, predLimit, dc, ac);
+    });
+}
+
+// One group (the blocks of all components for one area), from bit pos on.
+bool decodeGroup(const Plan& p, uint64_t& pos, int* preds, int predLimit, int32_t* dc,
+                 int16_t* ac) {
+    BitReader in(p.data, pos);
+    bool ok = true;
+    for (int b = 0; b < p.blocks && ok; ++b) {
+        const ComponentPlan& c = p.comps[p.owner[b]];
+        ok = decodeAnyBlock(in, c, preds[p.owner[b]], predLimit, dc + b, ac + p.acOffset[b]);
+    }
+    pos = in.position();
+    return ok;
+}
+
+// The second thread's parse from a guessed bit on: the groups of its last
+// unbroken run, with the bit each began at.
+struct Guess {
+    Groups groups;
+    std::unique_ptr<uint64_t[]> starts;
+    size_t count = 0;
+};
+
+void guessFrom(const Plan& p, uint64_t from, Guess& g) {
+    uint64_t pos = from;
+    int preds[3] = {};
+    size_t n = 0;
+    while (n < p.groups && pos < p.dataBits) {
+        const uint64_t start = pos;
+        const bool ok =
+            decodeGroup(p, pos, preds, kMaxRelativeDc, g.groups.dcOf(p, n), g.groups.acOf(p, n));
+        if (ok && pos > p.dataBits)
+            break; // ran past the end: not a real group
+        if (!ok) {
+            // A false parse; go on from where it broke, so the work stays
+            // linear in the data however often that happens.
+            n = 0;
+            std::fill(preds, preds + 3, 0);
+            pos = std::max(pos, start + 1);
+            continue;
+        }
+        g.starts[n++] = start;
+    }
+    g.count = n;
+}
+
+// Joins a thread on every way out.
+struct Worker {
+    std::thread thread;
+    template <typename F> void start(F& f) {
+        try {
+            thread = std::thread(f);
+        } catch (const std::system_error&) {
+            f(); // no thread to be had: the same work here
+        }
+    }
+    void join() {
+        if (thread.joinable())
+            thread.join();
+    }
+    ~Worker() { join(); }
+};
+
+struct ColorTables {
+    int crR[256], cbB[256], cbG[256], crG[256];
+    ColorTables() {
+        for (int i = 0; i < 256; ++i) {
+            const double x = i - 128;
+            crR[i] = int(std::lround(1.402 * x));
+            cbB[i] = int(std::lround(1.772 * x));
+            cbG[i] = int(std::lround(-0.344136 * x * 65536));
+            crG[i] = int(std::lround(-0.714136 * x * 65536)) + 32768;
+        }
+    }
+};
+
+const ColorTables& colorTables() {
+    static const ColorTables tables;
+    return tables;
+}
+
+inline int clampSample(int v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
+
+// Where each group's blocks are: the first thread's up to the meeting
+// point, the second's (with its DC values corrected) from there on.
+struct Source {
+    const Groups* first = nullptr;
+    const Groups* second = nullptr;
+    size_t firstBase = 0;  // the first group the first thread's buffer holds
+    size_t meet = 0;       // groups before it are the first thread's
+    size_t secondFrom = 0; // the second thread's group at the meeting point
+    int offset[3]{};
+};
+
+struct Pixels {
+    uchar* bits;
+    qsizetype stride;
+    int width, height;
+};
+
+template <int Sx, int Sy>
+inline void putSamplesOf(int base, const int16_t* ac, uint8_t* row, size_t stride) {
+    for (int y = 0; y < Sy; ++y, row += stride)
+        for (int x = 0; x < Sx; ++x)
+            row[x] = uint8_t(clampSample((base + ac[y * Sx + x]) >> 3));
+}
+
+// A block's samples (AC parts in eighths) into its place in the planes.
+inline void putSamples(int sx, int sy, int base, const int16_t* ac, uint8_t* row, size_t stride) {
+    withShape(sx, sy, [&](auto x, auto y) {
+        putSamplesOf<x.value, y.value>(base, ac, row, stride);
+        return true;
+    });
+}
+
+// One group row of samples per component, at the picture's scaled size.
+struct Planes {
+    std::vector<uint8_t> rows[3];
+    explicit Planes(const Plan& p) {
+        for (int ci = 0; ci < p.count; ++ci)
+            rows[p.comps[ci].index].resize(p.groupsPerRow * size_t(p.hMax * p.n) *
+                                           size_t(p.vMax * p.n));
+    }
+};
+
+// Group rows [from, to) into the picture: each component's samples for one
+// group row, then colour.
+bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixels& out,
+            Planes& scratch) {
+    const int n = p.n;
+    const size_t stride = p.groupsPerRow * size_t(p.hMax * n);
+    const int rowsPerGroup = p.vMax * n;
+    std::vector<uint8_t>* planes = scratch.rows;
+    const ColorTables& ct = colorTables();
+    for (size_t gy = from; gy < to; ++gy) {
+        for (size_t gx = 0; gx < p.groupsPerRow; ++gx) {
+            const size_t g = gy * p.groupsPerRow + gx;
+            const bool second = g >= src.meet;
+            const Groups& groups = second ? *src.second : *src.first;
+            const size_t at = second ? g - src.meet + src.secondFrom : g - src.firstBase;
+            const int32_t* dcs = groups.dcOf(p, at);
+            const int16_t* acs = groups.acOf(p, at);
+            for (int b = 0; b < p.blocks; ++b) {
+                const int ci = p.owner[b];
+                const ComponentPlan& c = p.comps[ci];
+                const int bx = p.blockX[b], by = p.blockY[b];
+                const int dc = dcs[b] + (second ? src.offset[ci] : 0);
+                if (dc > kMaxDc || dc < -kMaxDc)
+                    return false;
+                // In eighths of a level, with the level shift and rounding.
+                const int base = saturate(float(dc) * c.dcWeight * kAcScale) + 128 * 8 + 4;
+                uint8_t* row = planes[c.index].data() + size_t(by * c.sy) * stride +
+                               (gx * size_t(c.h) + size_t(bx)) * size_t(c.sx);
+                putSamples(c.sx, c.sy, base, acs + p.acOffset[b], row, stride);
+            }
+        }
+        const int y0 = int(gy) * rowsPerGroup;
+        const int y1 = std::min(out.height, y0 + rowsPerGroup);
+        for (int y = y0; y < y1; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(out.bits + qsizetype(y) * out.stride);
+            const size_t local = size_t(y - y0) * stride;
+            const uint8_t* luma = planes[0].data() + local;
+            if (p.count == 1) {
+                for (int x = 0; x < out.width; ++x)
+                    line[x] = qRgb(luma[x], luma[x], luma[x]);
+                continue;
+            }
+            const uint8_t* cbs = planes[1].data() + local;
+            const uint8_t* crs = planes[2].data() + local;
+            for (int x = 0; x < out.width; ++x) {
+                const int yy = luma[x], cb = cbs[x], cr = crs[x];
+                line[x] = qRgb(clampSample(yy + ct.crR[cr]),
+                               clampSample(yy + ((ct.cbG[cb] + ct.crG[cr]) >> 16)),
+                               clampSample(yy + ct.cbB[cb]));
+            }
+        }
+    }
+    return true;
+}
+
+// The coded bytes without their stuffing, up to the first marker, followed
+// by kPadding zero bytes. False on a restart marker, which this file's
+// headers did not announce.
+bool unstuff(const uint8_t* in, size_t size, std::unique_ptr<uint8_t[]>& out, size_t& length) {
+    out.reset(new (std::nothrow) uint8_t[size + kPadding]);
+    if (!out)
+        return false;
+    size_t i = 0, o = 0;
+    while (i < size) {
+        const void* ff = std::memchr(in + i, 0xFF, size - i);
+        const size_t run = ff ? size_t(static_cast<const uint8_t*>(ff) - (in + i)) : size - i;
+        std::memcpy(out.get() + o, in + i, run);
+        o += run;
+        i += run;
+        if (ff == nullptr)
+            break;
+        size_t k = i + 1;
+        while (k < size && in[k] == 0xFF) // fill bytes
+            ++k;
+        if (k >= size)
+            break;
+        if (in[k] == 0x00) {
+            out[o++] = 0xFF;
+            i = k + 1;
+            continue;
+        }
+        if (in[k] >= 0xD0 && in[k] <= 0xD7)
+            return false;
+        break; // a marker ends the coded data
+    }
+    std::memset(out.get() + o, 0, kPadding);
+    length = o;
+    return true;
+}
+
+bool makePlan(const Frame& f, Plan& p) {
+    p.n = f.eighths;
+    p.count = f.count;
+    for (int ci = 0; ci < f.count; ++ci) {
+        // A lone component is one block per group whatever its factors.
+        p.hMax = std::max(p.hMax, f.count == 1 ? 1 : f.components[ci].h);
+        p.vMax = std::max(p.vMax, f.count == 1 ? 1 : f.components[ci].v);
+    }
+    for (int ci = 0; ci < f.count; ++ci) {
+        const Component& in = f.components[ci];
+        ComponentPlan& c = p.comps[ci];
+        if (!p.dcTables[ci].build(in.dc, true) || !p.acTables[ci].build(in.ac) ||
+            in.quant == nullptr)
+            return false;
+        c.dc = &p.dcTables[ci];
+        c.ac = &p.acTables[ci];
+        c.index = in.index;
+        c.h = f.count == 1 ? 1 : in.h;
+        c.v = f.count == 1 ? 1 : in.v;
+        // A component sampled more coarsely gets more samples per block, so
+        // that every component comes out at the picture's scaled size.
+        c.sx = p.n * p.hMax / c.h;
+        c.sy = p.n * p.vMax / c.v;
+        c.dcWeight = float(in.quant[0]) / 8.0f;
+        for (int k = 1; k < 64; ++k) {
+            const int natural = kNatural[k];
+            for (int y = 0; y < c.sy; ++y)
+                for (int x = 0; x < c.sx; ++x)
+                    c.weight[k][y * c.sx + x] =
+                        float(in.quant[natural] * partMean(natural / 8, y, c.sy) *
+                              partMean(natural % 8, x, c.sx) * kAcScale);
+        }
+        for (int i = 0; i < c.h * c.v; ++i) {
+            if (p.blocks == kMaxBlocks)
+                return false;
+            p.lastBlock[ci] = p.blocks;
+            p.acOffset[p.blocks] = p.samples;
+            p.blockX[p.blocks] = i % c.h;
+            p.blockY[p.blocks] = i / c.h;
+            p.owner[p.blocks++] = ci;
+            p.samples += c.sx * c.sy;
+        }
+    }
+    const size_t gw = size_t(8 * p.hMax), gh = size_t(8 * p.vMax);
+    p.groupsPerRow = (size_t(f.width) + gw - 1) / gw;
+    p.groupRows = (size_t(f.height) + gh - 1) / gh;
+    p.groups = p.groupsPerRow * p.groupRows;
+    return true;
+}
+
+} // namespace
+
+bool coreIsFree() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    if (cores < 2)
+        return false;
+#if defined(__linux__)
+    // The kernel's count of threads running or ready to run, this one
+    // included; /proc/stat names it near its end.
+    const int fd = ::open("/proc/stat", O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return true;
+    char text[16384];
+    size_t got = 0;
+    ssize_t n;
+    while (got < sizeof text - 1 && (n = ::read(fd, text + got, sizeof text - 1 - got)) > 0)
+        got += size_t(n);
+    ::close(fd);
+    text[got] = 0;
+    const char* at = std::strstr(text, "procs_running ");
+    if (at == nullptr)
+        return true;
+    // One other runnable thread still leaves the split ahead (it is often
+    // gone a moment later); more, and the library alone is faster.
+    const long running = std::strtol(at + 14, nullptr, 10);
+    return running > 0 && running <= long(cores);
+#else
+    return true;
+#endif
+}
+
+bool supports(const Frame& f) {
+    if ((f.eighths != 1 && f.eighths != 2) || (f.count != 1 && f.count != 3) || f.width <= 0 ||
+        f.height <= 0 || f.data == nullptr)
+        return false;
+    bool seen[3] = {};
+    for (int ci = 0; ci < f.count; ++ci) {
+        const Component& c = f.components[ci];
+        if (c.index < 0 || c.index >= f.count || seen[c.index] || c.h < 1 || c.h > 2 || c.v < 1 ||
+            c.v > 2)
+            return false;
+        seen[c.index] = true;
+    }
+    return true;
+}
+
+bool decode(const Frame& f, QImage& out) {
+    if (!supports(f) || out.format() != QImage::Format_RGB32)
+        return false;
+    auto plan = std::make_unique<Plan>();
+    Plan& p = *plan;
+    if (!makePlan(f, p))
+        return false;
+    const int n = p.n;
+    if (out.width() != (f.width * n + 7) / 8 || out.height() != (f.height * n + 7) / 8 ||
+        p.groupsPerRow * size_t(p.hMax * n) < size_t(out.width()))
+        return false;
+    const size_t groupBytes =
+        size_t(p.blocks) * sizeof(int32_t) + size_t(p.samples) * sizeof(int16_t);
+    if (f.memoryCap != 0 && 2 * p.groups * groupBytes + f.size > f.memoryCap)
+        return false;
+
+    std::unique_ptr<uint8_t[]> data;
+    size_t length = 0;
+    if (!unstuff(f.data, f.size, data, length))
+        return false;
+    p.data = data.get();
+    p.dataBits = uint64_t(length) * 8;
+
+    // No more groups can follow the middle of the data than there are.
+    Groups row; // the first thread's current group row
+    Guess guess;
+    guess.starts.reset(new (std::nothrow) uint64_t[p.groups]);
+    if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
+        return false;
+    Worker worker;
+    // The first thread also turns its rows into pixels meanwhile, so it
+    // takes the smaller share of the data.
+    const uint64_t split = uint64_t(length / 25 * 12) * 8;
+    auto guessing = [&] { guessFrom(p, split, guess); };
+    worker.start(guessing);
+
+    // The pixels are taken once here: QImage's accessors are not for two
+    // threads at a time.
+    const Pixels pixels{out.bits(), out.bytesPerLine(), out.width(), out.height()};
+    Planes planes(p);
+    Source src;
+    src.first = &row;
+    src.second = &guess.groups;
+    src.meet = p.groups;
+    uint64_t pos = 0;
+    int preds[3] = {};
+    bool joined = false;
+    size_t j = 0;
+    size_t g = 0;
+    for (; g < p.groups; ++g) {
+        const size_t gx = g % p.groupsPerRow;
+        if (gx == 0 && g > 0) {
+            src.firstBase = g - p.groupsPerRow;
+            if (!finish(p, src, g / p.groupsPerRow - 1, g / p.groupsPerRow, pixels, planes))
+                return false;
+        }
+        if (pos >= split) {
+            if (!joined) {
+                worker.join();
+                joined = true;
+            }
+            while (j < guess.count && guess.starts[j] < pos)
+                ++j;
+            if (j < guess.count && guess.starts[j] == pos && guess.count - j >= p.groups - g) {
+                // The same bit at the start of a group: from here on both
+                // parses agree, except for the DC values' starting points.
+                src.meet = g;
+                src.secondFrom = j;
+                for (int ci = 0; ci < p.count; ++ci) {
+                    const int before = j == 0 ? 0 : guess.groups.dcOf(p, j - 1)[p.lastBlock[ci]];
+                    src.offset[ci] = preds[ci] - before;
+                }
+                break;
+            }
+        }
+        if (!decodeGroup(p, pos, preds, kMaxDc, row.dcOf(p, gx), row.acOf(p, gx)) ||
+            pos > p.dataBits)
+            return false;
+    }
+    worker.join();
+
+    // The rows left: the one the meeting point is in (partly the first
+    // thread's) and the second thread's, on two threads.
+    const size_t from = std::min(g, p.groups - 1) / p.groupsPerRow;
+    src.firstBase = from * p.groupsPerRow;
+    const size_t half = from + (p.groupRows - from) / 2;
+    bool lowerOk = true;
+    Worker lower;
+    auto lowerHalf = [&] {
+        try { // nothing may leave a thread
+            Planes own(p);
+            lowerOk = finish(p, src, half, p.groupRows, pixels, own);
+        } catch (const std::bad_alloc&) {
+            lowerOk = false;
+        }
+    };
+    lower.start(lowerHalf);
+    const bool upperOk = finish(p, src, from, half, pixels, planes);
+    lower.join();
+    return upperOk && lowerOk;
+}
+
+} // namespace jpegsplit

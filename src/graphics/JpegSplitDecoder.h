@@ -1,0 +1,54 @@
+#pragma once
+#include <QImage>
+#include <cstddef>
+#include <cstdint>
+
+// A reduced decode (1/8 or 1/4 of each side) of a baseline Huffman JPEG on
+// two threads. Entropy decoding is what a reduced decode costs, and it is
+// sequential; the second thread starts in the middle of the coded data at a
+// guessed bit position. Huffman codes fall back into step after a few
+// blocks, so once both threads have begun a block group at the same bit,
+// the second thread's groups from there on are the true ones, with each
+// component's DC value off by a constant that the first thread's running
+// values give. If they never meet, the first thread decodes all of it.
+//
+// Anything this does not handle exactly (a broken table or code, a value out
+// of range, data ending early) makes it give up, so that the caller decodes
+// with the library and gets the library's own warnings and errors.
+namespace jpegsplit {
+
+struct Table {
+    const uint8_t* bits = nullptr;   // [17]: counts of codes of length 1..16 at [1..16]
+    const uint8_t* values = nullptr; // [256]
+};
+
+struct Component {
+    int index = 0; // 0 Y, 1 Cb, 2 Cr: where its samples go
+    int h = 1, v = 1;
+    const uint16_t* quant = nullptr; // [64], natural order
+    Table dc, ac;
+};
+
+struct Frame {
+    int width = 0, height = 0;
+    int count = 0;                 // 1 (grey) or 3 (YCbCr), in scan order
+    Component components[3];       // in scan order
+    const uint8_t* data = nullptr; // the entropy-coded segment and what follows
+    size_t size = 0;
+    int eighths = 2; // 1 or 2
+    size_t memoryCap = 0;
+};
+
+// Whether the machine is idle enough for a second thread: with every core
+// busy, two threads take longer than one, as the split costs a third more
+// work in all.
+bool coreIsFree();
+
+// Whether frame is of a kind decode() handles.
+bool supports(const Frame& frame);
+
+// Decodes into out, which has the scaled size (rounded up) and
+// Format_RGB32. False when it gave up; out may then hold anything.
+bool decode(const Frame& frame, QImage& out);
+
+} // namespace jpegsplit
