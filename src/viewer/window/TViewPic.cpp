@@ -89,12 +89,13 @@ TViewPic::TViewPic(AppContext& context, QWidget* parent) : QWidget(parent), cont
 TViewPic::~TViewPic() = default;
 
 QMenu* TViewPic::addMenu(QToolBar* bar, const char* button, const QString& caption,
-                         const QString& hint) {
+                         const QString& hint, QStyle::StandardPixmap image) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QString::fromLatin1(button).replace(QLatin1String("Btn"), QString()));
     auto* b = new QToolButton(bar);
     b->setObjectName(QLatin1String(button));
     b->setText(caption);
+    b->setIcon(style()->standardIcon(image));
     b->setMenu(menu);
     b->setPopupMode(QToolButton::InstantPopup);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -132,7 +133,8 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     QStyle* s = style();
     PictureViewer& v = *viewer_;
 
-    QMenu* file = addMenu(bar, "FileMenuBtn", QStringLiteral("File"), QStringLiteral("File Menu"));
+    QMenu* file = addMenu(bar, "FileMenuBtn", QStringLiteral("File"), QStringLiteral("File Menu"),
+                          QStyle::SP_DirOpenIcon);
     addItem(file, "Open1", QStringLiteral("Open..."), QStringLiteral("Open a Picture"),
             [&v] { v.open(); });
     addItem(file, "SaveAs1", QStringLiteral("Save As..."), QStringLiteral("Save Picture As..."),
@@ -144,7 +146,8 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     addItem(file, "Close1", QStringLiteral("Close"), QStringLiteral("Close View Pictures"),
             [this] { hide(); });
 
-    editMenu_ = addMenu(bar, "EditMrnuBtn", QStringLiteral("Edit"), QStringLiteral("Edit Menu"));
+    editMenu_ = addMenu(bar, "EditMrnuBtn", QStringLiteral("Edit"), QStringLiteral("Edit Menu"),
+                        QStyle::SP_FileDialogDetailedView);
     editMenu_->setObjectName(QStringLiteral("EditMenu"));
     addItem(editMenu_, "Cut1", QStringLiteral("Cut"),
             QStringLiteral("Cut the picture to the clipboard"), [&v] { v.cut(); });
@@ -158,8 +161,8 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     addItem(editMenu_, "Clear1", QStringLiteral("Clear"), QStringLiteral("Clear the clipboard"),
             [&v] { v.clearClipboard(); });
 
-    QMenu* options =
-        addMenu(bar, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu"));
+    QMenu* options = addMenu(bar, "OptionsMenuBtn", QStringLiteral("Options"),
+                             QStringLiteral("Options Menu"), QStyle::SP_FileDialogListView);
     addOption(options, ViewOption::AutoSize, "AutoSize1", QStringLiteral("Auto Size"), "AutoTrue",
               "AutoFalse");
     addOption(options, ViewOption::Center, "Center1", QStringLiteral("Center"), "CenterTrue",
@@ -174,7 +177,7 @@ void TViewPic::buildToolBar(QToolBar* bar) {
               "TranTrue", "TranFalse");
 
     QMenu* props = addMenu(bar, "PropertiesMenuBtn", QStringLiteral("Properties"),
-                           QStringLiteral("Properties Menu"));
+                           QStringLiteral("Properties Menu"), QStyle::SP_FileDialogInfoView);
     auto choose = [this](ViewColor which) {
         viewer_->chooseColor(which, systemcolors::resolve(viewer_->color(which), palette()));
     };
@@ -190,8 +193,8 @@ void TViewPic::buildToolBar(QToolBar* bar) {
             QStringLiteral("Set the picture's default color"),
             [&v] { v.defaultColor(ViewColor::Picture); });
 
-    QMenu* print =
-        addMenu(bar, "PrintMenuBtn", QStringLiteral("Print"), QStringLiteral("Print Menu"));
+    QMenu* print = addMenu(bar, "PrintMenuBtn", QStringLiteral("Print"),
+                           QStringLiteral("Print Menu"), QStyle::SP_DialogSaveButton);
     addItem(print, "Setup1", QStringLiteral("Setup..."), QStringLiteral("Setup the printer"),
             [this] { printer_->setup(); });
     addItem(print, "Print1", QStringLiteral("Print..."), QStringLiteral("Print the picture"),
@@ -200,7 +203,8 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     addItem(print, "Abort1", QStringLiteral("Abort"), QStringLiteral("Abort the print job"),
             [this] { printer_->abort(); });
 
-    QMenu* help = addMenu(bar, "HelpMenuBtn", QStringLiteral("Help"), QStringLiteral("Help Menu"));
+    QMenu* help = addMenu(bar, "HelpMenuBtn", QStringLiteral("Help"), QStringLiteral("Help Menu"),
+                          QStyle::SP_DialogHelpButton);
     addItem(help, "About1", QStringLiteral("About..."), QStringLiteral("Open About"), [this] {
         if (context_.tools)
             context_.tools->showAbout();
@@ -249,16 +253,6 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     hints::set(close, QStringLiteral("Close View Pictures"));
     connect(close, &QToolButton::clicked, this, [this] { hide(); });
     bar->addWidget(close);
-
-    const QStyle::StandardPixmap images[] = {
-        QStyle::SP_DirOpenIcon,        QStyle::SP_FileDialogDetailedView,
-        QStyle::SP_FileDialogListView, QStyle::SP_FileDialogInfoView,
-        QStyle::SP_DialogSaveButton,   QStyle::SP_DialogHelpButton};
-    int i = 0;
-    for (const char* name : {"FileMenuBtn", "EditMrnuBtn", "OptionsMenuBtn", "PropertiesMenuBtn",
-                             "PrintMenuBtn", "HelpMenuBtn"})
-        if (auto* b = bar->findChild<QToolButton*>(QLatin1String(name)))
-            b->setIcon(s->standardIcon(images[i++]));
 }
 
 QWidget* TViewPic::buildListPanel(QWidget* parent) {

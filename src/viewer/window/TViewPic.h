@@ -1,6 +1,7 @@
 #pragma once
 #include "viewer/ViewerSettings.h"
 
+#include <QStyle>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -34,7 +35,8 @@ protected:
 
 private:
     void buildToolBar(QToolBar* bar);
-    QMenu* addMenu(QToolBar* bar, const char* button, const QString& caption, const QString& hint);
+    QMenu* addMenu(QToolBar* bar, const char* button, const QString& caption, const QString& hint,
+                   QStyle::StandardPixmap image);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                      const std::function<void()>& action);
     void addOption(QMenu* options, ViewOption option, const char* name, const QString& caption,
