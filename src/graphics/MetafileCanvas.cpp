@@ -18,6 +18,9 @@ constexpr double kDashLimit = 1e5;
 // Text options and alignment flags that ask for right-to-left reading.
 constexpr quint32 kRtlReading = 0x80;
 constexpr quint32 kAlignRtlReading = 0x100;
+// Budget work per character of text, with and without advances to follow.
+constexpr qint64 kShapedCharWork = 2;
+constexpr qint64 kPlacedCharWork = 16;
 
 bool finite(const QTransform& t) {
     const double v[] = {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()};
@@ -704,7 +707,10 @@ void MetafileCanvas::setPixel(QPointF p, QColor c) {
 
 void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVector<qreal>& dx,
                              quint32 options, const QRectF& rect) {
-    if (inPath_ || !budget_.work(1 + text.size()) || !prepare())
+    // Shaping costs about a glyph's drawing per character; placing each
+    // cluster by its advances several times that.
+    const qint64 perChar = dx.isEmpty() && s_.charExtra == 0 ? kShapedCharWork : kPlacedCharWork;
+    if (inPath_ || !budget_.work(1 + perChar * text.size()) || !prepare())
         return;
     const bool updateCp = (s_.textAlign & 1) != 0;
     if (updateCp)

@@ -32,10 +32,15 @@ QList<QGlyphRun> moved(QList<QGlyphRun> runs, QPointF by) {
     return runs;
 }
 
-} // namespace
+// Shapes one piece of text; with place, clusters take the given cells.
+struct Piece {
+    QList<QGlyphRun> runs;
+    qreal width = 0;
+};
 
-ShapedText::ShapedText(const QString& text, const QFont& font, bool rightToLeft,
-                       const QVector<qreal>& advances, qreal extra) {
+Piece shapePiece(const QString& text, const QFont& font, bool rightToLeft,
+                 const QVector<qreal>& advances, qreal extra, bool place) {
+    Piece out;
     QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
@@ -47,19 +52,16 @@ ShapedText::ShapedText(const QString& text, const QFont& font, bool rightToLeft,
     QTextLine line = layout.createLine();
     if (!line.isValid()) {
         layout.endLayout();
-        return;
+        return out;
     }
     line.setLineWidth(1e6);
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
     const qreal baseline = line.ascent();
-    const qreal origin = line.naturalTextRect().left();
-
-    const bool place = (!advances.isEmpty() || extra != 0) && text.size() <= kPlacedLimit;
     if (!place) {
-        runs_ = moved(line.glyphRuns(), QPointF(-origin, -baseline));
-        width_ = line.naturalTextWidth() + extra * text.size();
-        return;
+        out.runs = moved(line.glyphRuns(), QPointF(-line.naturalTextRect().left(), -baseline));
+        out.width = line.naturalTextWidth();
+        return out;
     }
 
     // Clusters: characters a cursor cannot split, joined further where one
@@ -98,10 +100,51 @@ ShapedText::ShapedText(const QString& text, const QFont& font, bool rightToLeft,
         // reading order starts there.
         const bool rtl = line.cursorToX(c.from) > line.cursorToX(c.to);
         const qreal at = rtl ? x + cell - c.naturalWidth : x;
-        runs_ += moved(c.runs, QPointF(at - c.left, -baseline));
+        out.runs += moved(c.runs, QPointF(at - c.left, -baseline));
         x += cell;
     }
-    width_ = x;
+    out.width = x;
+    return out;
+}
+
+// Where the next piece of a long text ends: after a space near the limit,
+// else at the limit, never inside a surrogate pair.
+int pieceEnd(const QString& text, int from) {
+    const int limit = from + ShapedText::kPieceLength;
+    if (limit >= text.size())
+        return int(text.size());
+    for (int i = limit; i > limit - ShapedText::kPieceLength / 4; --i)
+        if (text[i - 1].isSpace())
+            return i;
+    return text[limit].isLowSurrogate() ? limit + 1 : limit;
+}
+
+} // namespace
+
+ShapedText::ShapedText(const QString& text, const QFont& font, bool rightToLeft,
+                       const QVector<qreal>& advances, qreal extra) {
+    const bool place = !advances.isEmpty() || extra != 0;
+    if (!place) {
+        Piece whole = shapePiece(text, font, rightToLeft, {}, 0, false);
+        runs_ = std::move(whole.runs);
+        width_ = whole.width;
+        return;
+    }
+    // Placing costs layout queries that grow with the line: long text is
+    // placed piece by piece, the pieces following the reading direction.
+    std::vector<Piece> pieces;
+    for (int from = 0; from < text.size();) {
+        const int to = pieceEnd(text, from);
+        pieces.push_back(shapePiece(text.mid(from, to - from), font, rightToLeft,
+                                    advances.mid(from, to - from), extra, true));
+        from = to;
+    }
+    if (rightToLeft)
+        std::reverse(pieces.begin(), pieces.end());
+    for (const Piece& piece : pieces) {
+        runs_ += moved(piece.runs, QPointF(width_, 0));
+        width_ += piece.width;
+    }
 }
 
 } // namespace metafile

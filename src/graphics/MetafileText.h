@@ -21,9 +21,8 @@ public:
     qreal width() const { return width_; }
     const QList<QGlyphRun>& runs() const { return runs_; }
 
-    // Longer strings are laid out once with the font's own advances: placing
-    // each cluster costs a layout query per character.
-    static constexpr int kPlacedLimit = 4096;
+    // Placed text is shaped in pieces of about this many characters.
+    static constexpr int kPieceLength = 256;
 
 private:
     QList<QGlyphRun> runs_;
