@@ -730,8 +730,6 @@ void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVect
     font.setPixelSize(int(kLayoutSize));
     font.setWeight(QFont::Weight(std::clamp(s_.font.weight == 0 ? 400 : s_.font.weight, 100, 900)));
     font.setItalic(s_.font.italic);
-    font.setUnderline(s_.font.underline);
-    font.setStrikeOut(s_.font.strikeOut);
     QFontMetricsF metrics(font);
     double em;
     if (s_.font.height < 0)
@@ -794,6 +792,12 @@ void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVect
     painter_.setPen(s_.textColor);
     for (const QGlyphRun& run : shaped.runs())
         painter_.drawGlyphRun(QPointF(x, y), run);
+    // Lines run under and through the whole text, not glyph by glyph.
+    const double line = std::max<double>(metrics.lineWidth(), 1);
+    if (s_.font.underline)
+        painter_.fillRect(QRectF(x, y + metrics.underlinePos(), width, line), s_.textColor);
+    if (s_.font.strikeOut)
+        painter_.fillRect(QRectF(x, y - metrics.strikeOutPos(), width, line), s_.textColor);
     painter_.restore();
     painterHasFull_ = false;
     if (updateCp)
