@@ -20,7 +20,7 @@ constexpr quint32 kRtlReading = 0x80;
 constexpr quint32 kAlignRtlReading = 0x100;
 // Budget work per character of text, with and without advances to follow.
 constexpr qint64 kShapedCharWork = 2;
-constexpr qint64 kPlacedCharWork = 16;
+constexpr qint64 kPlacedCharWork = 32;
 
 bool finite(const QTransform& t) {
     const double v[] = {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()};
