@@ -51,7 +51,7 @@ fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABDECK_FUZZ=ON \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@echo "Fuzz targets are in build-fuzz/bin (fuzz_*); run one with: build-fuzz/bin/fuzz_NAME -max_total_time=600"
+	@echo "Fuzz targets are in build-fuzz/bin (fuzz_*); run one with: LSAN_OPTIONS=suppressions=fuzz/lsan.supp build-fuzz/bin/fuzz_NAME -max_total_time=600"
 
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz

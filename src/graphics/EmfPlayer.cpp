@@ -404,6 +404,7 @@ void EmfPlayer::play(quint32 type, const Bytes& r) {
     case ExtCreatePen: {
         GdiObject o;
         o.kind = GdiObject::Kind::Pen;
+        o.pen.extended = true;
         o.pen.style = r.u32(28);
         o.pen.width = r.u32(32);
         if (r.u32(36) == 1) // hollow brush: no line at all

@@ -1,4 +1,6 @@
 #include "graphics/MetafileCanvas.h"
+#include "graphics/MetafilePen.h"
+#include "graphics/MetafileText.h"
 
 #include <QFontMetricsF>
 #include <QPaintEngine>
@@ -13,6 +15,12 @@ namespace {
 constexpr double kCoordinateLimit = 1e8;
 // Dashes along a longer line would be counted by the million: drawn solid.
 constexpr double kDashLimit = 1e5;
+// Text options and alignment flags that ask for right-to-left reading.
+constexpr quint32 kRtlReading = 0x80;
+constexpr quint32 kAlignRtlReading = 0x100;
+// Budget work per character of text, with and without advances to follow.
+constexpr qint64 kShapedCharWork = 2;
+constexpr qint64 kPlacedCharWork = 32;
 
 bool finite(const QTransform& t) {
     const double v[] = {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()};
@@ -321,71 +329,18 @@ bool MetafileCanvas::selectStock(quint32 index) {
 void MetafileCanvas::setTextJustification(int, int) {}
 
 QPen MetafileCanvas::qtPen(const QRectF& deviceBounds) const {
-    const quint32 style = s_.pen.style & 0x0f;
-    if (style == 5 || s_.rop2 == 11) // null pen, or a raster op that leaves the surface
+    if (s_.rop2 == 11) // a raster op that leaves the surface
         return Qt::NoPen;
-    QColor color = s_.pen.color;
+    PenTarget target;
+    target.color = s_.pen.color;
     if (s_.rop2 == 1)
-        color = Qt::black;
+        target.color = Qt::black;
     else if (s_.rop2 == 16)
-        color = Qt::white;
-    const bool geometric = (s_.pen.style & 0x00010000) != 0;
-    double width = s_.pen.width;
-    if (!geometric && width <= 1)
-        width = 0; // cosmetic: one pixel whatever the scale
-    QPen pen(color, width);
-    switch (s_.pen.style & 0x0f00) {
-    case 0x0100:
-        pen.setCapStyle(Qt::SquareCap);
-        break;
-    case 0x0200:
-        pen.setCapStyle(Qt::FlatCap);
-        break;
-    default:
-        pen.setCapStyle(Qt::RoundCap);
-    }
-    switch (s_.pen.style & 0xf000) {
-    case 0x1000:
-        pen.setJoinStyle(Qt::BevelJoin);
-        break;
-    case 0x2000:
-        pen.setJoinStyle(Qt::MiterJoin);
-        pen.setMiterLimit(s_.miterLimit);
-        break;
-    default:
-        pen.setJoinStyle(Qt::RoundJoin);
-    }
-    if (deviceBounds.width() > kDashLimit || deviceBounds.height() > kDashLimit)
-        return pen;
-    switch (style) {
-    case 1:
-        pen.setStyle(Qt::DashLine);
-        break;
-    case 2:
-    case 8:
-        pen.setStyle(Qt::DotLine);
-        break;
-    case 3:
-        pen.setStyle(Qt::DashDotLine);
-        break;
-    case 4:
-        pen.setStyle(Qt::DashDotDotLine);
-        break;
-    case 7: {
-        const double unit = std::max(width, 1.0);
-        QVector<qreal> pattern;
-        for (qreal d : s_.pen.dashes)
-            pattern.append(std::max<qreal>(d / unit, 0.1));
-        if (pattern.size() % 2)
-            pattern += pattern;
-        if (!pattern.isEmpty() && pattern.size() <= 32)
-            pen.setDashPattern(pattern);
-        break;
-    }
-    default:
-        break;
-    }
-    return pen;
+        target.color = Qt::white;
+    target.miterLimit = s_.miterLimit;
+    target.pixelsPerUnit = std::sqrt(std::abs(full_.determinant()));
+    target.dashes = deviceBounds.width() <= kDashLimit && deviceBounds.height() <= kDashLimit;
+    return strokePen(s_.pen, target);
 }
 
 QBrush MetafileCanvas::qtBrush(const BrushSpec& b) const {
@@ -752,7 +707,10 @@ void MetafileCanvas::setPixel(QPointF p, QColor c) {
 
 void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVector<qreal>& dx,
                              quint32 options, const QRectF& rect) {
-    if (inPath_ || !budget_.work(1 + text.size()) || !prepare())
+    // Shaping costs about a glyph's drawing per character; placing each
+    // cluster by its advances several times that.
+    const qint64 perChar = dx.isEmpty() && s_.charExtra == 0 ? kShapedCharWork : kPlacedCharWork;
+    if (inPath_ || !budget_.work(1 + perChar * text.size()) || !prepare())
         return;
     const bool updateCp = (s_.textAlign & 1) != 0;
     if (updateCp)
@@ -772,8 +730,6 @@ void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVect
     font.setPixelSize(int(kLayoutSize));
     font.setWeight(QFont::Weight(std::clamp(s_.font.weight == 0 ? 400 : s_.font.weight, 100, 900)));
     font.setItalic(s_.font.italic);
-    font.setUnderline(s_.font.underline);
-    font.setStrikeOut(s_.font.strikeOut);
     QFontMetricsF metrics(font);
     double em;
     if (s_.font.height < 0)
@@ -800,21 +756,19 @@ void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVect
     placed.rotate(angle);
     placed.scale(scale, scale);
 
-    // Advances in layout units.
+    // Advances in layout units; right-to-left records are shaped in logical
+    // order and their advances, also in logical order, placed right to left.
     const double toLayout = sx / scale;
     QVector<qreal> advances;
-    double width = 0;
     if (!dx.isEmpty()) {
         advances.reserve(text.size());
-        for (int i = 0; i < text.size(); ++i) {
-            const double a =
-                (i < dx.size() ? dx[i] : metrics.horizontalAdvance(text[i]) / toLayout);
-            advances.append(a * toLayout);
-            width += a * toLayout;
-        }
-    } else {
-        width = metrics.horizontalAdvance(text) + s_.charExtra * toLayout * text.size();
+        for (int i = 0; i < text.size(); ++i)
+            advances.append(i < dx.size() ? dx[i] * toLayout : metrics.horizontalAdvance(text[i]));
     }
+    const bool rightToLeft = (options & kRtlReading) != 0 || (s_.textAlign & kAlignRtlReading) != 0;
+    const ShapedText shaped(text, font, rightToLeft, advances,
+                            advances.isEmpty() ? s_.charExtra * toLayout : 0);
+    const double width = shaped.width();
     if (!std::isfinite(width))
         return;
     double x = 0, y = 0;
@@ -835,23 +789,15 @@ void MetafileCanvas::textOut(QPointF reference, const QString& text, const QVect
     painter_.setWorldTransform(placed);
     if (s_.bkMode == 2)
         painter_.fillRect(QRectF(x, y - metrics.ascent(), width, metrics.height()), s_.bkColor);
-    painter_.setFont(font);
     painter_.setPen(s_.textColor);
-    if (advances.isEmpty() && s_.charExtra == 0) {
-        painter_.drawText(QPointF(x, y), text);
-    } else {
-        for (int i = 0; i < text.size(); ++i) {
-            int n = 1;
-            if (text[i].isHighSurrogate() && i + 1 < text.size())
-                n = 2;
-            painter_.drawText(QPointF(x, y), text.mid(i, n));
-            for (int k = 0; k < n; ++k)
-                x += advances.isEmpty()
-                         ? metrics.horizontalAdvance(text[i + k]) + s_.charExtra * toLayout
-                         : advances[i + k];
-            i += n - 1;
-        }
-    }
+    for (const QGlyphRun& run : shaped.runs())
+        painter_.drawGlyphRun(QPointF(x, y), run);
+    // Lines run under and through the whole text, not glyph by glyph.
+    const double line = std::max<double>(metrics.lineWidth(), 1);
+    if (s_.font.underline)
+        painter_.fillRect(QRectF(x, y + metrics.underlinePos(), width, line), s_.textColor);
+    if (s_.font.strikeOut)
+        painter_.fillRect(QRectF(x, y - metrics.strikeOutPos(), width, line), s_.textColor);
     painter_.restore();
     painterHasFull_ = false;
     if (updateCp)

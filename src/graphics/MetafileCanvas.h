@@ -45,7 +45,8 @@ struct PenSpec {
     quint32 style = 0; // PS_* with end cap and join flags
     double width = 0;  // logical units; 0 is one device pixel
     QColor color = Qt::black;
-    QVector<qreal> dashes; // user style, in pen widths
+    QVector<qreal> dashes; // user style: logical units (geometric) or pixels (cosmetic)
+    bool extended = false; // made by the extended pen record: cosmetic or geometric
 };
 
 struct BrushSpec {

@@ -44,6 +44,19 @@ QByteArray repeated(const QByteArray& record, int times) {
     return out;
 }
 
+// A right-to-left text record of n Hebrew letters, each with an advance.
+QByteArray rightToLeftText(quint32 n) {
+    QByteArray body;
+    for (quint32 v : {0u, 0u, 0u, 0u, 1u, 0u, 0u, 50u, 50u, n, 76u, 0x80u, 0u, 0u, 0u, 0u})
+        put32(body, v);
+    put32(body, 76 + 2 * n);
+    for (quint32 i = 0; i < n; ++i)
+        put16(body, quint16(0x5d0 + i % 27));
+    for (quint32 i = 0; i < n; ++i)
+        put32(body, 3);
+    return emfRecord(84, 8 + body.size(), body);
+}
+
 } // namespace
 
 // Broken and hostile metafiles: a clear error or a partial drawing, never a
@@ -138,6 +151,9 @@ private slots:
             << Emf(good)
                    .rec(84, {0, 0, 0, 0, 1, 0, 0, 50, 50, 0x7fffffff, 76, 0, 0, 0, 0, 0, 80})
                    .bytes();
+        // Shaped text placed cluster by cluster is charged for its cost.
+        QTest::newRow("long right-to-left text by the hundred")
+            << Emf(good).raw(repeated(rightToLeftText(6000), 200)).bytes();
         // Cheap records by the hundred thousand hit the budget, not the clock.
         QTest::newRow("many clip records")
             << Emf(good)

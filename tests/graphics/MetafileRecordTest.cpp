@@ -54,12 +54,12 @@ QByteArray stretchDiBits(int x, int y, int w, int h) {
     return r + info + bits;
 }
 
-QByteArray textRecord(const QString& text, int x, int y) {
+QByteArray textRecord(const QString& text, int x, int y, const QVector<quint32>& dx = {}) {
     QByteArray r;
     const quint32 offString = 76;
     const quint32 padded = (text.size() * 2 + 3) & ~3u;
     put32(r, 84);
-    put32(r, offString + padded);
+    put32(r, offString + padded + 4 * dx.size());
     for (int i = 0; i < 4; ++i)
         put32(r, 0);
     put32(r, 1);
@@ -72,21 +72,25 @@ QByteArray textRecord(const QString& text, int x, int y) {
     put32(r, 0); // options
     for (int i = 0; i < 4; ++i)
         put32(r, 0);
-    put32(r, 0); // no advances
+    put32(r, dx.isEmpty() ? 0 : offString + padded);
     for (QChar c : text)
         put16(r, c.unicode());
     r.append(padded - text.size() * 2, '\0');
+    for (quint32 d : dx)
+        put32(r, d);
     return r;
 }
 
-QByteArray font(quint32 index, int height) {
+QByteArray font(quint32 index, int height, bool underline = false) {
     QByteArray r;
     put32(r, 82);
     put32(r, 12 + 92);
     put32(r, index);
     for (int v : {height, 0, 0, 0, 700})
         put32(r, quint32(v));
-    r.append(8, '\0');
+    r.append(char(0));
+    r.append(char(underline));
+    r.append(6, '\0');
     const QString face = QStringLiteral("DejaVu Sans");
     for (int i = 0; i < 32; ++i)
         put16(r, i < face.size() ? face[i].unicode() : 0);
@@ -352,6 +356,27 @@ private slots:
         QCOMPARE(ink.right() <= 52, !rightOfReference);
         QCOMPARE(ink.top() >= 48, belowReference);
         QCOMPARE(ink.bottom() <= 52, !belowReference);
+    }
+
+    // The underline of text placed by its advances runs under the whole
+    // extent, gaps between the letters included.
+    void underlineSpansAdvances() {
+        const QImage image = draw(Emf()
+                                      .raw(font(1, -30, true))
+                                      .select(1)
+                                      .rec(18, {1})
+                                      .raw(textRecord(QStringLiteral("ab"), 5, 20, {40, 40}))
+                                      .bytes());
+        int longest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            int run = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        QVERIFY2(longest >= 76, qPrintable(QString::number(longest)));
+        QVERIFY(longest <= 82);
     }
 
     void wmfRecords_data() {

@@ -31,3 +31,37 @@ for svg in shapes house many; do
     inkscape --export-area-page --export-type=emf --export-filename="$svg.emf" "$svg.svg"
     inkscape --export-area-page --export-type=wmf --export-filename="$svg.wmf" "$svg.svg"
 done
+
+# Right-to-left text and styled pens, with the writer's own reading of each
+# file as the reference (192 dpi, twice the natural size). Text stays text
+# (a private profile turns off the exporters' text-to-path default); the
+# fonts are DejaVu Sans from fonts-dejavu-core, which covers Hebrew and Arabic.
+profile=$(mktemp -d)
+trap 'rm -rf "$profile"' EXIT
+cat >"$profile/preferences.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8" standalone="no"?>
+<inkscape version="1">
+  <group id="extensions"
+     org.inkscape.output.emf.textToPath="false"
+     org.inkscape.output.wmf.textToPath="false" />
+</inkscape>
+XML
+export INKSCAPE_PROFILE_DIR="$profile"
+png() { # source, output
+    inkscape --export-area-page --export-type=png --export-dpi=192 --export-background=white \
+        --export-background-opacity=1 --export-filename="$2" "$1"
+}
+for svg in hebrew arabic dashes finedash; do
+    inkscape --export-area-page --export-type=emf --export-filename="$svg.emf" "$svg.svg"
+done
+inkscape --export-area-page --export-type=wmf --export-filename=dashes.wmf dashes.svg
+png hebrew.emf hebrew.emf.png
+png dashes.emf dashes.emf.png
+png finedash.emf finedash.emf.png
+# The writer's reader places Arabic runs off their reference point, so the
+# Arabic reference is the source drawing as the writer renders it.
+png arabic.svg arabic.svg.png
+# An old pen wider than one unit draws solid whatever its style: the
+# reference is the source with its dashes taken out.
+sed 's/ stroke-dasharray="[^"]*"//' dashes.svg >"$profile/dashes-solid.svg"
+png "$profile/dashes-solid.svg" dashes-solid.svg.png
