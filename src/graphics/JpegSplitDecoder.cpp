@@ -691,11 +691,13 @@ bool decode(const Frame& f, QImage& out) {
     guess.starts.reset(new (std::nothrow) uint64_t[p.groups]);
     if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
         return false;
-    Worker worker;
     // The first thread also turns its rows into pixels meanwhile, so it
     // takes the smaller share of the data.
     const uint64_t split = uint64_t(length / 25 * 12) * 8;
     auto guessing = [&] { guessFrom(p, split, guess); };
+    // Declared after all the thread reads, so that an early return joins it
+    // before any of them goes.
+    Worker worker;
     worker.start(guessing);
 
     // The pixels are taken once here: QImage's accessors are not for two
@@ -749,7 +751,6 @@ bool decode(const Frame& f, QImage& out) {
     src.firstBase = from * p.groupsPerRow;
     const size_t half = from + (p.groupRows - from) / 2;
     bool lowerOk = true;
-    Worker lower;
     auto lowerHalf = [&] {
         try { // nothing may leave a thread
             Planes own(p);
@@ -758,6 +759,7 @@ bool decode(const Frame& f, QImage& out) {
             lowerOk = false;
         }
     };
+    Worker lower;
     lower.start(lowerHalf);
     const bool upperOk = finish(p, src, from, half, pixels, planes);
     lower.join();

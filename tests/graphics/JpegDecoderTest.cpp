@@ -282,6 +282,16 @@ private slots:
         // decodes it, warnings and all) or reads the same codes.
         QByteArray cut = yuv420.left(yuv420.size() * 7 / 10);
         QTest::newRow("cut at 70 %") << cut << 2 << false;
+        // Damage right at the start of the coded data: the first thread may
+        // give up while the second is still starting.
+        QByteArray badCodes = yuv420;
+        const qsizetype scan = badCodes.indexOf("\xFF\xDA");
+        QVERIFY(scan > 0);
+        const qsizetype coded =
+            scan + 2 + ((uchar(badCodes[scan + 2]) << 8) | uchar(badCodes[scan + 3]));
+        for (int i = 0; i < 128; ++i)
+            badCodes[coded + i] = char(badCodes[coded + i] ^ 0xCC);
+        QTest::newRow("bytes without a code early") << badCodes << 2 << false;
         for (const double at : {0.3, 0.5, 0.52, 0.8}) {
             QByteArray broken = yuv420;
             for (int i = 0; i < 6; ++i)
