@@ -1,5 +1,6 @@
 #include "DefaultControlFile.h"
 
+#include "ButtonSlotSettings.h"
 #include "ButtonSlots.h"
 #include "ControlFile.h"
 #include "Opener.h"
@@ -37,10 +38,7 @@ void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Open
     entries.reserve(1 + 2 * buttonslots::ButtonCount + buttonslots::TableCount);
     entries.append({QStringLiteral("HELP_INFORMATION"), QStringLiteral("TabdeckV10"),
                     defaultcontrolfile::editingNotice()});
-    for (int n = 1; n <= buttonslots::ButtonCount; ++n)
-        entries.append({QStringLiteral("BUTTON"), QString::number(n), QString()});
-    for (int n = 1; n <= buttonslots::ButtonCount; ++n)
-        entries.append({QStringLiteral("ICON"), QString::number(n), QString()});
+    entries.append(ButtonSlotSettings::emptySlots());
     for (int t = 1; t <= buttonslots::TableCount; ++t)
         entries.append({QStringLiteral("TABLENAME"), QString::number(t), QString()});
     // One replacement: a crash during the first start leaves no half-made file.

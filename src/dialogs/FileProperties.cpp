@@ -1,5 +1,6 @@
 #include "dialogs/FileProperties.h"
 
+#include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 
@@ -14,9 +15,6 @@
 namespace fileproperties {
 
 namespace {
-
-const QString ButtonSection = QStringLiteral("BUTTON");
-constexpr int ButtonReadLimit = 256;
 
 // The length of a regular file the user may read; -1 for anything else.
 // Only regular files are opened, and without blocking, so a device or a
@@ -57,7 +55,7 @@ QString attributeLine(const QString& path, const QByteArray& name, const struct 
 } // namespace
 
 QString buttonTarget(const ControlFile& file, int button) {
-    const ControlFile::Value v = file.read(ButtonSection, QString::number(button), ButtonReadLimit);
+    const ControlFile::Value v = ButtonSlotSettings::target(file, button);
     return v.isSet() ? v.text : QString();
 }
 

@@ -1,5 +1,6 @@
 #include "strip/Launch.h"
 
+#include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "strip/StripView.h"
@@ -18,9 +19,7 @@ void Launcher::LaunchSelectedButton() {
         ~Deselect() { selected = 0; }
     } deselect{state_.selectedButton};
 
-    // Read into a 256-byte buffer: at most 255 characters arrive.
-    const ControlFile::Value target =
-        file_.read(QStringLiteral("BUTTON"), QString::number(state_.selectedButton), 256);
+    const ControlFile::Value target = ButtonSlotSettings(file_).target(state_.selectedButton);
     if (!target.isSet())
         return;
     opener_.open(strip_, target.text);

@@ -1,17 +1,18 @@
 #include "strip/PictureFetch.h"
 
+#include "core/ButtonSlotSettings.h"
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 
 QList<PictureFetch::Request> PictureFetch::wanted(ControlFile& file, int first, int last) {
     QList<Request> requests;
+    const ButtonSlotSettings stored(file);
     for (int n = first; n <= last; ++n) {
-        const ControlFile::Value target =
-            file.read(QStringLiteral("BUTTON"), QString::number(n), 256);
+        const ControlFile::Value target = stored.target(n);
         if (!target.nonEmpty() || buttonslots::isExecutable(target.text))
             continue;
-        const ControlFile::Value icon = file.read(QStringLiteral("ICON"), QString::number(n), 256);
+        const ControlFile::Value icon = stored.icon(n);
         if (icon.nonEmpty())
             requests.append(Request{n, icon.text});
     }

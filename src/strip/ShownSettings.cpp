@@ -94,3 +94,12 @@ void ShownSettings::setTableName(int table, const std::optional<QString>& name) 
     StripSettings(file_).setTableName(table, name.value_or(QString()));
     applyTableName(table, name);
 }
+
+void ShownSettings::applyButton(int n, const Picture& picture, const QString& target) {
+    view_.setButtonPicture(n, picture);
+    view_.setButtonHint(n, buttonslots::buttonHint(target));
+}
+
+void ShownSettings::applyEmptyButton(int n) {
+    view_.setButtonHint(n, buttonslots::emptyButtonHint());
+}

@@ -7,6 +7,7 @@
 #include <optional>
 
 class ControlFile;
+class Picture;
 class StripView;
 
 // Each strip setting as the strip shows it, one apply per setting: apply...
@@ -39,6 +40,13 @@ public:
     // None is the default caption, "Table t".
     void applyTableName(int table, const std::optional<QString>& name);
     void setTableName(int table, const std::optional<QString>& name);
+
+    // Button n's face: its picture, then its target's hint. The same for a
+    // loaded button and an assigned or pasted one.
+    void applyButton(int n, const Picture& picture, const QString& target);
+    // The empty button's hint; its picture is left as it is (a cleared
+    // button takes it away first).
+    void applyEmptyButton(int n);
 
 private:
     StripView& view_;

@@ -1,12 +1,14 @@
 #include "strip/SlotOperations.h"
 
 #include "context/Prompts.h"
+#include "core/ButtonSlotSettings.h"
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "graphics/Picture.h"
 #include "platform/DropTarget.h"
 #include "platform/IconReader.h"
 #include "strip/CutBox.h"
+#include "strip/ShownSettings.h"
 #include "strip/StripMenus.h"
 #include "strip/StripView.h"
 #include "ui/ActionGuard.h"
@@ -20,9 +22,6 @@
 #include <QWidget>
 
 namespace {
-const QString ButtonSection = QStringLiteral("BUTTON");
-const QString IconSection = QStringLiteral("ICON");
-
 Picture firstIcon(const QString& path) {
     const std::optional<QImage> icon = iconreader::icon(path, 0);
     // An executable without icons shows an empty picture; that is no error.
@@ -33,8 +32,8 @@ Picture firstIcon(const QString& path) {
 SlotOperations::SlotOperations(StripView& view, ControlFile& controlFile, Prompts& prompts,
                                QString iconsDir, QObject* parent)
     : QObject(parent), view_(view), strip_(view.stripWindow()), file_(controlFile),
-      prompts_(prompts), iconsDir_(std::move(iconsDir)), cutTo1_(view.cutTo(1)),
-      cutTo3_(view.cutTo(3)) {}
+      slots_(controlFile), prompts_(prompts), iconsDir_(std::move(iconsDir)),
+      cutTo1_(view.cutTo(1)), cutTo3_(view.cutTo(3)) {}
 
 void SlotOperations::attach() {
     strip_->installEventFilter(this);
@@ -68,8 +67,8 @@ bool SlotOperations::takesTarget(const QString& path) const {
     return hasSelection() && ControlFile::isSet(int(path.size()));
 }
 
-QString SlotOperations::key() const {
-    return QString::number(view_.state().selectedButton);
+int SlotOperations::selected() const {
+    return view_.state().selectedButton;
 }
 
 // --- assignment ---------------------------------------------------------------
@@ -105,8 +104,8 @@ void SlotOperations::assign(const QString& path) {
         return;
     case buttonslots::Kind::Executable:
         iconBuffer_ = firstIcon(path);
-        file_.write(IconSection, key(), path);
-        file_.write(ButtonSection, key(), path);
+        slots_.setIcon(n, path);
+        slots_.setTarget(n, path);
         break;
     case buttonslots::Kind::Other: {
         Prompts::FileDialog dialog;
@@ -119,8 +118,8 @@ void SlotOperations::assign(const QString& path) {
             return;
         // Loaded before anything is written: an unreadable picture leaves the slot as it was.
         iconBuffer_ = Picture::load(*picture);
-        file_.write(IconSection, key(), *picture);
-        file_.write(ButtonSection, key(), path);
+        slots_.setIcon(n, *picture);
+        slots_.setTarget(n, path);
         break;
     }
     }
@@ -131,9 +130,7 @@ void SlotOperations::assign(const QString& path) {
 void SlotOperations::ShowSelectedButton() {
     if (!hasSelection())
         return;
-    const int n = view_.state().selectedButton;
-    view_.setButtonPicture(n, iconBuffer_);
-    view_.setButtonHint(n, buttonslots::buttonHint(currentPath_));
+    ShownSettings(view_, file_).applyButton(selected(), iconBuffer_, currentPath_);
 }
 
 void SlotOperations::ClearSelectedButton() {
@@ -141,7 +138,7 @@ void SlotOperations::ClearSelectedButton() {
         return;
     const int n = view_.state().selectedButton;
     view_.setButtonPicture(n, Picture());
-    view_.setButtonHint(n, buttonslots::emptyButtonHint());
+    ShownSettings(view_, file_).applyEmptyButton(n);
 }
 
 // --- Delete, Cut, Paste -------------------------------------------------------
@@ -152,25 +149,24 @@ void SlotOperations::Delete1Click() {
         ~Deselect() { selected = 0; }
     } deselect{view_.state().selectedButton};
 
-    const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
+    const ControlFile::Value target = slots_.target(selected());
     if (!target.isSet()) {
         prompts_.notice(strip_, QStringLiteral("There is nothing on the Button to Remove!"));
         return;
     }
     if (!prompts_.confirm(strip_, QStringLiteral("Are you sure you want to remove this program?")))
         return;
-    file_.write(ButtonSection, key(), QString());
-    file_.write(IconSection, key(), QString());
+    slots_.clear(selected());
     ClearSelectedButton();
 }
 
 void SlotOperations::Cut1Click() {
     executable_ = false;
-    const ControlFile::Value target = file_.read(ButtonSection, key(), 256);
+    const ControlFile::Value target = slots_.target(selected());
     if (!target.isSet())
         return;
     cutTo1_->setText(target.text);
-    const ControlFile::Value icon = file_.read(IconSection, key(), 256);
+    const ControlFile::Value icon = slots_.icon(selected());
     if (icon.nonEmpty()) {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
         // names an executable too, and must not be pasted as a picture.
@@ -179,8 +175,7 @@ void SlotOperations::Cut1Click() {
         else
             cutTo3_->setText(icon.text);
     }
-    file_.write(ButtonSection, key(), QString());
-    file_.write(IconSection, key(), QString());
+    slots_.clear(selected());
     ClearSelectedButton();
 }
 
@@ -192,15 +187,15 @@ void SlotOperations::Paste1Click() {
     const QString target = cutTo1_->text();
     const QString picture = cutTo3_->text();
     if (!target.isEmpty())
-        file_.write(ButtonSection, key(), target);
+        slots_.setTarget(selected(), target);
     if (executable_ && !target.isEmpty()) {
-        file_.write(IconSection, key(), target);
+        slots_.setIcon(selected(), target);
         currentPath_ = target;
         iconBuffer_ = firstIcon(target);
         ShowSelectedButton();
     }
     if (!executable_ && !picture.isEmpty()) {
-        file_.write(IconSection, key(), picture);
+        slots_.setIcon(selected(), picture);
         currentPath_ = target;
         iconBuffer_ = Picture::load(picture);
         ShowSelectedButton();

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ButtonSlotSettings.h"
 #include "graphics/Picture.h"
 
 #include <QObject>
@@ -56,11 +57,12 @@ protected:
 private:
     bool hasSelection() const;
     bool takesTarget(const QString& path) const;
-    QString key() const;
+    int selected() const;
 
     StripView& view_;
     QWidget* strip_;
     ControlFile& file_;
+    ButtonSlotSettings slots_;
     Prompts& prompts_;
     QString iconsDir_;
     QString draggedPath_; // first item of the drag over the strip

@@ -1,11 +1,13 @@
 #include "strip/TableLoader.h"
 
+#include "core/ButtonSlotSettings.h"
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
 #include "strip/PictureFetch.h"
+#include "strip/ShownSettings.h"
 #include "strip/StripView.h"
 
 #include <QCoreApplication>
@@ -111,15 +113,17 @@ void TableLoader::waitForTurn() {
 }
 
 void TableLoader::loadButton(int n, PictureFetch* fetched) {
-    ControlFile& cf = file_;
-    const ControlFile::Value target = cf.read(QStringLiteral("BUTTON"), QString::number(n), 256);
+    const ButtonSlotSettings stored(file_);
+    ShownSettings shown(view_, file_);
+    const ControlFile::Value target = stored.target(n);
     if (!target.nonEmpty()) {
-        view_.setButtonHint(n, buttonslots::emptyButtonHint());
+        // A button being loaded never showed a picture: only its hint is set.
+        shown.applyEmptyButton(n);
         return;
     }
     const QString& path = target.text;
     if (!buttonslots::isExecutable(path)) {
-        const ControlFile::Value icon = cf.read(QStringLiteral("ICON"), QString::number(n), 256);
+        const ControlFile::Value icon = stored.icon(n);
         if (!icon.nonEmpty())
             return;
         // An unreadable picture costs only its own button: no picture, the
@@ -135,10 +139,11 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
                 picture = Picture();
             }
         }
-        view_.setButtonPicture(n, *picture);
-        view_.setButtonHint(n, buttonslots::buttonHint(path));
+        shown.applyButton(n, *picture, path);
         return;
     }
+    // An executable is named by its file name alone, also when it is an
+    // address, and its icon comes after the hint.
     const int sep =
         std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
     view_.setButtonHint(n, path.mid(sep + 1));
