@@ -3,6 +3,7 @@
 // the message data with one search per received block, and counts what came
 // in. Runs on its own thread with plain blocking sockets, so it costs the
 // client under test as little as possible.
+#include <QByteArray>
 #include <arpa/inet.h>
 #include <atomic>
 #include <cstring>
@@ -12,6 +13,18 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+// At most size bytes of whole 80-byte CR LF lines with no leading periods,
+// so every sender puts exactly these bytes on the wire.
+inline QByteArray sinkText(int size) {
+    const QByteArray line =
+        "The quick brown fox jumps over the lazy dog; 0123456789 abcdefghijklmnopqrstu\r\n";
+    QByteArray text;
+    text.reserve(size);
+    for (int i = 0; i < size / line.size(); ++i)
+        text += line;
+    return text;
+}
 
 class SmtpSink {
 public:

@@ -3,6 +3,7 @@
 // file with curl; prints both medians and their ratio. Then the RTF reader on
 // a 10 MB RTF file, in MB/s.
 #include "BenchPrompts.h"
+#include "BenchStats.h"
 #include "SmtpSink.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -22,11 +23,6 @@
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -40,13 +36,7 @@ int main(int argc, char** argv) {
     constexpr int kSize = 20 * 1024 * 1024;
     constexpr int kRuns = 7;
 
-    QByteArray text;
-    text.reserve(kSize + 80);
-    const QByteArray line =
-        "The quick brown fox jumps over the lazy dog; 0123456789 abcdefghijklmnopqrstu\r\n";
-    while (text.size() < kSize)
-        text += line;
-    text.truncate(kSize - kSize % line.size());
+    const QByteArray text = sinkText(kSize);
     QTemporaryDir dir;
     const QString path = dir.filePath("body.txt");
     if (!writeFile(path, text))

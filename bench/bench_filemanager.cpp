@@ -2,6 +2,7 @@
 // file list is filled, against `ls -1` listing the same folder (which sorts
 // too), both in this run; then resizing the window for two seconds while
 // that folder is shown, counting the folder's re-reads.
+#include "BenchStats.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
@@ -42,10 +43,6 @@ void pump(int ms) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {

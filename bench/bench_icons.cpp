@@ -4,6 +4,7 @@
 // Without a Wine shell32.dll the fixture stands in for it, in a Wine-prefix
 // layout under a temporary home folder.
 #include "BenchPrompts.h"
+#include "BenchStats.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "icons/window/TExIcons.h"
@@ -20,11 +21,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 void emptyFolder(const QString& dir) {
     QDir(dir).removeRecursively();

@@ -2,6 +2,7 @@
 // bare QProcess::startDetached of the same script, both in this run. The
 // script records its own start time (bash's EPOCHREALTIME), so the figure
 // is what the user waits for, not when the launcher's call returned.
+#include "BenchStats.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "platform/Shell.h"
@@ -57,10 +58,6 @@ double waitForMarker(const QString& marker) {
     std::exit(1);
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv) {

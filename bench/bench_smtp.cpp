@@ -1,6 +1,7 @@
 // Sends a 20 MB body over loopback to a fast sink with the SMTP client
 // (connect, send, disconnect) and, in the same run, the same file with curl
 // to the same sink; prints both medians and their ratio.
+#include "BenchStats.h"
 #include "SmtpSink.h"
 #include "core/Error.h"
 #include "mail/TSmtpClient.h"
@@ -14,27 +15,12 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     constexpr int kSize = 20 * 1024 * 1024;
     constexpr int kRuns = 7;
 
-    // 78 characters of text and CR LF per line, no leading periods, so both
-    // senders put exactly the file's bytes on the wire.
-    QByteArray file;
-    file.reserve(kSize + 80);
-    const QByteArray line =
-        "The quick brown fox jumps over the lazy dog; 0123456789 abcdefghijklmnopqrstu\r\n";
-    while (file.size() < kSize)
-        file += line;
-    file.truncate(kSize - kSize % line.size());
+    const QByteArray file = sinkText(kSize);
     QTemporaryDir dir;
     const QString path = dir.filePath("body.txt");
     {

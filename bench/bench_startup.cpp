@@ -8,6 +8,7 @@
 //   bench_startup --fill DIR      fills DIR as the full program folder, for
 //                                 profiling a child by hand
 // A child prints "done <longest job ns> <peak KiB>" when it is ready.
+#include "BenchStats.h"
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -130,10 +131,6 @@ Run runChild(const QStringList& args) {
 }
 
 // Median of several runs, alternating with the floor so both see the same load.
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 void fillFullFolder(const QString& dir) {
     const QString src = QStringLiteral(TABDECK_SOURCE_DIR "/tests/data/");
