@@ -6,6 +6,7 @@
 #include "Opener.h"
 #include "ProgramPaths.h"
 #include "RegularFile.h"
+#include "StripSettings.h"
 
 #include <QFileInfo>
 
@@ -39,8 +40,7 @@ void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Open
     entries.append({QStringLiteral("HELP_INFORMATION"), QStringLiteral("TabdeckV10"),
                     defaultcontrolfile::editingNotice()});
     entries.append(ButtonSlotSettings::emptySlots());
-    for (int t = 1; t <= buttonslots::TableCount; ++t)
-        entries.append({QStringLiteral("TABLENAME"), QString::number(t), QString()});
+    entries.append(StripSettings::emptyTableNames());
     // One replacement: a crash during the first start leaves no half-made file.
     file.writeAll(entries);
     if (QFileInfo(paths.extensiveHelp).isFile())

@@ -1,5 +1,6 @@
 #include "core/StripSettings.h"
 
+#include "core/ButtonSlots.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "core/IntText.h"
@@ -92,6 +93,13 @@ std::optional<QString> StripSettings::tableName(int table) const {
     if (!v.nonEmpty())
         return std::nullopt;
     return v.text;
+}
+
+QList<ControlFile::Entry> StripSettings::emptyTableNames() {
+    QList<ControlFile::Entry> entries;
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
+        entries.append({TableName, QString::number(t), QString()});
+    return entries;
 }
 
 void StripSettings::setTableName(int table, const QString& name) {

@@ -1,10 +1,11 @@
 #pragma once
+#include "core/ControlFile.h"
+
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <optional>
-
-class ControlFile;
 
 // The launcher strip's settings in the control file, each section, key,
 // read limit and test spelled once: hide mode, position, the colours by
@@ -39,6 +40,8 @@ public:
     // TABLENAME t (1..30) when non-empty.
     std::optional<QString> tableName(int table) const;
     void setTableName(int table, const QString& name);
+    // The 30 empty table names a new control file starts with.
+    static QList<ControlFile::Entry> emptyTableNames();
 
     // OPENWITH "Table" when non-empty.
     std::optional<int> startTable() const;
