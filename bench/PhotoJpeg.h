@@ -1,6 +1,7 @@
 #pragma once
 // What the picture benchmarks share: a photo-like JPEG written by libjpeg,
 // and timing a step.
+#include "BenchUtil.h"
 #include <QByteArray>
 #include <algorithm>
 #include <chrono>
@@ -19,11 +20,6 @@ inline double seconds(const std::function<void()>& f) {
     const auto start = std::chrono::steady_clock::now();
     f();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-inline double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // A photo-like picture: smooth waves with fine noise, so the file has the

@@ -4,8 +4,12 @@
 // in. Runs on its own thread with plain blocking sockets, so it costs the
 // client under test as little as possible.
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
 #include <arpa/inet.h>
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <netinet/in.h>
 #include <string>
@@ -13,6 +17,21 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+// Milliseconds curl takes to send the file to the sink as one mail, or a
+// negative number when it fails (its error is printed).
+inline double timeCurlSend(unsigned short port, const QString& path) {
+    QProcess curl;
+    QElapsedTimer t;
+    t.start();
+    curl.start("curl", {"-s", "-S", QStringLiteral("smtp://127.0.0.1:%1").arg(port), "--mail-from",
+                        "a@b.example", "--mail-rcpt", "c@d.example", "-T", path});
+    if (!curl.waitForFinished(120000) || curl.exitCode() != 0) {
+        std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
+        return -1;
+    }
+    return t.nsecsElapsed() / 1e6;
+}
 
 // At most size bytes of whole 80-byte CR LF lines with no leading periods,
 // so every sender puts exactly these bytes on the wire.

@@ -3,7 +3,7 @@
 // file with curl; prints both medians and their ratio. Then the RTF reader on
 // a 10 MB RTF file, in MB/s.
 #include "BenchPrompts.h"
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "SmtpSink.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -20,15 +20,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -74,16 +65,10 @@ int main(int argc, char** argv) {
         }
         oursBytes = sink.lastData();
 
-        QProcess curl;
-        t.restart();
-        curl.start("curl",
-                   {"-s", "-S", QStringLiteral("smtp://127.0.0.1:%1").arg(sink.port()),
-                    "--mail-from", "a@b.example", "--mail-rcpt", "c@d.example", "-T", path});
-        if (!curl.waitForFinished(120000) || curl.exitCode() != 0) {
-            std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
+        const double curlMs = timeCurlSend(sink.port(), path);
+        if (curlMs < 0)
             return 1;
-        }
-        theirs.push_back(t.nsecsElapsed() / 1e6);
+        theirs.push_back(curlMs);
         theirsBytes = sink.lastData();
     }
     const double a = median(ours), b = median(theirs);

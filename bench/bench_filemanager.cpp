@@ -2,7 +2,7 @@
 // file list is filled, against `ls -1` listing the same folder (which sorts
 // too), both in this run; then resizing the window for two seconds while
 // that folder is shown, counting the folder's re-reads.
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"

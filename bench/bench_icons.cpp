@@ -4,7 +4,7 @@
 // Without a Wine shell32.dll the fixture stands in for it, in a Wine-prefix
 // layout under a temporary home folder.
 #include "BenchPrompts.h"
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "icons/window/TExIcons.h"

@@ -2,7 +2,7 @@
 // bare QProcess::startDetached of the same script, both in this run. The
 // script records its own start time (bash's EPOCHREALTIME), so the figure
 // is what the user waits for, not when the launcher's call returned.
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "platform/Shell.h"

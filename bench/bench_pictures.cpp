@@ -2,6 +2,7 @@
 // djpeg on the same file, and 240 button pictures decoded at a DCT scale
 // against decoding them at full size. Every figure is printed with its
 // baseline, measured in this same run.
+#include "BenchUtil.h"
 #include "PhotoJpeg.h"
 #include "graphics/JpegDecoder.h"
 #include "graphics/Picture.h"
@@ -21,17 +22,7 @@
 #include <vector>
 
 using benchphoto::makeJpeg;
-using benchphoto::median;
 using benchphoto::seconds;
-
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

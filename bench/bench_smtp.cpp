@@ -1,7 +1,7 @@
 // Sends a 20 MB body over loopback to a fast sink with the SMTP client
 // (connect, send, disconnect) and, in the same run, the same file with curl
 // to the same sink; prints both medians and their ratio.
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "SmtpSink.h"
 #include "core/Error.h"
 #include "mail/TSmtpClient.h"
@@ -57,20 +57,11 @@ int main(int argc, char** argv) {
             ours.push_back(t.nsecsElapsed() / 1e6);
             oursBytes = sink.lastData();
         }
-        {
-            QProcess curl;
-            QElapsedTimer t;
-            t.start();
-            curl.start("curl",
-                       {"-s", "-S", QStringLiteral("smtp://127.0.0.1:%1").arg(sink.port()),
-                        "--mail-from", "a@b.example", "--mail-rcpt", "c@d.example", "-T", path});
-            if (!curl.waitForFinished(120000) || curl.exitCode() != 0) {
-                std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
-                return 1;
-            }
-            theirs.push_back(t.nsecsElapsed() / 1e6);
-            theirsBytes = sink.lastData();
-        }
+        const double curlMs = timeCurlSend(sink.port(), path);
+        if (curlMs < 0)
+            return 1;
+        theirs.push_back(curlMs);
+        theirsBytes = sink.lastData();
     }
     const double a = median(ours), b = median(theirs);
     std::printf("smtp send of %d bytes over loopback (median of %d runs)\n", int(file.size()),

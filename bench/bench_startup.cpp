@@ -8,7 +8,7 @@
 //   bench_startup --fill DIR      fills DIR as the full program folder, for
 //                                 profiling a child by hand
 // A child prints "done <longest job ns> <peak KiB>" when it is ready.
-#include "BenchStats.h"
+#include "BenchUtil.h"
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"

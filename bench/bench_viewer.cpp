@@ -23,7 +23,6 @@
 #include <functional>
 #include <memory>
 
-using benchphoto::median;
 using benchphoto::seconds;
 
 namespace {
