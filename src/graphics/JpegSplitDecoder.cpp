@@ -12,6 +12,9 @@
 #include <thread>
 #include <type_traits>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #if defined(__linux__)
 #include <fcntl.h>
 #include <unistd.h>
@@ -98,18 +101,26 @@ inline int extend(uint32_t v, int s) {
 }
 
 // An AC code and its value bits, when both fit in the first kFastBits bits:
-// most coefficients of a photo are small and their codes short.
+// most coefficients of a photo are small and their codes short. The step
+// moves the position past the zeros and the value; the end of a block steps
+// past every position, so the loop ends without a test of its own.
+constexpr int kEobStep = 80;
+// Positions a step can reach: one past the last (63), plus a run of 15 or
+// the end's step.
+constexpr int kPositions = 64 + kEobStep;
+
 struct AcEntry {
     int16_t value = 0;
-    uint8_t bits = 0;   // code and value; 0: not in the table
-    uint8_t run = 0;    // zeros before the value; 64 for the end of the block
-    uint8_t length = 0; // the code alone, when its value is longer (0: neither)
-    uint8_t symbol = 0;
+    uint8_t bits = 0; // code and value; 0: not in the table
+    uint8_t step = 0;
 };
 
 struct AcTable {
     Huffman codes;
     AcEntry fast[1 << kFastBits];
+    // (code length << 8) | symbol, when the code fits but its value does
+    // not; 0 for a longer code.
+    uint16_t slow[1 << kFastBits]{};
 
     bool build(const Table& t) {
         if (!codes.build(t, false))
@@ -120,19 +131,17 @@ struct AcTable {
                 continue;
             const int len = int(e >> 8), rs = int(e & 0xFF), r = rs >> 4, z = rs & 15;
             if (z == 0) {
-                if (r == 0)
-                    fast[f] = AcEntry{0, uint8_t(len), 64, 0, 0};
-                else // a run of 16 zeros, or a symbol the decode refuses
-                    fast[f] = AcEntry{0, 0, 0, uint8_t(len), uint8_t(rs)};
+                // A run of 16 zeros; any other run without a value ends the
+                // block, as the library reads it.
+                fast[f] = AcEntry{0, uint8_t(len), uint8_t(r == 15 ? 16 : kEobStep)};
                 continue;
             }
             if (len + z > kFastBits || z > 10) {
-                fast[f].length = uint8_t(len);
-                fast[f].symbol = uint8_t(rs);
+                slow[f] = uint16_t((len << 8) | rs);
                 continue;
             }
             const uint32_t v = (uint32_t(f) >> (kFastBits - len - z)) & ((1u << z) - 1);
-            fast[f] = AcEntry{int16_t(extend(v, z)), uint8_t(len + z), uint8_t(r), 0, 0};
+            fast[f] = AcEntry{int16_t(extend(v, z)), uint8_t(len + z), uint8_t(r + 1)};
         }
         return true;
     }
@@ -174,12 +183,9 @@ struct ComponentPlan {
     const AcTable* ac = nullptr;
     float dcWeight = 0;
     // By zigzag index: what a coefficient of 1 adds to each sample
-    // (dequantised, scaled).
-    alignas(16) float weight[64][16]{};
-    // By zigzag index: 1 when the coefficient moves any sample. At a
-    // reduced size many cosines sum to nothing over a sample's pixels, so
-    // those coefficients are decoded but not summed.
-    uint8_t moves[64]{};
+    // (dequantised, scaled); zero past the block, where the end of a block
+    // and a value out of place land.
+    alignas(16) float weight[kPositions][16]{};
     int index = 0, h = 1, v = 1;
     int sx = 1, sy = 1; // samples across and down per block
 };
@@ -247,6 +253,23 @@ inline int16_t saturate(float v) {
     return int16_t(int(v + 32768.5f) - 32768);
 }
 
+// The same rounding and range as saturate(), four at a time.
+template <int Quads> inline void saturate4(const float* sum, int16_t* out) {
+#if defined(__SSE2__)
+    const __m128 lo = _mm_set1_ps(-32767.0f), hi = _mm_set1_ps(32767.0f);
+    const __m128 half = _mm_set1_ps(32768.5f);
+    const __m128i bias = _mm_set1_epi32(32768);
+    for (int i = 0; i < Quads; ++i) {
+        const __m128 v = _mm_min_ps(_mm_max_ps(_mm_loadu_ps(sum + 4 * i), lo), hi);
+        const __m128i r = _mm_sub_epi32(_mm_cvttps_epi32(_mm_add_ps(v, half)), bias);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * i), _mm_packs_epi32(r, r));
+    }
+#else
+    for (int q = 0; q < 4 * Quads; ++q)
+        out[q] = saturate(sum[q]);
+#endif
+}
+
 template <int Sx, int Sy>
 bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit, int32_t* dc,
                  int16_t* ac) {
@@ -262,65 +285,55 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
     if (pred > predLimit || pred < -predLimit)
         return false;
     *dc = pred;
-    // The coefficients first, then their sum: the two loops overlap less
-    // badly than one that does both.
-    int8_t at[64];
-    int16_t values[64];
-    int count = 0;
-    for (int k = 1; k < 64;) {
+    // Each value is summed as it comes: the sums keep off the chain of
+    // code lookups, and a block's end needs no branch of its own.
+    constexpr int kSamples = Sx * Sy;
+    float sum[kSamples] = {};
+    int k = 1; // the next position
+    while (k < 64) {
         w = in.top();
         int value;
-        const AcEntry& e = c.ac->fast[w >> (64 - kFastBits)];
+        const AcEntry e = c.ac->fast[w >> (64 - kFastBits)];
         if (e.bits != 0) {
             in.skip(e.bits);
-            if (e.run == 64)
-                break;
-            k += e.run;
+            k += e.step;
             value = e.value;
         } else {
-            int rs = e.symbol;
-            len = e.length;
+            const unsigned slow = c.ac->slow[w >> (64 - kFastBits)];
+            int rs = int(slow & 0xFF);
+            len = int(slow >> 8);
             if (len == 0 && (rs = c.ac->codes.decode(w, len)) < 0)
                 return false;
             const int r = rs >> 4, z = rs & 15;
-            if (z == 0) {
-                in.skip(len);
-                if (r != 15)
-                    break;
-                k += 16;
-                continue;
-            }
             if (z > 10)
                 return false;
-            k += r;
-            value = extend(uint32_t((w << len) >> (64 - z)), z);
-            in.skip(len + z);
+            if (z == 0) { // a long code for a run of 16 zeros or the end
+                in.skip(len);
+                k += r == 15 ? 16 : kEobStep;
+                value = 0;
+            } else {
+                k += r + 1;
+                value = extend(uint32_t((w << len) >> (64 - z)), z);
+                in.skip(len + z);
+            }
         }
-        if (k > 63)
-            return false;
         if constexpr (kAc) {
-            at[count] = int8_t(k);
-            values[count] = int16_t(value);
-            count += c.moves[k];
-        }
-        ++k;
-    }
-    if constexpr (kAc) {
-        constexpr int kSamples = Sx * Sy;
-        float sum[kSamples] = {};
-        for (int i = 0; i < count; ++i) {
-            const float v = float(values[i]);
-            const float* wk = c.weight[at[i]];
+            const float v = float(value);
+            const float* wk = c.weight[k - 1];
             for (int q = 0; q < kSamples; ++q)
                 sum[q] += v * wk[q];
         }
+    }
+    if (k > 64 && k <= 64 + 15)
+        return false; // a value past the block's end
+    if constexpr (!kAc) {
+        (void)sum;
+        ac[0] = 0;
+    } else if constexpr (kSamples % 4 == 0) {
+        saturate4<kSamples / 4>(sum, ac);
+    } else {
         for (int q = 0; q < kSamples; ++q)
             ac[q] = saturate(sum[q]);
-    } else {
-        (void)at;
-        (void)values;
-        (void)count;
-        ac[0] = 0;
     }
     return true;
 }
@@ -605,7 +618,6 @@ bool makePlan(const Frame& f, Plan& p) {
                     if (std::abs(my) < 1e-9 || std::abs(mx) < 1e-9)
                         continue;
                     c.weight[k][y * c.sx + x] = float(in.quant[natural] * my * mx * kAcScale);
-                    c.moves[k] = 1;
                 }
         }
         for (int i = 0; i < c.h * c.v; ++i) {
