@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "dib/DecodeLimits.h"
 #include "graphics/JpegSplitDecoder.h"
+#include "graphics/LargeMemory.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -9,9 +10,6 @@
 #include <cstdlib>
 #include <optional>
 #include <vector>
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 extern "C" {
 #include <jerror.h>
@@ -162,22 +160,14 @@ bool guardedRows(Session& s, uchar* bits, qsizetype stride, uchar* cmykRow, unsi
     return true;
 }
 
-// The output image. A large one gets memory in 2 MB aligned blocks that the
-// kernel may back with huge pages: writing a fresh 48 MB picture otherwise
-// spends a third of the decode time in page faults.
+// The output image, in memory that may be backed by huge pages: writing a
+// fresh picture otherwise spends much of the decode time in page faults.
 QImage allocateImage(int width, int height) {
-    constexpr size_t kHuge = size_t(2) << 20;
     const size_t stride = size_t(width) * 4;
     const size_t bytes = stride * size_t(height);
-    if (bytes < 2 * kHuge)
-        return QImage(width, height, QImage::Format_RGB32);
-    const size_t rounded = (bytes + kHuge - 1) & ~(kHuge - 1);
-    void* memory = std::aligned_alloc(kHuge, rounded);
+    void* memory = largememory::allocate(bytes);
     if (memory == nullptr)
         return QImage();
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    madvise(memory, rounded, MADV_HUGEPAGE);
-#endif
     return QImage(
         static_cast<uchar*>(memory), width, height, qsizetype(stride), QImage::Format_RGB32,
         [](void* p) { std::free(p); }, memory);

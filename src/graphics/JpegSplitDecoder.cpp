@@ -1,7 +1,9 @@
 #include "graphics/JpegSplitDecoder.h"
+#include "graphics/LargeMemory.h"
 
 #include <QtEndian>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,7 +33,7 @@ constexpr size_t kPadding = 4096;
 constexpr int kMaxBlocks = 10;
 // A value the DC coefficient of 8-bit data cannot exceed.
 constexpr int kMaxDc = 2047;
-// The second thread's DC values are relative to a guess; beyond this its
+// A guessed stretch's DC values are relative to its start; beyond this its
 // parse is garbage (and the sum could otherwise overflow).
 constexpr int kMaxRelativeDc = 1 << 24;
 
@@ -232,18 +234,46 @@ struct Plan {
     uint64_t dataBits = 0;
 };
 
-// The decoded groups of one thread. Left uninitialised: each group is
-// written before it is read, and pages never written are never touched.
+// The decoded groups of one stretch, with the bit each began at: a slice
+// of memory shared by all stretches, or its own once it outgrows that.
+// Left uninitialised: each group is written before it is read.
 struct Groups {
-    std::unique_ptr<int32_t[]> dc; // per block
-    std::unique_ptr<int16_t[]> ac; // per sample
-    bool allocate(const Plan& p, size_t groups) {
-        dc.reset(new (std::nothrow) int32_t[groups * size_t(p.blocks)]);
-        ac.reset(new (std::nothrow) int16_t[groups * size_t(p.samples)]);
-        return dc && ac;
+    uint64_t* starts = nullptr;
+    int32_t* dc = nullptr; // per block
+    int16_t* ac = nullptr; // per sample
+    size_t capacity = 0;
+    largememory::Buffer<unsigned char> own;
+
+    static size_t bytesFor(const Plan& p, size_t groups) {
+        const size_t bytes = groups * (sizeof(uint64_t) + size_t(p.blocks) * sizeof(int32_t) +
+                                       size_t(p.samples) * sizeof(int16_t));
+        return (bytes + 63) & ~size_t(63);
     }
-    int32_t* dcOf(const Plan& p, size_t g) const { return dc.get() + g * size_t(p.blocks); }
-    int16_t* acOf(const Plan& p, size_t g) const { return ac.get() + g * size_t(p.samples); }
+    void place(const Plan& p, unsigned char* at, size_t groups) {
+        starts = reinterpret_cast<uint64_t*>(at);
+        dc = reinterpret_cast<int32_t*>(at + groups * sizeof(uint64_t));
+        ac = reinterpret_cast<int16_t*>(at + groups * sizeof(uint64_t) +
+                                        groups * size_t(p.blocks) * sizeof(int32_t));
+        capacity = groups;
+    }
+    // Room for `groups`, keeping the first `kept`.
+    bool grow(const Plan& p, size_t groups, size_t kept) {
+        largememory::Buffer<unsigned char> bigger =
+            largememory::make<unsigned char>(bytesFor(p, groups));
+        if (!bigger)
+            return false;
+        Groups old = std::move(*this);
+        place(p, bigger.get(), groups);
+        if (kept > 0) {
+            std::memcpy(starts, old.starts, kept * sizeof(uint64_t));
+            std::memcpy(dc, old.dc, kept * size_t(p.blocks) * sizeof(int32_t));
+            std::memcpy(ac, old.ac, kept * size_t(p.samples) * sizeof(int16_t));
+        }
+        own = std::move(bigger);
+        return true;
+    }
+    int32_t* dcOf(const Plan& p, size_t g) const { return dc + g * size_t(p.blocks); }
+    int16_t* acOf(const Plan& p, size_t g) const { return ac + g * size_t(p.samples); }
 };
 
 // Rounded to the nearest and kept in range, without a branch: the sign of
@@ -382,35 +412,138 @@ bool decodeGroup(const Plan& p, uint64_t& pos, int* preds, int predLimit, int32_
     return ok;
 }
 
-// The second thread's parse from a guessed bit on: the groups of its last
-// unbroken run, with the bit each began at.
-struct Guess {
+// The data is cut into stretches of equal length, parsed in any order by
+// whichever thread is free, so that a thread slowed by the machine takes
+// fewer. The first is parsed from bit 0 and is the true parse; each other
+// starts at a guessed bit, and once it begins a group at the same bit as
+// the parse before it, its groups from there on are the true ones, with
+// each component's DC value off by a constant.
+constexpr int kStretches = 12;
+// Groups parsed past a stretch's end, where the next parse must have fallen
+// into step; Huffman codes do within a few blocks.
+constexpr size_t kOverlap = 48;
+
+struct Stretch {
+    uint64_t from = 0, to = 0;
     Groups groups;
-    std::unique_ptr<uint64_t[]> starts;
-    size_t count = 0;
+    size_t count = 0; // groups parsed: the last unbroken run
+    bool ok = false;
+    bool guessed = true; // all but the first
+    // Where the parse stands, to go on from.
+    uint64_t pos = 0;
+    int preds[3]{};
+    // Once stitched: groups [first, end) are the picture's from group
+    // `base` on, with `offset` added to each component's DC values.
+    size_t first = 0, end = 0, base = 0;
+    int offset[3]{};
 };
 
-void guessFrom(const Plan& p, uint64_t from, Guess& g) {
-    uint64_t pos = from;
-    int preds[3] = {};
-    size_t n = 0;
-    while (n < p.groups && pos < p.dataBits) {
-        const uint64_t start = pos;
-        const bool ok =
-            decodeGroup(p, pos, preds, kMaxRelativeDc, g.groups.dcOf(p, n), g.groups.acOf(p, n));
-        if (ok && pos > p.dataBits)
+// Parses on from where s stands to kOverlap groups past s.to. A break ends
+// a true parse (the data is broken) and restarts a guessed one, unless
+// `keep`: its groups are already taken as true.
+void parse(const Plan& p, Stretch& s, bool keep, const std::atomic<bool>& failed) {
+    const int limit = s.guessed ? kMaxRelativeDc : kMaxDc;
+    const bool stopOnBreak = keep || !s.guessed;
+    size_t n = s.count, past = 0;
+    s.ok = false;
+    while (n < p.groups && s.pos < p.dataBits && past < kOverlap) {
+        if (n == s.groups.capacity &&
+            !s.groups.grow(p, std::min(p.groups, 2 * s.groups.capacity + 64), n))
+            return;
+        if ((n & 63) == 0 && failed.load(std::memory_order_relaxed))
+            return;
+        const uint64_t start = s.pos;
+        const bool good =
+            decodeGroup(p, s.pos, s.preds, limit, s.groups.dcOf(p, n), s.groups.acOf(p, n));
+        if (good && s.pos > p.dataBits)
             break; // ran past the end: not a real group
-        if (!ok) {
+        if (!good) {
+            if (stopOnBreak)
+                return; // the data itself is broken
             // A false parse; go on from where it broke, so the work stays
             // linear in the data however often that happens.
             n = 0;
-            std::fill(preds, preds + 3, 0);
-            pos = std::max(pos, start + 1);
+            past = 0;
+            std::fill(s.preds, s.preds + 3, 0);
+            s.pos = std::max(s.pos, start + 1);
             continue;
         }
-        g.starts[n++] = start;
+        s.groups.starts[n++] = start;
+        if (start >= s.to)
+            ++past;
     }
-    g.count = n;
+    s.count = n;
+    s.ok = true;
+}
+
+// A stretch's DC value of component ci before its group i, in the
+// picture's terms.
+int dcBefore(const Plan& p, const Stretch& s, size_t i, int ci) {
+    return (i == 0 ? 0 : s.groups.dcOf(p, i - 1)[p.lastBlock[ci]]) + s.offset[ci];
+}
+
+// Parses the true stretch a on, up to `to` or a stretch's length further;
+// false when it cannot go on.
+bool extend(const Plan& p, Stretch& a, uint64_t to, const std::atomic<bool>& failed) {
+    const size_t before = a.count;
+    if (a.pos >= p.dataBits || a.count >= p.groups)
+        return false;
+    a.to = std::min(to, a.pos + p.dataBits / kStretches);
+    parse(p, a, true, failed);
+    return a.ok && a.count > before;
+}
+
+// Links each stretch's groups to the true parse before; false when the
+// groups do not add up to the picture. Data of a steady pattern can keep a
+// false parse going; the true parse then goes on itself until it meets a
+// later stretch's, and a stretch it passed by gives no groups.
+bool stitch(const Plan& p, Stretch* st, int count, const std::atomic<bool>& failed) {
+    for (int i = 0; i < count; ++i)
+        if (!st[i].ok)
+            return false;
+    int cur = 0;
+    for (int next = 1; next < count; ++next) {
+        Stretch& a = st[cur];
+        Stretch& b = st[next];
+        size_t m = a.first, j = 0;
+        bool met = false;
+        for (;;) {
+            while (m < a.count && j < b.count && a.groups.starts[m] != b.groups.starts[j]) {
+                if (a.groups.starts[m] < b.groups.starts[j])
+                    ++m;
+                else
+                    ++j;
+            }
+            met = m < a.count && j < b.count;
+            if (met || j >= b.count)
+                break;
+            if (!extend(p, a, b.groups.starts[b.count - 1] + 1, failed))
+                return false;
+        }
+        if (!met) {
+            b.first = b.end = 0;
+            b.base = a.base;
+            continue;
+        }
+        a.end = m;
+        b.first = j;
+        b.base = a.base + (m - a.first);
+        if (b.base > p.groups)
+            return false;
+        for (int ci = 0; ci < p.count; ++ci) {
+            const int dc = dcBefore(p, a, m, ci);
+            if (dc > kMaxDc || dc < -kMaxDc)
+                return false;
+            b.offset[ci] = dc - (j == 0 ? 0 : b.groups.dcOf(p, j - 1)[p.lastBlock[ci]]);
+        }
+        cur = next;
+    }
+    Stretch& last = st[cur];
+    while (last.count - last.first < p.groups - last.base)
+        if (!extend(p, last, p.dataBits, failed))
+            return false;
+    last.end = last.first + (p.groups - last.base);
+    return true;
 }
 
 // Joins a thread on every way out.
@@ -452,17 +585,6 @@ inline int clampSample(int v) {
     return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
 
-// Where each group's blocks are: the first thread's up to the meeting
-// point, the second's (with its DC values corrected) from there on.
-struct Source {
-    const Groups* first = nullptr;
-    const Groups* second = nullptr;
-    size_t firstBase = 0;  // the first group the first thread's buffer holds
-    size_t meet = 0;       // groups before it are the first thread's
-    size_t secondFrom = 0; // the second thread's group at the meeting point
-    int offset[3]{};
-};
-
 struct Pixels {
     uchar* bits;
     qsizetype stride;
@@ -496,7 +618,7 @@ struct Planes {
 
 // Group rows [from, to) into the picture: each component's samples for one
 // group row, then colour.
-bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixels& out,
+bool finish(const Plan& p, const Stretch* st, size_t from, size_t to, const Pixels& out,
             Planes& scratch) {
     const int n = p.n;
     const size_t stride = p.groupsPerRow * size_t(p.hMax * n);
@@ -506,16 +628,16 @@ bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixe
     for (size_t gy = from; gy < to; ++gy) {
         for (size_t gx = 0; gx < p.groupsPerRow; ++gx) {
             const size_t g = gy * p.groupsPerRow + gx;
-            const bool second = g >= src.meet;
-            const Groups& groups = second ? *src.second : *src.first;
-            const size_t at = second ? g - src.meet + src.secondFrom : g - src.firstBase;
-            const int32_t* dcs = groups.dcOf(p, at);
-            const int16_t* acs = groups.acOf(p, at);
+            while (g >= st->base + (st->end - st->first))
+                ++st; // stitched: the groups add up to the picture's
+            const size_t at = st->first + (g - st->base);
+            const int32_t* dcs = st->groups.dcOf(p, at);
+            const int16_t* acs = st->groups.acOf(p, at);
             for (int b = 0; b < p.blocks; ++b) {
                 const int ci = p.owner[b];
                 const ComponentPlan& c = p.comps[ci];
                 const int bx = p.blockX[b], by = p.blockY[b];
-                const int dc = dcs[b] + (second ? src.offset[ci] : 0);
+                const int dc = dcs[b] + st->offset[ci];
                 if (dc > kMaxDc || dc < -kMaxDc)
                     return false;
                 // In eighths of a level, with the level shift and rounding.
@@ -552,8 +674,8 @@ bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixe
 // The coded bytes without their stuffing, up to the first marker, followed
 // by kPadding zero bytes. False on a restart marker, which this file's
 // headers did not announce.
-bool unstuff(const uint8_t* in, size_t size, std::unique_ptr<uint8_t[]>& out, size_t& length) {
-    out.reset(new (std::nothrow) uint8_t[size + kPadding]);
+bool unstuff(const uint8_t* in, size_t size, largememory::Buffer<uint8_t>& out, size_t& length) {
+    out = largememory::make<uint8_t>(size + kPadding);
     if (!out)
         return false;
     size_t i = 0, o = 0;
@@ -700,92 +822,74 @@ bool decode(const Frame& f, QImage& out) {
     if (f.memoryCap != 0 && 2 * p.groups * groupBytes + f.size > f.memoryCap)
         return false;
 
-    std::unique_ptr<uint8_t[]> data;
+    largememory::Buffer<uint8_t> data;
     size_t length = 0;
     if (!unstuff(f.data, f.size, data, length))
         return false;
     p.data = data.get();
     p.dataBits = uint64_t(length) * 8;
-
-    // No more groups can follow the middle of the data than there are.
-    Groups row; // the first thread's current group row
-    Guess guess;
-    guess.starts.reset(new (std::nothrow) uint64_t[p.groups]);
-    if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
+    if (p.dataBits < uint64_t(kStretches) * 64)
         return false;
-    // The first thread also turns its rows into pixels meanwhile (a fifth
-    // more work than decoding them), so it takes the smaller share.
-    const uint64_t split = uint64_t(length / 20 * 9) * 8;
-    auto guessing = [&] { guessFrom(p, split, guess); };
-    // Declared after all the thread reads, so that an early return joins it
-    // before any of them goes.
-    Worker worker;
-    worker.start(guessing);
 
-    // The pixels are taken once here: QImage's accessors are not for two
-    // threads at a time.
-    const Pixels pixels{out.bits(), out.bytesPerLine(), out.width(), out.height()};
-    Planes planes(p);
-    Source src;
-    src.first = &row;
-    src.second = &guess.groups;
-    src.meet = p.groups;
-    uint64_t pos = 0;
-    int preds[3] = {};
-    bool joined = false;
-    size_t j = 0;
-    size_t g = 0;
-    for (; g < p.groups; ++g) {
-        const size_t gx = g % p.groupsPerRow;
-        if (gx == 0 && g > 0) {
-            src.firstBase = g - p.groupsPerRow;
-            if (!finish(p, src, g / p.groupsPerRow - 1, g / p.groupsPerRow, pixels, planes))
-                return false;
-        }
-        if (pos >= split) {
-            if (!joined) {
-                worker.join();
-                joined = true;
-            }
-            while (j < guess.count && guess.starts[j] < pos)
-                ++j;
-            if (j < guess.count && guess.starts[j] == pos && guess.count - j >= p.groups - g) {
-                // The same bit at the start of a group: from here on both
-                // parses agree, except for the DC values' starting points.
-                src.meet = g;
-                src.secondFrom = j;
-                for (int ci = 0; ci < p.count; ++ci) {
-                    const int before = j == 0 ? 0 : guess.groups.dcOf(p, j - 1)[p.lastBlock[ci]];
-                    src.offset[ci] = preds[ci] - before;
-                }
-                break;
-            }
-        }
-        if (!decodeGroup(p, pos, preds, kMaxDc, row.dcOf(p, gx), row.acOf(p, gx)) ||
-            pos > p.dataBits)
-            return false;
+    std::unique_ptr<Stretch[]> stretches(new (std::nothrow) Stretch[kStretches]);
+    if (!stretches)
+        return false;
+    // Each stretch's share of the groups, with some to spare, in one block.
+    const size_t share = std::min(p.groups, p.groups / kStretches * 5 / 4 + kOverlap + 64);
+    const size_t sliceBytes = Groups::bytesFor(p, share);
+    const largememory::Buffer<unsigned char> slices =
+        largememory::make<unsigned char>(sliceBytes * kStretches);
+    if (!slices)
+        return false;
+    for (int i = 0; i < kStretches; ++i) {
+        stretches[i].from = p.dataBits * uint64_t(i) / kStretches;
+        stretches[i].to = p.dataBits * uint64_t(i + 1) / kStretches;
+        stretches[i].pos = stretches[i].from;
+        stretches[i].guessed = i > 0;
+        stretches[i].groups.place(p, slices.get() + sliceBytes * size_t(i), share);
     }
-    worker.join();
-
-    // The rows left: the one the meeting point is in (partly the first
-    // thread's) and the second thread's, on two threads.
-    const size_t from = std::min(g, p.groups - 1) / p.groupsPerRow;
-    src.firstBase = from * p.groupsPerRow;
-    const size_t half = from + (p.groupRows - from) / 2;
-    bool lowerOk = true;
-    auto lowerHalf = [&] {
-        try { // nothing may leave a thread
-            Planes own(p);
-            lowerOk = finish(p, src, half, p.groupRows, pixels, own);
-        } catch (const std::bad_alloc&) {
-            lowerOk = false;
+    std::atomic<int> nextStretch{0};
+    std::atomic<bool> failed{false};
+    auto parsing = [&] {
+        for (int i; (i = nextStretch.fetch_add(1)) < kStretches;) {
+            parse(p, stretches[i], false, failed);
+            if (!stretches[i].ok)
+                failed = true;
         }
     };
-    Worker lower;
-    lower.start(lowerHalf);
-    const bool upperOk = finish(p, src, from, half, pixels, planes);
-    lower.join();
-    return upperOk && lowerOk;
+    {
+        // Declared after all the thread reads, so that an early return
+        // joins it before any of them goes.
+        Worker worker;
+        worker.start(parsing);
+        parsing();
+    }
+    if (failed || !stitch(p, stretches.get(), kStretches, failed))
+        return false;
+
+    // The pixels are taken once here: QImage's accessors are not for two
+    // threads at a time. Group rows go out in batches to whichever thread
+    // asks.
+    const Pixels pixels{out.bits(), out.bytesPerLine(), out.width(), out.height()};
+    constexpr size_t kRowBatch = 4;
+    std::atomic<size_t> nextRow{0};
+    auto finishing = [&] {
+        try { // nothing may leave a thread
+            Planes planes(p);
+            for (size_t r; (r = nextRow.fetch_add(kRowBatch)) < p.groupRows;)
+                if (!finish(p, stretches.get(), r, std::min(p.groupRows, r + kRowBatch), pixels,
+                            planes))
+                    failed = true;
+        } catch (const std::bad_alloc&) {
+            failed = true;
+        }
+    };
+    {
+        Worker worker;
+        worker.start(finishing);
+        finishing();
+    }
+    return !failed;
 }
 
 } // namespace jpegsplit
