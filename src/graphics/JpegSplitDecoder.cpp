@@ -26,7 +26,7 @@ namespace jpegsplit {
 
 namespace {
 
-constexpr int kFastBits = 10;
+constexpr int kFastBits = 11;
 // Zero bytes after the data: more than one block group of 10 blocks can
 // read (64 codes of at most 16 + 11 bits each), so no read needs a check.
 constexpr size_t kPadding = 4096;
@@ -102,19 +102,21 @@ inline int extend(uint32_t v, int s) {
     return v < (1u << (s - 1)) ? int(v) - (1 << s) + 1 : int(v);
 }
 
-// An AC code and its value bits, when both fit in the first kFastBits bits:
-// most coefficients of a photo are small and their codes short. The step
-// moves the position past the zeros and the value; the end of a block steps
-// past every position, so the loop ends without a test of its own.
+// One or two AC codes with their value bits, when they fit in the first
+// kFastBits bits: most coefficients of a photo are small and their codes
+// short, and two at a lookup halve the chain of lookups that a block's
+// decode waits on. A step moves the position past the zeros and the value;
+// the end of a block steps past every position, so the loop ends without a
+// test of its own. A second step of 0 with a value of 0 adds nothing.
 constexpr int kEobStep = 80;
-// Positions a step can reach: one past the last (63), plus a run of 15 or
-// the end's step.
-constexpr int kPositions = 64 + kEobStep;
+// Positions steps can reach: the last (63), a run of 15 and a second step.
+constexpr int kPositions = 64 + 15 + kEobStep;
 
 struct AcEntry {
-    int16_t value = 0;
-    uint8_t bits = 0; // code and value; 0: not in the table
-    uint8_t step = 0;
+    int16_t value = 0, second = 0;
+    uint8_t bits = 0; // codes and values; 0: not in the table
+    uint8_t step = 0, secondStep = 0;
+    uint8_t secondBits = 0; // the second code and value
 };
 
 struct AcTable {
@@ -135,7 +137,7 @@ struct AcTable {
             if (z == 0) {
                 // A run of 16 zeros; any other run without a value ends the
                 // block, as the library reads it.
-                fast[f] = AcEntry{0, uint8_t(len), uint8_t(r == 15 ? 16 : kEobStep)};
+                fast[f] = AcEntry{0, 0, uint8_t(len), uint8_t(r == 15 ? 16 : kEobStep), 0, 0};
                 continue;
             }
             if (len + z > kFastBits || z > 10) {
@@ -143,8 +145,26 @@ struct AcTable {
                 continue;
             }
             const uint32_t v = (uint32_t(f) >> (kFastBits - len - z)) & ((1u << z) - 1);
-            fast[f] = AcEntry{int16_t(extend(v, z)), uint8_t(len + z), uint8_t(r + 1)};
+            fast[f] = AcEntry{int16_t(extend(v, z)), 0, uint8_t(len + z), uint8_t(r + 1), 0, 0};
         }
+        // A second code when it fits in the bits left; the table's entries
+        // above are each for one code, so they are read before any is paired.
+        AcEntry paired[1 << kFastBits];
+        for (int f = 0; f < (1 << kFastBits); ++f) {
+            paired[f] = fast[f];
+            const AcEntry& first = fast[f];
+            if (first.bits == 0 || first.step == kEobStep || first.bits >= kFastBits)
+                continue;
+            const int left = kFastBits - first.bits;
+            const AcEntry& next = fast[(f << first.bits) & ((1 << kFastBits) - 1)];
+            if (next.bits == 0 || next.bits > left)
+                continue;
+            paired[f].second = next.value;
+            paired[f].secondStep = next.step;
+            paired[f].secondBits = next.bits;
+            paired[f].bits = uint8_t(first.bits + next.bits);
+        }
+        std::copy(paired, paired + (1 << kFastBits), fast);
         return true;
     }
 };
@@ -319,6 +339,14 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
     // code lookups, and a block's end needs no branch of its own.
     constexpr int kSamples = Sx * Sy;
     float sum[kSamples] = {};
+    const auto add = [&](int at, int value) {
+        if constexpr (kAc) {
+            const float v = float(value);
+            const float* wk = c.weight[at];
+            for (int q = 0; q < kSamples; ++q)
+                sum[q] += v * wk[q];
+        }
+    };
     int k = 1; // the next position
     while (k < 64) {
         w = in.top();
@@ -327,7 +355,14 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
         if (e.bits != 0) {
             in.skip(e.bits);
             k += e.step;
-            value = e.value;
+            add(k - 1, e.value);
+            if (k >= 64) {
+                // The block ends here: a second code is what follows it.
+                in.skip(-int(e.secondBits));
+                break;
+            }
+            k += e.secondStep;
+            value = e.second;
         } else {
             const unsigned slow = c.ac->slow[w >> (64 - kFastBits)];
             int rs = int(slow & 0xFF);
@@ -347,12 +382,7 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
                 in.skip(len + z);
             }
         }
-        if constexpr (kAc) {
-            const float v = float(value);
-            const float* wk = c.weight[k - 1];
-            for (int q = 0; q < kSamples; ++q)
-                sum[q] += v * wk[q];
-        }
+        add(k - 1, value);
     }
     if (k > 64 && k <= 64 + 15)
         return false; // a value past the block's end
@@ -717,11 +747,22 @@ bool makePlan(const Frame& f, Plan& p) {
     for (int ci = 0; ci < f.count; ++ci) {
         const Component& in = f.components[ci];
         ComponentPlan& c = p.comps[ci];
-        if (!p.dcTables[ci].build(in.dc, true) || !p.acTables[ci].build(in.ac) ||
-            in.quant == nullptr)
+        if (in.quant == nullptr)
             return false;
+        // Components that share a table share its lookups, which then stay
+        // in the cache.
         c.dc = &p.dcTables[ci];
         c.ac = &p.acTables[ci];
+        for (int earlier = 0; earlier < ci; ++earlier) {
+            const Component& e = f.components[earlier];
+            if (e.dc.bits == in.dc.bits && e.dc.values == in.dc.values)
+                c.dc = p.comps[earlier].dc;
+            if (e.ac.bits == in.ac.bits && e.ac.values == in.ac.values)
+                c.ac = p.comps[earlier].ac;
+        }
+        if ((c.dc == &p.dcTables[ci] && !p.dcTables[ci].build(in.dc, true)) ||
+            (c.ac == &p.acTables[ci] && !p.acTables[ci].build(in.ac)))
+            return false;
         c.index = in.index;
         c.h = f.count == 1 ? 1 : in.h;
         c.v = f.count == 1 ? 1 : in.v;
