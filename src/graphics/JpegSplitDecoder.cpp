@@ -933,4 +933,155 @@ bool decode(const Frame& f, QImage& out) {
     return !failed;
 }
 
+namespace {
+
+// Stuffed output of coded bits: a zero byte after each 0xFF. `limit` bits
+// at most, and so at most twice as many bytes, plus the end.
+class BitWriter {
+public:
+    explicit BitWriter(uint64_t limit) {
+        out_.resize(qsizetype(limit / 8 * 2 + 16));
+        at_ = reinterpret_cast<uint8_t*>(out_.data());
+    }
+    void put(uint32_t bits, int count) { // count 1..32
+        acc_ = (acc_ << count) | (bits & (0xFFFFFFFFu >> (32 - count)));
+        n_ += count;
+        while (n_ >= 8) {
+            n_ -= 8;
+            const uint8_t b = uint8_t(acc_ >> n_);
+            *at_++ = b;
+            if (b == 0xFF)
+                *at_++ = 0;
+        }
+    }
+    // Bits [from, to) of unstuffed data with its padding after it.
+    void copy(const uint8_t* data, uint64_t from, uint64_t to) {
+        for (; from + 32 <= to; from += 32)
+            put(uint32_t(peek(data, from) >> 32), 32);
+        if (to > from)
+            put(uint32_t(peek(data, from) >> (64 - (to - from))), int(to - from));
+    }
+    // Pads the last byte with ones, as an encoder does, and ends the stream.
+    QByteArray finish() {
+        if (n_ > 0)
+            put(0xFFu, 8 - n_);
+        *at_++ = 0xFF;
+        *at_++ = 0xD9;
+        out_.truncate(qsizetype(at_ - reinterpret_cast<uint8_t*>(out_.data())));
+        return std::move(out_);
+    }
+
+private:
+    QByteArray out_;
+    uint8_t* at_ = nullptr;
+    uint64_t acc_ = 0;
+    int n_ = 0;
+};
+
+// The code of each DC category in a table: (length << 16) | code; 0 when
+// the table has none.
+bool dcCodes(const Table& t, uint32_t (&codes)[16]) {
+    std::fill(codes, codes + 16, 0u);
+    uint32_t code = 0;
+    int k = 0;
+    for (int l = 1; l <= 16; ++l) {
+        for (int i = 0; i < t.bits[l]; ++i, ++code, ++k) {
+            if (k >= 256)
+                return false;
+            if (t.values[k] < 16)
+                codes[t.values[k]] = (uint32_t(l) << 16) | code;
+        }
+        code <<= 1;
+    }
+    return true;
+}
+
+// A group's blocks read for their length and DC values only.
+bool skimGroup(const Plan& p, uint64_t& pos, int* preds) {
+    BitReader in(p.data, pos);
+    int32_t dc = 0;
+    int16_t ac = 0;
+    for (int b = 0; b < p.blocks; ++b)
+        if (!decodeBlock<1, 1>(in, p.comps[p.owner[b]], preds[p.owner[b]], kMaxDc, &dc, &ac))
+            return false;
+    pos = in.position();
+    return pos <= p.dataBits;
+}
+
+} // namespace
+
+int groupHeight(const Frame& f) {
+    int vMax = 1;
+    for (int ci = 0; f.count == 3 && ci < f.count; ++ci)
+        vMax = std::max(vMax, f.components[ci].v);
+    return 8 * vMax;
+}
+
+QByteArray streamFrom(const Frame& frame, int row) {
+    Frame f = frame;
+    f.eighths = 1;
+    if (!supports(f) || row < 1)
+        return {};
+    auto plan = std::make_unique<Plan>();
+    Plan& p = *plan;
+    if (!makePlan(f, p) || size_t(row) >= p.groupRows)
+        return {};
+    uint32_t codes[3][16];
+    for (int ci = 0; ci < p.count; ++ci)
+        if (!dcCodes(f.components[ci].dc, codes[ci]))
+            return {};
+    largememory::Buffer<uint8_t> data;
+    size_t length = 0;
+    if (!unstuff(f.data, f.size, data, length))
+        return {};
+    p.data = data.get();
+    p.dataBits = uint64_t(length) * 8;
+
+    uint64_t pos = 0;
+    int preds[3] = {};
+    for (size_t g = 0, until = size_t(row) * p.groupsPerRow; g < until; ++g)
+        if (!skimGroup(p, pos, preds))
+            return {};
+
+    // The first group again, block by block: each component's first DC
+    // value is now a difference from 0, as the new stream starts.
+    // The first group's DC codes may each grow by 16 + 11 bits.
+    BitWriter out(p.dataBits - pos + uint64_t(p.blocks) * 27);
+    bool seen[3] = {};
+    for (int b = 0; b < p.blocks; ++b) {
+        const int ci = p.owner[b];
+        const ComponentPlan& c = p.comps[ci];
+        const uint64_t start = pos;
+        int len = 0;
+        const int s = c.dc->decode(peek(p.data, start), len);
+        BitReader in(p.data, start);
+        int32_t dc = 0;
+        int16_t ac = 0;
+        if (s < 0 || !decodeBlock<1, 1>(in, c, preds[ci], kMaxDc, &dc, &ac))
+            return {};
+        pos = in.position();
+        if (pos > p.dataBits)
+            return {};
+        if (seen[ci]) {
+            out.copy(p.data, start, pos);
+            continue;
+        }
+        seen[ci] = true;
+        const int value = preds[ci];
+        const int magnitude = value < 0 ? -value : value;
+        int category = 0;
+        while (category < 12 && (magnitude >> category) != 0)
+            ++category;
+        const uint32_t code = codes[ci][category];
+        if (code == 0 || category > 11)
+            return {}; // the table has no code for it
+        out.put(code & 0xFFFF, int(code >> 16));
+        if (category > 0)
+            out.put(uint32_t(value < 0 ? value + (1 << category) - 1 : value), category);
+        out.copy(p.data, start + uint64_t(len + s), pos);
+    }
+    out.copy(p.data, pos, p.dataBits);
+    return out.finish();
+}
+
 } // namespace jpegsplit

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <cstddef>
 #include <cstdint>
@@ -50,5 +51,16 @@ bool supports(const Frame& frame);
 // Decodes into out, which has the scaled size (rounded up) and
 // Format_RGB32. False when it gave up; out may then hold anything.
 bool decode(const Frame& frame, QImage& out);
+
+// The rows of a block group row: 8, or 16 for chroma sampled down the
+// picture.
+int groupHeight(const Frame& frame);
+
+// The coded data of the picture from group row `row` (1 or more) on as a
+// stream of its own: the same codes, with the first group's DC values made
+// whole since the predictions start again; stuffed and closed by EOI, for
+// headers whose height is cut to the rows left. Empty when it cannot be
+// made (broken data, a DC value the table has no code for).
+QByteArray streamFrom(const Frame& frame, int row);
 
 } // namespace jpegsplit

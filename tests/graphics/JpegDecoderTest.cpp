@@ -342,6 +342,45 @@ private slots:
                                 .arg(meanDistance(library.copy(whole), reference))));
     }
 
+    // A large baseline picture at full size is decoded in two parts on two
+    // threads, the lower from a stream of its own; the picture must be the
+    // library's single decode to the bit, at every sampling and odd size,
+    // and broken data falls back to that decode.
+    void halvesDecode_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("split");
+        const QByteArray yuv420 = photoJpeg(1283, 1717, 2, 2, false);
+        QTest::newRow("4:2:0") << yuv420 << true;
+        QTest::newRow("4:2:2") << photoJpeg(1601, 1403, 2, 1, false) << true;
+        QTest::newRow("4:4:0") << photoJpeg(1409, 1511, 1, 2, false) << true;
+        QTest::newRow("4:4:4") << photoJpeg(1500, 1399, 1, 1, false) << true;
+        QTest::newRow("grey") << photoJpeg(1717, 1283, 1, 1, true) << true;
+        QTest::newRow("flat top") << photoJpeg(1283, 1717, 2, 2, false, 0, 1300) << true;
+        QTest::newRow("restart markers: the library")
+            << photoJpeg(1283, 1717, 2, 2, false, 1) << false;
+        QTest::newRow("small: the library") << photoJpeg(1000, 1000, 2, 2, false) << false;
+        QTest::newRow("cut at 90 %: the library") << yuv420.left(yuv420.size() * 9 / 10) << false;
+        QTest::newRow("cut at 30 %: the library") << yuv420.left(yuv420.size() * 3 / 10) << false;
+        for (const double at : {0.3, 0.8}) {
+            QByteArray broken = yuv420;
+            for (int i = 0; i < 6; ++i)
+                broken[qsizetype(broken.size() * at) + i * 7] = char(0x5A + i);
+            QTest::newRow(qPrintable(QStringLiteral("bytes changed at %1").arg(at)))
+                << broken << true;
+        }
+    }
+    void halvesDecode() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, split);
+        bool wasSplit = false;
+        const QImage image = decodedAt(bytes, 8, true, &wasSplit);
+        const QImage library = decodedAt(bytes, 8, false);
+        if (!QString::fromLatin1(QTest::currentDataTag()).startsWith("bytes"))
+            QCOMPARE(wasSplit, split);
+        QCOMPARE(image.size(), library.size());
+        QCOMPARE(maxDistance(image, library), 0);
+    }
+
     // Scan by scan for a progressive file, band by band for a baseline one;
     // the last step is the finished picture.
     void incremental_data() {
