@@ -237,8 +237,11 @@ bool guardedRowsFrom(Session& s, uchar* bits, qsizetype stride, unsigned skip, u
         return false;
     while (s.cinfo.output_scanline < s.cinfo.output_height) {
         const unsigned line = s.cinfo.output_scanline;
-        JSAMPROW row = line < skip ? scratch : bits + qsizetype(at + line - skip) * stride;
-        if (jpeg_read_scanlines(&s.cinfo, &row, 1) == 0)
+        JSAMPROW rows[16];
+        const unsigned n = std::min(16u, s.cinfo.output_height - line);
+        for (unsigned i = 0; i < n; ++i)
+            rows[i] = line + i < skip ? scratch : bits + qsizetype(at + line + i - skip) * stride;
+        if (jpeg_read_scanlines(&s.cinfo, rows, n) == 0)
             return false;
     }
     return true;
