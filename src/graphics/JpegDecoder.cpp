@@ -178,7 +178,7 @@ QImage allocateImage(int width, int height) {
         return QImage();
     return QImage(
         static_cast<uchar*>(memory), width, height, qsizetype(stride), QImage::Format_RGB32,
-        [](void* p) { std::free(p); }, memory);
+        [](void* p) { largememory::release(p); }, memory);
 }
 
 // A full-size decode is split from this size on; below it a thread's start
