@@ -6,6 +6,16 @@
 #include <sys/mman.h>
 #endif
 
+// Under AddressSanitizer every block comes from the heap, where it watches
+// each read and write past the end.
+#if defined(__SANITIZE_ADDRESS__)
+#define TABDECK_HEAP_ONLY 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TABDECK_HEAP_ONLY 1
+#endif
+#endif
+
 namespace largememory {
 
 namespace {
@@ -25,7 +35,7 @@ void* allocate(std::size_t bytes) {
         return nullptr;
     void* base = nullptr;
     std::size_t mapped = 0;
-#if defined(__linux__)
+#if defined(__linux__) && !defined(TABDECK_HEAP_ONLY)
     if (bytes >= kHuge) {
         // Room to round the start up to a 2 MB boundary.
         const std::size_t length = (sizeof(Header) + bytes + kHuge - 1) / kHuge * kHuge + kHuge;
@@ -60,7 +70,7 @@ void release(void* p) {
     if (p == nullptr)
         return;
     const Header* header = static_cast<Header*>(p) - 1;
-#if defined(__linux__)
+#if defined(__linux__) && !defined(TABDECK_HEAP_ONLY)
     if (header->mapped != 0) {
         ::munmap(header->base, header->mapped);
         return;
