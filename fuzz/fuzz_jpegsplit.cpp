@@ -1,4 +1,5 @@
-// The two-thread reduced JPEG decode on damaged coded data. Arbitrary bytes
+// The two-thread JPEG decodes (reduced, and full size in two parts) on
+// damaged coded data; a full-size one must equal the library's own decode. Arbitrary bytes
 // seldom make a header large enough to take that path, so the headers are
 // real (four samplings of a megapixel picture) and the input damages or
 // replaces the entropy-coded data behind them.
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int w = 1152, h = 1024; // a megapixel and more: large enough to split
+constexpr int w = 1536, h = 1400; // two megapixels and more: large enough to split
 
 struct Template {
     QByteArray header; // up to and including the start of scan
@@ -69,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     limits.maxPixels = 4'000'000;
     limits.maxJpegMemory = 300'000'000L;
     const Template& t = templates()[data[0] & 3];
-    const int eighths = (data[0] & 4) ? 1 : 2;
+    const int eighths = (data[0] & 4) ? 1 : (data[0] & 32) ? 8 : 2;
     const QByteArray input(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     QByteArray coded;
     if (data[0] & 8) {
@@ -94,6 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QImage image = decoder.decode(eighths);
         if (image.isNull())
             __builtin_trap();
+        if (eighths == 8 && decoder.wasSplit()) {
+            JpegDecoder single(t.header + coded);
+            single.setSplitAllowed(false);
+            if (single.decode(8) != image)
+                __builtin_trap();
+        }
     } catch (const AppError&) {
     }
     return 0;

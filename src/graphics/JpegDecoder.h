@@ -38,9 +38,9 @@ public:
     QImage decodeIncremental(const std::function<void(const QImage&)>& step, int eighths = 8,
                              int bandRows = 64);
 
-    // A large baseline picture decoded at 1/8 or 1/4 is split over two
-    // threads when a core is free, unless this is turned off (the library
-    // alone then decodes it); always: even when every core is busy.
+    // A large baseline picture decoded at 1/8, 1/4 or full size is split
+    // over two threads when a core is free, unless this is turned off (the
+    // library alone then decodes it); always: even when every core is busy.
     void setSplitAllowed(bool allowed, bool always = false) {
         splitAllowed_ = allowed;
         splitAlways_ = always;

@@ -1,7 +1,9 @@
 #include "graphics/JpegSplitDecoder.h"
+#include "graphics/LargeMemory.h"
 
 #include <QtEndian>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,9 @@
 #include <thread>
 #include <type_traits>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #if defined(__linux__)
 #include <fcntl.h>
 #include <unistd.h>
@@ -21,14 +26,14 @@ namespace jpegsplit {
 
 namespace {
 
-constexpr int kFastBits = 10;
+constexpr int kFastBits = 11;
 // Zero bytes after the data: more than one block group of 10 blocks can
 // read (64 codes of at most 16 + 11 bits each), so no read needs a check.
 constexpr size_t kPadding = 4096;
 constexpr int kMaxBlocks = 10;
 // A value the DC coefficient of 8-bit data cannot exceed.
 constexpr int kMaxDc = 2047;
-// The second thread's DC values are relative to a guess; beyond this its
+// A guessed stretch's DC values are relative to its start; beyond this its
 // parse is garbage (and the sum could otherwise overflow).
 constexpr int kMaxRelativeDc = 1 << 24;
 
@@ -97,19 +102,29 @@ inline int extend(uint32_t v, int s) {
     return v < (1u << (s - 1)) ? int(v) - (1 << s) + 1 : int(v);
 }
 
-// An AC code and its value bits, when both fit in the first kFastBits bits:
-// most coefficients of a photo are small and their codes short.
+// One or two AC codes with their value bits, when they fit in the first
+// kFastBits bits: most coefficients of a photo are small and their codes
+// short, and two at a lookup halve the chain of lookups that a block's
+// decode waits on. A step moves the position past the zeros and the value;
+// the end of a block steps past every position, so the loop ends without a
+// test of its own. A second step of 0 with a value of 0 adds nothing.
+constexpr int kEobStep = 80;
+// Positions steps can reach: the last (63), a run of 15 and a second step.
+constexpr int kPositions = 64 + 15 + kEobStep;
+
 struct AcEntry {
-    int16_t value = 0;
-    uint8_t bits = 0;   // code and value; 0: not in the table
-    uint8_t run = 0;    // zeros before the value; 64 for the end of the block
-    uint8_t length = 0; // the code alone, when its value is longer (0: neither)
-    uint8_t symbol = 0;
+    int16_t value = 0, second = 0;
+    uint8_t bits = 0; // codes and values; 0: not in the table
+    uint8_t step = 0, secondStep = 0;
+    uint8_t secondBits = 0; // the second code and value
 };
 
 struct AcTable {
     Huffman codes;
     AcEntry fast[1 << kFastBits];
+    // (code length << 8) | symbol, when the code fits but its value does
+    // not; 0 for a longer code.
+    uint16_t slow[1 << kFastBits]{};
 
     bool build(const Table& t) {
         if (!codes.build(t, false))
@@ -120,20 +135,36 @@ struct AcTable {
                 continue;
             const int len = int(e >> 8), rs = int(e & 0xFF), r = rs >> 4, z = rs & 15;
             if (z == 0) {
-                if (r == 0)
-                    fast[f] = AcEntry{0, uint8_t(len), 64, 0, 0};
-                else // a run of 16 zeros, or a symbol the decode refuses
-                    fast[f] = AcEntry{0, 0, 0, uint8_t(len), uint8_t(rs)};
+                // A run of 16 zeros; any other run without a value ends the
+                // block, as the library reads it.
+                fast[f] = AcEntry{0, 0, uint8_t(len), uint8_t(r == 15 ? 16 : kEobStep), 0, 0};
                 continue;
             }
             if (len + z > kFastBits || z > 10) {
-                fast[f].length = uint8_t(len);
-                fast[f].symbol = uint8_t(rs);
+                slow[f] = uint16_t((len << 8) | rs);
                 continue;
             }
             const uint32_t v = (uint32_t(f) >> (kFastBits - len - z)) & ((1u << z) - 1);
-            fast[f] = AcEntry{int16_t(extend(v, z)), uint8_t(len + z), uint8_t(r), 0, 0};
+            fast[f] = AcEntry{int16_t(extend(v, z)), 0, uint8_t(len + z), uint8_t(r + 1), 0, 0};
         }
+        // A second code when it fits in the bits left; the table's entries
+        // above are each for one code, so they are read before any is paired.
+        AcEntry paired[1 << kFastBits];
+        for (int f = 0; f < (1 << kFastBits); ++f) {
+            paired[f] = fast[f];
+            const AcEntry& first = fast[f];
+            if (first.bits == 0 || first.step == kEobStep || first.bits >= kFastBits)
+                continue;
+            const int left = kFastBits - first.bits;
+            const AcEntry& next = fast[(f << first.bits) & ((1 << kFastBits) - 1)];
+            if (next.bits == 0 || next.bits > left)
+                continue;
+            paired[f].second = next.value;
+            paired[f].secondStep = next.step;
+            paired[f].secondBits = next.bits;
+            paired[f].bits = uint8_t(first.bits + next.bits);
+        }
+        std::copy(paired, paired + (1 << kFastBits), fast);
         return true;
     }
 };
@@ -174,12 +205,9 @@ struct ComponentPlan {
     const AcTable* ac = nullptr;
     float dcWeight = 0;
     // By zigzag index: what a coefficient of 1 adds to each sample
-    // (dequantised, scaled).
-    alignas(16) float weight[64][16]{};
-    // By zigzag index: 1 when the coefficient moves any sample. At a
-    // reduced size many cosines sum to nothing over a sample's pixels, so
-    // those coefficients are decoded but not summed.
-    uint8_t moves[64]{};
+    // (dequantised, scaled); zero past the block, where the end of a block
+    // and a value out of place land.
+    alignas(16) float weight[kPositions][16]{};
     int index = 0, h = 1, v = 1;
     int sx = 1, sy = 1; // samples across and down per block
 };
@@ -226,18 +254,46 @@ struct Plan {
     uint64_t dataBits = 0;
 };
 
-// The decoded groups of one thread. Left uninitialised: each group is
-// written before it is read, and pages never written are never touched.
+// The decoded groups of one stretch, with the bit each began at: a slice
+// of memory shared by all stretches, or its own once it outgrows that.
+// Left uninitialised: each group is written before it is read.
 struct Groups {
-    std::unique_ptr<int32_t[]> dc; // per block
-    std::unique_ptr<int16_t[]> ac; // per sample
-    bool allocate(const Plan& p, size_t groups) {
-        dc.reset(new (std::nothrow) int32_t[groups * size_t(p.blocks)]);
-        ac.reset(new (std::nothrow) int16_t[groups * size_t(p.samples)]);
-        return dc && ac;
+    uint64_t* starts = nullptr;
+    int32_t* dc = nullptr; // per block
+    int16_t* ac = nullptr; // per sample
+    size_t capacity = 0;
+    largememory::Buffer<unsigned char> own;
+
+    static size_t bytesFor(const Plan& p, size_t groups) {
+        const size_t bytes = groups * (sizeof(uint64_t) + size_t(p.blocks) * sizeof(int32_t) +
+                                       size_t(p.samples) * sizeof(int16_t));
+        return (bytes + 63) & ~size_t(63);
     }
-    int32_t* dcOf(const Plan& p, size_t g) const { return dc.get() + g * size_t(p.blocks); }
-    int16_t* acOf(const Plan& p, size_t g) const { return ac.get() + g * size_t(p.samples); }
+    void place(const Plan& p, unsigned char* at, size_t groups) {
+        starts = reinterpret_cast<uint64_t*>(at);
+        dc = reinterpret_cast<int32_t*>(at + groups * sizeof(uint64_t));
+        ac = reinterpret_cast<int16_t*>(at + groups * sizeof(uint64_t) +
+                                        groups * size_t(p.blocks) * sizeof(int32_t));
+        capacity = groups;
+    }
+    // Room for `groups`, keeping the first `kept`.
+    bool grow(const Plan& p, size_t groups, size_t kept) {
+        largememory::Buffer<unsigned char> bigger =
+            largememory::make<unsigned char>(bytesFor(p, groups));
+        if (!bigger)
+            return false;
+        Groups old = std::move(*this);
+        place(p, bigger.get(), groups);
+        if (kept > 0) {
+            std::memcpy(starts, old.starts, kept * sizeof(uint64_t));
+            std::memcpy(dc, old.dc, kept * size_t(p.blocks) * sizeof(int32_t));
+            std::memcpy(ac, old.ac, kept * size_t(p.samples) * sizeof(int16_t));
+        }
+        own = std::move(bigger);
+        return true;
+    }
+    int32_t* dcOf(const Plan& p, size_t g) const { return dc + g * size_t(p.blocks); }
+    int16_t* acOf(const Plan& p, size_t g) const { return ac + g * size_t(p.samples); }
 };
 
 // Rounded to the nearest and kept in range, without a branch: the sign of
@@ -245,6 +301,23 @@ struct Groups {
 inline int16_t saturate(float v) {
     v = std::min(std::max(v, -32767.0f), 32767.0f);
     return int16_t(int(v + 32768.5f) - 32768);
+}
+
+// The same rounding and range as saturate(), four at a time.
+template <int Quads> inline void saturate4(const float* sum, int16_t* out) {
+#if defined(__SSE2__)
+    const __m128 lo = _mm_set1_ps(-32767.0f), hi = _mm_set1_ps(32767.0f);
+    const __m128 half = _mm_set1_ps(32768.5f);
+    const __m128i bias = _mm_set1_epi32(32768);
+    for (int i = 0; i < Quads; ++i) {
+        const __m128 v = _mm_min_ps(_mm_max_ps(_mm_loadu_ps(sum + 4 * i), lo), hi);
+        const __m128i r = _mm_sub_epi32(_mm_cvttps_epi32(_mm_add_ps(v, half)), bias);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * i), _mm_packs_epi32(r, r));
+    }
+#else
+    for (int q = 0; q < 4 * Quads; ++q)
+        out[q] = saturate(sum[q]);
+#endif
 }
 
 template <int Sx, int Sy>
@@ -262,65 +335,65 @@ bool decodeBlock(BitReader& in, const ComponentPlan& c, int& pred, int predLimit
     if (pred > predLimit || pred < -predLimit)
         return false;
     *dc = pred;
-    // The coefficients first, then their sum: the two loops overlap less
-    // badly than one that does both.
-    int8_t at[64];
-    int16_t values[64];
-    int count = 0;
-    for (int k = 1; k < 64;) {
-        w = in.top();
-        int value;
-        const AcEntry& e = c.ac->fast[w >> (64 - kFastBits)];
-        if (e.bits != 0) {
-            in.skip(e.bits);
-            if (e.run == 64)
-                break;
-            k += e.run;
-            value = e.value;
-        } else {
-            int rs = e.symbol;
-            len = e.length;
-            if (len == 0 && (rs = c.ac->codes.decode(w, len)) < 0)
-                return false;
-            const int r = rs >> 4, z = rs & 15;
-            if (z == 0) {
-                in.skip(len);
-                if (r != 15)
-                    break;
-                k += 16;
-                continue;
-            }
-            if (z > 10)
-                return false;
-            k += r;
-            value = extend(uint32_t((w << len) >> (64 - z)), z);
-            in.skip(len + z);
-        }
-        if (k > 63)
-            return false;
+    // Each value is summed as it comes: the sums keep off the chain of
+    // code lookups, and a block's end needs no branch of its own.
+    constexpr int kSamples = Sx * Sy;
+    float sum[kSamples] = {};
+    const auto add = [&](int at, int value) {
         if constexpr (kAc) {
-            at[count] = int8_t(k);
-            values[count] = int16_t(value);
-            count += c.moves[k];
-        }
-        ++k;
-    }
-    if constexpr (kAc) {
-        constexpr int kSamples = Sx * Sy;
-        float sum[kSamples] = {};
-        for (int i = 0; i < count; ++i) {
-            const float v = float(values[i]);
-            const float* wk = c.weight[at[i]];
+            const float v = float(value);
+            const float* wk = c.weight[at];
             for (int q = 0; q < kSamples; ++q)
                 sum[q] += v * wk[q];
         }
+    };
+    int k = 1; // the next position
+    while (k < 64) {
+        w = in.top();
+        int value;
+        const AcEntry e = c.ac->fast[w >> (64 - kFastBits)];
+        if (e.bits != 0) {
+            in.skip(e.bits);
+            k += e.step;
+            add(k - 1, e.value);
+            if (k >= 64) {
+                // The block ends here: a second code is what follows it.
+                in.skip(-int(e.secondBits));
+                break;
+            }
+            k += e.secondStep;
+            value = e.second;
+        } else {
+            const unsigned slow = c.ac->slow[w >> (64 - kFastBits)];
+            int rs = int(slow & 0xFF);
+            len = int(slow >> 8);
+            if (len == 0 && (rs = c.ac->codes.decode(w, len)) < 0)
+                return false;
+            const int r = rs >> 4, z = rs & 15;
+            if (z > 10)
+                return false;
+            if (z == 0) { // a long code for a run of 16 zeros or the end
+                in.skip(len);
+                k += r == 15 ? 16 : kEobStep;
+                value = 0;
+            } else {
+                k += r + 1;
+                value = extend(uint32_t((w << len) >> (64 - z)), z);
+                in.skip(len + z);
+            }
+        }
+        add(k - 1, value);
+    }
+    if (k > 64 && k <= 64 + 15)
+        return false; // a value past the block's end
+    if constexpr (!kAc) {
+        (void)sum;
+        ac[0] = 0;
+    } else if constexpr (kSamples % 4 == 0) {
+        saturate4<kSamples / 4>(sum, ac);
+    } else {
         for (int q = 0; q < kSamples; ++q)
             ac[q] = saturate(sum[q]);
-    } else {
-        (void)at;
-        (void)values;
-        (void)count;
-        ac[0] = 0;
     }
     return true;
 }
@@ -369,35 +442,138 @@ bool decodeGroup(const Plan& p, uint64_t& pos, int* preds, int predLimit, int32_
     return ok;
 }
 
-// The second thread's parse from a guessed bit on: the groups of its last
-// unbroken run, with the bit each began at.
-struct Guess {
+// The data is cut into stretches of equal length, parsed in any order by
+// whichever thread is free, so that a thread slowed by the machine takes
+// fewer. The first is parsed from bit 0 and is the true parse; each other
+// starts at a guessed bit, and once it begins a group at the same bit as
+// the parse before it, its groups from there on are the true ones, with
+// each component's DC value off by a constant.
+constexpr int kStretches = 12;
+// Groups parsed past a stretch's end, where the next parse must have fallen
+// into step; Huffman codes do within a few blocks.
+constexpr size_t kOverlap = 48;
+
+struct Stretch {
+    uint64_t from = 0, to = 0;
     Groups groups;
-    std::unique_ptr<uint64_t[]> starts;
-    size_t count = 0;
+    size_t count = 0; // groups parsed: the last unbroken run
+    bool ok = false;
+    bool guessed = true; // all but the first
+    // Where the parse stands, to go on from.
+    uint64_t pos = 0;
+    int preds[3]{};
+    // Once stitched: groups [first, end) are the picture's from group
+    // `base` on, with `offset` added to each component's DC values.
+    size_t first = 0, end = 0, base = 0;
+    int offset[3]{};
 };
 
-void guessFrom(const Plan& p, uint64_t from, Guess& g) {
-    uint64_t pos = from;
-    int preds[3] = {};
-    size_t n = 0;
-    while (n < p.groups && pos < p.dataBits) {
-        const uint64_t start = pos;
-        const bool ok =
-            decodeGroup(p, pos, preds, kMaxRelativeDc, g.groups.dcOf(p, n), g.groups.acOf(p, n));
-        if (ok && pos > p.dataBits)
+// Parses on from where s stands to kOverlap groups past s.to. A break ends
+// a true parse (the data is broken) and restarts a guessed one, unless
+// `keep`: its groups are already taken as true.
+void parse(const Plan& p, Stretch& s, bool keep, const std::atomic<bool>& failed) {
+    const int limit = s.guessed ? kMaxRelativeDc : kMaxDc;
+    const bool stopOnBreak = keep || !s.guessed;
+    size_t n = s.count, past = 0;
+    s.ok = false;
+    while (n < p.groups && s.pos < p.dataBits && past < kOverlap) {
+        if (n == s.groups.capacity &&
+            !s.groups.grow(p, std::min(p.groups, 2 * s.groups.capacity + 64), n))
+            return;
+        if ((n & 63) == 0 && failed.load(std::memory_order_relaxed))
+            return;
+        const uint64_t start = s.pos;
+        const bool good =
+            decodeGroup(p, s.pos, s.preds, limit, s.groups.dcOf(p, n), s.groups.acOf(p, n));
+        if (good && s.pos > p.dataBits)
             break; // ran past the end: not a real group
-        if (!ok) {
+        if (!good) {
+            if (stopOnBreak)
+                return; // the data itself is broken
             // A false parse; go on from where it broke, so the work stays
             // linear in the data however often that happens.
             n = 0;
-            std::fill(preds, preds + 3, 0);
-            pos = std::max(pos, start + 1);
+            past = 0;
+            std::fill(s.preds, s.preds + 3, 0);
+            s.pos = std::max(s.pos, start + 1);
             continue;
         }
-        g.starts[n++] = start;
+        s.groups.starts[n++] = start;
+        if (start >= s.to)
+            ++past;
     }
-    g.count = n;
+    s.count = n;
+    s.ok = true;
+}
+
+// A stretch's DC value of component ci before its group i, in the
+// picture's terms.
+int dcBefore(const Plan& p, const Stretch& s, size_t i, int ci) {
+    return (i == 0 ? 0 : s.groups.dcOf(p, i - 1)[p.lastBlock[ci]]) + s.offset[ci];
+}
+
+// Parses the true stretch a on, up to `to` or a stretch's length further;
+// false when it cannot go on.
+bool extend(const Plan& p, Stretch& a, uint64_t to, const std::atomic<bool>& failed) {
+    const size_t before = a.count;
+    if (a.pos >= p.dataBits || a.count >= p.groups)
+        return false;
+    a.to = std::min(to, a.pos + p.dataBits / kStretches);
+    parse(p, a, true, failed);
+    return a.ok && a.count > before;
+}
+
+// Links each stretch's groups to the true parse before; false when the
+// groups do not add up to the picture. Data of a steady pattern can keep a
+// false parse going; the true parse then goes on itself until it meets a
+// later stretch's, and a stretch it passed by gives no groups.
+bool stitch(const Plan& p, Stretch* st, int count, const std::atomic<bool>& failed) {
+    for (int i = 0; i < count; ++i)
+        if (!st[i].ok)
+            return false;
+    int cur = 0;
+    for (int next = 1; next < count; ++next) {
+        Stretch& a = st[cur];
+        Stretch& b = st[next];
+        size_t m = a.first, j = 0;
+        bool met = false;
+        for (;;) {
+            while (m < a.count && j < b.count && a.groups.starts[m] != b.groups.starts[j]) {
+                if (a.groups.starts[m] < b.groups.starts[j])
+                    ++m;
+                else
+                    ++j;
+            }
+            met = m < a.count && j < b.count;
+            if (met || j >= b.count)
+                break;
+            if (!extend(p, a, b.groups.starts[b.count - 1] + 1, failed))
+                return false;
+        }
+        if (!met) {
+            b.first = b.end = 0;
+            b.base = a.base;
+            continue;
+        }
+        a.end = m;
+        b.first = j;
+        b.base = a.base + (m - a.first);
+        if (b.base > p.groups)
+            return false;
+        for (int ci = 0; ci < p.count; ++ci) {
+            const int dc = dcBefore(p, a, m, ci);
+            if (dc > kMaxDc || dc < -kMaxDc)
+                return false;
+            b.offset[ci] = dc - (j == 0 ? 0 : b.groups.dcOf(p, j - 1)[p.lastBlock[ci]]);
+        }
+        cur = next;
+    }
+    Stretch& last = st[cur];
+    while (last.count - last.first < p.groups - last.base)
+        if (!extend(p, last, p.dataBits, failed))
+            return false;
+    last.end = last.first + (p.groups - last.base);
+    return true;
 }
 
 // Joins a thread on every way out.
@@ -439,17 +615,6 @@ inline int clampSample(int v) {
     return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
 
-// Where each group's blocks are: the first thread's up to the meeting
-// point, the second's (with its DC values corrected) from there on.
-struct Source {
-    const Groups* first = nullptr;
-    const Groups* second = nullptr;
-    size_t firstBase = 0;  // the first group the first thread's buffer holds
-    size_t meet = 0;       // groups before it are the first thread's
-    size_t secondFrom = 0; // the second thread's group at the meeting point
-    int offset[3]{};
-};
-
 struct Pixels {
     uchar* bits;
     qsizetype stride;
@@ -483,7 +648,7 @@ struct Planes {
 
 // Group rows [from, to) into the picture: each component's samples for one
 // group row, then colour.
-bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixels& out,
+bool finish(const Plan& p, const Stretch* st, size_t from, size_t to, const Pixels& out,
             Planes& scratch) {
     const int n = p.n;
     const size_t stride = p.groupsPerRow * size_t(p.hMax * n);
@@ -493,16 +658,16 @@ bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixe
     for (size_t gy = from; gy < to; ++gy) {
         for (size_t gx = 0; gx < p.groupsPerRow; ++gx) {
             const size_t g = gy * p.groupsPerRow + gx;
-            const bool second = g >= src.meet;
-            const Groups& groups = second ? *src.second : *src.first;
-            const size_t at = second ? g - src.meet + src.secondFrom : g - src.firstBase;
-            const int32_t* dcs = groups.dcOf(p, at);
-            const int16_t* acs = groups.acOf(p, at);
+            while (g >= st->base + (st->end - st->first))
+                ++st; // stitched: the groups add up to the picture's
+            const size_t at = st->first + (g - st->base);
+            const int32_t* dcs = st->groups.dcOf(p, at);
+            const int16_t* acs = st->groups.acOf(p, at);
             for (int b = 0; b < p.blocks; ++b) {
                 const int ci = p.owner[b];
                 const ComponentPlan& c = p.comps[ci];
                 const int bx = p.blockX[b], by = p.blockY[b];
-                const int dc = dcs[b] + (second ? src.offset[ci] : 0);
+                const int dc = dcs[b] + st->offset[ci];
                 if (dc > kMaxDc || dc < -kMaxDc)
                     return false;
                 // In eighths of a level, with the level shift and rounding.
@@ -539,8 +704,8 @@ bool finish(const Plan& p, const Source& src, size_t from, size_t to, const Pixe
 // The coded bytes without their stuffing, up to the first marker, followed
 // by kPadding zero bytes. False on a restart marker, which this file's
 // headers did not announce.
-bool unstuff(const uint8_t* in, size_t size, std::unique_ptr<uint8_t[]>& out, size_t& length) {
-    out.reset(new (std::nothrow) uint8_t[size + kPadding]);
+bool unstuff(const uint8_t* in, size_t size, largememory::Buffer<uint8_t>& out, size_t& length) {
+    out = largememory::make<uint8_t>(size + kPadding);
     if (!out)
         return false;
     size_t i = 0, o = 0;
@@ -582,11 +747,22 @@ bool makePlan(const Frame& f, Plan& p) {
     for (int ci = 0; ci < f.count; ++ci) {
         const Component& in = f.components[ci];
         ComponentPlan& c = p.comps[ci];
-        if (!p.dcTables[ci].build(in.dc, true) || !p.acTables[ci].build(in.ac) ||
-            in.quant == nullptr)
+        if (in.quant == nullptr)
             return false;
+        // Components that share a table share its lookups, which then stay
+        // in the cache.
         c.dc = &p.dcTables[ci];
         c.ac = &p.acTables[ci];
+        for (int earlier = 0; earlier < ci; ++earlier) {
+            const Component& e = f.components[earlier];
+            if (e.dc.bits == in.dc.bits && e.dc.values == in.dc.values)
+                c.dc = p.comps[earlier].dc;
+            if (e.ac.bits == in.ac.bits && e.ac.values == in.ac.values)
+                c.ac = p.comps[earlier].ac;
+        }
+        if ((c.dc == &p.dcTables[ci] && !p.dcTables[ci].build(in.dc, true)) ||
+            (c.ac == &p.acTables[ci] && !p.acTables[ci].build(in.ac)))
+            return false;
         c.index = in.index;
         c.h = f.count == 1 ? 1 : in.h;
         c.v = f.count == 1 ? 1 : in.v;
@@ -605,7 +781,6 @@ bool makePlan(const Frame& f, Plan& p) {
                     if (std::abs(my) < 1e-9 || std::abs(mx) < 1e-9)
                         continue;
                     c.weight[k][y * c.sx + x] = float(in.quant[natural] * my * mx * kAcScale);
-                    c.moves[k] = 1;
                 }
         }
         for (int i = 0; i < c.h * c.v; ++i) {
@@ -688,92 +863,225 @@ bool decode(const Frame& f, QImage& out) {
     if (f.memoryCap != 0 && 2 * p.groups * groupBytes + f.size > f.memoryCap)
         return false;
 
-    std::unique_ptr<uint8_t[]> data;
+    largememory::Buffer<uint8_t> data;
     size_t length = 0;
     if (!unstuff(f.data, f.size, data, length))
         return false;
     p.data = data.get();
     p.dataBits = uint64_t(length) * 8;
-
-    // No more groups can follow the middle of the data than there are.
-    Groups row; // the first thread's current group row
-    Guess guess;
-    guess.starts.reset(new (std::nothrow) uint64_t[p.groups]);
-    if (!row.allocate(p, p.groupsPerRow) || !guess.groups.allocate(p, p.groups) || !guess.starts)
+    if (p.dataBits < uint64_t(kStretches) * 64)
         return false;
-    // The first thread also turns its rows into pixels meanwhile (a fifth
-    // more work than decoding them), so it takes the smaller share.
-    const uint64_t split = uint64_t(length / 20 * 9) * 8;
-    auto guessing = [&] { guessFrom(p, split, guess); };
-    // Declared after all the thread reads, so that an early return joins it
-    // before any of them goes.
-    Worker worker;
-    worker.start(guessing);
 
-    // The pixels are taken once here: QImage's accessors are not for two
-    // threads at a time.
-    const Pixels pixels{out.bits(), out.bytesPerLine(), out.width(), out.height()};
-    Planes planes(p);
-    Source src;
-    src.first = &row;
-    src.second = &guess.groups;
-    src.meet = p.groups;
-    uint64_t pos = 0;
-    int preds[3] = {};
-    bool joined = false;
-    size_t j = 0;
-    size_t g = 0;
-    for (; g < p.groups; ++g) {
-        const size_t gx = g % p.groupsPerRow;
-        if (gx == 0 && g > 0) {
-            src.firstBase = g - p.groupsPerRow;
-            if (!finish(p, src, g / p.groupsPerRow - 1, g / p.groupsPerRow, pixels, planes))
-                return false;
-        }
-        if (pos >= split) {
-            if (!joined) {
-                worker.join();
-                joined = true;
-            }
-            while (j < guess.count && guess.starts[j] < pos)
-                ++j;
-            if (j < guess.count && guess.starts[j] == pos && guess.count - j >= p.groups - g) {
-                // The same bit at the start of a group: from here on both
-                // parses agree, except for the DC values' starting points.
-                src.meet = g;
-                src.secondFrom = j;
-                for (int ci = 0; ci < p.count; ++ci) {
-                    const int before = j == 0 ? 0 : guess.groups.dcOf(p, j - 1)[p.lastBlock[ci]];
-                    src.offset[ci] = preds[ci] - before;
-                }
-                break;
-            }
-        }
-        if (!decodeGroup(p, pos, preds, kMaxDc, row.dcOf(p, gx), row.acOf(p, gx)) ||
-            pos > p.dataBits)
-            return false;
+    std::unique_ptr<Stretch[]> stretches(new (std::nothrow) Stretch[kStretches]);
+    if (!stretches)
+        return false;
+    // Each stretch's share of the groups, with some to spare, in one block.
+    const size_t share = std::min(p.groups, p.groups / kStretches * 5 / 4 + kOverlap + 64);
+    const size_t sliceBytes = Groups::bytesFor(p, share);
+    const largememory::Buffer<unsigned char> slices =
+        largememory::make<unsigned char>(sliceBytes * kStretches);
+    if (!slices)
+        return false;
+    for (int i = 0; i < kStretches; ++i) {
+        stretches[i].from = p.dataBits * uint64_t(i) / kStretches;
+        stretches[i].to = p.dataBits * uint64_t(i + 1) / kStretches;
+        stretches[i].pos = stretches[i].from;
+        stretches[i].guessed = i > 0;
+        stretches[i].groups.place(p, slices.get() + sliceBytes * size_t(i), share);
     }
-    worker.join();
-
-    // The rows left: the one the meeting point is in (partly the first
-    // thread's) and the second thread's, on two threads.
-    const size_t from = std::min(g, p.groups - 1) / p.groupsPerRow;
-    src.firstBase = from * p.groupsPerRow;
-    const size_t half = from + (p.groupRows - from) / 2;
-    bool lowerOk = true;
-    auto lowerHalf = [&] {
-        try { // nothing may leave a thread
-            Planes own(p);
-            lowerOk = finish(p, src, half, p.groupRows, pixels, own);
-        } catch (const std::bad_alloc&) {
-            lowerOk = false;
+    std::atomic<int> nextStretch{0};
+    std::atomic<bool> failed{false};
+    auto parsing = [&] {
+        for (int i; (i = nextStretch.fetch_add(1)) < kStretches;) {
+            parse(p, stretches[i], false, failed);
+            if (!stretches[i].ok)
+                failed = true;
         }
     };
-    Worker lower;
-    lower.start(lowerHalf);
-    const bool upperOk = finish(p, src, from, half, pixels, planes);
-    lower.join();
-    return upperOk && lowerOk;
+    {
+        // Declared after all the thread reads, so that an early return
+        // joins it before any of them goes.
+        Worker worker;
+        worker.start(parsing);
+        parsing();
+    }
+    if (failed || !stitch(p, stretches.get(), kStretches, failed))
+        return false;
+
+    // The pixels are taken once here: QImage's accessors are not for two
+    // threads at a time. Group rows go out in batches to whichever thread
+    // asks.
+    const Pixels pixels{out.bits(), out.bytesPerLine(), out.width(), out.height()};
+    constexpr size_t kRowBatch = 4;
+    std::atomic<size_t> nextRow{0};
+    auto finishing = [&] {
+        try { // nothing may leave a thread
+            Planes planes(p);
+            for (size_t r; (r = nextRow.fetch_add(kRowBatch)) < p.groupRows;)
+                if (!finish(p, stretches.get(), r, std::min(p.groupRows, r + kRowBatch), pixels,
+                            planes))
+                    failed = true;
+        } catch (const std::bad_alloc&) {
+            failed = true;
+        }
+    };
+    {
+        Worker worker;
+        worker.start(finishing);
+        finishing();
+    }
+    return !failed;
+}
+
+namespace {
+
+// Stuffed output of coded bits: a zero byte after each 0xFF. `limit` bits
+// at most, and so at most twice as many bytes, plus the end.
+class BitWriter {
+public:
+    explicit BitWriter(uint64_t limit) {
+        out_.resize(qsizetype(limit / 8 * 2 + 16));
+        at_ = reinterpret_cast<uint8_t*>(out_.data());
+    }
+    void put(uint32_t bits, int count) { // count 1..32
+        acc_ = (acc_ << count) | (bits & (0xFFFFFFFFu >> (32 - count)));
+        n_ += count;
+        while (n_ >= 8) {
+            n_ -= 8;
+            const uint8_t b = uint8_t(acc_ >> n_);
+            *at_++ = b;
+            if (b == 0xFF)
+                *at_++ = 0;
+        }
+    }
+    // Bits [from, to) of unstuffed data with its padding after it.
+    void copy(const uint8_t* data, uint64_t from, uint64_t to) {
+        for (; from + 32 <= to; from += 32)
+            put(uint32_t(peek(data, from) >> 32), 32);
+        if (to > from)
+            put(uint32_t(peek(data, from) >> (64 - (to - from))), int(to - from));
+    }
+    // Pads the last byte with ones, as an encoder does, and ends the stream.
+    QByteArray finish() {
+        if (n_ > 0)
+            put(0xFFu, 8 - n_);
+        *at_++ = 0xFF;
+        *at_++ = 0xD9;
+        out_.truncate(qsizetype(at_ - reinterpret_cast<uint8_t*>(out_.data())));
+        return std::move(out_);
+    }
+
+private:
+    QByteArray out_;
+    uint8_t* at_ = nullptr;
+    uint64_t acc_ = 0;
+    int n_ = 0;
+};
+
+// The code of each DC category in a table: (length << 16) | code; 0 when
+// the table has none.
+bool dcCodes(const Table& t, uint32_t (&codes)[16]) {
+    std::fill(codes, codes + 16, 0u);
+    uint32_t code = 0;
+    int k = 0;
+    for (int l = 1; l <= 16; ++l) {
+        for (int i = 0; i < t.bits[l]; ++i, ++code, ++k) {
+            if (k >= 256)
+                return false;
+            if (t.values[k] < 16)
+                codes[t.values[k]] = (uint32_t(l) << 16) | code;
+        }
+        code <<= 1;
+    }
+    return true;
+}
+
+// A group's blocks read for their length and DC values only.
+bool skimGroup(const Plan& p, uint64_t& pos, int* preds) {
+    BitReader in(p.data, pos);
+    int32_t dc = 0;
+    int16_t ac = 0;
+    for (int b = 0; b < p.blocks; ++b)
+        if (!decodeBlock<1, 1>(in, p.comps[p.owner[b]], preds[p.owner[b]], kMaxDc, &dc, &ac))
+            return false;
+    pos = in.position();
+    return pos <= p.dataBits;
+}
+
+} // namespace
+
+int groupHeight(const Frame& f) {
+    int vMax = 1;
+    for (int ci = 0; f.count == 3 && ci < f.count; ++ci)
+        vMax = std::max(vMax, f.components[ci].v);
+    return 8 * vMax;
+}
+
+QByteArray streamFrom(const Frame& frame, int row) {
+    Frame f = frame;
+    f.eighths = 1;
+    if (!supports(f) || row < 1)
+        return {};
+    auto plan = std::make_unique<Plan>();
+    Plan& p = *plan;
+    if (!makePlan(f, p) || size_t(row) >= p.groupRows)
+        return {};
+    uint32_t codes[3][16];
+    for (int ci = 0; ci < p.count; ++ci)
+        if (!dcCodes(f.components[ci].dc, codes[ci]))
+            return {};
+    largememory::Buffer<uint8_t> data;
+    size_t length = 0;
+    if (!unstuff(f.data, f.size, data, length))
+        return {};
+    p.data = data.get();
+    p.dataBits = uint64_t(length) * 8;
+
+    uint64_t pos = 0;
+    int preds[3] = {};
+    for (size_t g = 0, until = size_t(row) * p.groupsPerRow; g < until; ++g)
+        if (!skimGroup(p, pos, preds))
+            return {};
+
+    // The first group again, block by block: each component's first DC
+    // value is now a difference from 0, as the new stream starts.
+    // The first group's DC codes may each grow by 16 + 11 bits.
+    BitWriter out(p.dataBits - pos + uint64_t(p.blocks) * 27);
+    bool seen[3] = {};
+    for (int b = 0; b < p.blocks; ++b) {
+        const int ci = p.owner[b];
+        const ComponentPlan& c = p.comps[ci];
+        const uint64_t start = pos;
+        int len = 0;
+        const int s = c.dc->decode(peek(p.data, start), len);
+        BitReader in(p.data, start);
+        int32_t dc = 0;
+        int16_t ac = 0;
+        if (s < 0 || !decodeBlock<1, 1>(in, c, preds[ci], kMaxDc, &dc, &ac))
+            return {};
+        pos = in.position();
+        if (pos > p.dataBits)
+            return {};
+        if (seen[ci]) {
+            out.copy(p.data, start, pos);
+            continue;
+        }
+        seen[ci] = true;
+        const int value = preds[ci];
+        const int magnitude = value < 0 ? -value : value;
+        int category = 0;
+        while (category < 12 && (magnitude >> category) != 0)
+            ++category;
+        const uint32_t code = codes[ci][category];
+        if (code == 0 || category > 11)
+            return {}; // the table has no code for it
+        out.put(code & 0xFFFF, int(code >> 16));
+        if (category > 0)
+            out.put(uint32_t(value < 0 ? value + (1 << category) - 1 : value), category);
+        out.copy(p.data, start + uint64_t(len + s), pos);
+    }
+    out.copy(p.data, pos, p.dataBits);
+    return out.finish();
 }
 
 } // namespace jpegsplit

@@ -1,20 +1,22 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <cstddef>
 #include <cstdint>
 
 // A reduced decode (1/8 or 1/4 of each side) of a baseline Huffman JPEG on
 // two threads. Entropy decoding is what a reduced decode costs, and it is
-// sequential; the second thread starts in the middle of the coded data at a
-// guessed bit position. Huffman codes fall back into step after a few
-// blocks, so once both threads have begun a block group at the same bit,
-// the second thread's groups from there on are the true ones, with each
-// component's DC value off by a constant that the first thread's running
-// values give. If they never meet, the first thread decodes all of it.
+// sequential; so the coded data is cut into stretches that the threads take
+// as each comes free, each parsed from a guessed bit position. Huffman codes
+// fall back into step after a few blocks, so once a stretch's parse begins
+// a block group at the same bit as the parse of the stretch before, its
+// groups from there on are the true ones, with each component's DC value off
+// by a constant that the stretch before gives.
 //
 // Anything this does not handle exactly (a broken table or code, a value out
-// of range, data ending early) makes it give up, so that the caller decodes
-// with the library and gets the library's own warnings and errors.
+// of range, data ending early, parses that never fall into step) makes it
+// give up, so that the caller decodes with the library and gets the
+// library's own warnings and errors.
 namespace jpegsplit {
 
 struct Table {
@@ -40,8 +42,7 @@ struct Frame {
 };
 
 // Whether the machine is idle enough for a second thread: with every core
-// busy, two threads take longer than one, as the split costs a third more
-// work in all.
+// busy, the second thread only waits for a turn.
 bool coreIsFree();
 
 // Whether frame is of a kind decode() handles.
@@ -50,5 +51,16 @@ bool supports(const Frame& frame);
 // Decodes into out, which has the scaled size (rounded up) and
 // Format_RGB32. False when it gave up; out may then hold anything.
 bool decode(const Frame& frame, QImage& out);
+
+// The rows of a block group row: 8, or 16 for chroma sampled down the
+// picture.
+int groupHeight(const Frame& frame);
+
+// The coded data of the picture from group row `row` (1 or more) on as a
+// stream of its own: the same codes, with the first group's DC values made
+// whole since the predictions start again; stuffed and closed by EOI, for
+// headers whose height is cut to the rows left. Empty when it cannot be
+// made (broken data, a DC value the table has no code for).
+QByteArray streamFrom(const Frame& frame, int row);
 
 } // namespace jpegsplit
