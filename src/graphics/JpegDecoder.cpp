@@ -298,11 +298,11 @@ bool decodeHalves(const QByteArray& bytes, const jpeg_decompress_struct& c, QIma
     const int height = int(c.image_height);
     const int rowsPerGroup = jpegsplit::groupHeight(*frame);
     const int groupRows = (height + rowsPerGroup - 1) / rowsPerGroup;
+    if (groupRows < 3) // a strip too low to cut
+        return false;
     // The second thread also reads the codes of the first part, at about a
     // third of what decoding them costs; this evens the two out.
     const int r = std::clamp(int(std::lround(groupRows * 0.64)), 2, groupRows - 1);
-    if (r >= groupRows)
-        return false;
     const unsigned split = unsigned(r * rowsPerGroup);
     const qsizetype headerEnd =
         qsizetype(frame->data - reinterpret_cast<const uchar*>(bytes.constData()));

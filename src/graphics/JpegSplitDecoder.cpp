@@ -109,8 +109,9 @@ inline int extend(uint32_t v, int s) {
 // the end of a block steps past every position, so the loop ends without a
 // test of its own. A second step of 0 with a value of 0 adds nothing.
 constexpr int kEobStep = 80;
-// Positions steps can reach: the last (63), a run of 15 and a second step.
-constexpr int kPositions = 64 + 15 + kEobStep;
+// Positions a step can reach: from the last (63) by the end's step; a
+// second step only follows a first that stays inside the block.
+constexpr int kPositions = 64 + kEobStep;
 
 struct AcEntry {
     int16_t value = 0, second = 0;

@@ -73,8 +73,8 @@ QByteArray withFrameSize(const QString& name, int w, int h) {
 // A photo-like w x h JPEG written by libjpeg: smooth waves with fine noise,
 // so that most blocks carry many coefficients. hY x vY are the luma
 // sampling factors (chroma 1 x 1); grey writes one component.
-QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 0,
-                     int flatRows = 0) {
+QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 0, int flatRows = 0,
+                     bool optimized = false) {
     unsigned noise = 12345;
     auto next = [&noise] {
         noise = noise * 1103515245u + 12345u;
@@ -101,6 +101,7 @@ QByteArray photoJpeg(int w, int h, int hY, int vY, bool grey, int restartRows = 
             c.comp_info[0].h_samp_factor = hY;
             c.comp_info[0].v_samp_factor = vY;
             c.restart_in_rows = restartRows;
+            c.optimize_coding = optimized ? TRUE : FALSE;
         });
 }
 
@@ -356,6 +357,20 @@ private slots:
         QTest::newRow("4:4:4") << photoJpeg(1500, 1399, 1, 1, false) << true;
         QTest::newRow("grey") << photoJpeg(1717, 1283, 1, 1, true) << true;
         QTest::newRow("flat top") << photoJpeg(1283, 1717, 2, 2, false, 0, 1300) << true;
+        // Tables made for the picture may lack the code for a whole DC value.
+        QTest::newRow("optimised tables") << photoJpeg(1283, 1717, 2, 2, false, 0, 0, true) << true;
+        // Two flat greys with tables made for them: the lower grey's DC
+        // value as a whole has no code, only its difference from the upper.
+        const QByteArray twoGreys = testsupport::writeJpeg(
+            1717, 1283, 1, JCS_GRAYSCALE,
+            [](int y, unsigned char* row) {
+                std::fill(row, row + 1717, uchar(y < 400 ? 150 : 100));
+            },
+            [](jpeg_compress_struct& c) {
+                jpeg_set_quality(&c, 90, TRUE);
+                c.optimize_coding = TRUE;
+            });
+        QTest::newRow("no code for the DC value: the library") << twoGreys << false;
         QTest::newRow("restart markers: the library")
             << photoJpeg(1283, 1717, 2, 2, false, 1) << false;
         QTest::newRow("small: the library") << photoJpeg(1000, 1000, 2, 2, false) << false;
