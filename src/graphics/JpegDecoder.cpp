@@ -427,26 +427,23 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
     const bool cmyk = colorSpace_ == ColorSpace::Cmyk || colorSpace_ == ColorSpace::Ycck;
     const bool inverted = cmyk && adobe_;
     const bool buffered = progressive_;
-    if (!step && splitAllowed_ && eighths == 8 && !cmyk && !buffered &&
-        std::int64_t(size_.width()) * size_.height() >= kHalvesPixels &&
-        (splitAlways_ || jpegsplit::coreIsFree())) {
-        QImage image = allocateImage(size_.width(), size_.height());
-        if (!image.isNull() && decodeHalves(bytes_, s_->cinfo, image)) {
-            split_ = true;
+    if (!step && splitAllowed_ && (splitAlways_ || jpegsplit::coreIsFree())) {
+        // Given up on: the library decodes it, with its own warnings.
+        QImage image;
+        if (eighths == 8) {
+            if (!cmyk && !buffered &&
+                std::int64_t(size_.width()) * size_.height() >= kHalvesPixels) {
+                image = allocateImage(size_.width(), size_.height());
+                split_ = !image.isNull() && decodeHalves(bytes_, s_->cinfo, image);
+            }
+        } else if (const std::optional<jpegsplit::Frame> frame = splitFrame(s_->cinfo, eighths)) {
+            const QSize size = scaledSize(size_, eighths);
+            image = allocateImage(size.width(), size.height());
+            split_ = !image.isNull() && jpegsplit::decode(*frame, image);
+        }
+        if (split_) {
             s_.reset();
             return image;
-        }
-    }
-    if (!step && splitAllowed_ && (splitAlways_ || jpegsplit::coreIsFree())) {
-        if (const std::optional<jpegsplit::Frame> frame = splitFrame(s_->cinfo, eighths)) {
-            const QSize size = scaledSize(size_, eighths);
-            QImage image = allocateImage(size.width(), size.height());
-            // Given up on: the library decodes it, with its own warnings.
-            if (!image.isNull() && jpegsplit::decode(*frame, image)) {
-                split_ = true;
-                s_.reset();
-                return image;
-            }
         }
     }
     if (!guardedStart(*s_, eighths, cmyk, buffered))

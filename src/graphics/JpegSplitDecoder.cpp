@@ -507,10 +507,13 @@ void parse(const Plan& p, Stretch& s, bool keep, const std::atomic<bool>& failed
     s.ok = true;
 }
 
-// A stretch's DC value of component ci before its group i, in the
-// picture's terms.
+// A stretch's DC value of component ci before its group i, from its
+// parse's own start, and in the picture's terms.
+int parsedDcBefore(const Plan& p, const Stretch& s, size_t i, int ci) {
+    return i == 0 ? 0 : s.groups.dcOf(p, i - 1)[p.lastBlock[ci]];
+}
 int dcBefore(const Plan& p, const Stretch& s, size_t i, int ci) {
-    return (i == 0 ? 0 : s.groups.dcOf(p, i - 1)[p.lastBlock[ci]]) + s.offset[ci];
+    return parsedDcBefore(p, s, i, ci) + s.offset[ci];
 }
 
 // Parses the true stretch a on, up to `to` or a stretch's length further;
@@ -565,7 +568,7 @@ bool stitch(const Plan& p, Stretch* st, int count, const std::atomic<bool>& fail
             const int dc = dcBefore(p, a, m, ci);
             if (dc > kMaxDc || dc < -kMaxDc)
                 return false;
-            b.offset[ci] = dc - (j == 0 ? 0 : b.groups.dcOf(p, j - 1)[p.lastBlock[ci]]);
+            b.offset[ci] = dc - parsedDcBefore(p, b, j, ci);
         }
         cur = next;
     }
@@ -593,6 +596,13 @@ struct Worker {
     }
     ~Worker() { join(); }
 };
+
+// Runs f on a second thread and on this one, and waits for both.
+template <typename F> void onBothThreads(F& f) {
+    Worker worker;
+    worker.start(f);
+    f();
+}
 
 struct ColorTables {
     int crR[256], cbB[256], cbG[256], crG[256];
@@ -737,6 +747,16 @@ bool unstuff(const uint8_t* in, size_t size, largememory::Buffer<uint8_t>& out, 
     return true;
 }
 
+// The coded data without its stuffing into data, for the plan to read.
+bool readCoded(const Frame& f, Plan& p, largememory::Buffer<uint8_t>& data) {
+    size_t length = 0;
+    if (!unstuff(f.data, f.size, data, length))
+        return false;
+    p.data = data.get();
+    p.dataBits = uint64_t(length) * 8;
+    return true;
+}
+
 bool makePlan(const Frame& f, Plan& p) {
     p.n = f.eighths;
     p.count = f.count;
@@ -865,12 +885,7 @@ bool decode(const Frame& f, QImage& out) {
         return false;
 
     largememory::Buffer<uint8_t> data;
-    size_t length = 0;
-    if (!unstuff(f.data, f.size, data, length))
-        return false;
-    p.data = data.get();
-    p.dataBits = uint64_t(length) * 8;
-    if (p.dataBits < uint64_t(kStretches) * 64)
+    if (!readCoded(f, p, data) || p.dataBits < uint64_t(kStretches) * 64)
         return false;
 
     std::unique_ptr<Stretch[]> stretches(new (std::nothrow) Stretch[kStretches]);
@@ -899,13 +914,7 @@ bool decode(const Frame& f, QImage& out) {
                 failed = true;
         }
     };
-    {
-        // Declared after all the thread reads, so that an early return
-        // joins it before any of them goes.
-        Worker worker;
-        worker.start(parsing);
-        parsing();
-    }
+    onBothThreads(parsing);
     if (failed || !stitch(p, stretches.get(), kStretches, failed))
         return false;
 
@@ -926,11 +935,7 @@ bool decode(const Frame& f, QImage& out) {
             failed = true;
         }
     };
-    {
-        Worker worker;
-        worker.start(finishing);
-        finishing();
-    }
+    onBothThreads(finishing);
     return !failed;
 }
 
@@ -1032,11 +1037,8 @@ QByteArray streamFrom(const Frame& frame, int row) {
         if (!dcCodes(f.components[ci].dc, codes[ci]))
             return {};
     largememory::Buffer<uint8_t> data;
-    size_t length = 0;
-    if (!unstuff(f.data, f.size, data, length))
+    if (!readCoded(f, p, data))
         return {};
-    p.data = data.get();
-    p.dataBits = uint64_t(length) * 8;
 
     uint64_t pos = 0;
     int preds[3] = {};
