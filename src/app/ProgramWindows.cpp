@@ -16,13 +16,17 @@
 #include "icons/window/TExIcons.h"
 #include "mail/window/TEmail.h"
 #include "strip/TForm1.h"
+#include "strip/TableLoader.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 #include "viewer/window/TViewPic.h"
 
+#include <QElapsedTimer>
 #include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
 
 ProgramWindows::ProgramWindows() = default;
 
@@ -56,30 +60,93 @@ void ProgramWindows::createToolWindows(AppContext& context) {
     context_ = &context;
     context.tools = this;
     context.programColor = [this] { return systemcolors::backgroundValue(form1_.get()); };
-    aboutBox_ = std::make_unique<TAboutBox>(context);
-    viewPic_ = std::make_unique<TViewPic>(context);
-    cVert1_ = std::make_unique<TCVert1>(context);
-    edDlg_ = std::make_unique<TEdDlg>(context);
-    email_ = std::make_unique<TEmail>(context);
-    exIcons_ = std::make_unique<TExIcons>(context);
-    pathnook_ = std::make_unique<TPathnook>(context);
-    hintDlg_ = std::make_unique<THintDlg>(context);
-    reminder_ = std::make_unique<TReminder>(context);
-    fileProp_ = std::make_unique<TFileProp>(context);
-    helpDlg_ = std::make_unique<THelpDlg>(context);
-
-    // The long hints reach these status bars in this order.
-    for (QStatusBar* bar : {hintDlg_->statusBar1(), edDlg_->statusBar1(), exIcons_->statusBar1(),
-                            cVert1_->statusBar1(), pathnook_->statusBar1(), email_->statusBar1(),
-                            viewPic_->statusBar1()})
-        form1_->hintRouter().addStatusBar(bar);
+    {
+        const toolwindow::DeferredBuilds deferred;
+        aboutBox_ = std::make_unique<TAboutBox>(context);
+        viewPic_ = std::make_unique<TViewPic>(context);
+        cVert1_ = std::make_unique<TCVert1>(context);
+        edDlg_ = std::make_unique<TEdDlg>(context);
+        email_ = std::make_unique<TEmail>(context);
+        exIcons_ = std::make_unique<TExIcons>(context);
+        pathnook_ = std::make_unique<TPathnook>(context);
+        hintDlg_ = std::make_unique<THintDlg>(context);
+        reminder_ = std::make_unique<TReminder>(context);
+        fileProp_ = std::make_unique<TFileProp>(context);
+        helpDlg_ = std::make_unique<THelpDlg>(context);
+    }
+    // The long hints reach the status bars in this order.
+    tools_ = {
+        {hintDlg_.get(), [this] { return hintDlg_->statusBar1(); }},
+        {edDlg_.get(), [this] { return edDlg_->statusBar1(); }},
+        {exIcons_.get(), [this] { return exIcons_->statusBar1(); }},
+        {cVert1_.get(), [this] { return cVert1_->statusBar1(); }},
+        {pathnook_.get(), [this] { return pathnook_->statusBar1(); }},
+        {email_.get(), [this] { return email_->statusBar1(); }},
+        {viewPic_.get(), [this] { return viewPic_->statusBar1(); }},
+        {aboutBox_.get(), {}},
+        {reminder_.get(), {}},
+        {fileProp_.get(), {}},
+        {helpDlg_.get(), {}},
+    };
+    // Once the buttons are loaded, the rest of the start goes on in idle time.
+    QObject::connect(
+        &form1_->tableLoader(), &TableLoader::allLoaded, form1_.get(),
+        [this] { buildNextInIdleTime(); }, Qt::QueuedConnection);
 
     // The strip's one-shot timer counts the reminder.
     reminderClock_ = std::make_unique<ReminderClock>(*form1_->timer2());
     reminderMenu_ = std::make_unique<ReminderMenu>(*reminderClock_, *context.prompts);
     QObject::connect(reminderClock_.get(), &ReminderClock::due, form1_.get(),
-                     actionguard::guarded(*context.prompts, form1_.get(),
-                                          [this] { reminder_->showReminder(form1_.get()); }));
+                     actionguard::guarded(*context.prompts, form1_.get(), [this] {
+                         ready(reminder_)->showReminder(form1_.get());
+                     }));
+}
+
+bool ProgramWindows::build(QWidget* window) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!toolwindow::ensureBuilt(window))
+        return false;
+    longestBuildNs_ = std::max(longestBuildNs_, clock.nsecsElapsed());
+    for (const Tool& tool : tools_) {
+        if (tool.window != window || !tool.statusBar)
+            continue;
+        HintRouter& router = form1_->hintRouter();
+        QStatusBar* bar = tool.statusBar();
+        router.addStatusBar(bar);
+        if (!router.current().isEmpty())
+            bar->showMessage(router.current());
+    }
+    return true;
+}
+
+template <typename T> T* ProgramWindows::ready(const std::unique_ptr<T>& window) {
+    if (window)
+        build(window.get());
+    return window.get();
+}
+
+void ProgramWindows::buildNextInIdleTime() {
+    for (const Tool& tool : tools_) {
+        if (toolwindow::isBuilt(tool.window))
+            continue;
+        actionguard::run(*context_->prompts, nullptr, [&] { build(tool.window); });
+        // One window a turn: the strip answers the user in between.
+        QTimer::singleShot(0, form1_.get(), [this] { buildNextInIdleTime(); });
+        return;
+    }
+}
+
+void ProgramWindows::buildToolWindows() {
+    for (const Tool& tool : tools_)
+        build(tool.window);
+}
+
+bool ProgramWindows::toolWindowsBuilt() const {
+    for (const Tool& tool : tools_)
+        if (!toolwindow::isBuilt(tool.window))
+            return false;
+    return !tools_.empty();
 }
 
 uint32_t ProgramWindows::programColour() const {
@@ -94,26 +161,26 @@ void present(QWidget* window) {
 } // namespace
 
 void ProgramWindows::showEmail() {
-    present(email_.get());
+    present(ready(email_));
 }
 void ProgramWindows::showIconExtractor() {
-    present(exIcons_.get());
+    present(ready(exIcons_));
 }
 void ProgramWindows::showIconConverter() {
-    present(cVert1_.get());
+    present(ready(cVert1_));
 }
 void ProgramWindows::showPictureViewer() {
-    present(viewPic_.get());
+    present(ready(viewPic_));
 }
 void ProgramWindows::showEditor() {
-    present(edDlg_.get());
+    present(ready(edDlg_));
 }
 void ProgramWindows::showFileManager() {
-    present(pathnook_.get());
+    present(ready(pathnook_));
 }
 void ProgramWindows::showFileProperties(int button) {
     if (fileProp_)
-        fileProp_->showFor(button, programColour());
+        ready(fileProp_)->showFor(button, programColour());
 }
 void ProgramWindows::startReminder() {
     if (reminderMenu_)
@@ -125,19 +192,20 @@ void ProgramWindows::stopReminder() {
 }
 void ProgramWindows::toggleHintStrip() {
     if (hintDlg_)
-        hintDlg_->Hint1Click(form1_->pos(), programColour());
+        ready(hintDlg_)->Hint1Click(form1_->pos(), programColour());
 }
 void ProgramWindows::stripMoved(QPoint topLeft) {
-    if (hintDlg_)
+    // A hint strip not yet built is placed when it is first shown.
+    if (hintDlg_ && toolwindow::isBuilt(hintDlg_.get()))
         hintDlg_->follow(topLeft);
 }
 void ProgramWindows::showAbout() {
     if (aboutBox_)
-        aboutBox_->showModal(form1_.get());
+        ready(aboutBox_)->showModal(form1_.get());
 }
 void ProgramWindows::showExtensiveHelp() {
     if (helpDlg_)
-        helpDlg_->showHelp(programColour());
+        ready(helpDlg_)->showHelp(programColour());
 }
 void ProgramWindows::showHelpMessage(int number) {
     // The help messages have no owner window.

@@ -2,8 +2,11 @@
 #include "context/ToolWindows.h"
 #include "ui/FontWarmUp.h"
 
+#include <QtGlobal>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct AppContext;
 class TForm1;
@@ -20,12 +23,18 @@ class TFileProp;
 class THelpDlg;
 class ReminderClock;
 class ReminderMenu;
+class QStatusBar;
+class QWidget;
 
 // The program's twelve windows, made once in their fixed order with the strip
 // first, and the routing of long hints to the seven status bars. The program
 // and the start-up benchmark both build them here, so what is measured is
 // what runs. Destroyed tool windows first, the strip last. It is also the
 // strip's typed handle to the tool windows.
+// The tool window objects exist from the start, but each builds its controls
+// when first shown, or in idle time once the strip has loaded its buttons, a
+// window a turn of the event loop: the user sees the strip first. A hint
+// given before a window is built shows in its status bar when it is built.
 class ProgramWindows : public ToolWindows {
 public:
     ProgramWindows();
@@ -40,6 +49,12 @@ public:
     void createToolWindows(AppContext& context);
 
     TForm1* form1() const { return form1_.get(); }
+
+    // Builds every tool window not yet built, as idle time would.
+    void buildToolWindows();
+    bool toolWindowsBuilt() const;
+    // The longest single build step so far.
+    qint64 longestBuildNs() const { return longestBuildNs_; }
 
     // ToolWindows. Each does nothing before createToolWindows.
     void showEmail() override;
@@ -59,6 +74,16 @@ public:
     void reportBug() override;
 
 private:
+    struct Tool {
+        QWidget* window;
+        // The window's StatusBar1 once built, for the hint routing; or none.
+        std::function<QStatusBar*()> statusBar;
+    };
+    // Builds the window if it is not yet: the one way to a tool window.
+    template <typename T> T* ready(const std::unique_ptr<T>& window);
+    bool build(QWidget* window);
+    void buildNextInIdleTime();
+
     // The strip's current colour, which the small windows take when shown.
     uint32_t programColour() const;
 
@@ -79,4 +104,8 @@ private:
     std::unique_ptr<THelpDlg> helpDlg_;
     std::unique_ptr<ReminderClock> reminderClock_;
     std::unique_ptr<ReminderMenu> reminderMenu_;
+    // In the order idle time builds them: the seven status bars in their
+    // routing order first.
+    std::vector<Tool> tools_;
+    qint64 longestBuildNs_ = 0;
 };

@@ -8,6 +8,25 @@
 
 namespace toolwindow {
 
+namespace {
+
+thread_local int deferring = 0;
+
+// A window's build step, kept as the window's child until it runs.
+class PendingBuild : public QObject {
+    Q_OBJECT
+public:
+    PendingBuild(QWidget* window, std::function<void()> build)
+        : QObject(window), build(std::move(build)) {}
+    std::function<void()> build;
+};
+
+PendingBuild* pendingOf(const QWidget* window) {
+    return window->findChild<PendingBuild*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
 void setUp(QWidget* window, const QString& objectName, const QString& caption, QSize client,
            Border border) {
     window->setObjectName(objectName);
@@ -69,6 +88,7 @@ void centre(QWidget* window) {
 }
 
 void present(QWidget* window) {
+    ensureBuilt(window);
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show(); // modeless: the strip goes on at once
@@ -76,4 +96,36 @@ void present(QWidget* window) {
     window->activateWindow();
 }
 
+void buildOrDefer(QWidget* window, std::function<void()> build) {
+    if (deferring > 0)
+        new PendingBuild(window, std::move(build));
+    else
+        build();
+}
+
+bool ensureBuilt(QWidget* window) {
+    PendingBuild* pending = window ? pendingOf(window) : nullptr;
+    if (!pending)
+        return false;
+    // Taken out first: a build that asks again finds nothing to run.
+    const std::function<void()> build = std::move(pending->build);
+    delete pending;
+    build();
+    return true;
+}
+
+bool isBuilt(const QWidget* window) {
+    return !pendingOf(window);
+}
+
+DeferredBuilds::DeferredBuilds() {
+    ++deferring;
+}
+
+DeferredBuilds::~DeferredBuilds() {
+    --deferring;
+}
+
 } // namespace toolwindow
+
+#include "ToolWindow.moc"

@@ -2,6 +2,7 @@
 #include <QSize>
 #include <QString>
 #include <Qt>
+#include <functional>
 
 class QStatusBar;
 class QWidget;
@@ -27,5 +28,24 @@ QStatusBar* addStatusBar(QWidget* window, bool sizeGrip);
 void centre(QWidget* window);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
 void present(QWidget* window);
+
+// A tool window makes its controls, pictures and menus in one build step,
+// which its constructor hands here. Made while a DeferredBuilds lives on
+// this thread, the window keeps the step for later and ensureBuilt runs it,
+// once, before the window is first shown or used: the program shows its
+// strip before it pays for windows the user has not asked for. Made
+// anywhere else, it builds at once.
+void buildOrDefer(QWidget* window, std::function<void()> build);
+// Runs the window's deferred build step; true when it ran now.
+bool ensureBuilt(QWidget* window);
+bool isBuilt(const QWidget* window);
+
+class DeferredBuilds {
+public:
+    DeferredBuilds();
+    ~DeferredBuilds();
+    DeferredBuilds(const DeferredBuilds&) = delete;
+    DeferredBuilds& operator=(const DeferredBuilds&) = delete;
+};
 
 } // namespace toolwindow

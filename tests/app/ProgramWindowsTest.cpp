@@ -7,6 +7,8 @@
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "strip/TForm1.h"
+#include "strip/TableLoader.h"
+#include "ui/ToolWindow.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -15,45 +17,93 @@
 
 using testapp::topLevel;
 
-// The twelve windows as the program makes them: all there, none shown before
-// the program shows the strip, and a hint reaching the seven status bars.
+// The twelve windows as the program makes them: all there from the start,
+// none shown before the program shows the strip, the tool windows building
+// their controls only when shown or in idle time after the strip's loading,
+// and every hint reaching the seven status bars, also one given before a
+// window was built.
 class ProgramWindowsTest : public QObject {
     Q_OBJECT
+
+    testsupport::TempDir dir_;
+    testsupport::ScriptedPrompts prompts_;
+    teststrip::RecordingOpener opener_;
+    AppContext context_;
+    std::unique_ptr<ControlFile> file_;
+
+    const char* const tools_[11] = {"TAboutBox", "TViewPic",  "TCVert1",   "TEdDlg",
+                                    "TEmail",    "TExIcons",  "TPathnook", "THintDlg",
+                                    "TReminder", "TFileProp", "THelpDlg"};
+    const char* const hinted_[7] = {"THintDlg",  "TEdDlg", "TExIcons", "TCVert1",
+                                    "TPathnook", "TEmail", "TViewPic"};
+
+    std::unique_ptr<ProgramWindows> make() {
+        context_ = AppContext();
+        context_.paths = ProgramPaths::fromExecutable(dir_.file("TabdeckV10"), dir_.path());
+        file_ = std::make_unique<ControlFile>(context_.paths.controlFile);
+        context_.controlFile = file_.get();
+        context_.prompts = &prompts_;
+        context_.opener = &opener_;
+        auto windows = std::make_unique<ProgramWindows>();
+        windows->create(context_);
+        return windows;
+    }
+    static void tip(QWidget* from, const QString& text) {
+        QStatusTipEvent event(text);
+        QApplication::sendEvent(from, &event);
+    }
+    static QString barText(const char* window) {
+        auto* bar = topLevel(window)->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        return bar ? bar->currentMessage() : QStringLiteral("<no status bar>");
+    }
+
 private slots:
-    void twelveWindowsAndTheHintRoute() {
-        testsupport::TempDir dir;
-        testsupport::ScriptedPrompts prompts;
-        teststrip::RecordingOpener opener;
-        AppContext context;
-        context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
-        ControlFile file(context.paths.controlFile);
-        context.controlFile = &file;
-        context.prompts = &prompts;
-        context.opener = &opener;
-        ProgramWindows windows;
-        windows.create(context);
-        QVERIFY(windows.form1());
-        for (const char* name :
-             {"TForm1", "TAboutBox", "TViewPic", "TCVert1", "TEdDlg", "TEmail", "TExIcons",
-              "TPathnook", "THintDlg", "TReminder", "TFileProp", "THelpDlg"}) {
+    void builtWhenShownAndHintsKept() {
+        const auto windows = make();
+        QVERIFY(windows->form1());
+        QVERIFY(!topLevel("TForm1")->isVisible());
+        for (const char* name : tools_) {
             QWidget* w = topLevel(name);
             QVERIFY2(w, name);
             QVERIFY2(!w->isVisible(), name);
+            QVERIFY2(!toolwindow::isBuilt(w), name);
         }
-        QStatusTipEvent tip(QStringLiteral("Leave the program"));
-        QApplication::sendEvent(windows.form1()->imageExit(), &tip);
-        for (const char* name :
-             {"THintDlg", "TEdDlg", "TExIcons", "TCVert1", "TPathnook", "TEmail", "TViewPic"}) {
-            auto* bar = topLevel(name)->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
-            QVERIFY2(bar, name);
-            QCOMPARE(bar->currentMessage(), QStringLiteral("Leave the program"));
-        }
+        QVERIFY(!windows->toolWindowsBuilt());
 
-        // The strip reaches the tool windows through the typed handle.
-        QCOMPARE(context.tools, static_cast<ToolWindows*>(&windows));
-        context.tools->showEmail();
+        // A hint before any tool window is built: the one shown first has it.
+        tip(windows->form1()->imageExit(), QStringLiteral("Leave the program"));
+        QCOMPARE(context_.tools, static_cast<ToolWindows*>(windows.get()));
+        context_.tools->showEmail();
         QVERIFY(topLevel("TEmail")->isVisible());
+        QCOMPARE(barText("TEmail"), QStringLiteral("Leave the program"));
+        QVERIFY(!toolwindow::isBuilt(topLevel("TViewPic")));
+
+        // The others have it once built, and every later hint reaches all seven.
+        windows->buildToolWindows();
+        QVERIFY(windows->toolWindowsBuilt());
+        for (const char* name : hinted_)
+            QCOMPARE(barText(name), QStringLiteral("Leave the program"));
+        tip(windows->form1()->imageExit(), QStringLiteral("Second hint"));
+        for (const char* name : hinted_)
+            QCOMPARE(barText(name), QStringLiteral("Second hint"));
         QVERIFY(!topLevel("TViewPic")->isVisible());
+    }
+
+    // Shown, the strip loads its buttons first; idle time then builds the
+    // tool windows, none of them shown.
+    void idleTimeBuildsAfterLoading() {
+        const auto windows = make();
+        bool builtBeforeLoaded = false;
+        connect(&windows->form1()->tableLoader(), &TableLoader::allLoaded, this, [&] {
+            for (const char* name : tools_)
+                builtBeforeLoaded = builtBeforeLoaded || toolwindow::isBuilt(topLevel(name));
+        });
+        windows->form1()->show();
+        QTRY_VERIFY_WITH_TIMEOUT(windows->toolWindowsBuilt(), 20000);
+        QVERIFY(!builtBeforeLoaded);
+        for (const char* name : tools_)
+            QVERIFY2(!topLevel(name)->isVisible(), name);
+        QVERIFY(windows->longestBuildNs() > 0);
     }
 };
 

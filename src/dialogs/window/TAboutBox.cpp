@@ -24,6 +24,10 @@ constexpr uint32_t GradientInactiveCaption = 0x80000000u + 28;
 } // namespace
 
 TAboutBox::TAboutBox(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TAboutBox::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("AboutBox"),
                       QStringLiteral("About Fernhollow Freeware Software"), QSize(298, 233),
                       toolwindow::Border::Dialog);

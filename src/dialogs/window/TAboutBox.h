@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     QLabel* label(const QString& name, const QString& text, QRect place);
     void openAddress(const QString& address);
     void showRise();

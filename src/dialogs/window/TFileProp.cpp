@@ -14,6 +14,10 @@
 #include <QVBoxLayout>
 
 TFileProp::TFileProp(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TFileProp::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("FileProp"), QStringLiteral("File Properties"),
                       QSize(522, 154), toolwindow::Border::Fixed);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -24,6 +24,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     AppContext& context_;
     QPlainTextEdit* memo1_ = nullptr;
     QPushButton* closeWindowBtn_ = nullptr;

@@ -14,6 +14,10 @@
 #include <QTextEdit>
 
 THelpDlg::THelpDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void THelpDlg::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("HelpDlg"), QStringLiteral("TabdeckV10 Help"),
                       QSize(672, 441), toolwindow::Border::Fixed);
     setWindowIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));

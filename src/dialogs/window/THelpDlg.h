@@ -24,6 +24,8 @@ public:
     void PopupMenu1Popup();
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     AppContext& context_;
     QTextEdit* richEdit1_ = nullptr;
     QPushButton* closeWindowBtn_ = nullptr;

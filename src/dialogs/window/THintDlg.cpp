@@ -11,6 +11,10 @@
 #include <QStatusBar>
 
 THintDlg::THintDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void THintDlg::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("HintDlg"), QStringLiteral("TabdeckV10 Hint"),
                       QSize(622, 19), toolwindow::Border::None);
     // It only shows hints: showing it must not take the focus from the strip.

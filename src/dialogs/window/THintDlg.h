@@ -36,6 +36,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     AppContext& context_;
     QStatusBar* statusBar1_ = nullptr;
     bool open_ = false;

@@ -15,6 +15,10 @@
 
 TReminder::TReminder(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), beep_([] { QApplication::beep(); }) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TReminder::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("Reminder"), QStringLiteral(""), QSize(511, 247),
                       toolwindow::Border::None);
     setAutoFillBackground(true);

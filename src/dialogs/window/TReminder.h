@@ -35,6 +35,8 @@ public slots:
     void done(int result) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     void setColour(const QColor& colour);
 
     AppContext& context_;

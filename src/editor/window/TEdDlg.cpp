@@ -32,6 +32,10 @@ struct ToolButton {
 } // namespace
 
 TEdDlg::TEdDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TEdDlg::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("EdDlg"),
                       QStringLiteral("Edit the Control (*.ini) File"), QSize(622, 443),
                       toolwindow::Border::Sizeable);

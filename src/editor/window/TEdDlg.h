@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     void buildToolBar();
     void guarded(const std::function<void()>& body);
 

@@ -144,6 +144,10 @@ private:
 
 TPathnook::TPathnook(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), settings_(*context.controlFile, registry_) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TPathnook::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("Pathnook"),
                       QStringLiteral("Work with Drives, Folders and Files"), QSize(622, 443),
                       toolwindow::Border::FixedNoClose);

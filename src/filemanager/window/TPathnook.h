@@ -75,6 +75,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     // SetupHost
     void applyColor(uint32_t value) override;
     void applyMask(const QString& mask) override;

@@ -60,6 +60,10 @@ QIcon converterIcon() {
 
 TCVert1::TCVert1(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), converter_(*context.prompts, this) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TCVert1::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("CVert1"), QStringLiteral("Convert Icons to Bitmaps"),
                       QSize(227, 190), toolwindow::Border::Fixed);
     setWindowIcon(converterIcon());

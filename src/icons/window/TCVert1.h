@@ -35,6 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     void buildToolBar();
     void showPictures();
     void guard(const std::function<void()>& body);

@@ -105,6 +105,10 @@ private:
 } // namespace
 
 TExIcons::TExIcons(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+}
+
+void TExIcons::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("ExIcons"),
                       QStringLiteral("TabdeckV10 - Extract Icons with Drag & Drop"),
                       QSize(511, 242), toolwindow::Border::Fixed);

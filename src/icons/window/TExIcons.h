@@ -65,6 +65,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow();
     void buildToolBar();
     QWidget* buildMainPanel();
     QWidget* buildFolderPanel();

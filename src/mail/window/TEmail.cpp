@@ -125,6 +125,10 @@ TEmail::TEmail(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context),
       book_(context.paths.listDir + QStringLiteral("MainEmail.lst"),
             context.paths.listDir + QStringLiteral("MainName.lst")) {
+    toolwindow::buildOrDefer(this, [this, &context] { buildWindow(context); });
+}
+
+void TEmail::buildWindow(AppContext& context) {
     toolwindow::setUp(this, QStringLiteral("Email"), QStringLiteral("E-mail"), QSize(622, 263),
                       toolwindow::Border::Fixed);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -41,6 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow(AppContext& context);
     QWidget* buildToolBar();
     QWidget* buildSendPage();
     QWidget* buildSetupPage();

@@ -44,6 +44,10 @@ QFont boldFont(const QFont& base, bool underline = false) {
 } // namespace
 
 TViewPic::TViewPic(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    toolwindow::buildOrDefer(this, [this, &context] { buildWindow(context); });
+}
+
+void TViewPic::buildWindow(AppContext& context) {
     toolwindow::setUp(this, QStringLiteral("ViewPic"), QStringLiteral("TabdeckV10 View Pictures"),
                       QSize(622, 443), toolwindow::Border::Sizeable);
     viewer_ = std::make_unique<PictureViewer>(*context.controlFile, *context.prompts, this,

@@ -34,6 +34,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The controls, pictures and menus: made at once, or when first needed.
+    void buildWindow(AppContext& context);
     void buildToolBar(QToolBar* bar);
     QMenu* addMenu(QToolBar* bar, const char* button, const QString& caption, const QString& hint,
                    QStyle::StandardPixmap image);
