@@ -5,7 +5,9 @@
 #include "IniDocument.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 #include <atomic>
 #include <cerrno>
 #include <ctime>
@@ -43,6 +45,31 @@ enum class State { Missing, Unreadable, Loaded };
 // Bumped by every write of any ControlFile object in this process, so that a
 // write through one object is seen at once by reads through another.
 std::atomic<quint64> writeGeneration{0};
+
+// A burst of reads is what runs in one turn of the event loop: a table
+// loading job, a window reading its settings. The file's identity is checked
+// once per burst: the first read of a turn posts a call that ends the turn
+// when the loop gets back to its queue, so the next user action checks again.
+// Reads outside an event loop (tools, other threads) have no turns.
+quint64 turn = 0;
+bool turnEndPosted = false;
+
+bool inTurn() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    if (!turnEndPosted) {
+        turnEndPosted = true;
+        QMetaObject::invokeMethod(
+            app,
+            [] {
+                ++turn;
+                turnEndPosted = false;
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
 
 qint64 monotonicNs() {
     timespec t{};
@@ -113,11 +140,43 @@ struct ControlFile::Cache {
     timespec loadedAt{};
     qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
     quint64 confirmedGeneration = 0;
+    bool confirmedInTurn = false;
+    quint64 confirmedTurn = 0;
 
-    // A stat per read would cost more than the whole table loading is worth;
-    // the identity is confirmed again once this much time has passed, so a
-    // change on disk is seen by every read that starts later than that.
+    // A stat per read would cost more than the whole table loading is worth.
+    // Within one turn of the event loop the identity holds for the turn (but
+    // at most TurnNs: a loop that never gets back to its queue); outside an
+    // event loop it is confirmed again once RecheckNs has passed. A change on
+    // disk is seen by the next user action, and by every read that starts
+    // later than that.
     static constexpr qint64 RecheckNs = 1000000;
+    static constexpr qint64 TurnNs = 200 * 1000000LL;
+
+    // Reading the clock can cost more than a read itself (a virtual
+    // machine's clock is a system call), so within a turn only every
+    // ClockEvery-th read looks at it.
+    static constexpr int ClockEvery = 64;
+    int readsSinceClock = 0;
+
+    bool confirmed() {
+        if (!valid || state != State::Loaded || confirmedAtNs < 0 ||
+            confirmedGeneration != writeGeneration.load(std::memory_order_relaxed))
+            return false;
+        if (confirmedInTurn && confirmedTurn == turn) {
+            if (++readsSinceClock < ClockEvery)
+                return true;
+            readsSinceClock = 0;
+            return monotonicNs() - confirmedAtNs < TurnNs;
+        }
+        return monotonicNs() - confirmedAtNs < RecheckNs;
+    }
+    void confirm() {
+        readsSinceClock = 0;
+        confirmedAtNs = monotonicNs();
+        confirmedGeneration = writeGeneration.load(std::memory_order_relaxed);
+        confirmedInTurn = inTurn();
+        confirmedTurn = turn;
+    }
 
     // File times advance in clock ticks: a file changed in the same tick as
     // our read would keep its identity, so a read that close is not trusted.
@@ -143,9 +202,7 @@ struct ControlFile::Cache {
 
     // Writes pass `strict`: they must never build on a stale copy.
     void refresh(const QString& path, bool strict) {
-        if (!strict && valid && state == State::Loaded && confirmedAtNs >= 0 &&
-            confirmedGeneration == writeGeneration.load(std::memory_order_relaxed) &&
-            monotonicNs() - confirmedAtNs < RecheckNs)
+        if (!strict && confirmed())
             return;
         confirmedAtNs = -1;
         const QByteArray name = QFile::encodeName(path);
@@ -160,8 +217,7 @@ struct ControlFile::Cache {
             return;
         }
         if (trusted(st)) {
-            confirmedAtNs = monotonicNs();
-            confirmedGeneration = writeGeneration.load(std::memory_order_relaxed);
+            confirm();
             return;
         }
         timespec now{};
@@ -183,6 +239,8 @@ struct ControlFile::Cache {
         identity = Identity::of(opened);
         loadedAt = now;
         valid = true;
+        if (trusted(opened))
+            confirm();
     }
 };
 
@@ -212,6 +270,14 @@ ControlFile::Value ControlFile::read(const QString& section, const QString& key,
         return result;
     // Cut to limit - 1 characters, never inside a surrogate pair.
     const QString& text = *value;
+    if (text.size() < limit) {
+        // Fits whole: only the pairs to count.
+        result.length = int(text.size());
+        for (qsizetype i = 1; i < text.size(); ++i)
+            result.length -= text[i].isLowSurrogate() && text[i - 1].isHighSurrogate() ? 1 : 0;
+        result.text = text;
+        return result;
+    }
     int chars = 0;
     qsizetype units = 0;
     while (units < text.size() && chars < limit - 1) {

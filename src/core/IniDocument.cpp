@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -19,6 +20,38 @@ bool isLineEnd(char c) {
 QString fold(const QString& name) {
     return name.trimmed().toCaseFolded();
 }
+
+char16_t asciiLower(char16_t c) {
+    return c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c;
+}
+
+// A name as fold() gives it, for one lookup: the short ASCII names a program
+// asks for are folded on the stack, so a read allocates nothing for them.
+class FoldedName {
+public:
+    explicit FoldedName(const QString& name) {
+        const QStringView trimmed = QStringView(name).trimmed();
+        if (trimmed.size() <= qsizetype(std::size(small_))) {
+            qsizetype i = 0;
+            for (; i < trimmed.size() && trimmed[i].unicode() < 0x80; ++i)
+                small_[i] = asciiLower(trimmed[i].unicode());
+            if (i == trimmed.size()) {
+                view_ = QStringView(small_, i);
+                return;
+            }
+        }
+        heap_ = trimmed.toString().toCaseFolded();
+        view_ = heap_;
+    }
+    FoldedName(const FoldedName&) = delete;
+    FoldedName& operator=(const FoldedName&) = delete;
+    QStringView view() const { return view_; }
+
+private:
+    char16_t small_[48];
+    QString heap_;
+    QStringView view_;
+};
 
 // First byte of the line that is not a blank (or a byte-order mark on line 0).
 qsizetype contentStart(QByteArrayView text, bool firstLine) {
@@ -88,16 +121,28 @@ size_t seed() {
     return QHashSeed::globalSeed();
 }
 
-quint32 sectionHash(const QString& folded) {
+quint32 sectionHash(QStringView folded) {
     return quint32(qHash(folded, seed())) & ~1u;
 }
 
-quint32 keyHash(const QString& foldedSection, const QString& foldedKey) {
+quint32 keyHash(QStringView foldedSection, QStringView foldedKey) {
     return quint32(qHash(foldedKey, qHash(foldedSection, seed()) ^ 0x9e3779b9u)) | 1u;
 }
 
 QString foldedName(QByteArrayView name) {
     return QString::fromUtf8(name).toCaseFolded();
+}
+
+// foldedName(name) == folded, without a copy while the name is ASCII.
+bool sameFolded(QByteArrayView name, QStringView folded) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const uchar b = uchar(name[i]);
+        if (b >= 0x80)
+            return foldedName(name) == folded;
+        if (i >= folded.size() || asciiLower(b) != folded[i].unicode())
+            return false;
+    }
+    return name.size() == folded.size();
 }
 
 bool before(const auto& a, const auto& b) {
@@ -205,19 +250,29 @@ QString IniDocument::sectionOf(quint32 offset) const {
     return foldedName(p.name);
 }
 
-std::optional<quint32> IniDocument::findSection(const QString& foldedSection) const {
+bool IniDocument::inSection(quint32 offset, QStringView foldedSection) const {
+    const auto after = std::upper_bound(headers_.begin(), headers_.end(), offset);
+    if (after == headers_.begin())
+        return foldedSection.isEmpty();
+    const quint32 header = *(after - 1);
+    const Parsed p =
+        classify(QByteArrayView(text_).sliced(header, lineEnd(header) - header), header == 0);
+    return sameFolded(p.name, foldedSection);
+}
+
+std::optional<quint32> IniDocument::findSection(QStringView foldedSection) const {
     const Entry probe{0, sectionHash(foldedSection)};
     for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
                                    [](const Entry&a, const Entry&b) { return before(a, b); });
          e != index_.end() && e->hash == probe.hash; ++e) {
-        if (sectionOf(e->offset) == foldedSection)
+        if (inSection(e->offset, foldedSection))
             return e->offset;
     }
     return std::nullopt;
 }
 
-std::optional<quint32> IniDocument::findKey(const QString& foldedSection,
-                                            const QString& foldedKey) const {
+std::optional<quint32> IniDocument::findKey(QStringView foldedSection,
+                                            QStringView foldedKey) const {
     const Entry probe{0, keyHash(foldedSection, foldedKey)};
     for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
                                    [](const Entry&a, const Entry&b) { return before(a, b); });
@@ -225,15 +280,15 @@ std::optional<quint32> IniDocument::findKey(const QString& foldedSection,
         const Parsed p =
             classify(QByteArrayView(text_).sliced(e->offset, lineEnd(e->offset) - e->offset),
                      e->offset == 0);
-        if (p.kind == Kind::Key && foldedName(p.name) == foldedKey &&
-            sectionOf(e->offset) == foldedSection)
+        if (p.kind == Kind::Key && sameFolded(p.name, foldedKey) &&
+            inSection(e->offset, foldedSection))
             return e->offset;
     }
     return std::nullopt;
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
-    const std::optional<quint32> line = findKey(fold(section), fold(key));
+    const std::optional<quint32> line = findKey(FoldedName(section).view(), FoldedName(key).view());
     if (!line)
         return std::nullopt;
     const QByteArrayView text = QByteArrayView(text_).sliced(*line, lineEnd(*line) - *line);

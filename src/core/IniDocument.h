@@ -34,9 +34,11 @@ private:
         quint32 hash;
     };
 
-    std::optional<quint32> findKey(const QString& foldedSection, const QString& foldedKey) const;
-    std::optional<quint32> findSection(const QString& foldedSection) const;
+    std::optional<quint32> findKey(QStringView foldedSection, QStringView foldedKey) const;
+    std::optional<quint32> findSection(QStringView foldedSection) const;
     QString sectionOf(quint32 offset) const;
+    // Whether the line at `offset` lies in a section of that folded name.
+    bool inSection(quint32 offset, QStringView foldedSection) const;
     qsizetype lineEnd(qsizetype offset) const;
     qsizetype insertionPoint(quint32 header) const;
     // Puts `bytes` in place of [from, to) and moves every later offset.

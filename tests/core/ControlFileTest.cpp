@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QTest>
+#include <QThread>
+#include <cstdio>
 
 using testsupport::TempDir;
 
@@ -262,6 +264,56 @@ private slots:
         QFile::remove(path);
         QTest::qWait(3);
         QCOMPARE(cf.read("A", "k", 80).length, 0);
+    }
+
+    // The reads of one turn of the event loop (a loading job, a window reading
+    // its settings) check the file once: another program's change in the
+    // middle of the turn is seen by the first read of the next turn, the next
+    // user action, and in a turn that never ends, after at most 64 reads once
+    // the turn's time is up.
+    void burstChecksOncePerTurn_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("endTurn");
+        QTest::newRow("rewritten in place, next turn") << 0 << "2" << true;
+        QTest::newRow("replaced, next turn") << 1 << "3" << true;
+        QTest::newRow("removed, next turn") << 2 << "" << true;
+        QTest::newRow("rewritten in place, turn past its time") << 0 << "2" << false;
+    }
+    void burstChecksOncePerTurn() {
+        QFETCH(int, change);
+        QFETCH(QString, after);
+        QFETCH(bool, endTurn);
+        TempDir dir;
+        const QString path = dir.write("c.INI", "[A]\r\nk=1\r\n");
+        QTest::qWait(30);
+        ControlFile cf(path);
+        QCOMPARE(cf.read("A", "k", 80).text, QString("1"));
+        if (change == 0) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.write("[A]\r\nk=2\r\n");
+        } else if (change == 1) {
+            const QString next = dir.write("c.new", "[A]\r\nk=3\r\n");
+            QVERIFY(std::rename(QFile::encodeName(next).constData(),
+                                QFile::encodeName(path).constData()) == 0);
+        } else {
+            QVERIFY(QFile::remove(path));
+        }
+        // Longer than a check outside an event loop waits; still this turn.
+        QThread::msleep(5);
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(cf.read("A", "k", 80).text, QString("1"));
+        if (endTurn) {
+            QCoreApplication::processEvents();
+            QCOMPARE(cf.read("A", "k", 80).text, after);
+            return;
+        }
+        QThread::msleep(250);
+        QString last;
+        for (int i = 0; i < 64; ++i)
+            last = cf.read("A", "k", 80).text;
+        QCOMPARE(last, after);
     }
 
     // Two objects in one process: a write through one is what the next read
