@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -96,13 +97,16 @@ Result read(const QString& path, qint64 cap) {
     bytes.resize(qsizetype(st.st_size));
     preferHugePages(bytes);
     qint64 have = 0;
+    // Nearly every file ends where its size said: there a probe on the stack
+    // looks for more, so the bytes kept (a button's picture is kept for the
+    // whole run) are not followed by a grown buffer.
+    char probe[4096];
     for (;;) {
-        if (have == bytes.size()) {
-            if (bytes.size() > cap)
-                break;
-            bytes.resize(qsizetype(qMin<qint64>(cap + 1, have + 65536)));
-        }
-        const ssize_t n = ::read(fd, bytes.data() + have, size_t(bytes.size() - have));
+        const bool atEnd = have == bytes.size();
+        if (atEnd && bytes.size() > cap)
+            break;
+        const ssize_t n = atEnd ? ::read(fd, probe, sizeof probe)
+                                : ::read(fd, bytes.data() + have, size_t(bytes.size() - have));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -110,13 +114,22 @@ Result read(const QString& path, qint64 cap) {
         }
         if (n == 0)
             break;
-        have += n;
+        if (atEnd) {
+            bytes.resize(qsizetype(qMin<qint64>(cap + 1, have + n + 65536)));
+            const qint64 taken = qMin<qint64>(n, bytes.size() - have);
+            std::memcpy(bytes.data() + have, probe, size_t(taken));
+            have += taken;
+        } else {
+            have += n;
+        }
     }
     if (have > cap) {
         result.status = Status::TooLarge;
         return result;
     }
     bytes.resize(qsizetype(have));
+    if (bytes.capacity() > have + 4096)
+        bytes.squeeze();
     result.status = Status::Ok;
     result.bytes = std::move(bytes);
     return result;
