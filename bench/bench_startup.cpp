@@ -3,11 +3,14 @@
 // empty frameless window, both measured in this run, offscreen.
 //   bench_startup                 runs everything and prints the figures
 //   bench_startup --floor         (child) the bare window
+//   bench_startup --floor --stay  the bare window until the process is ended
 //   bench_startup --strip DIR     (child) the program's twelve windows, with
 //                                 DIR as the program folder
 //   bench_startup --fill DIR      fills DIR as the full program folder, for
 //                                 profiling a child by hand
-// A child prints "done <longest job ns> <peak KiB>" when it is ready.
+// A child prints "loaded <longest job ns> <peak KiB>" when the last table
+// loading job has run, then "built <longest build step ns> <peak KiB>" when
+// idle time has built the tool windows.
 #include "BenchUtil.h"
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
@@ -44,18 +47,22 @@ long peakKiB() {
     return 0;
 }
 
-void report(qint64 longestNs) {
-    std::printf("done %lld %ld\n", static_cast<long long>(longestNs), peakKiB());
+void report(const char* what, qint64 longestNs) {
+    std::printf("%s %lld %ld\n", what, static_cast<long long>(longestNs), peakKiB());
     std::fflush(stdout);
 }
 
-int runFloor(int argc, char** argv) {
+// `stay`: the window stays until the process is ended (for map_time).
+int runFloor(int argc, char** argv, bool stay) {
     QApplication app(argc, argv);
     QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
     w.resize(622, 51);
     w.show();
+    if (stay)
+        return app.exec();
     QTimer::singleShot(0, [] {
-        report(0);
+        report("loaded", 0);
+        report("built", 0);
         QCoreApplication::quit();
     });
     return app.exec();
@@ -89,10 +96,20 @@ int runStrip(int argc, char** argv, const QString& dir) {
     TForm1* form = windows.form1();
     TableLoader& loader = form->tableLoader();
     qint64 showNs = 0;
+    QTimer poll;
     QObject::connect(&loader, &TableLoader::allLoaded, &app, [&] {
         std::fprintf(stderr, "loading: %.1f ms from show to the last job\n",
                      (stage.nsecsElapsed() - showNs) / 1e6);
-        report(loader.longestJobNs());
+        report("loaded", loader.longestJobNs());
+        poll.start(1);
+    });
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (!windows.toolWindowsBuilt())
+            return;
+        poll.stop();
+        std::fprintf(stderr, "tool windows built: %.1f ms from show\n",
+                     (stage.nsecsElapsed() - showNs) / 1e6);
+        report("built", windows.longestBuildNs());
         QCoreApplication::quit();
     });
     showNs = stage.nsecsElapsed();
@@ -101,9 +118,12 @@ int runStrip(int argc, char** argv, const QString& dir) {
 }
 
 struct Run {
-    double ms = 0;
+    double ms = 0; // to the last loading job
     qint64 longestNs = 0;
     long peakKiB = 0;
+    double builtMs = 0; // to the tool windows built
+    qint64 longestBuildNs = 0;
+    long builtPeakKiB = 0;
 };
 
 Run runChild(const QStringList& args) {
@@ -115,15 +135,25 @@ Run runChild(const QStringList& args) {
     clock.start();
     p.start(QCoreApplication::applicationFilePath(), args);
     Run r;
-    while (p.waitForReadyRead(30000)) {
-        const QByteArray out = p.readAll();
-        const int at = out.indexOf("done ");
-        if (at >= 0) {
-            r.ms = clock.nsecsElapsed() / 1e6;
-            const QList<QByteArray> f = out.mid(at).trimmed().split(' ');
-            r.longestNs = f.value(1).toLongLong();
-            r.peakKiB = f.value(2).toLong();
-            break;
+    QByteArray out;
+    while (r.builtMs == 0 && p.waitForReadyRead(30000)) {
+        out += p.readAll();
+        const double now = clock.nsecsElapsed() / 1e6;
+        for (;;) {
+            const int end = out.indexOf('\n');
+            if (end < 0)
+                break;
+            const QList<QByteArray> f = out.left(end).trimmed().split(' ');
+            out.remove(0, end + 1);
+            if (f.value(0) == "loaded") {
+                r.ms = now;
+                r.longestNs = f.value(1).toLongLong();
+                r.peakKiB = f.value(2).toLong();
+            } else if (f.value(0) == "built") {
+                r.builtMs = now;
+                r.longestBuildNs = f.value(1).toLongLong();
+                r.builtPeakKiB = f.value(2).toLong();
+            }
         }
     }
     p.waitForFinished(30000);
@@ -175,8 +205,8 @@ int runAll(int argc, char** argv) {
     QTemporaryDir full;
     fillFullFolder(full.path());
     const int rounds = 7;
-    std::vector<double> floor, empty, loaded, longest;
-    std::vector<long> floorMem, loadedMem;
+    std::vector<double> floor, empty, loaded, longest, built, buildStep;
+    std::vector<long> floorMem, loadedMem, builtMem;
     for (int i = 0; i < rounds; ++i) {
         const Run f = runChild({QStringLiteral("--floor")});
         floor.push_back(f.ms);
@@ -188,7 +218,10 @@ int runAll(int argc, char** argv) {
         loaded.push_back(l.ms);
         loadedMem.push_back(l.peakKiB);
         longest.push_back(l.longestNs / 1e6);
-        if (f.ms == 0 || e.ms == 0 || l.ms == 0) {
+        built.push_back(l.builtMs);
+        buildStep.push_back(std::max(e.longestBuildNs, l.longestBuildNs) / 1e6);
+        builtMem.push_back(l.builtPeakKiB);
+        if (f.ms == 0 || e.ms == 0 || l.ms == 0 || e.builtMs == 0 || l.builtMs == 0) {
             std::printf("a child did not report\n");
             return 1;
         }
@@ -196,16 +229,20 @@ int runAll(int argc, char** argv) {
     const double fl = median(floor);
     std::printf("floor (bare frameless window): %.1f ms, peak %ld KiB\n", fl,
                 *std::max_element(floorMem.begin(), floorMem.end()));
-    std::printf("first start, empty folder:     %.1f ms = %.2f x floor (limit 3)\n", median(empty),
+    std::printf("first start, empty folder:     %.1f ms = %.2f x floor (limit 2)\n", median(empty),
                 median(empty) / fl);
-    std::printf("full control file:             %.1f ms = %.2f x floor (limit 6)\n", median(loaded),
+    std::printf("full control file:             %.1f ms = %.2f x floor (limit 3)\n", median(loaded),
                 median(loaded) / fl);
     const long fm = *std::max_element(floorMem.begin(), floorMem.end());
     const long lm = *std::max_element(loadedMem.begin(), loadedMem.end());
-    std::printf("peak memory, full file:        %ld KiB = %.2f x floor (limit 2)\n", lm,
+    std::printf("peak memory, full file:        %ld KiB = %.2f x floor (limit 1.5)\n", lm,
                 double(lm) / fm);
     std::printf("longest group job, full file:  %.1f ms (median of %d runs; limit 50)\n",
                 median(longest), rounds);
+    const long bm = *std::max_element(builtMem.begin(), builtMem.end());
+    std::printf("tool windows built in idle time, full file: at %.1f ms, peak %ld KiB = %.2f x "
+                "floor; longest step %.1f ms (limit 16)\n",
+                median(built), bm, double(bm) / fm, median(buildStep));
     return 0;
 }
 
@@ -213,7 +250,7 @@ int runAll(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--floor")
-        return runFloor(argc, argv);
+        return runFloor(argc, argv, argc > 2 && std::string(argv[2]) == "--stay");
     if (argc > 2 && std::string(argv[1]) == "--strip")
         return runStrip(argc, argv, QString::fromLocal8Bit(argv[2]));
     if (argc > 2 && std::string(argv[1]) == "--fill") {
