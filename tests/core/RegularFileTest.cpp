@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<Status>("status");
         QTest::addColumn<int>("size");
         QTest::newRow("regular") << "file" << qint64(100) << Status::Ok << 100;
+        QTest::newRow("cap far above the size") << "file" << qint64(1 << 24) << Status::Ok << 100;
         QTest::newRow("empty") << "empty" << qint64(100) << Status::Ok << 0;
         QTest::newRow("one over the cap") << "file" << qint64(99) << Status::TooLarge << 0;
         QTest::newRow("missing") << "missing" << qint64(100) << Status::Missing << 0;
