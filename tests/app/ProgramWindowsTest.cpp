@@ -38,12 +38,7 @@ class ProgramWindowsTest : public QObject {
                                     "TPathnook", "TEmail", "TViewPic"};
 
     std::unique_ptr<ProgramWindows> make() {
-        context_ = AppContext();
-        context_.paths = ProgramPaths::fromExecutable(dir_.file("TabdeckV10"), dir_.path());
-        file_ = std::make_unique<ControlFile>(context_.paths.controlFile);
-        context_.controlFile = file_.get();
-        context_.prompts = &prompts_;
-        context_.opener = &opener_;
+        file_ = testapp::programContext(context_, dir_, prompts_, opener_);
         auto windows = std::make_unique<ProgramWindows>();
         windows->create(context_);
         return windows;

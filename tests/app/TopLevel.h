@@ -1,6 +1,11 @@
 #pragma once
+#include "TempDir.h"
+#include "context/AppContext.h"
+#include "core/ControlFile.h"
+
 #include <QApplication>
 #include <QWidget>
+#include <memory>
 
 namespace testapp {
 
@@ -10,6 +15,20 @@ inline QWidget* topLevel(const char* className) {
         if (w->inherits(className))
             return w;
     return nullptr;
+}
+
+// The context main() makes, for a program in `dir`; the control file it
+// names is returned to the caller to keep.
+inline std::unique_ptr<ControlFile> programContext(AppContext& context,
+                                                   const testsupport::TempDir& dir,
+                                                   Prompts& prompts, Opener& opener) {
+    context = AppContext();
+    context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
+    auto file = std::make_unique<ControlFile>(context.paths.controlFile);
+    context.controlFile = file.get();
+    context.prompts = &prompts;
+    context.opener = &opener;
+    return file;
 }
 
 } // namespace testapp
