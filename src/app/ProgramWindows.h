@@ -20,6 +20,7 @@ class TFileProp;
 class THelpDlg;
 class ReminderClock;
 class ReminderMenu;
+class DesktopNotifier;
 
 // The program's twelve windows, made once in their fixed order with the strip
 // first, and the routing of long hints to the seven status bars. The program
@@ -79,4 +80,5 @@ private:
     std::unique_ptr<THelpDlg> helpDlg_;
     std::unique_ptr<ReminderClock> reminderClock_;
     std::unique_ptr<ReminderMenu> reminderMenu_;
+    std::unique_ptr<DesktopNotifier> notifier_;
 };
