@@ -70,14 +70,14 @@ sleep 1
 kill -0 "$third" || fail "after a crash the next start ended: $(cat "$work/third.log")"
 
 # Start with the desktop: the options item writes and removes the entry.
-# (Button menu on button 1 at strip x 59..95, Options, the last item.)
+# (Button menu on button 1, Options, its last item: Up from the first wraps there.)
 autostart_file=$XDG_CONFIG_HOME/autostart/example.fernhollow.TabdeckV10.desktop
 toggle_autostart() {
     xdotool mousemove 275 326; sleep 0.3
     xdotool click 3; sleep 0.5
     for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.1; done
     xdotool key Right; sleep 0.3
-    xdotool key End; sleep 0.1
+    xdotool key Up; sleep 0.1
     xdotool key Return
 }
 toggle_autostart
@@ -95,6 +95,6 @@ status=0
 err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
 [[ $status -eq 1 && $(wc -l <<<"$err") -eq 1 && $err == *X11* ]] || fail "without a display: status $status, '$err'"
 status=0
-err=$(env DISPLAY=:4711 -u QT_QPA_PLATFORM "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
+err=$(env -u QT_QPA_PLATFORM DISPLAY=:4711 "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
 [[ $status -eq 1 && $(wc -l <<<"$err") -eq 1 && $err == *:4711* ]] || fail "with a dead display: status $status, '$err'"
 echo "one instance per copy, handed over and taken over after a crash; WM_CLASS $wm_class; autostart entry valid; no display said in one line"
