@@ -15,6 +15,8 @@
 #include "icons/window/TCVert1.h"
 #include "icons/window/TExIcons.h"
 #include "mail/window/TEmail.h"
+#include "platform/Autostart.h"
+#include "platform/DesktopNotifier.h"
 #include "strip/TForm1.h"
 #include "strip/TableLoader.h"
 #include "ui/ActionGuard.h"
@@ -33,6 +35,7 @@ ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() {
     reminderMenu_.reset();
     reminderClock_.reset();
+    notifier_.reset();
     helpDlg_.reset();
     fileProp_.reset();
     reminder_.reset();
@@ -96,8 +99,12 @@ void ProgramWindows::createToolWindows(AppContext& context) {
     // The strip's one-shot timer counts the reminder.
     reminderClock_ = std::make_unique<ReminderClock>(*form1_->timer2());
     reminderMenu_ = std::make_unique<ReminderMenu>(*reminderClock_, *context.prompts);
+    // The desktop hears of it too, for a user on another workspace or without sound.
+    notifier_ =
+        std::make_unique<DesktopNotifier>(Prompts::applicationTitle(), autostart::DesktopId);
     QObject::connect(reminderClock_.get(), &ReminderClock::due, form1_.get(),
                      actionguard::guarded(*context.prompts, form1_.get(), [this] {
+                         notifier_->notify(Prompts::applicationTitle(), ReminderClock::dueText());
                          ready(reminder_)->showReminder(form1_.get());
                      }));
 }

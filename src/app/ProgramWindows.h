@@ -25,6 +25,7 @@ class ReminderClock;
 class ReminderMenu;
 class QStatusBar;
 class QWidget;
+class DesktopNotifier;
 
 // The program's twelve windows, made once in their fixed order with the strip
 // first, and the routing of long hints to the seven status bars. The program
@@ -104,6 +105,7 @@ private:
     std::unique_ptr<THelpDlg> helpDlg_;
     std::unique_ptr<ReminderClock> reminderClock_;
     std::unique_ptr<ReminderMenu> reminderMenu_;
+    std::unique_ptr<DesktopNotifier> notifier_;
     // In the order idle time builds them: the seven status bars in their
     // routing order first.
     std::vector<Tool> tools_;

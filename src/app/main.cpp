@@ -3,13 +3,18 @@
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/ProgramPaths.h"
+#include "platform/Autostart.h"
+#include "platform/DisplayCheck.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "strip/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/QtPrompts.h"
 #include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <cstdio>
 
 namespace {
 
@@ -31,10 +36,16 @@ int main(int argc, char** argv) {
     if (const int status = handleCommandLine(argc, argv); status >= 0)
         return status;
     const bool forced = forceX11UnderWayland();
+    if (const QString problem = displaycheck::x11Problem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
     QApplication app(argc, argv);
     // Keeps the style's pixmap cache from growing with each highlighted menu item.
     QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(Prompts::applicationTitle());
+    // Task bars match the windows (WM_CLASS "TabdeckV10") to this entry.
+    QGuiApplication::setDesktopFileName(autostart::DesktopId);
     // No display name: Qt would append it to every caption ("Confirm — ...").
     // Tool windows may stay open after the strip closes; the strip's close
     // ends the program.
@@ -43,6 +54,17 @@ int main(int argc, char** argv) {
 
     AppContext context;
     context.paths = ProgramPaths::forRunningProgram();
+
+    // A second start of the same copy on this display shows the first strip.
+    SingleInstance instance(SingleInstance::socketPathForProgram(context.paths.programDir));
+    if (instance.handOver())
+        return 0;
+
+    // The file manager's settings and the file dialogs' state live in the
+    // program's own data folder, beside its control file.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, context.paths.dataDir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, context.paths.dataDir);
+
     ControlFile controlFile(context.paths.controlFile);
     QtPrompts prompts;
     shell::DesktopOpener opener;
@@ -57,6 +79,8 @@ int main(int argc, char** argv) {
 
     QObject::connect(w.form1(), &TForm1::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&instance, &SingleInstance::activationRequested, w.form1(),
+                     actionguard::guarded(prompts, w.form1(), [&w] { w.form1()->comeForward(); }));
     w.form1()->show();
     return app.exec();
 }

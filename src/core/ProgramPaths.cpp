@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <unistd.h>
 
 namespace {
@@ -14,7 +15,8 @@ bool folderWritable(const QString& folder) {
 
 } // namespace
 
-ProgramPaths ProgramPaths::fromExecutable(const QString& executablePath, const QString& homeDir) {
+ProgramPaths ProgramPaths::fromExecutable(const QString& executablePath, const QString& homeDir,
+                                          const QString& configHome) {
     ProgramPaths p;
     const QString absolute = QFileInfo(executablePath).absoluteFilePath();
     const int slash = absolute.lastIndexOf('/');
@@ -25,12 +27,21 @@ ProgramPaths ProgramPaths::fromExecutable(const QString& executablePath, const Q
     p.baseName = dot > 0 ? fileName.left(dot) : fileName;
 
     p.dataDir = p.programDir;
-    if (!folderWritable(p.programDir)) {
-        // An installed copy: what the program writes goes to the user's own folder.
-        QString home = homeDir.isEmpty() ? QDir::homePath() : homeDir;
-        if (!home.endsWith('/'))
-            home += '/';
-        p.dataDir = home + QStringLiteral(".config/") + p.baseName + '/';
+    // An installed copy says so beside itself: even root, who could write
+    // there, must not leave files in a folder the package manager owns.
+    const bool installed = QFileInfo::exists(p.programDir + InstalledMarker);
+    if (installed || !folderWritable(p.programDir)) {
+        // What the program writes goes to the user's own folder.
+        QString config = configHome;
+        if (config.isEmpty()) {
+            config = homeDir.isEmpty() ? QDir::homePath() : homeDir;
+            if (!config.endsWith('/'))
+                config += '/';
+            config += QStringLiteral(".config");
+        }
+        if (!config.endsWith('/'))
+            config += '/';
+        p.dataDir = config + p.baseName + '/';
         QDir().mkpath(p.dataDir);
         p.shippedControlFile = p.programDir + p.baseName + QStringLiteral(".INI");
     }
@@ -48,5 +59,7 @@ ProgramPaths ProgramPaths::forRunningProgram() {
         QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     if (exe.isEmpty())
         exe = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-    return fromExecutable(exe, QDir::homePath());
+    // The user's configuration folder, $XDG_CONFIG_HOME when set.
+    return fromExecutable(exe, QDir::homePath(),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }

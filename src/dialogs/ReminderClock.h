@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 
@@ -14,6 +15,8 @@ class ReminderClock : public QObject {
 public:
     static constexpr int MaxMinutes = 71582; // minutes x 60000 ms fits 32 unsigned bits
     static constexpr int CheckInterval = 1000;
+    // What the reminder window and the desktop notification say.
+    static QString dueText() { return QStringLiteral("The time you set is up!"); }
 
     using Now = std::function<qint64()>; // milliseconds since the epoch
     explicit ReminderClock(QTimer& timer, Now now = {}, QObject* parent = nullptr);

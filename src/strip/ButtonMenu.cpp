@@ -88,6 +88,10 @@ void buildOptions(QMenu* options, StripMenus& m) {
         group->addAction(a);
     }
     normal->setChecked(true);
+    m.startWithDesktop =
+        item(options, "StartWithDesktop1", QStringLiteral("Start with the desktop"),
+             QStringLiteral("Start the strip when you log in"));
+    m.startWithDesktop->setCheckable(true);
 }
 
 void buildProperties(QMenu* properties, StripMenus& m) {

@@ -5,6 +5,7 @@
 #include "context/ToolWindows.h"
 #include "core/ControlFile.h"
 #include "core/StripSettings.h"
+#include "platform/Autostart.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripMenus.h"
 #include "strip/StripView.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -45,7 +47,7 @@ const ToolItem kToolItems[] = {
 OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, AppContext& context,
                          QObject* parent)
     : QObject(parent), view_(view), settings_(settings), context_(context),
-      strip_(view.stripWindow()) {}
+      strip_(view.stripWindow()), autostartEntry_(autostart::entryPath(autostart::DesktopId)) {}
 
 void OptionsMenu::guarded(const std::function<void()>& body) {
     actionguard::run(*context_.prompts, strip_, body);
@@ -70,6 +72,11 @@ void OptionsMenu::attach() {
     wire(m.normal, [this] { Normal1Click(); });
     wire(m.closeOnLaunch, [this] { Close1Click(); });
     wire(m.hideOnLaunch, [this] { Hide1Click(); });
+    if (m.startWithDesktop) {
+        m.startWithDesktop->setChecked(autostart::enabled(autostartEntry_));
+        connect(m.startWithDesktop, &QAction::triggered, this,
+                [this](bool on) { guarded([this, on] { StartWithDesktop1Click(on); }); });
+    }
     for (const ToolItem& t : kToolItems) {
         const auto show = t.show;
         wire(m.*(t.item), [this, show] {
@@ -94,6 +101,15 @@ void OptionsMenu::attach() {
             group->addAction(m.normal);
         }
     }
+}
+
+void OptionsMenu::StartWithDesktop1Click(bool on) {
+    const bool done = autostart::setEnabled(
+        autostartEntry_, on, QCoreApplication::applicationFilePath(), autostart::DesktopId);
+    if (QAction* item = view_.menus().startWithDesktop)
+        item->setChecked(autostart::enabled(autostartEntry_));
+    if (!done)
+        context_.prompts->error(strip_, QStringLiteral("Cannot create file ") + autostartEntry_);
 }
 
 void OptionsMenu::RTableClick(int table) {

@@ -39,6 +39,10 @@ public:
     // Close/Hide submenu: what a launch does to the strip.
     void Close1Click();
     void Hide1Click();
+    // Writes or removes the autostart entry; the mark shows what is on disk.
+    void StartWithDesktop1Click(bool on);
+    // Where the autostart entry lives; tests point it elsewhere.
+    void setAutostartEntry(QString path) { autostartEntry_ = std::move(path); }
 
     // The colour the shared colour dialog opens on: the last one chosen.
     QColor dialogColor() const { return dialogColor_; }
@@ -55,4 +59,5 @@ private:
     AppContext& context_;
     QWidget* strip_;
     QColor dialogColor_{Qt::black};
+    QString autostartEntry_;
 };

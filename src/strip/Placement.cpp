@@ -137,6 +137,11 @@ void Placement::LabelHideMouseMove() {
     returnFromEdge();
 }
 
+void Placement::bringBack() {
+    if (!isOnScreen())
+        returnFromEdge();
+}
+
 void Placement::returnFromEdge() {
     windowstrut::clear(strip_->windowHandle());
     bool restored = false;

@@ -49,6 +49,8 @@ public:
     // (a Top already applied stays).
     bool RestorePosition();
     void HideStrip();
+    // Back from the screen edge as when the red end is touched; nothing when on screen.
+    void bringBack();
 
     // Hide bar.
     void LabelHideMouseEnter();

@@ -31,6 +31,7 @@ struct StripMenus {
     QAction* hideOnLaunch = nullptr;  // Hide1
     QAction* stayOnTop = nullptr;
     QAction* normal = nullptr;
+    QAction* startWithDesktop = nullptr; // the autostart entry, a check mark
     // Properties.
     QAction* buttonColor = nullptr;
     QAction* buttonDefaultColor = nullptr;

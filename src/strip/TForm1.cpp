@@ -270,3 +270,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closed();
 }
+
+void TForm1::comeForward() {
+    placement_->bringBack();
+    showNormal();
+    raise();
+    activateWindow();
+}

@@ -88,6 +88,9 @@ public:
     // The show steps: start loading, apply the start table, accept drops.
     // Runs once, on the first show.
     void formShow();
+    // Another start of the program asked for the strip: back from hiding,
+    // raised and active.
+    void comeForward();
     // The closing steps; run by closeEvent.
     void formClose();
 

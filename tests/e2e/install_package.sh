@@ -57,4 +57,40 @@ status=0
 err=$(cd "$cl/prog" && HOME=$cl/home ./TabdeckV10 --frobnicate 2>&1 >/dev/null) || status=$?
 [[ $status -eq 2 && $(wc -l <<<"$err") -eq 1 ]] || fail "unknown option: status $status, '$err'"
 [[ $(ls -A "$cl/prog") == TabdeckV10 && -z $(ls -A "$cl/home") ]] || fail "files were made: $(ls -AR "$cl")"
+
+# What a packager checks: lintian finds no error and no warning beyond the
+# spellings the menu texts require (overridden in the package itself).
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+        { cat "$work/lintian.log"; fail "lintian"; }
+    ! grep -E '^(E|W):' "$work/lintian.log" || fail "lintian complains"
+fi
+[[ -f $root/usr/share/man/man1/TabdeckV10.1.gz ]] || fail "no manual page"
+file "$root/usr/lib/tabdeckv10/TabdeckV10" | grep -q ', stripped' || fail "the program is not stripped"
+ls "$build"/package/tabdeckv10-dbgsym_*.ddeb "$build"/package/tabdeckv10-dbgsym_*.deb >/dev/null 2>&1 ||
+    ls "$build"/package/*dbgsym* >/dev/null 2>&1 || fail "no debug symbols package"
+dpkg-deb -f "$deb" Depends | grep -q libqt6svg6 || fail "no dependency on the SVG icon engine"
+
+# Installed for real, run once as root and once as a user, then removed:
+# the install folder holds only what the package put there, and is gone after.
+if [[ $(id -u) -eq 0 && -n ${CI:-}${TABDECK_DPKG_TEST:-} ]] && ! dpkg -s tabdeckv10 >/dev/null 2>&1; then
+    dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i"; }
+    listed=$(dpkg -L tabdeckv10 | grep '^/usr/lib/tabdeckv10/' | sort)
+    roothome=$work/roothome
+    mkdir -p "$roothome"
+    status=0
+    timeout 5 env HOME="$roothome" XDG_CONFIG_HOME="$roothome/.config" QT_QPA_PLATFORM=offscreen \
+        /usr/bin/TabdeckV10 >"$work/rootrun.log" 2>&1 || status=$?
+    [[ $status -eq 124 ]] || { cat "$work/rootrun.log"; dpkg -r tabdeckv10 >/dev/null; fail "as root it ended with $status"; }
+    [[ -s $roothome/.config/TabdeckV10/TabdeckV10.INI ]] || { dpkg -r tabdeckv10 >/dev/null; fail "root's control file is not in its config folder"; }
+    present=$(find /usr/lib/tabdeckv10 -mindepth 1 | sort)
+    status=0
+    timeout 5 runuser -u nobody -- env HOME="$home" QT_QPA_PLATFORM=offscreen \
+        /usr/bin/TabdeckV10 >"$work/userrun.log" 2>&1 || status=$?
+    dpkg -r tabdeckv10 >"$work/dpkg-r.log" 2>&1 || { cat "$work/dpkg-r.log"; fail "dpkg -r"; }
+    [[ $status -eq 124 ]] || { cat "$work/userrun.log"; fail "as a user it ended with $status"; }
+    [[ $present == "$listed" ]] || fail "running as root wrote into the install folder: $(comm -13 <(echo "$listed") <(echo "$present"))"
+    [[ ! -e /usr/lib/tabdeckv10 ]] || fail "dpkg -r left $(find /usr/lib/tabdeckv10)"
+    echo "dpkg -i, run as root and as a user, dpkg -r: nothing left in /usr/lib/tabdeckv10"
+fi
 echo "installed, packaged ($(dpkg-deb -f "$deb" Depends)), started as nobody, command line clean"

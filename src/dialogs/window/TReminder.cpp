@@ -2,6 +2,7 @@
 
 #include "context/AppContext.h"
 #include "context/Prompts.h"
+#include "dialogs/ReminderClock.h"
 #include "dialogs/ReminderFlash.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
@@ -24,7 +25,7 @@ void TReminder::buildWindow() {
     setAutoFillBackground(true);
     setColour(QColor(255, 0, 0));
 
-    label1_ = new QLabel(QStringLiteral("The time you set is up!"), this);
+    label1_ = new QLabel(ReminderClock::dueText(), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     QFont big(QStringLiteral("MS Sans Serif"));
     big.setPixelSize(32);

@@ -1,0 +1,45 @@
+#include "platform/DesktopNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QStringList>
+#include <QVariantMap>
+
+namespace {
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+} // namespace
+
+DesktopNotifier::DesktopNotifier(QString appName, QString iconName, QObject* parent)
+    : DesktopNotifier(std::move(appName), std::move(iconName), QDBusConnection::sessionBus(),
+                      parent) {}
+
+DesktopNotifier::DesktopNotifier(QString appName, QString iconName, const QDBusConnection& bus,
+                                 QObject* parent)
+    : QObject(parent), appName_(std::move(appName)), iconName_(std::move(iconName)),
+      busName_(bus.name()) {}
+
+void DesktopNotifier::notify(const QString& summary, const QString& body) {
+    QDBusConnection bus(busName_);
+    if (!bus.isConnected()) {
+        emit failed(QStringLiteral("no session bus"));
+        return;
+    }
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
+    // The body is markup for some servers: plain text must stay plain.
+    QString plain = body.toHtmlEscaped();
+    call << appName_ << uint(0) << iconName_ << summary << plain << QStringList()
+         << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << int(-1);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        QDBusPendingReply<uint> reply = *w;
+        if (reply.isError())
+            emit failed(reply.error().message());
+        else
+            emit delivered(reply.value());
+        w->deleteLater();
+    });
+}

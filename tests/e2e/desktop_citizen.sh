@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The program among other desktop programs: a second start of the same copy
+# hands over to the first (the hidden strip comes back, raised and active)
+# and ends with 0, so one process is left; another copy in another folder is
+# an instance of its own. The window's class matches the desktop entry's
+# StartupWMClass. "Start with the desktop" writes an autostart entry that
+# desktop-file-validate accepts, under $XDG_CONFIG_HOME, and removes it again.
+# Without an X display the program says so in one line and ends with 1.
+set -euo pipefail
+if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
+    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/common.bash" "$1"
+here=$(cd "$(dirname "$0")" && pwd)
+
+prog=$work/prog
+mkdir -p "$prog" "$work/config"
+cp "$exe" "$prog/TabdeckV10"
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+at() { local w; w=$(strip_wid) || return 1; eval "$(xdotool getwindowgeometry --shell "$w")"; [[ $X -eq $1 && $Y -eq $2 ]]; }
+count() { pgrep -c -f "^$1/TabdeckV10\$" || true; }
+"$prog/TabdeckV10" >"$work/first.log" 2>&1 &
+first=$!
+pids+=($first)
+wait_for 15 at 200 300 || fail "the first strip did not show at (200,300)"
+
+wm_class=$(xprop -id "$(strip_wid)" WM_CLASS)
+entry_class=$(grep '^StartupWMClass=' "$here/../../packaging/example.fernhollow.TabdeckV10.desktop" | cut -d= -f2)
+[[ $wm_class == *"\"$entry_class\""* ]] || fail "WM_CLASS $wm_class does not match StartupWMClass=$entry_class"
+
+# Hidden at the edge, then started again.
+xdotool mousemove 815 328; sleep 0.2; xdotool mousemove 817 330; sleep 0.3
+xdotool click 1
+wait_for 5 at -611 300 || fail "the strip did not hide"
+status=0
+timeout 20 "$prog/TabdeckV10" >"$work/second.log" 2>&1 || status=$?
+[[ $status -eq 0 ]] || fail "the second start ended with $status: $(cat "$work/second.log")"
+wait_for 5 at 200 300 || fail "the first strip did not come back from hiding"
+[[ $(count "$prog") -eq 1 ]] || fail "$(count "$prog") processes of the copy are running"
+kill -0 "$first" || fail "the first instance ended"
+active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$(strip_wid)" ]]; }
+wait_for 5 active || fail "the first strip is not the active window"
+
+# Another copy is another instance.
+other=$work/other
+mkdir -p "$other"
+cp "$exe" "$other/TabdeckV10"
+"$other/TabdeckV10" >"$work/other.log" 2>&1 &
+pids+=($!)
+two() { [[ $(count "$other") -eq 1 && $(count "$prog") -eq 1 ]]; }
+sleep 2
+two || fail "a copy in another folder did not start on its own"
+kill "${pids[-1]}"
+
+# A crash leaves the socket: the next start takes it over.
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+"$prog/TabdeckV10" >"$work/third.log" 2>&1 &
+third=$!
+pids+=($third)
+wait_for 15 at 200 300 || fail "after a crash the next start did not show its strip"
+sleep 1
+kill -0 "$third" || fail "after a crash the next start ended: $(cat "$work/third.log")"
+
+# Start with the desktop: the options item writes and removes the entry.
+# (Button menu on button 1, Options, its last item: Up from the first wraps there.)
+autostart_file=$XDG_CONFIG_HOME/autostart/example.fernhollow.TabdeckV10.desktop
+toggle_autostart() {
+    xdotool mousemove 275 326; sleep 0.3
+    xdotool click 3; sleep 0.5
+    for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.1; done
+    xdotool key Right; sleep 0.3
+    xdotool key Up; sleep 0.1
+    xdotool key Return
+}
+toggle_autostart
+written() { [[ -f $autostart_file ]]; }
+wait_for 5 written || fail "no autostart entry at $autostart_file"
+desktop-file-validate "$autostart_file" || fail "the autostart entry does not validate"
+grep -qx "Exec=\"$prog/TabdeckV10\"" "$autostart_file" || fail "Exec is not this program: $(grep Exec "$autostart_file")"
+toggle_autostart
+removed() { [[ ! -e $autostart_file ]]; }
+wait_for 5 removed || fail "the autostart entry was not removed"
+kill "$third"
+
+# No display at all: one line, status 1.
+status=0
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
+[[ $status -eq 1 && $(wc -l <<<"$err") -eq 1 && $err == *X11* ]] || fail "without a display: status $status, '$err'"
+status=0
+err=$(env -u QT_QPA_PLATFORM DISPLAY=:4711 "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
+[[ $status -eq 1 && $(wc -l <<<"$err") -eq 1 && $err == *:4711* ]] || fail "with a dead display: status $status, '$err'"
+echo "one instance per copy, handed over and taken over after a crash; WM_CLASS $wm_class; autostart entry valid; no display said in one line"
