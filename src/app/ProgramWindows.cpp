@@ -15,7 +15,7 @@
 #include "icons/window/TCVert1.h"
 #include "icons/window/TExIcons.h"
 #include "mail/window/TEmail.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"

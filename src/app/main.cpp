@@ -4,7 +4,7 @@
 #include "core/ControlFile.h"
 #include "core/ProgramPaths.h"
 #include "platform/Shell.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/QtPrompts.h"
 #include "ui/SteadyPaletteStyle.h"

@@ -1,100 +1,13 @@
 #include "strip/OptionsMenu.h"
 
-#include "context/AppContext.h"
 #include "context/Prompts.h"
-#include "context/ToolWindows.h"
-#include "core/ControlFile.h"
+#include "core/ButtonSlots.h"
 #include "core/StripSettings.h"
 #include "strip/ShownSettings.h"
-#include "strip/StripMenus.h"
 #include "strip/StripView.h"
-#include "ui/ActionGuard.h"
-#include "ui/SystemColors.h"
 
-#include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QWidget>
-
-namespace {
-
-constexpr int Tables = 30;
-
-// The items that only reach a tool window, in menu order.
-struct ToolItem {
-    QAction* StripMenus::*item;
-    void (ToolWindows::*show)();
-};
-const ToolItem kToolItems[] = {
-    {&StripMenus::email, &ToolWindows::showEmail},
-    {&StripMenus::extractIcons, &ToolWindows::showIconExtractor},
-    {&StripMenus::convertIcons, &ToolWindows::showIconConverter},
-    {&StripMenus::filesFolders, &ToolWindows::showFileManager},
-    {&StripMenus::viewPictures, &ToolWindows::showPictureViewer},
-    {&StripMenus::reminderStart, &ToolWindows::startReminder},
-    {&StripMenus::reminderStop, &ToolWindows::stopReminder},
-    {&StripMenus::editControlFile, &ToolWindows::showEditor},
-    {&StripMenus::hint, &ToolWindows::toggleHintStrip},
-    {&StripMenus::about, &ToolWindows::showAbout},
-    {&StripMenus::extensiveHelp, &ToolWindows::showExtensiveHelp},
-    {&StripMenus::bugReport, &ToolWindows::reportBug},
-};
-
-} // namespace
-
-OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, AppContext& context,
-                         QObject* parent)
-    : QObject(parent), view_(view), settings_(settings), context_(context),
-      strip_(view.stripWindow()) {}
-
-void OptionsMenu::guarded(const std::function<void()>& body) {
-    actionguard::run(*context_.prompts, strip_, body);
-}
-
-void OptionsMenu::attach() {
-    StripMenus& m = view_.menus();
-    auto wire = [this](QAction* a, std::function<void()> handler) {
-        if (a)
-            connect(a, &QAction::triggered, this, [this, handler] { guarded(handler); });
-    };
-    for (int t = 1; t <= Tables; ++t)
-        wire(m.renameTable[t], [this, t] { RTableClick(t); });
-    wire(m.defaultTableNames, [this] { Defaut1Click(); });
-    wire(m.buttonColor, [this] { AllButtons1Click(); });
-    wire(m.buttonDefaultColor, [this] { DefaultColor1Click(); });
-    wire(m.tableColor, [this] { AllTables1Click(); });
-    wire(m.tableDefaultColor, [this] { DefaultColor2Click(); });
-    wire(m.programColor, [this] { Program1Click(); });
-    wire(m.programDefaultColor, [this] { Default1Click(); });
-    wire(m.stayOnTop, [this] { StayOnTop1Click(); });
-    wire(m.normal, [this] { Normal1Click(); });
-    wire(m.closeOnLaunch, [this] { Close1Click(); });
-    wire(m.hideOnLaunch, [this] { Hide1Click(); });
-    for (const ToolItem& t : kToolItems) {
-        const auto show = t.show;
-        wire(m.*(t.item), [this, show] {
-            if (ToolWindows* tools = context_.tools)
-                (tools->*show)();
-        });
-    }
-    for (int i = 1; i < int(m.helpMessage.size()); ++i)
-        wire(m.helpMessage[i], [this, i] {
-            if (ToolWindows* tools = context_.tools)
-                tools->showHelpMessage(i);
-        });
-
-    // The two style items are a radio pair: the one chosen takes the mark.
-    if (m.stayOnTop && m.normal) {
-        m.stayOnTop->setCheckable(true);
-        m.normal->setCheckable(true);
-        if (!m.stayOnTop->actionGroup() || m.stayOnTop->actionGroup() != m.normal->actionGroup()) {
-            auto* group = new QActionGroup(this);
-            group->setExclusive(true);
-            group->addAction(m.stayOnTop);
-            group->addAction(m.normal);
-        }
-    }
-}
+OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prompts)
+    : view_(view), settings_(settings), prompts_(prompts) {}
 
 void OptionsMenu::RTableClick(int table) {
     Prompts::Input input;
@@ -102,18 +15,18 @@ void OptionsMenu::RTableClick(int table) {
     input.prompt = QStringLiteral("Enter the New Name:");
     input.initial = QStringLiteral("New Name");
     input.maxLength = 255;
-    const std::optional<QString> answer = context_.prompts->input(strip_, input);
+    const std::optional<QString> answer = prompts_.input(view_.owner(), input);
     if (!answer)
         return;
     settings_.setTableName(table, answer->left(input.maxLength));
 }
 
 void OptionsMenu::Defaut1Click() {
-    if (!context_.prompts->confirm(
-            strip_,
+    if (!prompts_.confirm(
+            view_.owner(),
             QStringLiteral("Are you sure you want to set the Tables to their Default Name?")))
         return;
-    for (int t = 1; t <= Tables; ++t)
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
         settings_.setTableName(t, std::nullopt);
 }
 
@@ -123,7 +36,7 @@ uint32_t OptionsMenu::colorValue(const QColor& color) {
 }
 
 void OptionsMenu::chooseColor(Target target) {
-    const std::optional<QColor> chosen = context_.prompts->color(strip_, dialogColor_);
+    const std::optional<QColor> chosen = prompts_.color(view_.owner(), dialogColor_);
     if (!chosen || !chosen->isValid())
         return;
     dialogColor_ = *chosen;
@@ -136,7 +49,7 @@ void OptionsMenu::restoreDefault(Target target) {
         "Are you sure you want to set the tables default color?",
         "Are you sure you want to set the program's default color?",
     };
-    if (!context_.prompts->confirm(strip_, QString::fromLatin1(questions[int(target)])))
+    if (!prompts_.confirm(view_.owner(), QString::fromLatin1(questions[int(target)])))
         return;
     settings_.setColor(target, std::nullopt);
 }

@@ -1,30 +1,19 @@
 #pragma once
 #include "core/StripSettings.h"
-#include "strip/WindowStyle.h"
 
 #include <QColor>
-#include <QObject>
-#include <QString>
 #include <cstdint>
-#include <functional>
 
+class Prompts;
 class ShownSettings;
 class StripView;
-struct AppContext;
 
 // The settings items of the button menu: renaming the tables, the program,
 // button and table colours and their defaults, the hide mode, the window
-// style, and the items that reach a tool window through the context's
-// handle (the tool windows, the reminder, the hint strip, help, about, bug
-// report). Each setting is written and shown at once through the settings.
-class OptionsMenu : public QObject {
-    Q_OBJECT
+// style. Each setting is written and shown at once through the settings.
+class OptionsMenu {
 public:
-    OptionsMenu(StripView& view, ShownSettings& settings, AppContext& context,
-                QObject* parent = nullptr);
-
-    // Connects the view's menu items.
-    void attach();
+    OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prompts);
 
     void RTableClick(int table); // RTable1Click .. RTable30Click
     void Defaut1Click();
@@ -48,11 +37,9 @@ private:
     using Target = StripSettings::ColorTarget;
     void chooseColor(Target target);
     void restoreDefault(Target target);
-    void guarded(const std::function<void()>& body);
 
     StripView& view_;
     ShownSettings& settings_;
-    AppContext& context_;
-    QWidget* strip_;
+    Prompts& prompts_;
     QColor dialogColor_{Qt::black};
 };

@@ -1,12 +1,12 @@
 #include "app/ProgramWindows.h"
-#include "../strip/ButtonFakes.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "TopLevel.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -23,7 +23,7 @@ private slots:
     void twelveWindowsAndTheHintRoute() {
         testsupport::TempDir dir;
         testsupport::ScriptedPrompts prompts;
-        teststrip::RecordingOpener opener;
+        testsupport::RecordingOpener opener;
         AppContext context;
         context.paths = ProgramPaths::fromExecutable(dir.file("TabdeckV10"), dir.path());
         ControlFile file(context.paths.controlFile);

@@ -1,7 +1,7 @@
-#include "strip/ButtonMenu.h"
+#include "strip/window/ButtonMenu.h"
 
-#include "strip/OpenWithMenu.h"
 #include "strip/StripMenus.h"
+#include "strip/window/OpenWithMenu.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
@@ -151,7 +151,6 @@ void buildHelp(QMenu* help, StripMenus& m) {
 
 QMenu* build(QWidget* owner, StripMenus& m) {
     auto* menu = new QMenu(owner);
-    m.buttonMenu = menu;
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
     m.open = item(menu, "Open1", QStringLiteral("Open"),

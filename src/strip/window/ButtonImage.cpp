@@ -1,4 +1,4 @@
-#include "strip/ButtonImage.h"
+#include "strip/window/ButtonImage.h"
 
 #include <QPainter>
 
