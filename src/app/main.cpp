@@ -7,7 +7,7 @@
 #include "platform/DisplayCheck.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "ui/ActionGuard.h"
 #include "ui/QtPrompts.h"
 #include "ui/SteadyPaletteStyle.h"

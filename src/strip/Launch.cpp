@@ -3,27 +3,25 @@
 #include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
-#include "strip/StripView.h"
+#include "strip/Selection.h"
 
-#include <QWidget>
-
-Launcher::Launcher(QWidget* strip, ControlFile& controlFile, Opener& opener, StripState& state,
+Launcher::Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,
                    Actions actions)
-    : strip_(strip), file_(controlFile), opener_(opener), state_(state),
+    : owner_(owner), file_(controlFile), opener_(opener), selection_(selection),
       actions_(std::move(actions)) {}
 
-void Launcher::LaunchSelectedButton() {
+void Launcher::launch(int button) {
     // Also when reading or opening fails, the press is over: nothing stays selected.
     struct Deselect {
-        int& selected;
-        ~Deselect() { selected = 0; }
-    } deselect{state_.selectedButton};
+        Selection& selection;
+        ~Deselect() { selection.clear(); }
+    } deselect{selection_};
 
-    const ControlFile::Value target = ButtonSlotSettings(file_).target(state_.selectedButton);
+    const ControlFile::Value target = ButtonSlotSettings(file_).target(button);
     if (!target.isSet())
         return;
-    opener_.open(strip_, target.text);
-    if (state_.hideMode) {
+    opener_.open(owner_, target.text);
+    if (actions_.hideMode && actions_.hideMode()) {
         if (actions_.hideStrip)
             actions_.hideStrip();
     } else if (actions_.closeStrip) {

@@ -3,30 +3,30 @@
 
 class ControlFile;
 class Opener;
-class QWidget;
-struct StripState;
+class QObject;
+class Selection;
 
-// Opening the selected button's target: the BUTTON entry is read at the
-// moment of the press (never taken from the picture or the hint), handed to
-// the opener unchanged, and then the strip hides or the program closes, by
-// hide mode. The selected button is 0 afterwards on every way out.
+// Opening a button's target: the BUTTON entry is read at the moment of the
+// press (never taken from the picture or the hint), handed to the opener
+// unchanged, and then the strip hides or the program closes, by hide mode.
+// Nothing is selected afterwards, on every way out.
 class Launcher {
 public:
     struct Actions {
+        std::function<bool()> hideMode;   // whether a launch hides the strip
         std::function<void()> hideStrip;  // hide mode on
         std::function<void()> closeStrip; // hide mode off: ends the program
     };
 
-    // Reads the selected button and the hide mode from the strip's state.
-    Launcher(QWidget* strip, ControlFile& controlFile, Opener& opener, StripState& state,
+    Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,
              Actions actions);
 
-    void LaunchSelectedButton();
+    void launch(int button);
 
 private:
-    QWidget* strip_;
+    QObject* owner_;
     ControlFile& file_;
     Opener& opener_;
-    StripState& state_;
+    Selection& selection_;
     Actions actions_;
 };

@@ -1,30 +1,20 @@
 #pragma once
 #include "core/StripSettings.h"
-#include "strip/WindowStyle.h"
 
 #include <QColor>
-#include <QObject>
 #include <QString>
 #include <cstdint>
-#include <functional>
 
+class Prompts;
 class ShownSettings;
 class StripView;
-struct AppContext;
 
 // The settings items of the button menu: renaming the tables, the program,
 // button and table colours and their defaults, the hide mode, the window
-// style, and the items that reach a tool window through the context's
-// handle (the tool windows, the reminder, the hint strip, help, about, bug
-// report). Each setting is written and shown at once through the settings.
-class OptionsMenu : public QObject {
-    Q_OBJECT
+// style. Each setting is written and shown at once through the settings.
+class OptionsMenu {
 public:
-    OptionsMenu(StripView& view, ShownSettings& settings, AppContext& context,
-                QObject* parent = nullptr);
-
-    // Connects the view's menu items.
-    void attach();
+    OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prompts);
 
     void RTableClick(int table); // RTable1Click .. RTable30Click
     void Defaut1Click();
@@ -39,8 +29,10 @@ public:
     // Close/Hide submenu: what a launch does to the strip.
     void Close1Click();
     void Hide1Click();
-    // Writes or removes the autostart entry; the mark shows what is on disk.
-    void StartWithDesktop1Click(bool on);
+    // Writes or removes the autostart entry and returns whether it is on now
+    // (the item's mark shows what is on disk); a failure is said once.
+    bool StartWithDesktop1Click(bool on);
+    bool startsWithDesktop() const;
     // Where the autostart entry lives; tests point it elsewhere.
     void setAutostartEntry(QString path) { autostartEntry_ = std::move(path); }
 
@@ -52,12 +44,10 @@ private:
     using Target = StripSettings::ColorTarget;
     void chooseColor(Target target);
     void restoreDefault(Target target);
-    void guarded(const std::function<void()>& body);
 
     StripView& view_;
     ShownSettings& settings_;
-    AppContext& context_;
-    QWidget* strip_;
+    Prompts& prompts_;
     QColor dialogColor_{Qt::black};
     QString autostartEntry_;
 };

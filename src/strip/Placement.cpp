@@ -6,26 +6,12 @@
 #include "platform/WindowStrut.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
-#include "ui/ActionGuard.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QWidget>
 
-Placement::Placement(StripView& view, ShownSettings& settings, Prompts& prompts, QObject* parent)
-    : QObject(parent), strip_(view.stripWindow()), settings_(settings), prompts_(prompts),
-      moveHandle_(view.imageMove()), hideBar_(view.labelHide()) {}
-
-void Placement::attach() {
-    moveHandle_->installEventFilter(this);
-    // Moves over the bar without a button held must arrive too: they bring the strip back.
-    hideBar_->setMouseTracking(true);
-    hideBar_->installEventFilter(this);
-}
+Placement::Placement(StripView& view, ShownSettings& settings, Prompts& prompts)
+    : view_(view), settings_(settings), prompts_(prompts) {}
 
 int Placement::leftEdge() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -33,7 +19,7 @@ int Placement::leftEdge() {
 }
 
 bool Placement::isOnScreen() const {
-    return strip_->x() > leftEdge() + 1;
+    return view_.stripPos().x() > leftEdge() + 1;
 }
 
 QPoint Placement::centredPosition() const {
@@ -41,14 +27,14 @@ QPoint Placement::centredPosition() const {
     if (!screen)
         return QPoint(0, 0);
     const QRect desk = screen->geometry();
-    const QSize size = strip_->frameGeometry().size();
+    const QSize size = view_.stripFrameSize();
     return QPoint(desk.x() + (desk.width() - size.width()) / 2,
                   desk.y() + (desk.height() - size.height()) / 2);
 }
 
 void Placement::tellMoved() const {
     if (ToolWindows* tools = tools_ ? tools_() : nullptr)
-        tools->stripMoved(strip_->pos());
+        tools->stripMoved(view_.stripPos());
 }
 
 // --- dragging -------------------------------------------------------------
@@ -62,9 +48,7 @@ void Placement::ImageMoveMouseMove(const QPoint& pos) {
     if (!dragging_)
         return;
     // Moving by the pointer's offset from the grabbed point keeps that point under the pointer.
-    const int left = strip_->x() + (pos.x() - dragOrigin_.x());
-    const int top = strip_->y() + (pos.y() - dragOrigin_.y());
-    strip_->move(left, top);
+    view_.moveStrip(view_.stripPos() + (pos - dragOrigin_));
 }
 
 void Placement::ImageMoveMouseUp() {
@@ -75,7 +59,7 @@ void Placement::ImageMoveMouseUp() {
 // --- position -------------------------------------------------------------
 
 void Placement::SavePosition() {
-    settings_.setPosition(strip_->pos());
+    settings_.setPosition(view_.stripPos());
     tellMoved();
 }
 
@@ -87,9 +71,11 @@ void Placement::HideStrip() {
     setHideBarRed(true);
     // The visible end claims its pixels first: window managers otherwise keep a
     // tenth of a normal window on screen, which would leave buttons there.
-    windowstrut::reserveLeft(strip_->windowHandle(), strip_->width() - HiddenOffset, strip_->y(),
-                             strip_->y() + strip_->height() - 1);
-    strip_->move(hiddenLeft(), strip_->y());
+    const QPoint at = view_.stripPos();
+    const QSize size = view_.stripSize();
+    windowstrut::reserveLeft(view_.stripHandle(), size.width() - HiddenOffset, at.y(),
+                             at.y() + size.height() - 1);
+    view_.moveStrip(QPoint(hiddenLeft(), at.y()));
     tellMoved();
 }
 
@@ -103,21 +89,11 @@ void Placement::closingPlacement() {
 // --- hide bar ---------------------------------------------------------------
 
 bool Placement::hideBarRed() const {
-    const QWidget* bar = hideBar_;
-    return bar->autoFillBackground() &&
-           bar->palette().color(bar->backgroundRole()) == QColor(Qt::red);
+    return view_.hideBarRed();
 }
 
 void Placement::setHideBarRed(bool red) {
-    QWidget* bar = hideBar_;
-    if (red) {
-        QPalette pal = bar->palette();
-        pal.setColor(bar->backgroundRole(), QColor(Qt::red));
-        bar->setPalette(pal);
-    }
-    // Without its own background the bar shows the panel below it.
-    bar->setAutoFillBackground(red);
-    bar->update();
+    view_.setHideBarRed(red);
 }
 
 void Placement::LabelHideMouseEnter() {
@@ -131,7 +107,7 @@ void Placement::LabelHideMouseLeave() {
 
 void Placement::LabelHideMouseMove() {
     if (isOnScreen()) {
-        hideBar_->setToolTip(QStringLiteral("Click to Hide"));
+        view_.setHideBarHint(QStringLiteral("Click to Hide"));
         return;
     }
     returnFromEdge();
@@ -143,82 +119,21 @@ void Placement::bringBack() {
 }
 
 void Placement::returnFromEdge() {
-    windowstrut::clear(strip_->windowHandle());
+    windowstrut::clear(view_.stripHandle());
     bool restored = false;
     try {
         restored = RestorePosition();
     } catch (const ConversionError& e) {
         // Shown once: the strip then comes back to the centre, so the next
         // move over the bar finds it on screen instead of failing again.
-        prompts_.error(strip_, e.text());
+        prompts_.error(view_.owner(), e.text());
     }
     if (!restored)
-        strip_->move(centredPosition());
+        view_.moveStrip(centredPosition());
     tellMoved();
     setHideBarRed(false);
 }
 
 void Placement::LabelHideClick() {
     HideStrip();
-}
-
-// --- events -------------------------------------------------------------------
-
-bool Placement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == moveHandle_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* me = static_cast<QMouseEvent*>(event);
-            const QPoint pos = me->position().toPoint();
-            // The press grabs the pointer for the handle (the window system's and
-            // the toolkit's implicit grab), so moves outside it still arrive here.
-            actionguard::run(prompts_, strip_, [&] { ImageMoveMouseDown(pos); });
-            break;
-        }
-        case QEvent::MouseMove: {
-            auto* me = static_cast<QMouseEvent*>(event);
-            // Measured from the handle's place now, not where it stood when the
-            // event was made, so a move already applied is not applied twice.
-            const QPoint pos = me->globalPosition().toPoint() - moveHandle_->mapToGlobal(QPoint());
-            actionguard::run(prompts_, strip_, [&] { ImageMoveMouseMove(pos); });
-            break;
-        }
-        case QEvent::MouseButtonRelease: {
-            actionguard::run(prompts_, strip_, [&] { ImageMoveMouseUp(); });
-            break;
-        }
-        default:
-            break;
-        }
-        return false;
-    }
-    if (watched == hideBar_) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            actionguard::run(prompts_, strip_, [&] { LabelHideMouseEnter(); });
-            break;
-        case QEvent::Leave:
-            actionguard::run(prompts_, strip_, [&] { LabelHideMouseLeave(); });
-            break;
-        case QEvent::MouseMove:
-            actionguard::run(prompts_, strip_, [&] { LabelHideMouseMove(); });
-            break;
-        case QEvent::MouseButtonPress:
-            hideBarPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-            break;
-        case QEvent::MouseButtonRelease: {
-            auto* me = static_cast<QMouseEvent*>(event);
-            const bool click = hideBarPressed_ && me->button() == Qt::LeftButton &&
-                               hideBar_->rect().contains(me->position().toPoint());
-            hideBarPressed_ = false;
-            if (click)
-                actionguard::run(prompts_, strip_, [&] { LabelHideClick(); });
-            break;
-        }
-        default:
-            break;
-        }
-        return false;
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -1,10 +1,8 @@
 #pragma once
-#include <QObject>
 #include <QPoint>
 #include <functional>
 
 class Prompts;
-class QWidget;
 class ShownSettings;
 class StripView;
 class ToolWindows;
@@ -14,19 +12,14 @@ class ToolWindows;
 // the hide bar left on screen, and bringing it back when that end is touched.
 // The tool windows learn of every move, so the hint strip can travel along.
 //
-// attach() listens to the view's move handle and hide bar; the handlers can
-// also be called directly. The place is read and written through the
+// The window hands the move handle's and the hide bar's events to the
+// handlers. The place is read and written through the
 // settings, which also restore it at start-up.
-class Placement : public QObject {
-    Q_OBJECT
+class Placement {
 public:
     static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
 
-    Placement(StripView& view, ShownSettings& settings, Prompts& prompts,
-              QObject* parent = nullptr);
-
-    // Listens to the move handle and the hide bar.
-    void attach();
+    Placement(StripView& view, ShownSettings& settings, Prompts& prompts);
     // The tool windows to tell of each move; asked when needed, since they
     // are made after the strip. None: nobody is told.
     void setToolWindows(std::function<ToolWindows*()> tools) { tools_ = std::move(tools); }
@@ -67,21 +60,15 @@ public:
     // otherwise moved back to POS without saving.
     void closingPlacement();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void tellMoved() const;
     void setHideBarRed(bool red);
     void returnFromEdge();
 
-    QWidget* strip_;
+    StripView& view_;
     ShownSettings& settings_;
     Prompts& prompts_;
-    QWidget* moveHandle_;
-    QWidget* hideBar_;
     std::function<ToolWindows*()> tools_;
-    bool hideBarPressed_ = false;
     bool dragging_ = false;
     QPoint dragOrigin_;
 };

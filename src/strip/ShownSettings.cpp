@@ -4,11 +4,8 @@
 #include "core/ColorText.h"
 #include "strip/StripMenus.h"
 #include "strip/StripView.h"
-#include "strip/TablesMenu.h"
-#include "strip/WindowStyle.h"
 
 #include <QAction>
-#include <QWidget>
 
 void ShownSettings::applyStored() {
     using Target = StripSettings::ColorTarget;
@@ -26,15 +23,14 @@ void ShownSettings::applyStored() {
 }
 
 bool ShownSettings::applyPosition() {
-    QWidget* strip = view_.stripWindow();
     const StripSettings stored(file_);
     bool any = false;
     if (const std::optional<int> top = stored.top()) {
-        strip->move(strip->x(), *top);
+        view_.moveStrip(QPoint(view_.stripPos().x(), *top));
         any = true;
     }
     if (const std::optional<int> left = stored.left()) {
-        strip->move(*left, strip->y());
+        view_.moveStrip(QPoint(*left, view_.stripPos().y()));
         any = true;
     }
     return any;
@@ -46,7 +42,7 @@ void ShownSettings::setPosition(QPoint topLeft) {
 }
 
 void ShownSettings::applyHideMode(bool on) {
-    view_.state().hideMode = on;
+    hideMode_ = on;
     StripMenus& menus = view_.menus();
     if (menus.closeOnLaunch)
         menus.closeOnLaunch->setEnabled(on);
@@ -60,7 +56,7 @@ void ShownSettings::setHideMode(bool on) {
 }
 
 void ShownSettings::applyColor(StripSettings::ColorTarget target, std::optional<uint32_t> value) {
-    view_.paint(target, value.value_or(colortext::BtnFace));
+    view_.setColor(target, value.value_or(colortext::BtnFace));
 }
 
 void ShownSettings::setColor(StripSettings::ColorTarget target, std::optional<uint32_t> value) {
@@ -75,7 +71,7 @@ void ShownSettings::applyStyle(bool stayOnTop) {
             item->setCheckable(true);
             item->setChecked(on);
         }
-    windowstyle::apply(view_.stripWindow(), stayOnTop);
+    view_.setStayOnTop(stayOnTop);
 }
 
 void ShownSettings::setStyle(bool stayOnTop) {
@@ -95,11 +91,19 @@ void ShownSettings::setTableName(int table, const std::optional<QString>& name) 
     applyTableName(table, name);
 }
 
-void ShownSettings::applyButton(int n, const Picture& picture, const QString& target) {
-    view_.setButtonPicture(n, picture);
-    view_.setButtonHint(n, buttonslots::buttonHint(target));
+QString defaultTableCaption(int table) {
+    return QStringLiteral("Table %1").arg(table);
 }
 
-void ShownSettings::applyEmptyButton(int n) {
-    view_.setButtonHint(n, buttonslots::emptyButtonHint());
+namespace buttonface {
+
+void show(StripView& view, int n, const Picture& picture, const QString& target) {
+    view.setButtonPicture(n, picture);
+    view.setButtonHint(n, buttonslots::buttonHint(target));
 }
+
+void showEmpty(StripView& view, int n) {
+    view.setButtonHint(n, buttonslots::emptyButtonHint());
+}
+
+} // namespace buttonface

@@ -41,14 +41,23 @@ public:
     void applyTableName(int table, const std::optional<QString>& name);
     void setTableName(int table, const std::optional<QString>& name);
 
-    // Button n's face: its picture, then its target's hint. The same for a
-    // loaded button and an assigned or pasted one.
-    void applyButton(int n, const Picture& picture, const QString& target);
-    // The empty button's hint; its picture is left as it is (a cleared
-    // button takes it away first).
-    void applyEmptyButton(int n);
+    // Whether a launch hides the strip (else it closes the program).
+    bool hideMode() const { return hideMode_; }
 
 private:
     StripView& view_;
     ControlFile& file_;
+    bool hideMode_ = false;
 };
+
+namespace buttonface {
+// Button n's face: its picture, then its target's hint. The same for a
+// loaded button and an assigned or pasted one.
+void show(StripView& view, int n, const Picture& picture, const QString& target);
+// The empty button's hint; its picture is left as it is (a cleared button
+// takes it away first).
+void showEmpty(StripView& view, int n);
+} // namespace buttonface
+
+// "Table 1" .. "Table 30".
+QString defaultTableCaption(int table);

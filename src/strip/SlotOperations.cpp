@@ -5,21 +5,12 @@
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "graphics/Picture.h"
-#include "platform/DropTarget.h"
 #include "platform/IconReader.h"
-#include "strip/CutBox.h"
+#include "strip/Selection.h"
 #include "strip/ShownSettings.h"
-#include "strip/StripMenus.h"
 #include "strip/StripView.h"
-#include "ui/ActionGuard.h"
 
-#include <QAction>
 #include <QDir>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
 
 namespace {
 Picture firstIcon(const QString& path) {
@@ -29,23 +20,10 @@ Picture firstIcon(const QString& path) {
 }
 } // namespace
 
-SlotOperations::SlotOperations(StripView& view, ControlFile& controlFile, Prompts& prompts,
-                               QString iconsDir, QObject* parent)
-    : QObject(parent), view_(view), strip_(view.stripWindow()), file_(controlFile),
-      slots_(controlFile), prompts_(prompts), iconsDir_(std::move(iconsDir)),
-      cutTo1_(view.cutTo(1)), cutTo3_(view.cutTo(3)) {}
-
-void SlotOperations::attach() {
-    strip_->installEventFilter(this);
-    const StripMenus& menus = view_.menus();
-    for (auto [item, body] : {std::pair{menus.open, &SlotOperations::Open1Click},
-                              {menus.cut, &SlotOperations::Cut1Click},
-                              {menus.paste, &SlotOperations::Paste1Click},
-                              {menus.remove, &SlotOperations::Delete1Click}})
-        if (item)
-            connect(item, &QAction::triggered, this,
-                    actionguard::guarded(prompts_, strip_, [this, body] { (this->*body)(); }));
-}
+SlotOperations::SlotOperations(StripView& view, Selection& selection, ControlFile& controlFile,
+                               Prompts& prompts, QString iconsDir)
+    : view_(view), selection_(selection), file_(controlFile), slots_(controlFile),
+      prompts_(prompts), iconsDir_(std::move(iconsDir)) {}
 
 QString SlotOperations::pictureFilter() {
     return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
@@ -56,48 +34,36 @@ QString SlotOperations::pictureFilter() {
                           "Metafiles (*.wmf)");
 }
 
-bool SlotOperations::hasSelection() const {
-    return view_.state().selectedButton >= 1 &&
-           view_.state().selectedButton <= buttonslots::ButtonCount;
-}
-
-bool SlotOperations::takesTarget(const QString& path) const {
+bool SlotOperations::takesTarget(int button, const QString& path) {
     // A target of two characters or fewer ("/") would never open and could
     // not be deleted or cut: it is ignored like an assignment without a button.
-    return hasSelection() && ControlFile::isSet(int(path.size()));
-}
-
-int SlotOperations::selected() const {
-    return view_.state().selectedButton;
+    return button >= 1 && button <= buttonslots::ButtonCount &&
+           ControlFile::isSet(int(path.size()));
 }
 
 // --- assignment ---------------------------------------------------------------
 
 void SlotOperations::Open1Click() {
     // Nothing is selected (after a launch or a Delete): there is no button to fill.
-    if (!hasSelection())
+    const int n = selection_.button();
+    if (!selection_.has())
         return;
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::Open;
     dialog.mustExist = false; // a typed name is put on the button whether or not it exists
-    const std::optional<QString> chosen = prompts_.file(strip_, dialog);
+    const std::optional<QString> chosen = prompts_.file(view_.owner(), dialog);
     if (!chosen)
         return;
-    assign(*chosen);
+    assign(n, *chosen);
 }
 
-void SlotOperations::WMDropFiles(const QMimeData& data) {
-    assign(droptarget::firstItem(&data).value_or(QString()));
-}
-
-void SlotOperations::assign(const QString& path) {
-    if (!takesTarget(path))
+void SlotOperations::assign(int n, const QString& path) {
+    if (!takesTarget(n, path))
         return;
     currentPath_ = path;
-    const int n = view_.state().selectedButton;
     switch (buttonslots::kindOf(path)) {
     case buttonslots::Kind::Shortcut:
-        prompts_.notice(strip_,
+        prompts_.notice(view_.owner(),
                         QStringLiteral("Tabdeck CANNOT OPEN Window's Shortcuts!\rPlease open "
                                        "the folder the program is in and Drag && Drop the "
                                        "original file onto a Tabdeck button."));
@@ -113,7 +79,7 @@ void SlotOperations::assign(const QString& path) {
         dialog.folder = QDir(iconsDir_).exists() ? iconsDir_ : QString();
         dialog.filter = pictureFilter();
         dialog.mustExist = true;
-        const std::optional<QString> picture = prompts_.file(strip_, dialog);
+        const std::optional<QString> picture = prompts_.file(view_.owner(), dialog);
         if (!picture)
             return;
         // Loaded before anything is written: an unreadable picture leaves the slot as it was.
@@ -123,131 +89,84 @@ void SlotOperations::assign(const QString& path) {
         break;
     }
     }
-    ShowSelectedButton();
-    prompts_.notice(strip_, QStringLiteral("The Program was Setup on Button %1").arg(n));
+    showButton(n);
+    prompts_.notice(view_.owner(), QStringLiteral("The Program was Setup on Button %1").arg(n));
 }
 
-void SlotOperations::ShowSelectedButton() {
-    if (!hasSelection())
-        return;
-    ShownSettings(view_, file_).applyButton(selected(), iconBuffer_, currentPath_);
+void SlotOperations::showButton(int n) {
+    buttonface::show(view_, n, iconBuffer_, currentPath_);
 }
 
-void SlotOperations::ClearSelectedButton() {
-    if (!hasSelection())
+void SlotOperations::clearButton(int n) {
+    if (n < 1 || n > buttonslots::ButtonCount)
         return;
-    const int n = view_.state().selectedButton;
     view_.setButtonPicture(n, Picture());
-    ShownSettings(view_, file_).applyEmptyButton(n);
+    buttonface::showEmpty(view_, n);
 }
 
 // --- Delete, Cut, Paste -------------------------------------------------------
 
 void SlotOperations::Delete1Click() {
     struct Deselect {
-        int& selected;
-        ~Deselect() { selected = 0; }
-    } deselect{view_.state().selectedButton};
+        Selection& selection;
+        ~Deselect() { selection.clear(); }
+    } deselect{selection_};
 
-    const ControlFile::Value target = slots_.target(selected());
+    const int n = selection_.button();
+    const ControlFile::Value target = slots_.target(n);
     if (!target.isSet()) {
-        prompts_.notice(strip_, QStringLiteral("There is nothing on the Button to Remove!"));
+        prompts_.notice(view_.owner(), QStringLiteral("There is nothing on the Button to Remove!"));
         return;
     }
-    if (!prompts_.confirm(strip_, QStringLiteral("Are you sure you want to remove this program?")))
+    if (!prompts_.confirm(view_.owner(),
+                          QStringLiteral("Are you sure you want to remove this program?")))
         return;
-    slots_.clear(selected());
-    ClearSelectedButton();
+    slots_.clear(n);
+    clearButton(n);
 }
 
 void SlotOperations::Cut1Click() {
     executable_ = false;
-    const ControlFile::Value target = slots_.target(selected());
+    const int n = selection_.button();
+    const ControlFile::Value target = slots_.target(n);
     if (!target.isSet())
         return;
-    cutTo1_->setText(target.text);
-    const ControlFile::Value icon = slots_.icon(selected());
+    view_.setCutText(1, target.text);
+    const ControlFile::Value icon = slots_.icon(n);
     if (icon.nonEmpty()) {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
         // names an executable too, and must not be pasted as a picture.
         if (buttonslots::isExecutable(icon.text))
             executable_ = true;
         else
-            cutTo3_->setText(icon.text);
+            view_.setCutText(3, icon.text);
     }
-    slots_.clear(selected());
-    ClearSelectedButton();
+    slots_.clear(n);
+    clearButton(n);
 }
 
 void SlotOperations::Paste1Click() {
     // With no button selected the slot would go under key "0", which nothing
     // reads, and the emptied cut buffer would lose it for good.
-    if (!hasSelection())
+    if (!selection_.has())
         return;
-    const QString target = cutTo1_->text();
-    const QString picture = cutTo3_->text();
+    const int n = selection_.button();
+    const QString target = view_.cutText(1);
+    const QString picture = view_.cutText(3);
     if (!target.isEmpty())
-        slots_.setTarget(selected(), target);
+        slots_.setTarget(n, target);
     if (executable_ && !target.isEmpty()) {
-        slots_.setIcon(selected(), target);
+        slots_.setIcon(n, target);
         currentPath_ = target;
         iconBuffer_ = firstIcon(target);
-        ShowSelectedButton();
+        showButton(n);
     }
     if (!executable_ && !picture.isEmpty()) {
-        slots_.setIcon(selected(), picture);
+        slots_.setIcon(n, picture);
         currentPath_ = target;
         iconBuffer_ = Picture::load(picture);
-        ShowSelectedButton();
+        showButton(n);
     }
-    cutTo1_->clear();
-    cutTo3_->clear();
-}
-
-// --- drops --------------------------------------------------------------------
-
-bool SlotOperations::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != strip_)
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-        // The first item is read once per drag: a source learns from the
-        // answers to its moves whether the drop will be taken, and with what.
-        draggedPath_ =
-            droptarget::firstItem(static_cast<QDropEvent*>(event)->mimeData()).value_or(QString());
-        [[fallthrough]];
-    case QEvent::DragMove: {
-        auto* de = static_cast<QDropEvent*>(event);
-        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
-        if (action && takesTarget(draggedPath_)) {
-            de->setDropAction(*action);
-            de->accept();
-        } else {
-            de->ignore();
-        }
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* de = static_cast<QDropEvent*>(event);
-        const QString path = droptarget::firstItem(de->mimeData()).value_or(QString());
-        const std::optional<Qt::DropAction> action = droptarget::actionFor(de->possibleActions());
-        if (!action || !takesTarget(path)) {
-            de->ignore(); // the source learns that nothing was taken
-            return true;
-        }
-        // Never the proposed Move: a source that honours it would remove the user's file.
-        de->setDropAction(*action);
-        de->accept();
-        // The drop is released at once; the boxes the assignment may show
-        // then run after the drag source has been told, not inside its drop.
-        QPointer<SlotOperations> self(this);
-        QTimer::singleShot(0, this, [self, path] {
-            if (self)
-                actionguard::run(self->prompts_, self->strip_, [&] { self->assign(path); });
-        });
-        return true;
-    }
-    default:
-        return false;
-    }
+    view_.setCutText(1, QString());
+    view_.setCutText(3, QString());
 }

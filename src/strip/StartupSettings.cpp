@@ -8,20 +8,15 @@
 #include "core/Opener.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
-#include "ui/DrawnArt.h"
-#include "ui/HintRouter.h"
-
-#include <QLabel>
 
 void setDefaultHints(StripView& view) {
     for (int n = 1; n <= buttonslots::ButtonCount; ++n)
         view.setButtonHint(n, buttonslots::emptyButtonHint());
 }
 
-void runFormCreate(StripView& view, AppContext& context, HintRouter& hints, ShownSettings& settings,
+void runFormCreate(StripView& view, AppContext& context, ShownSettings& settings,
                    bool& helpAtShow) {
     ControlFile& cf = *context.controlFile;
-    QWidget* strip = view.stripWindow();
 
     // Paths come ready from the application context. The first start's
     // help is the program's own help window, shown once the tool windows
@@ -30,20 +25,13 @@ void runFormCreate(StripView& view, AppContext& context, HintRouter& hints, Show
         bool asked = false;
         void open(QObject*, const QString&) override { asked = true; }
     } help;
-    createDefaultControlFile(cf, context.paths, help, strip);
+    // The request only records that the help was asked for; it needs no owner.
+    createDefaultControlFile(cf, context.paths, help, nullptr);
     helpAtShow = help.asked;
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
     if (cf.unreadable())
-        context.prompts->error(strip, QStringLiteral("Cannot open file %1").arg(cf.path()));
-
-    StripState& s = view.state();
-    s.selectedButton = 0;
-    s.hideMode = false;
-
-    view.labelHide()->setCursor(drawnart::hideCursor(strip->devicePixelRatioF()));
-
-    hints.install();
+        context.prompts->error(view.owner(), QStringLiteral("Cannot open file %1").arg(cf.path()));
 
     settings.applyStored();
     setDefaultHints(view);

@@ -2,18 +2,15 @@
 #include <array>
 
 class QAction;
-class QMenu;
 
 // The items of the strip's menus that do something, filled by the menu
 // builders as they make them. Tables and buttons are indexed by their
 // number (1..30, 1..7); index 0 stays empty.
 struct StripMenus {
     // PopupMenu2, the move handle's tables menu.
-    QMenu* tablesMenu = nullptr;
     std::array<QAction*, 31> tableA{};
 
     // PopupMenu1, the button menu.
-    QMenu* buttonMenu = nullptr;
     QAction* open = nullptr;
     QAction* cut = nullptr;
     QAction* paste = nullptr;

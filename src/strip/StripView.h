@@ -1,53 +1,62 @@
 #pragma once
 #include "core/StripSettings.h"
 
+#include <QPoint>
+#include <QSize>
+#include <QString>
 #include <cstdint>
 
-class ButtonImage;
-class CutBox;
 class Picture;
-class QFrame;
-class QLabel;
-class QString;
 class QWidget;
+class QWindow;
 struct StripMenus;
 
-// What the strip's helpers share besides the controls: the selected button
-// and the hide mode.
-struct StripState {
-    int selectedButton = 0; // 0 = none, else 1..360
-    bool hideMode = false;  // true: hide at the left edge after a launch
-};
-
-// The strip's controls as its helpers see them: typed, by number, never
-// looked up by object name. The strip window implements it; tests give a
+// The strip as its logic sees it: values to show and the strip's place,
+// never its controls. The strip window implements it; tests give a
 // recording one.
 class StripView {
 public:
     virtual ~StripView() = default;
 
-    // The top-level window: its place, style and drops; parent of the boxes.
-    virtual QWidget* stripWindow() = 0;
-    virtual QWidget* panelLeft() const = 0;
-    virtual QWidget* panelRight() const = 0;
-    virtual QLabel* label1() const = 0;
-    virtual QLabel* label2() const = 0;
-    virtual QWidget* imageMove() const = 0;
-    virtual QWidget* imageExit() const = 0;
-    virtual QLabel* labelHide() const = 0;
-    virtual QFrame* table(int t) const = 0;              // 1..30
-    virtual QFrame* buttonPanel(int n) const = 0;        // 1..360
-    virtual ButtonImage* buttonPicture(int n) const = 0; // 1..360
-    virtual CutBox* cutTo(int i) const = 0;              // 1..3
+    // The window that owns the boxes the logic shows and the programs it starts.
+    virtual QWidget* owner() = 0;
+    // The strip's native window, for the screen-edge reservation; null before it is shown.
+    virtual QWindow* stripHandle() = 0;
     virtual StripMenus& menus() = 0;
-    virtual StripState& state() = 0;
 
-    // The picture and hint of button n; out of range is ignored.
+    // The picture and hint of button n (1..360); out of range is ignored.
     virtual void setButtonPicture(int n, const Picture& picture) = 0;
     virtual void setButtonHint(int n, const QString& hint) = 0;
     virtual QString buttonHint(int n) const = 0;
 
+    // Label1 (the table's caption) and Label2 (the selected button's number).
+    virtual void setTableCaption(const QString& text) = 0;
+    virtual void setButtonNumberText(const QString& text) = 0;
+    // The focus mark on the button the keyboard selected; 0 takes it away.
+    virtual void setKeyboardMark(int n) = 0;
+
     // Gives a target its colour: every button panel, every table panel, or
     // the strip with its two end panels.
-    void paint(StripSettings::ColorTarget target, uint32_t value);
+    virtual void setColor(StripSettings::ColorTarget target, uint32_t value) = 0;
+    virtual void setStayOnTop(bool on) = 0;
+
+    // Table t (1..30) shown on top of the others, which are hidden; the top
+    // of table t within the strip.
+    virtual void showOnlyTable(int t) = 0;
+    virtual void setTableTop(int t, int top) = 0;
+
+    // The strip's top-left corner and its size with its frame.
+    virtual QPoint stripPos() const = 0;
+    virtual void moveStrip(QPoint topLeft) = 0;
+    virtual QSize stripSize() const = 0;
+    virtual QSize stripFrameSize() const = 0;
+
+    // The hide bar at the right end: red while the strip hides, and its hint.
+    virtual void setHideBarRed(bool red) = 0;
+    virtual bool hideBarRed() const = 0;
+    virtual void setHideBarHint(const QString& hint) = 0;
+
+    // The cut buffer's boxes CutTo1..CutTo3.
+    virtual QString cutText(int i) const = 0;
+    virtual void setCutText(int i, const QString& text) = 0;
 };

@@ -114,11 +114,10 @@ void TableLoader::waitForTurn() {
 
 void TableLoader::loadButton(int n, PictureFetch* fetched) {
     const ButtonSlotSettings stored(file_);
-    ShownSettings shown(view_, file_);
     const ControlFile::Value target = stored.target(n);
     if (!target.nonEmpty()) {
         // A button being loaded never showed a picture: only its hint is set.
-        shown.applyEmptyButton(n);
+        buttonface::showEmpty(view_, n);
         return;
     }
     const QString& path = target.text;
@@ -139,7 +138,7 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
                 picture = Picture();
             }
         }
-        shown.applyButton(n, *picture, path);
+        buttonface::show(view_, n, *picture, path);
         return;
     }
     // An executable is named by its file name alone, also when it is an

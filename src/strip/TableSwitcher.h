@@ -2,23 +2,21 @@
 #include <QObject>
 
 class ControlFile;
-class Prompts;
 class QAction;
-class QActionGroup;
 class QTimer;
 class StripView;
 
 // Which table the strip shows: ShowTable with its slide-in (its timer
-// Timer1 is this class's), the tables menu's and the Open With items'
-// actions and check marks, and the start table.
+// Timer1 is this class's), the check marks of the tables menu's and the
+// Open With items, and the start table.
 class TableSwitcher : public QObject {
     Q_OBJECT
 public:
     static constexpr int SlideInterval = 100; // ms
     static constexpr int HiddenTop = -51;
 
-    // Connects the tables menu's and the Open With items of the view's menus.
-    TableSwitcher(StripView& view, ControlFile& file, Prompts& prompts, QObject* parent = nullptr);
+    // The window connects the menu items and the timer to the handlers.
+    TableSwitcher(StripView& view, ControlFile& file, QObject* parent = nullptr);
 
     void showTable(int n);
     // One tick of the slide timer.
@@ -34,21 +32,18 @@ public:
     QAction* tableA(int n) const;
     QAction* tableB(int n) const;
 
+    // The table shown (1 until another is chosen).
+    int shownTable() const { return shown_; }
     // The table sliding in (0 when idle) and the slide's tick.
     int slidingTable() const { return slidingTable_; }
     int slideTick() const { return slideTick_; }
     QTimer* slideTimer() const { return timer1_; }
 
 private:
-    void wireTablesMenu();
-    void wireOpenWith();
-
     StripView& view_;
     ControlFile& file_;
-    Prompts& prompts_;
     QTimer* timer1_ = nullptr;
+    int shown_ = 1;
     int slidingTable_ = 0;
     int slideTick_ = 0;
-    QActionGroup* openWithLevel1_ = nullptr;
-    QActionGroup* openWithLevel2_ = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "app/ProgramWindows.h"
-#include "../strip/ButtonFakes.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "TopLevel.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "strip/TableLoader.h"
 #include "ui/ToolWindow.h"
 
@@ -27,7 +27,7 @@ class ProgramWindowsTest : public QObject {
 
     testsupport::TempDir dir_;
     testsupport::ScriptedPrompts prompts_;
-    teststrip::RecordingOpener opener_;
+    testsupport::RecordingOpener opener_;
     AppContext context_;
     std::unique_ptr<ControlFile> file_;
 

@@ -1,4 +1,5 @@
 #include "core/DefaultControlFile.h"
+#include "RecordingOpener.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
@@ -9,15 +10,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using testsupport::RecordingOpener;
 using testsupport::TempDir;
 
 namespace {
-
-class RecordingOpener : public Opener {
-public:
-    void open(QObject* owner, const QString& path) override { calls.append({owner, path}); }
-    QList<QPair<QObject*, QString>> calls;
-};
 
 QByteArray contentOf(const QString& path) {
     QFile f(path);
@@ -129,8 +125,8 @@ private slots:
         QObject owner;
         createDefaultControlFile(file, paths, opener, &owner);
         QCOMPARE(opener.calls.size(), 1);
-        QCOMPARE(opener.calls[0].first, &owner);
-        QCOMPARE(opener.calls[0].second, dir.path() + "/ExtensiveHelp.hlp");
+        QCOMPARE(opener.calls[0].owner, &owner);
+        QCOMPARE(opener.calls[0].path, dir.path() + "/ExtensiveHelp.hlp");
     }
 };
 

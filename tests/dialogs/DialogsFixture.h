@@ -1,5 +1,5 @@
 #pragma once
-#include "../strip/ButtonFakes.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "context/AppContext.h"
@@ -14,7 +14,7 @@ namespace testdialogs {
 struct Fixture {
     testsupport::TempDir dir;
     testsupport::ScriptedPrompts prompts;
-    teststrip::RecordingOpener opener;
+    testsupport::RecordingOpener opener;
     AppContext context;
     std::unique_ptr<ControlFile> file;
 

@@ -1,3 +1,4 @@
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -9,8 +10,8 @@
 #include "editor/EditorSettings.h"
 #include "editor/EditorText.h"
 #include "editor/window/TEdDlg.h"
-#include "strip/TForm1.h"
 #include "strip/TableSwitcher.h"
+#include "strip/window/TForm1.h"
 
 #include <QAction>
 #include <QFile>
@@ -22,16 +23,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::RecordingOpener;
 using testsupport::ScriptedPrompts;
 using P = Prompts;
 
 namespace {
-
-class RecordingOpener : public Opener {
-public:
-    QStringList opened;
-    void open(QObject*, const QString& path) override { opened.append(path); }
-};
 
 QByteArray contentOf(const QString& path) {
     QFile f(path);

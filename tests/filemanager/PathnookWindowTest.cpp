@@ -1,4 +1,5 @@
 #include "FileManagerFixture.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -24,17 +25,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+using testsupport::RecordingOpener;
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
 using namespace testfilemanager;
 
-namespace {
-class RecordingOpener : public Opener {
-public:
-    void open(QObject*, const QString& path) override { opened << path; }
-    QStringList opened;
-};
-} // namespace
+namespace {} // namespace
 
 // The file manager window on a real folder: what a user does with the
 // pointer, checked on the lists, the process's folder and the stores.

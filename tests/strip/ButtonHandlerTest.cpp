@@ -1,5 +1,5 @@
-#include "strip/ButtonHandler.h"
-#include "ButtonFakes.h"
+#include "strip/window/ButtonHandler.h"
+#include "RecordingOpener.h"
 #include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
@@ -11,7 +11,7 @@
 #include <QMenu>
 #include <QTest>
 
-using teststrip::RecordingOpener;
+using testsupport::RecordingOpener;
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
 
@@ -22,17 +22,15 @@ struct Fixture {
     ScriptedPrompts prompts;
     RecordingOpener opener;
     teststrip::RecordingStripView strip;
-    StripState& state = strip.state();
+    Selection& selection = strip.selection;
     int hides = 0;
     int closes = 0;
-    Launcher launcher{&strip.window, file, opener, state,
-                      Launcher::Actions{[this] { ++hides; }, [this] { ++closes; }}};
-    ButtonHandler handler{strip, prompts, launcher};
+    Launcher launcher{
+        &strip.window, file, opener, selection,
+        Launcher::Actions{[] { return true; }, [this] { ++hides; }, [this] { ++closes; }}};
+    ButtonHandler handler{strip, selection, prompts, launcher};
 
-    Fixture() {
-        state.hideMode = true;
-        handler.attach();
-    }
+    Fixture() { handler.attach(); }
     void show() {
         strip.window.move(100, 100);
         strip.window.show();
@@ -54,7 +52,7 @@ private slots:
         QFETCH(int, n);
         Fixture f;
         f.handler.imgMouseMove(n);
-        QCOMPARE(f.state.selectedButton, n);
+        QCOMPARE(f.selection.button(), n);
         QCOMPARE(f.strip.label2()->text(), QString::number(n));
     }
 
@@ -63,11 +61,11 @@ private slots:
         f.show();
         // Real pointer moves: over button 3's picture, then over the table between buttons.
         QTest::mouseMove(f.strip.img(3), QPoint(10, 10));
-        QCOMPARE(f.state.selectedButton, 3);
+        QCOMPARE(f.selection.button(), 3);
         QCOMPARE(f.strip.label2()->text(), QStringLiteral("3"));
         QTest::mouseMove(f.strip.table(1), QPoint(47, 25)); // between slot 1 and slot 2
         QCOMPARE(f.strip.label2()->text(), QString());
-        QCOMPARE(f.state.selectedButton, 3);
+        QCOMPARE(f.selection.button(), 3);
     }
 
     void pictureMoveDoesNotReachTable() {
@@ -88,7 +86,7 @@ private slots:
         QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Sunken);
         QCOMPARE(f.opener.opened, QStringList{"/usr/bin/foo"});
         QCOMPARE(f.hides, 1);
-        QCOMPARE(f.state.selectedButton, 0);
+        QCOMPARE(f.selection.button(), 0);
         QTest::mouseRelease(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!f.handler.bevelLowered(2));
         QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Raised);
@@ -96,12 +94,12 @@ private slots:
 
     void leftPressOnEmptyButton() {
         Fixture f;
-        f.state.selectedButton = 4;
+        f.selection.select(4);
         f.handler.imgMouseDown(7, Qt::LeftButton);
         QVERIFY(f.handler.bevelLowered(7));
         QVERIFY(f.opener.opened.isEmpty());
         QCOMPARE(f.hides + f.closes, 0);
-        QCOMPARE(f.state.selectedButton, 0);
+        QCOMPARE(f.selection.button(), 0);
         f.handler.imgMouseUp(7);
         QVERIFY(!f.handler.bevelLowered(7));
     }
@@ -115,9 +113,9 @@ private slots:
         QFETCH(int, button);
         Fixture f;
         f.file.write("BUTTON", "8", "/usr/bin/foo");
-        f.state.selectedButton = 5;
+        f.selection.select(5);
         f.handler.imgMouseDown(8, Qt::MouseButton(button));
-        QCOMPARE(f.state.selectedButton, 5);
+        QCOMPARE(f.selection.button(), 5);
         QVERIFY(!f.handler.bevelLowered(8));
         QVERIFY(f.opener.opened.isEmpty());
     }
@@ -135,7 +133,7 @@ private slots:
         Fixture f;
         QMenu menu;
         menu.addAction("x");
-        f.strip.menus().buttonMenu = &menu;
+        f.strip.setButtonMenu(&menu);
         f.show();
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 f.strip.img(12)->mapToGlobal(QPoint(5, 5)));

@@ -1,4 +1,4 @@
-#include "strip/ButtonImage.h"
+#include "strip/window/ButtonImage.h"
 #include "BrokenJpeg.h"
 #include "TempDir.h"
 #include "TestRegistry.h"

@@ -1,7 +1,7 @@
-#include "strip/ButtonMenu.h"
+#include "strip/window/ButtonMenu.h"
 #include "TestRegistry.h"
 #include "strip/StripMenus.h"
-#include "strip/TablesMenu.h"
+#include "strip/window/TablesMenu.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
@@ -216,9 +216,9 @@ private slots:
         QWidget owner;
         StripMenus menus;
         QMenu* menu = buttonmenu::build(&owner, menus);
-        menus.tablesMenu = buildTablesMenu(&owner, menus.tableA);
-        QCOMPARE(menus.buttonMenu, menu);
-        QCOMPARE(menus.tablesMenu->objectName(), QStringLiteral("PopupMenu2"));
+        QMenu* tablesMenu = buildTablesMenu(&owner, menus.tableA);
+        QCOMPARE(menu->objectName(), QStringLiteral("PopupMenu1"));
+        QCOMPARE(tablesMenu->objectName(), QStringLiteral("PopupMenu2"));
         const std::pair<const char*, QAction * StripMenus::*> single[] = {
             {"Open1", &StripMenus::open},
             {"Cut1", &StripMenus::cut},

@@ -4,9 +4,10 @@
 #include "TestRegistry.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
-#include "strip/ButtonImage.h"
 #include "strip/Placement.h"
-#include "strip/TForm1.h"
+#include "strip/ShownSettings.h"
+#include "strip/window/ButtonImage.h"
+#include "strip/window/TForm1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ private slots:
         QVERIFY(!f.action("Close1")->isEnabled());
         QVERIFY(f.action("Hide1")->isEnabled());
         f.action("Hide1")->trigger();
-        QVERIFY(f.form->state().hideMode);
+        QVERIFY(f.form->settings().hideMode());
         QCOMPARE(f.file->read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
         QVERIFY(f.action("Close1")->isEnabled());
         QVERIFY(!f.action("Hide1")->isEnabled());
@@ -66,7 +67,7 @@ private slots:
 
     void storedHideModeEnablesClose() {
         Fixture f(filledIni("/bin/true", true));
-        QVERIFY(f.form->state().hideMode);
+        QVERIFY(f.form->settings().hideMode());
         QVERIFY(f.action("Close1")->isEnabled());
         QVERIFY(!f.action("Hide1")->isEnabled());
         QCOMPARE(f.form->pos(), QPoint(150, 200));
@@ -76,12 +77,12 @@ private slots:
         Fixture f(filledIni("/opt/app/run me", true));
         QWidget* img = f.form->buttonPicture(5);
         f.send(img, QEvent::MouseMove, Qt::NoButton);
-        QCOMPARE(f.form->state().selectedButton, 5);
+        QCOMPARE(f.form->selection().button(), 5);
         QCOMPARE(f.form->label2()->text(), QStringLiteral("5"));
         f.send(img, QEvent::MouseButtonPress, Qt::LeftButton);
         QCOMPARE(f.opener.opened, QStringList{"/opt/app/run me"});
         QCOMPARE(f.form->x(), Placement::leftEdge() - 611);
-        QCOMPARE(f.form->state().selectedButton, 0);
+        QCOMPARE(f.form->selection().button(), 0);
         QCOMPARE(f.form->buttonPanel(5)->frameShadow(), QFrame::Sunken);
         f.send(img, QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(f.form->buttonPanel(5)->frameShadow(), QFrame::Raised);
@@ -146,16 +147,16 @@ private slots:
         Fixture f;
         f.file->write("BUTTON", "9", "/usr/bin/thing");
         f.file->write("ICON", "9", "/pics/t.bmp");
-        f.form->state().selectedButton = 9;
+        f.form->selection().select(9);
         f.action("Cut1")->trigger();
         QCOMPARE(f.file->read("BUTTON", "9", 256).length, 0);
-        f.form->state().selectedButton = 10;
+        f.form->selection().select(10);
         f.prompts.expectBox(Prompts::No);
         f.action("Delete1")->trigger();
         QCOMPARE(f.prompts.lastBox().text,
                  QStringLiteral("There is nothing on the Button to Remove!"));
-        QCOMPARE(f.form->state().selectedButton, 0);
-        f.form->state().selectedButton = 11;
+        QCOMPARE(f.form->selection().button(), 0);
+        f.form->selection().select(11);
         // The picture of the cut slot cannot be read: the guard shows the error.
         f.prompts.expectBox();
         f.action("Paste1")->trigger();

@@ -1,15 +1,15 @@
 #include "strip/Launch.h"
-#include "ButtonFakes.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "strip/StripView.h"
+#include "strip/Selection.h"
 
+#include <QObject>
 #include <QTest>
-#include <QWidget>
 
-using teststrip::RecordingOpener;
+using testsupport::RecordingOpener;
 using testsupport::TempDir;
 
 namespace {
@@ -17,12 +17,14 @@ struct Fixture {
     TempDir dir;
     ControlFile file{dir.file("TabdeckV10.INI")};
     RecordingOpener opener;
-    StripState state;
-    QWidget strip;
+    Selection selection;
+    QObject strip;
+    bool hideMode = false;
     int hides = 0;
     int closes = 0;
-    Launcher launcher{&strip, file, opener, state,
-                      Launcher::Actions{[this] { ++hides; }, [this] { ++closes; }}};
+    Launcher launcher{
+        &strip, file, opener, selection,
+        Launcher::Actions{[this] { return hideMode; }, [this] { ++hides; }, [this] { ++closes; }}};
 };
 } // namespace
 
@@ -59,32 +61,31 @@ private slots:
         QFETCH(int, closes);
         Fixture f;
         f.file.write("BUTTON", "37", entry);
-        f.state.selectedButton = 37;
-        f.state.hideMode = hideMode;
-        f.launcher.LaunchSelectedButton();
+        f.selection.select(12);
+        f.hideMode = hideMode;
+        f.launcher.launch(37);
         QCOMPARE(f.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
         QCOMPARE(f.hides, hides);
         QCOMPARE(f.closes, closes);
-        QCOMPARE(f.state.selectedButton, 0);
+        QCOMPARE(f.selection.button(), 0);
     }
 
     void readsTheEntryAtThePress() {
         Fixture f;
-        f.state.hideMode = true;
+        f.hideMode = true;
         f.file.write("BUTTON", "5", "/first");
         f.file.write("BUTTON", "5", "/second");
-        f.state.selectedButton = 5;
-        f.launcher.LaunchSelectedButton();
+        f.launcher.launch(5);
         QCOMPARE(f.opener.opened, QStringList{"/second"});
     }
 
     void failureStillDeselects() {
         Fixture f;
         f.file.write("BUTTON", "9", "/bin/true");
-        f.state.selectedButton = 9;
+        f.selection.select(9);
         f.opener.fail = true;
-        QVERIFY_THROWS_EXCEPTION(AppError, f.launcher.LaunchSelectedButton());
-        QCOMPARE(f.state.selectedButton, 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, f.launcher.launch(9));
+        QCOMPARE(f.selection.button(), 0);
         QCOMPARE(f.hides + f.closes, 0);
     }
 };

@@ -1,8 +1,8 @@
 #include "StartupFixture.h"
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
-#include "strip/ButtonImage.h"
-#include "strip/CutBox.h"
+#include "strip/window/ButtonImage.h"
+#include "strip/window/CutBox.h"
 #include "ui/HintRouter.h"
 
 #include <QFrame>

@@ -8,6 +8,8 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/ShownSettings.h"
+#include "strip/window/MenuWiring.h"
+#include "strip/window/WindowStyle.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>
@@ -29,7 +31,7 @@ class OptionsMenuTest : public QObject {
     AppContext context_;
     std::unique_ptr<teststrip::RecordingStripView> fake_;
     std::unique_ptr<ShownSettings> settings_;
-    OptionsMenu* options_ = nullptr;
+    std::unique_ptr<OptionsMenu> options_;
 
     QString read(const QString& section, const QString& key) const {
         return file_->read(section, key, 256).text;
@@ -50,13 +52,15 @@ private slots:
         context_.prompts = prompts_.get();
         fake_ = std::make_unique<teststrip::RecordingStripView>();
         settings_ = std::make_unique<ShownSettings>(*fake_, *file_);
-        options_ = new OptionsMenu(*fake_, *settings_, context_, &fake_->window);
-        options_->attach();
+        options_ = std::make_unique<OptionsMenu>(*fake_, *settings_, *prompts_);
+        menuwiring::optionItems(&fake_->window, *prompts_, fake_->menus(), *options_,
+                                [this] { return context_.tools; });
     }
     void cleanup() {
         QCOMPARE(prompts_->unexpectedCount(), 0);
         QVERIFY(prompts_->allUsed());
         fake_.reset();
+        options_.reset();
         settings_.reset();
         file_.reset();
         dir_.reset();
@@ -258,21 +262,21 @@ private slots:
 
     void closeHideItems() {
         options_->Hide1Click();
-        QVERIFY(fake_->state().hideMode);
+        QVERIFY(settings_->hideMode());
         QCOMPARE(file_->read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
         QVERIFY(fake_->menus().closeOnLaunch->isEnabled());
         QVERIFY(!fake_->menus().hideOnLaunch->isEnabled());
         options_->Close1Click();
-        QVERIFY(!fake_->state().hideMode);
+        QVERIFY(!settings_->hideMode());
         const ControlFile::Value v = file_->read("HIDE", "HideMe", 10);
         QCOMPARE(v.length, 0);
         QVERIFY(!fake_->menus().closeOnLaunch->isEnabled());
         QVERIFY(fake_->menus().hideOnLaunch->isEnabled());
         // The menu items reach the same handlers.
         fake_->menus().hideOnLaunch->trigger();
-        QVERIFY(fake_->state().hideMode);
+        QVERIFY(settings_->hideMode());
         fake_->menus().closeOnLaunch->trigger();
-        QVERIFY(!fake_->state().hideMode);
+        QVERIFY(!settings_->hideMode());
     }
 
     void styleRadioPair() {

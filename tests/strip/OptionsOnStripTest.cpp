@@ -7,6 +7,7 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/OptionsMenu.h"
+#include "strip/window/WindowStyle.h"
 #include "ui/SystemColors.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ QColor pixelAt(QWidget* w, int x, int y) {
 // Drops one file on the strip with button n selected, as a drop from the
 // desktop arrives; true when button n then holds it.
 bool dropOnButton(Strip& s, int n, const QString& file) {
-    s.form->state().selectedButton = n;
+    s.form->selection().select(n);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
     QDragEnterEvent enter(QPoint(300, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -232,7 +233,7 @@ private slots:
         QFETCH(QString, caption);
         Strip s;
         s.file->write("BUTTON", "1", target);
-        s.form->state().selectedButton = 1;
+        s.form->selection().select(1);
         if (input)
             s.prompts.expectInput(std::nullopt);
         else
@@ -281,7 +282,7 @@ private slots:
         Strip s;
         teststrip::RecordingTools tools;
         s.context.tools = &tools;
-        s.form->state().selectedButton = 7;
+        s.form->selection().select(7);
         QAction* a = s.action(item);
         QVERIFY(a);
         a->trigger();

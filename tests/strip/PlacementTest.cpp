@@ -7,6 +7,7 @@
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "strip/ShownSettings.h"
+#include "strip/window/PlacementEvents.h"
 
 #include <QAction>
 #include <QFile>
@@ -25,11 +26,12 @@ struct Fixture {
     teststrip::RecordingStripView strip;
     ShownSettings settings{strip, file};
     Placement placement{strip, settings, prompts};
+    PlacementEvents events{strip, placement, prompts};
     teststrip::RecordingTools tools;
 
     Fixture() {
         placement.setToolWindows([this] { return &tools; });
-        placement.attach();
+        events.attach();
     }
     QString pos(const char* key) { return file.read("POS", key, 10).text; }
     QPoint at() const { return strip.window.pos(); }

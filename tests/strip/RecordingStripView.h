@@ -2,15 +2,16 @@
 // The strip's typed face without the strip window: the controls laid out as
 // on the strip (so real pointer events land where they would), the real
 // menus, and a record of every picture and hint a helper gives a button.
+// It also holds the selected button, as the strip window does.
 #include "core/ButtonSlots.h"
 #include "graphics/Picture.h"
-#include "strip/ButtonImage.h"
-#include "strip/ButtonMenu.h"
-#include "strip/CutBox.h"
+#include "strip/Selection.h"
 #include "strip/StripMenus.h"
-#include "strip/StripView.h"
-#include "strip/TablesMenu.h"
-#include "ui/HintRouter.h"
+#include "strip/window/ButtonImage.h"
+#include "strip/window/ButtonMenu.h"
+#include "strip/window/CutBox.h"
+#include "strip/window/StripControls.h"
+#include "strip/window/TablesMenu.h"
 
 #include <QAction>
 #include <QFrame>
@@ -27,7 +28,7 @@ inline int slotX(int slot) {
     return xs[slot - 1];
 }
 
-class RecordingStripView : public StripView {
+class RecordingStripView : public StripControls {
 public:
     // What a helper last gave button n, and how often it gave a picture.
     struct Face {
@@ -36,6 +37,7 @@ public:
         int updates = 0;
     };
     std::map<int, Face> faces;
+    Selection selection;
 
     QWidget window;
     QWidget hintStrip; // a second window, for the tool windows that follow the strip
@@ -89,8 +91,8 @@ public:
             cuts_[i] = new CutBox(&window);
             cuts_[i]->setObjectName(QStringLiteral("CutTo%1").arg(i + 1));
         }
-        menus_.tablesMenu = buildTablesMenu(&window, menus_.tableA);
-        buttonmenu::build(&window, menus_);
+        buildTablesMenu(&window, menus_.tableA);
+        buttonMenu_ = buttonmenu::build(&window, menus_);
         hintStrip.setWindowFlags(Qt::FramelessWindowHint);
         hintStrip.resize(622, 19);
     }
@@ -119,18 +121,17 @@ public:
     ButtonImage* buttonPicture(int n) const override { return pictures_.at(n - 1); }
     CutBox* cutTo(int i) const override { return cuts_.at(i - 1); }
     StripMenus& menus() override { return menus_; }
-    StripState& state() override { return state_; }
+    QMenu* buttonMenu() const override { return buttonMenu_; }
+    void setButtonMenu(QMenu* menu) { buttonMenu_ = menu; }
 
     void setButtonPicture(int n, const Picture& picture) override {
         faces[n].picture = picture;
         ++faces[n].updates;
-        if (n >= 1 && n <= buttonslots::ButtonCount)
-            pictures_[n - 1]->setPicture(picture);
+        StripControls::setButtonPicture(n, picture);
     }
     void setButtonHint(int n, const QString& hint) override {
         faces[n].hint = hint;
-        if (n >= 1 && n <= buttonslots::ButtonCount)
-            hints::set(pictures_[n - 1], hint);
+        StripControls::setButtonHint(n, hint);
     }
     QString buttonHint(int n) const override {
         const auto it = faces.find(n);
@@ -150,7 +151,7 @@ private:
     std::array<ButtonImage*, buttonslots::ButtonCount> pictures_{};
     std::array<CutBox*, 3> cuts_{};
     StripMenus menus_;
-    StripState state_;
+    QMenu* buttonMenu_ = nullptr;
 };
 
 } // namespace teststrip

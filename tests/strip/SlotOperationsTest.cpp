@@ -6,6 +6,7 @@
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "graphics/Picture.h"
+#include "platform/DropTarget.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,9 @@ struct Fixture {
     ControlFile file{dir.file("TabdeckV10.INI")};
     ScriptedPrompts prompts;
     teststrip::RecordingStripView strip;
-    StripState& state = strip.state();
+    Selection& selection = strip.selection;
     std::map<int, teststrip::RecordingStripView::Face>& faces = strip.faces;
-    SlotOperations ops{strip, file, prompts, dir.file("Icons")};
+    SlotOperations ops{strip, strip.selection, file, prompts, dir.file("Icons")};
     QString picture; // a readable picture file
     QString exe;     // an executable with icons
 
@@ -49,6 +50,10 @@ struct Fixture {
     }
     QString entry(const char* section, int n) {
         return file.read(section, QString::number(n), 256).text;
+    }
+    // What the strip does with a drop: its first item goes onto the selected button.
+    void drop(const QMimeData& data) {
+        ops.assign(selection.button(), droptarget::firstItem(&data).value_or(QString()));
     }
     void put(int n, const QString& button, const QString& icon) {
         file.write("BUTTON", QString::number(n), button);
@@ -113,7 +118,7 @@ private slots:
         else if (target == "EXEUPPER")
             target = f.copy(f.exe, "PROG.EXE");
         f.put(5, "/old/target", "/old/picture.bmp");
-        f.state.selectedButton = 5;
+        f.selection.select(5);
         f.prompts.expectFile(target);
         if (kind == "other")
             f.prompts.expectFile(f.picture);
@@ -122,7 +127,7 @@ private slots:
         QVERIFY(f.prompts.allUsed());
         const auto boxes = f.prompts.boxes();
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(f.state.selectedButton, 5);
+        QCOMPARE(f.selection.button(), 5);
         if (kind == "shortcut") {
             QCOMPARE(boxes[0].text, ShortcutNotice);
             QCOMPARE(Prompts::displayText(boxes[0].text).count("&&"), 0);
@@ -147,7 +152,7 @@ private slots:
 
     void openDialogShape() {
         Fixture f;
-        f.state.selectedButton = 2;
+        f.selection.select(2);
         f.prompts.expectFile(std::nullopt);
         f.ops.Open1Click();
         const auto& d = f.prompts.shown().at(0).fileDialog;
@@ -169,7 +174,7 @@ private slots:
         Fixture f;
         if (iconsExist)
             QDir(f.dir.path()).mkdir("Icons");
-        f.state.selectedButton = 3;
+        f.selection.select(3);
         f.prompts.expectFile("/home/u/doc.txt").expectFile(std::nullopt);
         f.ops.Open1Click();
         const auto& d = f.prompts.shown().at(1).fileDialog;
@@ -186,7 +191,7 @@ private slots:
         Fixture f;
         const QString bad = f.dir.write("bad.bmp", "BMthis is not a bitmap");
         f.put(4, "/old/target", "/old/picture.bmp");
-        f.state.selectedButton = 4;
+        f.selection.select(4);
         f.prompts.expectFile("/home/u/doc.txt").expectFile(bad);
         QVERIFY_THROWS_EXCEPTION(AppError, f.ops.Open1Click());
         QCOMPARE(f.entry("BUTTON", 4), QStringLiteral("/old/target"));
@@ -200,7 +205,7 @@ private slots:
             "app.desktop", ("[Desktop Entry]\nType=Application\nName=App\nExec=/bin/true\nIcon=" +
                             f.picture + "\n")
                                .toUtf8());
-        f.state.selectedButton = 7;
+        f.selection.select(7);
         f.prompts.expectFile(entry).expectBox();
         f.ops.Open1Click();
         QCOMPARE(f.entry("BUTTON", 7), entry);
@@ -211,11 +216,11 @@ private slots:
 
     void nothingSelectedIgnored() {
         Fixture f;
-        f.state.selectedButton = 0;
+        f.selection.select(0);
         f.ops.Open1Click(); // no dialog: the scripted prompts fail on any box
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(f.exe)});
-        f.ops.WMDropFiles(data);
+        f.drop(data);
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.file.read("BUTTON", "0", 256).length, 0);
         QCOMPARE(f.file.read("ICON", "0", 256).length, 0);
@@ -231,10 +236,10 @@ private slots:
     void tooShortTargetIgnored() {
         QFETCH(QString, target);
         Fixture f;
-        f.state.selectedButton = 5;
+        f.selection.select(5);
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(target)});
-        f.ops.WMDropFiles(data);
+        f.drop(data);
         f.prompts.expectFile(target); // the Open dialog, then nothing more
         f.ops.Open1Click();
         QCOMPARE(f.prompts.shown().size(), 1);
@@ -263,9 +268,9 @@ private slots:
             stored = f.exe;
         QMimeData data;
         data.setUrls(urls);
-        f.state.selectedButton = 11;
+        f.selection.select(11);
         f.prompts.expectBox();
-        f.ops.WMDropFiles(data);
+        f.drop(data);
         QCOMPARE(f.entry("BUTTON", 11), stored);
         QCOMPARE(f.entry("ICON", 11), stored);
         QCOMPARE(f.prompts.lastBox().text, QStringLiteral("The Program was Setup on Button 11"));
@@ -275,9 +280,9 @@ private slots:
         Fixture f;
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile("/home/u/Desktop/Mail.LNK")});
-        f.state.selectedButton = 1;
+        f.selection.select(1);
         f.prompts.expectBox();
-        f.ops.WMDropFiles(data);
+        f.drop(data);
         QCOMPARE(f.prompts.lastBox().text, ShortcutNotice);
         QVERIFY(f.entry("BUTTON", 1).isEmpty());
     }
@@ -291,20 +296,21 @@ private slots:
     void showAndClearOutsideRange() {
         QFETCH(int, n);
         Fixture f;
-        f.state.selectedButton = n;
-        f.ops.ShowSelectedButton();
-        f.ops.ClearSelectedButton();
+        f.ops.assign(n, f.exe);
+        f.selection.select(n);
+        f.ops.Cut1Click();
         QVERIFY(f.faces.empty());
+        QVERIFY(f.prompts.shown().isEmpty());
+        QCOMPARE(f.file.read("BUTTON", QString::number(n), 256).length, 0);
     }
 
     void clearGivesEmptyHint() {
         Fixture f;
-        f.state.selectedButton = 360;
-        f.ops.ClearSelectedButton();
+        f.put(360, "/home/u/notes.txt", f.picture);
+        f.selection.select(360);
+        f.ops.Cut1Click();
         QVERIFY(f.faces[360].picture.isEmpty());
         QCOMPARE(f.faces[360].hint, QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
-        // Clearing alone writes nothing.
-        QVERIFY(!QFile::exists(f.file.path()) || f.file.read("BUTTON", "360", 256).length == 0);
     }
 
     void deleteSlot_data() {
@@ -322,7 +328,7 @@ private slots:
         QFETCH(bool, removed);
         Fixture f;
         f.put(6, button, "/pics/x.bmp");
-        f.state.selectedButton = 6;
+        f.selection.select(6);
         f.prompts.expectBox(answer ? Prompts::Button(answer) : Prompts::Ok);
         f.ops.Delete1Click();
         QVERIFY(f.prompts.allUsed());
@@ -336,7 +342,7 @@ private slots:
         QCOMPARE(f.entry("BUTTON", 6), removed ? QString() : button);
         QCOMPARE(f.entry("ICON", 6), removed ? QString() : QStringLiteral("/pics/x.bmp"));
         QCOMPARE(f.faces.count(6), size_t(removed ? 1 : 0));
-        QCOMPARE(f.state.selectedButton, 0);
+        QCOMPARE(f.selection.button(), 0);
     }
 
     void cutPaste_data() {
@@ -365,16 +371,16 @@ private slots:
         f.put(3, button, icon);
         f.put(20, "/old/target", "/old/pic.bmp");
 
-        f.state.selectedButton = 3;
+        f.selection.select(3);
         f.ops.Cut1Click();
         QCOMPARE(f.ops.executable(), executable);
         QCOMPARE(f.entry("BUTTON", 3), QString());
         QCOMPARE(f.entry("ICON", 3), QString());
         QCOMPARE(f.faces[3].hint, QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
-        QCOMPARE(f.ops.cutTo1()->text(), button);
-        QCOMPARE(f.state.selectedButton, 3);
+        QCOMPARE(f.strip.cutText(1), button);
+        QCOMPARE(f.selection.button(), 3);
 
-        f.state.selectedButton = 20;
+        f.selection.select(20);
         f.ops.Paste1Click();
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.entry("BUTTON", 20), button);
@@ -382,11 +388,11 @@ private slots:
         QCOMPARE(f.ops.currentPath(), button);
         QVERIFY(!f.faces[20].picture.isEmpty());
         QCOMPARE(f.faces[20].hint, button.mid(button.lastIndexOf('/') + 1));
-        QVERIFY(f.ops.cutTo1()->text().isEmpty());
-        QVERIFY(f.ops.cutTo3()->text().isEmpty());
+        QVERIFY(f.strip.cutText(1).isEmpty());
+        QVERIFY(f.strip.cutText(3).isEmpty());
 
         // The buffer is empty now: a second Paste changes nothing.
-        f.state.selectedButton = 21;
+        f.selection.select(21);
         f.ops.Paste1Click();
         QVERIFY(f.entry("BUTTON", 21).isEmpty());
         QCOMPARE(f.faces.count(21), size_t(0));
@@ -395,15 +401,15 @@ private slots:
     void cutEmptySlotDoesNothing() {
         Fixture f;
         f.put(9, f.exe, f.exe); // cutting an executable sets the flag
-        f.state.selectedButton = 9;
+        f.selection.select(9);
         f.ops.Cut1Click();
         QVERIFY(f.ops.executable());
         f.faces.clear();
-        f.ops.cutTo1()->setText("/kept");
+        f.strip.setCutText(1, "/kept");
         f.put(8, "/x", "/pics/p.bmp");
-        f.state.selectedButton = 8;
+        f.selection.select(8);
         f.ops.Cut1Click();
-        QCOMPARE(f.ops.cutTo1()->text(), QStringLiteral("/kept"));
+        QCOMPARE(f.strip.cutText(1), QStringLiteral("/kept"));
         QCOMPARE(f.entry("ICON", 8), QStringLiteral("/pics/p.bmp"));
         QVERIFY(!f.ops.executable()); // the flag is reset first
         QVERIFY(f.faces.empty());
@@ -412,37 +418,37 @@ private slots:
     void pasteWithUnreadablePicture() {
         Fixture f;
         f.put(3, "/home/u/notes.txt", f.dir.write("broken.bmp", "garbage"));
-        f.state.selectedButton = 3;
+        f.selection.select(3);
         f.ops.Cut1Click();
-        f.state.selectedButton = 4;
+        f.selection.select(4);
         QVERIFY_THROWS_EXCEPTION(AppError, f.ops.Paste1Click());
         // Both entries are already written; the buffer stays for another try.
         QCOMPARE(f.entry("BUTTON", 4), QStringLiteral("/home/u/notes.txt"));
         QCOMPARE(f.entry("ICON", 4), f.dir.file("broken.bmp"));
-        QCOMPARE(f.ops.cutTo1()->text(), QStringLiteral("/home/u/notes.txt"));
+        QCOMPARE(f.strip.cutText(1), QStringLiteral("/home/u/notes.txt"));
         QCOMPARE(f.faces.count(4), size_t(0));
     }
 
     void pasteWithNothingSelectedKeepsBuffer() {
         Fixture f;
         f.put(3, "/home/u/notes.txt", f.picture);
-        f.state.selectedButton = 3;
+        f.selection.select(3);
         f.ops.Cut1Click();
-        f.state.selectedButton = 0;
+        f.selection.select(0);
         f.ops.Paste1Click();
         QCOMPARE(f.file.read("BUTTON", "0", 256).length, 0);
-        QCOMPARE(f.ops.cutTo1()->text(), QStringLiteral("/home/u/notes.txt"));
+        QCOMPARE(f.strip.cutText(1), QStringLiteral("/home/u/notes.txt"));
     }
 
     void secondCutReplacesFirst() {
         Fixture f;
         f.put(1, "/home/u/a.txt", f.picture);
         f.put(2, f.exe, f.exe);
-        f.state.selectedButton = 1;
+        f.selection.select(1);
         f.ops.Cut1Click();
-        f.state.selectedButton = 2;
+        f.selection.select(2);
         f.ops.Cut1Click();
-        f.state.selectedButton = 9;
+        f.selection.select(9);
         f.ops.Paste1Click();
         QCOMPARE(f.entry("BUTTON", 9), f.exe);
         QCOMPARE(f.entry("ICON", 9), f.exe);

@@ -3,12 +3,13 @@
 // temporary program folder, with scripted prompts and a recording opener;
 // for the tests of what the window itself does (start-up, layout, loading,
 // the helpers wired together).
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -18,17 +19,11 @@
 
 namespace startuptest {
 
-class NullOpener : public Opener {
-public:
-    void open(QObject*, const QString& path) override { opened << path; }
-    QStringList opened;
-};
-
 struct Strip {
     testsupport::TempDir dir;
     std::unique_ptr<ControlFile> file;
     testsupport::ScriptedPrompts prompts;
-    NullOpener opener;
+    testsupport::RecordingOpener opener;
     AppContext context;
     std::unique_ptr<TForm1> form;
 

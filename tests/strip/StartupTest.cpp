@@ -3,8 +3,9 @@
 #include "core/ButtonSlots.h"
 #include "core/ColorText.h"
 #include "core/Error.h"
-#include "strip/ButtonImage.h"
+#include "strip/ShownSettings.h"
 #include "strip/TableLoader.h"
+#include "strip/window/ButtonImage.h"
 #include "ui/SystemColors.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ private slots:
         QVERIFY(QFile::exists(s.context.paths.controlFile));
         QCOMPARE(s.read("BUTTON", "360"), QString());
         QVERIFY(s.file->read("TABLENAME", "30", 10).length == 0);
-        QVERIFY(!s.form->state().hideMode);
+        QVERIFY(!s.form->settings().hideMode());
         QVERIFY(s.action("Hide1")->isEnabled());
         QVERIFY(!s.action("Close1")->isEnabled());
         QVERIFY(s.action("Normal1")->isChecked());
@@ -67,7 +68,7 @@ private slots:
         QFETCH(bool, hide);
         QFETCH(bool, onTop);
         Strip s(ini);
-        QCOMPARE(s.form->state().hideMode, hide);
+        QCOMPARE(s.form->settings().hideMode(), hide);
         QCOMPARE(s.action("Hide1")->isEnabled(), !hide);
         QCOMPARE(s.action("Close1")->isEnabled(), hide);
         QCOMPARE(bool(s.form->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(box.caption, QStringLiteral("TabdeckV10"));
         QCOMPARE(box.icon, Prompts::Icon::Error);
 
-        QCOMPARE(s.form->state().hideMode, lastApplied >= 9);
+        QCOMPARE(s.form->settings().hideMode(), lastApplied >= 9);
         QCOMPARE(colorOf(s.form.get()) == 0x000000FFu, lastApplied >= 10);
         QCOMPARE(colorOf(s.form->buttonPanel(5)) == 0x0000FFFFu, lastApplied >= 11);
         QCOMPARE(painted(s.form->table(2)), lastApplied >= 12);

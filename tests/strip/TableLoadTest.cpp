@@ -3,8 +3,8 @@
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
 #include "graphics/Picture.h"
-#include "strip/ButtonImage.h"
 #include "strip/TableLoader.h"
+#include "strip/window/ButtonImage.h"
 
 #include <QElapsedTimer>
 #include <QFrame>

@@ -1,10 +1,11 @@
+#include "RecordingOpener.h"
 #include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/Opener.h"
 #include "platform/ToolCandidates.h"
-#include "strip/ToolsMenus.h"
+#include "strip/window/ToolsMenus.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,20 +14,11 @@
 #include <QWidget>
 #include <memory>
 
+using testsupport::RecordingOpener;
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
 
 namespace {
-
-class RecordingOpener : public Opener {
-public:
-    struct Call {
-        QObject* owner;
-        QString path;
-    };
-    void open(QObject* owner, const QString& path) override { calls.push_back({owner, path}); }
-    QList<Call> calls;
-};
 
 void install(const TempDir& root, const QString& rel) {
     const QString path = root.write(rel, "#!/bin/sh\n");

@@ -7,7 +7,7 @@
 // Exit 0 on a match; 1 with the count of differing pixels otherwise.
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
-#include "strip/ButtonImage.h"
+#include "strip/window/ButtonImage.h"
 
 #include <QGuiApplication>
 #include <QImage>

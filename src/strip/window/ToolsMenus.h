@@ -8,7 +8,7 @@ class QMenu;
 class QWidget;
 class Opener;
 class Prompts;
-class StripView;
+class StripControls;
 class ToolCandidates;
 
 // The strip's two system tools menus: the table pop-up menu PopupMenu3 (on
@@ -28,7 +28,7 @@ public:
 
     // The menus are children of the strip window, so they live as long as
     // it does. The candidate programs are looked for below candidatesRoot.
-    ToolsMenus(StripView& view, Prompts& prompts, Opener& opener,
+    ToolsMenus(StripControls& view, Prompts& prompts, Opener& opener,
                const QString& candidatesRoot = QStringLiteral("/"), QObject* parent = nullptr);
     ~ToolsMenus() override;
 
@@ -45,7 +45,7 @@ public:
 private:
     QMenu* buildMenu(const char* name, const std::vector<Item>& items, const char* closeName);
 
-    StripView& view_;
+    StripControls& view_;
     QWidget* strip_;
     Prompts& prompts_;
     Opener& opener_;

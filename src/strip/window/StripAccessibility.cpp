@@ -1,4 +1,4 @@
-#include "strip/StripAccessibility.h"
+#include "strip/window/StripAccessibility.h"
 
 #include "ui/HintRouter.h"
 

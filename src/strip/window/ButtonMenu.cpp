@@ -1,7 +1,7 @@
-#include "strip/ButtonMenu.h"
+#include "strip/window/ButtonMenu.h"
 
-#include "strip/OpenWithMenu.h"
 #include "strip/StripMenus.h"
+#include "strip/window/OpenWithMenu.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
@@ -153,9 +153,8 @@ void buildHelp(QMenu* help, StripMenus& m) {
 }
 } // namespace
 
-QMenu* build(QWidget* owner, StripMenus& m) {
+QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
     auto* menu = new QMenu(owner);
-    m.buttonMenu = menu;
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
     m.open = item(menu, "Open1", QStringLiteral("Open"),
@@ -169,9 +168,11 @@ QMenu* build(QWidget* owner, StripMenus& m) {
     m.fileProperties = item(menu, "FileProp1", QStringLiteral("File Prop..."),
                             QStringLiteral("Get the file's properties"));
     menu->addSeparator();
-    buildOptions(
-        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu")),
-        m);
+    QMenu* optionsMenu =
+        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu"));
+    buildOptions(optionsMenu, m);
+    if (options)
+        *options = optionsMenu;
     menu->addSeparator();
     buildProperties(submenu(menu, "PropertiesMenuBtn", QStringLiteral("Properties"),
                             QStringLiteral("Properties Menu")),

@@ -1,5 +1,4 @@
 #pragma once
-#include <QString>
 #include <array>
 
 class QAction;
@@ -11,6 +10,3 @@ class QWidget;
 // More1 > More4. Items are TableA1..TableA30 (items[t]); TableA1 carries
 // the check mark.
 QMenu* buildTablesMenu(QWidget* owner, std::array<QAction*, 31>& items);
-
-// "Table 1" .. "Table 30".
-QString defaultTableCaption(int table);

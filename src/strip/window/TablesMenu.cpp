@@ -1,13 +1,10 @@
-#include "strip/TablesMenu.h"
+#include "strip/window/TablesMenu.h"
 
+#include "strip/ShownSettings.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
 #include <QMenu>
-
-QString defaultTableCaption(int table) {
-    return QStringLiteral("Table %1").arg(table);
-}
 
 namespace {
 QMenu* moreMenu(QWidget* parent, const char* name) {

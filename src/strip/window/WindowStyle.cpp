@@ -1,4 +1,4 @@
-#include "strip/WindowStyle.h"
+#include "strip/window/WindowStyle.h"
 
 #include <QWidget>
 

@@ -4,8 +4,8 @@
 
 class Launcher;
 class Prompts;
-class QWidget;
-class StripView;
+class Selection;
+class StripControls;
 
 // The buttons' answer to the mouse. Moving over picture imgN selects button
 // N and shows its number in Label2; moving over a table's free area empties
@@ -19,7 +19,8 @@ class ButtonHandler : public QObject {
     Q_OBJECT
 public:
     // A right click over a picture opens the view's button menu.
-    ButtonHandler(StripView& view, Prompts& prompts, Launcher& launcher, QObject* parent = nullptr);
+    ButtonHandler(StripControls& view, Selection& selection, Prompts& prompts, Launcher& launcher,
+                  QObject* parent = nullptr);
 
     void attach();
 
@@ -37,7 +38,8 @@ protected:
 private:
     void setBevel(int n, bool lowered);
 
-    StripView& view_;
+    StripControls& view_;
+    Selection& selection_;
     Prompts& prompts_;
     Launcher& launcher_;
     QHash<QObject*, int> pictures_; // imgN -> N

@@ -1,10 +1,10 @@
-#include "strip/ButtonHandler.h"
+#include "strip/window/ButtonHandler.h"
 
 #include "core/ButtonSlots.h"
-#include "strip/ButtonImage.h"
 #include "strip/Launch.h"
-#include "strip/StripMenus.h"
-#include "strip/StripView.h"
+#include "strip/Selection.h"
+#include "strip/window/ButtonImage.h"
+#include "strip/window/StripControls.h"
 #include "ui/ActionGuard.h"
 
 #include <QContextMenuEvent>
@@ -14,8 +14,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-ButtonHandler::ButtonHandler(StripView& view, Prompts& prompts, Launcher& launcher, QObject* parent)
-    : QObject(parent), view_(view), prompts_(prompts), launcher_(launcher) {}
+ButtonHandler::ButtonHandler(StripControls& view, Selection& selection, Prompts& prompts,
+                             Launcher& launcher, QObject* parent)
+    : QObject(parent), view_(view), selection_(selection), prompts_(prompts), launcher_(launcher) {}
 
 void ButtonHandler::attach() {
     for (int n = 1; n <= buttonslots::ButtonCount; ++n) {
@@ -34,20 +35,21 @@ void ButtonHandler::attach() {
 }
 
 void ButtonHandler::imgMouseMove(int n) {
-    view_.state().selectedButton = n;
-    view_.label2()->setText(QString::number(n));
+    selection_.select(n);
+    view_.setButtonNumberText(QString::number(n));
+    // The pointer takes the selection over from the keyboard.
+    view_.setKeyboardMark(0);
 }
 
 void ButtonHandler::TableMouseMove(int) {
-    view_.label2()->setText(QString());
+    view_.setButtonNumberText(QString());
 }
 
 void ButtonHandler::imgMouseDown(int n, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    view_.state().selectedButton = n;
     setBevel(n, true);
-    launcher_.LaunchSelectedButton();
+    launcher_.launch(n);
 }
 
 void ButtonHandler::imgMouseUp(int n) {
@@ -84,7 +86,7 @@ bool ButtonHandler::eventFilter(QObject* watched, QEvent* event) {
             actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseUp(n); });
             return true;
         case QEvent::ContextMenu:
-            if (QMenu* menu = view_.menus().buttonMenu)
+            if (QMenu* menu = view_.buttonMenu())
                 menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         default:

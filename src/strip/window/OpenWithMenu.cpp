@@ -1,4 +1,4 @@
-#include "strip/OpenWithMenu.h"
+#include "strip/window/OpenWithMenu.h"
 
 #include "ui/HintRouter.h"
 

@@ -1,23 +1,27 @@
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
-#include "strip/ButtonHandler.h"
-#include "strip/ButtonImage.h"
-#include "strip/ButtonMenu.h"
-#include "strip/CutBox.h"
 #include "strip/Launch.h"
 #include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
 #include "strip/ShownSettings.h"
 #include "strip/SlotOperations.h"
 #include "strip/StartupSettings.h"
-#include "strip/StripAccessibility.h"
+#include "strip/StripKeys.h"
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
-#include "strip/TablesMenu.h"
-#include "strip/ToolsMenus.h"
+#include "strip/window/ButtonHandler.h"
+#include "strip/window/ButtonImage.h"
+#include "strip/window/ButtonMenu.h"
+#include "strip/window/CutBox.h"
+#include "strip/window/MenuWiring.h"
+#include "strip/window/PlacementEvents.h"
+#include "strip/window/StripAccessibility.h"
+#include "strip/window/StripDrops.h"
+#include "strip/window/TablesMenu.h"
+#include "strip/window/ToolsMenus.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
@@ -27,6 +31,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -99,11 +104,13 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     systemcolors::paintBackground(this, colortext::BtnFace);
     buildLayout();
 
-    menus_.tablesMenu = buildTablesMenu(this, menus_.tableA);
+    tablesMenu_ = buildTablesMenu(this, menus_.tableA);
     imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imageMove_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { menus_.tablesMenu->popup(imageMove_->mapToGlobal(pos)); });
-    buttonmenu::build(this, menus_);
+            [this](const QPoint& pos) { tablesMenu_->popup(imageMove_->mapToGlobal(pos)); });
+    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
+    // The strip takes the keyboard on a click or when the window manager activates it.
+    setFocusPolicy(Qt::StrongFocus);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -119,13 +126,19 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     }
 
     actionguard::run(prompts(), this, [this] {
-        runFormCreate(*this, context_, *hintRouter_, *settings_, helpAtShow_);
+        labelHide_->setCursor(drawnart::hideCursor(devicePixelRatioF()));
+        hintRouter_->install();
+        runFormCreate(*this, context_, *settings_, helpAtShow_);
     });
 }
 
 TForm1::~TForm1() {
     // Its threads hand work to this window; they end before the controls go.
     delete loader_;
+    // The event handlers go before the logic they call, which is not a child.
+    delete placementEvents_;
+    delete buttonHandler_;
+    delete drops_;
 }
 
 void TForm1::createHelpers() {
@@ -133,26 +146,32 @@ void TForm1::createHelpers() {
     ControlFile& file = controlFile();
     hintRouter_ = new HintRouter(this);
     settings_ = std::make_unique<ShownSettings>(*this, file);
-    switcher_ = new TableSwitcher(*this, file, prompts(), this);
+    switcher_ = new TableSwitcher(*this, file, this);
+    menuwiring::tableItems(this, prompts(), menus_, *switcher_);
     loader_ = new TableLoader(*this, file, this);
 
-    placement_ = new Placement(*this, *settings_, prompts(), this);
+    placement_ = std::make_unique<Placement>(*this, *settings_, prompts());
     placement_->setToolWindows([this] { return context_.tools; });
-    placement_->attach();
+    placementEvents_ = new PlacementEvents(*this, *placement_, prompts(), this);
+    placementEvents_->attach();
     launcher_ = std::make_unique<Launcher>(
-        this, file, opener(), state_,
-        Launcher::Actions{[this] { placement_->HideStrip(); }, [this] { close(); }});
-    buttonHandler_ = new ButtonHandler(*this, prompts(), *launcher_, this);
+        this, file, opener(), selection_,
+        Launcher::Actions{[this] { return settings_->hideMode(); },
+                          [this] { placement_->HideStrip(); }, [this] { close(); }});
+    buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
-    slots_ = new SlotOperations(*this, file, prompts(), paths().iconsDir, this);
-    slots_->attach();
+    slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);
+    menuwiring::slotItems(this, prompts(), menus_, *slots_);
+    drops_ = new StripDrops(this, selection_, *slots_, prompts(), this);
     connect(menus_.fileProperties, &QAction::triggered, this,
             actionguard::guarded(prompts(), this, [this] {
                 if (ToolWindows* tools = context_.tools)
-                    tools->showFileProperties(state_.selectedButton);
+                    tools->showFileProperties(selection_.button());
             }));
-    options_ = new OptionsMenu(*this, *settings_, context_, this);
-    options_->attach();
+    options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
+    menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
+    keyboard_ =
+        std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }
@@ -219,24 +238,6 @@ void TForm1::buildLayout() {
     labelHide_->raise();
 }
 
-void TForm1::setButtonPicture(int n, const Picture& picture) {
-    if (n < 1 || n > 360)
-        return;
-    images_[n - 1]->setPicture(picture);
-}
-
-void TForm1::setButtonHint(int n, const QString& hint) {
-    if (n < 1 || n > 360)
-        return;
-    hints::set(images_[n - 1], hint);
-}
-
-QString TForm1::buttonHint(int n) const {
-    if (n < 1 || n > 360)
-        return QString();
-    return hints::of(images_[n - 1]);
-}
-
 void TForm1::showTable(int n) {
     switcher_->showTable(n);
 }
@@ -262,6 +263,27 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     formShow();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const stripkeys::Command command = stripkeys::commandFor(event->key(), event->modifiers());
+    if (command.kind == stripkeys::Kind::None) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (command.kind == stripkeys::Kind::ButtonMenu ||
+        command.kind == stripkeys::Kind::OptionsMenu) {
+        // At the selected button, as a right click there opens it.
+        const int n = selection_.button();
+        const QPoint at = selection_.has() && buttonPicture(n)->isVisible()
+                              ? buttonPicture(n)->mapToGlobal(buttonPicture(n)->rect().center())
+                              : mapToGlobal(rect().center());
+        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu_ : optionsMenu_;
+        menu->popup(at);
+        return;
+    }
+    actionguard::run(prompts(), this, [&] { keyboard_->run(command); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

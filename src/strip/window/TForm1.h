@@ -1,11 +1,13 @@
 #pragma once
 // The launcher strip: the main window and its controls. It builds every
-// control with its object name and the menus, hands its helpers the typed
-// StripView of itself and owns them; the helpers never look a control up.
+// control with its object name and the menus, owns the strip's logic and
+// connects the controls to it; the logic sees the strip's values through
+// StripView, the window's helpers its typed controls, and neither looks a
+// control up.
 #include "context/AppContext.h"
-#include "graphics/Picture.h"
+#include "strip/Selection.h"
 #include "strip/StripMenus.h"
-#include "strip/StripView.h"
+#include "strip/window/StripControls.h"
 
 #include <QString>
 #include <QWidget>
@@ -26,13 +28,16 @@ class ButtonHandler;
 class Launcher;
 class OptionsMenu;
 class Placement;
+class PlacementEvents;
 class ShownSettings;
+class StripDrops;
+class StripKeyboard;
 class SlotOperations;
 class TableLoader;
 class TableSwitcher;
 class ToolsMenus;
 
-class TForm1 : public QWidget, public StripView {
+class TForm1 : public QWidget, public StripControls {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 622;
@@ -53,10 +58,10 @@ public:
     Prompts& prompts() { return *context_.prompts; }
     Opener& opener() { return *context_.opener; }
 
-    // StripView.
+    // StripControls.
     QWidget* stripWindow() override { return this; }
-    StripState& state() override { return state_; }
     StripMenus& menus() override { return menus_; }
+    QMenu* buttonMenu() const override { return buttonMenu_; }
     QWidget* panelLeft() const override { return panelLeft_; }
     QLabel* label1() const override { return label1_; }
     QWidget* imageMove() const override { return imageMove_; }
@@ -68,13 +73,11 @@ public:
     QFrame* table(int t) const override { return tables_[t - 1]; }              // 1..30
     QFrame* buttonPanel(int n) const override { return buttons_[n - 1]; }       // But1..But360
     ButtonImage* buttonPicture(int n) const override { return images_[n - 1]; } // img1..img360
-    void setButtonPicture(int n, const Picture& picture) override;
-    void setButtonHint(int n, const QString& hint) override;
-    QString buttonHint(int n) const override;
 
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
-    QMenu* tablesMenu() const { return menus_.tablesMenu; }
+    QMenu* tablesMenu() const { return tablesMenu_; }
+    QMenu* optionsMenu() const { return optionsMenu_; }
     QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
     HintRouter& hintRouter() { return *hintRouter_; }
@@ -82,6 +85,9 @@ public:
     TableSwitcher& tableSwitcher() { return *switcher_; }
     Placement& placement() { return *placement_; }
     SlotOperations& slotOperations() { return *slots_; }
+    ShownSettings& settings() { return *settings_; }
+    // The selected button: the last one the pointer crossed.
+    Selection& selection() { return selection_; }
 
     void showTable(int n);
 
@@ -100,6 +106,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -107,8 +114,11 @@ private:
     void createHelpers();
 
     AppContext& context_;
-    StripState state_;
+    Selection selection_;
     StripMenus menus_;
+    QMenu* tablesMenu_ = nullptr;
+    QMenu* buttonMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
     bool shown_ = false;
     bool helpAtShow_ = false;
 
@@ -131,10 +141,13 @@ private:
     std::unique_ptr<ShownSettings> settings_;
     TableSwitcher* switcher_ = nullptr;
     TableLoader* loader_ = nullptr;
-    Placement* placement_ = nullptr;
+    std::unique_ptr<Placement> placement_;
     std::unique_ptr<Launcher> launcher_;
+    std::unique_ptr<SlotOperations> slots_;
+    std::unique_ptr<OptionsMenu> options_;
+    std::unique_ptr<StripKeyboard> keyboard_;
     ButtonHandler* buttonHandler_ = nullptr;
-    SlotOperations* slots_ = nullptr;
-    OptionsMenu* options_ = nullptr;
+    PlacementEvents* placementEvents_ = nullptr;
+    StripDrops* drops_ = nullptr;
     ToolsMenus* tools_ = nullptr;
 };

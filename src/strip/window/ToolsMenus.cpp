@@ -1,8 +1,8 @@
-#include "strip/ToolsMenus.h"
+#include "strip/window/ToolsMenus.h"
 
 #include "core/Opener.h"
 #include "platform/ToolCandidates.h"
-#include "strip/StripView.h"
+#include "strip/window/StripControls.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
 
@@ -59,7 +59,7 @@ const std::vector<ToolsMenus::Item>& ToolsMenus::servicesMenuItems() {
     return items;
 }
 
-ToolsMenus::ToolsMenus(StripView& view, Prompts& prompts, Opener& opener,
+ToolsMenus::ToolsMenus(StripControls& view, Prompts& prompts, Opener& opener,
                        const QString& candidatesRoot, QObject* parent)
     : QObject(parent), view_(view), strip_(view.stripWindow()), prompts_(prompts), opener_(opener),
       candidates_(std::make_unique<ToolCandidates>(candidatesRoot)) {

@@ -1,0 +1,136 @@
+#include "strip/window/MenuWiring.h"
+
+#include "context/ToolWindows.h"
+#include "strip/OptionsMenu.h"
+#include "strip/SlotOperations.h"
+#include "strip/StripMenus.h"
+#include "strip/TableSwitcher.h"
+#include "ui/ActionGuard.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QTimer>
+#include <QWidget>
+
+namespace menuwiring {
+
+namespace {
+
+void wire(QWidget* strip, Prompts& prompts, QAction* item, std::function<void()> body) {
+    if (item)
+        QObject::connect(item, &QAction::triggered, strip,
+                         actionguard::guarded(prompts, strip, std::move(body)));
+}
+
+// The items that only reach a tool window, in menu order.
+struct ToolItem {
+    QAction* StripMenus::*item;
+    void (ToolWindows::*show)();
+};
+const ToolItem kToolItems[] = {
+    {&StripMenus::email, &ToolWindows::showEmail},
+    {&StripMenus::extractIcons, &ToolWindows::showIconExtractor},
+    {&StripMenus::convertIcons, &ToolWindows::showIconConverter},
+    {&StripMenus::filesFolders, &ToolWindows::showFileManager},
+    {&StripMenus::viewPictures, &ToolWindows::showPictureViewer},
+    {&StripMenus::reminderStart, &ToolWindows::startReminder},
+    {&StripMenus::reminderStop, &ToolWindows::stopReminder},
+    {&StripMenus::editControlFile, &ToolWindows::showEditor},
+    {&StripMenus::hint, &ToolWindows::toggleHintStrip},
+    {&StripMenus::about, &ToolWindows::showAbout},
+    {&StripMenus::extensiveHelp, &ToolWindows::showExtensiveHelp},
+    {&StripMenus::bugReport, &ToolWindows::reportBug},
+};
+
+} // namespace
+
+void slotItems(QWidget* strip, Prompts& prompts, StripMenus& menus, SlotOperations& operations) {
+    wire(strip, prompts, menus.open, [&operations] { operations.Open1Click(); });
+    wire(strip, prompts, menus.cut, [&operations] { operations.Cut1Click(); });
+    wire(strip, prompts, menus.paste, [&operations] { operations.Paste1Click(); });
+    wire(strip, prompts, menus.remove, [&operations] { operations.Delete1Click(); });
+}
+
+void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitcher& switcher) {
+    for (int n = 1; n <= 30; ++n)
+        wire(strip, prompts, menus.tableA[n], [&switcher, n] { switcher.showTable(n); });
+    QObject::connect(switcher.slideTimer(), &QTimer::timeout, strip,
+                     actionguard::guarded(prompts, strip, [&switcher] { switcher.timer1Timer(); }));
+
+    auto* level1 = new QActionGroup(strip);
+    auto* level2 = new QActionGroup(strip);
+    for (auto* g : {level1, level2})
+        g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int n = 1; n <= 30; ++n) {
+        QAction* b = menus.tableB[n];
+        if (!b)
+            continue;
+        b->setCheckable(true);
+        if (n <= 10)
+            level1->addAction(b);
+        else if (n <= 20)
+            level2->addAction(b);
+        QObject::connect(
+            b, &QAction::triggered, strip, [strip, &prompts, &switcher, b, n](bool checked) {
+                if (n > 20)
+                    b->setChecked(!checked); // undo the toggle Qt made
+                actionguard::run(prompts, strip, [&switcher, n] { switcher.tableBClick(n); });
+            });
+    }
+}
+
+void optionItems(QWidget* strip, Prompts& prompts, StripMenus& m, OptionsMenu& options,
+                 std::function<ToolWindows*()> tools) {
+    for (int t = 1; t <= 30; ++t)
+        wire(strip, prompts, m.renameTable[t], [&options, t] { options.RTableClick(t); });
+    const std::pair<QAction*, void (OptionsMenu::*)()> items[] = {
+        {m.defaultTableNames, &OptionsMenu::Defaut1Click},
+        {m.buttonColor, &OptionsMenu::AllButtons1Click},
+        {m.buttonDefaultColor, &OptionsMenu::DefaultColor1Click},
+        {m.tableColor, &OptionsMenu::AllTables1Click},
+        {m.tableDefaultColor, &OptionsMenu::DefaultColor2Click},
+        {m.programColor, &OptionsMenu::Program1Click},
+        {m.programDefaultColor, &OptionsMenu::Default1Click},
+        {m.stayOnTop, &OptionsMenu::StayOnTop1Click},
+        {m.normal, &OptionsMenu::Normal1Click},
+        {m.closeOnLaunch, &OptionsMenu::Close1Click},
+        {m.hideOnLaunch, &OptionsMenu::Hide1Click},
+    };
+    for (const auto& [item, handler] : items)
+        wire(strip, prompts, item, [&options, handler] { (options.*handler)(); });
+    if (QAction* autostartItem = m.startWithDesktop) {
+        autostartItem->setChecked(options.startsWithDesktop());
+        QObject::connect(autostartItem, &QAction::triggered, strip,
+                         [strip, &prompts, &options, autostartItem](bool on) {
+                             actionguard::run(prompts, strip, [&] {
+                                 autostartItem->setChecked(options.StartWithDesktop1Click(on));
+                             });
+                         });
+    }
+    for (const ToolItem& t : kToolItems) {
+        const auto show = t.show;
+        wire(strip, prompts, m.*(t.item), [tools, show] {
+            if (ToolWindows* w = tools ? tools() : nullptr)
+                (w->*show)();
+        });
+    }
+    for (int i = 1; i < int(m.helpMessage.size()); ++i)
+        wire(strip, prompts, m.helpMessage[i], [tools, i] {
+            if (ToolWindows* w = tools ? tools() : nullptr)
+                w->showHelpMessage(i);
+        });
+
+    // The two style items are a radio pair: the one chosen takes the mark.
+    if (m.stayOnTop && m.normal) {
+        m.stayOnTop->setCheckable(true);
+        m.normal->setCheckable(true);
+        if (!m.stayOnTop->actionGroup() || m.stayOnTop->actionGroup() != m.normal->actionGroup()) {
+            auto* group = new QActionGroup(strip);
+            group->setExclusive(true);
+            group->addAction(m.stayOnTop);
+            group->addAction(m.normal);
+        }
+    }
+}
+
+} // namespace menuwiring

@@ -1,0 +1,57 @@
+#pragma once
+// The strip's controls as the window's helpers see them: typed, by number,
+// never looked up by object name. They also give the logic its values
+// (StripView), once for the strip window and for the tests' stand-in.
+#include "strip/StripView.h"
+
+class ButtonImage;
+class CutBox;
+class QFrame;
+class QLabel;
+class QMenu;
+
+class StripControls : public StripView {
+public:
+    // The top-level window: its place, style and drops; parent of the boxes.
+    virtual QWidget* stripWindow() = 0;
+    virtual QWidget* panelLeft() const = 0;
+    virtual QWidget* panelRight() const = 0;
+    virtual QLabel* label1() const = 0;
+    virtual QLabel* label2() const = 0;
+    virtual QWidget* imageMove() const = 0;
+    virtual QWidget* imageExit() const = 0;
+    virtual QLabel* labelHide() const = 0;
+    virtual QFrame* table(int t) const = 0;              // 1..30
+    virtual QFrame* buttonPanel(int n) const = 0;        // 1..360
+    virtual ButtonImage* buttonPicture(int n) const = 0; // 1..360
+    virtual CutBox* cutTo(int i) const = 0;              // 1..3
+    // PopupMenu1, opened by a right click over a button picture.
+    virtual QMenu* buttonMenu() const = 0;
+
+    // StripView, on the controls above.
+    QWidget* owner() override { return stripWindow(); }
+    QWindow* stripHandle() override;
+    void setButtonPicture(int n, const Picture& picture) override;
+    void setButtonHint(int n, const QString& hint) override;
+    QString buttonHint(int n) const override;
+    void setTableCaption(const QString& text) override;
+    void setButtonNumberText(const QString& text) override;
+    void setKeyboardMark(int n) override;
+    void setColor(StripSettings::ColorTarget target, uint32_t value) override;
+    void setStayOnTop(bool on) override;
+    void showOnlyTable(int t) override;
+    void setTableTop(int t, int top) override;
+    QPoint stripPos() const override;
+    void moveStrip(QPoint topLeft) override;
+    QSize stripSize() const override;
+    QSize stripFrameSize() const override;
+    void setHideBarRed(bool red) override;
+    bool hideBarRed() const override;
+    void setHideBarHint(const QString& hint) override;
+    QString cutText(int i) const override;
+    void setCutText(int i, const QString& text) override;
+
+private:
+    int keyboardMark_ = 0;
+    const QWidget* window() const { return const_cast<StripControls*>(this)->stripWindow(); }
+};
