@@ -34,8 +34,8 @@ void runFormCreate(StripView& view, AppContext& context, HintRouter& hints, Show
     helpAtShow = help.asked;
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
-    if (cf.unreadable())
-        context.prompts->error(strip, QStringLiteral("Cannot open file %1").arg(cf.path()));
+    if (const QString notice = cf.unusableNotice(); !notice.isEmpty())
+        context.prompts->error(strip, notice);
 
     StripState& s = view.state();
     s.selectedButton = 0;
