@@ -83,7 +83,7 @@ QByteArray tempNameIn(const QString& folder, const QString& name) {
 
 // Writes the complete, flushed new content under a fresh temporary name.
 int writeTemp(const QString& folder, const QString& name, const QByteArray& bytes, mode_t mode,
-              const struct stat* old, bool unnamed, QByteArray* tempName) {
+              const struct stat* old, bool unnamed, Sync sync, QByteArray* tempName) {
     int fd = -1;
     if (unnamed) {
         fd = ::open(local(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
@@ -105,7 +105,7 @@ int writeTemp(const QString& folder, const QString& name, const QByteArray& byte
         [[maybe_unused]] const int ignored = ::fchown(fd, old->st_uid, old->st_gid);
     }
     ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && (sync == Sync::Later || ::fsync(fd) == 0);
     if (ok && unnamed) {
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
         bool linked = false;
@@ -147,7 +147,26 @@ QString resolveTarget(const QString& path) {
     return path;
 }
 
-bool replace(const QString& path, const QByteArray& bytes) {
+mode_t modeBits(QFileDevice::Permissions p) {
+    mode_t bits = 0;
+    const auto take = [&](QFileDevice::Permissions flags, mode_t bit) {
+        if (p & flags)
+            bits |= bit;
+    };
+    take(QFileDevice::ReadOwner | QFileDevice::ReadUser, S_IRUSR);
+    take(QFileDevice::WriteOwner | QFileDevice::WriteUser, S_IWUSR);
+    take(QFileDevice::ExeOwner | QFileDevice::ExeUser, S_IXUSR);
+    take(QFileDevice::ReadGroup, S_IRGRP);
+    take(QFileDevice::WriteGroup, S_IWGRP);
+    take(QFileDevice::ExeGroup, S_IXGRP);
+    take(QFileDevice::ReadOther, S_IROTH);
+    take(QFileDevice::WriteOther, S_IWOTH);
+    take(QFileDevice::ExeOther, S_IXOTH);
+    return bits;
+}
+
+bool replace(const QString& path, const QByteArray& bytes,
+             std::optional<QFileDevice::Permissions> wanted, Sync sync) {
     const QString target = resolveTarget(path);
     const QByteArray targetName = local(target);
     mode_t mode = 0666;
@@ -169,21 +188,27 @@ bool replace(const QString& path, const QByteArray& bytes) {
         mode = 0666 & ~mask;
     }
 
+    if (wanted)
+        mode = modeBits(*wanted);
+
     const QString folder = folderOf(target);
     const QString name = QFileInfo(target).fileName();
     QByteArray tempName;
     // First as an unnamed file, which a crash before it is complete cannot
     // leave behind; then as a named one where the file system has no such files.
-    int outcome = writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, true, &tempName);
+    int outcome =
+        writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, true, sync, &tempName);
     if (outcome == Unsupported)
-        outcome = writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, false, &tempName);
+        outcome =
+            writeTemp(folder, name, bytes, mode, haveOld ? &old : nullptr, false, sync, &tempName);
     if (outcome != Written)
         return false;
     if (::rename(tempName.constData(), targetName.constData()) != 0) {
         ::unlink(tempName.constData());
         return false;
     }
-    syncFolder(folder);
+    if (sync == Sync::Now)
+        syncFolder(folder);
     removeStaleTemporaries(folder, name);
     return true;
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
+#include <optional>
+#include <sys/types.h>
 
 // Replacing a file's whole content so that a crash at any moment leaves
 // either the old or the new content on disk: the bytes go to a temporary file
@@ -11,8 +14,21 @@ namespace atomicfile {
 
 // The path a write really replaces: `path` with every symbolic link followed.
 QString resolveTarget(const QString& path);
+// Whether the new content is on the disk when replace() returns. Later spares
+// a batch of many small files a wait per file; a crash may then lose the new
+// file, but readers still see either the old or the new content whole.
+enum class Sync { Now, Later };
+
 // False when the file could not be replaced; then the old content is untouched
-// and no temporary file is left behind.
-bool replace(const QString& path, const QByteArray& bytes);
+// and no temporary file is left behind. The file keeps its permission bits,
+// or takes `mode` when one is given (a file holding secrets: owner only); a
+// new file gets the umask's bits. With a mode the content is never readable
+// under other bits, not even for a moment.
+bool replace(const QString& path, const QByteArray& bytes,
+             std::optional<QFileDevice::Permissions> mode = {}, Sync sync = Sync::Now);
+
+// The bits of a permission set as the file system stores them (owner, group,
+// others; the "user" flags count as the owner's).
+mode_t modeBits(QFileDevice::Permissions permissions);
 
 } // namespace atomicfile

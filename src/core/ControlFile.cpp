@@ -339,3 +339,12 @@ void ControlFile::replaceText(const QByteArray& bytes) {
     if (!replaced)
         throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
 }
+
+QString ControlFile::unusableNotice() const {
+    if (!unreadable())
+        return {};
+    const regularfile::Handle file(path_, MaxFileSize);
+    return regularfile::cannotOpen(path_, file.status(), MaxFileSize) + QStringLiteral(".\r") +
+           QStringLiteral("Cannot create file %1: the changes you make will not be kept")
+               .arg(path_);
+}

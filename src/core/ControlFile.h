@@ -33,6 +33,10 @@ public:
     // the program reads, or not permitted. Reads give "" and writes refuse,
     // so that the file is never replaced by what little we know of it.
     bool unreadable() const;
+    // What start-up says once about an unreadable file: that it cannot be
+    // opened (naming the size limit when that is why) and that no change will
+    // be kept. Empty when the file can be used.
+    QString unusableNotice() const;
     // Replaces the whole text at once (the control file editor's save).
     void replaceText(const QByteArray& bytes);
 

@@ -135,4 +135,26 @@ Result read(const QString& path, qint64 cap) {
     return result;
 }
 
+QString sizeText(qint64 bytes) {
+    constexpr qint64 KB = 1024;
+    constexpr qint64 MB = KB * KB;
+    if (bytes >= MB && bytes % MB == 0)
+        return QStringLiteral("%1 MB").arg(bytes / MB);
+    if (bytes >= KB && bytes % KB == 0)
+        return QStringLiteral("%1 KB").arg(bytes / KB);
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+QString tooLargeReason(qint64 cap) {
+    return QStringLiteral("the file is larger than %1, the most the program reads")
+        .arg(sizeText(cap));
+}
+
+QString cannotOpen(const QString& path, Status status, qint64 cap) {
+    QString text = QStringLiteral("Cannot open file %1").arg(path);
+    if (status == Status::TooLarge)
+        text += QStringLiteral(": ") + tooLargeReason(cap);
+    return text;
+}
+
 } // namespace regularfile

@@ -25,6 +25,14 @@ struct Result {
 
 Result read(const QString& path, qint64 cap = DefaultCap);
 
+// The error of a refused read, "Cannot open file <path>"; a file over the cap
+// is fine in itself, so the message says which limit refused it.
+QString cannotOpen(const QString& path, Status status, qint64 cap = DefaultCap);
+// Why a file over `cap` is refused ("the file is larger than 64 MB, ...").
+QString tooLargeReason(qint64 cap);
+// A size as people say it: "64 MB", "512 KB", "100 bytes".
+QString sizeText(qint64 bytes);
+
 // The same checks for a reader that maps the file or reads only its head:
 // the open file when status() is Ok, closed with the object.
 class Handle {

@@ -17,6 +17,9 @@ bool load(const QString& path, QTextDocument& document) {
     const regularfile::Result file = regularfile::read(path, HelpCap);
     if (file.status == regularfile::Status::Missing)
         return false;
+    if (file.status == regularfile::Status::TooLarge)
+        throw AppError(QStringLiteral("Failed to Load Stream: ") +
+                       regularfile::tooLargeReason(HelpCap));
     if (!file.ok())
         throw AppError(QStringLiteral("Failed to Load Stream"));
     const rtf::Document parsed = rtf::parse(file.bytes);

@@ -68,15 +68,25 @@ EditSession::Disk EditSession::disk() const {
     const regularfile::Result r = regularfile::read(file_.path());
     d.exists = r.status != regularfile::Status::Missing;
     d.readable = r.ok();
+    d.status = r.status;
     d.bytes = r.bytes;
     return d;
 }
 
-QString EditSession::load(const QString& path) const {
+void EditSession::load(const QString& path) {
     const regularfile::Result r = regularfile::read(path);
     if (!r.ok())
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
-    return editortext::fromFile(r.bytes);
+        throw AppError(regularfile::cannotOpen(path, r.status));
+    setFile(r.bytes);
+}
+
+void EditSession::setFile(const QByteArray& bytes) {
+    shown_ = editortext::LoadedFile(bytes);
+    view_.setText(shown_.text());
+}
+
+QByteArray EditSession::editedBytes() const {
+    return shown_.toFile(view_.text());
 }
 
 void EditSession::show() {
@@ -85,9 +95,9 @@ void EditSession::show() {
     fileName_ = file_.path();
     const Disk now = disk();
     if (!now.readable)
-        throw AppError(QStringLiteral("Cannot open file %1").arg(file_.path()));
+        throw AppError(regularfile::cannotOpen(file_.path(), now.status));
     loaded_ = now;
-    view_.setText(editortext::fromFile(now.bytes));
+    setFile(now.bytes);
     view_.showFileName(fileName_);
 }
 
@@ -109,7 +119,7 @@ bool EditSession::mayReplaceControlFile() {
 bool EditSession::save() {
     if (!mayReplaceControlFile())
         return false;
-    writeControlFile(editortext::toFile(view_.text()));
+    writeControlFile(editedBytes());
     prompts_.notice(owner_, Saved);
     modified_ = false;
     return true;
@@ -137,7 +147,7 @@ void EditSession::backUp() {
     if (answer == Prompts::Cancel)
         return;
     if (answer == Prompts::Yes) {
-        if (!atomicfile::replace(backupPath_, editortext::toFile(view_.text())))
+        if (!atomicfile::replace(backupPath_, editedBytes()))
             throw cannotCreate(backupPath_);
         prompts_.notice(owner_, QStringLiteral("The control file:\r") + file_.path() +
                                     QStringLiteral("\rwas backed up as:\r") + backupPath_);
@@ -160,8 +170,8 @@ void EditSession::restore() {
     if (answer == Prompts::Cancel)
         return;
     if (answer == Prompts::Yes) {
-        view_.setText(load(backupPath_));
-        writeControlFile(editortext::toFile(view_.text()));
+        load(backupPath_);
+        writeControlFile(editedBytes());
         prompts_.notice(owner_, QStringLiteral("The Control File was Restored!\rIt will take "
                                                "affect the next time the program opens!"));
     } else {
@@ -176,7 +186,7 @@ void EditSession::saveAs() {
                            QStringLiteral("BAK File (*.bak)"), paths_.listDir));
     if (!path)
         return;
-    const QByteArray bytes = editortext::toFile(view_.text());
+    const QByteArray bytes = editedBytes();
     // The control file itself goes through its engine, so its readers see the new text.
     if (atomicfile::resolveTarget(*path) == atomicfile::resolveTarget(file_.path()))
         writeControlFile(bytes);
@@ -191,7 +201,7 @@ void EditSession::open() {
                            QStringLiteral("BAK (*.bak)"), paths_.listDir));
     if (!path)
         return;
-    view_.setText(load(*path));
+    load(*path);
     fileName_ = *path;
     view_.showFileName(fileName_);
 }
@@ -205,7 +215,7 @@ void EditSession::writeKeys(const QList<ControlFile::Entry>& entries) {
         loaded_ = disk();
     // Save Changes writes the editor's text over the file; without the keys
     // in the text it would undo this choice.
-    IniDocument doc = IniDocument::parse(editortext::toFile(view_.text()));
+    IniDocument doc = IniDocument::parse(editedBytes());
     for (const ControlFile::Entry& e : entries)
         doc.set(e.section, e.key, e.value);
     view_.patchText(editortext::fromFile(doc.serialize()));

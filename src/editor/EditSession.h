@@ -1,6 +1,8 @@
 #pragma once
 #include "core/ProgramPaths.h"
+#include "core/RegularFile.h"
 #include "editor/EditorSettings.h"
+#include "editor/EditorText.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -68,10 +70,16 @@ private:
         bool exists = false;
         bool readable = true;
         QByteArray bytes;
+        regularfile::Status status = regularfile::Status::Ok;
         bool operator==(const Disk&) const = default;
     };
     Disk disk() const;
-    QString load(const QString& path) const;
+    // Puts a file's text into the editor; saving it unchanged writes these bytes.
+    void load(const QString& path);
+    void setFile(const QByteArray& bytes);
+    // What the editor's text is as a file: the loaded file's bytes wherever
+    // the user left a line as it was.
+    QByteArray editedBytes() const;
     void writeControlFile(const QByteArray& bytes);
     // Asks before a save would overwrite a change made by someone else since
     // the text was loaded; false when the user keeps the file.
@@ -91,5 +99,6 @@ private:
     QString fileName_;
     QString backupPath_;
     bool modified_ = false;
-    Disk loaded_; // the control file as the editor last read or wrote it
+    Disk loaded_;                  // the control file as the editor last read or wrote it
+    editortext::LoadedFile shown_; // the file whose text the editor shows
 };

@@ -96,7 +96,7 @@ QString extensionOf(const QString& path) {
 QByteArray readFile(const QString& path) {
     regularfile::Result file = regularfile::read(path);
     if (!file.ok())
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+        throw AppError(regularfile::cannotOpen(path, file.status));
     return std::move(file.bytes);
 }
 

@@ -1,13 +1,12 @@
 #include "icons/IconSaver.h"
 
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 #include "graphics/IconWriter.h"
 #include "graphics/Picture.h"
 #include "icons/IconFileNames.h"
 #include "platform/IconReader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <utility>
 
 namespace iconsaver {
@@ -29,17 +28,8 @@ void save(const QImage& icon, const QString& path) {
 
 void saveInBatch(const QImage& icon, const QString& path) {
     const QByteArray bytes = iconwriter::write16(icon);
-    if (bytes.isEmpty() || QFileInfo(path).isDir())
+    if (bytes.isEmpty() || !atomicfile::replace(path, bytes, {}, atomicfile::Sync::Later))
         throw cannotCreate(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw cannotCreate(path);
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        file.remove();
-        throw cannotCreate(path);
-    }
 }
 
 } // namespace iconsaver

@@ -10,10 +10,9 @@ namespace iconsaver {
 // existing file is replaced. Raises AppError("Cannot create file %s") when
 // the file cannot be written.
 void save(const QImage& icon, const QString& path);
-// The same for one file of a batch: written in place without waiting for the
-// disk (a sync per file would make Save All of a large library many times
-// slower than other extractors); a file that fails half-way is removed, so
-// no torn icon is left behind.
+// The same for one file of a batch: replaced whole, like every file the
+// program writes, but without waiting for the disk (a sync per file would
+// make Save All of a large library many times slower than other extractors).
 void saveInBatch(const QImage& icon, const QString& path);
 
 } // namespace iconsaver

@@ -15,7 +15,7 @@ std::optional<QByteArray> readList(const QString& path) {
     if (r.status == regularfile::Status::Missing)
         return std::nullopt;
     if (!r.ok())
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+        throw AppError(regularfile::cannotOpen(path, r.status));
     return std::move(r.bytes);
 }
 

@@ -16,7 +16,7 @@ bool isRichFile(const QString& path) {
 QByteArray loadBody(const QString& path, bool rich) {
     const regularfile::Result r = regularfile::read(path);
     if (!r.ok())
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+        throw AppError(regularfile::cannotOpen(path, r.status));
     if (rich)
         return rtf::toPlainText(rtf::parse(r.bytes)).toUtf8();
     return rtf::CodePages::textFileAsUtf8(r.bytes);

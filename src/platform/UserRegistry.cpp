@@ -1,5 +1,6 @@
 #include "platform/UserRegistry.h"
 
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 
 #include <QDir>
@@ -61,8 +62,7 @@ bool UserRegistry::openKey(const QString& key, bool canCreate) {
         const QString file = s->fileName();
         if (!QFileInfo::exists(file)) {
             QDir().mkpath(QFileInfo(file).absolutePath());
-            QFile f(file);
-            if (!f.open(QIODevice::WriteOnly))
+            if (!atomicfile::replace(file, QByteArray()))
                 return false;
         }
     }

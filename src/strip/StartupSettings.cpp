@@ -30,8 +30,8 @@ void runFormCreate(StripView& view, AppContext& context, ShownSettings& settings
     helpAtShow = help.asked;
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
-    if (cf.unreadable())
-        context.prompts->error(view.owner(), QStringLiteral("Cannot open file %1").arg(cf.path()));
+    if (const QString notice = cf.unusableNotice(); !notice.isEmpty())
+        context.prompts->error(view.owner(), notice);
 
     settings.applyStored();
     setDefaultHints(view);

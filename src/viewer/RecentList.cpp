@@ -8,7 +8,7 @@ void RecentList::load() {
     if (r.status == regularfile::Status::Missing)
         return;
     if (!r.ok())
-        throw AppError(QStringLiteral("Cannot open file %1").arg(path_));
+        throw AppError(regularfile::cannotOpen(path_, r.status));
     entries_ = parse(r.bytes);
 }
 

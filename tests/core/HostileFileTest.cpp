@@ -1,5 +1,6 @@
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "core/AtomicFile.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
 
@@ -290,6 +291,50 @@ private slots:
         struct stat st;
         QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
         QCOMPARE(int(st.st_mode & 07777), mode);
+    }
+
+    // A mode asked for wins over the file's own bits (a file holding mail
+    // setup is the owner's alone); a reader holding the old file open keeps
+    // reading the old content whole, synced or not.
+    void chosenMode_data() {
+        QTest::addColumn<int>("oldMode"); // -1: no file yet
+        QTest::addColumn<int>("wanted");  // -1: none asked for
+        QTest::addColumn<bool>("later");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("new file, owner only") << -1 << 0600 << false << 0600;
+        QTest::newRow("open file narrowed") << 0644 << 0600 << false << 0600;
+        QTest::newRow("owner file widened") << 0600 << 0644 << false << 0644;
+        QTest::newRow("no mode keeps the bits") << 0640 << -1 << false << 0640;
+        QTest::newRow("not synced, mode kept") << 0604 << -1 << true << 0604;
+    }
+    void chosenMode() {
+        QFETCH(int, oldMode);
+        QFETCH(int, wanted);
+        QFETCH(bool, later);
+        QFETCH(int, expected);
+        TempDir dir;
+        const QString path = dir.file("f");
+        QFile reader(path);
+        if (oldMode >= 0) {
+            dir.write("f", "old content");
+            chmodPath(path, mode_t(oldMode));
+            QVERIFY(reader.open(QIODevice::ReadOnly));
+        }
+        std::optional<QFileDevice::Permissions> mode;
+        if (wanted == 0600)
+            mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        else if (wanted == 0644)
+            mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                   QFileDevice::ReadOther;
+        QVERIFY(atomicfile::replace(path, "new", mode,
+                                    later ? atomicfile::Sync::Later : atomicfile::Sync::Now));
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), expected);
+        QCOMPARE(contentOf(path), QByteArray("new"));
+        if (reader.isOpen())
+            QCOMPARE(reader.readAll(), QByteArray("old content"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     // What an ordinary user meets; run through the writer tool as "nobody" under root.

@@ -105,9 +105,63 @@ private slots:
         QTest::newRow("utf-8 and nbsp") << QByteArray("n=caf\xc3\xa9\xc2\xa0x\r\n")
                                         << QString::fromUtf8("n=caf\xc3\xa9\xc2\xa0x\n")
                                         << QByteArray("n=caf\xc3\xa9\xc2\xa0x\r\n");
-        QTest::newRow("latin-1 is not lost")
-            << QByteArray("n=caf\xe9\r\n") << QString::fromLatin1("n=caf\xe9\n")
-            << QByteArray("n=caf\xc3\xa9\r\n");
+        // Bytes that are no UTF-8 (a Linux path, an old Latin-1 file) and
+        // characters the text widget would break lines at are kept as bytes.
+        QTest::newRow("invalid utf-8 kept")
+            << QByteArray("n=caf\xe9\r\np=/a/\xff\xfe\xc3\r\n")
+            << QString("n=caf") + QChar(0xDCE9) + "\np=/a/" + QChar(0xDCFF) + QChar(0xDCFE) +
+                   QChar(0xDCC3) + "\n"
+            << QByteArray("n=caf\xe9\r\np=/a/\xff\xfe\xc3\r\n");
+        QTest::newRow("overlong and surrogate forms kept")
+            << QByteArray("a=\xc0\xaf\xed\xa0\x80\r\n")
+            << QString("a=") + QChar(0xDCC0) + QChar(0xDCAF) + QChar(0xDCED) + QChar(0xDCA0) +
+                   QChar(0xDC80) + "\n"
+            << QByteArray("a=\xc0\xaf\xed\xa0\x80\r\n");
+        QTest::newRow("nul and separators kept")
+            << QByteArray("k=\x00v\xe2\x80\xa9\xf0\x9f\x98\x80\r\n", 13)
+            << QString("k=") + QChar(0xDC00) + "v" + QChar(0xDCE2) + QChar(0xDC80) + QChar(0xDCA9) +
+                   QString::fromUtf8("\xf0\x9f\x98\x80") + "\n"
+            << QByteArray("k=\x00v\xe2\x80\xa9\xf0\x9f\x98\x80\r\n", 13);
+    }
+
+    // A file saved from the editor: every line the user did not touch comes
+    // back byte for byte, with its own line end.
+    void keepsUntouchedLines_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("from"); // the edit: text replaced ...
+        QTest::addColumn<QString>("to");   // ... by this
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray mixed("a=\xff\r\nb=2\nc=caf\xe9\rlast=\x80");
+        QTest::newRow("no edit") << mixed << ""
+                                 << "" << mixed;
+        QTest::newRow("one line edited")
+            << mixed << "b=2"
+            << "b=3" << QByteArray("a=\xff\r\nb=3\r\nc=caf\xe9\rlast=\x80");
+        QTest::newRow("inside an invalid line") << QByteArray("p=/x/bad\xfe.txt\n") << "/x/"
+                                                << "/y/" << QByteArray("p=/y/bad\xfe.txt\r\n");
+        QTest::newRow("line added after an open last line")
+            << QByteArray("a\nb") << "b"
+            << "b\nz" << QByteArray("a\nb\r\nz\r\n");
+        const QString ff(QChar(0xDCFF)); // how the editor shows the byte FF
+        QTest::newRow("lines swapped") << QByteArray("A=\xff\nB=1\r\n") << "A=" + ff + "\nB=1"
+                                       << "B=1\nA=" + ff << QByteArray("B=1\r\nA=\xff\n");
+        QTest::newRow("twin lines each used once") << QByteArray("x\n\r\nx\r") << "x\n\nx"
+                                                   << "x\n\nx\nx" << QByteArray("x\n\r\nx\rx\r\n");
+        QTest::newRow("all removed") << QByteArray("a\n") << "a\n"
+                                     << "" << QByteArray();
+    }
+    void keepsUntouchedLines() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QByteArray, written);
+        const editortext::LoadedFile loaded(file);
+        QString edited = loaded.text();
+        if (!from.isEmpty()) {
+            QVERIFY(edited.contains(from));
+            edited.replace(from, to);
+        }
+        QCOMPARE(loaded.toFile(edited), written);
     }
     void roundTrip() {
         QFETCH(QByteArray, file);
@@ -303,6 +357,27 @@ private slots:
         e.click("RestoreBtn");
         QCOMPARE(e.disk(), before + "[X]\r\n");
         QCOMPARE(e.memo()->toPlainText(), QString::fromUtf8(before + "[X]\n").remove('\r'));
+        QVERIFY(e.prompts.allUsed());
+    }
+
+    // A control file holding bytes that are no UTF-8 (Linux paths are
+    // bytes): Back Up and Save Changes without an edit write it as it is; an
+    // edit keeps the bytes of every other line.
+    void bytesKept() {
+        const QByteArray file("[BUTTON]\r\n1=/home/u/bad\xff.txt\r\n2=caf\xe9\n[X]\rk=\x00z", 45);
+        Editor e(file);
+        e.show();
+        e.prompts.expectBox(P::Yes).expectBox(P::Ok).expectBox(P::Yes).expectBox(P::Ok);
+        e.click("BackUpBtn");
+        e.click("SaveBtn");
+        QCOMPARE(contentOf(e.backup()), file);
+        QCOMPARE(e.disk(), file);
+        e.memo()->moveCursor(QTextCursor::Start);
+        e.memo()->moveCursor(QTextCursor::EndOfLine);
+        e.type("X");
+        e.prompts.expectBox(P::Yes).expectBox(P::Ok);
+        e.click("SaveBtn");
+        QCOMPARE(e.disk(), "[BUTTON]X\r\n" + file.mid(10));
         QVERIFY(e.prompts.allUsed());
     }
 

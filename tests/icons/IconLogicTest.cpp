@@ -1,8 +1,15 @@
+#include "IconsSupport.h"
 #include "TestRegistry.h"
+#include "core/Error.h"
 #include "icons/IconBrowser.h"
 #include "icons/IconFileNames.h"
+#include "icons/IconSaver.h"
 #include "icons/ProgressAnimation.h"
+#include "icons/SaveAllFlow.h"
+#include "platform/IconReader.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 // The rules of the extractor that need no window: the names Save All gives,
@@ -91,6 +98,91 @@ private slots:
         QVERIFY(last.done);
         QCOMPARE(last.value, 100);
         QCOMPARE(a.ticks(), 0);
+    }
+
+    // Save All from the button to the done text, without a window: the
+    // folder it needs, the question, the save, the show, Close.
+    void saveAllFlow_data() {
+        QTest::addColumn<QString>("folder"); // "", "selected", "made", "missing"
+        QTest::addColumn<int>("answer");     // to "Save All Icons?"; -1: not asked
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("written"); // icon files; -1: the save fails
+        using S = SaveAllFlow::Start;
+        QTest::newRow("no folder") << "" << -1 << int(S::NeedFolder) << 0;
+        QTest::newRow("declined") << "selected" << int(Prompts::No) << int(S::Declined) << 0;
+        QTest::newRow("selected folder") << "selected" << int(Prompts::Yes) << int(S::Started) << 7;
+        QTest::newRow("made folder") << "made" << int(Prompts::Yes) << int(S::Started) << 7;
+        QTest::newRow("folder gone") << "missing" << int(Prompts::Yes) << int(S::Started) << -1;
+    }
+    void saveAllFlow() {
+        QFETCH(QString, folder);
+        QFETCH(int, answer);
+        QFETCH(int, start);
+        QFETCH(int, written);
+        iconstest::Context c;
+        SaveAllFlow flow(c.prompts, nullptr);
+        QString target = c.dir.path();
+        if (folder == "selected") {
+            c.prompts.expectBox();
+            flow.useSelected(target);
+        } else if (folder == "made") {
+            c.prompts.expectBox();
+            QCOMPARE(flow.createFolder(target, "made").outcome, iconfolders::Created::Made);
+            target += "/made";
+        } else if (folder == "missing") {
+            c.prompts.expectBox();
+            target += "/gone";
+            flow.useSelected(target);
+        }
+        QCOMPARE(flow.folder(), folder.isEmpty() ? QString() : target);
+        if (answer >= 0)
+            c.prompts.expectBox(Prompts::Button(answer));
+        else
+            c.prompts.expectBox(); // the notice to choose a folder
+        QCOMPARE(int(flow.start()), start);
+        QVERIFY(c.scriptAnswered());
+        if (start != int(SaveAllFlow::Start::Started))
+            return;
+        const QString source = iconstest::fixture("pe32.exe");
+        int seen = 0;
+        const auto save = [&] {
+            flow.save(source, iconreader::iconCount(source), [&](const QImage&) { ++seen; });
+        };
+        if (written < 0) {
+            QVERIFY_THROWS_EXCEPTION(AppError, save());
+        } else {
+            save();
+            QCOMPARE(seen, written);
+        }
+        QCOMPARE(QDir(target).entryList(QDir::Files).size(), qMax(written, 0));
+        // The show: ten steps and the done text, never after a failure.
+        int value = 0;
+        int ticks = 0;
+        for (bool done = false; !done && ticks < 20; ++ticks) {
+            const ProgressAnimation::Frame f = flow.tick(value);
+            value = f.value;
+            done = f.done;
+        }
+        QCOMPARE(ticks, written < 0 ? 20 : 11);
+        QCOMPARE(value, written < 0 ? 0 : 100);
+        flow.close();
+        QVERIFY(flow.folder().isEmpty());
+    }
+
+    // A batch file replaces the old one whole: a reader of the old file keeps
+    // reading it, never a file cut off half-way.
+    void batchFileReplacedWhole() {
+        iconstest::Context c;
+        const QString path = c.dir.write("app_00.ICO", QByteArray(766, 'o'));
+        QFile reader(path);
+        QVERIFY(reader.open(QIODevice::ReadOnly));
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(Qt::red);
+        iconsaver::saveInBatch(icon, path);
+        QCOMPARE(reader.readAll(), QByteArray(766, 'o'));
+        QFile now(path);
+        QVERIFY(now.open(QIODevice::ReadOnly));
+        QCOMPARE(now.readAll().left(4), QByteArray("\0\0\1\0", 4)); // an icon file now
     }
 };
 

@@ -179,16 +179,23 @@ private slots:
         QTRY_VERIFY(s.form->tableLoader().finished());
     }
 
-    // A control file that cannot be read is said once at start; the strip
-    // runs on an empty state and never writes over the file.
+    // A control file that cannot be read is said once at start, with why
+    // when it is too large and that no change will be kept; the strip runs
+    // on an empty state and never writes over the file.
     void unreadableControlFile_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("fifo") << "fifo";
-        QTest::newRow("over 64 MB") << "large";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder"
+                                << "";
+        QTest::newRow("fifo") << "fifo"
+                              << "";
+        QTest::newRow("over 64 MB")
+            << "large"
+            << ": the file is larger than 64 MB, the most the program reads";
     }
     void unreadableControlFile() {
         QFETCH(QString, kind);
+        QFETCH(QString, reason);
         const auto prepare = [&](const QString& path) {
             const QByteArray name = QFile::encodeName(path);
             if (kind == "folder")
@@ -200,7 +207,10 @@ private slots:
         };
         Strip s(QByteArray(), 1, prepare);
         QCOMPARE(s.prompts.boxes().size(), 1);
-        QCOMPARE(s.prompts.lastBox().text, "Cannot open file " + s.file->path() + ".");
+        const QString path = s.file->path();
+        QCOMPARE(s.prompts.lastBox().text, "Cannot open file " + path + reason +
+                                               ".\rCannot create file " + path +
+                                               ": the changes you make will not be kept.");
         s.form->show();
         QTRY_VERIFY(s.form->tableLoader().finished());
         QCOMPARE(s.form->buttonHint(1), buttonslots::emptyButtonHint());

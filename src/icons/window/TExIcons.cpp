@@ -4,9 +4,10 @@
 #include "context/Prompts.h"
 #include "context/ToolWindows.h"
 #include "core/Error.h"
-#include "icons/IconFolders.h"
+#include "icons/ExtractorHelp.h"
 #include "icons/IconSaver.h"
 #include "icons/IconToolSettings.h"
+#include "icons/window/ExIconsPanels.h"
 #include "icons/window/IconToolParts.h"
 #include "platform/DropTarget.h"
 #include "platform/SystemInfo.h"
@@ -16,19 +17,12 @@
 #include "ui/ToolWindow.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileSystemModel>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedLayout>
@@ -37,74 +31,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString helpCaption = QStringLiteral("Extract Icons Help:");
-
-QString helpText(int number) {
-    switch (number) {
-    case 1:
-        return QStringLiteral(" Here you open a *.exe or *.dll file to extract icons from.\r");
-    case 2:
-        return QStringLiteral("Here you save the current icon that is selected.\rThe current icon "
-                              "is showen in the image at the top.\r");
-    case 3:
-        return QStringLiteral("Here you save all of the icons that are in the *.exe or *.dll file "
-                              "you have open.\rBefore you can save all of the icons, you have to "
-                              "select or create a folder to save them to.\r");
-    default:
-        return QStringLiteral(
-            "This is where you select or create a folder to save all of the icons in.\r");
-    }
-}
-
-QLabel* boldLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
-
-QPushButton* panelButton(const QString& name, const QString& caption, const QString& hint,
-                         QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    hints::set(button, hint);
-    return button;
-}
-
-// A folder is opened by a double click or the Enter key; a single click only
-// highlights it.
-class FolderTree : public QTreeView {
-public:
-    FolderTree(QWidget* parent, std::function<void(const QModelIndex&)> opened)
-        : QTreeView(parent), opened_(std::move(opened)) {
-        connect(this, &QTreeView::doubleClicked, this,
-                [this](const QModelIndex& index) { opened_(index); });
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-            currentIndex().isValid()) {
-            opened_(currentIndex());
-            return;
-        }
-        QTreeView::keyPressEvent(event);
-    }
-
-private:
-    std::function<void(const QModelIndex&)> opened_;
-};
-
-} // namespace
-
-TExIcons::TExIcons(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+TExIcons::TExIcons(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), saveAll_(*context.prompts, this) {
     toolwindow::buildOrDefer(this, [this] { buildWindow(); });
 }
 
@@ -120,12 +50,18 @@ void TExIcons::buildWindow() {
     auto* area = new QWidget(this);
     auto* stack = new QStackedLayout(area);
     stack->setStackingMode(QStackedLayout::StackOne);
-    panel1_ = buildMainPanel();
-    panel2_ = buildFolderPanel();
-    panel3_ = buildProgressPanel();
-    for (QWidget* p : {panel1_, panel2_, panel3_})
-        stack->addWidget(p);
+    panel1_ = new IconMainPanel(this);
+    image1_ = panel1_->image1;
+    label1_ = panel1_->label1;
+    edit1_ = panel1_->edit1;
+    trackBar1_ = panel1_->trackBar1;
+    label3_ = panel1_->label3;
+    panel2_ = new IconFolderPanel(this);
+    panel3_ = new IconProgressPanel(this);
+    connectPanels();
     panels_ = {panel3_, panel2_, panel1_};
+    for (QWidget* p : panels_)
+        stack->addWidget(p);
     layout->addWidget(area, 1);
     statusBar1_ = toolwindow::addStatusBar(this, false);
 
@@ -143,8 +79,6 @@ void TExIcons::buildWindow() {
     connect(timer2_, &QTimer::timeout, this, [this] { guard([this] { Timer2Timer(); }); });
 
     setAcceptDrops(true);
-    selectedFolder_ = QDir::currentPath();
-    openFolder(selectedFolder_);
     bringToFront(panel1_);
 }
 
@@ -225,169 +159,21 @@ void TExIcons::buildToolBar() {
     layout()->addWidget(bar);
 }
 
-QWidget* TExIcons::buildMainPanel() {
-    auto* p = new QWidget(this);
-    p->setObjectName(QStringLiteral("Panel1"));
-    image1_ = new QLabel(p);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(239, 4, 32, 32);
-    image1_->setAlignment(Qt::AlignCenter);
-    hints::set(image1_, QStringLiteral("Current Icon"));
-    label1_ = new QLabel(QStringLiteral("0"), p);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(215, 38, 80, 16);
-    label1_->setAlignment(Qt::AlignCenter);
-    hints::set(label1_, QStringLiteral("Icon placement in file"));
-    edit1_ = new QLineEdit(p);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setGeometry(70, 58, 370, 22);
-    // A file dropped on the field opens like one dropped on the window.
-    edit1_->setAcceptDrops(false);
-
-    auto* decrease = panelButton(QStringLiteral("DecreaseBtn"), QStringLiteral("<"),
-                                 QStringLiteral("Go back to next icon"), p);
-    decrease->setGeometry(12, 88, 26, 26);
-    connect(decrease, &QPushButton::clicked, this,
-            [this] { guard([this] { DecreaseBtnClick(); }); });
-    trackBar1_ = new QSlider(Qt::Horizontal, p);
-    trackBar1_->setObjectName(QStringLiteral("TrackBar1"));
-    trackBar1_->setGeometry(42, 86, 427, 30);
-    trackBar1_->setTickPosition(QSlider::TicksBelow);
-    trackBar1_->setTickInterval(1);
-    trackBar1_->setPageStep(1);
-    trackBar1_->setRange(0, 0);
-    trackBar1_->setAutoFillBackground(true);
+void TExIcons::connectPanels() {
+    const auto connectClick = [this](QPushButton* b, void (TExIcons::*handler)()) {
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { guard([=, this] { (this->*handler)(); }); });
+    };
+    connectClick(panel1_->decreaseButton, &TExIcons::DecreaseBtnClick);
+    connectClick(panel1_->increaseButton, &TExIcons::IncreaseBtnClick);
+    connectClick(panel1_->resetButton, &TExIcons::smRefreshBtn1Click);
     connect(trackBar1_, &QSlider::valueChanged, this,
             [this](int v) { guard([this, v] { TrackBar1Change(v); }); });
-    auto* increase = panelButton(QStringLiteral("IncreaseBtn"), QStringLiteral(">"),
-                                 QStringLiteral("Go to next icon"), p);
-    increase->setGeometry(473, 88, 26, 26);
-    connect(increase, &QPushButton::clicked, this,
-            [this] { guard([this] { IncreaseBtnClick(); }); });
-
-    auto* label2 = new QLabel(QStringLiteral("0"), p);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(46, 118, 40, 16);
-    label3_ = new QLabel(QStringLiteral("0"), p);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(425, 118, 40, 16);
-    label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto* reset = panelButton(QStringLiteral("smRefreshBtn1"), QStringLiteral("Reset"),
-                              QStringLiteral("Reset to first icon in the file"), p);
-    reset->setGeometry(215, 118, 80, 24);
-    connect(reset, &QPushButton::clicked, this,
-            [this] { guard([this] { smRefreshBtn1Click(); }); });
-    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons"), p);
-    title->setObjectName(QStringLiteral("Image2"));
-    title->setGeometry(170, 146, 170, 40);
-    return p;
-}
-
-QWidget* TExIcons::buildFolderPanel() {
-    auto* p = new QWidget(this);
-    p->setObjectName(QStringLiteral("Panel2"));
-    p->setAutoFillBackground(true);
-    boldLabel(QStringLiteral("Select Drive and Folder"), p)->setGeometry(8, 2, 200, 16);
-
-    driveList_ = new QComboBox(p);
-    driveList_->setObjectName(QStringLiteral("DriveComboBox1"));
-    driveList_->setGeometry(8, 20, 200, 22);
-    driveList_->addItems(iconfolders::volumes());
-    driveList_->setCurrentText(iconfolders::volumeOf(QDir::currentPath(), iconfolders::volumes()));
-    connect(driveList_, &QComboBox::textActivated, this,
-            [this](const QString& v) { guard([this, v] { openFolder(v); }); });
-
-    folderModel_ = new QFileSystemModel(this);
-    folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    folderTree_ = new FolderTree(p, [this](const QModelIndex& index) {
-        guard([this, index] { openFolder(folderModel_->filePath(index)); });
-    });
-    folderTree_->setObjectName(QStringLiteral("DirectoryListBox1"));
-    folderTree_->setModel(folderModel_);
-    for (int c = 1; c < folderModel_->columnCount(); ++c)
-        folderTree_->hideColumn(c);
-    folderTree_->header()->hide();
-    folderTree_->setGeometry(8, 44, 200, 112);
-
-    folderLabel_ = boldLabel(QString(), p);
-    folderLabel_->setObjectName(QStringLiteral("DirLabel1"));
-    folderLabel_->setGeometry(8, 158, 200, 16);
-
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files | QDir::Hidden);
-    fileList_ = new QListView(p);
-    fileList_->setObjectName(QStringLiteral("FileListBox1"));
-    fileList_->setModel(fileModel_);
-    fileList_->setSelectionMode(QAbstractItemView::NoSelection);
-    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fileList_->setStyleSheet(
-        QStringLiteral("QListView { color: grey; font-weight: bold; background: #f4f4f4; }"));
-    fileList_->setGeometry(214, 20, 132, 154);
-
-    boldLabel(QStringLiteral("Enter New Folder Name:"), p)->setGeometry(354, 2, 155, 16);
-    edit3_ = new QLineEdit(p);
-    edit3_->setObjectName(QStringLiteral("Edit3"));
-    edit3_->setGeometry(354, 20, 150, 22);
-    auto* create = panelButton(QStringLiteral("CreateNewFolderBtn"), QStringLiteral("Create"),
-                               QStringLiteral("Create the new folder"), p);
-    create->setGeometry(354, 46, 70, 24);
-    connect(create, &QPushButton::clicked, this,
-            [this] { guard([this] { CreateNewFolderBtnClick(); }); });
-    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 50, 20, 16);
-    auto* use =
-        panelButton(QStringLiteral("UseSelectedFolderBtn"), QStringLiteral("Use Selected"),
-                    QStringLiteral("Do NOT create a new folder, use the selected folder..."), p);
-    use->setGeometry(354, 74, 100, 24);
-    connect(use, &QPushButton::clicked, this,
-            [this] { guard([this] { UseSelectedFolderBtnClick(); }); });
-    auto* closeBtn = panelButton(QStringLiteral("CloseWindowlBtn1"), QStringLiteral("Close"),
-                                 QStringLiteral("Close this window"), p);
-    closeBtn->setGeometry(354, 150, 70, 24);
-    connect(closeBtn, &QPushButton::clicked, this,
-            [this] { guard([this] { CloseWindowlBtn1Click(); }); });
-    return p;
-}
-
-QWidget* TExIcons::buildProgressPanel() {
-    auto* p = new QWidget(this);
-    p->setObjectName(QStringLiteral("Panel3"));
-    p->setAutoFillBackground(true);
-    auto* top =
-        boldLabel(QStringLiteral("Please Wait while the Icons are being Saved in Folder:"), p);
-    top->setGeometry(0, 4, 511, 16);
-    top->setAlignment(Qt::AlignCenter);
-    saveFolderLabel_ = boldLabel(QString(), p);
-    saveFolderLabel_->setObjectName(QStringLiteral("Label6"));
-    saveFolderLabel_->setStyleSheet(QStringLiteral("color: red;"));
-    saveFolderLabel_->setGeometry(0, 22, 511, 16);
-    saveFolderLabel_->setAlignment(Qt::AlignCenter);
-    boldLabel(QStringLiteral("Progress"), p)->setGeometry(18, 44, 80, 16);
-    progressBar1_ = new QProgressBar(p);
-    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setRange(0, 100);
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
-    progressBar1_->setGeometry(18, 62, 475, 18);
-    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons is Saving Icons"), p);
-    title->setObjectName(QStringLiteral("Image3"));
-    title->setGeometry(18, 86, 475, 50);
-    doneLabel_ = new QLabel(p);
-    doneLabel_->setObjectName(QStringLiteral("Label7"));
-    QFont f(QStringLiteral("Agency FB"));
-    f.setPixelSize(21);
-    f.setBold(true);
-    doneLabel_->setFont(f);
-    doneLabel_->setStyleSheet(QStringLiteral("color: red;"));
-    doneLabel_->setAlignment(Qt::AlignCenter);
-    doneLabel_->setGeometry(0, 138, 511, 26);
-    doneLabel_->hide();
-    auto* closeBtn = panelButton(QStringLiteral("SpeedButton1"), QStringLiteral("Close"),
-                                 QStringLiteral("Close this window"), p);
-    closeBtn->setGeometry(430, 164, 70, 24);
-    connect(closeBtn, &QPushButton::clicked, this,
-            [this] { guard([this] { SpeedButton1Click(); }); });
-    return p;
+    panel2_->onOpened([this](const QString& folder) { guard([=, this] { openFolder(folder); }); });
+    connectClick(panel2_->createButton, &TExIcons::CreateNewFolderBtnClick);
+    connectClick(panel2_->useButton, &TExIcons::UseSelectedFolderBtnClick);
+    connectClick(panel2_->closeButton, &TExIcons::CloseWindowlBtn1Click);
+    connectClick(panel3_->closeButton, &TExIcons::SpeedButton1Click);
 }
 
 // --- panels -----------------------------------------------------------------
@@ -420,11 +206,8 @@ void TExIcons::FormShow() {
     const uint32_t colour = icontoolsettings::programColour(*context_.controlFile);
     systemcolors::paintBackground(this, colour);
     systemcolors::paintBackground(trackBar1_, colour);
-    animation_.reset();
-    // The bar runs on lime whatever the theme's groove colour.
-    progressBar1_->setStyleSheet(
-        QStringLiteral("QProgressBar { background: rgb(0, 255, 0); border: 1px solid grey; }"
-                       "QProgressBar::chunk { background: palette(highlight); }"));
+    saveAll_.resetProgress();
+    panel3_->paintBar();
     edit1_->clear();
     edit1_->setText(systeminfo::systemDirectory() + QStringLiteral("/shell32.dll"));
     loadFile();
@@ -517,39 +300,26 @@ void TExIcons::NewFolderBtnClick() {
     bringToFront(panel2_);
 }
 
-void TExIcons::openFolder(const QString& folder) {
-    selectedFolder_ = QDir(folder).absolutePath();
-    const QString volume = iconfolders::volumeOf(selectedFolder_, iconfolders::volumes());
-    if (driveList_->currentText() != volume)
-        driveList_->setCurrentText(volume);
-    folderModel_->setRootPath(volume);
-    folderTree_->setRootIndex(folderModel_->index(volume));
-    const QModelIndex current = folderModel_->index(selectedFolder_);
-    folderTree_->setCurrentIndex(current);
-    folderTree_->scrollTo(current);
-    fileModel_->setRootPath(selectedFolder_);
-    fileList_->setRootIndex(fileModel_->index(selectedFolder_));
-    showSelectedFolder();
+QString TExIcons::selectedFolder() const {
+    return panel2_->selectedFolder();
 }
 
-void TExIcons::showSelectedFolder() {
-    folderLabel_->setText(folderLabel_->fontMetrics().elidedText(selectedFolder_, Qt::ElideMiddle,
-                                                                 folderLabel_->width()));
-    folderLabel_->setToolTip(selectedFolder_);
+void TExIcons::openFolder(const QString& folder) {
+    panel2_->openFolder(folder);
 }
 
 void TExIcons::CreateNewFolderBtnClick() {
-    const iconfolders::Created result =
-        iconfolders::create(*context_.prompts, this, selectedFolder_, edit3_->text());
+    QLineEdit* name = panel2_->nameField();
+    const iconfolders::Created result = saveAll_.createFolder(selectedFolder(), name->text());
     switch (result.outcome) {
     case iconfolders::Created::Exists:
-        edit3_->clear();
-        edit3_->setFocus();
+        name->clear();
+        name->setFocus();
         break;
     case iconfolders::Created::Made:
-        edit2_->setText(result.path);
-        openFolder(selectedFolder_); // the tree shows the new folder
-        edit3_->clear();
+        edit2_->setText(saveAll_.folder());
+        openFolder(selectedFolder()); // the tree shows the new folder
+        name->clear();
         sendBack(panel2_);
         break;
     case iconfolders::Created::Failed:
@@ -558,9 +328,9 @@ void TExIcons::CreateNewFolderBtnClick() {
 }
 
 void TExIcons::UseSelectedFolderBtnClick() {
-    edit2_->setText(selectedFolder_);
-    edit3_->clear();
-    iconfolders::useSelected(*context_.prompts, this, selectedFolder_);
+    panel2_->nameField()->clear();
+    saveAll_.useSelected(selectedFolder());
+    edit2_->setText(saveAll_.folder());
     sendBack(panel2_);
 }
 
@@ -569,65 +339,53 @@ void TExIcons::CloseWindowlBtn1Click() {
 }
 
 void TExIcons::SaveAllBtnClick() {
-    if (edit2_->text().isEmpty()) {
-        context_.prompts->notice(
-            this,
-            QStringLiteral("First you have to create or select a folder to save the icons in!"));
+    switch (saveAll_.start()) {
+    case SaveAllFlow::Start::NeedFolder:
         bringToFront(panel2_);
-        return;
+        break;
+    case SaveAllFlow::Start::Declined:
+        break;
+    case SaveAllFlow::Start::Started:
+        bringToFront(panel3_);
+        panel3_->start(saveAll_.folder());
+        timer1_->start();
+        timer2_->start();
+        break;
     }
-    Prompts::Box box;
-    box.caption = QStringLiteral("Save All Icons?");
-    box.text = QStringLiteral("Are you sure you want to save all the Icons?");
-    box.icon = Prompts::Icon::Question;
-    box.buttons = Prompts::Yes | Prompts::No;
-    if (context_.prompts->box(this, box) != Prompts::Yes)
-        return;
-    bringToFront(panel3_);
-    saveFolderLabel_->setText(edit2_->text());
-    timer1_->start();
-    timer2_->start();
 }
 
 void TExIcons::Timer2Timer() {
     timer2_->stop();
-    const SaveAllJob job(edit1_->text(), browser_.count(), edit2_->text());
     try {
-        job.run([this](const QImage& icon) { setCurrentIcon(icon); });
+        saveAll_.save(edit1_->text(), browser_.count(),
+                      [this](const QImage& icon) { setCurrentIcon(icon); });
     } catch (const AppError&) {
-        // A failed save must not be announced as done.
         timer1_->stop();
-        animation_.reset();
-        doneLabel_->hide();
+        panel3_->hideDone();
         throw;
     }
 }
 
 void TExIcons::Timer1Timer() {
-    const ProgressAnimation::Frame frame = animation_.tick(progressBar1_->value());
-    progressBar1_->setValue(frame.value);
+    const ProgressAnimation::Frame frame = saveAll_.tick(panel3_->value());
+    panel3_->setValue(frame.value);
     if (frame.done) {
         timer1_->stop();
-        doneLabel_->setText(doneText());
-        doneLabel_->show();
+        panel3_->showDone(doneText());
     }
 }
 
 void TExIcons::SpeedButton1Click() {
+    saveAll_.close();
     edit2_->clear();
-    edit3_->clear();
-    progressBar1_->setValue(0);
-    doneLabel_->hide();
+    panel2_->nameField()->clear();
+    panel3_->setValue(0);
+    panel3_->hideDone();
     sendBack(panel3_);
 }
 
 void TExIcons::HelpMessage(int number) {
-    Prompts::Box box;
-    box.caption = helpCaption;
-    box.text = helpText(number);
-    box.icon = Prompts::Icon::Question;
-    box.buttons = Prompts::Ok;
-    context_.prompts->box(nullptr, box);
+    context_.prompts->box(nullptr, extractorhelp::box(number));
 }
 
 void TExIcons::closeEvent(QCloseEvent* event) {

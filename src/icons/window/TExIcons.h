@@ -1,23 +1,20 @@
 #pragma once
 #include "icons/IconBrowser.h"
-#include "icons/ProgressAnimation.h"
+#include "icons/SaveAllFlow.h"
 
 #include <QImage>
 #include <QList>
 #include <QWidget>
 
-class QFileSystemModel;
+class IconFolderPanel;
+class IconMainPanel;
+class IconProgressPanel;
 class QLabel;
 class QLineEdit;
-class QListView;
-class QComboBox;
 class QMenu;
-class QProgressBar;
 class QSlider;
 class QStatusBar;
 class QTimer;
-class QToolButton;
-class QTreeView;
 struct AppContext;
 
 // The icon extractor window: shows the icons of a file one at a time on a
@@ -52,7 +49,7 @@ public:
     void HelpMessage(int number);
 
     // The folder the folder panel has selected (in full).
-    QString selectedFolder() const { return selectedFolder_; }
+    QString selectedFolder() const;
     void openFolder(const QString& folder);
     // The panel in front: Panel1, Panel2 or Panel3.
     QWidget* frontPanel() const;
@@ -68,45 +65,31 @@ private:
     // The controls, pictures and menus: made at once, or when first needed.
     void buildWindow();
     void buildToolBar();
-    QWidget* buildMainPanel();
-    QWidget* buildFolderPanel();
-    QWidget* buildProgressPanel();
+    void connectPanels();
     // Steps 2 to 5 of Open: count, range, last label, the icon at the position.
     void loadFile();
     void showCurrentIcon();
     void setCurrentIcon(const QImage& icon);
     void bringToFront(QWidget* panel);
     void sendBack(QWidget* panel);
-    void showSelectedFolder();
     void guard(const std::function<void()>& body);
 
     AppContext& context_;
     IconBrowser browser_;
-    ProgressAnimation animation_;
+    SaveAllFlow saveAll_;
     QImage currentIcon_;
-    QString selectedFolder_;
     QList<QWidget*> panels_; // back to front; hidden ones sent to the back
     QStatusBar* statusBar1_ = nullptr;
 
-    QWidget* panel1_ = nullptr;
-    QWidget* panel2_ = nullptr;
-    QWidget* panel3_ = nullptr;
+    IconMainPanel* panel1_ = nullptr;
+    IconFolderPanel* panel2_ = nullptr;
+    IconProgressPanel* panel3_ = nullptr;
     QLabel* image1_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label3_ = nullptr;
     QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLineEdit* edit3_ = nullptr;
+    QLineEdit* edit2_ = nullptr; // shows the icon folder, as the form had it
     QSlider* trackBar1_ = nullptr;
-    QComboBox* driveList_ = nullptr;
-    QTreeView* folderTree_ = nullptr;
-    QFileSystemModel* folderModel_ = nullptr;
-    QListView* fileList_ = nullptr;
-    QFileSystemModel* fileModel_ = nullptr;
-    QLabel* folderLabel_ = nullptr;
-    QLabel* saveFolderLabel_ = nullptr;
-    QProgressBar* progressBar1_ = nullptr;
-    QLabel* doneLabel_ = nullptr;
     QMenu* popupMenu1_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;

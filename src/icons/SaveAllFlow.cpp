@@ -1,0 +1,53 @@
+#include "icons/SaveAllFlow.h"
+
+#include "context/Prompts.h"
+#include "core/Error.h"
+#include "icons/IconSaver.h"
+
+SaveAllFlow::SaveAllFlow(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
+
+iconfolders::Created SaveAllFlow::createFolder(const QString& selected, const QString& name) {
+    const iconfolders::Created result = iconfolders::create(prompts_, owner_, selected, name);
+    if (result.outcome == iconfolders::Created::Made)
+        folder_ = result.path;
+    return result;
+}
+
+void SaveAllFlow::useSelected(const QString& selected) {
+    folder_ = iconfolders::useSelected(prompts_, owner_, selected);
+}
+
+SaveAllFlow::Start SaveAllFlow::start() {
+    if (folder_.isEmpty()) {
+        prompts_.notice(
+            owner_,
+            QStringLiteral("First you have to create or select a folder to save the icons in!"));
+        return Start::NeedFolder;
+    }
+    Prompts::Box box;
+    box.caption = QStringLiteral("Save All Icons?");
+    box.text = QStringLiteral("Are you sure you want to save all the Icons?");
+    box.icon = Prompts::Icon::Question;
+    box.buttons = Prompts::Yes | Prompts::No;
+    if (prompts_.box(owner_, box) != Prompts::Yes)
+        return Start::Declined;
+    failed_ = false;
+    return Start::Started;
+}
+
+void SaveAllFlow::save(const QString& path, int count,
+                       const std::function<void(const QImage&)>& onIcon) {
+    try {
+        SaveAllJob(path, count, folder_).run(onIcon);
+    } catch (const AppError&) {
+        failed_ = true;
+        animation_.reset();
+        throw;
+    }
+}
+
+ProgressAnimation::Frame SaveAllFlow::tick(int barValue) {
+    if (failed_)
+        return {barValue, false};
+    return animation_.tick(barValue);
+}

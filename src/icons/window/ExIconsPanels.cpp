@@ -1,0 +1,269 @@
+#include "icons/window/ExIconsPanels.h"
+
+#include "icons/IconFolders.h"
+#include "icons/window/IconToolParts.h"
+#include "ui/HintRouter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTreeView>
+
+namespace exiconsparts {
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+QPushButton* panelButton(const QString& name, const QString& caption, const QString& hint,
+                         QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    hints::set(button, hint);
+    return button;
+}
+
+} // namespace exiconsparts
+
+using exiconsparts::boldLabel;
+using exiconsparts::panelButton;
+
+namespace {
+
+// A folder is opened by a double click or the Enter key; a single click only
+// highlights it.
+class FolderTree : public QTreeView {
+public:
+    FolderTree(QWidget* parent, std::function<void(const QModelIndex&)> opened)
+        : QTreeView(parent), opened_(std::move(opened)) {
+        connect(this, &QTreeView::doubleClicked, this,
+                [this](const QModelIndex& index) { opened_(index); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            currentIndex().isValid()) {
+            opened_(currentIndex());
+            return;
+        }
+        QTreeView::keyPressEvent(event);
+    }
+
+private:
+    std::function<void(const QModelIndex&)> opened_;
+};
+
+} // namespace
+
+IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
+    auto* p = this;
+    p->setObjectName(QStringLiteral("Panel1"));
+    image1 = new QLabel(p);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(239, 4, 32, 32);
+    image1->setAlignment(Qt::AlignCenter);
+    hints::set(image1, QStringLiteral("Current Icon"));
+    label1 = new QLabel(QStringLiteral("0"), p);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(215, 38, 80, 16);
+    label1->setAlignment(Qt::AlignCenter);
+    hints::set(label1, QStringLiteral("Icon placement in file"));
+    edit1 = new QLineEdit(p);
+    edit1->setObjectName(QStringLiteral("Edit1"));
+    edit1->setGeometry(70, 58, 370, 22);
+    // A file dropped on the field opens like one dropped on the window.
+    edit1->setAcceptDrops(false);
+
+    decreaseButton = panelButton(QStringLiteral("DecreaseBtn"), QStringLiteral("<"),
+                                 QStringLiteral("Go back to next icon"), p);
+    decreaseButton->setGeometry(12, 88, 26, 26);
+    trackBar1 = new QSlider(Qt::Horizontal, p);
+    trackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    trackBar1->setGeometry(42, 86, 427, 30);
+    trackBar1->setTickPosition(QSlider::TicksBelow);
+    trackBar1->setTickInterval(1);
+    trackBar1->setPageStep(1);
+    trackBar1->setRange(0, 0);
+    trackBar1->setAutoFillBackground(true);
+    increaseButton = panelButton(QStringLiteral("IncreaseBtn"), QStringLiteral(">"),
+                                 QStringLiteral("Go to next icon"), p);
+    increaseButton->setGeometry(473, 88, 26, 26);
+
+    auto* label2 = new QLabel(QStringLiteral("0"), p);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(46, 118, 40, 16);
+    label3 = new QLabel(QStringLiteral("0"), p);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(425, 118, 40, 16);
+    label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    resetButton = panelButton(QStringLiteral("smRefreshBtn1"), QStringLiteral("Reset"),
+                              QStringLiteral("Reset to first icon in the file"), p);
+    resetButton->setGeometry(215, 118, 80, 24);
+    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons"), p);
+    title->setObjectName(QStringLiteral("Image2"));
+    title->setGeometry(170, 146, 170, 40);
+}
+
+IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
+    auto* p = this;
+    p->setObjectName(QStringLiteral("Panel2"));
+    p->setAutoFillBackground(true);
+    boldLabel(QStringLiteral("Select Drive and Folder"), p)->setGeometry(8, 2, 200, 16);
+
+    const auto opened = [this](const QString& folder) {
+        if (opened_)
+            opened_(folder);
+    };
+    driveList_ = new QComboBox(p);
+    driveList_->setObjectName(QStringLiteral("DriveComboBox1"));
+    driveList_->setGeometry(8, 20, 200, 22);
+    driveList_->addItems(iconfolders::volumes());
+    driveList_->setCurrentText(iconfolders::volumeOf(QDir::currentPath(), iconfolders::volumes()));
+    connect(driveList_, &QComboBox::textActivated, this, opened);
+
+    folderModel_ = new QFileSystemModel(this);
+    folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    folderTree_ = new FolderTree(
+        p, [this, opened](const QModelIndex& index) { opened(folderModel_->filePath(index)); });
+    folderTree_->setObjectName(QStringLiteral("DirectoryListBox1"));
+    folderTree_->setModel(folderModel_);
+    for (int c = 1; c < folderModel_->columnCount(); ++c)
+        folderTree_->hideColumn(c);
+    folderTree_->header()->hide();
+    folderTree_->setGeometry(8, 44, 200, 112);
+
+    folderLabel_ = boldLabel(QString(), p);
+    folderLabel_->setObjectName(QStringLiteral("DirLabel1"));
+    folderLabel_->setGeometry(8, 158, 200, 16);
+
+    fileModel_ = new QFileSystemModel(this);
+    fileModel_->setFilter(QDir::Files | QDir::Hidden);
+    fileList_ = new QListView(p);
+    fileList_->setObjectName(QStringLiteral("FileListBox1"));
+    fileList_->setModel(fileModel_);
+    fileList_->setSelectionMode(QAbstractItemView::NoSelection);
+    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileList_->setStyleSheet(
+        QStringLiteral("QListView { color: grey; font-weight: bold; background: #f4f4f4; }"));
+    fileList_->setGeometry(214, 20, 132, 154);
+
+    boldLabel(QStringLiteral("Enter New Folder Name:"), p)->setGeometry(354, 2, 155, 16);
+    edit3_ = new QLineEdit(p);
+    edit3_->setObjectName(QStringLiteral("Edit3"));
+    edit3_->setGeometry(354, 20, 150, 22);
+    createButton = panelButton(QStringLiteral("CreateNewFolderBtn"), QStringLiteral("Create"),
+                               QStringLiteral("Create the new folder"), p);
+    createButton->setGeometry(354, 46, 70, 24);
+    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 50, 20, 16);
+    useButton =
+        panelButton(QStringLiteral("UseSelectedFolderBtn"), QStringLiteral("Use Selected"),
+                    QStringLiteral("Do NOT create a new folder, use the selected folder..."), p);
+    useButton->setGeometry(354, 74, 100, 24);
+    closeButton = panelButton(QStringLiteral("CloseWindowlBtn1"), QStringLiteral("Close"),
+                              QStringLiteral("Close this window"), p);
+    closeButton->setGeometry(354, 150, 70, 24);
+
+    selectedFolder_ = QDir::currentPath();
+    openFolder(selectedFolder_);
+}
+
+void IconFolderPanel::openFolder(const QString& folder) {
+    selectedFolder_ = QDir(folder).absolutePath();
+    const QString volume = iconfolders::volumeOf(selectedFolder_, iconfolders::volumes());
+    if (driveList_->currentText() != volume)
+        driveList_->setCurrentText(volume);
+    folderModel_->setRootPath(volume);
+    folderTree_->setRootIndex(folderModel_->index(volume));
+    const QModelIndex current = folderModel_->index(selectedFolder_);
+    folderTree_->setCurrentIndex(current);
+    folderTree_->scrollTo(current);
+    fileModel_->setRootPath(selectedFolder_);
+    fileList_->setRootIndex(fileModel_->index(selectedFolder_));
+    showSelectedFolder();
+}
+
+void IconFolderPanel::showSelectedFolder() {
+    folderLabel_->setText(folderLabel_->fontMetrics().elidedText(selectedFolder_, Qt::ElideMiddle,
+                                                                 folderLabel_->width()));
+    folderLabel_->setToolTip(selectedFolder_);
+}
+
+IconProgressPanel::IconProgressPanel(QWidget* parent) : QWidget(parent) {
+    auto* p = this;
+    p->setObjectName(QStringLiteral("Panel3"));
+    p->setAutoFillBackground(true);
+    auto* top =
+        boldLabel(QStringLiteral("Please Wait while the Icons are being Saved in Folder:"), p);
+    top->setGeometry(0, 4, 511, 16);
+    top->setAlignment(Qt::AlignCenter);
+    saveFolderLabel_ = boldLabel(QString(), p);
+    saveFolderLabel_->setObjectName(QStringLiteral("Label6"));
+    saveFolderLabel_->setStyleSheet(QStringLiteral("color: red;"));
+    saveFolderLabel_->setGeometry(0, 22, 511, 16);
+    saveFolderLabel_->setAlignment(Qt::AlignCenter);
+    boldLabel(QStringLiteral("Progress"), p)->setGeometry(18, 44, 80, 16);
+    progressBar1_ = new QProgressBar(p);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+    progressBar1_->setGeometry(18, 62, 475, 18);
+    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons is Saving Icons"), p);
+    title->setObjectName(QStringLiteral("Image3"));
+    title->setGeometry(18, 86, 475, 50);
+    doneLabel_ = new QLabel(p);
+    doneLabel_->setObjectName(QStringLiteral("Label7"));
+    QFont f(QStringLiteral("Agency FB"));
+    f.setPixelSize(21);
+    f.setBold(true);
+    doneLabel_->setFont(f);
+    doneLabel_->setStyleSheet(QStringLiteral("color: red;"));
+    doneLabel_->setAlignment(Qt::AlignCenter);
+    doneLabel_->setGeometry(0, 138, 511, 26);
+    doneLabel_->hide();
+    closeButton = panelButton(QStringLiteral("SpeedButton1"), QStringLiteral("Close"),
+                              QStringLiteral("Close this window"), p);
+    closeButton->setGeometry(430, 164, 70, 24);
+}
+
+void IconProgressPanel::paintBar() {
+    progressBar1_->setStyleSheet(
+        QStringLiteral("QProgressBar { background: rgb(0, 255, 0); border: 1px solid grey; }"
+                       "QProgressBar::chunk { background: palette(highlight); }"));
+}
+
+void IconProgressPanel::start(const QString& folder) {
+    saveFolderLabel_->setText(folder);
+}
+
+int IconProgressPanel::value() const {
+    return progressBar1_->value();
+}
+
+void IconProgressPanel::setValue(int value) {
+    progressBar1_->setValue(value);
+}
+
+void IconProgressPanel::showDone(const QString& text) {
+    doneLabel_->setText(text);
+    doneLabel_->show();
+}
+
+void IconProgressPanel::hideDone() {
+    doneLabel_->hide();
+}
