@@ -1,4 +1,5 @@
 #include "graphics/Picture.h"
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 #include "core/RegularFile.h"
 #include "dib/IcoFile.h"
@@ -7,10 +8,8 @@
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <optional>
 
 struct Picture::Data {
@@ -345,12 +344,8 @@ void Picture::save(const QString& path) const {
     // Nothing to write is a failure, not an empty file.
     if (bytes.isEmpty())
         throw AppError(QStringLiteral("Cannot create file %1").arg(path));
-    // Written beside the target and renamed over it, so a failed write
-    // leaves the old file as it was.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    // A failed write leaves the old file as it was.
+    if (QFileInfo(path).isDir() || !atomicfile::replace(path, bytes))
         throw AppError(QStringLiteral("Cannot create file %1").arg(path));
 }
 
