@@ -44,13 +44,20 @@ struct Picture::Data {
         return keyed;
     }
 
+    int eighthsFor(const QSize& target) const {
+        return target.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(size, target);
+    }
+    bool jpegCovers(const QSize& target) const {
+        const QSize needed = JpegDecoder::scaledSize(size, eighthsFor(target));
+        return jpegFull || (!jpeg.isNull() && jpeg.width() >= needed.width() &&
+                            jpeg.height() >= needed.height());
+    }
+
     // A JPEG decoded at least as large as target (full size when target is
     // empty). A file that failed part-way is drawn from what decoded before.
     const QImage& jpegFor(const QSize& target) const {
-        const int eighths = target.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(size, target);
-        const QSize needed = JpegDecoder::scaledSize(size, eighths);
-        if (jpegFull ||
-            (!jpeg.isNull() && jpeg.width() >= needed.width() && jpeg.height() >= needed.height()))
+        const int eighths = eighthsFor(target);
+        if (jpegCovers(target))
             return jpeg;
         if (!jpegError.isEmpty())
             throw AppError(jpegError);
@@ -276,7 +283,27 @@ QString Picture::typeName(Kind kind) {
     return QStringLiteral("Picture");
 }
 
-void Picture::draw(QPainter& painter, const QRectF& target, bool transparent) const {
+bool Picture::sharp(const QSize& device) const {
+    return d_->kind != Kind::Jpeg || !d_->jpegError.isEmpty() || d_->jpegCovers(device);
+}
+
+Picture Picture::sharpened(const QSize& device) const {
+    // Only what never changes after loading is read here: the caches belong
+    // to the UI thread.
+    if (d_->kind != Kind::Jpeg)
+        return *this;
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Jpeg;
+    d->bytes = d_->bytes;
+    d->size = d_->size;
+    const int eighths = d->eighthsFor(device);
+    d->jpeg = JpegDecoder(d->bytes).decode(eighths);
+    d->jpegFull = eighths == 8;
+    return Picture(std::move(d));
+}
+
+void Picture::draw(QPainter& painter, const QRectF& target, bool transparent,
+                   bool decodeMore) const {
     const Data& d = *d_;
     if (target.isEmpty())
         return;
@@ -299,7 +326,8 @@ void Picture::draw(QPainter& painter, const QRectF& target, bool transparent) co
         const QSize device = painter.transform().mapRect(target).size().toSize();
         const QImage* image = &d.jpeg;
         try {
-            image = &d.jpegFor(device);
+            if (decodeMore)
+                image = &d.jpegFor(device);
         } catch (const AppError&) {
             // Drawing never fails; the picture decoded when it was loaded.
         }

@@ -76,6 +76,39 @@ void PictureViewer::create() {
 void PictureViewer::setArea(const QSize& size, qreal devicePixelRatio) {
     area_ = size;
     dpr_ = devicePixelRatio;
+    sharpen();
+}
+
+void PictureViewer::setPicture(const Picture& picture) {
+    picture_ = picture;
+    ++serial_;
+    emit pictureChanged();
+}
+
+void PictureViewer::sharpen() {
+    const QSize device = (QSizeF(placement().size()) * dpr_).toSize();
+    if (sharpening_ || picture_.sharp(device))
+        return;
+    sharpening_ = true;
+    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
+    jobs_.append(QtConcurrent::run([this, picture = picture_, device, serial = serial_] {
+        Picture sharper = picture;
+        try {
+            sharper = picture.sharpened(device);
+        } catch (const AppError&) {
+            // It decoded smaller when it was opened; it stays as drawn.
+        } catch (const std::bad_alloc&) {
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, sharper, serial] {
+                sharpening_ = false;
+                if (serial == serial_)
+                    setPicture(sharper);
+                sharpen(); // the size may have changed meanwhile
+            },
+            Qt::QueuedConnection);
+    }));
 }
 
 QRect PictureViewer::placement() const {
@@ -147,8 +180,8 @@ void PictureViewer::loaded(int generation, const QString& path, Then then, const
         prompts_.error(owner_, error);
         return;
     }
-    picture_ = picture;
-    emit pictureChanged();
+    setPicture(picture);
+    sharpen(); // the area may have changed while it loaded
     if (then == Then::Entry) {
         setCurrent(path, false);
         emit entryOpened();
@@ -263,15 +296,13 @@ void PictureViewer::paste() {
         prompts_.notice(owner_, QStringLiteral("Can only paste *.bmp picture files!"));
         return;
     }
-    picture_ = pasted;
     setCurrent(pastedName(), true);
-    emit pictureChanged();
+    setPicture(pasted);
 }
 
 void PictureViewer::deleteShown() {
-    picture_ = Picture();
     setCurrent(QString(), true);
-    emit pictureChanged();
+    setPicture(Picture());
 }
 
 void PictureViewer::clearClipboard() {
@@ -285,6 +316,7 @@ void PictureViewer::setOption(ViewOption option, bool on) {
     emit optionChanged(option, on);
     emit pictureChanged();
     settings_.setOption(option, on);
+    sharpen();
 }
 
 void PictureViewer::chooseColor(ViewColor which, const QColor& initial) {

@@ -96,6 +96,10 @@ private:
     // Starts loading path; then() runs once it has loaded, unless a later
     // load was started meanwhile.
     void show(const QString& path, Then then);
+    // A JPEG decoded smaller than it is now drawn is decoded again for its
+    // new size in the background; until then it is drawn scaled up.
+    void sharpen();
+    void setPicture(const Picture& picture);
     void loaded(int generation, const QString& path, Then then, const Picture& picture,
                 const QString& error);
     void setCurrent(const QString& file, bool toStatus);
@@ -118,5 +122,7 @@ private:
     // The newest load; a job that finds itself superseded skips its work.
     std::shared_ptr<std::atomic<int>> generation_ = std::make_shared<std::atomic<int>>(0);
     int loading_ = 0;
+    int serial_ = 0; // counts the pictures put on show
+    bool sharpening_ = false;
     QList<QFuture<void>> jobs_;
 };

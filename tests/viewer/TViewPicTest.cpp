@@ -464,6 +464,12 @@ private slots:
         QVERIFY2(last.width() < 2400 && last.width() >= target.width() &&
                      last.height() >= target.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(last.width()).arg(last.height())));
+        // Shown at its own size, it is drawn at once from what is at hand
+        // and decoded anew in the background: a paint never decodes.
+        f_->trigger("ProFalse");
+        f_->window->findChild<QWidget*>("ThePic")->repaint();
+        QVERIFY(!f_->viewer().picture().sharp(QSize(2400, 1800)));
+        QTRY_VERIFY_WITH_TIMEOUT(f_->viewer().picture().sharp(QSize(2400, 1800)), 10000);
     }
 };
 

@@ -33,7 +33,9 @@ void PictureArea::paintEvent(QPaintEvent*) {
         painter.drawImage(stepTarget_, step_);
         return;
     }
-    viewer_.picture().draw(painter, viewer_.placement(), viewer_.options().transparent);
+    // Never decoded here: the viewer has a JPEG decoded anew in the
+    // background when it is drawn larger.
+    viewer_.picture().draw(painter, viewer_.placement(), viewer_.options().transparent, false);
 }
 
 void PictureArea::resizeEvent(QResizeEvent*) {
