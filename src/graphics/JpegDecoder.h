@@ -38,16 +38,6 @@ public:
     QImage decodeIncremental(const std::function<void(const QImage&)>& step, int eighths = 8,
                              int bandRows = 64);
 
-    // A large baseline picture decoded at 1/8, 1/4 or full size is split
-    // over two threads when a core is free, unless this is turned off (the
-    // library alone then decodes it); always: even when every core is busy.
-    void setSplitAllowed(bool allowed, bool always = false) {
-        splitAllowed_ = allowed;
-        splitAlways_ = always;
-    }
-    // Whether the decode went over two threads.
-    bool wasSplit() const { return split_; }
-
     // The message code of libjpeg's error for "JPEG error #%d" when it is
     // the cap that refused a file.
     static int tooBigCode();
@@ -65,7 +55,4 @@ private:
     bool adobe_ = false;
     ColorSpace colorSpace_ = ColorSpace::Other;
     bool used_ = false;
-    bool splitAllowed_ = true;
-    bool splitAlways_ = false;
-    bool split_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -77,6 +78,30 @@ void release(void* p) {
     }
 #endif
     std::free(header->base);
+}
+
+QImage image(int width, int height) {
+    if (width <= 0 || height <= 0)
+        return QImage();
+    const size_t stride = size_t(width) * 4;
+    void* memory = allocate(stride * size_t(height));
+    if (memory == nullptr)
+        return QImage();
+    return QImage(
+        static_cast<uchar*>(memory), width, height, qsizetype(stride), QImage::Format_RGB32,
+        [](void* p) { release(p); }, memory);
+}
+
+QImage copy(const QImage& source) {
+    const QImage rgb = source.format() == QImage::Format_RGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+    QImage out = image(rgb.width(), rgb.height());
+    if (out.isNull())
+        return out;
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(out.scanLine(y), rgb.constScanLine(y), size_t(rgb.width()) * 4);
+    return out;
 }
 
 } // namespace largememory

@@ -1,6 +1,6 @@
 #pragma once
+#include <QImage>
 #include <cstddef>
-#include <memory>
 
 // Memory for a decode's large buffers, mapped in 2 MB aligned blocks that
 // the kernel may back with huge pages: filling fresh memory a 4 KB page
@@ -15,16 +15,9 @@ void* allocate(std::size_t bytes);
 // Takes what allocate gave (or null).
 void release(void* p);
 
-struct Free {
-    void operator()(void* p) const { release(p); }
-};
-
-template <typename T> using Buffer = std::unique_ptr<T[], Free>;
-
-template <typename T> Buffer<T> make(std::size_t count) {
-    if (count > std::size_t(-1) / sizeof(T))
-        return nullptr;
-    return Buffer<T>(static_cast<T*>(allocate(count * sizeof(T))));
-}
+// A Format_RGB32 image in such memory; null when there is no memory.
+QImage image(int width, int height);
+// A copy of an image in such memory, converted to that format.
+QImage copy(const QImage& source);
 
 } // namespace largememory

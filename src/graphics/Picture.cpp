@@ -1,4 +1,5 @@
 #include "graphics/Picture.h"
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 #include "core/RegularFile.h"
 #include "dib/IcoFile.h"
@@ -7,10 +8,8 @@
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <optional>
 
 struct Picture::Data {
@@ -45,13 +44,20 @@ struct Picture::Data {
         return keyed;
     }
 
+    int eighthsFor(const QSize& target) const {
+        return target.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(size, target);
+    }
+    bool jpegCovers(const QSize& target) const {
+        const QSize needed = JpegDecoder::scaledSize(size, eighthsFor(target));
+        return jpegFull || (!jpeg.isNull() && jpeg.width() >= needed.width() &&
+                            jpeg.height() >= needed.height());
+    }
+
     // A JPEG decoded at least as large as target (full size when target is
     // empty). A file that failed part-way is drawn from what decoded before.
     const QImage& jpegFor(const QSize& target) const {
-        const int eighths = target.isEmpty() ? 8 : JpegDecoder::scaleEighthsFor(size, target);
-        const QSize needed = JpegDecoder::scaledSize(size, eighths);
-        if (jpegFull ||
-            (!jpeg.isNull() && jpeg.width() >= needed.width() && jpeg.height() >= needed.height()))
+        const int eighths = eighthsFor(target);
+        if (jpegCovers(target))
             return jpeg;
         if (!jpegError.isEmpty())
             throw AppError(jpegError);
@@ -277,7 +283,27 @@ QString Picture::typeName(Kind kind) {
     return QStringLiteral("Picture");
 }
 
-void Picture::draw(QPainter& painter, const QRectF& target, bool transparent) const {
+bool Picture::sharp(const QSize& device) const {
+    return d_->kind != Kind::Jpeg || !d_->jpegError.isEmpty() || d_->jpegCovers(device);
+}
+
+Picture Picture::sharpened(const QSize& device) const {
+    // Only what never changes after loading is read here: the caches belong
+    // to the UI thread.
+    if (d_->kind != Kind::Jpeg)
+        return *this;
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Jpeg;
+    d->bytes = d_->bytes;
+    d->size = d_->size;
+    const int eighths = d->eighthsFor(device);
+    d->jpeg = JpegDecoder(d->bytes).decode(eighths);
+    d->jpegFull = eighths == 8;
+    return Picture(std::move(d));
+}
+
+void Picture::draw(QPainter& painter, const QRectF& target, bool transparent,
+                   bool decodeMore) const {
     const Data& d = *d_;
     if (target.isEmpty())
         return;
@@ -300,7 +326,8 @@ void Picture::draw(QPainter& painter, const QRectF& target, bool transparent) co
         const QSize device = painter.transform().mapRect(target).size().toSize();
         const QImage* image = &d.jpeg;
         try {
-            image = &d.jpegFor(device);
+            if (decodeMore)
+                image = &d.jpegFor(device);
         } catch (const AppError&) {
             // Drawing never fails; the picture decoded when it was loaded.
         }
@@ -345,12 +372,8 @@ void Picture::save(const QString& path) const {
     // Nothing to write is a failure, not an empty file.
     if (bytes.isEmpty())
         throw AppError(QStringLiteral("Cannot create file %1").arg(path));
-    // Written beside the target and renamed over it, so a failed write
-    // leaves the old file as it was.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    // A failed write leaves the old file as it was.
+    if (QFileInfo(path).isDir() || !atomicfile::replace(path, bytes))
         throw AppError(QStringLiteral("Cannot create file %1").arg(path));
 }
 

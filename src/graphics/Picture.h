@@ -68,8 +68,16 @@ public:
 
     // Draws scaled into target. With transparent, a bitmap leaves out its
     // transparent colour (that of its bottom-left pixel); icons and
-    // metafiles keep their own transparency.
-    void draw(QPainter& painter, const QRectF& target, bool transparent = false) const;
+    // metafiles keep their own transparency. A JPEG decoded smaller than the
+    // target is decoded again to fit, unless decodeMore is false: then what
+    // is at hand is drawn scaled up, and sharp() tells whether it is enough.
+    void draw(QPainter& painter, const QRectF& target, bool transparent = false,
+              bool decodeMore = true) const;
+    // Whether draw() has the pixels for a target of this device size.
+    bool sharp(const QSize& device) const;
+    // The same picture with a JPEG decoded anew for a target of this device
+    // size; may run on any thread.
+    Picture sharpened(const QSize& device) const;
     // The picture rendered at a size, e.g. for a 34 x 34 button.
     QImage render(const QSize& size, bool transparent = false) const;
     // Saves in the picture's own format whatever the target's name: a JPEG

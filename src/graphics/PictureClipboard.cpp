@@ -1,32 +1,85 @@
 #include "graphics/PictureClipboard.h"
 #include "core/Error.h"
+#include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace pictureclipboard {
 
+namespace {
+
+constexpr const char* kImageMime = "application/x-qt-image";
+
+QByteArray pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+} // namespace
+
+PictureData::PictureData(const Picture& picture) {
+    if (picture.kind() == Picture::Kind::Jpeg) {
+        // Decoded in full from the file's bytes; the picture's own cache
+        // belongs to the UI thread.
+        image_ = QtConcurrent::run([bytes = picture.fileBytes()] {
+            try {
+                return JpegDecoder(bytes).decode();
+            } catch (const AppError&) {
+                return QImage(); // it decoded when it was opened
+            }
+        });
+    } else {
+        image_ = QtConcurrent::run([image = picture.image()] { return image; });
+    }
+    png_ = image_.then([](const QImage& image) { return pngOf(image); });
+}
+
+QStringList PictureData::formats() const {
+    QStringList out = QMimeData::formats();
+    out.prepend(QLatin1String(kImageMime));
+    out.prepend(QLatin1String(kPngMime));
+    return out;
+}
+
+bool PictureData::ready() const {
+    return png_.isFinished();
+}
+
+QVariant PictureData::retrieveData(const QString& mimeType, QMetaType type) const {
+    if (mimeType == QLatin1String(kPngMime))
+        return png_.result();
+    if (mimeType == QLatin1String(kImageMime))
+        return image_.result();
+    return QMimeData::retrieveData(mimeType, type);
+}
+
 std::unique_ptr<QMimeData> mimeData(const Picture& picture) {
-    auto data = std::make_unique<QMimeData>();
     switch (picture.kind()) {
     case Picture::Kind::Empty:
-        break;
+        return std::make_unique<QMimeData>();
     case Picture::Kind::Icon:
         throw AppError(QStringLiteral("Clipboard does not support Icons"));
     case Picture::Kind::Bitmap:
     case Picture::Kind::Jpeg:
-        data->setImageData(picture.image());
-        break;
+        return std::make_unique<PictureData>(picture);
     case Picture::Kind::Metafile: {
-        data->setImageData(picture.image());
+        auto data = std::make_unique<PictureData>(picture);
         const QByteArray bytes = picture.fileBytes();
         // The enhanced form starts with its header record (type 1).
         const bool enhanced =
             bytes.size() >= 4 && bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0 && bytes[3] == 0;
         data->setData(QLatin1String(enhanced ? kEnhancedMetafileMime : kWindowsMetafileMime),
                       bytes);
-        break;
+        return data;
     }
     }
-    return data;
+    return std::make_unique<QMimeData>();
 }
 
 Picture fromMimeData(const QMimeData* data) {

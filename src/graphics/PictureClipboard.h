@@ -1,6 +1,8 @@
 #pragma once
 #include "graphics/Picture.h"
 
+#include <QFuture>
+#include <QImage>
 #include <QMimeData>
 #include <memory>
 
@@ -11,6 +13,26 @@ namespace pictureclipboard {
 // The metafile's own bytes travel under these types beside its rendering.
 inline constexpr const char* kEnhancedMetafileMime = "image/x-emf";
 inline constexpr const char* kWindowsMetafileMime = "image/x-wmf";
+inline constexpr const char* kPngMime = "image/png";
+
+// A picture on the clipboard. Other programs mostly ask for PNG, and the
+// request is answered on the UI thread; encoding a photo takes seconds, so
+// it starts in the background when the data is made, and the answer only
+// waits for what is left of it. A JPEG is decoded there too.
+class PictureData : public QMimeData {
+public:
+    explicit PictureData(const Picture& picture);
+    QStringList formats() const override;
+    // Whether the image and its PNG are ready, so that asking costs nothing.
+    bool ready() const;
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
+
+private:
+    QFuture<QImage> image_;
+    QFuture<QByteArray> png_;
+};
 
 // A bitmap as an image, a JPEG converted to an image, a metafile as its
 // rendering plus its own bytes; an empty picture gives empty data. Throws

@@ -2,6 +2,7 @@
 #include "graphics/MetafileRecords.h"
 
 #include <QPainter>
+#include <unordered_map>
 
 namespace metafile {
 namespace {
@@ -182,368 +183,503 @@ private:
         return none;
     }
 
+    // A record too short for its parameters reads zeros; its handler drops it.
     void play(quint16 function, const Bytes& r);
+
+    // One handler a record type (or a family of them).
+    void onSetBkColor(quint16, const Bytes& r);
+    void onSetTextColor(quint16, const Bytes& r);
+    void onSetBkMode(quint16, const Bytes& r);
+    void onSetMapMode(quint16, const Bytes& r);
+    void onSetRop2(quint16, const Bytes& r);
+    void onSetPolyFillMode(quint16, const Bytes& r);
+    void onSetTextAlign(quint16, const Bytes& r);
+    void onSetTextCharExtra(quint16, const Bytes& r);
+    void onSetWindowOrg(quint16, const Bytes& r);
+    void onSetWindowExt(quint16, const Bytes& r);
+    void onSetViewportOrg(quint16, const Bytes& r);
+    void onSetViewportExt(quint16, const Bytes& r);
+    void onOffsetWindowOrg(quint16, const Bytes& r);
+    void onOffsetViewportOrg(quint16, const Bytes& r);
+    void onScaleWindowExt(quint16, const Bytes& r);
+    void onScaleViewportExt(quint16, const Bytes& r);
+    void onLineTo(quint16, const Bytes& r);
+    void onMoveTo(quint16, const Bytes& r);
+    void onExcludeClipRect(quint16, const Bytes& r);
+    void onIntersectClipRect(quint16, const Bytes& r);
+    void onOffsetClipRgn(quint16, const Bytes& r);
+    void onArcFamily(quint16 function, const Bytes& r);
+    void onEllipse(quint16, const Bytes& r);
+    void onRectangle(quint16, const Bytes& r);
+    void onRoundRect(quint16, const Bytes& r);
+    void onPatBlt(quint16, const Bytes& r);
+    void onSaveDc(quint16, const Bytes&);
+    void onRestoreDc(quint16, const Bytes& r);
+    void onSetPixel(quint16, const Bytes& r);
+    void onPolygonOrLine(quint16 function, const Bytes& r);
+    void onPolyPolygon(quint16, const Bytes& r);
+    void onTextOut(quint16, const Bytes& r);
+    void onExtTextOut(quint16, const Bytes& r);
+    void onFillRegion(quint16, const Bytes& r);
+    void onFrameRegion(quint16, const Bytes& r);
+    void onInvertRegion(quint16, const Bytes& r);
+    void onPaintRegion(quint16, const Bytes& r);
+    void onSelectClipRegion(quint16, const Bytes& r);
+    void onSelectObject(quint16, const Bytes& r);
+    void onDeleteObject(quint16, const Bytes& r);
+    void onCreatePenIndirect(quint16, const Bytes& r);
+    void onCreateBrushIndirect(quint16, const Bytes& r);
+    void onDibCreatePatternBrush(quint16, const Bytes& r);
+    void onCreatePatternBrush(quint16, const Bytes&);
+    void onCreatePalette(quint16, const Bytes&);
+    void onCreateFontIndirect(quint16, const Bytes& r);
+    void onCreateRegion(quint16, const Bytes& r);
+    void onBlt(quint16 function, const Bytes& r);
+    void onStretchDib(quint16, const Bytes& r);
+    void onSetDibToDev(quint16, const Bytes& r);
 
     const Bytes& file_;
     MetafileCanvas& canvas_;
     std::vector<GdiObject> objects_;
 };
 
-void WmfPlayer::play(quint16 function, const Bytes& r) {
-    MetafileCanvas& c = canvas_;
+void WmfPlayer::onSetBkColor(quint16, const Bytes& r) {
+    canvas_.setBkColor(colorRef(r.u32(6)));
+}
+
+void WmfPlayer::onSetTextColor(quint16, const Bytes& r) {
+    canvas_.setTextColor(colorRef(r.u32(6)));
+}
+
+void WmfPlayer::onSetBkMode(quint16, const Bytes& r) {
+    canvas_.setBkMode(p(r, 0));
+}
+
+void WmfPlayer::onSetMapMode(quint16, const Bytes& r) {
+    canvas_.setMapMode(p(r, 0));
+}
+
+void WmfPlayer::onSetRop2(quint16, const Bytes& r) {
+    canvas_.setRop2(p(r, 0));
+}
+
+void WmfPlayer::onSetPolyFillMode(quint16, const Bytes& r) {
+    canvas_.setPolyFillMode(p(r, 0));
+}
+
+void WmfPlayer::onSetTextAlign(quint16, const Bytes& r) {
+    canvas_.setTextAlign(quint16(p(r, 0)));
+}
+
+void WmfPlayer::onSetTextCharExtra(quint16, const Bytes& r) {
+    canvas_.setCharExtra(p(r, 0));
+}
+
+void WmfPlayer::onSetWindowOrg(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.setWindowOrg(v);
+}
+
+void WmfPlayer::onSetWindowExt(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.setWindowExt(QSizeF(v.x(), v.y()));
+}
+
+void WmfPlayer::onSetViewportOrg(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.setViewportOrg(v);
+}
+
+void WmfPlayer::onSetViewportExt(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.setViewportExt(QSizeF(v.x(), v.y()));
+}
+
+void WmfPlayer::onOffsetWindowOrg(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.offsetWindowOrg(v);
+}
+
+void WmfPlayer::onOffsetViewportOrg(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.offsetViewportOrg(v);
+}
+
+void WmfPlayer::onScaleWindowExt(quint16, const Bytes& r) {
+    canvas_.scaleWindowExt(p(r, 3), p(r, 2), p(r, 1), p(r, 0));
+}
+
+void WmfPlayer::onScaleViewportExt(quint16, const Bytes& r) {
+    canvas_.scaleViewportExt(p(r, 3), p(r, 2), p(r, 1), p(r, 0));
+}
+
+void WmfPlayer::onLineTo(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.lineTo(v);
+}
+
+void WmfPlayer::onMoveTo(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.moveTo(v);
+}
+
+void WmfPlayer::onExcludeClipRect(quint16, const Bytes& r) {
+    if (const QRectF b = box(r, 0); r.ok())
+        canvas_.excludeClipRect(b);
+}
+
+void WmfPlayer::onIntersectClipRect(quint16, const Bytes& r) {
+    if (const QRectF b = box(r, 0); r.ok())
+        canvas_.intersectClipRect(b);
+}
+
+void WmfPlayer::onOffsetClipRgn(quint16, const Bytes& r) {
+    if (const QPointF v = yx(r, 0); r.ok())
+        canvas_.offsetClip(v);
+}
+
+void WmfPlayer::onArcFamily(quint16 function, const Bytes& r) {
+    const QPointF end = yx(r, 0), start = yx(r, 2);
+    const QRectF b = box(r, 4);
+    if (!r.ok())
+        return;
+    canvas_.arc(b, start, end,
+                function == Arc   ? MetafileCanvas::ArcKind::Arc
+                : function == Pie ? MetafileCanvas::ArcKind::Pie
+                                  : MetafileCanvas::ArcKind::Chord);
+}
+
+void WmfPlayer::onEllipse(quint16, const Bytes& r) {
+    if (const QRectF b = box(r, 0); r.ok())
+        canvas_.ellipse(b);
+}
+
+void WmfPlayer::onRectangle(quint16, const Bytes& r) {
+    if (const QRectF b = box(r, 0); r.ok())
+        canvas_.rectangle(b);
+}
+
+void WmfPlayer::onRoundRect(quint16, const Bytes& r) {
+    const QSizeF corner(p(r, 1), p(r, 0));
+    if (const QRectF b = box(r, 2); r.ok())
+        canvas_.roundRect(b, corner);
+}
+
+void WmfPlayer::onPatBlt(quint16, const Bytes& r) {
+    const quint32 rop = r.u32(6);
+    const QRectF dest(p(r, 5), p(r, 4), p(r, 3), p(r, 2));
+    if (r.ok())
+        canvas_.patBlt(dest, rop);
+}
+
+void WmfPlayer::onSaveDc(quint16, const Bytes&) {
+    canvas_.saveDc();
+}
+
+void WmfPlayer::onRestoreDc(quint16, const Bytes& r) {
+    if (const int n = p(r, 0); r.ok())
+        canvas_.restoreDc(n);
+}
+
+void WmfPlayer::onSetPixel(quint16, const Bytes& r) {
+    const QColor col = colorRef(r.u32(6));
+    const QPointF at = yx(r, 2);
+    if (r.ok())
+        canvas_.setPixel(at, col);
+}
+
+void WmfPlayer::onPolygonOrLine(quint16 function, const Bytes& r) {
     QPolygonF pts;
-    // A record too short for its parameters reads zeros and is dropped here.
-    auto ok = [&] { return r.ok(); };
-    switch (function) {
-    case SetBkColor:
-        c.setBkColor(colorRef(r.u32(6)));
-        break;
-    case SetTextColor:
-        c.setTextColor(colorRef(r.u32(6)));
-        break;
-    case SetBkMode:
-        c.setBkMode(p(r, 0));
-        break;
-    case SetMapMode:
-        c.setMapMode(p(r, 0));
-        break;
-    case SetRop2:
-        c.setRop2(p(r, 0));
-        break;
-    case SetPolyFillMode:
-        c.setPolyFillMode(p(r, 0));
-        break;
-    case SetTextAlign:
-        c.setTextAlign(quint16(p(r, 0)));
-        break;
-    case SetTextCharExtra:
-        c.setCharExtra(p(r, 0));
-        break;
-    case SetWindowOrg:
-        if (const QPointF v = yx(r, 0); ok())
-            c.setWindowOrg(v);
-        break;
-    case SetWindowExt:
-        if (const QPointF v = yx(r, 0); ok())
-            c.setWindowExt(QSizeF(v.x(), v.y()));
-        break;
-    case SetViewportOrg:
-        if (const QPointF v = yx(r, 0); ok())
-            c.setViewportOrg(v);
-        break;
-    case SetViewportExt:
-        if (const QPointF v = yx(r, 0); ok())
-            c.setViewportExt(QSizeF(v.x(), v.y()));
-        break;
-    case OffsetWindowOrg:
-        if (const QPointF v = yx(r, 0); ok())
-            c.offsetWindowOrg(v);
-        break;
-    case OffsetViewportOrg:
-        if (const QPointF v = yx(r, 0); ok())
-            c.offsetViewportOrg(v);
-        break;
-    case ScaleWindowExt:
-        c.scaleWindowExt(p(r, 3), p(r, 2), p(r, 1), p(r, 0));
-        break;
-    case ScaleViewportExt:
-        c.scaleViewportExt(p(r, 3), p(r, 2), p(r, 1), p(r, 0));
-        break;
-    case LineTo:
-        if (const QPointF v = yx(r, 0); ok())
-            c.lineTo(v);
-        break;
-    case MoveTo:
-        if (const QPointF v = yx(r, 0); ok())
-            c.moveTo(v);
-        break;
-    case ExcludeClipRect:
-        if (const QRectF b = box(r, 0); ok())
-            c.excludeClipRect(b);
-        break;
-    case IntersectClipRect:
-        if (const QRectF b = box(r, 0); ok())
-            c.intersectClipRect(b);
-        break;
-    case OffsetClipRgn:
-        if (const QPointF v = yx(r, 0); ok())
-            c.offsetClip(v);
-        break;
-    case Arc:
-    case Pie:
-    case Chord: {
-        const QPointF end = yx(r, 0), start = yx(r, 2);
-        const QRectF b = box(r, 4);
-        if (!ok())
-            break;
-        c.arc(b, start, end,
-              function == Arc   ? MetafileCanvas::ArcKind::Arc
-              : function == Pie ? MetafileCanvas::ArcKind::Pie
-                                : MetafileCanvas::ArcKind::Chord);
-        break;
+    const qint16 n = p(r, 0);
+    if (!r.ok() || !points(r, 8, n, pts))
+        return;
+    if (function == Polygon)
+        canvas_.polygon(pts);
+    else
+        canvas_.polyline(pts);
+}
+
+void WmfPlayer::onPolyPolygon(quint16, const Bytes& r) {
+    const quint16 n = quint16(p(r, 0));
+    if (!r.ok() || !r.has(8, 2 * qint64(n)))
+        return;
+    qint64 at = 8 + 2 * qint64(n);
+    std::vector<QPolygonF> polys;
+    polys.reserve(n);
+    bool good = true;
+    for (int i = 0; i < n && good; ++i) {
+        QPolygonF poly;
+        const qint64 count = quint16(p(r, 1 + i));
+        good = points(r, at, count, poly);
+        at += 4 * count;
+        polys.push_back(std::move(poly));
     }
-    case Ellipse:
-        if (const QRectF b = box(r, 0); ok())
-            c.ellipse(b);
-        break;
-    case Rectangle:
-        if (const QRectF b = box(r, 0); ok())
-            c.rectangle(b);
-        break;
-    case RoundRect: {
-        const QSizeF corner(p(r, 1), p(r, 0));
-        if (const QRectF b = box(r, 2); ok())
-            c.roundRect(b, corner);
-        break;
+    if (good)
+        canvas_.polyPolygon(polys);
+}
+
+void WmfPlayer::onTextOut(quint16, const Bytes& r) {
+    const qint16 len = p(r, 0);
+    if (!r.ok() || len < 0)
+        return;
+    const qint64 after = 8 + ((qint64(len) + 1) & ~qint64(1));
+    const QString text = windowsAnsi(r, 8, len);
+    const QPointF at(r.i16(after + 2), r.i16(after));
+    if (r.ok())
+        canvas_.textOut(at, text, {}, 0, QRectF());
+}
+
+void WmfPlayer::onExtTextOut(quint16, const Bytes& r) {
+    const QPointF at = yx(r, 0);
+    const qint16 len = p(r, 2);
+    const quint16 options = quint16(p(r, 3));
+    if (!r.ok() || len < 0)
+        return;
+    qint64 s = 14;
+    QRectF rect;
+    if (options & 0x0006) {
+        rect = QRectF(QPointF(r.i16(14), r.i16(16)), QPointF(r.i16(18), r.i16(20)));
+        s = 22;
     }
-    case PatBlt: {
-        const quint32 rop = r.u32(6);
-        const QRectF dest(p(r, 5), p(r, 4), p(r, 3), p(r, 2));
-        if (ok())
-            c.patBlt(dest, rop);
-        break;
+    if (!r.ok() || !r.has(s, len))
+        return;
+    const QString text = windowsAnsi(r, s, len);
+    const qint64 dxAt = s + ((qint64(len) + 1) & ~qint64(1));
+    QVector<qreal> dx;
+    if (r.has(dxAt, 2 * qint64(len))) {
+        dx.resize(len);
+        for (int i = 0; i < len; ++i)
+            dx[i] = r.i16(dxAt + 2 * i);
     }
-    case SaveDc:
-        c.saveDc();
+    // Several bytes may make one character; advances follow the bytes.
+    if (dx.size() > text.size())
+        dx.resize(text.size());
+    canvas_.textOut(at, text, dx, options, rect);
+}
+
+void WmfPlayer::onFillRegion(quint16, const Bytes& r) {
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o && o->kind == GdiObject::Kind::Region)
+        canvas_.fillRegion(o->region, brushAt(p(r, 1)));
+}
+
+void WmfPlayer::onFrameRegion(quint16, const Bytes& r) {
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o && o->kind == GdiObject::Kind::Region)
+        canvas_.frameRegion(o->region, brushAt(p(r, 1)), QSizeF(p(r, 3), p(r, 2)));
+}
+
+void WmfPlayer::onInvertRegion(quint16, const Bytes& r) {
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o && o->kind == GdiObject::Kind::Region)
+        canvas_.invertRegion(o->region);
+}
+
+void WmfPlayer::onPaintRegion(quint16, const Bytes& r) {
+    MetafileCanvas& c = canvas_;
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o && o->kind == GdiObject::Kind::Region)
+        c.fillRegion(o->region, c.brush());
+}
+
+void WmfPlayer::onSelectClipRegion(quint16, const Bytes& r) {
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o && o->kind == GdiObject::Kind::Region)
+        canvas_.selectClipRegion(o->region, RegionMode::Copy);
+}
+
+void WmfPlayer::onSelectObject(quint16, const Bytes& r) {
+    MetafileCanvas& c = canvas_;
+    GdiObject* o = object(p(r, 0));
+    if (!r.ok() || !o)
+        return;
+    switch (o->kind) {
+    case GdiObject::Kind::Pen:
+        c.selectPen(o->pen);
         break;
-    case RestoreDc:
-        if (const int n = p(r, 0); ok())
-            c.restoreDc(n);
+    case GdiObject::Kind::Brush:
+        c.selectBrush(o->brush);
         break;
-    case SetPixel: {
-        const QColor col = colorRef(r.u32(6));
-        const QPointF at = yx(r, 2);
-        if (ok())
-            c.setPixel(at, col);
+    case GdiObject::Kind::Font:
+        c.selectFont(o->font);
         break;
-    }
-    case Polygon:
-    case Polyline: {
-        const qint16 n = p(r, 0);
-        if (!ok() || !points(r, 8, n, pts))
-            break;
-        if (function == Polygon)
-            c.polygon(pts);
-        else
-            c.polyline(pts);
+    case GdiObject::Kind::Region:
+        c.selectClipRegion(o->region, RegionMode::Copy);
         break;
-    }
-    case PolyPolygon: {
-        const quint16 n = quint16(p(r, 0));
-        if (!ok() || !r.has(8, 2 * qint64(n)))
-            break;
-        qint64 at = 8 + 2 * qint64(n);
-        std::vector<QPolygonF> polys;
-        polys.reserve(n);
-        bool good = true;
-        for (int i = 0; i < n && good; ++i) {
-            QPolygonF poly;
-            const qint64 count = quint16(p(r, 1 + i));
-            good = points(r, at, count, poly);
-            at += 4 * count;
-            polys.push_back(std::move(poly));
-        }
-        if (good)
-            c.polyPolygon(polys);
-        break;
-    }
-    case TextOut: {
-        const qint16 len = p(r, 0);
-        if (!ok() || len < 0)
-            break;
-        const qint64 after = 8 + ((qint64(len) + 1) & ~qint64(1));
-        const QString text = windowsAnsi(r, 8, len);
-        const QPointF at(r.i16(after + 2), r.i16(after));
-        if (ok())
-            c.textOut(at, text, {}, 0, QRectF());
-        break;
-    }
-    case ExtTextOut: {
-        const QPointF at = yx(r, 0);
-        const qint16 len = p(r, 2);
-        const quint16 options = quint16(p(r, 3));
-        if (!ok() || len < 0)
-            break;
-        qint64 s = 14;
-        QRectF rect;
-        if (options & 0x0006) {
-            rect = QRectF(QPointF(r.i16(14), r.i16(16)), QPointF(r.i16(18), r.i16(20)));
-            s = 22;
-        }
-        if (!ok() || !r.has(s, len))
-            break;
-        const QString text = windowsAnsi(r, s, len);
-        const qint64 dxAt = s + ((qint64(len) + 1) & ~qint64(1));
-        QVector<qreal> dx;
-        if (r.has(dxAt, 2 * qint64(len))) {
-            dx.resize(len);
-            for (int i = 0; i < len; ++i)
-                dx[i] = r.i16(dxAt + 2 * i);
-        }
-        // Several bytes may make one character; advances follow the bytes.
-        if (dx.size() > text.size())
-            dx.resize(text.size());
-        c.textOut(at, text, dx, options, rect);
-        break;
-    }
-    case FillRegion:
-        if (GdiObject* o = object(p(r, 0)); ok() && o && o->kind == GdiObject::Kind::Region)
-            c.fillRegion(o->region, brushAt(p(r, 1)));
-        break;
-    case FrameRegion:
-        if (GdiObject* o = object(p(r, 0)); ok() && o && o->kind == GdiObject::Kind::Region)
-            c.frameRegion(o->region, brushAt(p(r, 1)), QSizeF(p(r, 3), p(r, 2)));
-        break;
-    case InvertRegion:
-        if (GdiObject* o = object(p(r, 0)); ok() && o && o->kind == GdiObject::Kind::Region)
-            c.invertRegion(o->region);
-        break;
-    case PaintRegion:
-        if (GdiObject* o = object(p(r, 0)); ok() && o && o->kind == GdiObject::Kind::Region)
-            c.fillRegion(o->region, c.brush());
-        break;
-    case SelectClipRegion:
-        if (GdiObject* o = object(p(r, 0)); ok() && o && o->kind == GdiObject::Kind::Region)
-            c.selectClipRegion(o->region, RegionMode::Copy);
-        break;
-    case SelectObject: {
-        GdiObject* o = object(p(r, 0));
-        if (!ok() || !o)
-            break;
-        switch (o->kind) {
-        case GdiObject::Kind::Pen:
-            c.selectPen(o->pen);
-            break;
-        case GdiObject::Kind::Brush:
-            c.selectBrush(o->brush);
-            break;
-        case GdiObject::Kind::Font:
-            c.selectFont(o->font);
-            break;
-        case GdiObject::Kind::Region:
-            c.selectClipRegion(o->region, RegionMode::Copy);
-            break;
-        default:
-            break;
-        }
-        break;
-    }
-    case DeleteObject:
-        if (GdiObject* o = object(p(r, 0)); ok() && o)
-            *o = GdiObject{};
-        break;
-    case CreatePenIndirect: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Pen;
-        o.pen.style = quint16(p(r, 0));
-        o.pen.width = p(r, 1);
-        o.pen.color = colorRef(r.u32(12));
-        create(o); // created even when cut short, so later indexes stay right
-        break;
-    }
-    case CreateBrushIndirect: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Brush;
-        o.brush.style = quint16(p(r, 0));
-        o.brush.color = colorRef(r.u32(8));
-        o.brush.hatch = quint16(r.u16(12));
-        if (o.brush.style == 3 || o.brush.style > 6)
-            o.brush.style = 0;
-        create(o);
-        break;
-    }
-    case DibCreatePatternBrush: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Brush;
-        o.brush.style = 5;
-        const quint16 usage = quint16(p(r, 1));
-        o.brush.pattern = packedDib(r, 10, usage);
-        o.brush.monoPattern = usage == 1 && r.u32(10) >= 40 && r.u16(10 + 14) == 1;
-        create(o);
-        break;
-    }
-    case CreatePatternBrush: {
-        // Old device-dependent bitmaps are not drawn; the slot is still taken.
-        GdiObject o;
-        o.kind = GdiObject::Kind::Brush;
-        o.brush.color = Qt::gray;
-        create(o);
-        break;
-    }
-    case CreatePalette: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Palette;
-        create(o);
-        break;
-    }
-    case CreateFontIndirect: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Font;
-        o.font.height = p(r, 0);
-        o.font.width = p(r, 1);
-        o.font.escapement = p(r, 2);
-        o.font.weight = p(r, 4);
-        o.font.italic = r.u8(16) != 0;
-        o.font.underline = r.u8(17) != 0;
-        o.font.strikeOut = r.u8(18) != 0;
-        o.font.charset = r.u8(19);
-        o.font.face = windowsAnsi(r, 24, std::min<qint64>(32, std::max<qint64>(0, r.size() - 24)));
-        create(o);
-        break;
-    }
-    case CreateRegion: {
-        GdiObject o;
-        o.kind = GdiObject::Kind::Region;
-        if (auto rgn = regionObject(r, 6))
-            o.region = *rgn;
-        create(o);
-        break;
-    }
-    case BitBlt:
-    case StretchBlt:
-    case DibBitBlt:
-    case DibStretchBlt: {
-        const quint32 rop = r.u32(6);
-        const bool stretch = function == StretchBlt || function == DibStretchBlt;
-        // Without a bitmap the record has one reserved word and is a pattern fill.
-        const bool noBitmap = r.size() / 2 == (function >> 8) + 3;
-        const int first = 2 + (stretch ? 2 : 0); // after rop (and source size)
-        const double hSrc = stretch ? p(r, 2) : 0, wSrc = stretch ? p(r, 3) : 0;
-        const double ySrc = p(r, first), xSrc = p(r, first + 1);
-        const int d = first + 2 + (noBitmap ? 1 : 0);
-        const QRectF dest(p(r, d + 3), p(r, d + 2), p(r, d + 1), p(r, d));
-        if (!ok())
-            break;
-        if (noBitmap) {
-            c.patBlt(dest, rop);
-            break;
-        }
-        if (function == BitBlt || function == StretchBlt)
-            break; // device-dependent source
-        drawDib(r, 6 + 2 * (d + 4), 0, dest, xSrc, ySrc, stretch ? wSrc : dest.width(),
-                stretch ? hSrc : dest.height(), rop, false);
-        break;
-    }
-    case StretchDib: {
-        const quint32 rop = r.u32(6);
-        const quint16 usage = quint16(p(r, 2));
-        const double hSrc = p(r, 3), wSrc = p(r, 4), ySrc = p(r, 5), xSrc = p(r, 6);
-        const QRectF dest(p(r, 10), p(r, 9), p(r, 8), p(r, 7));
-        if (ok())
-            drawDib(r, 28, usage, dest, xSrc, ySrc, wSrc, hSrc, rop, true);
-        break;
-    }
-    case SetDibToDev: {
-        const quint16 usage = quint16(p(r, 0));
-        const double yDib = p(r, 3), xDib = p(r, 4), h = p(r, 5), w = p(r, 6);
-        const QRectF dest(p(r, 8), p(r, 7), w, h);
-        if (ok())
-            drawDib(r, 24, usage, dest, xDib, yDib, w, h, 0x00CC0020, true);
-        break;
-    }
     default:
         break;
     }
+}
+
+void WmfPlayer::onDeleteObject(quint16, const Bytes& r) {
+    if (GdiObject* o = object(p(r, 0)); r.ok() && o)
+        *o = GdiObject{};
+}
+
+void WmfPlayer::onCreatePenIndirect(quint16, const Bytes& r) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Pen;
+    o.pen.style = quint16(p(r, 0));
+    o.pen.width = p(r, 1);
+    o.pen.color = colorRef(r.u32(12));
+    create(o); // created even when cut short, so later indexes stay right
+}
+
+void WmfPlayer::onCreateBrushIndirect(quint16, const Bytes& r) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Brush;
+    o.brush.style = quint16(p(r, 0));
+    o.brush.color = colorRef(r.u32(8));
+    o.brush.hatch = quint16(r.u16(12));
+    if (o.brush.style == 3 || o.brush.style > 6)
+        o.brush.style = 0;
+    create(o);
+}
+
+void WmfPlayer::onDibCreatePatternBrush(quint16, const Bytes& r) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Brush;
+    o.brush.style = 5;
+    const quint16 usage = quint16(p(r, 1));
+    o.brush.pattern = packedDib(r, 10, usage);
+    o.brush.monoPattern = usage == 1 && r.u32(10) >= 40 && r.u16(10 + 14) == 1;
+    create(o);
+}
+
+void WmfPlayer::onCreatePatternBrush(quint16, const Bytes&) {
+    // Old device-dependent bitmaps are not drawn; the slot is still taken.
+    GdiObject o;
+    o.kind = GdiObject::Kind::Brush;
+    o.brush.color = Qt::gray;
+    create(o);
+}
+
+void WmfPlayer::onCreatePalette(quint16, const Bytes&) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Palette;
+    create(o);
+}
+
+void WmfPlayer::onCreateFontIndirect(quint16, const Bytes& r) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Font;
+    o.font.height = p(r, 0);
+    o.font.width = p(r, 1);
+    o.font.escapement = p(r, 2);
+    o.font.weight = p(r, 4);
+    o.font.italic = r.u8(16) != 0;
+    o.font.underline = r.u8(17) != 0;
+    o.font.strikeOut = r.u8(18) != 0;
+    o.font.charset = r.u8(19);
+    o.font.face = windowsAnsi(r, 24, std::min<qint64>(32, std::max<qint64>(0, r.size() - 24)));
+    create(o);
+}
+
+void WmfPlayer::onCreateRegion(quint16, const Bytes& r) {
+    GdiObject o;
+    o.kind = GdiObject::Kind::Region;
+    if (auto rgn = regionObject(r, 6))
+        o.region = *rgn;
+    create(o);
+}
+
+void WmfPlayer::onBlt(quint16 function, const Bytes& r) {
+    const quint32 rop = r.u32(6);
+    const bool stretch = function == StretchBlt || function == DibStretchBlt;
+    // Without a bitmap the record has one reserved word and is a pattern fill.
+    const bool noBitmap = r.size() / 2 == (function >> 8) + 3;
+    const int first = 2 + (stretch ? 2 : 0); // after rop (and source size)
+    const double hSrc = stretch ? p(r, 2) : 0, wSrc = stretch ? p(r, 3) : 0;
+    const double ySrc = p(r, first), xSrc = p(r, first + 1);
+    const int d = first + 2 + (noBitmap ? 1 : 0);
+    const QRectF dest(p(r, d + 3), p(r, d + 2), p(r, d + 1), p(r, d));
+    if (!r.ok())
+        return;
+    if (noBitmap) {
+        canvas_.patBlt(dest, rop);
+        return;
+    }
+    if (function == BitBlt || function == StretchBlt)
+        return; // device-dependent source
+    drawDib(r, 6 + 2 * (d + 4), 0, dest, xSrc, ySrc, stretch ? wSrc : dest.width(),
+            stretch ? hSrc : dest.height(), rop, false);
+}
+
+void WmfPlayer::onStretchDib(quint16, const Bytes& r) {
+    const quint32 rop = r.u32(6);
+    const quint16 usage = quint16(p(r, 2));
+    const double hSrc = p(r, 3), wSrc = p(r, 4), ySrc = p(r, 5), xSrc = p(r, 6);
+    const QRectF dest(p(r, 10), p(r, 9), p(r, 8), p(r, 7));
+    if (r.ok())
+        drawDib(r, 28, usage, dest, xSrc, ySrc, wSrc, hSrc, rop, true);
+}
+
+void WmfPlayer::onSetDibToDev(quint16, const Bytes& r) {
+    const quint16 usage = quint16(p(r, 0));
+    const double yDib = p(r, 3), xDib = p(r, 4), h = p(r, 5), w = p(r, 6);
+    const QRectF dest(p(r, 8), p(r, 7), w, h);
+    if (r.ok())
+        drawDib(r, 24, usage, dest, xDib, yDib, w, h, 0x00CC0020, true);
+}
+
+// Records without a handler are passed over.
+void WmfPlayer::play(quint16 function, const Bytes& r) {
+    using Handler = void (WmfPlayer::*)(quint16, const Bytes&);
+    static const std::unordered_map<quint16, Handler> handlers = {
+        {SetBkColor, &WmfPlayer::onSetBkColor},
+        {SetTextColor, &WmfPlayer::onSetTextColor},
+        {SetBkMode, &WmfPlayer::onSetBkMode},
+        {SetMapMode, &WmfPlayer::onSetMapMode},
+        {SetRop2, &WmfPlayer::onSetRop2},
+        {SetPolyFillMode, &WmfPlayer::onSetPolyFillMode},
+        {SetTextAlign, &WmfPlayer::onSetTextAlign},
+        {SetTextCharExtra, &WmfPlayer::onSetTextCharExtra},
+        {SetWindowOrg, &WmfPlayer::onSetWindowOrg},
+        {SetWindowExt, &WmfPlayer::onSetWindowExt},
+        {SetViewportOrg, &WmfPlayer::onSetViewportOrg},
+        {SetViewportExt, &WmfPlayer::onSetViewportExt},
+        {OffsetWindowOrg, &WmfPlayer::onOffsetWindowOrg},
+        {OffsetViewportOrg, &WmfPlayer::onOffsetViewportOrg},
+        {ScaleWindowExt, &WmfPlayer::onScaleWindowExt},
+        {ScaleViewportExt, &WmfPlayer::onScaleViewportExt},
+        {LineTo, &WmfPlayer::onLineTo},
+        {MoveTo, &WmfPlayer::onMoveTo},
+        {ExcludeClipRect, &WmfPlayer::onExcludeClipRect},
+        {IntersectClipRect, &WmfPlayer::onIntersectClipRect},
+        {OffsetClipRgn, &WmfPlayer::onOffsetClipRgn},
+        {Arc, &WmfPlayer::onArcFamily},
+        {Pie, &WmfPlayer::onArcFamily},
+        {Chord, &WmfPlayer::onArcFamily},
+        {Ellipse, &WmfPlayer::onEllipse},
+        {Rectangle, &WmfPlayer::onRectangle},
+        {RoundRect, &WmfPlayer::onRoundRect},
+        {PatBlt, &WmfPlayer::onPatBlt},
+        {SaveDc, &WmfPlayer::onSaveDc},
+        {RestoreDc, &WmfPlayer::onRestoreDc},
+        {SetPixel, &WmfPlayer::onSetPixel},
+        {Polygon, &WmfPlayer::onPolygonOrLine},
+        {Polyline, &WmfPlayer::onPolygonOrLine},
+        {PolyPolygon, &WmfPlayer::onPolyPolygon},
+        {TextOut, &WmfPlayer::onTextOut},
+        {ExtTextOut, &WmfPlayer::onExtTextOut},
+        {FillRegion, &WmfPlayer::onFillRegion},
+        {FrameRegion, &WmfPlayer::onFrameRegion},
+        {InvertRegion, &WmfPlayer::onInvertRegion},
+        {PaintRegion, &WmfPlayer::onPaintRegion},
+        {SelectClipRegion, &WmfPlayer::onSelectClipRegion},
+        {SelectObject, &WmfPlayer::onSelectObject},
+        {DeleteObject, &WmfPlayer::onDeleteObject},
+        {CreatePenIndirect, &WmfPlayer::onCreatePenIndirect},
+        {CreateBrushIndirect, &WmfPlayer::onCreateBrushIndirect},
+        {DibCreatePatternBrush, &WmfPlayer::onDibCreatePatternBrush},
+        {CreatePatternBrush, &WmfPlayer::onCreatePatternBrush},
+        {CreatePalette, &WmfPlayer::onCreatePalette},
+        {CreateFontIndirect, &WmfPlayer::onCreateFontIndirect},
+        {CreateRegion, &WmfPlayer::onCreateRegion},
+        {BitBlt, &WmfPlayer::onBlt},
+        {StretchBlt, &WmfPlayer::onBlt},
+        {DibBitBlt, &WmfPlayer::onBlt},
+        {DibStretchBlt, &WmfPlayer::onBlt},
+        {StretchDib, &WmfPlayer::onStretchDib},
+        {SetDibToDev, &WmfPlayer::onSetDibToDev},
+    };
+    if (const auto h = handlers.find(function); h != handlers.end())
+        (this->*h->second)(function, r);
 }
 
 // The window records decide the box of a file without a placeable header.

@@ -1,11 +1,15 @@
 #include "viewer/PictureViewer.h"
 #include "context/Prompts.h"
 #include "core/Error.h"
+#include "graphics/LargeMemory.h"
 #include "graphics/PictureClipboard.h"
 #include "viewer/PicturePlacement.h"
 
 #include <QClipboard>
 #include <QColor>
+#include <QtConcurrent/QtConcurrentRun>
+#include <exception>
+#include <new>
 
 QString PictureViewer::fileFilter() {
     // Qt separates the patterns of one entry by blanks.
@@ -29,6 +33,10 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
 }
 
 PictureViewer::~PictureViewer() {
+    // A job still loading skips its work or ends it; none may outlive this.
+    generation_->store(-1);
+    for (QFuture<void>& job : jobs_)
+        job.waitForFinished();
     try {
         recent_.flush();
     } catch (const AppError&) {
@@ -68,31 +76,122 @@ void PictureViewer::create() {
 void PictureViewer::setArea(const QSize& size, qreal devicePixelRatio) {
     area_ = size;
     dpr_ = devicePixelRatio;
+    sharpen();
+}
+
+void PictureViewer::setPicture(const Picture& picture) {
+    picture_ = picture;
+    ++serial_;
+    emit pictureChanged();
+}
+
+void PictureViewer::sharpen() {
+    const QSize device = (QSizeF(placement().size()) * dpr_).toSize();
+    if (sharpening_ || picture_.sharp(device))
+        return;
+    sharpening_ = true;
+    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
+    jobs_.append(QtConcurrent::run([this, picture = picture_, device, serial = serial_] {
+        Picture sharper = picture;
+        try {
+            sharper = picture.sharpened(device);
+        } catch (const AppError&) {
+            // It decoded smaller when it was opened; it stays as drawn.
+        } catch (const std::bad_alloc&) {
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, sharper, serial] {
+                sharpening_ = false;
+                if (serial == serial_)
+                    setPicture(sharper);
+                sharpen(); // the size may have changed meanwhile
+            },
+            Qt::QueuedConnection);
+    }));
 }
 
 QRect PictureViewer::placement() const {
     return placePicture(area_, picture_.size(), options_);
 }
 
-void PictureViewer::show(const QString& path) {
-    QSize natural;
-    const auto shownSize = [&](const QSize& size) {
-        natural = size;
-        return (QSizeF(placePicture(area_, size, options_).size()) * dpr_).toSize();
-    };
-    std::function<void(const QImage&)> step;
-    if (options_.incDisplay)
-        step = [&](const QImage& soFar) {
-            emit decodeStep(soFar, placePicture(area_, natural, options_));
+void PictureViewer::show(const QString& path, Then then) {
+    const int generation = generation_->fetch_add(1) + 1;
+    if (loading_++ == 0)
+        emit busyChanged(true);
+    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
+    // The job works on copies: the user may resize or change options meanwhile.
+    const std::shared_ptr<std::atomic<int>> latest = generation_;
+    const QSize area = area_;
+    const DisplayOptions options = options_;
+    const qreal dpr = dpr_;
+    jobs_.append(QtConcurrent::run([this, latest, generation, path, then, area, options, dpr] {
+        Picture picture;
+        QString error;
+        QSize natural;
+        const auto shownSize = [&](const QSize& size) {
+            natural = size;
+            return (QSizeF(placePicture(area, size, options).size()) * dpr).toSize();
         };
-    try {
-        picture_ = Picture::loadForView(path, shownSize, step);
-    } catch (const AppError&) {
-        if (step)
+        // One step at a time is on its way to the window; steps decoded
+        // while it is drawn are left out.
+        auto stepPending = std::make_shared<std::atomic<bool>>(false);
+        std::function<void(const QImage&)> step;
+        if (options.incDisplay)
+            step = [&](const QImage& soFar) {
+                if (latest->load() != generation || stepPending->exchange(true))
+                    return;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, stepPending, image = largememory::copy(soFar),
+                     target = placePicture(area, natural, options)] {
+                        stepPending->store(false);
+                        if (generation_->load() == generation)
+                            emit decodeStep(image, target);
+                    },
+                    Qt::QueuedConnection);
+            };
+        try {
+            if (latest->load() == generation)
+                picture = Picture::loadForView(path, shownSize, step);
+        } catch (const AppError& e) {
+            error = e.text();
+        } catch (const std::bad_alloc&) {
+            error = QStringLiteral("Out of memory");
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [=, this] { loaded(generation, path, then, picture, error); },
+            Qt::QueuedConnection);
+    }));
+}
+
+void PictureViewer::loaded(int generation, const QString& path, Then then, const Picture& picture,
+                           const QString& error) {
+    const bool latest = generation == generation_->load();
+    if (--loading_ == 0)
+        emit busyChanged(false);
+    if (!latest)
+        return;
+    if (!error.isEmpty()) {
+        if (options_.incDisplay)
             emit pictureChanged(); // the picture that stays, over the partial one
-        throw;
+        prompts_.error(owner_, error);
+        return;
     }
-    emit pictureChanged();
+    setPicture(picture);
+    sharpen(); // the area may have changed while it loaded
+    if (then == Then::Entry) {
+        setCurrent(path, false);
+        emit entryOpened();
+        return;
+    }
+    setCurrent(path, true);
+    // The rewrite, flushed to disk, would hold up the first paint.
+    recent_.appendLater(path);
+    emit listChanged();
+    recentFlush_.start();
 }
 
 void PictureViewer::setCurrent(const QString& file, bool toStatus) {
@@ -123,12 +222,7 @@ void PictureViewer::open() {
 }
 
 void PictureViewer::openFile(const QString& path) {
-    show(path);
-    setCurrent(path, true);
-    // The rewrite, flushed to disk, would hold up the first paint.
-    recent_.appendLater(path);
-    emit listChanged();
-    recentFlush_.start();
+    show(path, Then::Open);
 }
 
 void PictureViewer::saveAs() {
@@ -157,10 +251,7 @@ void PictureViewer::openEntry(int row) {
         prompts_.notice(owner_, QStringLiteral("There is no item in the list selected!"));
         return;
     }
-    const QString path = recent_.entries().at(row);
-    show(path);
-    setCurrent(path, false);
-    emit entryOpened();
+    show(recent_.entries().at(row), Then::Entry);
 }
 
 void PictureViewer::removeEntry(int row) {
@@ -205,15 +296,13 @@ void PictureViewer::paste() {
         prompts_.notice(owner_, QStringLiteral("Can only paste *.bmp picture files!"));
         return;
     }
-    picture_ = pasted;
     setCurrent(pastedName(), true);
-    emit pictureChanged();
+    setPicture(pasted);
 }
 
 void PictureViewer::deleteShown() {
-    picture_ = Picture();
     setCurrent(QString(), true);
-    emit pictureChanged();
+    setPicture(Picture());
 }
 
 void PictureViewer::clearClipboard() {
@@ -227,6 +316,7 @@ void PictureViewer::setOption(ViewOption option, bool on) {
     emit optionChanged(option, on);
     emit pictureChanged();
     settings_.setOption(option, on);
+    sharpen();
 }
 
 void PictureViewer::chooseColor(ViewColor which, const QColor& initial) {

@@ -3,10 +3,13 @@
 #include "viewer/RecentList.h"
 #include "viewer/ViewerSettings.h"
 
+#include <QFuture>
 #include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QTimer>
+#include <atomic>
+#include <memory>
 
 class ControlFile;
 class Prompts;
@@ -27,7 +30,8 @@ public:
     // owner parents the boxes; it is only handed on to the prompts.
     PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner, const QString& listPath,
                   QClipboard* clipboard);
-    // Writes a list entry still only in memory.
+    // Waits for a picture still loading; writes a list entry still only in
+    // memory.
     ~PictureViewer() override;
 
     // The creation steps: the list file, the two colours, the six options.
@@ -41,11 +45,14 @@ public:
 
     // Open: the dialog, then openFile.
     void open();
-    // Loads the picture, makes it current, shows its path and appends it to
-    // the list (Open and a drop). A picture that does not load changes nothing.
-    // The list file is rewritten once the event loop is back, after the
-    // picture is drawn; flushRecent() writes it at once.
+    // Loads the picture off the UI thread, then makes it current, shows its
+    // path and appends it to the list (Open and a drop). A picture that does
+    // not load changes nothing and its error is shown. A later open wins over
+    // one still loading. The list file is rewritten once the event loop is
+    // back, after the picture is drawn; flushRecent() writes it at once.
     void openFile(const QString& path);
+    // Whether a picture is loading.
+    bool busy() const { return loading_ != 0; }
     void flushRecent();
     void saveAs();
     // A double click on a row (-1: none selected).
@@ -73,8 +80,9 @@ public:
 
 signals:
     void pictureChanged();
-    // IncDisplay: the picture decoded so far and where it goes; valid only
-    // during the call, so draw it at once.
+    // A load started (true) or every load ended (false).
+    void busyChanged(bool busy);
+    // IncDisplay: the picture decoded so far and where it goes.
     void decodeStep(const QImage& soFar, const QRect& target);
     void statusChanged(const QString& text);
     void listChanged();
@@ -84,7 +92,16 @@ signals:
     void colorChanged(ViewColor which, uint32_t value);
 
 private:
-    void show(const QString& path);
+    enum class Then { Open, Entry };
+    // Starts loading path; then() runs once it has loaded, unless a later
+    // load was started meanwhile.
+    void show(const QString& path, Then then);
+    // A JPEG decoded smaller than it is now drawn is decoded again for its
+    // new size in the background; until then it is drawn scaled up.
+    void sharpen();
+    void setPicture(const Picture& picture);
+    void loaded(int generation, const QString& path, Then then, const Picture& picture,
+                const QString& error);
     void setCurrent(const QString& file, bool toStatus);
     void appendRecent(const QString& path);
     void putOnClipboard();
@@ -102,4 +119,10 @@ private:
     QSize area_;
     qreal dpr_ = 1.0;
     QTimer recentFlush_;
+    // The newest load; a job that finds itself superseded skips its work.
+    std::shared_ptr<std::atomic<int>> generation_ = std::make_shared<std::atomic<int>>(0);
+    int loading_ = 0;
+    int serial_ = 0; // counts the pictures put on show
+    bool sharpening_ = false;
+    QList<QFuture<void>> jobs_;
 };

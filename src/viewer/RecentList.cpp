@@ -9,16 +9,24 @@ void RecentList::load() {
         return;
     if (!r.ok())
         throw AppError(regularfile::cannotOpen(path_, r.status));
-    entries_ = parse(r.bytes);
+    lines_.clear();
+    entries_.clear();
+    for (const QByteArray& line : parse(r.bytes))
+        add(line);
+}
+
+void RecentList::add(const QByteArray& line) {
+    lines_.append(line);
+    entries_.append(QString::fromUtf8(line));
 }
 
 void RecentList::append(const QString& entry) {
-    entries_.append(entry);
+    add(entry.toUtf8());
     save();
 }
 
 void RecentList::appendLater(const QString& entry) {
-    entries_.append(entry);
+    add(entry.toUtf8());
     unsaved_ = true;
 }
 
@@ -30,28 +38,28 @@ void RecentList::flush() {
 void RecentList::removeAt(int row) {
     if (row < 0 || row >= entries_.size())
         return;
+    lines_.removeAt(row);
     entries_.removeAt(row);
     save();
 }
 
-QByteArray RecentList::serialize(const QStringList& entries) {
+QByteArray RecentList::serialize(const QByteArrayList& lines) {
     QByteArray out;
-    for (const QString& e : entries)
-        out += e.toUtf8() + "\r\n";
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
     return out;
 }
 
-QStringList RecentList::parse(const QByteArray& bytes) {
-    QStringList out;
-    const QString text = QString::fromUtf8(bytes);
+QByteArrayList RecentList::parse(const QByteArray& bytes) {
+    QByteArrayList out;
     qsizetype start = 0;
-    const qsizetype n = text.size();
+    const qsizetype n = bytes.size();
     while (start < n) {
         qsizetype end = start;
-        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+        while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        out.append(text.mid(start, end - start));
-        if (end < n && text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n')
+        out.append(bytes.mid(start, end - start));
+        if (end + 1 < n && bytes[end] == '\r' && bytes[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
@@ -62,7 +70,7 @@ void RecentList::save() {
     // The whole list is written, so a failure leaves it unsaved: the next
     // change or flush tries again.
     unsaved_ = true;
-    if (!atomicfile::replace(path_, serialize(entries_)))
+    if (!atomicfile::replace(path_, serialize(lines_)))
         throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
     unsaved_ = false;
 }

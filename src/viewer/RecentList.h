@@ -1,10 +1,13 @@
 #pragma once
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
 // The recent-picture list and its file: one path a line, appended at the
 // end, no limit and no check for duplicates. The file is read once and
-// rewritten whole, atomically, after every change.
+// rewritten whole, atomically, after every change. A path is bytes: each
+// line read keeps its bytes through every rewrite, even when they are no
+// UTF-8 or hold a NUL; only the list shown decodes them.
 class RecentList {
 public:
     explicit RecentList(QString path) : path_(std::move(path)) {}
@@ -27,15 +30,19 @@ public:
     // Removes one entry (0-based) and rewrites the file.
     void removeAt(int row);
 
-    // The file's text: every entry followed by CR LF, UTF-8.
-    static QByteArray serialize(const QStringList& entries);
-    static QStringList parse(const QByteArray& bytes);
+    // The file's text: every line followed by CR LF.
+    static QByteArray serialize(const QByteArrayList& lines);
+    // The lines of a file, without their ends.
+    static QByteArrayList parse(const QByteArray& bytes);
 
 private:
     // Raises "Cannot create file %s" when the file cannot be replaced.
     void save();
 
+    void add(const QByteArray& line);
+
     QString path_;
-    QStringList entries_;
+    QByteArrayList lines_; // as in the file
+    QStringList entries_;  // as shown
     bool unsaved_ = false;
 };

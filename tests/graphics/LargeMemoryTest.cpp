@@ -44,7 +44,21 @@ private slots:
         QCOMPARE(p[bytes - 1], uchar(0x5A));
         largememory::release(p);
         largememory::release(nullptr);
-        QVERIFY(largememory::make<int>(size_t(-1) / 2) == nullptr); // no size wraps
+        QVERIFY(largememory::allocate(size_t(-1) / 2) == nullptr); // no size wraps
+    }
+
+    // A picture copied into such memory keeps its pixels, whatever its
+    // format; no size gives no picture.
+    void imageCopy() {
+        QImage source(37, 5, QImage::Format_ARGB32);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 37; ++x)
+                source.setPixel(x, y, qRgba(x * 7, y * 50, x ^ y, 255));
+        const QImage copy = largememory::copy(source);
+        QCOMPARE(copy.format(), QImage::Format_RGB32);
+        QCOMPARE(copy, source.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(largememory::image(0, 5).isNull() && largememory::image(5, -1).isNull());
+        QVERIFY(largememory::copy(QImage()).isNull());
     }
 
     // Pictures of growing size, each outliving a small allocation made after

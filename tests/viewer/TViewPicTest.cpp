@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -38,6 +39,7 @@ void pressRow(TViewPic& w, int row, Qt::MouseButton button, bool doubleClick = f
     QTest::mouseRelease(l->viewport(), button, {}, at);
     if (doubleClick)
         QTest::mouseDClick(l->viewport(), button, {}, at);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.viewer().busy(), 10000);
 }
 
 // Calls back on every paint of the widget it filters.
@@ -195,17 +197,19 @@ private slots:
                 atFirstPaint = f_->listBytes();
         });
         area->installEventFilter(&watch);
-        if (ending == "unwritable")
+        if (ending == "unwritable") {
             QVERIFY(QDir(f_->dir.path()).mkdir("PicFile.lst"));
-        f_->openFile(path);
+            f_->prompts.expectFile(path).expectBox();
+            f_->trigger("Open1");
+        } else {
+            f_->openFile(path);
+        }
         QCOMPARE(f_->viewer().recentEntries(), QStringList{path});
         if (ending == "close") {
             f_->window.reset();
             QCOMPARE(f_->listBytes(), (path + "\r\n").toUtf8());
             return;
         }
-        if (ending == "unwritable")
-            f_->prompts.expectBox();
         QTRY_VERIFY_WITH_TIMEOUT(atFirstPaint != "<not drawn>", 5000);
         QCOMPARE(atFirstPaint, QByteArray("<none>"));
         if (ending == "unwritable") {
@@ -216,6 +220,37 @@ private slots:
             return;
         }
         QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), (path + "\r\n").toUtf8(), 5000);
+    }
+
+    // A folder in place of the list file: every change of the list (an
+    // open, a removal) says once that the file cannot be created; the list
+    // shown goes on with the change.
+    void unwritableListEachChange() {
+        QVERIFY(QDir(f_->dir.path()).mkdir("PicFile.lst"));
+        f_->prompts.expectBox(); // at the start: "Cannot open file"
+        TViewPic& w = f_->make();
+        const QString cannot = QStringLiteral("Cannot create file %1.").arg(f_->listFile());
+        const auto said = [&] {
+            int n = 0;
+            for (const Prompts::Box& b : f_->prompts.boxes())
+                n += b.text == cannot ? 1 : 0;
+            return n;
+        };
+        const QString a = f_->bitmap("a.bmp", viewertest::quadrants(4, 4));
+        for (int change = 1; change <= 2; ++change) {
+            f_->prompts.expectFile(a).expectBox();
+            f_->trigger("Open1");
+            QTRY_COMPARE_WITH_TIMEOUT(said(), change, 5000);
+            QTest::qWait(100); // time for a second box, which must not come
+        }
+        QCOMPARE(f_->viewer().recentEntries(), (QStringList{a, a}));
+        f_->trigger("FileList1");
+        pressRow(w, 0, Qt::LeftButton);
+        f_->prompts.expectBox(Prompts::Yes).expectBox();
+        pressRow(w, 0, Qt::RightButton);
+        QCOMPARE(said(), 3);
+        QCOMPARE(f_->viewer().recentEntries(), QStringList{a});
+        QVERIFY(QFileInfo(f_->listFile()).isDir());
     }
 
     // A picture that does not load leaves picture, current file and list.
@@ -429,6 +464,12 @@ private slots:
         QVERIFY2(last.width() < 2400 && last.width() >= target.width() &&
                      last.height() >= target.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(last.width()).arg(last.height())));
+        // Shown at its own size, it is drawn at once from what is at hand
+        // and decoded anew in the background: a paint never decodes.
+        f_->trigger("ProFalse");
+        f_->window->findChild<QWidget*>("ThePic")->repaint();
+        QVERIFY(!f_->viewer().picture().sharp(QSize(2400, 1800)));
+        QTRY_VERIFY_WITH_TIMEOUT(f_->viewer().picture().sharp(QSize(2400, 1800)), 10000);
     }
 };
 

@@ -75,11 +75,14 @@ struct Fixture {
         prompts.expectFile(path);
         trigger("Open1");
     }
+    // Triggers a menu item and waits for a picture it loads.
     void trigger(const char* item) {
         QAction* a = window->findChild<QAction*>(QLatin1String(item));
         QVERIFY2(a, item);
         a->trigger();
+        idle();
     }
+    void idle() { QTRY_VERIFY_WITH_TIMEOUT(!viewer().busy(), 10000); }
     bool enabled(const char* item) const {
         QAction* a = window->findChild<QAction*>(QLatin1String(item));
         return a && a->isEnabled();

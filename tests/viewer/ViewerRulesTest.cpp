@@ -1,7 +1,9 @@
+#include "TempDir.h"
 #include "TestRegistry.h"
 #include "viewer/PicturePlacement.h"
 #include "viewer/RecentList.h"
 
+#include <QFile>
 #include <QTest>
 
 // The rules the viewer applies without its window: where a picture is drawn
@@ -62,6 +64,9 @@ private slots:
         QCOMPARE(placePicture(area, picture, o), drawn);
     }
 
+    // The list file as read, as shown, and as rewritten after a change (an
+    // entry appended, then the first removed): every line keeps its bytes,
+    // UTF-8 or not, NUL included; only line ends become CR LF.
     void listFile_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("entries");
@@ -83,13 +88,36 @@ private slots:
             << QByteArray("/m\xc3\xbc ller/ Bild.jpg \r\n")
             << QStringList{QString::fromUtf8("/m\xc3\xbc ller/ Bild.jpg ")}
             << QByteArray("/m\xc3\xbc ller/ Bild.jpg \r\n");
+        const QByteArray latin1("/bad\xff\xfe.jpg");
+        QTest::newRow("no UTF-8") << latin1 + "\r\n/b\r\n"
+                                  << QStringList{QString::fromUtf8(latin1), "/b"}
+                                  << latin1 + "\r\n/b\r\n";
+        const QByteArray cut("/cut\xe2\x82.jpg"), overlong("/\xc0\xaf.jpg"),
+            surrogate("/\xed\xa0\x80.jpg"), nul("/a\0b.jpg", 8);
+        QTest::newRow("cut sequence, overlong form, surrogate, NUL")
+            << cut + "\n" + overlong + "\n" + surrogate + "\r" + nul
+            << QStringList{QString::fromUtf8(cut), QString::fromUtf8(overlong),
+                           QString::fromUtf8(surrogate), QString::fromUtf8(nul)}
+            << cut + "\r\n" + overlong + "\r\n" + surrogate + "\r\n" + nul + "\r\n";
     }
     void listFile() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QFETCH(QByteArray, rewritten);
-        QCOMPARE(RecentList::parse(bytes), entries);
-        QCOMPARE(RecentList::serialize(entries), rewritten);
+        testsupport::TempDir dir;
+        RecentList list(dir.write(QStringLiteral("PicFile.lst"), bytes));
+        list.load();
+        QCOMPARE(list.entries(), entries);
+        const auto fileBytes = [&] {
+            QFile f(list.path());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+        };
+        list.append(QStringLiteral("/n\u00e4.jpg"));
+        const QByteArray appended = rewritten + "/n\xc3\xa4.jpg\r\n";
+        QCOMPARE(fileBytes(), appended);
+        list.removeAt(0);
+        QCOMPARE(fileBytes(), appended.mid(appended.indexOf("\r\n") + 2));
+        QCOMPARE(list.entries().size(), entries.size());
     }
 };
 

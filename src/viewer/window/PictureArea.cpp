@@ -12,20 +12,30 @@ PictureArea::PictureArea(const PictureViewer& viewer, QWidget* parent)
 }
 
 void PictureArea::drawStep(const QImage& soFar, const QRect& target) {
-    step_ = &soFar;
+    step_ = soFar;
     stepTarget_ = target;
-    repaint();
-    step_ = nullptr;
+    update();
+}
+
+void PictureArea::pictureChanged() {
+    step_ = QImage();
+    update();
+}
+
+void PictureArea::setBusy(bool busy) {
+    setCursor(busy ? Qt::BusyCursor : Qt::PointingHandCursor);
 }
 
 void PictureArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (step_) {
-        painter.drawImage(stepTarget_, *step_);
+    if (!step_.isNull()) {
+        painter.drawImage(stepTarget_, step_);
         return;
     }
-    viewer_.picture().draw(painter, viewer_.placement(), viewer_.options().transparent);
+    // Never decoded here: the viewer has a JPEG decoded anew in the
+    // background when it is drawn larger.
+    viewer_.picture().draw(painter, viewer_.placement(), viewer_.options().transparent, false);
 }
 
 void PictureArea::resizeEvent(QResizeEvent*) {

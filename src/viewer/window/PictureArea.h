@@ -5,15 +5,18 @@
 
 class PictureViewer;
 
-// ThePic: draws the picture on show where the viewer places it, and the
-// picture so far while a JPEG decodes with IncDisplay on.
+// ThePic: draws the picture on show where the viewer places it, the
+// picture so far while a JPEG decodes with IncDisplay on, and a busy
+// pointer while a picture loads.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:
     PictureArea(const PictureViewer& viewer, QWidget* parent);
 
-    // Draws the part decoded so far at once, before the decode goes on.
+    // Draws the part decoded so far, until the picture changes.
     void drawStep(const QImage& soFar, const QRect& target);
+    void pictureChanged();
+    void setBusy(bool busy);
 
 signals:
     void areaResized(const QSize& size, qreal devicePixelRatio);
@@ -28,6 +31,6 @@ protected:
 
 private:
     const PictureViewer& viewer_;
-    const QImage* step_ = nullptr;
+    QImage step_;
     QRect stepTarget_;
 };

@@ -301,8 +301,9 @@ QWidget* TViewPic::buildListPanel(QWidget* parent) {
 
 void TViewPic::wireViewer() {
     PictureViewer& v = *viewer_;
-    connect(&v, &PictureViewer::pictureChanged, thePic_, qOverload<>(&QWidget::update));
+    connect(&v, &PictureViewer::pictureChanged, thePic_, &PictureArea::pictureChanged);
     connect(&v, &PictureViewer::decodeStep, thePic_, &PictureArea::drawStep);
+    connect(&v, &PictureViewer::busyChanged, thePic_, &PictureArea::setBusy);
     connect(&v, &PictureViewer::statusChanged, statusBar1_,
             [this](const QString& text) { statusBar1_->showMessage(text); });
     connect(&v, &PictureViewer::entryOpened, this, [this] { showListPanel(false); });
