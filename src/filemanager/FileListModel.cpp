@@ -5,17 +5,12 @@
 FileListModel::FileListModel(QIcon program, QIcon document, QObject* parent)
     : QAbstractListModel(parent), program_(std::move(program)), document_(std::move(document)) {}
 
-bool FileListModel::read(const QString& folder, const QString& maskText) {
-    QStringList names = maskfilter::listFiles(folder, maskText);
-    if (folder == folder_ && maskText == mask_ && names == names_)
-        return false;
+void FileListModel::setFiles(const QString& folder, const QStringList& names) {
     beginResetModel();
     folder_ = folder;
-    mask_ = maskText;
-    names_ = std::move(names);
+    names_ = names;
     kind_.assign(size_t(names_.size()), -1);
     endResetModel();
-    return true;
 }
 
 bool FileListModel::isProgramRow(int row) const {

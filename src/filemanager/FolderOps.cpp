@@ -85,3 +85,15 @@ bool FolderOps::removeFile(const QString& path) {
                                     QStringLiteral("!\rCannot Remove Read Only Files!"));
     return removed;
 }
+
+bool FolderOps::removeListedFile(const std::optional<FileBrowser::Picked>& file,
+                                 const FileBrowser& list) {
+    if (!file)
+        return removeFile(QString());
+    if (!list.isListed(*file)) {
+        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + file->path() +
+                                    QStringLiteral("!\rThe file is no longer in the list."));
+        return false;
+    }
+    return removeFile(file->path());
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include "filemanager/FileBrowser.h"
+
 #include <QString>
 #include <optional>
 
@@ -24,6 +26,9 @@ public:
     // Deletes the file itself for good: a link goes as the link, a folder
     // is refused. True on success.
     bool removeFile(const QString& path);
+    // Remove File from the menu: the file picked, only while the list still
+    // shows it; nothing picked asks about an empty name, as removeFile("").
+    bool removeListedFile(const std::optional<FileBrowser::Picked>& file, const FileBrowser& list);
 
 private:
     Prompts& prompts_;

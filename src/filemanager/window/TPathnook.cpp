@@ -38,6 +38,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -148,7 +149,8 @@ TPathnook::TPathnook(AppContext& context, QWidget* parent)
                       QStringLiteral("Work with Drives, Folders and Files"), QSize(622, 443),
                       toolwindow::Border::FixedNoClose);
     setWindowIcon(drawnart::icon(drawnart::Art::FolderTree));
-    throttle_ = new RereadThrottle([this] { guarded([this] { reread(); }); }, 250, this);
+    throttle_ =
+        new RereadThrottle([this] { guarded([this] { apply(browser_.reread()); }); }, 250, this);
     watcher_ = new QFileSystemWatcher(this);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { requestReread(); });
     build();
@@ -224,10 +226,6 @@ void TPathnook::build() {
             [this] { guarded([this] { FileListBox1Click(); }); });
     connect(files_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { fileListChanged(); }); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        if (!keepListMask_)
-            guarded([this] { fileListChanged(); });
-    });
 }
 
 QWidget* TPathnook::buildHeader() {
@@ -259,7 +257,7 @@ QWidget* TPathnook::buildHeader() {
     g->addWidget(new QLabel(QStringLiteral("Select Directory (Folder)"), header), 3, 0, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("Select File"), header), 3, 2);
     g->addWidget(new QLabel(QStringLiteral("File Mask:"), header), 3, 3, Qt::AlignRight);
-    maskLabel_ = new QLabel(currentMask_, header);
+    maskLabel_ = new QLabel(browser_.mask(), header);
     maskLabel_->setObjectName(QStringLiteral("MaskLabel"));
     g->addWidget(maskLabel_, 3, 4);
     g->setColumnStretch(3, 1);
@@ -374,6 +372,16 @@ void TPathnook::buildMenu() {
     QAction* closeMenu = add("CloseMenu1", QStringLiteral("Close Menu"),
                              QStringLiteral("Close this Menu"), &TPathnook::CloseMenu1Click);
     menu_->setDefaultAction(closeMenu);
+    // The file items act on the file the user saw selected when the menu
+    // opened, even if a re-read moves the list meanwhile.
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        menuFile_ = browser_.picked();
+        menuOpen_ = true;
+    });
+    connect(menu_, &QMenu::aboutToHide, this, [this] {
+        // An item is triggered after the menu hides.
+        QTimer::singleShot(0, this, [this] { menuOpen_ = false; });
+    });
     setFileItems(false);
     setFolderItems(false);
     for (QWidget* w : {static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
@@ -399,109 +407,79 @@ void TPathnook::setFolderItems(bool enabled) {
 // --- lists --------------------------------------------------------------
 
 void TPathnook::fillDrives() {
-    drives_ = DriveList::mounted();
+    browser_.readDrives();
     drivesBox_->clear();
-    for (const DriveList::Drive& d : drives_)
+    for (const DriveList::Drive& d : browser_.drives())
         drivesBox_->addItem(d.display(), d.mountPath);
-    drivesBox_->setCurrentIndex(drivesBox_->findData(DriveList::driveOf(currentFolder_, drives_)));
+    drivesBox_->setCurrentIndex(drivesBox_->findData(browser_.currentDrive()));
 }
 
 void TPathnook::enterFolder(const QString& folder) {
-    QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty())
-        path = canonical;
-    // Read before anything moves, so a folder that cannot be entered
-    // changes nothing.
-    const auto entries = folderpathlist::entries(path);
-    if (!QDir::setCurrent(path))
-        throw AppError(QStringLiteral("Cannot open the folder %1").arg(path));
-    currentFolder_ = path;
-    static_cast<PathLabel*>(folderLabel_)->setPath(path);
-    driveFolders_.remember(path, drives_);
-    drivesBox_->setCurrentIndex(drivesBox_->findData(DriveList::driveOf(path, drives_)));
-    if (!watcher_->directories().isEmpty())
-        watcher_->removePaths(watcher_->directories());
-    watcher_->addPath(path);
-    folderPaths_.clear();
-    fillFolders(true);
-    readFiles(currentMask_);
-    throttle_->ran();
+    apply(browser_.enter(folder));
 }
 
-void TPathnook::fillFolders(bool force) {
-    const auto entries = folderpathlist::entries(currentFolder_);
-    QStringList paths;
-    for (const auto& e : entries)
-        paths << e.path;
-    if (!force && paths == folderPaths_)
-        return;
-    folderPaths_ = paths;
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
-    folders_->clear();
-    for (const auto& e : entries) {
-        auto* item =
-            new QListWidgetItem(e.open ? open : closed, QString(e.depth * 2, u' ') + e.name);
-        item->setData(Qt::UserRole, e.path);
-        folders_->addItem(item);
-        if (e.path == currentFolder_)
-            folders_->setCurrentItem(item);
+void TPathnook::apply(int changes) {
+    if (changes & FileBrowser::Folder) {
+        const QString& path = browser_.folder();
+        static_cast<PathLabel*>(folderLabel_)->setPath(path);
+        drivesBox_->setCurrentIndex(drivesBox_->findData(browser_.currentDrive()));
+        if (!watcher_->directories().isEmpty())
+            watcher_->removePaths(watcher_->directories());
+        watcher_->addPath(path);
+        throttle_->ran();
     }
-}
-
-void TPathnook::readFiles(const QString& mask) {
-    model_->read(currentFolder_, mask);
+    if (changes & FileBrowser::Folders) {
+        const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+        const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+        folders_->clear();
+        for (const auto& e : browser_.folders()) {
+            auto* item =
+                new QListWidgetItem(e.open ? open : closed, QString(e.depth * 2, u' ') + e.name);
+            item->setData(Qt::UserRole, e.path);
+            folders_->addItem(item);
+            if (e.path == browser_.folder())
+                folders_->setCurrentItem(item);
+        }
+    }
+    if (changes & (FileBrowser::Files | FileBrowser::Selection)) {
+        syncing_ = true;
+        if (changes & FileBrowser::Files)
+            model_->setFiles(browser_.folder(), browser_.files());
+        const int row = browser_.selectedRow();
+        if (row >= 0)
+            files_->setCurrentIndex(model_->index(row));
+        else
+            files_->selectionModel()->clear();
+        syncing_ = false;
+        edit1_->setText(browser_.pathText());
+    }
+    maskLabel_->setText(browser_.mask());
 }
 
 void TPathnook::fileListChanged() {
-    edit1_->setText(selectedFile());
-    if (model_->mask() != currentMask_)
-        readFiles(currentMask_);
-    maskLabel_->setText(currentMask_);
+    if (syncing_)
+        return;
+    const QModelIndexList rows = files_->selectionModel()->selectedRows();
+    apply(browser_.select(rows.isEmpty() ? -1 : rows.first().row()));
 }
 
 void TPathnook::requestReread() {
     throttle_->request();
 }
 
-void TPathnook::reread() {
-    if (!QFileInfo(currentFolder_).isDir()) {
-        // The shown folder went away: the nearest folder above it that is left.
-        QString up = currentFolder_;
-        while (!QFileInfo(up).isDir() && up != QLatin1String("/"))
-            up = QFileInfo(up).absolutePath();
-        enterFolder(up);
-        return;
-    }
-    fillFolders(false);
-    keepListMask_ = true;
-    const QString name = model_->names().value(files_->currentIndex().row());
-    const bool changed = model_->read(currentFolder_, model_->mask());
-    keepListMask_ = false;
-    if (changed) {
-        const int row = model_->names().indexOf(name);
-        if (row >= 0)
-            files_->setCurrentIndex(model_->index(row));
-        fileListChanged();
-    }
-}
-
 QString TPathnook::selectedFile() const {
-    const QModelIndex i = files_->currentIndex();
-    if (!i.isValid() || !files_->selectionModel()->isSelected(i))
-        return QString();
-    return FolderOps::join(currentFolder_, model_->names().value(i.row()));
+    const auto file = browser_.picked();
+    return file ? file->path() : QString();
 }
 
-QStringList TPathnook::fileNames() const {
-    return model_->names();
+std::optional<FileBrowser::Picked> TPathnook::menuFile() const {
+    return menuOpen_ ? menuFile_ : browser_.picked();
 }
 
 QStringList TPathnook::folderNames() const {
     QStringList out;
-    for (int i = 0; i < folders_->count(); ++i)
-        out << folders_->item(i)->data(Qt::UserRole).toString();
+    for (const auto& e : browser_.folders())
+        out << e.path;
     return out;
 }
 
@@ -510,21 +488,19 @@ QString TPathnook::folderLabelText() const {
 }
 
 void TPathnook::DriveComboBox1Change(int index) {
-    if (index < 0 || index >= drives_.size())
-        return;
-    enterFolder(driveFolders_.currentFolderOf(drives_[index].mountPath));
+    apply(browser_.enterDrive(index));
 }
 
 void TPathnook::DirectoryListBox1Open(int row) {
-    if (row < 0 || row >= folders_->count())
+    if (row < 0 || row >= browser_.folders().size())
         return;
-    enterFolder(folders_->item(row)->data(Qt::UserRole).toString());
+    enterFolder(browser_.folders()[row].path);
     setFileItems(false);
     setFolderItems(true);
 }
 
 void TPathnook::DirectoryListBox1Enter() {
-    rememberedFolder_ = QDir::currentPath();
+    browser_.rememberFolder();
 }
 
 void TPathnook::FileListBox1Click() {
@@ -533,56 +509,36 @@ void TPathnook::FileListBox1Click() {
 }
 
 void TPathnook::Edit1DblClick() {
-    const QString text = edit1_->text();
-    QFileInfo info(QDir(currentFolder_), text);
-    QString folder = info.absoluteFilePath();
-    QString name;
-    if (!info.isDir()) {
-        folder = info.absolutePath();
-        name = info.fileName();
-    }
-    enterFolder(folder);
-    if (maskfilter::hasWildcard(name)) {
-        // The typed mask lasts until the list next changes.
-        keepListMask_ = true;
-        readFiles(name);
-        keepListMask_ = false;
-        edit1_->setText(text);
-    } else if (!name.isEmpty()) {
-        const int row = model_->names().indexOf(name);
-        if (row >= 0)
-            files_->setCurrentIndex(model_->index(row));
-    }
+    apply(browser_.applyTyped(edit1_->text()));
 }
 
 // --- operations ---------------------------------------------------------
 
 void TPathnook::CreateFolderClick() {
     FolderOps ops(*context_.prompts, this);
-    if (ops.createFolder(currentFolder_, edit2_->text()))
-        fillFolders(true);
+    if (ops.createFolder(browser_.folder(), edit2_->text()))
+        apply(browser_.rereadFolders());
 }
 
 void TPathnook::RemoveFolder1Click() {
     FolderOps ops(*context_.prompts, this);
-    if (auto show = ops.removeFolder(currentFolder_, rememberedFolder_))
+    if (auto show = ops.removeFolder(browser_.folder(), browser_.rememberedFolder()))
         enterFolder(*show);
 }
 
 void TPathnook::RemoveFile1Click() {
     FolderOps ops(*context_.prompts, this);
-    if (ops.removeFile(selectedFile()))
-        reread();
+    if (ops.removeListedFile(menuFile(), browser_))
+        apply(browser_.reread());
 }
 
 void TPathnook::OpenFile1Click() {
-    const QString path = selectedFile();
-    if (!path.isEmpty())
-        context_.opener->open(this, path);
+    if (const auto file = menuFile(); file && browser_.isListed(*file))
+        context_.opener->open(this, file->path());
 }
 
 void TPathnook::OpenFolder1Click() {
-    context_.opener->open(this, currentFolder_);
+    context_.opener->open(this, browser_.folder());
 }
 
 void TPathnook::CancelClick() {
@@ -632,9 +588,7 @@ void TPathnook::applyColor(uint32_t value) {
 }
 
 void TPathnook::applyMask(const QString& mask) {
-    currentMask_ = mask;
-    maskLabel_->setText(mask);
-    readFiles(mask);
+    apply(browser_.setMask(mask));
 }
 
 // --- window -------------------------------------------------------------
