@@ -4,10 +4,16 @@
 #include "filemanager/MaskFilter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString FileBrowser::Picked::path() const {
-    return FolderOps::join(folder, name);
+    return FolderOps::join(folder, name.shown);
+}
+
+QByteArray FileBrowser::Picked::bytes() const {
+    const QByteArray f = QFile::encodeName(folder);
+    return f.endsWith('/') ? f + name.bytes : f + '/' + name.bytes;
 }
 
 std::optional<FileBrowser::Picked> FileBrowser::picked() const {
@@ -30,6 +36,7 @@ int FileBrowser::enter(const QString& folder) {
     driveFolders_.remember(path, drives_);
     row_ = -1;
     files_.clear();
+    shown_.clear();
     return settle(Folder | Folders | Files | Selection | list(mask_));
 }
 
@@ -71,7 +78,7 @@ int FileBrowser::applyTyped(const QString& text) {
         changes |= list(name);
         pathText_ = text;
     } else if (!name.isEmpty()) {
-        changes |= select(int(files_.indexOf(name)));
+        changes |= select(int(shown_.indexOf(name)));
     }
     return changes;
 }
@@ -101,15 +108,17 @@ int FileBrowser::rereadFolders() {
 }
 
 int FileBrowser::list(const QString& mask) {
-    QStringList names = maskfilter::listFiles(folder_, mask);
+    QList<maskfilter::FileName> names = maskfilter::listFiles(folder_, mask);
     const bool sameMask = mask == listMask_;
     listMask_ = mask;
     if (sameMask && names == files_)
         return 0;
-    const QString name = row_ >= 0 ? files_[row_] : QString();
+    const std::optional<maskfilter::FileName> name =
+        row_ >= 0 ? std::optional(files_[row_]) : std::nullopt;
     files_ = std::move(names);
+    shown_ = maskfilter::shownNames(files_);
     const int was = row_;
-    row_ = name.isEmpty() ? -1 : int(files_.indexOf(name));
+    row_ = name ? int(files_.indexOf(*name)) : -1;
     return Files | (row_ != was || row_ < 0 ? Selection : 0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "filemanager/DriveList.h"
 #include "filemanager/FolderPathList.h"
+#include "filemanager/MaskFilter.h"
 
 #include <QList>
 #include <QString>
@@ -21,8 +22,9 @@ public:
     // a later re-read or a change of folder cannot turn it into another file.
     struct Picked {
         QString folder;
-        QString name;
-        QString path() const;
+        maskfilter::FileName name;
+        QString path() const;     // as shown
+        QByteArray bytes() const; // the file itself
         bool operator==(const Picked&) const = default;
     };
 
@@ -32,7 +34,8 @@ public:
     // path field lasts until the list next changes).
     const QString& mask() const { return mask_; }
     const QString& listMask() const { return listMask_; }
-    const QStringList& files() const { return files_; }
+    const QStringList& files() const { return shown_; }
+    const QList<maskfilter::FileName>& fileNames() const { return files_; }
     int selectedRow() const { return row_; }
     std::optional<Picked> picked() const;
     // The path field's text: the selected file's full path, or a typed mask.
@@ -74,7 +77,8 @@ private:
     QList<folderpathlist::Entry> folders_;
     QString mask_ = QStringLiteral("*.*");
     QString listMask_ = QStringLiteral("*.*");
-    QStringList files_;
+    QList<maskfilter::FileName> files_;
+    QStringList shown_;
     int row_ = -1;
     QString pathText_ = QStringLiteral("*.*");
     QString remembered_;

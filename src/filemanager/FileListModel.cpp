@@ -5,7 +5,7 @@
 FileListModel::FileListModel(QIcon program, QIcon document, QObject* parent)
     : QAbstractListModel(parent), program_(std::move(program)), document_(std::move(document)) {}
 
-void FileListModel::setFiles(const QString& folder, const QStringList& names) {
+void FileListModel::setFiles(const QString& folder, const QList<maskfilter::FileName>& names) {
     beginResetModel();
     folder_ = folder;
     names_ = names;
@@ -18,7 +18,7 @@ bool FileListModel::isProgramRow(int row) const {
         return false;
     signed char& k = kind_[size_t(row)];
     if (k < 0)
-        k = maskfilter::isProgram(folder_, names_[row]) ? 1 : 0;
+        k = maskfilter::isProgram(folder_, names_[row].bytes) ? 1 : 0;
     return k == 1;
 }
 
@@ -30,7 +30,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= names_.size())
         return {};
     if (role == Qt::DisplayRole)
-        return names_[index.row()];
+        return names_[index.row()].shown;
     if (role == Qt::DecorationRole)
         return isProgramRow(index.row()) ? program_ : document_;
     return {};

@@ -1,4 +1,6 @@
 #pragma once
+#include "filemanager/MaskFilter.h"
+
 #include <QAbstractListModel>
 #include <QIcon>
 #include <QStringList>
@@ -12,9 +14,8 @@ public:
     FileListModel(QIcon program, QIcon document, QObject* parent = nullptr);
 
     // The rows of a new listing of the folder.
-    void setFiles(const QString& folder, const QStringList& names);
+    void setFiles(const QString& folder, const QList<maskfilter::FileName>& names);
 
-    const QStringList& names() const { return names_; }
     bool isProgramRow(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -24,6 +25,6 @@ private:
     QIcon program_;
     QIcon document_;
     QString folder_;
-    QStringList names_;
+    QList<maskfilter::FileName> names_;
     mutable std::vector<signed char> kind_; // -1 unknown, 0 document, 1 program
 };

@@ -73,12 +73,15 @@ std::optional<QString> FolderOps::removeFolder(const QString& target, const QStr
 }
 
 bool FolderOps::removeFile(const QString& path) {
+    return removeFile(path, QFile::encodeName(path));
+}
+
+bool FolderOps::removeFile(const QString& path, const QByteArray& encoded) {
     if (!prompts_.confirm(owner_,
                           QStringLiteral("Are you sure you want to Remove File:\r") + path + u'?'))
         return false;
     struct stat st;
-    const QByteArray encoded = QFile::encodeName(path);
-    const bool removed = !path.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
+    const bool removed = !encoded.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
                          !S_ISDIR(st.st_mode) && ::unlink(encoded.constData()) == 0;
     if (!removed)
         prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + path +
@@ -95,5 +98,13 @@ bool FolderOps::removeListedFile(const std::optional<FileBrowser::Picked>& file,
                                     QStringLiteral("!\rThe file is no longer in the list."));
         return false;
     }
-    return removeFile(file->path());
+    return removeFile(file->path(), file->bytes());
+}
+
+bool FolderOps::canOpen(const FileBrowser::Picked& file) {
+    if (file.name.isText())
+        return true;
+    prompts_.notice(owner_, QStringLiteral("Cannot open the file ") + file.path() +
+                                QStringLiteral("\rIts name is not valid text."));
+    return false;
 }

@@ -26,9 +26,14 @@ public:
     // Deletes the file itself for good: a link goes as the link, a folder
     // is refused. True on success.
     bool removeFile(const QString& path);
+    // The same for a file named by its bytes; `shown` is what the boxes say.
+    bool removeFile(const QString& shown, const QByteArray& encoded);
     // Remove File from the menu: the file picked, only while the list still
     // shows it; nothing picked asks about an empty name, as removeFile("").
     bool removeListedFile(const std::optional<FileBrowser::Picked>& file, const FileBrowser& list);
+    // A file whose name is not text cannot be handed to the desktop by
+    // name: false after saying so.
+    bool canOpen(const FileBrowser::Picked& file);
 
 private:
     Prompts& prompts_;

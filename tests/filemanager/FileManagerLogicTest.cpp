@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
+#include "filemanager/FileBrowser.h"
 #include "filemanager/FilterList.h"
 #include "filemanager/FolderOps.h"
 #include "filemanager/MaskFilter.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,7 +96,48 @@ private slots:
         QDir(dir.path()).mkdir("sub.txt");
         QFile::link(dir.file("b.txt"), dir.file("link.txt"));
         QFile::link(dir.file("sub"), dir.file("dirlink.txt"));
-        QCOMPARE(maskfilter::listFiles(dir.path(), mask), expected);
+        QCOMPARE(maskfilter::shownNames(maskfilter::listFiles(dir.path(), mask)), expected);
+    }
+
+    // Names that are not UTF-8 are listed apart, selected and removed as
+    // themselves; a file really named with the replacement character is
+    // never taken for them.
+    void namesThatAreNotText_data() {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ff") << QByteArray("bad\xff.txt") << "bad\\xFF.txt";
+        QTest::newRow("fe") << QByteArray("bad\xfe.txt") << "bad\\xFE.txt";
+        QTest::newRow("cut sequence") << QByteArray("bad\xc3.txt") << "bad\\xC3.txt";
+    }
+    void namesThatAreNotText() {
+        QFETCH(QByteArray, target);
+        QFETCH(QString, shown);
+        TempDir dir;
+        const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+        const QByteArray base = QFile::encodeName(folder) + '/';
+        const QList<QByteArray> names{"bad\xff.txt", "bad\xfe.txt", "bad\xc3.txt",
+                                      "bad\xef\xbf\xbd.txt"};
+        for (const QByteArray& n : names) {
+            const int fd = ::open((base + n).constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        FileBrowser list;
+        list.enter(folder);
+        QCOMPARE(list.files(), (QStringList{"bad\\xC3.txt", "bad\\xFE.txt", "bad\\xFF.txt",
+                                            QString::fromUtf8("bad\xef\xbf\xbd.txt")}));
+        list.select(int(list.files().indexOf(shown)));
+        QCOMPARE(list.pathText(), folder + "/" + shown);
+        ScriptedPrompts prompts;
+        prompts.expectBox().expectBox(Prompts::Yes);
+        FolderOps ops(prompts, nullptr);
+        QVERIFY(!ops.canOpen(*list.picked())); // the desktop could only be given another name
+        QVERIFY(ops.removeListedFile(list.picked(), list));
+        QCOMPARE(prompts.boxes()[1].text,
+                 "Are you sure you want to Remove File:\r" + folder + "/" + shown + "?");
+        struct stat st;
+        for (const QByteArray& n : names)
+            QCOMPARE(::lstat((base + n).constData(), &st) == 0, n != target);
     }
 
     void programPicture() {

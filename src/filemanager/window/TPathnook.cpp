@@ -444,7 +444,7 @@ void TPathnook::apply(int changes) {
     if (changes & (FileBrowser::Files | FileBrowser::Selection)) {
         syncing_ = true;
         if (changes & FileBrowser::Files)
-            model_->setFiles(browser_.folder(), browser_.files());
+            model_->setFiles(browser_.folder(), browser_.fileNames());
         const int row = browser_.selectedRow();
         if (row >= 0)
             files_->setCurrentIndex(model_->index(row));
@@ -533,7 +533,8 @@ void TPathnook::RemoveFile1Click() {
 }
 
 void TPathnook::OpenFile1Click() {
-    if (const auto file = menuFile(); file && browser_.isListed(*file))
+    const auto file = menuFile();
+    if (file && browser_.isListed(*file) && FolderOps(*context_.prompts, this).canOpen(*file))
         context_.opener->open(this, file->path());
 }
 
