@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
+#include "core/Error.h"
 #include "filemanager/FileBrowser.h"
 #include "filemanager/FilterList.h"
 #include "filemanager/FolderOps.h"
@@ -14,8 +15,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <chrono>
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using testsupport::ScriptedPrompts;
@@ -191,6 +195,73 @@ private slots:
         s.write(PathnookSettings::BackColor, "clRed");
         QCOMPARE(registryValue("BackColor").toString(), QString("clRed"));
         QCOMPARE(iniValue(file, "PATHNOOK", "BackColor"), QString());
+    }
+
+    // The store's file is read only when it is a regular file under the
+    // cap: anything else is a key that cannot be opened, and is left as it is.
+    void storeFileThatMustNotBeRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("one byte past the cap") << "past" << false;
+        QTest::newRow("at the cap") << "at" << true;
+    }
+    void storeFileThatMustNotBeRead() {
+        QFETCH(QString, kind);
+        QFETCH(bool, used);
+        const QByteArray path = QFile::encodeName(registryFile());
+        QDir().mkpath(QFileInfo(registryFile()).absolutePath());
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(registryFile()));
+        } else {
+            QByteArray text = "[Options]\nFileMask=*.log\n;";
+            const qint64 size = UserRegistry::storeCap + (kind == "past" ? 1 : 0);
+            text += QByteArray(size - text.size() - 1, 'x') + '\n';
+            QFile f(registryFile());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == size);
+        }
+        struct stat before {};
+        ::lstat(path.constData(), &before);
+        TempDir dir;
+        ControlFile file(dir.write("TabdeckV10.INI", "[BUTTON]\r\n1=\r\n"));
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        // Showing the window reads the store; it must come back at once.
+        auto done = std::async(std::launch::async, [&] {
+            QString failed;
+            const auto mask = s.read().value[PathnookSettings::FileMask];
+            try {
+                s.write(PathnookSettings::FileMask, "*.txt");
+            } catch (const AppError& e) {
+                failed = e.text();
+            }
+            return std::make_pair(mask, failed);
+        });
+        if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Let each blocked open go (a bounded number of times) before failing.
+            for (int i = 0; i < 100; ++i) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                if (done.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready)
+                    break;
+            }
+            QFAIL("reading the store blocked");
+        }
+        const auto [mask, failed] = done.get();
+        QCOMPARE(mask.has_value(), used);
+        QCOMPARE(failed, used ? QString() : QString("Failed to set data for 'FileMask'"));
+        struct stat after {};
+        ::lstat(path.constData(), &after);
+        if (!used) {
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+        if (kind == "folder")
+            QDir().rmdir(registryFile());
     }
 
     void iniReadsOnlySetValues() {
