@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 using testsupport::ScriptedPrompts;
@@ -241,6 +243,20 @@ private slots:
         clickFile("a.log");
         QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
         QCOMPARE(child<QLabel>("MaskLabel")->text(), QString("*.*"));
+    }
+
+    // At the default size the new-folder field shows its whole text.
+    void newFolderFieldFitsAtDefaultSize() {
+        auto* edit2 = child<QLineEdit>("Edit2");
+        QCOMPARE(window_->size(), QSize(622, 443));
+        QStyleOptionFrame opt;
+        opt.initFrom(edit2);
+        opt.lineWidth = edit2->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit2);
+        const QRect inside =
+            edit2->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit2);
+        const int needed = edit2->fontMetrics().horizontalAdvance(edit2->text()) + 2 * 2 + 1;
+        QVERIFY2(inside.width() >= needed,
+                 qPrintable(QString("%1 < %2").arg(inside.width()).arg(needed)));
     }
 
     void editMenuActsOnLastFieldChanged() {

@@ -238,10 +238,15 @@ QWidget* TPathnook::buildHeader() {
     g->addWidget(new QLabel(QStringLiteral("Select Drive"), header), 0, 0);
     drivesBox_ = new QComboBox(header);
     drivesBox_->setObjectName(QStringLiteral("DriveComboBox1"));
+    // Long mount paths must not squeeze the new-folder field: the box keeps
+    // a modest width and its pop-up shows the whole names.
+    drivesBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drivesBox_->setMinimumContentsLength(12);
     g->addWidget(drivesBox_, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Create a New Folder:"), header), 0, 2);
     edit2_ = new QLineEdit(QStringLiteral("NewFolder"), header);
     edit2_->setObjectName(QStringLiteral("Edit2"));
+    edit2_->setMinimumWidth(edit2_->fontMetrics().horizontalAdvance(edit2_->text()) * 3 / 2 + 16);
     g->addWidget(edit2_, 0, 3);
     auto* create = button(header, "CreateFolderButton", QStringLiteral("Create Folder"),
                           QStringLiteral("Create the new folder"));
