@@ -51,25 +51,22 @@ std::optional<QString> FolderOps::removeFolder(const QString& target, const QStr
                                                  "Diredtory ") +
                                       target + u'?'))
         return std::nullopt;
-    // Linux lets an empty current directory go, which would leave the
-    // program inside a folder that no longer exists.
-    QString stepTo = remembered;
+    // The list moves to the remembered folder, or above the target when
+    // that folder is the target or lies inside it.
+    QString show = remembered;
     if (remembered.isEmpty() || isSameOrInside(remembered, target) ||
-        !QDir::setCurrent(remembered)) {
-        stepTo = QFileInfo(canonical(target)).absolutePath();
-        QDir::setCurrent(stepTo);
-    }
+        !QFileInfo(remembered).isDir())
+        show = QFileInfo(canonical(target)).absolutePath();
     const QFileInfo info(target);
     const bool removed =
         info.isDir() && !info.isSymLink() && ::rmdir(QFile::encodeName(target).constData()) == 0;
     if (!removed) {
-        QDir::setCurrent(target);
         prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove Directory ") + target +
                                     QStringLiteral("!\rCannot Remove a Directory that is not "
                                                    "Empty!"));
         return std::nullopt;
     }
-    return stepTo;
+    return show;
 }
 
 bool FolderOps::removeFile(const QString& path) {

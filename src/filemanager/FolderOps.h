@@ -18,10 +18,10 @@ public:
 
     // True when a new folder was made.
     bool createFolder(const QString& current, const QString& name);
-    // Removes an empty folder after stepping the process out of it: to the
-    // remembered folder, or to the target's parent when the remembered
-    // folder is the target or lies inside it. Returns the folder to show
-    // on success; none after a refusal (the process returns to the target).
+    // Removes an empty folder. Returns the folder to show on success: the
+    // remembered folder, or the target's parent when the remembered folder
+    // is the target or lies inside it; none after a refusal. The process's
+    // working directory is not used.
     std::optional<QString> removeFolder(const QString& target, const QString& remembered);
     // Deletes the file itself for good: a link goes as the link, a folder
     // is refused. True on success.

@@ -9,17 +9,12 @@
 #include <QWidget>
 #include <memory>
 
+class BrowsePage;
 class EditMenu;
-class FileListModel;
+class HelpPage;
 class QAction;
-class QComboBox;
 class QFileSystemWatcher;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QListWidget;
 class QMenu;
-class QSplitter;
 class QStackedWidget;
 class QStatusBar;
 class RereadThrottle;
@@ -81,9 +76,7 @@ private:
     void closeSetup() override;
 
     void build();
-    QWidget* buildHeader();
-    QWidget* buildFooter();
-    QWidget* buildHelpPage();
+    void wire();
     void buildMenu();
     void guarded(const std::function<void()>& body);
     void fillDrives();
@@ -101,25 +94,15 @@ private:
     UserRegistry registry_;
     PathnookSettings settings_;
     FileBrowser browser_;
-    bool syncing_ = false;
     bool menuOpen_ = false;
     std::optional<FileBrowser::Picked> menuFile_;
 
     QStatusBar* statusBar1_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    QWidget* browse_ = nullptr;
+    BrowsePage* browse_ = nullptr;
     SetupPage* setup_ = nullptr;
-    QWidget* help_ = nullptr;
+    HelpPage* help_ = nullptr;
     QWidget* underHelp_ = nullptr;
-    QComboBox* drivesBox_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLabel* folderLabel_ = nullptr;
-    QLabel* maskLabel_ = nullptr;
-    QListWidget* folders_ = nullptr;
-    QListView* files_ = nullptr;
-    QSplitter* splitter_ = nullptr;
-    FileListModel* model_ = nullptr;
     QMenu* menu_ = nullptr;
     QHash<QString, QAction*> menuItems_;
     EditMenu* editMenu_ = nullptr;
