@@ -5,17 +5,12 @@
 FileListModel::FileListModel(QIcon program, QIcon document, QObject* parent)
     : QAbstractListModel(parent), program_(std::move(program)), document_(std::move(document)) {}
 
-bool FileListModel::read(const QString& folder, const QString& maskText) {
-    QStringList names = maskfilter::listFiles(folder, maskText);
-    if (folder == folder_ && maskText == mask_ && names == names_)
-        return false;
+void FileListModel::setFiles(const QString& folder, const QList<maskfilter::FileName>& names) {
     beginResetModel();
     folder_ = folder;
-    mask_ = maskText;
-    names_ = std::move(names);
+    names_ = names;
     kind_.assign(size_t(names_.size()), -1);
     endResetModel();
-    return true;
 }
 
 bool FileListModel::isProgramRow(int row) const {
@@ -23,7 +18,7 @@ bool FileListModel::isProgramRow(int row) const {
         return false;
     signed char& k = kind_[size_t(row)];
     if (k < 0)
-        k = maskfilter::isProgram(folder_, names_[row]) ? 1 : 0;
+        k = maskfilter::isProgram(folder_, names_[row].bytes) ? 1 : 0;
     return k == 1;
 }
 
@@ -35,7 +30,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= names_.size())
         return {};
     if (role == Qt::DisplayRole)
-        return names_[index.row()];
+        return names_[index.row()].shown;
     if (role == Qt::DecorationRole)
         return isProgramRow(index.row()) ? program_ : document_;
     return {};

@@ -1,4 +1,6 @@
 #pragma once
+#include "filemanager/MaskFilter.h"
+
 #include <QAbstractListModel>
 #include <QIcon>
 #include <QStringList>
@@ -11,13 +13,9 @@ class FileListModel : public QAbstractListModel {
 public:
     FileListModel(QIcon program, QIcon document, QObject* parent = nullptr);
 
-    // Reads the folder through the mask. Returns false (and keeps rows,
-    // selection and scroll place) when nothing changed.
-    bool read(const QString& folder, const QString& maskText);
+    // The rows of a new listing of the folder.
+    void setFiles(const QString& folder, const QList<maskfilter::FileName>& names);
 
-    const QString& folder() const { return folder_; }
-    const QString& mask() const { return mask_; }
-    const QStringList& names() const { return names_; }
     bool isProgramRow(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -27,7 +25,6 @@ private:
     QIcon program_;
     QIcon document_;
     QString folder_;
-    QString mask_;
-    QStringList names_;
+    QList<maskfilter::FileName> names_;
     mutable std::vector<signed char> kind_; // -1 unknown, 0 document, 1 program
 };

@@ -51,37 +51,57 @@ std::optional<QString> FolderOps::removeFolder(const QString& target, const QStr
                                                  "Diredtory ") +
                                       target + u'?'))
         return std::nullopt;
-    // Linux lets an empty current directory go, which would leave the
-    // program inside a folder that no longer exists.
-    QString stepTo = remembered;
+    // The list moves to the remembered folder, or above the target when
+    // that folder is the target or lies inside it.
+    QString show = remembered;
     if (remembered.isEmpty() || isSameOrInside(remembered, target) ||
-        !QDir::setCurrent(remembered)) {
-        stepTo = QFileInfo(canonical(target)).absolutePath();
-        QDir::setCurrent(stepTo);
-    }
+        !QFileInfo(remembered).isDir())
+        show = QFileInfo(canonical(target)).absolutePath();
     const QFileInfo info(target);
     const bool removed =
         info.isDir() && !info.isSymLink() && ::rmdir(QFile::encodeName(target).constData()) == 0;
     if (!removed) {
-        QDir::setCurrent(target);
         prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove Directory ") + target +
                                     QStringLiteral("!\rCannot Remove a Directory that is not "
                                                    "Empty!"));
         return std::nullopt;
     }
-    return stepTo;
+    return show;
 }
 
 bool FolderOps::removeFile(const QString& path) {
+    return removeFile(path, QFile::encodeName(path));
+}
+
+bool FolderOps::removeFile(const QString& path, const QByteArray& encoded) {
     if (!prompts_.confirm(owner_,
                           QStringLiteral("Are you sure you want to Remove File:\r") + path + u'?'))
         return false;
     struct stat st;
-    const QByteArray encoded = QFile::encodeName(path);
-    const bool removed = !path.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
+    const bool removed = !encoded.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
                          !S_ISDIR(st.st_mode) && ::unlink(encoded.constData()) == 0;
     if (!removed)
         prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + path +
                                     QStringLiteral("!\rCannot Remove Read Only Files!"));
     return removed;
+}
+
+bool FolderOps::removeListedFile(const std::optional<FileBrowser::Picked>& file,
+                                 const FileBrowser& list) {
+    if (!file)
+        return removeFile(QString());
+    if (!list.isListed(*file)) {
+        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + file->path() +
+                                    QStringLiteral("!\rThe file is no longer in the list."));
+        return false;
+    }
+    return removeFile(file->path(), file->bytes());
+}
+
+bool FolderOps::canOpen(const FileBrowser::Picked& file) {
+    if (file.name.isText())
+        return true;
+    prompts_.notice(owner_, QStringLiteral("Cannot open the file ") + file.path() +
+                                QStringLiteral("\rIts name is not valid text."));
+    return false;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "filemanager/FileBrowser.h"
+
 #include <QString>
 #include <optional>
 
@@ -16,14 +18,22 @@ public:
 
     // True when a new folder was made.
     bool createFolder(const QString& current, const QString& name);
-    // Removes an empty folder after stepping the process out of it: to the
-    // remembered folder, or to the target's parent when the remembered
-    // folder is the target or lies inside it. Returns the folder to show
-    // on success; none after a refusal (the process returns to the target).
+    // Removes an empty folder. Returns the folder to show on success: the
+    // remembered folder, or the target's parent when the remembered folder
+    // is the target or lies inside it; none after a refusal. The process's
+    // working directory is not used.
     std::optional<QString> removeFolder(const QString& target, const QString& remembered);
     // Deletes the file itself for good: a link goes as the link, a folder
     // is refused. True on success.
     bool removeFile(const QString& path);
+    // The same for a file named by its bytes; `shown` is what the boxes say.
+    bool removeFile(const QString& shown, const QByteArray& encoded);
+    // Remove File from the menu: the file picked, only while the list still
+    // shows it; nothing picked asks about an empty name, as removeFile("").
+    bool removeListedFile(const std::optional<FileBrowser::Picked>& file, const FileBrowser& list);
+    // A file whose name is not text cannot be handed to the desktop by
+    // name: false after saying so.
+    bool canOpen(const FileBrowser::Picked& file);
 
 private:
     Prompts& prompts_;

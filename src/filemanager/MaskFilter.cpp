@@ -74,26 +74,69 @@ bool matches(const QString& mask, const QString& name) {
     return wildcard(mask.constData(), mask.size(), name.constData(), name.size());
 }
 
-QStringList listFiles(const QString& folder, const QString& maskText) {
+QString readable(const QByteArray& bytes) {
+    const QString whole = QString::fromUtf8(bytes);
+    if (whole.toUtf8() == bytes)
+        return whole;
+    QString out;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const uchar b = uchar(bytes[i]);
+        const int len = b < 0x80         ? 1
+                        : (b >> 5) == 6  ? 2
+                        : (b >> 4) == 14 ? 3
+                        : (b >> 3) == 30 ? 4
+                                         : 0;
+        if (len > 0 && i + len <= bytes.size()) {
+            // One sequence is valid when it decodes and encodes back to
+            // itself (overlong forms and surrogates do not).
+            const QByteArray seq = bytes.mid(i, len);
+            const QString c = QString::fromUtf8(seq);
+            if (c.toUtf8() == seq) {
+                out += c;
+                i += len;
+                continue;
+            }
+        }
+        out += QStringLiteral("\\x") + QString::number(b, 16).toUpper().rightJustified(2, u'0');
+        ++i;
+    }
+    return out;
+}
+
+bool FileName::isText() const {
+    return QFile::encodeName(shown) == bytes;
+}
+
+QList<FileName> listFiles(const QString& folder, const QString& maskText) {
     const QStringList masks = split(maskText);
     const QByteArray encoded = QFile::encodeName(folder);
-    QStringList out;
+    QList<FileName> out;
     DIR* dir = ::opendir(encoded.isEmpty() ? "." : encoded.constData());
     if (!dir)
         return out;
     while (const dirent* e = ::readdir(dir)) {
         if (!isFile(encoded, e))
             continue;
-        const QString name = QFile::decodeName(e->d_name);
+        const QByteArray bytes(e->d_name);
+        // Each byte that is not UTF-8 counts as one character for "?".
+        const QString name = QString::fromUtf8(bytes);
         for (const QString& mask : masks)
             if (matches(mask, name))
-                out << name;
+                out.append({bytes, readable(bytes)});
     }
     ::closedir(dir);
-    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    std::sort(out.begin(), out.end(), [](const FileName& a, const FileName& b) {
+        const int c = a.shown.compare(b.shown, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.bytes < b.bytes;
     });
+    return out;
+}
+
+QStringList shownNames(const QList<FileName>& names) {
+    QStringList out;
+    for (const FileName& n : names)
+        out << n.shown;
     return out;
 }
 
@@ -105,11 +148,11 @@ bool isProgramName(const QString& name) {
     return false;
 }
 
-bool isProgram(const QString& folder, const QString& name) {
-    if (isProgramName(name))
+bool isProgram(const QString& folder, const QByteArray& name) {
+    if (isProgramName(QString::fromUtf8(name)))
         return true;
     struct stat st;
-    const QByteArray path = QFile::encodeName(folder + u'/' + name);
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
     return ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
            (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,15 +15,27 @@ bool hasWildcard(const QString& text);
 // without a dot, as users of such masks expect.
 bool matches(const QString& mask, const QString& name);
 
+// A file name as the folder holds it (bytes, not always valid UTF-8) and
+// as it is shown: bytes that are not UTF-8 show as \xFF, so two names that
+// differ only there stay apart.
+struct FileName {
+    QByteArray bytes;
+    QString shown;
+    bool isText() const; // the shown form names the file itself
+    bool operator==(const FileName&) const = default;
+};
+QString readable(const QByteArray& bytes);
+
 // The names of the files (no folders; hidden files included) of a folder
 // that match the masks, each mask searched in turn: a name matching two
 // masks is listed twice. Sorted alphabetically without regard to case.
 // A folder that cannot be read gives an empty list.
-QStringList listFiles(const QString& folder, const QString& maskText);
+QList<FileName> listFiles(const QString& folder, const QString& maskText);
+QStringList shownNames(const QList<FileName>& names);
 
 // A program gets the program picture: .exe .com .bat .pif, or on Linux a
 // file with an execute bit.
 bool isProgramName(const QString& name);
-bool isProgram(const QString& folder, const QString& name);
+bool isProgram(const QString& folder, const QByteArray& name);
 
 } // namespace maskfilter

@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Error.h"
+#include "core/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,8 +33,20 @@ std::optional<QString> UserRegistry::groupOf(const QString& key) {
 }
 
 std::unique_ptr<QSettings> UserRegistry::settings() const {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Fernhollow"), QStringLiteral("Pathnook"));
+    // The per-user file alone, without the organisation-wide and system
+    // fallbacks. QSettings reads its files as it is made: a FIFO there would
+    // block the window that asked, a huge file would be read whole. Only a
+    // regular file under the cap, or none yet, is used. The folder is the
+    // one QSettings uses for the user, learnt from a store nobody has.
+    const QString userFolder = QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                                   QStringLiteral(".tabdeck-folder-probe"))
+                                             .fileName())
+                                   .absolutePath();
+    const QString file = userFolder + QStringLiteral("/Fernhollow/Pathnook.conf");
+    const regularfile::Handle check(file, storeCap);
+    if (!check.ok() && check.status() != regularfile::Status::Missing)
+        return nullptr;
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
 bool UserRegistry::keyExists(const QString& key) const {
@@ -41,7 +54,7 @@ bool UserRegistry::keyExists(const QString& key) const {
     if (!group)
         return false;
     auto s = settings();
-    if (!QFileInfo::exists(s->fileName()))
+    if (!s || !QFileInfo::exists(s->fileName()))
         return false;
     if (group->isEmpty())
         return true;
@@ -59,6 +72,8 @@ bool UserRegistry::openKey(const QString& key, bool canCreate) {
         // The store's file stands for the root key, so creating any key
         // makes sure it is there.
         auto s = settings();
+        if (!s)
+            return false;
         const QString file = s->fileName();
         if (!QFileInfo::exists(file)) {
             QDir().mkpath(QFileInfo(file).absolutePath());
@@ -79,7 +94,10 @@ QString UserRegistry::valueKey(const QString& name) const {
 }
 
 bool UserRegistry::valueExists(const QString& name) const {
-    return open_ && settings()->contains(valueKey(name));
+    if (!open_)
+        return false;
+    auto s = settings();
+    return s && s->contains(valueKey(name));
 }
 
 std::optional<QString> UserRegistry::readString(const QString& name) const {
@@ -87,7 +105,7 @@ std::optional<QString> UserRegistry::readString(const QString& name) const {
         return std::nullopt;
     auto s = settings();
     const QString k = valueKey(name);
-    if (!s->contains(k))
+    if (!s || !s->contains(k))
         return std::nullopt;
     return s->value(k).toString();
 }
@@ -97,6 +115,8 @@ void UserRegistry::writeString(const QString& name, const QString& value) {
     if (!open_ || name.isEmpty())
         throw AppError(failed);
     auto s = settings();
+    if (!s)
+        throw AppError(failed);
     s->setValue(valueKey(name), value);
     s->sync();
     if (s->status() != QSettings::NoError)
@@ -108,7 +128,7 @@ bool UserRegistry::deleteValue(const QString& name) {
         return false;
     auto s = settings();
     const QString k = valueKey(name);
-    if (!s->contains(k))
+    if (!s || !s->contains(k))
         return false;
     s->remove(k);
     s->sync();
@@ -120,6 +140,8 @@ bool UserRegistry::deleteKey(const QString& key) {
     if (!group || !keyExists(key))
         return false;
     auto s = settings();
+    if (!s)
+        return false;
     if (group->isEmpty()) {
         s->clear();
         s->sync();

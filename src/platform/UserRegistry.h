@@ -1,19 +1,23 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 #include <optional>
 
 class QSettings;
 
 // The per-user registry of the file manager's settings. Keys are written as
-// on Windows ("Software\Fernhollow\Pathnook\Options"); the store is QSettings
-// in native format for organisation "Fernhollow", application "Pathnook"
-// (on Linux ~/.config/Fernhollow/Pathnook.conf), and a key below
+// on Windows ("Software\Fernhollow\Pathnook\Options"); the store is an INI
+// file of QSettings in the user's configuration folder
+// (~/.config/Fernhollow/Pathnook.conf), and a key below
 // "Software\Fernhollow\Pathnook" is a group of it. Other keys do not exist
 // and cannot be created.
 class UserRegistry {
 public:
     static const QString rootKey; // Software\Fernhollow\Pathnook
+    // The largest store file that is read; a larger one, or one that is not
+    // a regular file, counts as a key that cannot be opened.
+    static constexpr qint64 storeCap = 1024 * 1024;
 
     UserRegistry();
     ~UserRegistry();
@@ -41,6 +45,7 @@ private:
     // The group for a key: "" for the root, "Options" for its subkey;
     // none for a key outside the store.
     static std::optional<QString> groupOf(const QString& key);
+    // The store, or none when its file must not be read.
     std::unique_ptr<QSettings> settings() const;
     QString valueKey(const QString& name) const;
 

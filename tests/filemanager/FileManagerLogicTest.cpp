@@ -3,6 +3,8 @@
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
+#include "core/Error.h"
+#include "filemanager/FileBrowser.h"
 #include "filemanager/FilterList.h"
 #include "filemanager/FolderOps.h"
 #include "filemanager/MaskFilter.h"
@@ -13,7 +15,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using testsupport::ScriptedPrompts;
@@ -94,7 +100,98 @@ private slots:
         QDir(dir.path()).mkdir("sub.txt");
         QFile::link(dir.file("b.txt"), dir.file("link.txt"));
         QFile::link(dir.file("sub"), dir.file("dirlink.txt"));
-        QCOMPARE(maskfilter::listFiles(dir.path(), mask), expected);
+        QCOMPARE(maskfilter::shownNames(maskfilter::listFiles(dir.path(), mask)), expected);
+    }
+
+    // Names that are not UTF-8 are listed apart, selected and removed as
+    // themselves; a file really named with the replacement character is
+    // never taken for them.
+    void namesThatAreNotText_data() {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ff") << QByteArray("bad\xff.txt") << "bad\\xFF.txt";
+        QTest::newRow("fe") << QByteArray("bad\xfe.txt") << "bad\\xFE.txt";
+        QTest::newRow("cut sequence") << QByteArray("bad\xc3.txt") << "bad\\xC3.txt";
+    }
+    void namesThatAreNotText() {
+        QFETCH(QByteArray, target);
+        QFETCH(QString, shown);
+        TempDir dir;
+        const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+        const QByteArray base = QFile::encodeName(folder) + '/';
+        const QList<QByteArray> names{"bad\xff.txt", "bad\xfe.txt", "bad\xc3.txt",
+                                      "bad\xef\xbf\xbd.txt"};
+        for (const QByteArray& n : names) {
+            const int fd = ::open((base + n).constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        FileBrowser list;
+        list.enter(folder);
+        QCOMPARE(list.files(), (QStringList{"bad\\xC3.txt", "bad\\xFE.txt", "bad\\xFF.txt",
+                                            QString::fromUtf8("bad\xef\xbf\xbd.txt")}));
+        list.select(int(list.files().indexOf(shown)));
+        QCOMPARE(list.pathText(), folder + "/" + shown);
+        ScriptedPrompts prompts;
+        prompts.expectBox().expectBox(Prompts::Yes);
+        FolderOps ops(prompts, nullptr);
+        QVERIFY(!ops.canOpen(*list.picked())); // the desktop could only be given another name
+        QVERIFY(ops.removeListedFile(list.picked(), list));
+        QCOMPARE(prompts.boxes()[1].text,
+                 "Are you sure you want to Remove File:\r" + folder + "/" + shown + "?");
+        struct stat st;
+        for (const QByteArray& n : names)
+            QCOMPARE(::lstat((base + n).constData(), &st) == 0, n != target);
+    }
+
+    // A path typed into the path field, and a folder that goes away, on a
+    // real tree; the process's folder never moves.
+    void browsing_data() {
+        QTest::addColumn<QString>("typed"); // relative to the tree; "gone" removes a folder
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("pathText"); // %1 = the tree
+        QTest::newRow("folder and mask: the mask lasts until the next change")
+            << "logs/*.log"
+            << "logs" << QStringList{"a.log", "C.LOG"} << "logs/*.log";
+        QTest::newRow("folder and name: the file is selected")
+            << "logs/b.txt"
+            << "logs" << QStringList{"a.log", "b.txt", "C.LOG"} << "%1/logs/b.txt";
+        QTest::newRow("a name not listed selects nothing")
+            << "logs/none.txt"
+            << "logs" << QStringList{"a.log", "b.txt", "C.LOG"} << "";
+        QTest::newRow("the folder shown goes: the nearest one above is shown")
+            << "gone"
+            << "logs" << QStringList{"a.log", "b.txt", "C.LOG"} << "";
+    }
+    void browsing() {
+        QFETCH(QString, typed);
+        QFETCH(QString, folder);
+        QFETCH(QStringList, files);
+        QFETCH(QString, pathText);
+        TempDir dir;
+        const QString tree = QFileInfo(dir.path()).canonicalFilePath();
+        QDir(tree).mkpath("logs/deep/er");
+        for (const char* n : {"logs/a.log", "logs/b.txt", "logs/C.LOG"})
+            dir.write(QLatin1String(n), "x");
+        const QString cwd = QDir::currentPath();
+        FileBrowser list;
+        list.enter(tree);
+        if (typed == "gone") {
+            list.enter(tree + "/logs/deep/er");
+            QVERIFY(QDir(tree + "/logs/deep").removeRecursively());
+            QVERIFY(list.reread() & FileBrowser::Folder);
+        } else {
+            list.applyTyped(typed); // relative to the folder shown
+        }
+        QCOMPARE(list.folder(), tree + "/" + folder);
+        QCOMPARE(list.files(), files);
+        QCOMPARE(list.pathText(), pathText.replace("%1", tree));
+        QCOMPARE(QDir::currentPath(), cwd);
+        // The next change of the list brings the current mask back.
+        list.select(0);
+        QCOMPARE(list.files(), (QStringList{"a.log", "b.txt", "C.LOG"}));
+        QCOMPARE(list.pathText(), tree + "/logs/a.log");
     }
 
     void programPicture() {
@@ -148,6 +245,73 @@ private slots:
         s.write(PathnookSettings::BackColor, "clRed");
         QCOMPARE(registryValue("BackColor").toString(), QString("clRed"));
         QCOMPARE(iniValue(file, "PATHNOOK", "BackColor"), QString());
+    }
+
+    // The store's file is read only when it is a regular file under the
+    // cap: anything else is a key that cannot be opened, and is left as it is.
+    void storeFileThatMustNotBeRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("one byte past the cap") << "past" << false;
+        QTest::newRow("at the cap") << "at" << true;
+    }
+    void storeFileThatMustNotBeRead() {
+        QFETCH(QString, kind);
+        QFETCH(bool, used);
+        const QByteArray path = QFile::encodeName(registryFile());
+        QDir().mkpath(QFileInfo(registryFile()).absolutePath());
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(registryFile()));
+        } else {
+            QByteArray text = "[Options]\nFileMask=*.log\n;";
+            const qint64 size = UserRegistry::storeCap + (kind == "past" ? 1 : 0);
+            text += QByteArray(size - text.size() - 1, 'x') + '\n';
+            QFile f(registryFile());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == size);
+        }
+        struct stat before {};
+        ::lstat(path.constData(), &before);
+        TempDir dir;
+        ControlFile file(dir.write("TabdeckV10.INI", "[BUTTON]\r\n1=\r\n"));
+        UserRegistry registry;
+        PathnookSettings s(file, registry);
+        // Showing the window reads the store; it must come back at once.
+        auto done = std::async(std::launch::async, [&] {
+            QString failed;
+            const auto mask = s.read().value[PathnookSettings::FileMask];
+            try {
+                s.write(PathnookSettings::FileMask, "*.txt");
+            } catch (const AppError& e) {
+                failed = e.text();
+            }
+            return std::make_pair(mask, failed);
+        });
+        if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Let each blocked open go (a bounded number of times) before failing.
+            for (int i = 0; i < 100; ++i) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                if (done.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready)
+                    break;
+            }
+            QFAIL("reading the store blocked");
+        }
+        const auto [mask, failed] = done.get();
+        QCOMPARE(mask.has_value(), used);
+        QCOMPARE(failed, used ? QString() : QString("Failed to set data for 'FileMask'"));
+        struct stat after {};
+        ::lstat(path.constData(), &after);
+        if (!used) {
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+        if (kind == "folder")
+            QDir().rmdir(registryFile());
     }
 
     void iniReadsOnlySetValues() {
@@ -302,7 +466,6 @@ private slots:
         const QString from = remembered == "target"   ? target
                              : remembered == "inside" ? target + "/in"
                                                       : dir.path();
-        QDir::setCurrent(target);
         ScriptedPrompts prompts;
         prompts.expectBox(Prompts::Yes);
         if (!removed)
@@ -311,13 +474,11 @@ private slots:
         if (remembered == "inside")
             QDir(target).rmdir("in"); // emptied by another program meanwhile
         const auto show = ops.removeFolder(target, from);
-        const QString cwd = QDir::currentPath();
-        QDir::setCurrent(saved);
+        QCOMPARE(QDir::currentPath(), saved); // the process's folder is not used
         QCOMPARE(show.has_value(), removed);
         QCOMPARE(QFileInfo(target).isDir(), !removed);
         if (removed) {
             QCOMPARE(*show, QFileInfo(dir.path()).canonicalFilePath());
-            QCOMPARE(cwd, *show); // never left inside the removed folder
         } else {
             QCOMPARE(prompts.lastBox().text, "ERROR: Could NOT Remove Directory " + target +
                                                  "!\rCannot Remove a Directory that is not Empty!");

@@ -23,6 +23,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 using testsupport::RecordingOpener;
@@ -105,7 +107,7 @@ private slots:
         QCOMPARE(window_->folderNames().last(), logs); // ancestors, then the children
         doubleClickFolder(logs);
         QCOMPARE(window_->currentFolder(), logs);
-        QCOMPARE(QDir::currentPath(), logs);
+        QCOMPARE(QDir::currentPath(), root); // the process's folder stays
         QCOMPARE(window_->folderLabelText(), logs);
         QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
         auto* menu = child<QMenu>("PopupMenu1");
@@ -128,6 +130,104 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window_->fileNames().contains("new.txt"), 5000);
     }
 
+    // Remove File acts on the file that was selected when the menu opened,
+    // whatever re-read the list in between; a file no longer listed is kept.
+    void removeFileActsOnTheFileSeen_data() {
+        QTest::addColumn<QString>("typedMask"); // typed into Edit1 before the click
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<QString>("step");      // what re-reads the list
+        QTest::addColumn<QString>("removed");   // "" for none
+        QTest::addColumn<QStringList>("boxes"); // %1 = the folder
+        const QString ask = "Are you sure you want to Remove File:\r%1/";
+        const QString filter = "The Filter Mask for the File List Box was changed to: *.txt";
+        QTest::newRow("typed mask, then a click") << "*.log"
+                                                  << "C.LOG"
+                                                  << ""
+                                                  << "C.LOG" << QStringList{ask + "C.LOG?"};
+        QTest::newRow("filter keeps the selected name")
+            << ""
+            << "b.txt"
+            << "filter"
+            << "b.txt" << QStringList{filter, ask + "b.txt?"};
+        QTest::newRow("filter hides the selected file")
+            << ""
+            << "a.log"
+            << "filter"
+            << ""
+            << QStringList{filter, "Are you sure you want to Remove File:\r?",
+                           "ERROR: Could NOT Remove File !\rCannot Remove Read Only Files!"};
+        QTest::newRow("a folder created")
+            << ""
+            << "b.txt"
+            << "create"
+            << "b.txt"
+            << QStringList{"Are you sure you want to create (Folder) Diredtory %1/Made?",
+                           ask + "b.txt?"};
+        QTest::newRow("a file appears above it while the menu is open")
+            << ""
+            << "b.txt"
+            << "added"
+            << "b.txt" << QStringList{ask + "b.txt?"};
+        QTest::newRow("the file goes while the menu is open")
+            << ""
+            << "b.txt"
+            << "gone"
+            << ""
+            << QStringList{"ERROR: Could NOT Remove File %1/b.txt!\rThe file is no longer in "
+                           "the list."};
+    }
+    void removeFileActsOnTheFileSeen() {
+        QFETCH(QString, typedMask);
+        QFETCH(QString, click);
+        QFETCH(QString, step);
+        QFETCH(QString, removed);
+        QFETCH(QStringList, boxes);
+        const QString logs = QFileInfo(dir_->file("root/logs")).canonicalFilePath();
+        for (const QString& b : boxes)
+            prompts_.expectBox(b.startsWith("Are you sure") ? Prompts::Yes : Prompts::Ok);
+        doubleClickFolder(logs);
+        if (!typedMask.isEmpty()) {
+            child<QLineEdit>("Edit1")->setText(logs + "/" + typedMask);
+            QTest::mouseDClick(child<QLineEdit>("Edit1"), Qt::LeftButton);
+        }
+        clickFile(click);
+        QCOMPARE(window_->selectedFile(), logs + "/" + click);
+        if (step == "filter") {
+            child<QPushButton>("SetupButton")->click();
+            window_->setupPage()->FilterComboBox1Change(1);
+            child<QPushButton>("CloseSetupButton")->click();
+            window_->FileListBox1Click(); // a press on the list enables the file items
+        } else if (step == "create") {
+            child<QLineEdit>("Edit2")->setText("Made");
+            child<QPushButton>("CreateFolderButton")->click();
+        }
+        if (step == "filter" || step == "create") {
+            const QString kept = removed.isEmpty() ? QString() : logs + "/" + removed;
+            QCOMPARE(window_->selectedFile(), kept);
+            QCOMPARE(child<QLineEdit>("Edit1")->text(), kept);
+        }
+        auto* menu = child<QMenu>("PopupMenu1");
+        menu->popup(window_->mapToGlobal(QPoint(100, 200)));
+        if (step == "added") {
+            dir_->write("root/logs/a0.txt", "x");
+            QTRY_VERIFY_WITH_TIMEOUT(window_->fileNames().contains("a0.txt"), 5000);
+        } else if (step == "gone") {
+            QFile::remove(logs + "/b.txt");
+            QTRY_VERIFY_WITH_TIMEOUT(!window_->fileNames().contains("b.txt"), 5000);
+        }
+        menu->hide();
+        menu->findChild<QAction*>("RemoveFile1")->trigger();
+        QStringList shown;
+        for (const auto& b : prompts_.boxes())
+            shown << b.text;
+        for (QString& b : boxes)
+            b.replace("%1", logs);
+        QCOMPARE(shown, boxes);
+        for (const char* name : {"a.log", "b.txt", "C.LOG"})
+            QCOMPARE(QFileInfo::exists(logs + "/" + name),
+                     name != removed && !(step == "gone" && name == QString("b.txt")));
+    }
+
     void wildcardTypedIntoEdit1LastsUntilNextChange() {
         auto* edit1 = child<QLineEdit>("Edit1");
         const QString logs = QFileInfo(dir_->file("root/logs")).canonicalFilePath();
@@ -139,6 +239,20 @@ private slots:
         clickFile("a.log");
         QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
         QCOMPARE(child<QLabel>("MaskLabel")->text(), QString("*.*"));
+    }
+
+    // At the default size the new-folder field shows its whole text.
+    void newFolderFieldFitsAtDefaultSize() {
+        auto* edit2 = child<QLineEdit>("Edit2");
+        QCOMPARE(window_->size(), QSize(622, 443));
+        QStyleOptionFrame opt;
+        opt.initFrom(edit2);
+        opt.lineWidth = edit2->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit2);
+        const QRect inside =
+            edit2->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit2);
+        const int needed = edit2->fontMetrics().horizontalAdvance(edit2->text()) + 2 * 2 + 1;
+        QVERIFY2(inside.width() >= needed,
+                 qPrintable(QString("%1 < %2").arg(inside.width()).arg(needed)));
     }
 
     void editMenuActsOnLastFieldChanged() {

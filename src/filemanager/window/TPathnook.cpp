@@ -5,12 +5,11 @@
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "core/Opener.h"
-#include "filemanager/FileListModel.h"
 #include "filemanager/FolderOps.h"
-#include "filemanager/FolderPathList.h"
-#include "filemanager/MaskFilter.h"
 #include "filemanager/RereadThrottle.h"
+#include "filemanager/window/BrowsePage.h"
 #include "filemanager/window/EditMenu.h"
+#include "filemanager/window/HelpPage.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
@@ -22,125 +21,17 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStatusBar>
-#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString kMenuHint = QStringLiteral("Right click for Menu");
-
-QString helpText() {
-    static const char* const lines[] = {
-        "    Pathnook Help",
-        "",
-        "    1. Drive Box:",
-        "        Select the Drive you want to go to.",
-        "    ",
-        "    2. Create Folder (Directory) Box:",
-        "        Enter the NewFolder name and click on the [Create Folder] button.",
-        "",
-        "    3. File Path:",
-        "        This is the full path to the file you selected in the File List Box.",
-        "",
-        "    4. Folder Path:",
-        "        This is the full path to the folder you selected in the Directory List Box.",
-        "",
-        "    5. Directory List Box:",
-        "        Here you select a Folder (Directory).",
-        "        In  Here you can Open Folders or Delete Folders.",
-        "",
-        "    6. File List Box:",
-        "        Here you select a File.",
-        "        In this box you can Open Files, or Delete Files.",
-        "",
-        "    Setup Page Help",
-        "",
-        "    1. Select Program Color:",
-        "        Here you select the background color for Pathnook.",
-        "",
-        "    2. Set Default Color:",
-        "        Here you set the default background color for Pathnook.",
-        "        The default color is clBtnFace, the color of the buttons on",
-        "        your computer.",
-        "",
-        "    3. Select File Filter:",
-        "        Here you select the file filter you want to use in the File List",
-        "        Box.",
-        "",
-        "    4. Add File Filter:",
-        "        This has a help file, that shows you how to add File Filters.",
-        "",
-        "    5. Registry Box Selection:",
-        "        This has a help file, that shows you how to us Registry Box",
-        "        Selection.",
-        "",
-        "    6. Remove File Filters:",
-        "        This is where you can remove File Filters you have added.",
-        "        To open this featur Righr Click on the Select File Filter Box.",
-        "",
-        "    Pathnook is part of TabdeckV10, made by the Tabdeck workshop.",
-        "    Questions and bug reports: use Report a Bug in the launcher's Help menu.",
-    };
-    QStringList out;
-    for (const char* l : lines)
-        out << QLatin1String(l);
-    return out.join(u'\n');
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty())
-        hints::set(b, hint);
-    return b;
-}
-
-// The framed folder label: the whole path, shortened with an ellipsis to fit.
-class PathLabel : public QLabel {
-public:
-    explicit PathLabel(QWidget* parent) : QLabel(parent) {
-        setFrameShape(QFrame::Panel);
-        setFrameShadow(QFrame::Sunken);
-        setMinimumWidth(40);
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    }
-    void setPath(const QString& path) {
-        path_ = path;
-        setAccessibleName(path);
-        elide();
-    }
-    const QString& path() const { return path_; }
-
-protected:
-    void resizeEvent(QResizeEvent* e) override {
-        QLabel::resizeEvent(e);
-        elide();
-    }
-
-private:
-    void elide() {
-        setText(fontMetrics().elidedText(path_, Qt::ElideMiddle, contentsRect().width() - 4));
-    }
-    QString path_;
-};
-
-} // namespace
 
 TPathnook::TPathnook(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), settings_(*context.controlFile, registry_) {
@@ -152,7 +43,8 @@ void TPathnook::buildWindow() {
                       QStringLiteral("Work with Drives, Folders and Files"), QSize(622, 443),
                       toolwindow::Border::FixedNoClose);
     setWindowIcon(drawnart::icon(drawnart::Art::FolderTree));
-    throttle_ = new RereadThrottle([this] { guarded([this] { reread(); }); }, 250, this);
+    throttle_ =
+        new RereadThrottle([this] { guarded([this] { apply(browser_.reread()); }); }, 250, this);
     watcher_ = new QFileSystemWatcher(this);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { requestReread(); });
     build();
@@ -178,163 +70,46 @@ void TPathnook::build() {
     layout->setSpacing(0);
     pages_ = new QStackedWidget(this);
     layout->addWidget(pages_, 1);
-
-    browse_ = new QWidget(pages_);
-    browse_->setObjectName(QStringLiteral("Panel1"));
-    auto* bv = new QVBoxLayout(browse_);
-    bv->addWidget(buildHeader());
-    splitter_ = new QSplitter(Qt::Horizontal, browse_);
-    splitter_->setObjectName(QStringLiteral("Splitter1"));
-    splitter_->setChildrenCollapsible(false);
-    folders_ = new QListWidget(splitter_);
-    folders_->setObjectName(QStringLiteral("DirectoryListBox1"));
-    hints::set(folders_,
-               QStringLiteral("Double click to select directory\r\nRight click for Menu"));
-    model_ = new FileListModel(drawnart::icon(drawnart::Art::ProgramFile),
-                               drawnart::icon(drawnart::Art::DocumentFile), this);
-    files_ = new QListView(splitter_);
-    files_->setObjectName(QStringLiteral("FileListBox1"));
-    files_->setModel(model_);
-    files_->setUniformItemSizes(true);
-    files_->setIconSize(QSize(16, 16));
-    hints::set(files_, kMenuHint);
-    splitter_->addWidget(folders_);
-    splitter_->addWidget(files_);
-    splitter_->handle(1)->installEventFilter(this);
-    bv->addWidget(splitter_, 1);
-    bv->addWidget(buildFooter());
+    browse_ = new BrowsePage(pages_);
     pages_->addWidget(browse_);
-
     setup_ = new SetupPage(settings_, *context_.prompts, *this, pages_);
     pages_->addWidget(setup_);
-    help_ = buildHelpPage();
+    help_ = new HelpPage(pages_);
     pages_->addWidget(help_);
-
     statusBar1_ = toolwindow::addStatusBar(this, true);
-    editMenu_ = new EditMenu(this, {edit2_, setup_->edit3(), setup_->edit4()});
+    editMenu_ = new EditMenu(this, {browse_->edit2, setup_->edit3(), setup_->edit4()});
     buildMenu();
+    wire();
+}
 
-    for (QWidget* w : {static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
-                       static_cast<QWidget*>(setup_)})
-        w->setContextMenuPolicy(Qt::CustomContextMenu);
-    folders_->installEventFilter(this);
-    edit1_->installEventFilter(this);
-    connect(drivesBox_, &QComboBox::activated, this,
+void TPathnook::wire() {
+    auto on = [this](QPushButton* b, void (TPathnook::*handler)()) {
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    on(browse_->create, &TPathnook::CreateFolderClick);
+    on(browse_->ok, &TPathnook::OkClick);
+    on(browse_->cancel, &TPathnook::CancelClick);
+    on(browse_->setup, &TPathnook::SetupClick);
+    on(browse_->help, &TPathnook::HelpClick);
+    on(help_->close, &TPathnook::CloseHelpClick);
+    setup_->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (QWidget* w : {browse_->header, browse_->footer, static_cast<QWidget*>(browse_->folders),
+                       static_cast<QWidget*>(browse_->files), static_cast<QWidget*>(setup_)})
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& at) { menu_->popup(w->mapToGlobal(at)); });
+    browse_->splitter->handle(1)->installEventFilter(this);
+    browse_->folders->installEventFilter(this);
+    browse_->edit1->installEventFilter(this);
+    connect(browse_->drives, &QComboBox::activated, this,
             [this](int i) { guarded([this, i] { DriveComboBox1Change(i); }); });
-    connect(folders_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        guarded([this, item] { DirectoryListBox1Open(folders_->row(item)); });
+    connect(browse_->folders, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        guarded([this, item] { DirectoryListBox1Open(browse_->folders->row(item)); });
     });
-    connect(files_, &QListView::pressed, this,
+    connect(browse_->files, &QListView::pressed, this,
             [this] { guarded([this] { FileListBox1Click(); }); });
-    connect(files_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(browse_->files->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { fileListChanged(); }); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        if (!keepListMask_)
-            guarded([this] { fileListChanged(); });
-    });
-}
-
-QWidget* TPathnook::buildHeader() {
-    auto* header = new QWidget(browse_);
-    header->setObjectName(QStringLiteral("Header1"));
-    hints::set(header, kMenuHint);
-    header->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* g = new QGridLayout(header);
-    g->setContentsMargins(4, 4, 4, 4);
-    g->addWidget(new QLabel(QStringLiteral("Select Drive"), header), 0, 0);
-    drivesBox_ = new QComboBox(header);
-    drivesBox_->setObjectName(QStringLiteral("DriveComboBox1"));
-    g->addWidget(drivesBox_, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Create a New Folder:"), header), 0, 2);
-    edit2_ = new QLineEdit(QStringLiteral("NewFolder"), header);
-    edit2_->setObjectName(QStringLiteral("Edit2"));
-    g->addWidget(edit2_, 0, 3);
-    auto* create = button(header, "CreateFolderButton", QStringLiteral("Create Folder"),
-                          QStringLiteral("Create the new folder"));
-    g->addWidget(create, 0, 4);
-    g->addWidget(new QLabel(QStringLiteral("File Path;"), header), 1, 0);
-    edit1_ = new QLineEdit(QStringLiteral("*.*"), header);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    g->addWidget(edit1_, 1, 1, 1, 4);
-    g->addWidget(new QLabel(QStringLiteral("Folder Path:"), header), 2, 0);
-    folderLabel_ = new PathLabel(header);
-    folderLabel_->setObjectName(QStringLiteral("FolderLabel"));
-    g->addWidget(folderLabel_, 2, 1, 1, 4);
-    g->addWidget(new QLabel(QStringLiteral("Select Directory (Folder)"), header), 3, 0, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Select File"), header), 3, 2);
-    g->addWidget(new QLabel(QStringLiteral("File Mask:"), header), 3, 3, Qt::AlignRight);
-    maskLabel_ = new QLabel(currentMask_, header);
-    maskLabel_->setObjectName(QStringLiteral("MaskLabel"));
-    g->addWidget(maskLabel_, 3, 4);
-    g->setColumnStretch(3, 1);
-    connect(create, &QPushButton::clicked, this,
-            [this] { guarded([this] { CreateFolderClick(); }); });
-    connect(header, &QWidget::customContextMenuRequested, this,
-            [this, header](const QPoint& at) { menu_->popup(header->mapToGlobal(at)); });
-    return header;
-}
-
-QWidget* TPathnook::buildFooter() {
-    auto* footer = new QWidget(browse_);
-    footer->setObjectName(QStringLiteral("Footer1"));
-    hints::set(footer, kMenuHint);
-    footer->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* h = new QHBoxLayout(footer);
-    h->setContentsMargins(4, 4, 4, 4);
-    auto* ok =
-        button(footer, "OkButton", QStringLiteral("Ok"), QStringLiteral("Ok record my selection"));
-    auto* cancel = button(footer, "CancelButton", QStringLiteral("Cancel"),
-                          QStringLiteral("Close this program"));
-    auto* setup = button(footer, "SetupButton", QStringLiteral("Setup"), QString());
-    auto* help = button(footer, "HelpButton", QStringLiteral("?"),
-                        QStringLiteral("Open Pathnook Help Window"));
-    for (QPushButton* b : {ok, cancel, setup, help})
-        h->addWidget(b);
-    h->addStretch(1);
-    connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { OkClick(); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { guarded([this] { CancelClick(); }); });
-    connect(setup, &QPushButton::clicked, this, [this] { guarded([this] { SetupClick(); }); });
-    connect(help, &QPushButton::clicked, this, [this] { guarded([this] { HelpClick(); }); });
-    connect(footer, &QWidget::customContextMenuRequested, this,
-            [this, footer](const QPoint& at) { menu_->popup(footer->mapToGlobal(at)); });
-    return footer;
-}
-
-QWidget* TPathnook::buildHelpPage() {
-    auto* page = new QWidget(pages_);
-    page->setObjectName(QStringLiteral("Panel3"));
-    page->setAutoFillBackground(true);
-    QPalette pal = page->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    page->setPalette(pal);
-    auto* v = new QVBoxLayout(page);
-    auto* head = new QHBoxLayout;
-    head->addWidget(new drawnart::ArtView(drawnart::Art::FolderTree, page));
-    auto* title = new QLabel(QStringLiteral("Pathnook Help"), page);
-    title->setObjectName(QStringLiteral("HelpTitle"));
-    QFont f = title->font();
-    f.setBold(true);
-    f.setUnderline(true);
-    f.setPointSize(f.pointSize() + 4);
-    title->setFont(f);
-    title->setStyleSheet(QStringLiteral("color: yellow"));
-    head->addWidget(title, 1, Qt::AlignCenter);
-    head->addWidget(new drawnart::ArtView(drawnart::Art::FolderTree, page));
-    v->addLayout(head);
-    auto* text = new QPlainTextEdit(page);
-    text->setObjectName(QStringLiteral("HelpText"));
-    text->setReadOnly(true);
-    text->setPlainText(helpText());
-    QPalette tp = text->palette();
-    tp.setColor(QPalette::Base, tp.color(QPalette::ToolTipBase));
-    tp.setColor(QPalette::Text, tp.color(QPalette::ToolTipText));
-    text->setPalette(tp);
-    v->addWidget(text, 1);
-    auto* close = button(page, "CloseHelpButton", QStringLiteral("Close"),
-                         QStringLiteral("Close this window"));
-    v->addWidget(close, 0, Qt::AlignHCenter);
-    connect(close, &QPushButton::clicked, this, [this] { guarded([this] { CloseHelpClick(); }); });
-    return page;
 }
 
 void TPathnook::buildMenu() {
@@ -378,12 +153,18 @@ void TPathnook::buildMenu() {
     QAction* closeMenu = add("CloseMenu1", QStringLiteral("Close Menu"),
                              QStringLiteral("Close this Menu"), &TPathnook::CloseMenu1Click);
     menu_->setDefaultAction(closeMenu);
+    // The file items act on the file the user saw selected when the menu
+    // opened, even if a re-read moves the list meanwhile.
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        menuFile_ = browser_.picked();
+        menuOpen_ = true;
+    });
+    connect(menu_, &QMenu::aboutToHide, this, [this] {
+        // An item is triggered after the menu hides.
+        QTimer::singleShot(0, this, [this] { menuOpen_ = false; });
+    });
     setFileItems(false);
     setFolderItems(false);
-    for (QWidget* w : {static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
-                       static_cast<QWidget*>(setup_)})
-        connect(w, &QWidget::customContextMenuRequested, this,
-                [this, w](const QPoint& at) { menu_->popup(w->mapToGlobal(at)); });
 }
 
 QAction* TPathnook::menuItem(const char* name) const {
@@ -403,132 +184,76 @@ void TPathnook::setFolderItems(bool enabled) {
 // --- lists --------------------------------------------------------------
 
 void TPathnook::fillDrives() {
-    drives_ = DriveList::mounted();
-    drivesBox_->clear();
-    for (const DriveList::Drive& d : drives_)
-        drivesBox_->addItem(d.display(), d.mountPath);
-    drivesBox_->setCurrentIndex(drivesBox_->findData(DriveList::driveOf(currentFolder_, drives_)));
+    browser_.readDrives();
+    browse_->showDrives(browser_.drives(), browser_.currentDrive());
 }
 
 void TPathnook::enterFolder(const QString& folder) {
-    QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty())
-        path = canonical;
-    // Read before anything moves, so a folder that cannot be entered
-    // changes nothing.
-    const auto entries = folderpathlist::entries(path);
-    if (!QDir::setCurrent(path))
-        throw AppError(QStringLiteral("Cannot open the folder %1").arg(path));
-    currentFolder_ = path;
-    static_cast<PathLabel*>(folderLabel_)->setPath(path);
-    driveFolders_.remember(path, drives_);
-    drivesBox_->setCurrentIndex(drivesBox_->findData(DriveList::driveOf(path, drives_)));
-    if (!watcher_->directories().isEmpty())
-        watcher_->removePaths(watcher_->directories());
-    watcher_->addPath(path);
-    folderPaths_.clear();
-    fillFolders(true);
-    readFiles(currentMask_);
-    throttle_->ran();
+    apply(browser_.enter(folder));
 }
 
-void TPathnook::fillFolders(bool force) {
-    const auto entries = folderpathlist::entries(currentFolder_);
-    QStringList paths;
-    for (const auto& e : entries)
-        paths << e.path;
-    if (!force && paths == folderPaths_)
-        return;
-    folderPaths_ = paths;
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
-    folders_->clear();
-    for (const auto& e : entries) {
-        auto* item =
-            new QListWidgetItem(e.open ? open : closed, QString(e.depth * 2, u' ') + e.name);
-        item->setData(Qt::UserRole, e.path);
-        folders_->addItem(item);
-        if (e.path == currentFolder_)
-            folders_->setCurrentItem(item);
+void TPathnook::apply(int changes) {
+    if (changes & FileBrowser::Folder) {
+        browse_->showFolder(browser_.folder(), browser_.currentDrive());
+        if (!watcher_->directories().isEmpty())
+            watcher_->removePaths(watcher_->directories());
+        watcher_->addPath(browser_.folder());
+        throttle_->ran();
     }
-}
-
-void TPathnook::readFiles(const QString& mask) {
-    model_->read(currentFolder_, mask);
+    if (changes & FileBrowser::Folders)
+        browse_->showFolders(browser_.folders(), browser_.folder());
+    if (changes & (FileBrowser::Files | FileBrowser::Selection)) {
+        browse_->showFiles(browser_.folder(),
+                           changes & FileBrowser::Files ? &browser_.fileNames() : nullptr,
+                           browser_.selectedRow());
+        browse_->edit1->setText(browser_.pathText());
+    }
+    browse_->showMask(browser_.mask());
 }
 
 void TPathnook::fileListChanged() {
-    edit1_->setText(selectedFile());
-    if (model_->mask() != currentMask_)
-        readFiles(currentMask_);
-    maskLabel_->setText(currentMask_);
+    if (const auto row = browse_->userSelection())
+        apply(browser_.select(*row));
 }
 
 void TPathnook::requestReread() {
     throttle_->request();
 }
 
-void TPathnook::reread() {
-    if (!QFileInfo(currentFolder_).isDir()) {
-        // The shown folder went away: the nearest folder above it that is left.
-        QString up = currentFolder_;
-        while (!QFileInfo(up).isDir() && up != QLatin1String("/"))
-            up = QFileInfo(up).absolutePath();
-        enterFolder(up);
-        return;
-    }
-    fillFolders(false);
-    keepListMask_ = true;
-    const QString name = model_->names().value(files_->currentIndex().row());
-    const bool changed = model_->read(currentFolder_, model_->mask());
-    keepListMask_ = false;
-    if (changed) {
-        const int row = model_->names().indexOf(name);
-        if (row >= 0)
-            files_->setCurrentIndex(model_->index(row));
-        fileListChanged();
-    }
-}
-
 QString TPathnook::selectedFile() const {
-    const QModelIndex i = files_->currentIndex();
-    if (!i.isValid() || !files_->selectionModel()->isSelected(i))
-        return QString();
-    return FolderOps::join(currentFolder_, model_->names().value(i.row()));
+    const auto file = browser_.picked();
+    return file ? file->path() : QString();
 }
 
-QStringList TPathnook::fileNames() const {
-    return model_->names();
+std::optional<FileBrowser::Picked> TPathnook::menuFile() const {
+    return menuOpen_ ? menuFile_ : browser_.picked();
 }
 
 QStringList TPathnook::folderNames() const {
     QStringList out;
-    for (int i = 0; i < folders_->count(); ++i)
-        out << folders_->item(i)->data(Qt::UserRole).toString();
+    for (const auto& e : browser_.folders())
+        out << e.path;
     return out;
 }
 
 QString TPathnook::folderLabelText() const {
-    return static_cast<PathLabel*>(folderLabel_)->path();
+    return browse_->folderLabelText();
 }
 
 void TPathnook::DriveComboBox1Change(int index) {
-    if (index < 0 || index >= drives_.size())
-        return;
-    enterFolder(driveFolders_.currentFolderOf(drives_[index].mountPath));
+    apply(browser_.enterDrive(index));
 }
 
 void TPathnook::DirectoryListBox1Open(int row) {
-    if (row < 0 || row >= folders_->count())
+    if (row < 0 || row >= browser_.folders().size())
         return;
-    enterFolder(folders_->item(row)->data(Qt::UserRole).toString());
+    enterFolder(browser_.folders()[row].path);
     setFileItems(false);
     setFolderItems(true);
 }
 
 void TPathnook::DirectoryListBox1Enter() {
-    rememberedFolder_ = QDir::currentPath();
+    browser_.rememberFolder();
 }
 
 void TPathnook::FileListBox1Click() {
@@ -537,56 +262,37 @@ void TPathnook::FileListBox1Click() {
 }
 
 void TPathnook::Edit1DblClick() {
-    const QString text = edit1_->text();
-    QFileInfo info(QDir(currentFolder_), text);
-    QString folder = info.absoluteFilePath();
-    QString name;
-    if (!info.isDir()) {
-        folder = info.absolutePath();
-        name = info.fileName();
-    }
-    enterFolder(folder);
-    if (maskfilter::hasWildcard(name)) {
-        // The typed mask lasts until the list next changes.
-        keepListMask_ = true;
-        readFiles(name);
-        keepListMask_ = false;
-        edit1_->setText(text);
-    } else if (!name.isEmpty()) {
-        const int row = model_->names().indexOf(name);
-        if (row >= 0)
-            files_->setCurrentIndex(model_->index(row));
-    }
+    apply(browser_.applyTyped(browse_->edit1->text()));
 }
 
 // --- operations ---------------------------------------------------------
 
 void TPathnook::CreateFolderClick() {
     FolderOps ops(*context_.prompts, this);
-    if (ops.createFolder(currentFolder_, edit2_->text()))
-        fillFolders(true);
+    if (ops.createFolder(browser_.folder(), browse_->edit2->text()))
+        apply(browser_.rereadFolders());
 }
 
 void TPathnook::RemoveFolder1Click() {
     FolderOps ops(*context_.prompts, this);
-    if (auto show = ops.removeFolder(currentFolder_, rememberedFolder_))
+    if (auto show = ops.removeFolder(browser_.folder(), browser_.rememberedFolder()))
         enterFolder(*show);
 }
 
 void TPathnook::RemoveFile1Click() {
     FolderOps ops(*context_.prompts, this);
-    if (ops.removeFile(selectedFile()))
-        reread();
+    if (ops.removeListedFile(menuFile(), browser_))
+        apply(browser_.reread());
 }
 
 void TPathnook::OpenFile1Click() {
-    const QString path = selectedFile();
-    if (!path.isEmpty())
-        context_.opener->open(this, path);
+    const auto file = menuFile();
+    if (file && browser_.isListed(*file) && FolderOps(*context_.prompts, this).canOpen(*file))
+        context_.opener->open(this, file->path());
 }
 
 void TPathnook::OpenFolder1Click() {
-    context_.opener->open(this, currentFolder_);
+    context_.opener->open(this, browser_.folder());
 }
 
 void TPathnook::CancelClick() {
@@ -636,9 +342,7 @@ void TPathnook::applyColor(uint32_t value) {
 }
 
 void TPathnook::applyMask(const QString& mask) {
-    currentMask_ = mask;
-    maskLabel_->setText(mask);
-    readFiles(mask);
+    apply(browser_.setMask(mask));
 }
 
 // --- window -------------------------------------------------------------
@@ -677,17 +381,17 @@ void TPathnook::closeEvent(QCloseEvent* event) {
 }
 
 bool TPathnook::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == splitter_->handle(1) && event->type() == QEvent::Paint) {
+    if (watched == browse_->splitter->handle(1) && event->type() == QEvent::Paint) {
         requestReread();
-    } else if (watched == folders_ && event->type() == QEvent::FocusIn) {
+    } else if (watched == browse_->folders && event->type() == QEvent::FocusIn) {
         guarded([this] { DirectoryListBox1Enter(); });
-    } else if (watched == folders_ && event->type() == QEvent::KeyPress) {
+    } else if (watched == browse_->folders && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            guarded([this] { DirectoryListBox1Open(folders_->currentRow()); });
+            guarded([this] { DirectoryListBox1Open(browse_->folders->currentRow()); });
             return true;
         }
-    } else if (watched == edit1_ && event->type() == QEvent::MouseButtonDblClick) {
+    } else if (watched == browse_->edit1 && event->type() == QEvent::MouseButtonDblClick) {
         guarded([this] { Edit1DblClick(); });
         return true;
     }

@@ -1,5 +1,5 @@
 #pragma once
-#include "filemanager/DriveList.h"
+#include "filemanager/FileBrowser.h"
 #include "filemanager/PathnookSettings.h"
 #include "filemanager/window/SetupPage.h"
 #include "platform/UserRegistry.h"
@@ -9,17 +9,12 @@
 #include <QWidget>
 #include <memory>
 
+class BrowsePage;
 class EditMenu;
-class FileListModel;
+class HelpPage;
 class QAction;
-class QComboBox;
 class QFileSystemWatcher;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QListWidget;
 class QMenu;
-class QSplitter;
 class QStackedWidget;
 class QStatusBar;
 class RereadThrottle;
@@ -36,11 +31,11 @@ public:
     AppContext& context() { return context_; }
     QStatusBar* statusBar1() const { return statusBar1_; }
 
-    const QString& currentFolder() const { return currentFolder_; }
-    const QString& currentMask() const { return currentMask_; }
-    const QString& rememberedFolder() const { return rememberedFolder_; }
+    const QString& currentFolder() const { return browser_.folder(); }
+    const QString& currentMask() const { return browser_.mask(); }
+    const QString& rememberedFolder() const { return browser_.rememberedFolder(); }
     QString selectedFile() const;
-    QStringList fileNames() const;
+    const QStringList& fileNames() const { return browser_.files(); }
     QStringList folderNames() const;
     QString folderLabelText() const;
     SetupPage* setupPage() const { return setup_; }
@@ -83,16 +78,16 @@ private:
     void closeSetup() override;
 
     void build();
-    QWidget* buildHeader();
-    QWidget* buildFooter();
-    QWidget* buildHelpPage();
+    void wire();
     void buildMenu();
     void guarded(const std::function<void()>& body);
     void fillDrives();
-    void fillFolders(bool force);
-    void readFiles(const QString& mask);
+    // Shows what a browser operation changed.
+    void apply(int changes);
     void fileListChanged();
-    void reread();
+    // The file that the menu's file items act on: the one selected when
+    // the menu opened, while it is open.
+    std::optional<FileBrowser::Picked> menuFile() const;
     void setFileItems(bool enabled);
     void setFolderItems(bool enabled);
     QAction* menuItem(const char* name) const;
@@ -100,29 +95,16 @@ private:
     AppContext& context_;
     UserRegistry registry_;
     PathnookSettings settings_;
-    DriveList driveFolders_;
-    QList<DriveList::Drive> drives_;
-    QString currentFolder_;
-    QString rememberedFolder_;
-    QString currentMask_ = QStringLiteral("*.*");
-    QStringList folderPaths_;
-    bool keepListMask_ = false;
+    FileBrowser browser_;
+    bool menuOpen_ = false;
+    std::optional<FileBrowser::Picked> menuFile_;
 
     QStatusBar* statusBar1_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    QWidget* browse_ = nullptr;
+    BrowsePage* browse_ = nullptr;
     SetupPage* setup_ = nullptr;
-    QWidget* help_ = nullptr;
+    HelpPage* help_ = nullptr;
     QWidget* underHelp_ = nullptr;
-    QComboBox* drivesBox_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLabel* folderLabel_ = nullptr;
-    QLabel* maskLabel_ = nullptr;
-    QListWidget* folders_ = nullptr;
-    QListView* files_ = nullptr;
-    QSplitter* splitter_ = nullptr;
-    FileListModel* model_ = nullptr;
     QMenu* menu_ = nullptr;
     QHash<QString, QAction*> menuItems_;
     EditMenu* editMenu_ = nullptr;
