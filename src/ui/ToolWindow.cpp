@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 namespace toolwindow {
 
@@ -74,6 +75,21 @@ void present(QWidget* window) {
     window->show(); // modeless: the strip goes on at once
     window->raise();
     window->activateWindow();
+}
+
+void keepAbove(QWidget& dialog, QWidget* asker) {
+    if (asker)
+        asker = asker->window();
+    if (asker == &dialog)
+        asker = nullptr;
+    const bool onTop = asker && asker->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    // A change of flags re-creates the native window, so it comes first.
+    if (dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    dialog.winId();
+    QWindow* above = asker ? asker->windowHandle() : nullptr;
+    if (QWindow* handle = dialog.windowHandle())
+        handle->setTransientParent(above);
 }
 
 } // namespace toolwindow

@@ -27,5 +27,10 @@ QStatusBar* addStatusBar(QWidget* window, bool sizeGrip);
 void centre(QWidget* window);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
 void present(QWidget* window);
+// Keeps a box or dialog above the window that asked for it: transient for
+// that window (so the window manager stacks it above)
+// and on top of other programs when that window stays on top. Without an
+// asker the dialog stands alone. Call before the dialog is shown.
+void keepAbove(QWidget& dialog, QWidget* asker);
 
 } // namespace toolwindow
