@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +94,15 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dlg);
+    // Wide enough for the window manager to show the whole caption beside
+    // its title-bar buttons, and the prompt clear of the edges.
+    QFont title = dlg.font();
+    title.setBold(true);
+    const int titleButtons = 3 * 2 * QFontMetrics(title).height();
+    dlg.setMinimumWidth(std::max(QFontMetrics(title).horizontalAdvance(spec.caption) + titleButtons,
+                                 label->fontMetrics().horizontalAdvance(spec.prompt) +
+                                     4 * layout->spacing() + layout->contentsMargins().left() +
+                                     layout->contentsMargins().right()));
     layout->addWidget(label);
     layout->addWidget(edit);
     layout->addWidget(buttons);

@@ -68,6 +68,7 @@ void TEdDlg::buildToolBar() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setMovable(false);
+    bar->setIconSize(QSize(16, 16));
     static const ToolButton buttons[] = {
         {"OpenFileBtn", "Open", "Open a control file you have saved", "document-open",
          QStyle::SP_DialogOpenButton},
@@ -134,6 +135,7 @@ void TEdDlg::buildToolBar() {
     options->setMenu(menu);
     options->setPopupMode(QToolButton::InstantPopup);
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);
+    toolwindow::keepButtonsReachable(bar);
 }
 
 void TEdDlg::showEvent(QShowEvent* event) {

@@ -321,20 +321,24 @@ QWidget* TExIcons::buildFolderPanel() {
         QStringLiteral("QListView { color: grey; font-weight: bold; background: #f4f4f4; }"));
     fileList_->setGeometry(214, 20, 132, 154);
 
-    boldLabel(QStringLiteral("Enter New Folder Name:"), p)->setGeometry(354, 2, 155, 16);
+    // Two lines where the bold caption is wider than the column.
+    QLabel* newName = boldLabel(QStringLiteral("Enter New Folder Name:"), p);
+    newName->setWordWrap(true);
+    newName->setGeometry(354, 2, 155, 32);
     edit3_ = new QLineEdit(p);
     edit3_->setObjectName(QStringLiteral("Edit3"));
-    edit3_->setGeometry(354, 20, 150, 22);
+    edit3_->setGeometry(354, 36, 150, 22);
+    newName->setBuddy(edit3_);
     auto* create = panelButton(QStringLiteral("CreateNewFolderBtn"), QStringLiteral("Create"),
                                QStringLiteral("Create the new folder"), p);
-    create->setGeometry(354, 46, 70, 24);
+    create->setGeometry(354, 62, 70, 24);
     connect(create, &QPushButton::clicked, this,
             [this] { guard([this] { CreateNewFolderBtnClick(); }); });
-    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 50, 20, 16);
+    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 66, 20, 16);
     auto* use =
         panelButton(QStringLiteral("UseSelectedFolderBtn"), QStringLiteral("Use Selected"),
                     QStringLiteral("Do NOT create a new folder, use the selected folder..."), p);
-    use->setGeometry(354, 74, 100, 24);
+    use->setGeometry(354, 90, 100, 24);
     connect(use, &QPushButton::clicked, this,
             [this] { guard([this] { UseSelectedFolderBtnClick(); }); });
     auto* closeBtn = panelButton(QStringLiteral("CloseWindowlBtn1"), QStringLiteral("Close"),
