@@ -11,6 +11,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
@@ -28,7 +29,8 @@ using testapp::topLevel;
 
 // Every window of the program as a user first meets it, at its default size
 // (run at scale factor 1 and 2): no caption of a label or button is cut, every
-// tool bar item can be reached.
+// tool bar item can be reached, and every edit, list, combo and check box has
+// a name a screen reader can say.
 class WindowFitTest : public QObject {
     Q_OBJECT
 
@@ -238,6 +240,49 @@ private slots:
             }
         }
         QVERIFY2(out.isEmpty(), qPrintable(out.join(QLatin1String(", "))));
+    }
+
+    void controlsNamed_data() { windows(); }
+    void controlsNamed() {
+        QFETCH(QString, window);
+        QWidget* w = shown(window);
+        QVERIFY(w);
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(root);
+        QStringList unnamed;
+        int seen = 0;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                if (!child)
+                    continue;
+                const QAccessible::Role role = child->role();
+                const bool named = role == QAccessible::EditableText || role == QAccessible::List ||
+                                   role == QAccessible::ComboBox || role == QAccessible::CheckBox ||
+                                   role == QAccessible::Tree || role == QAccessible::Table;
+                auto* widget = qobject_cast<QWidget*>(child->object());
+                // A field the program keeps hidden for good is not met by
+                // anyone; a combo's drop-down list is a window of its own, met when it opens.
+                const bool kept = widget && (widget->isHidden() || widget->window() != w);
+                if (named && !kept && child->state().focusable) {
+                    ++seen;
+                    if (child->text(QAccessible::Name).trimmed().isEmpty())
+                        unnamed << (widget ? widget->objectName() + QLatin1Char('/') +
+                                                 QLatin1String(widget->metaObject()->className())
+                                           : QStringLiteral("?"));
+                }
+                walk(child);
+            }
+        };
+        walk(root);
+        // Their labels are tied to them in the rework of these two windows'
+        // pages, which runs alongside.
+        if (window == "TEmail" || window == "TPathnook")
+            QEXPECT_FAIL("", "the e-mail and file manager fields await their labels", Continue);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("%1 of %2 unnamed: %3")
+                                                   .arg(unnamed.size())
+                                                   .arg(seen)
+                                                   .arg(unnamed.join(QLatin1String(", ")))));
     }
 };
 

@@ -25,6 +25,7 @@ TFileProp::TFileProp(AppContext& context, QWidget* parent) : QWidget(parent), co
     // right-click editing menu.
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setAccessibleName(QStringLiteral("File Properties"));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont bold = memo1_->font();
     bold.setBold(true);

@@ -40,6 +40,7 @@ TEdDlg::TEdDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_
     layout->setSpacing(0);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setAccessibleName(QStringLiteral("Control file text"));
     memo_->setTabChangesFocus(false);
     memo_->viewport()->setMouseTracking(true);
     memo_->installEventFilter(this);

@@ -236,6 +236,7 @@ QWidget* TExIcons::buildMainPanel() {
     hints::set(label1_, QStringLiteral("Icon placement in file"));
     edit1_ = new QLineEdit(p);
     edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setAccessibleName(QStringLiteral("File to extract icons from"));
     edit1_->setGeometry(70, 58, 370, 22);
     // A file dropped on the field opens like one dropped on the window.
     edit1_->setAcceptDrops(false);
@@ -284,10 +285,12 @@ QWidget* TExIcons::buildFolderPanel() {
     auto* p = new QWidget(this);
     p->setObjectName(QStringLiteral("Panel2"));
     p->setAutoFillBackground(true);
-    boldLabel(QStringLiteral("Select Drive and Folder"), p)->setGeometry(8, 2, 200, 16);
+    QLabel* driveCaption = boldLabel(QStringLiteral("Select Drive and Folder"), p);
+    driveCaption->setGeometry(8, 2, 200, 16);
 
     driveList_ = new QComboBox(p);
     driveList_->setObjectName(QStringLiteral("DriveComboBox1"));
+    driveCaption->setBuddy(driveList_);
     driveList_->setGeometry(8, 20, 200, 22);
     driveList_->addItems(iconfolders::volumes());
     driveList_->setCurrentText(iconfolders::volumeOf(QDir::currentPath(), iconfolders::volumes()));
@@ -300,6 +303,7 @@ QWidget* TExIcons::buildFolderPanel() {
         guard([this, index] { openFolder(folderModel_->filePath(index)); });
     });
     folderTree_->setObjectName(QStringLiteral("DirectoryListBox1"));
+    folderTree_->setAccessibleName(QStringLiteral("Folders"));
     folderTree_->setModel(folderModel_);
     for (int c = 1; c < folderModel_->columnCount(); ++c)
         folderTree_->hideColumn(c);
@@ -314,6 +318,7 @@ QWidget* TExIcons::buildFolderPanel() {
     fileModel_->setFilter(QDir::Files | QDir::Hidden);
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
+    fileList_->setAccessibleName(QStringLiteral("Files in the selected folder"));
     fileList_->setModel(fileModel_);
     fileList_->setSelectionMode(QAbstractItemView::NoSelection);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
