@@ -2,11 +2,14 @@
 
 #include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
-#include "core/Error.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,19 +19,29 @@ namespace fileproperties {
 
 namespace {
 
-// The length of a regular file the user may read; -1 for anything else.
-// Only regular files are opened, and without blocking, so a device or a
-// FIFO on a button is never touched.
-qint64 lengthOf(const QByteArray& name, const struct stat& st) {
+// The length line's value: the length of a regular file the user may read,
+// otherwise why there is none. Only regular files are opened, and without
+// blocking, so a device or a FIFO on a button is never touched.
+QString lengthOf(const QByteArray& name, const struct stat& st) {
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("none, this is a folder");
     if (!S_ISREG(st.st_mode))
-        return -1;
+        return QStringLiteral("none, this is not a regular file");
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return -1;
+        return QStringLiteral("unknown, the file cannot be read");
     struct stat opened;
     const bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
     ::close(fd);
-    return ok ? qint64(opened.st_size) : -1;
+    return ok ? QString::number(qint64(opened.st_size))
+              : QStringLiteral("unknown, the file cannot be read");
+}
+
+// A target such as "https://..." or "mailto:...": a scheme of two or more
+// letters before the colon (one letter would be a drive).
+bool isAddress(const QString& path) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(path).hasMatch();
 }
 
 QString nameOf(const QString& path) {
@@ -60,21 +73,30 @@ QString buttonTarget(const ControlFile& file, int button) {
 }
 
 QStringList describeFile(const QString& path, int button, const QLocale& locale) {
-    QStringList lines{QString(), QStringLiteral("  File Properties for the Application:"),
-                      QStringLiteral("  ") + path, QStringLiteral("  On Button %1").arg(button)};
-    const QString lengthLine = QStringLiteral("  File length in bytes: %1");
-    const QString dateLine = QStringLiteral("  The File Date: ");
-    if (path.isEmpty()) {
-        lines << lengthLine.arg(-1) << dateLine << QString();
-        return lines;
-    }
+    const QString heading = QStringLiteral("  File Properties for the Application:");
+    const QString onButton = QStringLiteral("  On Button %1").arg(button);
+    if (path.isEmpty())
+        return {QString(), heading, onButton,
+                QStringLiteral("  This button is empty: it holds no file.")};
+    QStringList lines{QString(), heading, QStringLiteral("  ") + path, onButton};
+    if (isAddress(path))
+        return lines << QStringLiteral(
+                   "  This is a web address, not a file: it has no length or date.");
+    if (!QDir::isAbsolutePath(path))
+        return lines << QStringLiteral("  This is not the full path of a file.");
     const QByteArray name = QFile::encodeName(path);
     struct stat st;
-    if (!QDir::isAbsolutePath(path) || ::stat(name.constData(), &st) != 0)
-        throw AppError(QStringLiteral("Invalid argument to date encode"));
+    if (::stat(name.constData(), &st) != 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return lines << QStringLiteral("  This file does not exist.");
+        return lines << QStringLiteral("  This file cannot be examined: %1.")
+                            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
     const QDateTime written = QDateTime::fromSecsSinceEpoch(qint64(st.st_mtime));
-    lines << lengthLine.arg(lengthOf(name, st))
-          << dateLine + locale.toString(written.date(), QLocale::ShortFormat)
+    lines << QStringLiteral("  File length in bytes: ") + lengthOf(name, st)
+          << QStringLiteral("  The File Date: ") +
+                 locale.toString(written.date(), QLocale::ShortFormat)
           << attributeLine(path, name, st);
     return lines;
 }

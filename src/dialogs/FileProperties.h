@@ -12,14 +12,13 @@ namespace fileproperties {
 // (longer than 2 characters), otherwise empty.
 QString buttonTarget(const ControlFile& file, int button);
 
-// The seven lines for a path on button n: an empty line, the heading, the
-// path, the button, the length in bytes (-1 for anything that is not a
-// readable regular file), the last-write date in the locale's short format
-// and the first attribute that holds of hidden, read-only and system (or an
-// empty line). An empty path (an empty button) gives its number and no path,
-// date or attribute. A path with no file date (missing, not an absolute
-// path such as a web address) raises AppError "Invalid argument to date
-// encode".
+// The lines for a path on button n: an empty line, the heading, the path,
+// the button, then the length in bytes, the last-write date in the locale's
+// short format and the first attribute that holds of hidden, read-only and
+// system (or an empty line). Where a line cannot be given its value, the
+// line says why in plain words: a folder or a special file has no length, an
+// unreadable file an unknown one; an empty button, a web address, a missing
+// file or a relative path end the lines with one sentence saying so.
 QStringList describeFile(const QString& path, int button,
                          const QLocale& locale = QLocale::system());
 

@@ -2,6 +2,7 @@
 #include "ui/FontColorDialog.h"
 
 #include "ui/PicturePreview.h"
+#include "ui/ToolWindow.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,6 +18,23 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The window a dialog is kept above: its owner's, or for a box without an
+// owner (the help messages) the window the user is working in, so that a box
+// asked for by a window that stays on top does not open hidden behind it.
+QWidget* askingWindow(QWidget* owner) {
+    return owner ? owner->window() : QApplication::activeWindow();
+}
+
+int execAbove(QDialog& dialog, QWidget* owner) {
+    toolwindow::keepAbove(dialog, askingWindow(owner));
+    return dialog.exec();
+}
+
+} // namespace
 
 Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     QMessageBox mb(owner);
@@ -50,7 +68,7 @@ Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     if (spec.buttons & Cancel)
         buttons |= QMessageBox::Cancel;
     mb.setStandardButtons(buttons);
-    switch (mb.exec()) {
+    switch (execAbove(mb, owner)) {
     case QMessageBox::Ok:
         return Ok;
     case QMessageBox::Yes:
@@ -76,10 +94,19 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dlg);
+    // Wide enough for the window manager to show the whole caption beside
+    // its title-bar buttons, and the prompt clear of the edges.
+    QFont title = dlg.font();
+    title.setBold(true);
+    const int titleButtons = 3 * 2 * QFontMetrics(title).height();
+    dlg.setMinimumWidth(std::max(QFontMetrics(title).horizontalAdvance(spec.caption) + titleButtons,
+                                 label->fontMetrics().horizontalAdvance(spec.prompt) +
+                                     4 * layout->spacing() + layout->contentsMargins().left() +
+                                     layout->contentsMargins().right()));
     layout->addWidget(label);
     layout->addWidget(edit);
     layout->addWidget(buttons);
-    if (dlg.exec() != QDialog::Accepted)
+    if (execAbove(dlg, owner) != QDialog::Accepted)
         return std::nullopt;
     return edit->text();
 }
@@ -112,48 +139,50 @@ std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
         addPreview(dlg);
     if (!spec.file.isEmpty())
         dlg.selectFile(spec.file);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    if (execAbove(dlg, owner) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().constFirst();
 }
 
 std::optional<QColor> QtPrompts::color(QWidget* owner, const QColor& initial) {
-    const QColor c = QColorDialog::getColor(initial, owner);
-    if (!c.isValid())
+    QColorDialog dlg(initial, owner);
+    if (execAbove(dlg, owner) != QDialog::Accepted || !dlg.selectedColor().isValid())
         return std::nullopt;
-    return c;
+    return dlg.selectedColor();
 }
 
 std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, owner);
-    if (!ok)
+    QFontDialog dlg(initial, owner);
+    if (execAbove(dlg, owner) != QDialog::Accepted)
         return std::nullopt;
-    return f;
+    return dlg.selectedFont();
 }
 
 std::optional<Prompts::FontChoice> QtPrompts::fontAndColor(QWidget* owner,
                                                            const FontChoice& initial) {
     FontColorDialog dlg(initial.font, initial.color, owner);
-    if (dlg.exec() != QDialog::Accepted)
+    if (execAbove(dlg, owner) != QDialog::Accepted)
         return std::nullopt;
     return FontChoice{dlg.selectedFont(), dlg.selectedColor()};
 }
 
 bool QtPrompts::print(QWidget* owner, QPrinter& printer) {
     QPrintDialog dlg(&printer, owner);
-    return dlg.exec() == QDialog::Accepted;
+    return execAbove(dlg, owner) == QDialog::Accepted;
 }
 
 bool QtPrompts::pageSetup(QWidget* owner, QPrinter& printer) {
     QPageSetupDialog dlg(&printer, owner);
-    return dlg.exec() == QDialog::Accepted;
+    return execAbove(dlg, owner) == QDialog::Accepted;
 }
 
 void QtPrompts::modal(QWidget* owner, QDialog& dialog) {
     // The program's windows are made once without a parent and keep their
-    // own place; every other window waits while this one shows.
-    (void)owner;
+    // own place; every other window waits while this one shows. It is kept
+    // above the window the user is in (the about box asked for by a tool
+    // window that stays on top), else above its owner.
     dialog.setWindowModality(Qt::ApplicationModal);
+    QWidget* active = QApplication::activeWindow();
+    toolwindow::keepAbove(dialog, active && active != &dialog ? active : owner);
     dialog.exec();
 }

@@ -1,10 +1,16 @@
 #include "ui/ToolWindow.h"
 
 #include <QGuiApplication>
+#include <QLayout>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 namespace toolwindow {
 
@@ -24,6 +30,66 @@ public:
 PendingBuild* pendingOf(const QWidget* window) {
     return window->findChild<PendingBuild*>(QString(), Qt::FindDirectChildrenOnly);
 }
+// The simple panel, its message elided to the room it has.
+class ElidingStatusBar : public QStatusBar {
+public:
+    using QStatusBar::QStatusBar;
+
+    QRect messageRect() const {
+        const int grip = isSizeGripEnabled() ? 16 : 0;
+        return rect().adjusted(6, 0, -6 - grip, 0);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (currentMessage().isEmpty()) {
+            QStatusBar::paintEvent(event);
+            return;
+        }
+        QPainter p(this);
+        p.setPen(palette().windowText().color());
+        p.drawText(messageRect(), Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+                   shownMessage(*this));
+    }
+};
+
+// Watches a tool bar's width; see keepButtonsReachable.
+class ButtonReach : public QObject {
+public:
+    explicit ButtonReach(QToolBar* bar) : QObject(bar), bar_(bar) { bar->installEventFilter(this); }
+
+    void fit() {
+        QList<QToolButton*> buttons;
+        int need = 0;
+        for (QAction* action : bar_->actions()) {
+            auto* button = qobject_cast<QToolButton*>(bar_->widgetForAction(action));
+            if (action->isSeparator() || !button)
+                need +=
+                    bar_->style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, bar_);
+            if (!button || button->toolButtonStyle() == Qt::ToolButtonIconOnly)
+                continue;
+            buttons << button;
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            need += button->sizeHint().width();
+        }
+        const QMargins m = bar_->contentsMargins();
+        const int spacing = bar_->layout() ? bar_->layout()->spacing() : 0;
+        need += m.left() + m.right() + spacing * std::max(0, int(bar_->actions().size()) - 1);
+        if (need > bar_->contentsRect().width() + m.left() + m.right())
+            for (QToolButton* button : buttons)
+                button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == bar_ && event->type() == QEvent::Resize)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QToolBar* bar_;
+};
 
 } // namespace
 
@@ -69,7 +135,7 @@ QStatusBar* addStatusBar(QWidget* window, bool sizeGrip) {
         layout->setSpacing(0);
         layout->addStretch(1);
     }
-    auto* bar = new QStatusBar(window);
+    auto* bar = new ElidingStatusBar(window);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(sizeGrip);
     QFont f(QStringLiteral("Tahoma"));
@@ -77,6 +143,18 @@ QStatusBar* addStatusBar(QWidget* window, bool sizeGrip) {
     bar->setFont(f);
     layout->addWidget(bar);
     return bar;
+}
+
+void keepButtonsReachable(QToolBar* bar) {
+    (new ButtonReach(bar))->fit();
+}
+
+QString shownMessage(const QStatusBar& bar) {
+    const auto* eliding = dynamic_cast<const ElidingStatusBar*>(&bar);
+    if (!eliding)
+        return bar.currentMessage();
+    return bar.fontMetrics().elidedText(bar.currentMessage(), Qt::ElideRight,
+                                        eliding->messageRect().width());
 }
 
 void centre(QWidget* window) {
@@ -89,6 +167,9 @@ void centre(QWidget* window) {
 
 void present(QWidget* window) {
     ensureBuilt(window);
+    if (!window->isVisible())
+        if (auto* bar = window->findChild<QStatusBar*>(QStringLiteral("StatusBar1")))
+            bar->clearMessage();
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show(); // modeless: the strip goes on at once
@@ -124,6 +205,19 @@ DeferredBuilds::DeferredBuilds() {
 
 DeferredBuilds::~DeferredBuilds() {
     --deferring;
+void keepAbove(QWidget& dialog, QWidget* asker) {
+    if (asker)
+        asker = asker->window();
+    if (asker == &dialog)
+        asker = nullptr;
+    const bool onTop = asker && asker->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    // A change of flags re-creates the native window, so it comes first.
+    if (dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    dialog.winId();
+    QWindow* above = asker ? asker->windowHandle() : nullptr;
+    if (QWindow* handle = dialog.windowHandle())
+        handle->setTransientParent(above);
 }
 
 } // namespace toolwindow

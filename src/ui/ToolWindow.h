@@ -5,6 +5,7 @@
 #include <functional>
 
 class QStatusBar;
+class QToolBar;
 class QWidget;
 
 // Window-level set-up shared by the tool windows: caption, client size,
@@ -22,12 +23,26 @@ enum class Border {
 void setUp(QWidget* window, const QString& objectName, const QString& caption, QSize client,
            Border border);
 // Adds StatusBar1 at the bottom of the window's layout (making one when the
-// window has none): one simple panel, bold.
+// window has none): one simple panel, bold. A message wider than the bar
+// ends in an ellipsis instead of being cut off.
 QStatusBar* addStatusBar(QWidget* window, bool sizeGrip);
+// The message as such a bar draws it.
+QString shownMessage(const QStatusBar& bar);
+// Keeps every button of a tool bar on the bar, never behind its overflow
+// arrow: when the captions beside their pictures are wider than the bar, the
+// buttons show their captions alone.
+void keepButtonsReachable(QToolBar* bar);
 // Centres a window on the primary screen.
 void centre(QWidget* window);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
+// A window shown anew drops the hint its status bar kept while hidden: it
+// was the hint of another window.
 void present(QWidget* window);
+// Keeps a box or dialog above the window that asked for it: transient for
+// that window (so the window manager stacks it above)
+// and on top of other programs when that window stays on top. Without an
+// asker the dialog stands alone. Call before the dialog is shown.
+void keepAbove(QWidget& dialog, QWidget* asker);
 
 // A tool window makes its controls, pictures and menus in one build step,
 // which its constructor hands here. Made while a DeferredBuilds lives on

@@ -1,6 +1,5 @@
 #include "DialogsFixture.h"
 #include "TestRegistry.h"
-#include "core/Error.h"
 #include "dialogs/FileProperties.h"
 #include "dialogs/window/TFileProp.h"
 
@@ -26,8 +25,11 @@ class FilePropTest : public QObject {
 private slots:
     void lines_data() {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("length"); // "" when the path has no file date
-        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QString>("length");    // the length line's value
+        QTest::addColumn<QString>("attribute"); // the attribute, or the one closing sentence
+        const QString noFile = "  This file does not exist.";
+        const QString notFull = "  This is not the full path of a file.";
+        const QString address = "  This is a web address, not a file: it has no length or date.";
         QTest::newRow("plain file") << "plain"
                                     << "5"
                                     << "";
@@ -40,25 +42,35 @@ private slots:
         QTest::newRow("3 GiB sparse") << "sparse"
                                       << "3221225472"
                                       << "";
+        QTest::newRow("empty file") << "empty"
+                                    << "0"
+                                    << "";
         QTest::newRow("folder") << "folder"
-                                << "-1"
+                                << "none, this is a folder"
                                 << "";
         QTest::newRow("fifo is a system file") << "fifo"
-                                               << "-1"
+                                               << "none, this is not a regular file"
                                                << "System file";
         QTest::newRow("missing file") << "missing"
-                                      << ""
-                                      << "";
-        QTest::newRow("web address") << "url"
-                                     << ""
-                                     << "";
+                                      << "" << noFile;
+        QTest::newRow("below a file") << "below file"
+                                      << "" << noFile;
+        QTest::newRow("web address") << "https://www.fernhollow.example/"
+                                     << "" << address;
+        QTest::newRow("mail address") << "mailto:a@b.example"
+                                      << "" << address;
+        QTest::newRow("drive letter is no address") << "c:/windows/notepad.exe"
+                                                    << "" << notFull;
+        QTest::newRow("relative path") << "notes.txt"
+                                       << "" << notFull;
     }
     void lines() {
         QFETCH(QString, kind);
         QFETCH(QString, length);
         QFETCH(QString, attribute);
         testsupport::TempDir dir;
-        QString path = dir.write(kind == "hidden" ? ".hidden" : "file.txt", "hello");
+        QString path =
+            dir.write(kind == "hidden" ? ".hidden" : "file.txt", kind == "empty" ? "" : "hello");
         if (kind == "readonly" || kind == "hidden")
             QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
         if (kind == "sparse")
@@ -71,26 +83,18 @@ private slots:
         }
         if (kind == "missing")
             path = dir.file("gone.txt");
-        if (kind == "url")
-            path = "https://www.fernhollow.example/";
-        if (length.isEmpty()) {
-            try {
-                fileproperties::describeFile(path, 7);
-                QFAIL("no error");
-            } catch (const AppError& e) {
-                QCOMPARE(e.text(), QStringLiteral("Invalid argument to date encode"));
-            }
-            return;
-        }
+        if (kind == "below file")
+            path += "/inner.txt";
+        if (kind.contains(':') || kind == "notes.txt")
+            path = kind;
         const QStringList lines = fileproperties::describeFile(path, 7);
-        const QStringList expected{"",
-                                   "  File Properties for the Application:",
-                                   "  " + path,
-                                   "  On Button 7",
-                                   "  File length in bytes: " + length,
-                                   "  The File Date: " + today(),
-                                   attribute.isEmpty() ? ""
-                                                       : "  The File Attribute is: " + attribute};
+        QStringList expected{"", "  File Properties for the Application:", "  " + path,
+                             "  On Button 7"};
+        if (length.isEmpty())
+            expected << attribute;
+        else
+            expected << "  File length in bytes: " + length << "  The File Date: " + today()
+                     << (attribute.isEmpty() ? "" : "  The File Attribute is: " + attribute);
         QCOMPARE(lines, expected);
     }
 
@@ -111,15 +115,15 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(window.memo1()->toPlainText().isEmpty());
         window.showFor(4, 0x000000FF);
-        QCOMPARE(window.memo1()->toPlainText().split('\n').mid(2, 3),
-                 QStringList({"  ", "  On Button 4", "  File length in bytes: -1"}));
+        QCOMPARE(window.memo1()->toPlainText().split('\n'),
+                 QStringList({"", "  File Properties for the Application:", "  On Button 4",
+                              "  This button is empty: it holds no file."}));
         window.close();
-        // No file date: the error box, and the window shows empty.
+        // A missing file is said in the window, with no error box.
         f.file->write("BUTTON", "5", f.dir.file("gone.txt"));
-        f.prompts.expectBox();
         window.showFor(5, 0x000000FF);
-        QCOMPARE(f.prompts.lastBox().text, QStringLiteral("Invalid argument to date encode."));
-        QVERIFY(window.isVisible() && window.memo1()->toPlainText().isEmpty());
+        QVERIFY(
+            window.memo1()->toPlainText().endsWith("  On Button 5\n  This file does not exist."));
         QVERIFY(f.prompts.allUsed());
     }
 };

@@ -37,6 +37,11 @@ private slots:
             auto* edit = box->findChild<QLineEdit*>();
             QVERIFY(edit);
             QCOMPARE(edit->selectedText(), QStringLiteral("Old"));
+            // The whole caption fits a title bar beside its buttons.
+            QFont title = box->font();
+            title.setBold(true);
+            const QFontMetrics fm(title);
+            QVERIFY(box->width() >= fm.horizontalAdvance(box->windowTitle()) + 3 * fm.height());
             if (!typed.isEmpty())
                 QTest::keyClicks(edit, typed);
             QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
@@ -50,8 +55,9 @@ private slots:
         });
         giveUp.start(5000);
         QtPrompts prompts;
-        const auto got = prompts.input(
-            nullptr, {QStringLiteral("Rename"), QStringLiteral("Name:"), QStringLiteral("Old"), 5});
+        const auto got =
+            prompts.input(nullptr, {QStringLiteral("Remind Me in How Many Minutes?"),
+                                    QStringLiteral("Name:"), QStringLiteral("Old"), 5});
         QVERIFY(seen);
         QCOMPARE(got.has_value(), expected.isValid());
         if (got)

@@ -64,9 +64,9 @@ void TAboutBox::buildWindow() {
     label(QStringLiteral("Notice"), maker::Notice, {8, 88, 266, 16});
     label(QStringLiteral("Address"), maker::PostalAddress, {8, 104, 266, 16});
 
-    webLink_ = label(QStringLiteral("WebLink"), maker::WebSite, {8, 128, 185, 16});
+    webLink_ = label(QStringLiteral("WebLink"), maker::WebSite, {8, 128, 190, 16});
     hints::set(webLink_, QStringLiteral("Go to Fernhollow Website"));
-    mailLink_ = label(QStringLiteral("MailLink"), maker::Mail, {8, 148, 185, 16});
+    mailLink_ = label(QStringLiteral("MailLink"), maker::Mail, {8, 148, 190, 16});
     hints::set(mailLink_, QStringLiteral("Drop us an e-mail"));
     for (QLabel* link : {webLink_, mailLink_}) {
         QFont f = link->font();

@@ -29,6 +29,7 @@ void TFileProp::buildWindow() {
     // right-click editing menu.
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setAccessibleName(QStringLiteral("File Properties"));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont bold = memo1_->font();
     bold.setBold(true);

@@ -24,6 +24,7 @@ void THelpDlg::buildWindow() {
 
     richEdit1_ = new QTextEdit(this);
     richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit1_->setAccessibleName(QStringLiteral("TabdeckV10 Help"));
     richEdit1_->setReadOnly(true);
     richEdit1_->setGeometry(0, 0, 672, 409);
     richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

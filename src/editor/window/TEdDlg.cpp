@@ -44,6 +44,7 @@ void TEdDlg::buildWindow() {
     layout->setSpacing(0);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setAccessibleName(QStringLiteral("Control file text"));
     memo_->setTabChangesFocus(false);
     memo_->viewport()->setMouseTracking(true);
     memo_->installEventFilter(this);
@@ -72,6 +73,7 @@ void TEdDlg::buildToolBar() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setMovable(false);
+    bar->setIconSize(QSize(16, 16));
     static const ToolButton buttons[] = {
         {"OpenFileBtn", "Open", "Open a control file you have saved", "document-open",
          QStyle::SP_DialogOpenButton},
@@ -138,6 +140,7 @@ void TEdDlg::buildToolBar() {
     options->setMenu(menu);
     options->setPopupMode(QToolButton::InstantPopup);
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);
+    toolwindow::keepButtonsReachable(bar);
 }
 
 void TEdDlg::showEvent(QShowEvent* event) {

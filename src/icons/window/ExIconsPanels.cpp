@@ -84,6 +84,7 @@ IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
     hints::set(label1, QStringLiteral("Icon placement in file"));
     edit1 = new QLineEdit(p);
     edit1->setObjectName(QStringLiteral("Edit1"));
+    edit1->setAccessibleName(QStringLiteral("File to extract icons from"));
     edit1->setGeometry(70, 58, 370, 22);
     // A file dropped on the field opens like one dropped on the window.
     edit1->setAcceptDrops(false);
@@ -123,7 +124,8 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     auto* p = this;
     p->setObjectName(QStringLiteral("Panel2"));
     p->setAutoFillBackground(true);
-    boldLabel(QStringLiteral("Select Drive and Folder"), p)->setGeometry(8, 2, 200, 16);
+    QLabel* driveCaption = boldLabel(QStringLiteral("Select Drive and Folder"), p);
+    driveCaption->setGeometry(8, 2, 200, 16);
 
     const auto opened = [this](const QString& folder) {
         if (opened_)
@@ -131,6 +133,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     };
     driveList_ = new QComboBox(p);
     driveList_->setObjectName(QStringLiteral("DriveComboBox1"));
+    driveCaption->setBuddy(driveList_);
     driveList_->setGeometry(8, 20, 200, 22);
     driveList_->addItems(iconfolders::volumes());
     driveList_->setCurrentText(iconfolders::volumeOf(QDir::currentPath(), iconfolders::volumes()));
@@ -141,6 +144,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     folderTree_ = new FolderTree(
         p, [this, opened](const QModelIndex& index) { opened(folderModel_->filePath(index)); });
     folderTree_->setObjectName(QStringLiteral("DirectoryListBox1"));
+    folderTree_->setAccessibleName(QStringLiteral("Folders"));
     folderTree_->setModel(folderModel_);
     for (int c = 1; c < folderModel_->columnCount(); ++c)
         folderTree_->hideColumn(c);
@@ -155,6 +159,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     fileModel_->setFilter(QDir::Files | QDir::Hidden);
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
+    fileList_->setAccessibleName(QStringLiteral("Files in the selected folder"));
     fileList_->setModel(fileModel_);
     fileList_->setSelectionMode(QAbstractItemView::NoSelection);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -162,18 +167,22 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
         QStringLiteral("QListView { color: grey; font-weight: bold; background: #f4f4f4; }"));
     fileList_->setGeometry(214, 20, 132, 154);
 
-    boldLabel(QStringLiteral("Enter New Folder Name:"), p)->setGeometry(354, 2, 155, 16);
+    // Two lines where the bold caption is wider than the column.
+    QLabel* newName = boldLabel(QStringLiteral("Enter New Folder Name:"), p);
+    newName->setWordWrap(true);
+    newName->setGeometry(354, 2, 155, 32);
     edit3_ = new QLineEdit(p);
     edit3_->setObjectName(QStringLiteral("Edit3"));
-    edit3_->setGeometry(354, 20, 150, 22);
+    edit3_->setGeometry(354, 36, 150, 22);
+    newName->setBuddy(edit3_);
     createButton = panelButton(QStringLiteral("CreateNewFolderBtn"), QStringLiteral("Create"),
                                QStringLiteral("Create the new folder"), p);
-    createButton->setGeometry(354, 46, 70, 24);
-    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 50, 20, 16);
+    createButton->setGeometry(354, 62, 70, 24);
+    (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 66, 20, 16);
     useButton =
         panelButton(QStringLiteral("UseSelectedFolderBtn"), QStringLiteral("Use Selected"),
                     QStringLiteral("Do NOT create a new folder, use the selected folder..."), p);
-    useButton->setGeometry(354, 74, 100, 24);
+    useButton->setGeometry(354, 90, 100, 24);
     closeButton = panelButton(QStringLiteral("CloseWindowlBtn1"), QStringLiteral("Close"),
                               QStringLiteral("Close this window"), p);
     closeButton->setGeometry(354, 150, 70, 24);

@@ -274,6 +274,7 @@ QWidget* TViewPic::buildListPanel(QWidget* parent) {
 
     list_ = new QListWidget(panel);
     list_->setObjectName(QStringLiteral("ListBox1"));
+    list_->setAccessibleName(title->text()); // a list view does not read a buddy
     list_->setItemDelegate(new RecentRows(list_));
     list_->setUniformItemSizes(true);
     list_->setCursor(Qt::PointingHandCursor);
