@@ -32,8 +32,6 @@ public:
     QAction* tableA(int n) const;
     QAction* tableB(int n) const;
 
-    // The table shown (1 until another is chosen).
-    int shownTable() const { return shown_; }
     // The table sliding in (0 when idle) and the slide's tick.
     int slidingTable() const { return slidingTable_; }
     int slideTick() const { return slideTick_; }
@@ -43,7 +41,6 @@ private:
     StripView& view_;
     ControlFile& file_;
     QTimer* timer1_ = nullptr;
-    int shown_ = 1;
     int slidingTable_ = 0;
     int slideTick_ = 0;
 };

@@ -37,8 +37,6 @@ void ButtonHandler::attach() {
 void ButtonHandler::imgMouseMove(int n) {
     selection_.select(n);
     view_.setButtonNumberText(QString::number(n));
-    // The pointer takes the selection over from the keyboard.
-    view_.setKeyboardMark(0);
 }
 
 void ButtonHandler::TableMouseMove(int) {

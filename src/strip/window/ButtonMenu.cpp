@@ -153,7 +153,7 @@ void buildHelp(QMenu* help, StripMenus& m) {
 }
 } // namespace
 
-QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
+QMenu* build(QWidget* owner, StripMenus& m) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
@@ -168,11 +168,9 @@ QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
     m.fileProperties = item(menu, "FileProp1", QStringLiteral("File Prop..."),
                             QStringLiteral("Get the file's properties"));
     menu->addSeparator();
-    QMenu* optionsMenu =
-        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu"));
-    buildOptions(optionsMenu, m);
-    if (options)
-        *options = optionsMenu;
+    buildOptions(
+        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu")),
+        m);
     menu->addSeparator();
     buildProperties(submenu(menu, "PropertiesMenuBtn", QStringLiteral("Properties"),
                             QStringLiteral("Properties Menu")),

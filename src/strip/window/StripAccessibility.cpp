@@ -4,12 +4,46 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace {
 
 const QString Press = QAccessibleActionInterface::pressAction();
+const QString ShowMenu = QAccessibleActionInterface::showMenuAction();
+
+// A hint's long part as one line: the line breaks in it are for tooltips.
+QString describe(const QWidget* w) {
+    QString text = hints::longPart(hints::of(w));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text.simplified();
+}
+
+// The same events a click gives, so the strip's own handling runs.
+void click(QWidget* w) {
+    const QPointF centre = QRectF(w->rect()).center();
+    const QPointF global = w->mapToGlobal(centre);
+    QMouseEvent move(QEvent::MouseMove, centre, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+    QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &up);
+}
+
+// A right click's menu: the pointer crosses the control first, so the menu
+// acts on it.
+void showMenu(QWidget* w) {
+    const QPoint centre = w->rect().center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(centre), QPointF(w->mapToGlobal(centre)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, w->mapToGlobal(centre));
+    QCoreApplication::sendEvent(w, &menu);
+}
 
 // The button number of a picture control "imgN", 0 for any other control.
 int buttonNumber(const QObject* object) {
@@ -21,61 +55,34 @@ int buttonNumber(const QObject* object) {
     return ok && n >= 1 && n <= 360 ? n : 0;
 }
 
-class StripButtonAccessible : public QAccessibleWidget {
+// The drawn controls: named, described by their hints on one line, and
+// with the actions a click or a right click gives them.
+class NamedAccessible : public QAccessibleWidget {
 public:
-    StripButtonAccessible(QWidget* w, int n)
-        : QAccessibleWidget(w, QAccessible::Button), name_(QStringLiteral("Button %1").arg(n)) {}
+    NamedAccessible(QWidget* w, QAccessible::Role role, QString name, QStringList actions)
+        : QAccessibleWidget(w, role), name_(std::move(name)), actions_(std::move(actions)) {}
 
     QString text(QAccessible::Text t) const override {
-        switch (t) {
-        case QAccessible::Name:
+        if (t == QAccessible::Name)
             return name_;
-        case QAccessible::Description:
-            return hints::longPart(hints::of(widget()));
-        default:
-            return QAccessibleWidget::text(t);
-        }
+        if (t == QAccessible::Description)
+            return describe(widget());
+        return QAccessibleWidget::text(t);
     }
-    QStringList actionNames() const override { return {Press}; }
+    QStringList actionNames() const override { return actions_; }
     void doAction(const QString& action) override {
-        if (action != Press)
+        if (!actions_.contains(action))
             return;
-        // The same events a click gives, so the strip's own handling runs.
-        QWidget* w = widget();
-        const QPointF centre = QRectF(w->rect()).center();
-        const QPointF global = w->mapToGlobal(centre);
-        QMouseEvent move(QEvent::MouseMove, centre, global, Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &move);
-        QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &down);
-        QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                       Qt::NoModifier);
-        if (w)
-            QCoreApplication::sendEvent(w, &up);
+        if (action == Press)
+            click(widget());
+        else if (action == ShowMenu)
+            showMenu(widget());
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     QString name_;
-};
-
-// The drawn controls around the buttons: named, otherwise plain.
-class NamedAccessible : public QAccessibleWidget {
-public:
-    NamedAccessible(QWidget* w, QAccessible::Role role, QString name)
-        : QAccessibleWidget(w, role), name_(std::move(name)) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name)
-            return name_;
-        if (t == QAccessible::Description)
-            return hints::longPart(hints::of(widget()));
-        return QAccessibleWidget::text(t);
-    }
-
-private:
-    QString name_;
+    QStringList actions_;
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
@@ -83,14 +90,17 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (!w)
         return nullptr;
     if (const int n = buttonNumber(object))
-        return new StripButtonAccessible(w, n);
+        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Button %1").arg(n),
+                                   {Press, ShowMenu});
     const QString name = object->objectName();
+    if (name == QLatin1String("Form1"))
+        return new NamedAccessible(w, QAccessible::Window, w->windowTitle(), {});
     if (name == QLatin1String("ImageMove"))
-        return new NamedAccessible(w, QAccessible::Grip, QStringLiteral("Move handle"));
+        return new NamedAccessible(w, QAccessible::Grip, QStringLiteral("Move handle"), {});
     if (name == QLatin1String("ImageExit"))
-        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Exit"));
+        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Exit"), {Press});
     if (name == QLatin1String("LabelHide"))
-        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Hide"));
+        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Hide"), {Press});
     return nullptr;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-// Screen readers meet the strip's drawn controls as what they are: each
-// picture img1..img360 is a push button "Button N" described by its target's
-// hint, whose press action clicks it; the move handle, the door and the hide
-// bar have names. Installs the accessibility factory once.
+// Screen readers meet the strip's drawn controls as what they are: the strip
+// is a frame named by its title; each picture img1..img360 is a push button
+// "Button N" described by its target's hint on one line, whose press action
+// clicks it and whose show-menu action opens the button menu on it; the door
+// and the hide bar are push buttons "Exit" and "Hide" with a press action,
+// the move handle a grip "Move handle". Installs the accessibility factory once.
 namespace stripaccessibility {
 void install();
 } // namespace stripaccessibility

@@ -31,7 +31,6 @@ class Placement;
 class PlacementEvents;
 class ShownSettings;
 class StripDrops;
-class StripKeyboard;
 class SlotOperations;
 class TableLoader;
 class TableSwitcher;
@@ -77,7 +76,6 @@ public:
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
     QMenu* tablesMenu() const { return tablesMenu_; }
-    QMenu* optionsMenu() const { return optionsMenu_; }
     QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
     HintRouter& hintRouter() { return *hintRouter_; }
@@ -106,7 +104,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -118,7 +115,6 @@ private:
     StripMenus menus_;
     QMenu* tablesMenu_ = nullptr;
     QMenu* buttonMenu_ = nullptr;
-    QMenu* optionsMenu_ = nullptr;
     bool shown_ = false;
     bool helpAtShow_ = false;
 
@@ -145,7 +141,6 @@ private:
     std::unique_ptr<Launcher> launcher_;
     std::unique_ptr<SlotOperations> slots_;
     std::unique_ptr<OptionsMenu> options_;
-    std::unique_ptr<StripKeyboard> keyboard_;
     ButtonHandler* buttonHandler_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;
     StripDrops* drops_ = nullptr;
