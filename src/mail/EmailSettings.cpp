@@ -70,6 +70,20 @@ EmailSetup EmailSettings::read() const {
     return s;
 }
 
+void EmailSettings::protect() const {
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions now = QFile::permissions(file_.path());
+    if (!(now & others))
+        return;
+    for (const char* key : {"Host", "UserID", "EAddress", "AuthUser"}) {
+        if (!value(file_, key).isEmpty()) {
+            QFile::setPermissions(file_.path(), now & ~others);
+            return;
+        }
+    }
+}
+
 void EmailSettings::write(const EmailSetup& s) {
     // Owner only before the account goes in; the replacement keeps the bits.
     const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;

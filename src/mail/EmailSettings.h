@@ -39,6 +39,9 @@ public:
     // one replacement of the file. The file is made readable by its owner only
     // first, since it then holds the account.
     void write(const EmailSetup& setup);
+    // A file that already holds an account, written before it was kept
+    // private, becomes its owner's only.
+    void protect() const;
     // The recipient override; empty unless it has more than two characters.
     QString docEmail() const;
     // The launcher strip's colour, when one is stored.

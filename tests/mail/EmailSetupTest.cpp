@@ -104,14 +104,24 @@ void EmailSetupTest::storedSetup() {
 }
 
 // The account goes in as one replacement, and from then on the file is its
-// owner's only, also after other windows write to it.
+// owner's only, also after other windows write to it. A file that held an
+// account before is made private when it is looked at; one without stays.
 void EmailSetupTest::writtenOwnerOnly() {
     TempDir dir;
     const QString path = dir.write("TabdeckV10.INI", "[OPTIONS]\r\nPROCOLOR=clRed\r\n");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                    QFile::ReadOther);
+    const QFile::Permissions shared =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(path, shared);
     ControlFile file(path);
     EmailSettings settings(file);
+    settings.protect();
+    QCOMPARE(QFile::permissions(path) & shared, shared);
+    const QString older = dir.write("old.INI", "[EMAILSETUP]\r\nUserID=secret\r\n");
+    QFile::setPermissions(older, shared);
+    ControlFile olderFile(older);
+    EmailSettings(olderFile).protect();
+    QCOMPARE(QFile::permissions(older) & shared, QFile::ReadOwner | QFile::WriteOwner);
+
     EmailSetup s{"smtp.example.com", "id", "me@example.com", "Me", 465, MailSecurity::Tls, "me"};
     settings.write(s);
     file.write("OPTIONS", "PROCOLOR", "clBlue");

@@ -183,6 +183,7 @@ void TEmail::showEvent(QShowEvent* event) {
         systemcolors::paintBackground(panel2_, colour);
         book_.reload();
         fillLists();
+        sender_->settings().protect();
         const EmailSetup s = sender_->settings().read();
         showCurrent(s);
         if (!s.host.isEmpty())
