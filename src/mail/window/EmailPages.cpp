@@ -134,7 +134,7 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
     style()->drawItemText(&p, r, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
-SendPage::SendPage(QWidget* parent) : QWidget(parent) {
+EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel3"));
     auto* g = new QGridLayout(this);
     g->addWidget(heading("Send E-mail", this), 0, 0, 1, 4);
@@ -177,7 +177,7 @@ SendPage::SendPage(QWidget* parent) : QWidget(parent) {
     g->addWidget(art2, 2, 3);
 }
 
-SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
+EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel4"));
     auto* g = tightGrid(this);
     g->addWidget(heading("Setup E-mail", this), 0, 0, 1, 5);
@@ -254,22 +254,22 @@ SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(close);
     g->addLayout(buttons, 7, 2, 1, 3);
 
-    connect(security1, &QComboBox::currentIndexChanged, this, &SetupPage::securityChosen);
-    connect(signIn1, &QCheckBox::toggled, this, &SetupPage::signInToggled);
+    connect(security1, &QComboBox::currentIndexChanged, this, &EmailSetupPage::securityChosen);
+    connect(signIn1, &QCheckBox::toggled, this, &EmailSetupPage::signInToggled);
     signInToggled(false);
 }
 
-void SetupPage::securityChosen(int index) {
+void EmailSetupPage::securityChosen(int index) {
     const auto chosen = MailSecurity(index);
     port1->setValue(EmailSetupSaver::proposedPort(chosen, quint16(port1->value())));
 }
 
-void SetupPage::signInToggled(bool on) {
+void EmailSetupPage::signInToggled(bool on) {
     authUser1->setEnabled(on);
     password1->setEnabled(on);
 }
 
-SetupEntry SetupPage::entry() const {
+SetupEntry EmailSetupPage::entry() const {
     SetupEntry e;
     e.setup.host = host1->text();
     e.setup.userId = userId1->text();
@@ -283,7 +283,7 @@ SetupEntry SetupPage::entry() const {
     return e;
 }
 
-void SetupPage::showCurrent(const EmailSetup& s) {
+void EmailSetupPage::showCurrent(const EmailSetup& s) {
     const QString values[] = {s.host, s.userId, s.address, s.name};
     for (int i = 0; i < 4; ++i) {
         if (values[i].isEmpty())
@@ -293,7 +293,7 @@ void SetupPage::showCurrent(const EmailSetup& s) {
     }
 }
 
-void SetupPage::showConnection(const EmailSetup& s) {
+void EmailSetupPage::showConnection(const EmailSetup& s) {
     {
         const QSignalBlocker block(security1); // no port proposal for a stored port
         security1->setCurrentIndex(int(s.security));
@@ -303,7 +303,7 @@ void SetupPage::showConnection(const EmailSetup& s) {
     authUser1->setText(s.authUser);
 }
 
-QWidget* SetupPage::field(SetupView::Field f) const {
+QWidget* EmailSetupPage::field(SetupView::Field f) const {
     switch (f) {
     case SetupView::Field::Host:
         return host1;
@@ -321,7 +321,7 @@ QWidget* SetupPage::field(SetupView::Field f) const {
     return host1;
 }
 
-ListPage::ListPage(QWidget* parent) : QWidget(parent) {
+EmailListPage::EmailListPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));
     auto* g = new QGridLayout(this);
     auto makeList = [&](const QString& name) {

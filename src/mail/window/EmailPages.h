@@ -35,10 +35,10 @@ inline const QString kExampleHost = QStringLiteral("smtp.example.com");
 inline const QString kExampleAddress = QStringLiteral("you@example.com");
 
 // Panel3: the mail to send.
-class SendPage : public QWidget {
+class EmailSendPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SendPage(QWidget* parent);
+    explicit EmailSendPage(QWidget* parent);
     QLineEdit* to1;
     QLineEdit* subject1;
     QPushButton* selectFile;
@@ -49,10 +49,10 @@ public:
 
 // Panel4: the account. The four edits start empty each run; the connection
 // controls show what is stored, or what a new account most likely needs.
-class SetupPage : public QWidget {
+class EmailSetupPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SetupPage(QWidget* parent);
+    explicit EmailSetupPage(QWidget* parent);
     SetupEntry entry() const;
     void showCurrent(const EmailSetup& setup);
     void showConnection(const EmailSetup& setup);
@@ -77,10 +77,10 @@ private:
 };
 
 // Panel2: the address book; it lies over whichever page shows.
-class ListPage : public QWidget {
+class EmailListPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ListPage(QWidget* parent);
+    explicit EmailListPage(QWidget* parent);
     QListWidget* listBox1;
     QListWidget* listBox2;
     QLineEdit* edit1;

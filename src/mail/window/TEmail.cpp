@@ -53,9 +53,9 @@ TEmail::TEmail(AppContext& context, QWidget* parent)
     auto* pages = new QWidget(this);
     auto* grid = new QGridLayout(pages);
     grid->setContentsMargins(0, 0, 0, 0);
-    panel3_ = new SendPage(pages);
-    panel4_ = new SetupPage(pages);
-    panel2_ = new ListPage(pages);
+    panel3_ = new EmailSendPage(pages);
+    panel4_ = new EmailSetupPage(pages);
+    panel2_ = new EmailListPage(pages);
     for (QWidget* page : {static_cast<QWidget*>(panel3_), static_cast<QWidget*>(panel4_),
                           static_cast<QWidget*>(panel2_)})
         grid->addWidget(page, 0, 0);

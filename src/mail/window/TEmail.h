@@ -8,11 +8,11 @@
 #include <memory>
 
 class KeyringPasswords;
-class ListPage;
+class EmailListPage;
 class QListWidget;
 class QStatusBar;
-class SendPage;
-class SetupPage;
+class EmailSendPage;
+class EmailSetupPage;
 struct AppContext;
 
 // The e-mail window; it stays on top. It builds the controls and wires them
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<MailSender> sender_;
     std::unique_ptr<EmailSetupSaver> saver_;
     QStatusBar* statusBar1_ = nullptr;
-    SendPage* panel3_ = nullptr;
-    SetupPage* panel4_ = nullptr;
-    ListPage* panel2_ = nullptr;
+    EmailSendPage* panel3_ = nullptr;
+    EmailSetupPage* panel4_ = nullptr;
+    EmailListPage* panel2_ = nullptr;
 };
