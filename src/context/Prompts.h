@@ -39,6 +39,7 @@ public:
         QString prompt;
         QString initial;
         int maxLength = 255;
+        bool secret = false; // what is typed is not shown (a password)
     };
 
     virtual ~Prompts() = default;

@@ -5,6 +5,7 @@
 #include "core/RegularFile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <optional>
 
 namespace {
@@ -24,23 +25,32 @@ std::optional<QByteArray> readList(const QString& path) {
 AddressBook::AddressBook(QString addressFile, QString nameFile)
     : addressFile_(std::move(addressFile)), nameFile_(std::move(nameFile)) {}
 
-QStringList AddressBook::parse(const QByteArray& bytes) {
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    if (text.endsWith(u'\n'))
+QByteArrayList AddressBook::parse(const QByteArray& bytes) {
+    // Line ends are LF, CR LF or CR; the entries' own bytes stay untouched.
+    QByteArray text = bytes;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    if (text.endsWith('\n'))
         text.chop(1);
     if (text.isEmpty())
         return {};
-    return text.split(u'\n');
+    return text.split('\n');
 }
 
-QByteArray AddressBook::format(const QStringList& lines) {
+QByteArray AddressBook::format(const QByteArrayList& lines) {
     QByteArray out;
-    for (const QString& line : lines) {
-        out += line.toUtf8();
+    for (const QByteArray& line : lines) {
+        out += line;
         out += "\r\n";
     }
+    return out;
+}
+
+QStringList AddressBook::decoded(const QByteArrayList& lines) {
+    QStringList out;
+    out.reserve(lines.size());
+    for (const QByteArray& line : lines)
+        out << QString::fromUtf8(line);
     return out;
 }
 
@@ -55,12 +65,18 @@ void AddressBook::reload() {
 }
 
 void AddressBook::add(const QString& address, const QString& name) {
-    store(addresses_ + QStringList{address}, names_ + QStringList{name});
+    // A line break typed or pasted into an entry would split it in the file
+    // and pair every later address with the wrong name.
+    const auto line = [](QString text) {
+        text.replace(QRegularExpression(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
+        return text.toUtf8();
+    };
+    store(addresses_ + QByteArrayList{line(address)}, names_ + QByteArrayList{line(name)});
 }
 
 void AddressBook::remove(int row) {
-    QStringList a = addresses_;
-    QStringList n = names_;
+    QByteArrayList a = addresses_;
+    QByteArrayList n = names_;
     if (row >= 0 && row < a.size())
         a.removeAt(row);
     if (row >= 0 && row < n.size())
@@ -68,7 +84,7 @@ void AddressBook::remove(int row) {
     store(a, n);
 }
 
-void AddressBook::store(const QStringList& addresses, const QStringList& names) {
+void AddressBook::store(const QByteArrayList& addresses, const QByteArrayList& names) {
     QFile old(addressFile_);
     const bool hadAddresses = old.exists();
     const QByteArray oldAddresses =

@@ -1,15 +1,19 @@
 #pragma once
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
 // The two parallel lists of the e-mail window, row i of one belonging to row
-// i of the other, and their files: UTF-8, one entry per line, CR LF.
+// i of the other, and their files: UTF-8, one entry per line, CR LF. Each
+// entry is kept as the bytes of its line, so a line that is not valid UTF-8
+// or holds a NUL is written back exactly as it was read.
 class AddressBook {
 public:
     AddressBook(QString addressFile, QString nameFile);
 
-    const QStringList& addresses() const { return addresses_; }
-    const QStringList& names() const { return names_; }
+    // The entries as text to show; bytes that are not UTF-8 show as U+FFFD.
+    QStringList addresses() const { return decoded(addresses_); }
+    QStringList names() const { return decoded(names_); }
     const QString& addressFile() const { return addressFile_; }
     const QString& nameFile() const { return nameFile_; }
 
@@ -21,14 +25,15 @@ public:
     void add(const QString& address, const QString& name);
     void remove(int row);
 
-    static QStringList parse(const QByteArray& bytes);
-    static QByteArray format(const QStringList& lines);
+    static QByteArrayList parse(const QByteArray& bytes);
+    static QByteArray format(const QByteArrayList& lines);
 
 private:
-    void store(const QStringList& addresses, const QStringList& names);
+    static QStringList decoded(const QByteArrayList& lines);
+    void store(const QByteArrayList& addresses, const QByteArrayList& names);
 
     QString addressFile_;
     QString nameFile_;
-    QStringList addresses_;
-    QStringList names_;
+    QByteArrayList addresses_;
+    QByteArrayList names_;
 };

@@ -87,6 +87,8 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
     auto* label = new QLabel(spec.prompt, &dlg);
     auto* edit = new QLineEdit(&dlg);
     edit->setMaxLength(spec.maxLength);
+    if (spec.secret)
+        edit->setEchoMode(QLineEdit::Password);
     edit->setText(spec.initial);
     edit->selectAll();
     label->setBuddy(edit);

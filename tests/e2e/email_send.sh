@@ -78,11 +78,11 @@ answer() { # CAPTION: presses the default button (Yes, or OK) of that box
 open_email
 echo "E-mail window open at $ex,$ey"
 click_at 352 13 # Setup
-type_at 244 79 127.0.0.1
-type_at 244 110 e2e-tester
-type_at 244 138 me@example.com
-type_at 244 166 "Me Myself"
-click_at 244 223 # Save Setup
+type_at 221 86 127.0.0.1
+type_at 221 110 e2e-tester
+type_at 221 133 me@example.com
+type_at 221 157 "Me Myself"
+click_at 490 230 # Save Setup
 answer Confirm
 answer_notice # "The e-mail information was saved!"
 wait_for 5 ini_is EMAILSETUP Host 127.0.0.1 || fail "Host was not saved: '$(ini_value EMAILSETUP Host)'"

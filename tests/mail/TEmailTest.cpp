@@ -4,12 +4,14 @@
 #include "SmtpScriptServer.h"
 #include "TestRegistry.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -146,12 +148,16 @@ void TEmailTest::sendChecks() {
 }
 
 void TEmailTest::setupSaveAndShowing() {
+    SmtpScriptServer server;
     EmailFixture f;
     f.window->show();
     QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
     QVERIFY(f.child("Panel4")->isVisible() && !f.child("Panel3")->isVisible());
-    f.type("Host1", "smtp.example.com");
+    f.type("Host1", "127.0.0.1");
     f.type("UserID1", "user");
+    f.child<QComboBox>("Security1")->setCurrentText("None");
+    f.child<QSpinBox>("Port1")->setValue(server.port());
+    f.window->sender().usePort(server.port());
     // Each empty edit in turn is named and gets the focus.
     const QStringList missing = {"You have to enter your e-mail address.",
                                  "You have to enter your name."};
@@ -165,23 +171,25 @@ void TEmailTest::setupSaveAndShowing() {
     f.prompts.expectBox(Prompts::No); // No keeps everything as it is
     f.window->SaveSetupBtn2Click();
     QVERIFY(f.file.read("EMAILSETUP", "Host", 80).text.isEmpty());
+    QCOMPARE(f.text("Label15"), QString());
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SaveSetupBtn2Click();
     QCOMPARE(f.prompts.lastBox().text, "The e-mail information was saved!");
     QCOMPARE(f.file.read("EMAILSETUP", "YourName", 80).text, "Me");
     QVERIFY(!f.child("Panel4")->isVisible() && f.child("Panel3")->isVisible());
 
-    // The current-setup labels change only when the window is shown again.
-    f.type("To1", "x@y");
+    // What was saved shows and is used at once, without showing the window again.
+    QCOMPARE(f.text("Label15"), "127.0.0.1");
+    QCOMPARE(f.text("Label18"), "Me");
+    f.type("To1", "x@y.example");
     f.type("Subject1", "s");
     f.choose(f.dir.write("a.txt", "a"));
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
-    QCOMPARE(f.prompts.lastBox().text, kNoSetup);
+    QCOMPARE(f.prompts.lastBox().text, kSent);
+    QVERIFY(server.lines().contains("MAIL FROM:<me@example.com>"));
     f.reshow();
-    QCOMPARE(f.text("Label15"), "smtp.example.com");
-    QCOMPARE(f.text("Label18"), "Me");
-    QVERIFY(f.window->sender().fileChosen());
+    QCOMPARE(f.text("Label15"), "127.0.0.1");
 }
 
 void TEmailTest::sendsAndReacts() {

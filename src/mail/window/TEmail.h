@@ -1,21 +1,24 @@
 #pragma once
 #include "mail/AddressBook.h"
+#include "mail/AskedPasswords.h"
+#include "mail/EmailSetupSaver.h"
 #include "mail/MailSender.h"
 
 #include <QWidget>
 #include <memory>
 
-class QButtonGroup;
-class QLabel;
-class QLineEdit;
+class KeyringPasswords;
+class EmailListPage;
 class QListWidget;
-class QMenu;
 class QStatusBar;
+class EmailSendPage;
+class EmailSetupPage;
 struct AppContext;
 
 // The e-mail window; it stays on top. It builds the controls and wires them
-// to MailSender (the send and the client's events) and AddressBook.
-class TEmail : public QWidget, private MailView {
+// to MailSender (the send and the client's events), EmailSetupSaver and
+// AddressBook.
+class TEmail : public QWidget, private MailView, private SetupView {
     Q_OBJECT
 public:
     explicit TEmail(AppContext& context, QWidget* parent = nullptr);
@@ -25,6 +28,7 @@ public:
     QStatusBar* statusBar1() const { return statusBar1_; }
     MailSender& sender() { return *sender_; }
     AddressBook& addressBook() { return book_; }
+    KeyringPasswords& passwords() { return *passwords_; }
 
     // The handlers, also what tests press.
     void SendBtnClick();
@@ -44,12 +48,10 @@ private:
     // The controls, pictures and menus: made at once, or when first needed.
     void buildWindow(AppContext& context);
     QWidget* buildToolBar();
-    QWidget* buildSendPage();
-    QWidget* buildSetupPage();
-    QWidget* buildListPage();
-    QMenu* buildHelpMenu();
+    void wirePages();
     void wireClient();
     void fillLists();
+    void showPage(QWidget* page);
     void guard(const std::function<void()>& body);
 
     // MailView
@@ -57,29 +59,24 @@ private:
     void setTo(const QString& text) override;
     QString subject() const override;
     bool setupShown() const override;
-    void focus(Field field) override;
+    void focus(MailView::Field field) override;
     void showFileType(std::optional<FileType> type) override;
     void setConnectionText(const QString& text) override;
     void setStatusText(const QString& text) override;
+    // SetupView
+    SetupEntry entry() const override;
+    void focus(SetupView::Field field) override;
+    void showCurrent(const EmailSetup& setup) override;
+    void closeSetup() override;
 
     AppContext& context_;
     AddressBook book_;
+    AskedPasswords asked_;
+    KeyringPasswords* passwords_ = nullptr; // a child of the window
     std::unique_ptr<MailSender> sender_;
+    std::unique_ptr<EmailSetupSaver> saver_;
     QStatusBar* statusBar1_ = nullptr;
-    QWidget* panel2_ = nullptr;
-    QWidget* panel3_ = nullptr;
-    QWidget* panel4_ = nullptr;
-    QLineEdit* to1_ = nullptr;
-    QLineEdit* subject1_ = nullptr;
-    QLineEdit* host1_ = nullptr;
-    QLineEdit* userId1_ = nullptr;
-    QLineEdit* eaddress1_ = nullptr;
-    QLineEdit* yname1_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLabel* inf1_ = nullptr;
-    QLabel* setupLabels_[4] = {};
-    QButtonGroup* ftype1_ = nullptr;
-    QListWidget* listBox1_ = nullptr;
-    QListWidget* listBox2_ = nullptr;
+    EmailSendPage* panel3_ = nullptr;
+    EmailSetupPage* panel4_ = nullptr;
+    EmailListPage* panel2_ = nullptr;
 };

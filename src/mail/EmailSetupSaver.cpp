@@ -1,0 +1,99 @@
+#include "mail/EmailSetupSaver.h"
+
+#include "context/Prompts.h"
+
+namespace {
+const QString kClearTextWarning = QStringLiteral(
+    "With Security set to None the connection is not secured: your sign-in name and "
+    "password cross the network as plain text, and anyone on the way can read them.\r\r"
+    "Save this setup anyway?");
+} // namespace
+
+EmailSetupSaver::EmailSetupSaver(EmailSettings& settings, Prompts& prompts, QWidget* owner,
+                                 SetupView& view, PasswordStore& passwords)
+    : settings_(settings), prompts_(prompts), owner_(owner), view_(view), passwords_(passwords) {}
+
+std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstProblem(const SetupEntry& e) {
+    using F = SetupView::Field;
+    const struct {
+        F field;
+        const QString& value;
+        const char* text;
+    } checks[] = {{F::Host, e.setup.host, "You have to enter your e-mail Host."},
+                  {F::UserId, e.setup.userId, "You have to enter your UserID."},
+                  {F::Address, e.setup.address, "You have to enter your e-mail address."},
+                  {F::Name, e.setup.name, "You have to enter your name."}};
+    for (const auto& c : checks) {
+        if (c.value.isEmpty())
+            return Problem{c.field, QString::fromLatin1(c.text)};
+    }
+    if (e.signIn && e.setup.authUser.trimmed().isEmpty())
+        return Problem{F::AuthUser, QStringLiteral("You have to enter the user name to sign in "
+                                                   "with, or turn Sign in off.")};
+    return std::nullopt;
+}
+
+quint16 EmailSetupSaver::usualPort(MailSecurity security) {
+    switch (security) {
+    case MailSecurity::StartTls:
+        return 587;
+    case MailSecurity::Tls:
+        return 465;
+    case MailSecurity::None:
+        break;
+    }
+    return 25;
+}
+
+quint16 EmailSetupSaver::proposedPort(MailSecurity security, quint16 current) {
+    const bool usual = current == 25 || current == 465 || current == 587;
+    if (!usual)
+        return current;
+    // In clear, a submission port stays what it was; only the TLS port has to go.
+    if (security == MailSecurity::None && current != 465)
+        return current;
+    return usualPort(security);
+}
+
+void EmailSetupSaver::save() {
+    if (!prompts_.confirm(
+            owner_, QStringLiteral("Are you sure you want to save the the e-mail setup now?")))
+        return;
+    SetupEntry entry = view_.entry();
+    if (const std::optional<Problem> problem = firstProblem(entry)) {
+        prompts_.notice(owner_, problem->text);
+        view_.focus(problem->field);
+        return;
+    }
+    if (!entry.signIn) {
+        entry.setup.authUser.clear();
+        entry.password.clear();
+    }
+    entry.setup.authUser = entry.setup.authUser.trimmed();
+    if (entry.signIn && entry.setup.security == MailSecurity::None) {
+        const Prompts::Box warning{QStringLiteral("Sign In Without Security"), kClearTextWarning,
+                                   Prompts::Icon::Warning, Prompts::Yes | Prompts::No};
+        if (prompts_.box(owner_, warning) != Prompts::Yes) {
+            view_.focus(SetupView::Field::Security);
+            return;
+        }
+    }
+    settings_.write(entry.setup);
+    view_.showCurrent(entry.setup);
+    prompts_.notice(owner_, QStringLiteral("The e-mail information was saved!"));
+    view_.closeSetup();
+    if (entry.password.isEmpty())
+        return;
+    // The keyring may answer later; the page has closed by then.
+    passwords_.store(entry.setup.host, entry.setup.authUser, entry.password,
+                     [this](std::optional<QString> error) {
+                         if (!error)
+                             return;
+                         prompts_.notice(
+                             owner_,
+                             QStringLiteral("The password could not be kept in the desktop's "
+                                            "keyring (%1).\rYou will be asked for it at each "
+                                            "send; it is not written to any file.")
+                                 .arg(*error));
+                     });
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include "mail/EmailSetupSaver.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+// The e-mail window's small pictures, drawn so they stay sharp at any scale.
+enum class MailGlyph { Send, Disconnect, List, Setup, Help };
+QIcon mailGlyph(MailGlyph glyph);
+
+// A value label that shows as much of its text as fits, ending in "…", so a
+// long value never pushes the controls beside it.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The examples shown on the setup page and in its help texts.
+inline const QString kExampleHost = QStringLiteral("smtp.example.com");
+inline const QString kExampleAddress = QStringLiteral("you@example.com");
+
+// Panel3: the mail to send.
+class EmailSendPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit EmailSendPage(QWidget* parent);
+    QLineEdit* to1;
+    QLineEdit* subject1;
+    QPushButton* selectFile;
+    QButtonGroup* ftype1;
+    QLabel* inf1;
+    QPushButton* send;
+};
+
+// Panel4: the account. The four edits start empty each run; the connection
+// controls show what is stored, or what a new account most likely needs.
+class EmailSetupPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit EmailSetupPage(QWidget* parent);
+    SetupEntry entry() const;
+    void showCurrent(const EmailSetup& setup);
+    void showConnection(const EmailSetup& setup);
+    QWidget* field(SetupView::Field field) const;
+
+    QLineEdit* host1;
+    QLineEdit* userId1;
+    QLineEdit* eaddress1;
+    QLineEdit* yname1;
+    QSpinBox* port1;
+    QComboBox* security1;
+    QCheckBox* signIn1;
+    QLineEdit* authUser1;
+    QLineEdit* password1;
+    ElidedLabel* current[4]; // Label15 .. Label18
+    QPushButton* save;
+    QPushButton* close;
+
+private:
+    void securityChosen(int index);
+    void signInToggled(bool on);
+};
+
+// Panel2: the address book; it lies over whichever page shows.
+class EmailListPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit EmailListPage(QWidget* parent);
+    QListWidget* listBox1;
+    QListWidget* listBox2;
+    QLineEdit* edit1;
+    QLineEdit* edit2;
+    QPushButton* add;
+    QPushButton* close;
+};
