@@ -150,7 +150,6 @@ TEmail::TEmail(AppContext& context, QWidget* parent)
     panel2_->hide();
     layout->addWidget(pages, 1);
     statusBar1_ = toolwindow::addStatusBar(this, false);
-    wireClient();
     toolwindow::centre(this);
 }
 
@@ -429,33 +428,6 @@ QMenu* TEmail::buildHelpMenu() {
                 [this, box] { guard([this, box] { context_.prompts->box(nullptr, box); }); });
     }
     return menu;
-}
-
-void TEmail::wireClient() {
-    TSmtpClient& c = sender_->client();
-    MailSender* s = sender_.get();
-    auto on = [this](auto signal, auto body) {
-        connect(&sender_->client(), signal, this, [this, body] { guard(body); });
-    };
-    on(&TSmtpClient::OnHostResolved, [s] { s->hostResolved(); });
-    on(&TSmtpClient::OnConnect, [s] { s->connected(); });
-    on(&TSmtpClient::OnSendStart, [s] { s->sendStart(); });
-    on(&TSmtpClient::OnPacketSent, [s] { s->packetSent(); });
-    on(&TSmtpClient::OnDisconnect, [s] { s->disconnected(); });
-    on(&TSmtpClient::OnSuccess, [s] { s->success(); });
-    on(&TSmtpClient::OnFailure, [s] { s->failure(); });
-    on(&TSmtpClient::OnConnectionFailed, [s] { s->connectionFailed(); });
-    // Handlers with a "handled" flag are direct calls (the client lives here).
-    connect(&c, &TSmtpClient::OnInvalidHost, this,
-            [this, s](bool& h) { guard([s, &h] { s->invalidHost(h); }); });
-    connect(&c, &TSmtpClient::OnRecipientNotFound, this,
-            [this, s](const QString& r) { guard([s, r] { s->recipientNotFound(r); }); });
-    connect(&c, &TSmtpClient::OnAuthenticationFailed, this,
-            [this, s](bool& h) { guard([s, &h] { s->authenticationFailed(h); }); });
-    connect(&c, &TSmtpClient::OnConnectionRequired, this,
-            [this, s](bool& h) { guard([s, &h] { s->connectionRequired(h); }); });
-    connect(&c, &TSmtpClient::OnHeaderIncomplete, this,
-            [this, s](bool& h, int t) { guard([s, &h, t] { s->headerIncomplete(h, t); }); });
 }
 
 void TEmail::showEvent(QShowEvent* event) {

@@ -46,7 +46,6 @@ private:
     QWidget* buildSetupPage();
     QWidget* buildListPage();
     QMenu* buildHelpMenu();
-    void wireClient();
     void fillLists();
     void guard(const std::function<void()>& body);
 
