@@ -38,7 +38,9 @@ public:
     explicit InSocketSignal(TSmtpClient* c) : client_(c) { ++c->socketDepth_; }
     ~InSocketSignal() {
         if (client_ && --client_->socketDepth_ == 0) {
-            qDeleteAll(client_->retired_);
+            // Still inside the outermost signal: deleted back in the event loop.
+            for (QSslSocket* s : std::as_const(client_->retired_))
+                s->deleteLater();
             client_->retired_.clear();
         }
     }
@@ -182,7 +184,7 @@ void TSmtpClient::closeSocket() {
     if (socketDepth_ > 0)
         retired_ << old;
     else
-        delete old;
+        old->deleteLater();
 }
 
 // Closes the socket and, if a connection was up, raises OnDisconnect. The
