@@ -1,6 +1,7 @@
 #include "mail/MailSender.h"
 
 #include "context/Prompts.h"
+#include "core/Error.h"
 #include "mail/MailText.h"
 
 #include <QRegularExpression>
@@ -8,10 +9,23 @@
 namespace {
 const QString kConnectError =
     QStringLiteral("There was an error connecting to the host, the e-mail was not sent!");
+const QString kNoPassword = QStringLiteral("No password was given for signing in to the mail "
+                                           "server, so the e-mail was not sent");
 } // namespace
 
 MailSender::MailSender(ControlFile& file, Prompts& prompts, QWidget* owner, MailView& view)
-    : settings_(file), prompts_(prompts), owner_(owner), view_(view) {}
+    : settings_(file), prompts_(prompts), owner_(owner), view_(view) {
+    listen();
+}
+
+MailSender::~MailSender() {
+    // The client goes first: nothing it still says reaches a half-gone sender.
+    client_.disconnect();
+}
+
+void MailSender::usePasswords(PasswordSource* source) {
+    passwords_ = source;
+}
 
 void MailSender::chooseFile() {
     Prompts::FileDialog d;
@@ -74,15 +88,16 @@ void MailSender::send() {
         return;
     }
     fileChosen_ = false;
-    const EmailSetup setup = settings_.read();
+    const EmailSetup setup = account_ ? *account_ : settings_.read();
     if (setup.host.isEmpty())
         return;
     if (!typeChosen_)
         client_.SubType = mtPlain;
     client_.Host = setup.host;
-    client_.Port = port_;
+    client_.Port = port_.value_or(setup.port);
+    client_.Security = setup.security;
+    client_.AuthUser = setup.authUser;
     client_.UserID = setup.userId;
-    client_.Connect();
 
     TPostMessage& m = client_.PostMessage;
     m = TPostMessage{};
@@ -94,11 +109,44 @@ void MailSender::send() {
     m.FromName = mailtext::headerWords(setup.name);
     m.ToAddress = QStringList{view_.to()};
     m.Subject = mailtext::headerWords(view_.subject());
+    m.Date = mailtext::dateNow();
+    m.MessageId = mailtext::newMessageId(setup.address);
     m.Body = QByteArrayList{body};
     const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
                        mailtext::isAscii(setup.name);
     client_.Charset = ascii ? QStringLiteral("us-ascii") : QStringLiteral("utf-8");
-    client_.SendMail();
+
+    if (setup.authUser.isEmpty()) {
+        startSending(setup);
+        return;
+    }
+    if (!passwords_) {
+        prompts_.error(owner_, kNoPassword);
+        return;
+    }
+    // The keyring may answer later; the window may be gone by then.
+    std::weak_ptr<bool> alive = alive_;
+    passwords_->fetch(setup.host, setup.authUser,
+                      [this, alive, setup](std::optional<QString> password) {
+                          if (alive.expired())
+                              return;
+                          guard([&] {
+                              if (!password) {
+                                  prompts_.error(owner_, kNoPassword);
+                                  return;
+                              }
+                              client_.setPassword(*password);
+                              password->fill(QChar(0));
+                              startSending(setup);
+                          });
+                      });
+}
+
+void MailSender::startSending(const EmailSetup& setup) {
+    signedIn_ = setup;
+    failureTold_ = false;
+    sendWaits_ = true;
+    client_.Connect();
 }
 
 void MailSender::disconnect() {
@@ -119,18 +167,49 @@ void MailSender::disconnectIfConnected() {
         client_.Disconnect();
 }
 
-void MailSender::hostResolved() {
-    view_.setConnectionText(QStringLiteral("Host Resolved"));
+void MailSender::listen() {
+    TSmtpClient* c = &client_;
+    auto on = [this, c](auto signal, auto body) {
+        QObject::connect(c, signal, c,
+                         [this, body](auto&&... args) { guard([&] { body(args...); }); });
+    };
+    auto label = [this](const char* text) {
+        return [this, text] { view_.setConnectionText(QLatin1String(text)); };
+    };
+    on(&TSmtpClient::OnHostResolved, label("Host Resolved"));
+    on(&TSmtpClient::OnConnect, [this] { connected(); });
+    on(&TSmtpClient::OnSendStart, [this] {
+        progressShown_.invalidate();
+        view_.setConnectionText(QStringLiteral("Sending Message"));
+    });
+    on(&TSmtpClient::OnPacketSent, [this] { packetSent(); });
+    on(&TSmtpClient::OnDisconnect, label("Disconnected"));
+    on(&TSmtpClient::OnSuccess, [this] { success(); });
+    on(&TSmtpClient::OnFailure, [this] { told(kConnectError); });
+    on(&TSmtpClient::OnConnectionFailed, [this] { told(kConnectError); });
+    on(&TSmtpClient::OnInvalidHost, [this](bool&) { invalidHost(); });
+    on(&TSmtpClient::OnRecipientNotFound, [this](const QString&) { recipientNotFound(); });
+    on(&TSmtpClient::OnAuthenticationFailed, [this](bool& h) { authenticationFailed(h); });
+    on(&TSmtpClient::OnConnectionRequired, [this](bool& h) { connectionRequired(h); });
+    on(&TSmtpClient::OnHeaderIncomplete, [this](bool& h, int t) { headerIncomplete(h, t); });
+    on(&TSmtpClient::OnSignInFailed, [this] { signInFailed(); });
+    on(&TSmtpClient::OnError, [this](const QString& text) { failed(text); });
 }
+
+// The client's events are entry points from Qt: an error ends the reaction
+// and is shown in the general error box, and never crosses the client.
+void MailSender::guard(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const AppError& e) {
+        prompts_.error(owner_, e.text());
+    }
+}
+
 void MailSender::connected() {
     view_.setConnectionText(QStringLiteral("Connected"));
-}
-void MailSender::sendStart() {
-    progressShown_.invalidate();
-    view_.setConnectionText(QStringLiteral("Sending Message"));
-}
-void MailSender::disconnected() {
-    view_.setConnectionText(QStringLiteral("Disconnected"));
+    if (std::exchange(sendWaits_, false))
+        client_.SendMail();
 }
 
 void MailSender::packetSent() {
@@ -157,22 +236,32 @@ void MailSender::success() {
     prompts_.notice(owner_, QStringLiteral("The e-mail was sent, your done sending e-mail!"));
 }
 
-void MailSender::failure() {
-    prompts_.notice(owner_, kConnectError);
+// A failure the client reports after an event whose notice already told the
+// user of it is not told twice.
+void MailSender::told(const QString& text) {
+    prompts_.notice(owner_, text);
+    failureTold_ = true;
     disconnectIfConnected();
 }
 
-void MailSender::connectionFailed() {
-    prompts_.notice(owner_, kConnectError);
-    disconnectIfConnected();
+void MailSender::failed(const QString& text) {
+    sendWaits_ = false;
+    if (std::exchange(failureTold_, false))
+        return;
+    prompts_.error(owner_, text);
 }
 
-void MailSender::invalidHost(bool&) {
-    prompts_.notice(owner_, kConnectError + QStringLiteral("\rTry changing the Host."));
-    disconnectIfConnected(); // left unhandled: the client gives up on the host
+void MailSender::signInFailed() {
+    if (passwords_)
+        passwords_->forget(signedIn_.host, signedIn_.authUser);
 }
 
-void MailSender::recipientNotFound(const QString&) {
+void MailSender::invalidHost() {
+    // Left unhandled: the client gives up on the host.
+    told(kConnectError + QStringLiteral("\rTry changing the Host."));
+}
+
+void MailSender::recipientNotFound() {
     prompts_.notice(owner_, QStringLiteral("Could not find the Recipient (TO:) e-mail address, "
                                            "enter a new e-mail address!"));
     disconnectIfConnected();

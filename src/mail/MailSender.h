@@ -1,10 +1,13 @@
 #pragma once
 #include "mail/AddressBook.h"
 #include "mail/EmailSettings.h"
+#include "mail/PasswordSource.h"
 #include "mail/TSmtpClient.h"
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class ControlFile;
@@ -31,13 +34,17 @@ public:
 };
 
 // The e-mail window's work without its widgets: the flags, the two loaders,
-// the checks of a send, the client and the reactions to its events.
+// the checks of a send, the client and the reactions to its events. It
+// listens to the client itself; the window reaches it only through MailView.
 class MailSender {
 public:
     MailSender(ControlFile& file, Prompts& prompts, QWidget* owner, MailView& view);
+    ~MailSender();
 
     TSmtpClient& client() { return client_; }
     EmailSettings& settings() { return settings_; }
+    // Where the sign-in password comes from; null: none can be had.
+    void usePasswords(PasswordSource* source);
 
     // The Open dialog, then loadFile(); Cancel changes nothing.
     void chooseFile();
@@ -47,41 +54,55 @@ public:
     void disconnect(); // asks first
     void closing();    // the window is closing
 
-    // The mail port is 25; tests and the benchmark talk to servers elsewhere.
+    // The setup's port and the system's trust store are what users get; tests
+    // and the benchmark point these at servers of their own on loopback.
     void usePort(quint16 port) { port_ = port; }
+    void useTrustStore(const QList<QSslCertificate>& certificates) {
+        client_.setTrustStore(certificates);
+    }
+    // Sends from this account instead of the stored one.
+    void useAccount(const EmailSetup& setup) { account_ = setup; }
 
     bool fileChosen() const { return fileChosen_; }
     bool typeChosen() const { return typeChosen_; }
     bool richBody() const { return richBody_; }
 
+private:
+    void listen();
+    void guard(const std::function<void()>& body);
+    void startSending(const EmailSetup& setup);
+    void told(const QString& text);
+    void disconnectIfConnected();
+
     // The reactions to the client's events.
-    void hostResolved();
     void connected();
-    void sendStart();
     void packetSent();
-    void disconnected();
     void success();
-    void failure();
-    void connectionFailed();
-    void invalidHost(bool& handled);
-    void recipientNotFound(const QString& recipient);
+    void failed(const QString& text);
+    void signInFailed();
+    void invalidHost();
+    void recipientNotFound();
     void authenticationFailed(bool& handled);
     void connectionRequired(bool& handled);
     void headerIncomplete(bool& handled, int hiType);
-
-private:
-    void disconnectIfConnected();
 
     EmailSettings settings_;
     Prompts& prompts_;
     QWidget* owner_;
     MailView& view_;
     TSmtpClient client_;
+    PasswordSource* passwords_ = nullptr;
+    // Answers that come after the sender is gone find this false.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     // The two loaders' text in UTF-8; a file's own UTF-8 is kept as read.
     QByteArray plainText_;        // the plain text loader
     QByteArray richText_;         // the rich text loader's plain text
     QElapsedTimer progressShown_; // when the status line last showed the progress
-    quint16 port_ = 25;
+    std::optional<quint16> port_;
+    std::optional<EmailSetup> account_;
+    EmailSetup signedIn_;      // host and user of the sign-in under way
+    bool sendWaits_ = false;   // the mail goes out once the connect is done
+    bool failureTold_ = false; // a notice already told the user of this failure
     bool fileChosen_ = false;
     bool typeChosen_ = false;
     bool richBody_ = false;

@@ -5,6 +5,9 @@
 #include "rtf/CodePages.h"
 #include "rtf/Rtf.h"
 
+#include <QHostInfo>
+#include <QRegularExpression>
+#include <QUuid>
 #include <cstring>
 
 namespace mailtext {
@@ -67,6 +70,21 @@ QString headerWords(const QString& text) {
     if (!chunk.isEmpty())
         words << QStringLiteral("=?utf-8?B?%1?=").arg(QString::fromLatin1(chunk.toBase64()));
     return words.join(u' ');
+}
+
+QString dateNow() {
+    return QDateTime::currentDateTime().toString(Qt::RFC2822Date);
+}
+
+QString newMessageId(const QString& fromAddress) {
+    QString domain = fromAddress.section(u'@', -1).trimmed();
+    if (!fromAddress.contains(u'@') || domain.isEmpty() || !isAscii(domain))
+        domain = QHostInfo::localHostName();
+    domain.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9.-]")));
+    if (domain.isEmpty())
+        domain = QStringLiteral("localhost");
+    return QStringLiteral("<%1@%2>").arg(QUuid::createUuid().toString(QUuid::WithoutBraces),
+                                         domain);
 }
 
 } // namespace mailtext

@@ -2,6 +2,7 @@
 // The text that becomes a mail: the chosen file's content and the header
 // words that must travel as RFC 2047 encoded words.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace mailtext {
@@ -21,5 +22,11 @@ bool isAscii(const QByteArray& bytes);
 // most 75 characters separated by blanks, never
 // splitting a character.
 QString headerWords(const QString& text);
+
+// The Date header's value for this moment: "Thu, 10 Dec 2026 04:11:29 +0100".
+QString dateNow();
+// A fresh Message-ID, "<unique@domain>", the domain taken from the sender's
+// address (this machine's name when it has none).
+QString newMessageId(const QString& fromAddress);
 
 } // namespace mailtext

@@ -111,4 +111,46 @@ int codeFor(QAbstractSocket::SocketError error) {
     }
 }
 
+namespace {
+QString certificateFault(const QSslError& e) {
+    using E = QSslError;
+    switch (e.error()) {
+    case E::CertificateExpired:
+        return QStringLiteral("certificate expired");
+    case E::CertificateNotYetValid:
+        return QStringLiteral("certificate not yet valid");
+    case E::HostNameMismatch:
+        return QStringLiteral("name does not match");
+    case E::SelfSignedCertificate:
+    case E::SelfSignedCertificateInChain:
+    case E::UnableToGetLocalIssuerCertificate:
+    case E::UnableToGetIssuerCertificate:
+    case E::UnableToVerifyFirstCertificate:
+    case E::CertificateUntrusted:
+        return QStringLiteral("certificate not trusted");
+    case E::CertificateRevoked:
+        return QStringLiteral("certificate revoked");
+    case E::NoPeerCertificate:
+        return QStringLiteral("no certificate");
+    default:
+        return e.errorString();
+    }
+}
+} // namespace
+
+QString tlsFailure(const QList<QSslError>& errors, const QString& socketText) {
+    QStringList faults;
+    for (const QSslError& e : errors) {
+        const QString fault = certificateFault(e);
+        if (!faults.contains(fault))
+            faults << fault;
+    }
+    if (faults.isEmpty())
+        return QStringLiteral("The secure connection to the mail server failed (%1); the e-mail "
+                              "was not sent")
+            .arg(socketText);
+    return QStringLiteral("The mail server's certificate was refused (%1); the e-mail was not sent")
+        .arg(faults.join(QStringLiteral(", ")));
+}
+
 } // namespace smtperrors

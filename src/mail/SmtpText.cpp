@@ -80,7 +80,8 @@ void addOptional(QByteArray& out, const char* name, const QString& value) {
 }
 } // namespace
 
-QByteArray headerBlock(const TPostMessage& m, TMailType subType, const QString& charset) {
+QByteArray headerBlock(const TPostMessage& m, TMailType subType, const QString& charset,
+                       bool eightBit) {
     QByteArray out;
     addLine(out, QStringLiteral("From: ") + m.FromName + QLatin1Char('<') + m.FromAddress +
                      QLatin1Char('>'));
@@ -94,8 +95,11 @@ QByteArray headerBlock(const TPostMessage& m, TMailType subType, const QString& 
     addOptional(out, "X-Mailer", m.LocalProgram);
     addOptional(out, "Reply-To", m.ReplyTo);
     addOptional(out, "Date", m.Date);
+    addOptional(out, "Message-ID", m.MessageId);
     addLine(out, QStringLiteral("Mime-Version: 1.0"));
     addLine(out, contentTypeLine(subType, charset));
+    if (eightBit)
+        addLine(out, QStringLiteral("Content-Transfer-Encoding: 8bit"));
     out += "\r\n\r\n";
     return out;
 }

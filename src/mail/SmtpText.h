@@ -16,6 +16,7 @@ struct TPostMessage {
     QString Subject;
     QString LocalProgram; // X-Mailer
     QString Date;
+    QString MessageId; // "<...>", left out when empty
     QString ReplyTo;
     QStringList ToAddress; // recipient entries, as the user wrote them
     // Blocks of UTF-8 text; their line breaks become CR LF. Bytes, so a file's
@@ -53,8 +54,10 @@ bool hasReplyCode(int number);
 QString contentTypeLine(TMailType subType, const QString& charset);
 
 // The header block, each line ended by CR LF, then the two CR LF pairs that
-// separate it from the body.
-QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QString& charset);
+// separate it from the body. eightBit: the body goes out as 8-bit text and
+// says so.
+QByteArray headerBlock(const TPostMessage& message, TMailType subType, const QString& charset,
+                       bool eightBit = false);
 
 // The body as it goes out between DATA and the end-of-data line: every entry
 // followed by CR LF, every line break (CR LF, LF or CR) as CR LF, and a

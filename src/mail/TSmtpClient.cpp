@@ -1,140 +1,145 @@
 #include "mail/TSmtpClient.h"
 
-#include "core/Error.h"
+#include "mail/MailText.h"
 #include "mail/SmtpErrors.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QHostInfo>
-#include <QPointer>
-#include <QTcpSocket>
-#include <QTimer>
+#include <QSslConfiguration>
+#include <QSslSocket>
 
 using namespace smtptext;
 
 namespace {
 
-// The wait's connection went away under it (closed by a handler, by the
-// server, or the client itself was destroyed).
-class SmtpAborted : public AppError {
-public:
-    SmtpAborted() : AppError(smtperrors::text(smtperrors::kNotConnected)) {}
-};
-
 // Qt keeps at most this much unread input per socket, so a flooding server
 // cannot grow memory while nobody reads.
 constexpr qint64 kReadBuffer = 4 * kMaxReplyLine;
-// The body goes out in pieces of this size, each reported by OnPacketSent.
+// The body goes out in pieces of this size, each reported by OnPacketSent;
+// no more than kBacklog bytes wait in the socket, so memory stays flat.
 constexpr qint64 kChunk = 65536;
-
-// After an event handler or a wait: the client must still exist and still be
-// on the connection the operation started with.
-void checkSession(const QPointer<TSmtpClient>& self, quint64 session, const quint64& current) {
-    if (!self || current != session)
-        throw SmtpAborted();
-}
+constexpr qint64 kBacklog = 2 * kChunk;
 
 bool refused(int number, int limit) {
     return number >= limit || !hasReplyCode(number);
 }
 
+QString machineName() {
+    const QString name = fieldText(QHostInfo::localHostName()).simplified().remove(u' ');
+    return name.isEmpty() ? QStringLiteral("localhost") : name;
+}
+
 } // namespace
 
-// Marks one of the client's operations as running for its lifetime; clears
-// the mark only if the client still exists.
-class SmtpOperation {
+// Marks a slot the socket called: a socket closed meanwhile (a handler may
+// disconnect and connect again from inside) is deleted only once no such
+// slot is on the stack any more, never inside its own signal.
+class TSmtpClient::InSocketSignal {
 public:
-    SmtpOperation(TSmtpClient* client, bool TSmtpClient::*flag) : client_(client), flag_(flag) {
-        client->*flag_ = true;
-    }
-    ~SmtpOperation() { release(); }
-    void release() {
-        if (client_) {
-            client_->*flag_ = false;
-            if (!client_->operationActive())
-                QMetaObject::invokeMethod(client_, &TSmtpClient::closeIfPeerGone,
-                                          Qt::QueuedConnection);
+    explicit InSocketSignal(TSmtpClient* c) : client_(c) { ++c->socketDepth_; }
+    ~InSocketSignal() {
+        if (client_ && --client_->socketDepth_ == 0) {
+            // Still inside the outermost signal: deleted back in the event loop.
+            for (QSslSocket* s : std::as_const(client_->retired_))
+                s->deleteLater();
+            client_->retired_.clear();
         }
-        client_ = nullptr;
     }
-    SmtpOperation(const SmtpOperation&) = delete;
-    SmtpOperation& operator=(const SmtpOperation&) = delete;
+    InSocketSignal(const InSocketSignal&) = delete;
+    InSocketSignal& operator=(const InSocketSignal&) = delete;
 
 private:
     QPointer<TSmtpClient> client_;
-    bool TSmtpClient::*flag_;
 };
 
 TSmtpClient::TSmtpClient(QObject* parent) : QObject(parent) {
     socket_ = makeSocket();
+    waitTimer_.setSingleShot(true);
+    waitTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&waitTimer_, &QTimer::timeout, this, &TSmtpClient::timedOut);
 }
 
 TSmtpClient::~TSmtpClient() {
-    // Waits still running further up the stack see the client gone and unwind
-    // without touching it.
-    ++session_;
+    password_.fill(QChar(0));
     if (lookupId_ != -1)
         QHostInfo::abortHostLookup(lookupId_);
-    for (QEventLoop* loop : loops_)
-        loop->quit();
     socket_->disconnect(this);
     socket_->abort();
 }
 
-QTcpSocket* TSmtpClient::makeSocket() {
-    auto* s = new QTcpSocket(this);
+QSslSocket* TSmtpClient::makeSocket() {
+    auto* s = new QSslSocket(this);
     s->setReadBufferSize(kReadBuffer);
-    connect(s, &QTcpSocket::readyRead, this, &TSmtpClient::wake);
-    connect(s, &QTcpSocket::bytesWritten, this, &TSmtpClient::wake);
-    connect(s, &QTcpSocket::connected, this, &TSmtpClient::wake);
-    connect(s, &QTcpSocket::stateChanged, this, &TSmtpClient::wake);
-    connect(s, &QTcpSocket::disconnected, this, &TSmtpClient::socketGone);
-    connect(s, &QTcpSocket::errorOccurred, this, &TSmtpClient::socketGone);
+    connect(s, &QSslSocket::connected, this, &TSmtpClient::tcpOpen);
+    connect(s, &QSslSocket::readyRead, this, &TSmtpClient::readReplies);
+    connect(s, &QSslSocket::bytesWritten, this, &TSmtpClient::pumpBody);
+    connect(s, &QSslSocket::encryptedBytesWritten, this, &TSmtpClient::pumpBody);
+    connect(s, &QSslSocket::encrypted, this, [this] {
+        const InSocketSignal inSignal(this);
+        if (phase_ != Phase::Handshake)
+            return;
+        phase_ = Phase::Talking;
+        waitTimer_.stop();
+        if (Step then = std::exchange(afterTls_, {}))
+            then();
+    });
+    connect(s, &QSslSocket::sslErrors, this,
+            [this](const QList<QSslError>& errors) { sslErrors_ += errors; });
+    connect(s, &QSslSocket::disconnected, this, &TSmtpClient::socketGone);
+    connect(s, &QSslSocket::errorOccurred, this, &TSmtpClient::socketGone);
     return s;
 }
 
-void TSmtpClient::wake() {
-    for (QEventLoop* loop : loops_)
-        loop->quit();
+bool TSmtpClient::Encrypted() const {
+    return socket_->isEncrypted();
 }
 
-void TSmtpClient::socketGone() {
-    wake();
-    // Never close or raise events from inside the socket's own signal.
-    QMetaObject::invokeMethod(this, &TSmtpClient::closeIfPeerGone, Qt::QueuedConnection);
+void TSmtpClient::setPassword(const QString& password) {
+    password_.fill(QChar(0));
+    password_ = password;
 }
 
-// The server closed an idle connection: close our side the same way.
-void TSmtpClient::closeIfPeerGone() {
-    if (operationActive() || !connected_ || socket_->state() == QAbstractSocket::ConnectedState)
+void TSmtpClient::setTrustStore(const QList<QSslCertificate>& certificates) {
+    trustStore_ = certificates;
+}
+
+// --- operations and their ends ---------------------------------------------
+
+void TSmtpClient::beginOperation(bool TSmtpClient::*flag) {
+    ++op_;
+    this->*flag = true;
+}
+
+void TSmtpClient::endOperations() {
+    ++op_;
+    connecting_ = sending_ = disconnecting_ = sendAfterConnect_ = false;
+    quitFailure_.clear();
+    onReply_ = {};
+    afterTls_ = {};
+    waitTimer_.stop();
+}
+
+// Ends whatever runs with this failure; the connection stays as it is.
+void TSmtpClient::fail(const QString& text) {
+    endOperations();
+    emit OnError(text);
+}
+
+// A refusal while connecting: end the session politely, then report the
+// refusal (the QUIT's own outcome is not what went wrong).
+void TSmtpClient::quitThenFail(const QString& text) {
+    quitFailure_ = text;
+    const Token t = token();
+    if (!connected_ || replyOwed_ || phase_ != Phase::Talking) {
+        closeAndReport();
+        if (t.self)
+            t.self->fail(text);
         return;
-    closeAndReport();
-}
-
-void TSmtpClient::closeSocket() {
-    ++session_;
-    connected_ = false;
-    replyOwed_ = false;
-    ++lookupSerial_;
-    if (lookupId_ != -1) {
-        QHostInfo::abortHostLookup(lookupId_);
-        lookupId_ = -1;
     }
-    QTcpSocket* old = socket_;
-    socket_ = makeSocket();
-    old->disconnect(this);
-    old->abort();
-    old->deleteLater();
-    wake();
-}
-
-// Closes the socket and, if a connection was up, raises OnDisconnect. The
-// handler may destroy the client: callers touch nothing afterwards.
-void TSmtpClient::closeAndReport() {
-    const bool wasConnected = connected_;
-    closeSocket();
-    if (wasConnected)
-        emit OnDisconnect();
+    command("QUIT", [this, text, t] {
+        closeAndReport();
+        if (t.self)
+            t.self->fail(text);
+    });
 }
 
 void TSmtpClient::connectionLost() {
@@ -149,167 +154,314 @@ void TSmtpClient::connectionLost() {
 void TSmtpClient::streamBroken(int code) {
     lastError_ = code;
     const QString text = smtperrors::text(code);
+    QPointer<TSmtpClient> self(this);
     closeAndReport();
-    throw AppError(text);
+    if (self)
+        fail(text);
 }
 
-void TSmtpClient::waitFor(const std::function<bool()>& ready, quint64 session) {
-    checkSession(this, session, session_);
-    if (ready())
-        return;
-    QPointer<TSmtpClient> self(this);
-    QEventLoop loop;
-    bool timedOut = false;
-    QTimer timer;
-    if (TimeOut > 0) {
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-            timedOut = true;
-            loop.quit();
-        });
-        timer.start(TimeOut);
+void TSmtpClient::closeSocket() {
+    ++session_;
+    connected_ = false;
+    replyOwed_ = false;
+    phase_ = Phase::Idle;
+    onReply_ = {};
+    afterTls_ = {};
+    partial_.clear();
+    replyLines_.clear();
+    firstNumber_ = -1;
+    body_.reset();
+    waitTimer_.stop();
+    ++lookupSerial_;
+    if (lookupId_ != -1) {
+        QHostInfo::abortHostLookup(lookupId_);
+        lookupId_ = -1;
     }
-    loops_.append(&loop);
-    struct Unlist {
-        QPointer<TSmtpClient> client;
-        QEventLoop* loop;
-        ~Unlist() {
-            if (client)
-                client->loops_.removeOne(loop);
-        }
-    } unlist{self, &loop};
-    for (;;) {
-        loop.exec();
-        if (!self)
-            throw SmtpAborted();
-        if (session != session_ || timedOut || ready())
-            break;
-    }
-    checkSession(self, session, session_);
-    if (timedOut)
-        streamBroken(smtperrors::kTimedOut);
+    QSslSocket* old = socket_;
+    socket_ = makeSocket();
+    old->disconnect(this);
+    old->abort();
+    if (socketDepth_ > 0)
+        retired_ << old;
+    else
+        old->deleteLater();
 }
+
+// Closes the socket and, if a connection was up, raises OnDisconnect. The
+// handler may destroy the client: callers touch nothing afterwards.
+void TSmtpClient::closeAndReport() {
+    const bool wasConnected = connected_;
+    closeSocket();
+    if (wasConnected)
+        emit OnDisconnect();
+}
+
+void TSmtpClient::arm() {
+    if (TimeOut > 0)
+        waitTimer_.start(TimeOut);
+}
+
+void TSmtpClient::timedOut() {
+    if (!Busy())
+        return;
+    if (phase_ == Phase::Opening && !connected_) {
+        // Still resolving or opening: nothing is up to close politely.
+        lastError_ = smtperrors::kTimedOut;
+        closeSocket();
+        fail(smtperrors::text(smtperrors::kTimedOut));
+        return;
+    }
+    streamBroken(smtperrors::kTimedOut);
+}
+
+// --- connect ----------------------------------------------------------------
 
 void TSmtpClient::Connect() {
-    if (connected_ || connecting_)
-        throw AppError(QStringLiteral("Already connected"));
-    QPointer<TSmtpClient> self(this);
-    SmtpOperation op(this, &TSmtpClient::connecting_);
-    const quint64 session = session_;
-
-    QHostAddress address = resolve(session);
-    if (address.isNull()) {
-        bool handled = false;
-        emit OnInvalidHost(handled);
-        checkSession(self, session, session_);
-        if (handled)
-            address = resolve(session);
-        if (address.isNull())
-            throw AppError(QStringLiteral("Null Remote Address"));
+    if (connected_ || connecting_) {
+        emit OnError(QStringLiteral("Already connected"));
+        return;
     }
-    openTcp(address, session);
-
-    try {
-        replyNumber_ = 0;
-        readReply(session);
-        if (refused(replyNumber_, 400))
-            throw AppError(replyText_);
-        helo(session);
-    } catch (const SmtpAborted&) {
-        throw;
-    } catch (const AppError&) {
-        if (self && session == session_)
-            quitAfterError();
-        throw;
-    }
-    op.release();
-    emit OnConnect();
+    beginOperation(&TSmtpClient::connecting_);
+    sslErrors_.clear();
+    extensions_.clear();
+    phase_ = Phase::Opening;
+    resolve(false);
 }
 
-QHostAddress TSmtpClient::resolve(quint64 session) {
+void TSmtpClient::resolve(bool retried) {
     QHostAddress literal;
-    if (literal.setAddress(Host))
-        return literal;
-    QPointer<TSmtpClient> self(this);
-    lookupDone_ = false;
-    lookupResult_.clear();
+    if (literal.setAddress(Host)) {
+        openTcp(literal);
+        return;
+    }
     const quint64 serial = ++lookupSerial_;
-    const int id = QHostInfo::lookupHost(Host, this, [this, serial](const QHostInfo& info) {
+    arm();
+    lookupId_ = QHostInfo::lookupHost(Host, this, [this, serial, retried](const QHostInfo& info) {
         if (serial != lookupSerial_)
             return; // an abandoned lookup
         lookupId_ = -1;
-        lookupDone_ = true;
-        // The old socket layer spoke IPv4 only; prefer it, take anything else after.
+        waitTimer_.stop();
+        // Prefer IPv4 as the old socket layer did; take anything else after.
+        QHostAddress found;
         const auto addresses = info.addresses();
         for (const QHostAddress& a : addresses) {
             if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-                lookupResult_ = a;
+                found = a;
                 break;
             }
         }
-        if (lookupResult_.isNull() && !addresses.isEmpty())
-            lookupResult_ = addresses.first();
-        wake();
+        if (found.isNull() && !addresses.isEmpty())
+            found = addresses.first();
+        resolved(found, retried);
     });
-    if (!lookupDone_)
-        lookupId_ = id;
-    waitFor([this] { return lookupDone_; }, session);
-    if (lookupResult_.isNull())
-        return {};
-    const QHostAddress found = lookupResult_;
-    emit OnHostResolved();
-    checkSession(self, session, session_);
-    return found;
 }
 
-void TSmtpClient::openTcp(const QHostAddress& address, quint64 session) {
-    QPointer<TSmtpClient> self(this);
-    socket_->connectToHost(address, Port);
-    waitFor(
-        [this] {
-            const auto s = socket_->state();
-            return s == QAbstractSocket::ConnectedState || s == QAbstractSocket::UnconnectedState;
-        },
-        session);
-    if (socket_->state() != QAbstractSocket::ConnectedState) {
-        lastError_ = smtperrors::codeFor(socket_->error());
-        socket_->abort();
-        emit OnConnectionFailed();
-        checkSession(self, session, session_);
-        throw AppError(QStringLiteral("Connection Failed"));
+void TSmtpClient::resolved(const QHostAddress& address, bool retried) {
+    const Token t = token();
+    if (address.isNull()) {
+        bool handled = false;
+        if (!retried) {
+            emit OnInvalidHost(handled);
+            if (!current(t))
+                return;
+        }
+        if (handled)
+            resolve(true);
+        else
+            fail(QStringLiteral("Null Remote Address"));
+        return;
     }
+    emit OnHostResolved();
+    if (current(t))
+        openTcp(address);
+}
+
+void TSmtpClient::openTcp(const QHostAddress& address) {
+    phase_ = Phase::Opening;
+    QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
+    if (!trustStore_.isEmpty())
+        conf.setCaCertificates(trustStore_);
+    conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    conf.setProtocol(QSsl::SecureProtocols);
+    socket_->setSslConfiguration(conf);
+    // The address was looked up here: the certificate must name the host the user gave.
+    socket_->setPeerVerifyName(Host);
+    arm();
+    socket_->connectToHost(address, Port);
+}
+
+void TSmtpClient::tcpOpen() {
+    const InSocketSignal inSignal(this);
+    if (phase_ != Phase::Opening)
+        return;
+    waitTimer_.stop();
     // Commands and the end-of-data line are small writes: without this the
     // kernel holds each one back until the server's delayed acknowledgement
     // of the data before it, up to 40 ms a time.
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connected_ = true;
+    phase_ = Phase::Talking;
+    if (Security == MailSecurity::Tls)
+        startTls([this] { awaitReply([this] { greeted(); }); });
+    else
+        awaitReply([this] { greeted(); });
 }
 
-void TSmtpClient::helo(quint64 session) {
-    QPointer<TSmtpClient> self(this);
-    command("HELO " + fieldText(UserID).toUtf8(), session);
-    if (!refused(replyNumber_, 300))
+void TSmtpClient::startTls(Step then) {
+    // Whatever the server sent before the handshake is not covered by it and
+    // must not be taken as a reply afterwards.
+    socket_->readAll();
+    partial_.clear();
+    phase_ = Phase::Handshake;
+    afterTls_ = std::move(then);
+    arm();
+    socket_->startClientEncryption();
+}
+
+void TSmtpClient::greeted() {
+    if (refused(replyNumber_, 400)) {
+        quitThenFail(replyText_);
         return;
-    bool handled = false;
-    emit OnAuthenticationFailed(handled);
-    checkSession(self, session, session_);
-    if (handled) {
-        command("HELO " + fieldText(UserID).toUtf8(), session);
-        if (!refused(replyNumber_, 300))
-            return;
     }
-    throw AppError(QStringLiteral("Authentication failed"));
+    ehlo();
 }
 
-// A refused greeting or HELO: end the session politely; the refusal is what
-// the caller reports, so the QUIT's own outcome is not.
-void TSmtpClient::quitAfterError() {
-    try {
-        Disconnect();
-    } catch (const AppError&) {
+void TSmtpClient::ehlo() {
+    const QString name = HeloName.isEmpty() ? machineName() : fieldText(HeloName);
+    command("EHLO " + name.toUtf8(), [this] {
+        if (refused(replyNumber_, 300)) {
+            helo(false);
+            return;
+        }
+        extensions_.clear();
+        for (qsizetype i = 1; i < replyLines_.size(); ++i) {
+            const QByteArray words = replyLines_[i].mid(4).trimmed().toUpper();
+            extensions_ << QString::fromLatin1(words);
+        }
+        secured();
+    });
+}
+
+void TSmtpClient::helo(bool retried) {
+    const QString name = HeloName.isEmpty() ? machineName() : fieldText(HeloName);
+    command("HELO " + name.toUtf8(), [this, retried] {
+        if (!refused(replyNumber_, 300)) {
+            extensions_.clear();
+            secured();
+            return;
+        }
+        const Token t = token();
+        bool handled = false;
+        if (!retried) {
+            emit OnAuthenticationFailed(handled);
+            if (!current(t))
+                return;
+        }
+        if (handled)
+            helo(true);
+        else
+            quitThenFail(QStringLiteral("Authentication failed"));
+    });
+}
+
+// After an accepted EHLO or HELO: secure the connection when it must be and
+// is not yet, then sign in.
+void TSmtpClient::secured() {
+    if (Security == MailSecurity::StartTls && !socket_->isEncrypted()) {
+        if (!extensions_.contains(QStringLiteral("STARTTLS"))) {
+            quitThenFail(QStringLiteral("The mail server does not offer STARTTLS, so the "
+                                        "connection cannot be secured; the e-mail was not sent"));
+            return;
+        }
+        command("STARTTLS", [this] {
+            if (replyNumber_ != 220) {
+                quitThenFail(replyText_);
+                return;
+            }
+            startTls([this] { ehlo(); });
+        });
+        return;
+    }
+    if (!AuthUser.isEmpty())
+        signIn();
+    else
+        connectDone();
+}
+
+QByteArray TSmtpClient::takePassword() {
+    QByteArray bytes = password_.toUtf8();
+    password_.fill(QChar(0));
+    password_.clear();
+    return bytes;
+}
+
+void TSmtpClient::signIn() {
+    QStringList mechanisms;
+    for (const QString& e : std::as_const(extensions_)) {
+        if (e.startsWith(QStringLiteral("AUTH ")) || e.startsWith(QStringLiteral("AUTH=")))
+            mechanisms += e.mid(5).split(u' ', Qt::SkipEmptyParts);
+    }
+    const QByteArray user = AuthUser.toUtf8();
+    if (mechanisms.contains(QStringLiteral("PLAIN"))) {
+        QByteArray secret = takePassword();
+        QByteArray blob = ('\0' + user + '\0' + secret).toBase64();
+        secret.fill(0);
+        command("AUTH PLAIN " + blob, [this] {
+            if (replyNumber_ == 235)
+                connectDone();
+            else
+                signInRefused();
+        });
+        blob.fill(0);
+    } else if (mechanisms.contains(QStringLiteral("LOGIN"))) {
+        command("AUTH LOGIN", [this, user] {
+            if (replyNumber_ != 334) {
+                signInRefused();
+                return;
+            }
+            command(user.toBase64(), [this] {
+                if (replyNumber_ != 334) {
+                    signInRefused();
+                    return;
+                }
+                QByteArray secret = takePassword();
+                QByteArray blob = secret.toBase64();
+                secret.fill(0);
+                command(blob, [this] {
+                    if (replyNumber_ == 235)
+                        connectDone();
+                    else
+                        signInRefused();
+                });
+                blob.fill(0);
+            });
+        });
+    } else {
+        takePassword();
+        quitThenFail(QStringLiteral("The mail server offers no way to sign in that this program "
+                                    "knows (PLAIN, LOGIN); the e-mail was not sent"));
     }
 }
+
+void TSmtpClient::signInRefused() {
+    const QString reply = replyText_.trimmed();
+    const Token t = token();
+    emit OnSignInFailed();
+    if (!current(t))
+        return;
+    quitThenFail(QStringLiteral("The mail server refused the sign-in (%1)").arg(reply));
+}
+
+void TSmtpClient::connectDone() {
+    connecting_ = false;
+    const bool sendNow = std::exchange(sendAfterConnect_, false);
+    const Token t = token();
+    emit OnConnect();
+    if (sendNow && current(t) && connected_)
+        startTransaction();
+}
+
+// --- send mail -------------------------------------------------------------
 
 int TSmtpClient::missingHeader() const {
     if (PostMessage.FromAddress.isEmpty())
@@ -322,182 +474,322 @@ int TSmtpClient::missingHeader() const {
 void TSmtpClient::SendMail() {
     if (Busy())
         return;
-    QPointer<TSmtpClient> self(this);
-    SmtpOperation op(this, &TSmtpClient::sending_);
-
+    beginOperation(&TSmtpClient::sending_);
+    const Token t = token();
     if (!connected_) {
         bool handled = false;
         emit OnConnectionRequired(handled);
-        if (!self)
-            throw SmtpAborted();
-        if (!handled || !connected_)
-            throw AppError(QStringLiteral("Not Connected"));
+        if (!t.self)
+            return;
+        if (handled && connecting_) {
+            sendAfterConnect_ = true; // goes on when the handler's connect is done
+            return;
+        }
+        if (!handled || !connected_) {
+            // A connect the handler started and that failed has told its own failure.
+            if (op_ == t.op || !handled)
+                fail(QStringLiteral("Not Connected"));
+            return;
+        }
     }
-    const quint64 session = session_;
+    startTransaction();
+}
 
+void TSmtpClient::startTransaction() {
+    sending_ = true;
+    const Token t = token();
     if (const int hiType = missingHeader()) {
         bool handled = false;
         emit OnHeaderIncomplete(handled, hiType);
-        checkSession(self, session, session_);
-        if (!handled || missingHeader())
-            throw AppError(QStringLiteral("Incomplete Header"));
-    }
-
-    const QByteArray header = headerBlock(PostMessage, SubType, Charset);
-    BodyStream body(PostMessage.Body);
-    const QStringList recipients = PostMessage.ToAddress;
-
-    emit OnSendStart();
-    checkSession(self, session, session_);
-
-    command("RSET", session);
-    if (refused(replyNumber_, 400))
-        throw AppError(replyText_);
-    command("MAIL FROM:<" + fieldText(PostMessage.FromAddress).toUtf8() + ">", session);
-    if (refused(replyNumber_, 400))
-        throw AppError(replyText_);
-    for (const QString& entry : recipients) {
-        const QString address = fieldText(bareAddress(entry));
-        if (address.isEmpty())
-            continue;
-        command("RCPT TO:<" + address.toUtf8() + ">", session);
-        if (replyNumber_ > 300 || !hasReplyCode(replyNumber_)) {
-            emit OnRecipientNotFound(entry);
-            checkSession(self, session, session_);
+        if (!current(t))
+            return;
+        if (!handled || missingHeader()) {
+            fail(QStringLiteral("Incomplete Header"));
+            return;
         }
     }
-    command("DATA", session);
-    if (refused(replyNumber_, 400))
-        throw AppError(replyText_);
-
-    sendBody(header, body, session);
-
-    command(".", session);
-    if (refused(replyNumber_, 400)) {
-        // The handler usually disconnects, which replaces the reply text.
-        const QString refusal = replyText_;
-        emit OnFailure();
-        throw AppError(refusal);
-    }
-    if (ClearParams)
-        PostMessage.ToAddress.clear();
-    op.release();
-    emit OnSuccess();
+    emit OnSendStart();
+    if (!current(t))
+        return;
+    command("RSET", [this] {
+        if (refused(replyNumber_, 400))
+            fail(replyText_);
+        else
+            mailFrom();
+    });
 }
 
-void TSmtpClient::sendBody(const QByteArray& header, BodyStream& body, quint64 session) {
-    QPointer<TSmtpClient> self(this);
-    // From here to the reply of the end-of-data line the stream is inside the
-    // message: no other command may go out.
-    replyOwed_ = true;
-    writeAll(header.constData(), header.size(), session, 2 * kChunk);
-    bytesTotal_ = body.size();
-    bytesSent_ = 0;
-    QByteArray chunk(kChunk, Qt::Uninitialized);
-    while (const qsizetype n = body.read(chunk.data(), kChunk)) {
-        writeAll(chunk.constData(), n, session, 2 * kChunk);
+void TSmtpClient::mailFrom() {
+    recipients_ = PostMessage.ToAddress;
+    eightBit_ = false;
+    QByteArray params;
+    bool ascii = true;
+    for (const QByteArray& block : std::as_const(PostMessage.Body))
+        ascii = ascii && mailtext::isAscii(block);
+    if (!ascii && extensions_.contains(QStringLiteral("8BITMIME"))) {
+        eightBit_ = true;
+        params += " BODY=8BITMIME";
+    }
+    bool asciiAddresses = mailtext::isAscii(PostMessage.FromAddress);
+    for (const QString& r : std::as_const(recipients_))
+        asciiAddresses = asciiAddresses && mailtext::isAscii(r);
+    if (!asciiAddresses && extensions_.contains(QStringLiteral("SMTPUTF8")))
+        params += " SMTPUTF8";
+    command("MAIL FROM:<" + fieldText(PostMessage.FromAddress).toUtf8() + ">" + params, [this] {
+        if (refused(replyNumber_, 400))
+            fail(replyText_);
+        else
+            recipient(0);
+    });
+}
+
+void TSmtpClient::recipient(qsizetype index) {
+    for (; index < recipients_.size(); ++index) {
+        const QString address = fieldText(bareAddress(recipients_[index]));
+        if (address.isEmpty())
+            continue;
+        command("RCPT TO:<" + address.toUtf8() + ">", [this, index] {
+            if (replyNumber_ > 300 || !hasReplyCode(replyNumber_)) {
+                const Token t = token();
+                emit OnRecipientNotFound(recipients_[index]);
+                if (!current(t))
+                    return;
+            }
+            recipient(index + 1);
+        });
+        return;
+    }
+    data();
+}
+
+void TSmtpClient::data() {
+    command("DATA", [this] {
+        if (refused(replyNumber_, 400)) {
+            fail(replyText_);
+            return;
+        }
+        // From here to the reply of the end-of-data line the stream is inside
+        // the message: no other command may go out.
+        replyOwed_ = true;
+        const QByteArray header = headerBlock(PostMessage, SubType, Charset, eightBit_);
+        socket_->write(header);
+        body_ = std::make_unique<BodyStream>(PostMessage.Body);
+        bytesTotal_ = body_->size();
+        bytesSent_ = 0;
+        chunk_.resize(kChunk);
+        pumpBody();
+    });
+}
+
+qint64 TSmtpClient::backlog() const {
+    return socket_->bytesToWrite() + socket_->encryptedBytesToWrite();
+}
+
+// Hands the body to the socket while little of it waits there; the socket's
+// next "written" notice brings the client back for more.
+void TSmtpClient::pumpBody() {
+    if (!body_ || pumping_)
+        return;
+    const InSocketSignal inSignal(this);
+    pumping_ = true;
+    const Token t = token();
+    while (current(t) && body_ && backlog() <= kBacklog) {
+        if (socket_->state() != QAbstractSocket::ConnectedState) {
+            pumping_ = false;
+            connectionLost();
+            return;
+        }
+        const qsizetype n = body_->read(chunk_.data(), kChunk);
+        if (n == 0) {
+            body_.reset();
+            pumping_ = false;
+            endOfData();
+            return;
+        }
+        socket_->write(chunk_.constData(), n);
         bytesSent_ += n;
         emit OnPacketSent();
-        checkSession(self, session, session_);
-        // Let the windows paint the progress even when the socket never made us wait.
-        QCoreApplication::processEvents();
-        checkSession(self, session, session_);
+    }
+    if (t.self) {
+        pumping_ = false;
+        if (current(t))
+            arm();
     }
 }
 
-// Hands bytes to the socket; waits while more than `backlog` bytes are still
-// queued in it, so the kernel always has the next piece at hand.
-void TSmtpClient::writeAll(const char* data, qint64 size, quint64 session, qint64 backlog) {
-    if (socket_->state() != QAbstractSocket::ConnectedState)
-        connectionLost();
-    socket_->write(data, size);
-    socket_->flush();
-    waitFor(
-        [this, backlog] {
-            return socket_->bytesToWrite() <= backlog ||
-                   socket_->state() != QAbstractSocket::ConnectedState;
-        },
-        session);
-    if (socket_->state() != QAbstractSocket::ConnectedState)
-        connectionLost();
+void TSmtpClient::endOfData() {
+    command(".", [this] {
+        if (refused(replyNumber_, 400)) {
+            // The handler usually disconnects, which replaces the reply text.
+            const QString refusal = replyText_;
+            const Token t = token();
+            emit OnFailure();
+            // A handler that disconnected took the operation over: the
+            // refusal is still told, the goodbye it started goes on.
+            if (current(t))
+                fail(refusal);
+            else if (t.self)
+                emit OnError(refusal);
+            return;
+        }
+        if (ClearParams)
+            PostMessage.ToAddress.clear();
+        sending_ = false;
+        ++op_;
+        emit OnSuccess();
+    });
 }
 
+// --- disconnect ------------------------------------------------------------
+
 void TSmtpClient::Disconnect() {
-    if (!connected_ && !connecting_)
-        throw AppError(smtperrors::text(smtperrors::kNotConnected));
-    if (!connected_ || replyOwed_ || socket_->state() != QAbstractSocket::ConnectedState) {
+    if (!connected_ && !connecting_) {
+        emit OnError(smtperrors::text(smtperrors::kNotConnected));
+        return;
+    }
+    if (disconnecting_)
+        return;
+    if (!connected_ || replyOwed_ || phase_ != Phase::Talking ||
+        socket_->state() != QAbstractSocket::ConnectedState) {
         // A connect in progress, or a reply still owed by the server: a QUIT
         // now could not be told apart from it, so just close.
+        endOperations();
         closeAndReport();
         return;
     }
-    SmtpOperation op(this, &TSmtpClient::disconnecting_);
-    const quint64 session = session_;
-    QString failure;
-    try {
-        command("QUIT", session);
-        if (replyNumber_ > 339 || !hasReplyCode(replyNumber_))
-            failure = replyText_;
-    } catch (const SmtpAborted&) {
-        // Someone else closed the connection meanwhile: it is closed, as asked.
-        // (An unreadable reply closes it too, and that failure is passed on.)
-        return;
-    }
-    op.release();
-    closeAndReport();
-    if (!failure.isEmpty())
-        throw AppError(failure);
+    // Whatever ran (a handler called this between commands) ends here.
+    endOperations();
+    beginOperation(&TSmtpClient::disconnecting_);
+    const Token t = token();
+    command("QUIT", [this, t] {
+        const QString failure =
+            (replyNumber_ > 339 || !hasReplyCode(replyNumber_)) ? replyText_ : QString();
+        endOperations();
+        closeAndReport();
+        if (t.self && !failure.isEmpty())
+            t.self->fail(failure);
+    });
 }
 
-void TSmtpClient::command(const QByteArray& text, quint64 session) {
-    checkSession(this, session, session_);
+// --- the wire ----------------------------------------------------------------
+
+void TSmtpClient::command(const QByteArray& text, Step then) {
     replyNumber_ = 0;
-    if (socket_->state() != QAbstractSocket::ConnectedState)
+    if (socket_->state() != QAbstractSocket::ConnectedState) {
         connectionLost();
+        return;
+    }
     // Nothing is owed to us before a command goes out (the body's end is the
     // exception): whatever waits unread is not the reply to this command.
-    if (!replyOwed_ && socket_->bytesAvailable() > 0)
+    if (!replyOwed_ && socket_->bytesAvailable() > 0) {
         socket_->readAll();
-    replyOwed_ = true;
+        partial_.clear();
+    }
     socket_->write(text + "\r\n");
-    socket_->flush();
-    readReply(session);
+    awaitReply(std::move(then));
+}
+
+void TSmtpClient::awaitReply(Step then) {
+    replyOwed_ = true;
+    replyLines_.clear();
+    firstNumber_ = -1;
+    onReply_ = std::move(then);
+    arm();
+    if (socket_->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &TSmtpClient::readReplies, Qt::QueuedConnection);
 }
 
 // A reply is read to its last line: the number is that of the first line,
 // the text that of the last.
-void TSmtpClient::readReply(quint64 session) {
-    replyOwed_ = true;
-    QByteArray line = readLine(session);
-    const int number = replyNumber(line);
-    while (continues(line))
-        line = readLine(session);
-    replyOwed_ = false;
-    replyNumber_ = number;
-    replyText_ = QString::fromLatin1(line);
-}
-
-QByteArray TSmtpClient::readLine(quint64 session) {
-    QByteArray line;
-    for (;;) {
-        if (socket_->bytesAvailable() > 0) {
-            line += socket_->readLine(kMaxReplyLine - line.size() + 1);
-            if (line.endsWith('\n')) {
-                if (line.size() > kMaxReplyLine)
-                    streamBroken(smtperrors::kMessageTooLong);
-                return line;
-            }
-            if (line.size() >= kMaxReplyLine)
+void TSmtpClient::readReplies() {
+    // A handler may run an event loop inside then(): a nested call reads the
+    // replies of commands sent meanwhile, one whole line at a time.
+    if (phase_ != Phase::Talking)
+        return;
+    const InSocketSignal inSignal(this);
+    QPointer<TSmtpClient> self(this);
+    while (self && onReply_ && socket_->bytesAvailable() > 0) {
+        partial_ += socket_->readLine(kMaxReplyLine - partial_.size() + 1);
+        if (!partial_.endsWith('\n')) {
+            if (partial_.size() >= kMaxReplyLine) {
                 streamBroken(smtperrors::kMessageTooLong);
+                return;
+            }
             continue;
         }
-        if (socket_->state() != QAbstractSocket::ConnectedState)
+        if (partial_.size() > kMaxReplyLine) {
+            streamBroken(smtperrors::kMessageTooLong);
+            return;
+        }
+        const QByteArray line = std::exchange(partial_, {});
+        if (firstNumber_ < 0)
+            firstNumber_ = replyNumber(line);
+        replyLines_ << line;
+        if (continues(line))
+            continue;
+        waitTimer_.stop();
+        replyOwed_ = false;
+        replyNumber_ = firstNumber_;
+        replyText_ = QString::fromLatin1(line);
+        Step then = std::exchange(onReply_, {});
+        then();
+    }
+}
+
+void TSmtpClient::socketGone() {
+    // Never close or raise events from inside the socket's own signal.
+    if (goneQueued_)
+        return;
+    goneQueued_ = true;
+    QMetaObject::invokeMethod(this, &TSmtpClient::handleGone, Qt::QueuedConnection);
+}
+
+void TSmtpClient::handleGone() {
+    goneQueued_ = false;
+    if (socket_->state() == QAbstractSocket::ConnectedState &&
+        socket_->error() != QAbstractSocket::SslHandshakeFailedError)
+        return; // a passing error (a handshake warning); the connection is up
+    // What the server sent before it closed is still read.
+    readReplies();
+    switch (phase_) {
+    case Phase::Idle:
+        return;
+    case Phase::Opening: {
+        if (!connecting_)
+            return;
+        lastError_ = smtperrors::codeFor(socket_->error());
+        socket_->abort();
+        phase_ = Phase::Idle;
+        const Token t = token();
+        emit OnConnectionFailed();
+        if (current(t))
+            fail(QStringLiteral("Connection Failed"));
+        return;
+    }
+    case Phase::Handshake: {
+        const QString why = smtperrors::tlsFailure(sslErrors_, socket_->errorString());
+        QPointer<TSmtpClient> self(this);
+        closeAndReport();
+        if (self)
+            fail(why);
+        return;
+    }
+    case Phase::Talking:
+        if (disconnecting_ || !quitFailure_.isEmpty()) {
+            // Gone while saying goodbye: closed, as asked; a refusal before
+            // the goodbye is still what is reported.
+            const QString failure = quitFailure_;
+            QPointer<TSmtpClient> self(this);
+            endOperations();
+            closeAndReport();
+            if (self && !failure.isEmpty())
+                fail(failure);
+        } else if (onReply_ || body_) {
             connectionLost();
-        waitFor(
-            [this] {
-                return socket_->bytesAvailable() > 0 ||
-                       socket_->state() != QAbstractSocket::ConnectedState;
-            },
-            session);
+        } else if (connected_ && !Busy()) {
+            // The server closed an idle connection: close our side the same way.
+            closeAndReport();
+        }
+        return;
     }
 }

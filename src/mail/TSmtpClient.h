@@ -1,33 +1,36 @@
 #pragma once
+#include "mail/EmailSettings.h"
 #include "mail/SmtpText.h"
 
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QSslCertificate>
+#include <QSslError>
 #include <QString>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
-class QEventLoop;
-class QHostInfo;
-class QTcpSocket;
+class QSslSocket;
 
-// The SMTP client of the e-mail window: HELO, then one mail with RSET, MAIL
-// FROM, RCPT TO and DATA, then QUIT. It runs on the user-interface thread;
-// every wait (name lookup, TCP open, a reply, a full send buffer) is a local
-// event loop, so the windows keep answering while it waits.
+// The SMTP client of the e-mail window. It is a state machine on the
+// user-interface thread: Connect, SendMail and Disconnect start an operation
+// and return at once; socket notifications drive it on, and it never runs an
+// event loop of its own. Each operation ends in an event: OnConnect,
+// OnSuccess, OnDisconnect, or OnError with the text of the failure.
 //
-// Events are signals. Those with a "handled" flag pass it by reference: the
-// handler sets it to true to take the offered way out. Reference arguments
-// only work with direct calls, so connect them with Qt::DirectConnection (or
-// the default, the client lives on the caller's thread); a queued connection
-// cannot carry them.
+// The conversation: greeting, EHLO with this machine's name (HELO when EHLO is
+// refused), STARTTLS and a second EHLO or TLS from the start, AUTH PLAIN or
+// LOGIN when a sign-in user is set, then per mail RSET, MAIL FROM, RCPT TO,
+// DATA, and QUIT at the end. Certificates are checked against the trust store
+// and the host name; there is no way round a refused one.
 //
-// Reentrancy: handlers and anything the windows do during a wait may call
-// Connect or Disconnect, or destroy the client. An operation whose connection
-// was closed or replaced underneath it ends with "10057:Socket is not
-// connected"; once the client is destroyed the interrupted frames touch
-// nothing of it. SendMail returns at once while a connect, a send or a
-// disconnect is in progress.
+// Events with a "handled" flag pass it by reference: connect them directly
+// (the default for an object on the same thread). A handler may call Connect
+// or Disconnect, or destroy the client: an operation whose connection a
+// handler closed ends without an error of its own.
 class TSmtpClient : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +40,11 @@ public:
     // Settings, read when an operation needs them.
     QString Host; // host name, or a literal address used without a lookup
     quint16 Port = 25;
-    QString UserID; // the argument of HELO
+    MailSecurity Security = MailSecurity::None;
+    QString AuthUser; // empty: no sign-in
+    QString UserID;   // kept for the window; it never goes on the wire
+    // The argument of EHLO and HELO; empty: this machine's host name.
+    QString HeloName;
     TMailType SubType = mtPlain;
     QString Charset = QStringLiteral("us-ascii");
     bool ClearParams = true; // empty the recipients after a successful send
@@ -46,16 +53,22 @@ public:
 
     TPostMessage PostMessage;
 
-    // Resolve, open TCP, read the greeting, HELO. Throws AppError on failure.
+    // The password of the next sign-in; forgotten once it has been sent.
+    void setPassword(const QString& password);
+    // The certificates a server's chain must lead to; empty: the system's store.
+    void setTrustStore(const QList<QSslCertificate>& certificates);
+
+    // Resolve, open TCP (and TLS), read the greeting, EHLO, secure, sign in.
     void Connect();
-    // Compose PostMessage and run the mail transaction. Throws AppError on failure.
+    // Compose PostMessage and run the mail transaction. Does nothing while
+    // another operation runs.
     void SendMail();
-    // QUIT, then close. Throws AppError on a refused or unreadable QUIT reply
-    // (after closing) or when nothing is open.
+    // QUIT, then close; in the middle of an exchange, just close.
     void Disconnect();
 
     bool Connected() const { return connected_; }
     bool Busy() const { return connecting_ || sending_ || disconnecting_; }
+    bool Encrypted() const;
     qint64 BytesSent() const { return bytesSent_; }
     qint64 BytesTotal() const { return bytesTotal_; }
     int ReplyNumber() const { return replyNumber_; }
@@ -63,6 +76,8 @@ public:
     QString ReplyString() const { return replyText_; }
     // The Winsock code of the last socket failure, 0 when none.
     int LastError() const { return lastError_; }
+    // The extensions the server's EHLO reply offered (upper-case keywords).
+    const QStringList& Extensions() const { return extensions_; }
 
 signals:
     void OnHostResolved();
@@ -79,47 +94,100 @@ signals:
     void OnSuccess();
     void OnDisconnect();
     void OnAuthenticationFailed(bool& handled);
+    // The server refused the user name or password.
+    void OnSignInFailed();
+    // An operation ended with this failure.
+    void OnError(const QString& text);
 
 private:
-    friend class SmtpOperation;
+    class InSocketSignal;
+    using Step = std::function<void()>;
+    enum class Phase { Idle, Opening, Handshake, Talking };
+    // Which operation and connection a continuation belongs to.
+    struct Token {
+        QPointer<TSmtpClient> self;
+        quint64 session;
+        quint64 op;
+    };
 
-    QTcpSocket* makeSocket();
-    void wake();
-    void socketGone();
-    void closeIfPeerGone();
-    bool operationActive() const { return connecting_ || sending_ || disconnecting_; }
-
-    void waitFor(const std::function<bool()>& ready, quint64 session);
-    QHostAddress resolve(quint64 session);
-    void openTcp(const QHostAddress& address, quint64 session);
-    void helo(quint64 session);
-    void quitAfterError();
-
-    void command(const QByteArray& text, quint64 session);
-    void readReply(quint64 session);
-    QByteArray readLine(quint64 session);
-    void writeAll(const char* data, qint64 size, quint64 session, qint64 backlog);
-    void sendBody(const QByteArray& header, smtptext::BodyStream& body, quint64 session);
-    [[noreturn]] void connectionLost();
-    [[noreturn]] void streamBroken(int code);
+    QSslSocket* makeSocket();
+    Token token() { return {this, session_, op_}; }
+    static bool current(const Token& t) {
+        return t.self && t.self->session_ == t.session && t.self->op_ == t.op;
+    }
+    void beginOperation(bool TSmtpClient::*flag);
+    void endOperations();
+    void fail(const QString& text);
+    void quitThenFail(const QString& text);
+    void streamBroken(int code);
+    void connectionLost();
     void closeSocket();
     void closeAndReport();
+
+    void resolve(bool retried);
+    void resolved(const QHostAddress& address, bool retried);
+    void openTcp(const QHostAddress& address);
+    void tcpOpen();
+    void startTls(Step then);
+    void greeted();
+    void ehlo();
+    void helo(bool retried);
+    void secured();
+    void signIn();
+    void signInRefused();
+    void connectDone();
+    void startTransaction();
+    void mailFrom();
+    void recipient(qsizetype index);
+    void data();
+    void pumpBody();
+    void endOfData();
+    QByteArray takePassword();
+
+    void command(const QByteArray& text, Step then);
+    void awaitReply(Step then);
+    void readReplies();
+    void socketGone();
+    void handleGone();
+    void arm();
+    void timedOut();
+    qint64 backlog() const;
     int missingHeader() const;
 
-    QTcpSocket* socket_ = nullptr;
-    QList<QEventLoop*> loops_; // the waits in progress, innermost last
-    quint64 session_ = 0;      // changes whenever the connection is closed
+    QSslSocket* socket_ = nullptr;
+    QList<QSslSocket*> retired_; // closed while one of their slots runs
+    int socketDepth_ = 0;        // slots the socket called, on the stack
+    QTimer waitTimer_;
+    Phase phase_ = Phase::Idle;
+    quint64 session_ = 0; // changes whenever the connection is closed
+    quint64 op_ = 0;      // changes when an operation is taken over or ended
     bool connected_ = false;
     bool connecting_ = false;
     bool sending_ = false;
     bool disconnecting_ = false;
-    bool replyOwed_ = false; // a command or the body went out and its reply is not read yet
+    bool sendAfterConnect_ = false; // a send waits for the connect a handler started
+    bool replyOwed_ = false;        // a command or the body went out and its reply is not read yet
+    bool goneQueued_ = false;
+    bool pumping_ = false;
+    Step onReply_;       // what runs when the awaited reply is complete
+    Step afterTls_;      // what runs when the handshake is done
+    QByteArray partial_; // the reply line read so far
+    QList<QByteArray> replyLines_;
+    int firstNumber_ = -1; // the number of the reply's first line, -1 before it
+
+    QString quitFailure_; // the refusal a closing QUIT is on its way to report
+    QString password_;
+    QList<QSslCertificate> trustStore_;
+    QList<QSslError> sslErrors_;
+    QStringList extensions_;
+    bool eightBit_ = false; // this mail goes out with BODY=8BITMIME
 
     int lookupId_ = -1;        // Qt's id, for aborting
     quint64 lookupSerial_ = 0; // tells the current lookup's result from abandoned ones
-    bool lookupDone_ = false;
-    QHostAddress lookupResult_;
 
+    std::unique_ptr<smtptext::BodyStream> body_;
+    QByteArray chunk_;
+    QStringList recipients_;
     int replyNumber_ = 0;
     QString replyText_;
     qint64 bytesSent_ = 0;

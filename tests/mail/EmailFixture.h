@@ -60,6 +60,14 @@ struct EmailFixture {
     void send() {
         prompts.expectBox(Prompts::Yes);
         window->SendBtnClick();
+        settle();
+    }
+    // A send goes on after the click returns: wait (at most 30 s) until every
+    // box the test expects was shown and the client is idle again.
+    void settle() {
+        TSmtpClient& c = window->sender().client();
+        if (!QTest::qWaitFor([&] { return prompts.allUsed() && !c.Busy(); }, 30000))
+            qWarning("the send did not settle within 30 s");
     }
     QStringList boxTexts() const {
         QStringList out;

@@ -4,7 +4,9 @@
 #include "core/Error.h"
 #include "mail/TSmtpClient.h"
 
+#include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 
 namespace testsupport {
@@ -77,14 +79,20 @@ struct SmtpEvents {
     }
 };
 
-// Runs f and returns the text of the AppError it throws, or "" when none.
-template <typename F> QString errorOf(F&& f) {
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.text();
-    }
-    return {};
+// Starts an operation of the client with f and lets it run to its end (at
+// most 10 s); the text of the first failure it reported, or "" when none.
+template <typename F> QString errorOf(TSmtpClient& c, F&& f) {
+    QString error;
+    const auto watch = QObject::connect(&c, &TSmtpClient::OnError, [&](const QString& text) {
+        if (error.isEmpty())
+            error = text;
+    });
+    const QPointer<TSmtpClient> alive(&c); // a handler may destroy it
+    f();
+    if (!QTest::qWaitFor([&] { return !alive || !alive->Busy(); }, 10000) && error.isEmpty())
+        error = QStringLiteral("still busy after 10 s");
+    QObject::disconnect(watch);
+    return error;
 }
 
 } // namespace testsupport

@@ -71,6 +71,7 @@ private slots:
                                 : QStringLiteral(TABDECK_TEST_DATA "/") + file);
         f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
         f.window->SendBtnClick();
+        f.settle();
         QCOMPARE(f.prompts.lastBox().text, "The e-mail was sent, your done sending e-mail!");
 
         const QString eml = store_.file(QStringLiteral("mail%1.eml").arg(++sent_));

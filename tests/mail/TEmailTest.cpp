@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostInfo>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -50,6 +52,7 @@ QString sendFile(EmailFixture& f, const SmtpScriptServer& server, const QByteArr
     f.choose(f.dir.write("body.txt", file));
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     return f.prompts.lastBox().text;
 }
 
@@ -137,6 +140,7 @@ void TEmailTest::sendChecks() {
     if (!file)
         f.prompts.expectFile(std::nullopt);
     f.window->SendBtnClick();
+    f.settle();
     QVERIFY(f.prompts.allUsed());
     QCOMPARE(f.prompts.unexpectedCount(), 0);
     QCOMPARE(f.boxTexts().last(),
@@ -186,6 +190,7 @@ void TEmailTest::setupSaveAndShowing() {
     f.choose(f.dir.write("a.txt", "a"));
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     QCOMPARE(f.prompts.lastBox().text, kSent);
     QVERIFY(server.lines().contains("MAIL FROM:<me@example.com>"));
     f.reshow();
@@ -207,20 +212,29 @@ void TEmailTest::sendsAndReacts() {
     QVERIFY(f.window->sender().richBody());
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     QCOMPARE(f.prompts.lastBox().text, "The e-mail was sent, your done sending e-mail!");
     QVERIFY(f.prompts.allUsed());
     QCOMPARE(f.text("inf1"), "Disconnected");
     const QByteArray body = "..first\r\ncaf\xc3\xa9\r\n";
     QCOMPARE(f.window->statusBar1()->currentMessage(),
              QStringLiteral("%1 bytes out of %1 transferred").arg(body.size()));
-    QCOMPARE(server.data(), QByteArray("From: Me Myself<me@example.com>\r\n"
-                                       "To: Bob <bob@there.example>\r\n"
-                                       "Subject: =?utf-8?B?R3LDvMOfZQ==?=\r\n"
-                                       "Mime-Version: 1.0\r\n"
-                                       "Content-Type: text/enriched; charset=utf-8\r\n\r\n\r\n") +
-                                body);
+    // Each mail is dated and named afresh: checked, then left out of the comparison.
+    QByteArray data = server.data();
+    const QRegularExpression stamps("Date: \\d{1,2} \\w{3} \\d{4} [0-9:]{8} [+-]\\d{4}\r\n"
+                                    "Message-ID: <[0-9a-f-]{36}@example.com>\r\n");
+    const QRegularExpressionMatch stamped = stamps.match(QString::fromLatin1(data));
+    QVERIFY(stamped.hasMatch());
+    data.remove(stamped.capturedStart(), stamped.capturedLength());
+    QCOMPARE(data, QByteArray("From: Me Myself<me@example.com>\r\n"
+                              "To: Bob <bob@there.example>\r\n"
+                              "Subject: =?utf-8?B?R3LDvMOfZQ==?=\r\n"
+                              "Mime-Version: 1.0\r\n"
+                              "Content-Type: text/enriched; charset=utf-8\r\n\r\n\r\n") +
+                       body);
     QCOMPARE(server.linesOf(0).mid(0, 3),
-             (QList<QByteArray>{"HELO tester", "RSET", "MAIL FROM:<me@example.com>"}));
+             (QList<QByteArray>{"EHLO " + QHostInfo::localHostName().toUtf8(),
+                                "HELO " + QHostInfo::localHostName().toUtf8(), "RSET"}));
     QCOMPARE(server.linesOf(0).last(), "QUIT");
     // Success clears the type choice; the next send needs a new file.
     QCOMPARE(checkedType(f), QString());
@@ -237,12 +251,12 @@ void TEmailTest::serverReplies_data() {
     QTest::newRow("recipient refused")
         << QByteArray("RCPT") << QByteArray("550 unknown\r\n")
         << QStringList{"Could not find the Recipient (TO:) e-mail address, enter a new e-mail "
-                       "address!",
-                       "10057:Socket is not connected."};
-    QTest::newRow("end of data refused") << QByteArray(".") << QByteArray("554 rejected\r\n")
-                                         << QStringList{kConnectError, "554 rejected"};
+                       "address!"};
+    // One box per failure: the notice says it, the client's error is not shown again.
+    QTest::newRow("end of data refused")
+        << QByteArray(".") << QByteArray("554 rejected\r\n") << QStringList{kConnectError};
     QTest::newRow("connection refused")
-        << QByteArray() << QByteArray() << QStringList{kConnectError, "Connection Failed."};
+        << QByteArray() << QByteArray() << QStringList{kConnectError};
 }
 
 void TEmailTest::serverReplies() {
@@ -268,6 +282,7 @@ void TEmailTest::serverReplies() {
     for (int i = 0; i < boxes.size(); ++i)
         f.prompts.expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     QVERIFY(f.prompts.allUsed());
     QCOMPARE(f.prompts.unexpectedCount(), 0);
     QStringList shown = f.boxTexts().mid(1);
@@ -279,7 +294,9 @@ void TEmailTest::serverReplies() {
         QCOMPARE(in.caption, "Authentication Failed");
         QCOMPARE(in.prompt, "Invalid User ID. New User ID: ");
         QCOMPARE(in.initial, "tester");
-        QVERIFY(server->lines().contains("HELO better"));
+        // The retry introduces this machine again: never what was typed as the user id.
+        QCOMPARE(server->lines().count("HELO " + QHostInfo::localHostName().toUtf8()), 2);
+        QVERIFY(!server->lines().join().contains("better"));
     }
     QVERIFY(!f.window->sender().client().Connected());
 }
@@ -295,15 +312,18 @@ void TEmailTest::refusedRsetLeavesConnection() {
     f.choose(f.dir.write("a.txt", "a"));
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     QCOMPARE(f.prompts.lastBox().text.trimmed(), "500 not now");
     QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
     // The connection is still up, so the next send ends at connecting.
     f.choose(f.dir.path() + "/a.txt");
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
+    f.settle();
     QCOMPARE(f.prompts.lastBox().text, "Already connected.");
     f.prompts.expectBox(Prompts::Yes);
     f.window->DisconnectBtnClick();
+    f.settle();
     QCOMPARE(f.text("inf1"), "Disconnected");
     QVERIFY(f.prompts.allUsed());
 }

@@ -14,4 +14,6 @@ print(json.dumps({
     "to": str(msg["To"]),
     "subject": str(msg["Subject"]),
     "body": msg.get_content().replace("\r\n", "\n"),
+    "dated": msg["Date"] is not None and msg["Date"].datetime is not None,
+    "messageId": str(msg["Message-ID"] or ""),
 }))

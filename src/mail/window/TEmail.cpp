@@ -45,7 +45,7 @@ void TEmail::buildWindow(AppContext& context) {
     passwords_ = new KeyringPasswords(asked_, this);
     MailView& view = *this;
     sender_ = std::make_unique<MailSender>(*context.controlFile, *context.prompts, this, view);
-    // TODO(lead): once MailSender::usePasswords exists: sender_->usePasswords(passwords_);
+    sender_->usePasswords(passwords_);
     SetupView& setupView = *this;
     saver_ = std::make_unique<EmailSetupSaver>(sender_->settings(), *context.prompts, this,
                                                setupView, *passwords_);
@@ -70,7 +70,6 @@ void TEmail::buildWindow(AppContext& context) {
     layout->addWidget(pages, 1);
     statusBar1_ = toolwindow::addStatusBar(this, false);
     wirePages();
-    wireClient();
     toolwindow::centre(this);
 }
 
@@ -150,33 +149,6 @@ void TEmail::wirePages() {
         });
         connect(l, &QListWidget::itemDoubleClicked, this, [this, l] { ListDblClick(l); });
     }
-}
-
-void TEmail::wireClient() {
-    TSmtpClient& c = sender_->client();
-    MailSender* s = sender_.get();
-    auto on = [this](auto signal, auto body) {
-        connect(&sender_->client(), signal, this, [this, body] { guard(body); });
-    };
-    on(&TSmtpClient::OnHostResolved, [s] { s->hostResolved(); });
-    on(&TSmtpClient::OnConnect, [s] { s->connected(); });
-    on(&TSmtpClient::OnSendStart, [s] { s->sendStart(); });
-    on(&TSmtpClient::OnPacketSent, [s] { s->packetSent(); });
-    on(&TSmtpClient::OnDisconnect, [s] { s->disconnected(); });
-    on(&TSmtpClient::OnSuccess, [s] { s->success(); });
-    on(&TSmtpClient::OnFailure, [s] { s->failure(); });
-    on(&TSmtpClient::OnConnectionFailed, [s] { s->connectionFailed(); });
-    // Handlers with a "handled" flag are direct calls (the client lives here).
-    connect(&c, &TSmtpClient::OnInvalidHost, this,
-            [this, s](bool& h) { guard([s, &h] { s->invalidHost(h); }); });
-    connect(&c, &TSmtpClient::OnRecipientNotFound, this,
-            [this, s](const QString& r) { guard([s, r] { s->recipientNotFound(r); }); });
-    connect(&c, &TSmtpClient::OnAuthenticationFailed, this,
-            [this, s](bool& h) { guard([s, &h] { s->authenticationFailed(h); }); });
-    connect(&c, &TSmtpClient::OnConnectionRequired, this,
-            [this, s](bool& h) { guard([s, &h] { s->connectionRequired(h); }); });
-    connect(&c, &TSmtpClient::OnHeaderIncomplete, this,
-            [this, s](bool& h, int t) { guard([s, &h, t] { s->headerIncomplete(h, t); }); });
 }
 
 void TEmail::showEvent(QShowEvent* event) {

@@ -49,7 +49,6 @@ private:
     void buildWindow(AppContext& context);
     QWidget* buildToolBar();
     void wirePages();
-    void wireClient();
     void fillLists();
     void showPage(QWidget* page);
     void guard(const std::function<void()>& body);

@@ -1,0 +1,203 @@
+// The send path without the window (a stand-in view) against real servers
+// that want TLS and a sign-in, each started by the test with a certificate
+// of its own in a private trust store.
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "mail/MailSender.h"
+
+#include <QFile>
+#include <QHostInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QTest>
+#include <QTimer>
+
+using testsupport::ScriptedPrompts;
+using testsupport::TempDir;
+
+namespace {
+
+class FakeView : public MailView {
+public:
+    QString to() const override { return QStringLiteral("Bob <bob@there.example>"); }
+    void setTo(const QString&) override {}
+    QString subject() const override {
+        return QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                                 "e");
+    }
+    bool setupShown() const override { return true; }
+    void focus(Field) override {}
+    void showFileType(std::optional<FileType>) override {}
+    void setConnectionText(const QString& text) override { connection << text; }
+    void setStatusText(const QString& text) override { status = text; }
+    QStringList connection;
+    QString status;
+};
+
+// A keyring that answers later, as a real one does.
+class FakePasswords : public PasswordSource {
+public:
+    std::optional<QString> answer;
+    QStringList forgotten;
+    void fetch(const QString&, const QString&,
+               std::function<void(std::optional<QString>)> done) override {
+        QTimer::singleShot(0, [done, a = answer] { done(a); });
+    }
+    void forget(const QString& host, const QString& user) override {
+        forgotten << host + "/" + user;
+    }
+};
+
+const QString kPassword = QStringLiteral("s3cret pass");
+const QString kSent = QStringLiteral("The e-mail was sent, your done sending e-mail!");
+
+} // namespace
+
+class MailSenderPeerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void peers_data() {
+        QTest::addColumn<QString>("mode"); // of tls_peer.py
+        QTest::addColumn<QString>("cert");
+        QTest::addColumn<QString>("auth");
+        QTest::addColumn<int>("security");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password"); // what the keyring gives; "": nothing
+        QTest::addColumn<QString>("box");      // the one box after the confirmation
+        const int startTls = int(MailSecurity::StartTls), tls = int(MailSecurity::Tls);
+        QTest::newRow("STARTTLS, PLAIN") << "starttls"
+                                         << "good"
+                                         << "both" << startTls << "ann" << kPassword << kSent;
+        QTest::newRow("STARTTLS, LOGIN only") << "starttls"
+                                              << "good"
+                                              << "login" << startTls << "ann" << kPassword << kSent;
+        QTest::newRow("TLS from the start") << "tls"
+                                            << "good"
+                                            << "both" << tls << "ann" << kPassword << kSent;
+        QTest::newRow("no sign-in, none offered") << "starttls"
+                                                  << "good"
+                                                  << "none" << startTls << ""
+                                                  << "" << kSent;
+        QTest::newRow("sign-in, none offered")
+            << "starttls"
+            << "good"
+            << "none" << startTls << "ann" << kPassword << "offers no way to sign in";
+        QTest::newRow("wrong password") << "starttls"
+                                        << "good"
+                                        << "both" << startTls << "ann"
+                                        << "wrong"
+                                        << "refused the sign-in";
+        QTest::newRow("expired certificate")
+            << "tls"
+            << "expired"
+            << "both" << tls << "ann" << kPassword << "(certificate expired)";
+        QTest::newRow("wrong host name")
+            << "starttls"
+            << "wronghost"
+            << "both" << startTls << "ann" << kPassword << "(name does not match)";
+        QTest::newRow("drops after STARTTLS") << "drop"
+                                              << "good"
+                                              << "none" << startTls << ""
+                                              << ""
+                                              << "secure connection";
+        QTest::newRow("no password to be had") << "starttls"
+                                               << "good"
+                                               << "both" << startTls << "ann"
+                                               << ""
+                                               << "No password was given";
+    }
+
+    void peers() {
+        QFETCH(QString, mode);
+        QFETCH(QString, cert);
+        QFETCH(QString, auth);
+        QFETCH(int, security);
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, box);
+        TempDir dir;
+        QProcess server;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
+        server.setProcessEnvironment(env);
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start("/usr/bin/python3",
+                     {TABDECK_SOURCE_DIR "/tests/mail/tls_peer.py", dir.path(), mode, cert, auth});
+        QVERIFY2(server.waitForStarted(5000), "python3 with aiosmtpd is needed");
+        QVERIFY(QTest::qWaitFor([&] { return server.canReadLine(); }, 20000));
+        const QByteArray portLine = server.readLine().trimmed();
+        QVERIFY2(portLine.startsWith("PORT "), portLine.constData());
+
+        ControlFile file(dir.file("TabdeckV10.INI"));
+        ScriptedPrompts prompts;
+        FakeView view;
+        FakePasswords passwords;
+        if (!password.isEmpty())
+            passwords.answer = password;
+        MailSender sender(file, prompts, nullptr, view);
+        sender.usePasswords(&passwords);
+        sender.useTrustStore(QSslCertificate::fromPath(dir.file("ca.pem")));
+        EmailSetup setup;
+        setup.host = "localhost";
+        setup.userId = "tester";
+        setup.address = "me@example.com";
+        setup.name = QString::fromUtf8("J\xc3\xb6rg");
+        setup.port = portLine.mid(5).toUShort();
+        setup.security = MailSecurity(security);
+        setup.authUser = user;
+        sender.useAccount(setup);
+        const QByteArray text = "Caf\xc3\xa9 au lait\n.leading period\n";
+        sender.loadFile(dir.write("body.txt", text));
+
+        prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+        sender.send();
+        QVERIFY(
+            QTest::qWaitFor([&] { return prompts.allUsed() && !sender.client().Busy(); }, 15000));
+        QTest::qWait(50); // room for a second box, which must not come
+        QCOMPARE(prompts.unexpectedCount(), 0);
+        QCOMPARE(prompts.boxes().size(), 2);
+        QVERIFY2(prompts.lastBox().text.contains(box), qPrintable(prompts.lastBox().text));
+        QCOMPARE(passwords.forgotten,
+                 box == "refused the sign-in" ? QStringList{"localhost/ann"} : QStringList());
+
+        // The password never crossed in clear, not even base64-coded, and
+        // the greeting names this machine, never a typed-in value.
+        QFile wire(dir.file("wire.log"));
+        const QByteArray sent = wire.open(QIODevice::ReadOnly) ? wire.readAll() : QByteArray();
+        const QByteArray secretBytes = kPassword.toUtf8();
+        for (const QByteArray& secret :
+             {secretBytes, secretBytes.toBase64(),
+              (QByteArray("\0ann\0", 5) + secretBytes).toBase64(), QByteArray("tester")})
+            QVERIFY2(!sent.contains(secret), secret.constData());
+        if (mode == "starttls")
+            QVERIFY(sent.startsWith("EHLO " + QHostInfo::localHostName().toUtf8() + "\r\n"));
+        const bool delivered = box == kSent;
+        QCOMPARE(QFile::exists(dir.file("mail1.eml")), delivered);
+        if (!delivered)
+            return;
+        QFile envelope(dir.file("mail1.env"));
+        QVERIFY(envelope.open(QIODevice::ReadOnly));
+        QCOMPARE(envelope.readLine().trimmed(), QHostInfo::localHostName().toUtf8());
+        QCOMPARE(view.connection.last(), "Disconnected");
+        QCOMPARE(view.status,
+                 QStringLiteral("%1 bytes out of %1 transferred").arg(text.size() + 3));
+
+        QProcess reader;
+        reader.start("/usr/bin/python3",
+                     {TABDECK_SOURCE_DIR "/tests/mail/read_mail.py", dir.file("mail1.eml")});
+        QVERIFY(reader.waitForFinished(10000));
+        const QJsonObject shown = QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+        QCOMPARE(shown["fromName"].toString(), setup.name);
+        QCOMPARE(shown["subject"].toString(), view.subject());
+        QCOMPARE(shown["body"].toString(), "\n" + QString::fromUtf8(text));
+        QVERIFY(shown["dated"].toBool());
+        QVERIFY(shown["messageId"].toString().endsWith("@example.com>"));
+    }
+};
+
+TABDECK_TEST(MailSenderPeerTest)
+#include "MailSenderPeerTest.moc"
