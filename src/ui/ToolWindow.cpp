@@ -205,6 +205,8 @@ DeferredBuilds::DeferredBuilds() {
 
 DeferredBuilds::~DeferredBuilds() {
     --deferring;
+}
+
 void keepAbove(QWidget& dialog, QWidget* asker) {
     if (asker)
         asker = asker->window();
