@@ -7,7 +7,7 @@
 #include "core/ControlFile.h"
 #include "platform/Shell.h"
 #include "strip/ButtonImage.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "ui/QtPrompts.h"
 
 #include <QApplication>

@@ -17,7 +17,7 @@
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "core/ProgramPaths.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "strip/TableLoader.h"
 #include "ui/QtPrompts.h"
 

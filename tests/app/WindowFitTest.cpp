@@ -1,4 +1,4 @@
-#include "../strip/ButtonFakes.h"
+#include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -6,7 +6,7 @@
 #include "app/ProgramWindows.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
-#include "strip/TForm1.h"
+#include "strip/window/TForm1.h"
 #include "ui/HintRouter.h"
 #include "ui/ToolWindow.h"
 
@@ -36,7 +36,7 @@ class WindowFitTest : public QObject {
 
     testsupport::TempDir dir_;
     testsupport::ScriptedPrompts prompts_;
-    teststrip::RecordingOpener opener_;
+    testsupport::RecordingOpener opener_;
     AppContext context_;
     std::unique_ptr<ControlFile> file_;
     std::unique_ptr<ProgramWindows> windows_;
