@@ -647,12 +647,10 @@ void TSmtpClient::Disconnect() {
         emit OnError(smtperrors::text(smtperrors::kNotConnected));
         return;
     }
-    if (disconnecting_)
-        return;
-    if (!connected_ || replyOwed_ || phase_ != Phase::Talking ||
+    if (!connected_ || disconnecting_ || replyOwed_ || phase_ != Phase::Talking ||
         socket_->state() != QAbstractSocket::ConnectedState) {
-        // A connect in progress, or a reply still owed by the server: a QUIT
-        // now could not be told apart from it, so just close.
+        // A connect in progress, a QUIT the server does not answer, or a reply
+        // still owed: a QUIT now could not be told apart from it, so just close.
         endOperations();
         closeAndReport();
         return;

@@ -6,8 +6,8 @@
 #include "TopLevel.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
-#include "strip/window/TForm1.h"
 #include "strip/TableLoader.h"
+#include "strip/window/TForm1.h"
 #include "ui/ToolWindow.h"
 
 #include <QApplication>
@@ -65,11 +65,15 @@ private slots:
         }
         QVERIFY(!windows->toolWindowsBuilt());
 
-        // A hint before any tool window is built: the one shown first has it.
+        // A hint before any tool window is built. A window shown starts
+        // with a clear status bar (an old hint would be stale there), and
+        // hints reach it from then on.
         tip(windows->form1()->imageExit(), QStringLiteral("Leave the program"));
         QCOMPARE(context_.tools, static_cast<ToolWindows*>(windows.get()));
         context_.tools->showEmail();
         QVERIFY(topLevel("TEmail")->isVisible());
+        QCOMPARE(barText("TEmail"), QString());
+        tip(windows->form1()->imageExit(), QStringLiteral("Leave the program"));
         QCOMPARE(barText("TEmail"), QStringLiteral("Leave the program"));
         QVERIFY(!toolwindow::isBuilt(topLevel("TViewPic")));
 

@@ -76,7 +76,8 @@ private slots:
              << "  -"
              << "  Style1"
              << "    StayOnTop1"
-             << "    Normal1";
+             << "    Normal1"
+             << "  StartWithDesktop1";
         want << "-"
              << "PropertiesMenuBtn"
              << "  Colors1"
@@ -151,6 +152,7 @@ private slots:
         row("Style1", "App Style", "Application Style");
         row("StayOnTop1", "Stay On Top", "Stay on top of all applications");
         row("Normal1", "Normal", "Application act normal");
+        row("StartWithDesktop1", "Start with the desktop", "Start the strip when you log in");
         row("PropertiesMenuBtn", "Properties", "Properties Menu");
         row("Colors1", "Colors", "Colors Menu");
         row("AllButtons1", "Button Color", "Set all the buttons color");
