@@ -72,9 +72,9 @@ wait_for 5 test -s "$work/current.ico" || fail "Save Current wrote nothing"
 
 # Folder..., a new folder named in the panel, then Save All into it.
 press 325 12
-press 429 57
+press 429 73
 xdotool type --delay 20 made
-press 389 84
+press 389 100
 answer Return # "Folder ... was created."
 [[ -d $dest/made ]] || fail "Create made no folder"
 press 245 12
