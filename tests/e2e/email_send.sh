@@ -2,8 +2,8 @@
 # The e-mail window with a real pointer and keyboard: opened from the strip's
 # options menu, the account saved through the setup page's controls, a file
 # chosen in the Open dialog, Send pressed; the mail arrives at a real SMTP
-
-
+# server (aiosmtpd in clear on port 25 of loopback, chosen on the setup page:
+# this script needs to be allowed to listen there).
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 root=$(cd "$(dirname "$0")/../.." && pwd)
