@@ -163,11 +163,7 @@ private slots:
     void init() {
         prompts_.clear();
         context_ = AppContext();
-        context_.paths = ProgramPaths::fromExecutable(dir_.file("TabdeckV10"), dir_.path());
-        file_ = std::make_unique<ControlFile>(context_.paths.controlFile);
-        context_.controlFile = file_.get();
-        context_.prompts = &prompts_;
-        context_.opener = &opener_;
+        file_ = testapp::programContext(context_, dir_, prompts_, opener_);
         windows_ = std::make_unique<ProgramWindows>();
         windows_->create(context_);
     }
