@@ -35,7 +35,7 @@ void* allocate(std::size_t bytes) {
     if (bytes > std::size_t(-1) / 2 - 2 * kHuge)
         return nullptr;
     void* base = nullptr;
-    std::size_t mapped = 0;
+    [[maybe_unused]] std::size_t mapped = 0; // unused where blocks come from the heap
 #if defined(__linux__) && !defined(TABDECK_HEAP_ONLY)
     if (bytes >= kHuge) {
         // Room to round the start up to a 2 MB boundary.
