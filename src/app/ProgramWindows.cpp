@@ -47,6 +47,7 @@ ProgramWindows::~ProgramWindows() {
     cVert1_.reset();
     viewPic_.reset();
     aboutBox_.reset();
+    toolwindow::setStripArea({});
     form1_.reset();
 }
 
@@ -57,6 +58,7 @@ void ProgramWindows::create(AppContext& context) {
 
 void ProgramWindows::createStrip(AppContext& context) {
     form1_ = std::make_unique<TForm1>(context);
+    toolwindow::setStripArea([this] { return form1_->frameGeometry(); });
 }
 
 void ProgramWindows::createToolWindows(AppContext& context) {

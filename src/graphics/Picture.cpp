@@ -8,8 +8,12 @@
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <optional>
 
 struct Picture::Data {
@@ -19,7 +23,8 @@ struct Picture::Data {
     QList<iconimage::Image> icons;
     qsizetype largeIcon = -1;
     std::optional<Metafile> metafile;
-    QByteArray bytes; // the file as read: JPEG, icon, metafile
+    QByteArray bytes; // the file as read: JPEG, icon, metafile, PNG, SVG
+    QIcon themeIcon;
 
     // Caches filled on first use; the data is shared by copies but only
     // ever used from the one user-interface thread.
@@ -88,6 +93,10 @@ Picture::Kind kindForExtension(const QString& extension) {
         return Picture::Kind::Metafile;
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
         return Picture::Kind::Jpeg;
+    if (ext == QLatin1String("png"))
+        return Picture::Kind::Png;
+    if (ext == QLatin1String("svg"))
+        return Picture::Kind::Svg;
     throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 }
 
@@ -114,7 +123,50 @@ QByteArray readPicture(const QString& path, QString* extension) {
     return readFile(path);
 }
 
+bool knownExtension(const QString& extension) {
+    try {
+        kindForExtension(extension);
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
+}
+
+QImage readPng(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "png");
+    // The reader's own allocation limit refuses a header claiming gigapixels.
+    QImage image = reader.read();
+    if (image.isNull())
+        throw AppError(QStringLiteral("PNG image is not valid"));
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QSize svgSize(const QByteArray& bytes) {
+    const QSvgRenderer renderer(bytes);
+    if (!renderer.isValid())
+        throw AppError(QStringLiteral("SVG image is not valid"));
+    const QSize size = renderer.defaultSize();
+    return size.isEmpty() ? QSize(32, 32) : size;
+}
+
+// The size a theme icon is shown at unless its theme names sizes: the
+// largest fixed size it has, else that of a large icon.
+QSize themeSize(const QIcon& icon) {
+    QSize best(32, 32);
+    for (const QSize& s : icon.availableSizes())
+        if (s.width() * s.height() > best.width() * best.height())
+            best = s;
+    return best;
+}
+
 } // namespace
+
+bool Picture::isThemeName(const QString& path) {
+    return !path.isEmpty() && !path.contains(QLatin1Char('/')) &&
+           !knownExtension(extensionOf(path));
+}
 
 Picture::Picture() : d_(std::make_shared<Data>()) {}
 Picture::~Picture() = default;
@@ -127,12 +179,16 @@ Picture Picture::load(const QString& path) {
 }
 
 Picture Picture::load(const QString& path, const QSize& sizeHint) {
+    if (isThemeName(path))
+        return fromTheme(path);
     QString ext;
     const QByteArray bytes = readPicture(path, &ext);
     return make(bytes, ext, sizeHint, false);
 }
 
 Picture Picture::loadDeferred(const QString& path) {
+    if (isThemeName(path))
+        return fromTheme(path);
     QString ext;
     const QByteArray bytes = readPicture(path, &ext);
     return make(bytes, ext, QSize(), true);
@@ -215,9 +271,30 @@ Picture Picture::make(const QByteArray& bytes, const QString& extension, const Q
         d->jpegFull = eighths == 8;
         break;
     }
+    case Kind::Png:
+        d->bitmap = readPng(bytes);
+        d->size = d->bitmap.size();
+        d->bytes = bytes;
+        break;
+    case Kind::Svg:
+        d->size = svgSize(bytes);
+        d->bytes = bytes;
+        break;
+    case Kind::Theme:
     case Kind::Empty:
         break;
     }
+    return Picture(std::move(d));
+}
+
+Picture Picture::fromTheme(const QString& name) {
+    QIcon icon = QIcon::fromTheme(name);
+    if (icon.isNull())
+        throw AppError(QStringLiteral("The icon theme has no icon named %1").arg(name));
+    auto d = std::make_shared<Data>();
+    d->kind = Kind::Theme;
+    d->size = themeSize(icon);
+    d->themeIcon = std::move(icon);
     return Picture(std::move(d));
 }
 
@@ -277,6 +354,12 @@ QString Picture::typeName(Kind kind) {
         return QStringLiteral("Metafile");
     case Kind::Jpeg:
         return QStringLiteral("JpegImage");
+    case Kind::Png:
+        return QStringLiteral("PngImage");
+    case Kind::Svg:
+        return QStringLiteral("SvgImage");
+    case Kind::Theme:
+        return QStringLiteral("Icon");
     case Kind::Empty:
         break;
     }
@@ -335,6 +418,23 @@ void Picture::draw(QPainter& painter, const QRectF& target, bool transparent,
             painter.drawImage(target, *image);
         return;
     }
+    case Kind::Png:
+        painter.drawImage(target, d.bitmap);
+        return;
+    case Kind::Svg: {
+        // Drawn from its shapes each time: sharp at any pixel ratio.
+        QSvgRenderer renderer(d.bytes);
+        renderer.render(&painter, target);
+        return;
+    }
+    case Kind::Theme: {
+        // The theme's own pixmap for the device size, so a scaled screen
+        // gets its larger image, not a blown-up small one.
+        const QSize device = painter.transform().mapRect(target).size().toSize();
+        const QImage image = d.themeIcon.pixmap(device).toImage();
+        painter.drawImage(target, image);
+        return;
+    }
     }
 }
 
@@ -366,8 +466,16 @@ void Picture::save(const QString& path) const {
         bytes = d.metafile->bytes();
         break;
     case Kind::Jpeg:
+    case Kind::Png:
+    case Kind::Svg:
         bytes = d.bytes;
         break;
+    case Kind::Theme: {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image().save(&buffer, "PNG");
+        break;
+    }
     }
     // Nothing to write is a failure, not an empty file.
     if (bytes.isEmpty())
@@ -403,6 +511,11 @@ QImage Picture::image() const {
         return render(d.size);
     case Kind::Jpeg:
         return d.jpegFor(QSize());
+    case Kind::Png:
+        return d.bitmap;
+    case Kind::Svg:
+    case Kind::Theme:
+        return render(d.size);
     }
     return {};
 }

@@ -13,13 +13,19 @@ class QPainter;
 // failures raise AppError with the framework's own texts.
 class Picture {
 public:
-    enum class Kind { Empty, Bitmap, Icon, Metafile, Jpeg };
+    // Png, Svg and Theme pictures are for buttons of today's desktops: a PNG
+    // or SVG file, or an icon named by the desktop's icon theme.
+    enum class Kind { Empty, Bitmap, Icon, Metafile, Jpeg, Png, Svg, Theme };
 
     Picture();
     ~Picture();
     Picture(const Picture&);
     Picture& operator=(const Picture&);
 
+    // A name without a folder and without a picture file's extension names
+    // an icon of the desktop's theme ("utilities-terminal"); such a name is
+    // loaded on the user-interface thread only.
+    static bool isThemeName(const QString& path);
     static Picture load(const QString& path);
     // For a picture that is only ever shown small (a 34 x 34 button): a JPEG
     // is decoded at the smallest DCT scale that still covers sizeHint. The
@@ -52,6 +58,9 @@ public:
 
     // An icon taken from an executable or icon file (the icon reader's result).
     static Picture fromIcon(const QImage& icon);
+    // The icon the desktop's icon theme has under the name; fails when the
+    // theme has none. On the user-interface thread only.
+    static Picture fromTheme(const QString& name);
     // A bitmap picture of an image (pasted, converted).
     static Picture fromImage(const QImage& image);
 

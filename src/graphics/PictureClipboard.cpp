@@ -67,6 +67,9 @@ std::unique_ptr<QMimeData> mimeData(const Picture& picture) {
         throw AppError(QStringLiteral("Clipboard does not support Icons"));
     case Picture::Kind::Bitmap:
     case Picture::Kind::Jpeg:
+    case Picture::Kind::Png:
+    case Picture::Kind::Svg:
+    case Picture::Kind::Theme:
         return std::make_unique<PictureData>(picture);
     case Picture::Kind::Metafile: {
         auto data = std::make_unique<PictureData>(picture);

@@ -23,6 +23,10 @@ void PictureFetch::fetch(const QList<Request>& requests, const std::function<boo
     for (const Request& r : requests) {
         if (stop && stop())
             return;
+        // The icon theme is the user-interface thread's: the button loads
+        // such a picture when it is put on the strip.
+        if (Picture::isThemeName(r.path))
+            continue;
         Picture picture;
         try {
             picture = Picture::loadDeferred(r.path);

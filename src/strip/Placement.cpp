@@ -3,6 +3,7 @@
 #include "context/Prompts.h"
 #include "context/ToolWindows.h"
 #include "core/Error.h"
+#include "platform/ScreenGeometry.h"
 #include "platform/WindowStrut.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
@@ -18,18 +19,32 @@ int Placement::leftEdge() {
     return screen ? screen->virtualGeometry().left() : 0;
 }
 
+int Placement::edgeLeft() const {
+    // The edge of the screens in the strip's own row: with screens of
+    // different sizes side by side, the desktop's left edge differs by row.
+    const int row = view_.stripPos().y() + view_.stripSize().height() / 2;
+    return screengeometry::leftEdgeAt(row, screengeometry::screens(), leftEdge());
+}
+
 bool Placement::isOnScreen() const {
-    return view_.stripPos().x() > leftEdge() + 1;
+    return view_.stripPos().x() > edgeLeft() + 1;
 }
 
 QPoint Placement::centredPosition() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect desk = screengeometry::screenFor(QRect(view_.stripPos(), view_.stripFrameSize()),
+                                                 screengeometry::screens());
+    if (desk.isEmpty())
         return QPoint(0, 0);
-    const QRect desk = screen->geometry();
     const QSize size = view_.stripFrameSize();
     return QPoint(desk.x() + (desk.width() - size.width()) / 2,
                   desk.y() + (desk.height() - size.height()) / 2);
+}
+
+void Placement::keepOnScreens() {
+    const QRect strip(view_.stripPos(), view_.stripFrameSize());
+    const QPoint onto = screengeometry::ontoScreens(strip, screengeometry::screens());
+    if (onto != strip.topLeft())
+        view_.moveStrip(onto);
 }
 
 void Placement::tellMoved() const {
@@ -73,9 +88,11 @@ void Placement::HideStrip() {
     // tenth of a normal window on screen, which would leave buttons there.
     const QPoint at = view_.stripPos();
     const QSize size = view_.stripSize();
-    windowstrut::reserveLeft(view_.stripHandle(), size.width() - HiddenOffset, at.y(),
-                             at.y() + size.height() - 1);
-    view_.moveStrip(QPoint(hiddenLeft(), at.y()));
+    const int edge = edgeLeft();
+    // The reservation is measured from the left of the whole desktop.
+    windowstrut::reserveLeft(view_.stripHandle(), edge - leftEdge() + size.width() - HiddenOffset,
+                             at.y(), at.y() + size.height() - 1);
+    view_.moveStrip(QPoint(edge - HiddenOffset, at.y()));
     tellMoved();
 }
 
@@ -128,7 +145,9 @@ void Placement::returnFromEdge() {
         // move over the bar finds it on screen instead of failing again.
         prompts_.error(view_.owner(), e.text());
     }
-    if (!restored)
+    if (restored)
+        keepOnScreens(); // a screen may have gone since the place was saved
+    else
         view_.moveStrip(centredPosition());
     tellMoved();
     setHideBarRed(false);

@@ -27,9 +27,14 @@ public:
     // The left edge of the virtual desktop and the tests built on it.
     static int leftEdge();
     static int hiddenLeft() { return leftEdge() - HiddenOffset; }
+    // The left screen edge in the strip's row, where hiding puts it.
+    int edgeLeft() const;
     bool isOnScreen() const;
-    // The design placement: the strip centred on the desktop.
+    // The design placement: the strip centred on the screen it is on.
     QPoint centredPosition() const;
+    // Brings a strip that lies outside every screen (a saved place on a
+    // screen since gone) wholly onto the nearest one.
+    void keepOnScreens();
 
     // Move handle (position relative to the handle).
     void ImageMoveMouseDown(const QPoint& pos);

@@ -26,12 +26,14 @@ SlotOperations::SlotOperations(StripView& view, Selection& selection, ControlFil
       prompts_(prompts), iconsDir_(std::move(iconsDir)) {}
 
 QString SlotOperations::pictureFilter() {
-    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
+    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png *.svg);;"
                           "JPEG Image File (*.jpg *.jpeg);;"
                           "Bitmaps (*.bmp);;"
                           "Icons (*.ico);;"
                           "Enhanced Metafiles (*.emf);;"
-                          "Metafiles (*.wmf)");
+                          "Metafiles (*.wmf);;"
+                          "PNG Images (*.png);;"
+                          "SVG Images (*.svg)");
 }
 
 bool SlotOperations::takesTarget(int button, const QString& path) {

@@ -1,5 +1,7 @@
 #include "ui/ToolWindow.h"
 
+#include "platform/ScreenGeometry.h"
+
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainter>
@@ -17,6 +19,25 @@ namespace toolwindow {
 namespace {
 
 thread_local int deferring = 0;
+std::function<QRect()> stripArea;
+// Room for the title bar and borders the window manager adds to a window
+// not yet shown, whose frame Qt does not know.
+constexpr int DecorationAllowance = 32;
+
+const char* const PlacedProperty = "tabdeckPlacedBesideStrip";
+
+void placeBesideStrip(QWidget* window) {
+    if (!stripArea || window->property(PlacedProperty).toBool())
+        return;
+    window->setProperty(PlacedProperty, true);
+    const QRect strip = stripArea();
+    if (strip.isEmpty())
+        return;
+    QSize frame = window->frameGeometry().size();
+    if (frame == window->size() && !(window->windowFlags() & Qt::FramelessWindowHint))
+        frame += QSize(0, DecorationAllowance);
+    window->move(screengeometry::besideStrip(frame, strip, screengeometry::screens()));
+}
 
 // A window's build step, kept as the window's child until it runs.
 class PendingBuild : public QObject {
@@ -165,8 +186,15 @@ void centre(QWidget* window) {
     }
 }
 
+void setStripArea(std::function<QRect()> area) {
+    stripArea = std::move(area);
+}
+
 void present(QWidget* window) {
     ensureBuilt(window);
+    // Once, at the first showing: after that the window stays where the user put it.
+    if (!window->isVisible())
+        placeBesideStrip(window);
     if (!window->isVisible())
         if (auto* bar = window->findChild<QStatusBar*>(QStringLiteral("StatusBar1")))
             bar->clearMessage();

@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <Qt>
@@ -34,6 +35,10 @@ QString shownMessage(const QStatusBar& bar);
 void keepButtonsReachable(QToolBar* bar);
 // Centres a window on the primary screen.
 void centre(QWidget* window);
+// The strip's frame on the desktop, asked each time a tool window is first
+// shown: that window opens centred on the strip's screen without covering
+// the strip. Unset: windows stay where centre put them.
+void setStripArea(std::function<QRect()> area);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
 // A window shown anew drops the hint its status bar kept while hidden: it
 // was the hint of another window.

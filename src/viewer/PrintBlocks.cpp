@@ -14,6 +14,9 @@ QImage source(const Picture& picture) {
         return picture.decodedToBitmap().image();
     case Picture::Kind::Icon:
     case Picture::Kind::Metafile:
+    case Picture::Kind::Png:
+    case Picture::Kind::Svg:
+    case Picture::Kind::Theme:
         break;
     }
     // Transparent parts print as paper.

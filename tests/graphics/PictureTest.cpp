@@ -87,12 +87,15 @@ private slots:
         QTest::addColumn<QString>("error"); // %1 is the path
         QTest::newRow("missing file") << "" << QByteArray() << "Cannot open file %1";
         QTest::newRow("unknown extension")
-            << "a.png" << QByteArray("x") << "Unknown picture file extension (.png)";
+            << "a.gif" << QByteArray("x") << "Unknown picture file extension (.gif)";
         QTest::newRow("extension case kept")
             << "a.GiF" << QByteArray("x") << "Unknown picture file extension (.GiF)";
         QTest::newRow("no extension")
             << "plain" << QByteArray("x") << "Unknown picture file extension (.)";
         QTest::newRow("bad bitmap") << "a.bmp" << QByteArray("BMxx") << "Bitmap image is not valid";
+        QTest::newRow("bad png") << "a.png" << QByteArray("\x89PNG\r\n\x1a\nxx")
+                                 << "PNG image is not valid";
+        QTest::newRow("bad svg") << "a.svg" << QByteArray("<svg") << "SVG image is not valid";
         QTest::newRow("bad icon") << "a.ico" << QByteArray(6, '\0') << "Icon image is not valid";
         QTest::newRow("bad metafile") << "a.emf" << QByteArray(100, 'x') << "Metafile is not valid";
         QTest::newRow("bad wmf") << "a.wmf" << QByteArray(3, 'x') << "Metafile is not valid";

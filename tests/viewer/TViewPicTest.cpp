@@ -259,7 +259,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
         QTest::newRow("unknown extension")
-            << "x.png" << QByteArray("png") << "Unknown picture file extension (.png)";
+            << "x.gif" << QByteArray("gif") << "Unknown picture file extension (.gif)";
         QTest::newRow("missing") << "" << QByteArray() << "Cannot open file %1";
         QTest::newRow("broken bitmap")
             << "x.bmp" << QByteArray("BM\x10\0\0\0", 6) << "Bitmap image is not valid.";

@@ -2,12 +2,27 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 // Kinds whose rendering costs more than keeping them does: a metafile plays
 // all its records, a JPEG decodes all its pixels, but both are kept as their
 // compressed bytes.
 bool rendersLater(const Picture& picture) {
     return picture.kind() == Picture::Kind::Metafile || picture.kind() == Picture::Kind::Jpeg;
+}
+// Today's pictures (PNG, SVG, theme icons) often come larger than a button:
+// they are shrunk to show whole. The older kinds stand at their own size,
+// centred, as they always have.
+bool fitsWhole(const Picture& picture) {
+    switch (picture.kind()) {
+    case Picture::Kind::Png:
+    case Picture::Kind::Svg:
+    case Picture::Kind::Theme:
+        return true;
+    default:
+        return false;
+    }
 }
 } // namespace
 
@@ -23,8 +38,13 @@ QImage ButtonImage::renderCentred(const Picture& picture, const QSize& size, qre
     out.setDevicePixelRatio(dpr);
     out.fill(Qt::transparent);
     QPainter p(&out);
-    const qreal w = picture.width();
-    const qreal h = picture.height();
+    qreal w = picture.width();
+    qreal h = picture.height();
+    if (fitsWhole(picture) && w > 0 && h > 0) {
+        const qreal scale = std::min({1.0, size.width() / w, size.height() / h});
+        w *= scale;
+        h *= scale;
+    }
     const QRectF target((size.width() - w) / 2.0, (size.height() - h) / 2.0, w, h);
     p.setClipRect(QRectF(QPointF(0, 0), QSizeF(size)));
     picture.draw(p, target, true);

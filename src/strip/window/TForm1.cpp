@@ -125,6 +125,7 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
         labelHide_->setCursor(drawnart::hideCursor(devicePixelRatioF()));
         hintRouter_->install();
         runFormCreate(*this, context_, *settings_, helpAtShow_);
+        placement_->keepOnScreens();
     });
 }
 

@@ -1,0 +1,100 @@
+#include "platform/ScreenGeometry.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+
+namespace screengeometry {
+
+QList<QRect> screens() {
+    QList<QRect> rects;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        rects.append(primary->geometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            rects.append(screen->geometry());
+    return rects;
+}
+
+namespace {
+// Squared distance between two rectangles; 0 when they touch or overlap.
+qint64 distance(const QRect& a, const QRect& b) {
+    const qint64 dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const qint64 dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+qint64 area(const QRect& r) {
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+
+// The start of a span of `length` inside [lo, lo + room), as near `at` as fits;
+// a span longer than the room starts at lo.
+int clampSpan(int at, int length, int lo, int room) {
+    if (length >= room)
+        return lo;
+    return std::clamp(at, lo, lo + room - length);
+}
+} // namespace
+
+QRect screenFor(const QRect& rect, const QList<QRect>& screens) {
+    QRect best;
+    qint64 bestArea = 0;
+    for (const QRect& s : screens)
+        if (const qint64 a = area(s.intersected(rect)); a > bestArea) {
+            best = s;
+            bestArea = a;
+        }
+    if (bestArea > 0)
+        return best;
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect& s : screens)
+        if (const qint64 d = distance(s, rect); d < bestDistance) {
+            best = s;
+            bestDistance = d;
+        }
+    return best;
+}
+
+QPoint ontoScreens(const QRect& rect, const QList<QRect>& screens) {
+    for (const QRect& s : screens)
+        if (s.intersects(rect))
+            return rect.topLeft();
+    const QRect s = screenFor(rect, screens);
+    if (s.isEmpty())
+        return rect.topLeft();
+    return QPoint(clampSpan(rect.left(), rect.width(), s.left(), s.width()),
+                  clampSpan(rect.top(), rect.height(), s.top(), s.height()));
+}
+
+int leftEdgeAt(int y, const QList<QRect>& screens, int fallback) {
+    bool found = false;
+    int edge = 0;
+    for (const QRect& s : screens)
+        if (y >= s.top() && y <= s.bottom() && (!found || s.left() < edge)) {
+            edge = s.left();
+            found = true;
+        }
+    return found ? edge : fallback;
+}
+
+QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens) {
+    const QRect s = screenFor(strip, screens);
+    if (s.isEmpty())
+        return QPoint(0, 0);
+    const int x =
+        clampSpan(s.left() + (s.width() - window.width()) / 2, window.width(), s.left(), s.width());
+    const int centredY = s.top() + (s.height() - window.height()) / 2;
+    const QRect centred(QPoint(x, centredY), window);
+    if (!centred.intersects(strip))
+        return centred.topLeft();
+    if (strip.bottom() + 1 + window.height() <= s.bottom() + 1)
+        return QPoint(x, strip.bottom() + 1);
+    if (strip.top() - window.height() >= s.top())
+        return QPoint(x, strip.top() - window.height());
+    return QPoint(x, clampSpan(centredY, window.height(), s.top(), s.height()));
+}
+
+} // namespace screengeometry

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# A place saved on a screen that is gone: the strip, started on a desktop
+# without that screen, comes back on the nearest screen instead of off it.
+# Each desktop is an X server of its own: first a wide one (two screens
+# side by side), then the left screen alone. On it, a tool window opened
+# from the strip in the middle of the screen stands clear of the strip.
+set -euo pipefail
+source "$(dirname "$0")/common.bash" "$1"
+
+# start_x WIDTHxHEIGHT: a new X server; sets DISPLAY and x_pid.
+start_x() {
+    local fd_file=$work/display.$1
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    x_pid=$!
+    pids+=("$x_pid")
+    wait_for 10 test -s "$fd_file" || fail "Xvfb $1 did not start"
+    export DISPLAY=:$(head -1 "$fd_file")
+}
+stop_x() { kill "$x_pid" 2>/dev/null || true; wait "$x_pid" 2>/dev/null || true; }
+
+# run_strip: starts the program, prints the strip's X Y once it is shown,
+# then closes the program.
+run_strip() {
+    "$prog/TabdeckV10" >>"$work/strip.log" 2>&1 &
+    local pid=$! w
+    pids+=("$pid")
+    wait_for 20 strip_wid >/dev/null || fail "no strip on $DISPLAY"
+    w=$(strip_wid)
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    echo "$X $Y"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+prog=$work/prog
+mkdir -p "$prog"
+cp "$exe" "$prog/TabdeckV10"
+printf '[POS]\r\nTop=900\r\nLeft=2000\r\n' >"$prog/TabdeckV10.INI"
+
+start_x 2560x1024
+read -r x y < <(run_strip)
+[[ $x -eq 2000 && $y -eq 900 ]] || fail "on the wide desktop the strip stands at $x,$y, not at 2000,900"
+stop_x
+
+start_x 1280x1024
+read -r x y < <(run_strip)
+[[ $x -eq $((1280 - 622)) && $y -eq 900 ]] ||
+    fail "with the right screen gone the strip stands at $x,$y, not at $((1280 - 622)),900"
+
+# The strip across the screen's middle; the E-mail window, centred, would cover it.
+printf '[POS]\r\nTop=480\r\nLeft=329\r\n' >"$prog/TabdeckV10.INI"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+"$prog/TabdeckV10" >>"$work/strip.log" 2>&1 &
+pids+=($!)
+wait_for 20 strip_wid >/dev/null || fail "no strip in the middle of the screen"
+sleep 0.5
+# Button 1's menu > Tools > E-mail, as a user opens it.
+xdotool mousemove 400 500
+xdotool mousemove 407 506
+sleep 0.3
+xdotool click 3
+sleep 0.6
+xdotool key --delay 80 Down Down Down Down Down Down Right
+sleep 0.3
+xdotool key --delay 80 Down Return
+email_wid() { xdotool search --onlyvisible --name '^E-mail( — .*)?$' 2>/dev/null | head -1; }
+wait_for 10 email_wid >/dev/null || fail "the E-mail window did not open"
+sleep 0.5
+frame() { # WID: left top right bottom of the window with its frame
+    xwininfo -frame -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, x + w - 1, y + h - 1}'
+}
+read -r sl st sr sb < <(frame "$(strip_wid)")
+read -r el et er eb < <(frame "$(email_wid)")
+if ((el <= sr && er >= sl && et <= sb && eb >= st)); then
+    fail "the E-mail window ($el,$et)-($er,$eb) covers the strip ($sl,$st)-($sr,$sb)"
+fi
+((et >= 0 && eb < 1024 && el >= 0 && er < 1280)) || fail "the E-mail window ($el,$et)-($er,$eb) is off the screen"
+stop_x
+echo "strip_screens: passed"

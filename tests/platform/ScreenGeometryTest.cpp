@@ -1,0 +1,102 @@
+#include "platform/ScreenGeometry.h"
+#include "TestRegistry.h"
+
+#include <QTest>
+
+using Screens = QList<QRect>;
+
+namespace {
+// A wide screen with a smaller one to its right, bottoms not aligned.
+const QRect Left(0, 0, 1920, 1080);
+const QRect Right(1920, 0, 1280, 1024);
+const QRect Strip(0, 0, 622, 52);
+} // namespace
+
+class ScreenGeometryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ontoScreens_data() {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("on the first")
+            << Screens{Left, Right} << QRect(100, 200, 622, 52) << QPoint(100, 200);
+        QTest::newRow("on the second")
+            << Screens{Left, Right} << QRect(2500, 900, 622, 52) << QPoint(2500, 900);
+        // A strip partly off screen was put there by the user: it stays.
+        QTest::newRow("one pixel on")
+            << Screens{Left} << QRect(1919, 500, 622, 52) << QPoint(1919, 500);
+        QTest::newRow("second gone")
+            << Screens{Left} << QRect(2500, 900, 622, 52) << QPoint(1920 - 622, 900);
+        QTest::newRow("just past the edge")
+            << Screens{Left} << QRect(1920, 1080, 622, 52) << QPoint(1920 - 622, 1080 - 52);
+        QTest::newRow("above and left")
+            << Screens{Left, Right} << QRect(-5000, -300, 622, 52) << QPoint(0, 0);
+        // Below the smaller screen, beside the taller one: the nearer screen wins.
+        QTest::newRow("under the small screen")
+            << Screens{Left, Right} << QRect(2000, 1050, 622, 52) << QPoint(2000, 1024 - 52);
+        QTest::newRow("far under the small screen")
+            << Screens{Left, Right} << QRect(2600, 3000, 622, 52) << QPoint(3200 - 622, 1024 - 52);
+        QTest::newRow("wider than the screen")
+            << Screens{QRect(0, 0, 400, 300)} << QRect(900, 900, 622, 52) << QPoint(0, 300 - 52);
+        QTest::newRow("no screen") << Screens{} << QRect(9000, 9000, 622, 52) << QPoint(9000, 9000);
+    }
+    void ontoScreens() {
+        QFETCH(Screens, screens);
+        QFETCH(QRect, rect);
+        QFETCH(QPoint, expected);
+        QCOMPARE(screengeometry::ontoScreens(rect, screens), expected);
+    }
+
+    void leftEdgeAt_data() {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("side by side") << Screens{Right, Left} << 500 << 0;
+        // Below the short left screen only the right one spans the row.
+        const QRect shortLeft(0, 0, 1920, 600);
+        QTest::newRow("row of the taller one") << Screens{shortLeft, Right} << 700 << 1920;
+        QTest::newRow("last row of the short one") << Screens{shortLeft, Right} << 599 << 0;
+        QTest::newRow("no screen in the row") << Screens{Left} << 5000 << -7;
+    }
+    void leftEdgeAt() {
+        QFETCH(Screens, screens);
+        QFETCH(int, y);
+        QFETCH(int, expected);
+        QCOMPARE(screengeometry::leftEdgeAt(y, screens, -7), expected);
+    }
+
+    void besideStrip_data() {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QRect>("strip");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("expected");
+        const QSize w(600, 400);
+        QTest::newRow("strip clear of the centre")
+            << Screens{Left} << Strip.translated(0, 10) << w << QPoint(660, 340);
+        QTest::newRow("strip in the middle: below it")
+            << Screens{Left} << Strip.translated(650, 500) << w << QPoint(660, 552);
+        QTest::newRow("no room below: above it")
+            << Screens{Left} << Strip.translated(650, 700) << w << QPoint(660, 300);
+        // The strip's screen, not the primary one, is the one centred on.
+        QTest::newRow("on the second screen")
+            << Screens{Left, Right} << Strip.translated(2500, 10) << w << QPoint(2260, 312);
+        QTest::newRow("strip hidden at the edge")
+            << Screens{Left} << Strip.translated(-611, 500) << w << QPoint(660, 340);
+        // Neither above nor below fits: it stays on the screen, over the strip.
+        QTest::newRow("no room at all")
+            << Screens{QRect(0, 0, 800, 600)} << Strip.translated(0, 280) << QSize(700, 560)
+            << QPoint(50, 20);
+    }
+    void besideStrip() {
+        QFETCH(Screens, screens);
+        QFETCH(QRect, strip);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, expected);
+        const QPoint at = screengeometry::besideStrip(window, strip, screens);
+        QCOMPARE(at, expected);
+    }
+};
+
+TABDECK_TEST(ScreenGeometryTest)
+#include "ScreenGeometryTest.moc"
