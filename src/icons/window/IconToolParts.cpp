@@ -20,6 +20,9 @@ QToolButton* addButton(QToolBar* bar, const QString& name, const QString& captio
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextBesideIcon);
     hints::set(button, hint);
+    // A picture alone says nothing to a screen reader: its hint names it.
+    if (caption.isEmpty())
+        button->setAccessibleName(hint);
     bar->addWidget(button);
     return button;
 }

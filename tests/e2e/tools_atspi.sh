@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Every tool window through a screen reader's eyes (AT-SPI): each is opened
+# from the strip's button menu with the keyboard, as a user who cannot use
+# a mouse does, and walked; any control that takes focus but has no name
+# fails, since a screen reader would read it as a bare "edit" or "button".
+set -euo pipefail
+if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
+    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/common.bash" "$1"
+here=$(cd "$(dirname "$0")" && pwd)
+
+prog=$work/prog
+mkdir -p "$prog"
+cp "$exe" "$prog/TabdeckV10"
+printf 'notes\n' >"$prog/notes.txt"
+printf '[POS]\r\nTop=100\r\nLeft=200\r\n[BUTTON]\r\n1=%s\r\n' "$prog/notes.txt" >"$prog/TabdeckV10.INI"
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+"$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
+pids+=($!)
+wait_for 20 strip_wid >/dev/null || fail "no strip"
+sleep 1
+
+# open_menu KEYS...: right click on button 1, then walk the menu by keys.
+open_menu() {
+    xdotool mousemove 270 120
+    xdotool mousemove 277 126
+    sleep 0.3
+    xdotool click 3
+    sleep 0.6
+    xdotool key --delay 80 "$@"
+}
+# check TITLE KEYS...: opens a window by keys and walks it; every window is
+# walked before the script fails, so one run names every unnamed control.
+failed=()
+check() {
+    local title=$1; shift
+    open_menu "$@"
+    local out
+    if out=$(/usr/bin/python3 "$here/atspi_walk.py" "$title"); then
+        echo "$title: $out"
+    else
+        echo "$title: $(tr '\n' ';' <<<"$out")"
+        failed+=("$title")
+    fi
+}
+
+opt=(Down Down Down Down Down Down Right)
+check "E-mail" "${opt[@]}" Down Return
+check "TabdeckV10 - Extract Icons with Drag & Drop" "${opt[@]}" Down Down Return
+check "Convert Icons to Bitmaps" "${opt[@]}" Down Down Down Return
+check "Work with Drives, Folders and Files" "${opt[@]}" Down Down Down Down Return
+check "TabdeckV10 View Pictures" "${opt[@]}" Down Down Down Down Down Return
+check "File Properties" Down Down Down Down Down Return
+check "Edit the Control (*.ini) File" Down Down Down Down Down Down Down Down Return
+check "TabdeckV10 Help" Down Down Down Down Down Down Down Down Down Right \
+    Down Down Down Down Down Down Down Down Down Return
+[[ ${#failed[@]} -eq 0 ]] || fail "unnamed controls in: ${failed[*]}"
+echo "tools_atspi: every tool window's controls are named"
