@@ -3,7 +3,11 @@
 # options menu, the account saved through the setup page's controls, a file
 # chosen in the Open dialog, Send pressed; the mail arrives at a real SMTP
 # server (aiosmtpd in clear on port 25 of loopback, chosen on the setup page:
-# this script needs to be allowed to listen there).
+# this script needs to be allowed to listen there). Then the way providers
+# want it: STARTTLS on a submission port and a sign-in whose password the
+# setup page puts in the desktop's keyring (a Secret Service on a private
+# bus); the program trusts the test server's certificate authority through a
+# private /etc/ssl/certs (a mount namespace of its own, see run_program).
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -36,7 +40,7 @@ click_at() { # X Y inside the e-mail window's client area
     xdotool click 1
     sleep 0.2
 }
-type_at() { click_at "$1" "$2"; xdotool type --delay 20 "$3"; }
+type_at() { click_at "$1" "$2"; xdotool key ctrl+a; xdotool type --delay 20 "$3"; }
 
 prog=$work/prog
 store=$work/store
@@ -49,12 +53,29 @@ PYTHONPATH=$root/tests/mail /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:25 \
     -c smtp_store.StoreHandler "$store" >"$work/smtpd.log" 2>&1 &
 pids+=($!)
 wait_for 10 bash -c 'exec 3<>/dev/tcp/127.0.0.1/25' 2>/dev/null || fail "aiosmtpd did not listen on port 25"
+# The STARTTLS server that wants a sign-in; its wire log is every byte the
+# program sent it. It writes its authority to $tls/ca.pem.
+tls=$work/tls
+mkdir -p "$tls" "$work/certs"
+PYTHONPATH=$root/tests/mail /usr/bin/python3 "$root/tests/mail/tls_peer.py" "$tls" starttls good both \
+    >"$work/tls.out" 2>"$work/tls.log" &
+pids+=($!)
+tls_listening() { grep -q '^PORT ' "$work/tls.out"; }
+wait_for 20 tls_listening || fail "the TLS server did not start: $(cat "$work/tls.log")"
+tls_port=$(awk '/^PORT / {print $2}' "$work/tls.out")
+cp "$tls/ca.pem" "$work/certs/" && openssl rehash "$work/certs" >/dev/null
 
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
-"$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
-pids+=($!)
+# The program sees $work/certs as the system's trust store and has a keyring
+# of its own. It runs in a process group of its own (setsid), which is ended
+# as a whole: the bus and the keyring daemon go with it.
+setsid unshare --map-root-user --mount sh -c 'mount --bind "$1" /etc/ssl/certs && shift && exec "$@"' \
+    sh "$work/certs" "$root/tests/mail/in_keyring_session.sh" "$prog/TabdeckV10" \
+    >"$work/strip.log" 2>&1 &
+group=$!
+trap 'kill -- -"$group" 2>/dev/null || true; cleanup' EXIT
 wait_for 10 window_up TabdeckV10 || fail "no strip"
 
 # A notice bears the program's title, as the strip does: it is the second window of that name.
@@ -126,4 +147,62 @@ PY
 grep -qx "$(hostname)" "$store/mail1.env" || fail "EHLO did not name the machine: $(cat "$store/mail1.env")"
 ! grep -q 'e2e-tester' "$store/mail1.env" || fail "the user id went on the wire"
 echo "mail arrived: $(tr '\n' ' ' <"$work/mail.json")"
+
+# A provider's way: STARTTLS (the first choice, by keyboard: Home) on the
+# server's port, Sign in with a user name and password, then the send
+# finds the password in the keyring and asks for nothing.
+password='s3cret pass'
+click_at 352 13 # Setup
+type_at 221 86 localhost
+type_at 221 110 e2e-tester
+type_at 221 133 me@example.com
+type_at 221 157 "Me Myself"
+xdotool key Tab Tab Home shift+Tab ctrl+a
+xdotool type --delay 20 "$tls_port"
+xdotool key Tab Tab space Tab ctrl+a
+xdotool type --delay 20 ann
+xdotool key Tab
+xdotool type --delay 20 "$password"
+sleep 0.2
+click_at 490 230 # Save Setup
+answer Confirm
+answer_notice # "The e-mail information was saved!"
+wait_for 5 ini_is EMAILSETUP AuthUser ann || fail "AuthUser was not saved: '$(tr -d '\r' <"$prog/TabdeckV10.INI")'"
+[[ $(ini_value EMAILSETUP Security) == STARTTLS && $(ini_value EMAILSETUP Port) == "$tls_port" ]] ||
+    fail "the connection was not saved: $(tr -d '\r' <"$prog/TabdeckV10.INI")"
+[[ $(stat -c %a "$prog/TabdeckV10.INI") == 600 ]] || fail "the control file is readable by others"
+sleep 1 # a keyring that failed would say so in a notice now
+[[ $(notice_count) -le 1 ]] || fail "the password was not kept in the keyring"
+click_at 493 13 # Exit
+wait_for 5 no_box E-mail || fail "Exit did not close"
+open_email
+type_at 279 134 "bob@there.example"
+type_at 279 167 "Signed in"
+click_at 152 195 # the file button
+wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/body.txt"
+xdotool key Return
+wait_for 5 no_box 'Slect File to Send' || fail "the Open dialog did not close"
+click_at 49 13 # Send Mail
+answer Confirm
+answer_notice # "The e-mail was sent, your done sending e-mail!"
+no_box 'Sign In' || fail "the password was asked for, not taken from the keyring"
+wait_for 10 test -s "$tls/mail1.eml" || fail "no mail arrived at the TLS server: $(cat "$tls.log" "$work/strip.log")"
+/usr/bin/python3 "$root/tests/mail/read_mail.py" "$tls/mail1.eml" >"$work/mail2.json"
+/usr/bin/python3 - "$work/mail2.json" <<'PY' || fail "the signed-in mail is not what was sent: $(cat "$work/mail2.json")"
+import json, sys
+m = json.load(open(sys.argv[1]))
+assert m["subject"] == "Signed in" and m["fromAddress"] == "me@example.com", m
+assert m["body"] == "\nHello from the end-to-end test.\n.A dotted line.\n\n", m
+assert m["dated"] and m["messageId"].endswith("@example.com>"), m
+PY
+# In clear only EHLO and STARTTLS crossed; the password is in no file of the program.
+[[ $(head -c 200 "$tls/wire.log" | tr -d '\r' | head -2 | tr '\n' ' ') == "EHLO $(hostname) STARTTLS " ]] ||
+    fail "in clear before TLS: $(head -c 200 "$tls/wire.log" | cat -v)"
+for secret in "$password" "$(printf '%s' "$password" | base64)" "$(printf '\0ann\0%s' "$password" | base64)"; do
+    ! grep -qaF "$secret" "$tls/wire.log" || fail "the password crossed in clear"
+    ! grep -rqaF "$secret" "$prog" || fail "the password is in a file of the program"
+done
+echo "signed-in mail arrived: $(tr '\n' ' ' <"$work/mail2.json")"
 echo "PASS"
