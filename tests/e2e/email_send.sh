@@ -96,13 +96,42 @@ answer() { # CAPTION: presses the default button (Yes, or OK) of that box
     wait_for 5 no_box "$1" || fail "box '$1' did not close"
 }
 
+# The setup page with this account on HOST; the connection is set after it.
+fill_account() {
+    click_at 352 13 # Setup
+    type_at 221 86 "$1"
+    type_at 221 110 e2e-tester
+    type_at 221 133 me@example.com
+    type_at 221 157 "Me Myself"
+}
+save_setup() {
+    sleep 0.2
+    click_at 490 230 # Save Setup
+    answer Confirm
+    answer_notice # "The e-mail information was saved!"
+}
+# Exit (the saved setup counts from the next showing on), open the window
+# again and send the body file to Bob with this SUBJECT.
+send_body() {
+    click_at 493 13 # Exit
+    wait_for 5 no_box E-mail || fail "Exit did not close"
+    open_email
+    type_at 279 134 "bob@there.example"
+    type_at 279 167 "$1"
+    click_at 152 195 # the file button
+    wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
+    sleep 0.5
+    xdotool type --delay 20 "$work/body.txt"
+    xdotool key Return
+    wait_for 5 no_box 'Slect File to Send' || fail "the Open dialog did not close"
+    click_at 49 13 # Send Mail
+    answer Confirm
+    answer_notice # "The e-mail was sent, your done sending e-mail!"
+}
+
 open_email
 echo "E-mail window open at $ex,$ey"
-click_at 352 13 # Setup
-type_at 221 86 127.0.0.1
-type_at 221 110 e2e-tester
-type_at 221 133 me@example.com
-type_at 221 157 "Me Myself"
+fill_account 127.0.0.1
 # The server here listens in clear on port 25: Security "None", then Port 25,
 # by keyboard from the name field (Tab goes on to Port, then Security).
 xdotool key Tab Tab
@@ -110,29 +139,12 @@ sleep 0.2
 xdotool type --delay 20 N
 xdotool key shift+Tab ctrl+a
 xdotool type --delay 20 25
-sleep 0.2
-click_at 490 230 # Save Setup
-answer Confirm
-answer_notice # "The e-mail information was saved!"
+save_setup
 wait_for 5 ini_is EMAILSETUP Host 127.0.0.1 || fail "Host was not saved: '$(ini_value EMAILSETUP Host)'"
 [[ $(ini_value EMAILSETUP YourName) == "Me Myself" ]] || fail "YourName is '$(ini_value EMAILSETUP YourName)'"
 echo "setup saved"
 
-# The saved setup counts from the next showing on.
-click_at 493 13 # Exit
-wait_for 5 no_box E-mail || fail "Exit did not close"
-open_email
-type_at 279 134 "bob@there.example"
-type_at 279 167 "End to end"
-click_at 152 195 # the file button
-wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/body.txt"
-xdotool key Return
-wait_for 5 no_box 'Slect File to Send' || fail "the Open dialog did not close"
-click_at 49 13 # Send Mail
-answer Confirm
-answer_notice # "The e-mail was sent, your done sending e-mail!"
+send_body "End to end"
 wait_for 10 test -s "$store/mail1.eml" || fail "no mail arrived at the server"
 /usr/bin/python3 "$root/tests/mail/read_mail.py" "$store/mail1.eml" >"$work/mail.json"
 /usr/bin/python3 - "$work/mail.json" <<'PY' || fail "the mail that arrived is not what was sent: $(cat "$work/mail.json")"
@@ -152,43 +164,23 @@ echo "mail arrived: $(tr '\n' ' ' <"$work/mail.json")"
 # server's port, Sign in with a user name and password, then the send
 # finds the password in the keyring and asks for nothing.
 password='s3cret pass'
-click_at 352 13 # Setup
-type_at 221 86 localhost
-type_at 221 110 e2e-tester
-type_at 221 133 me@example.com
-type_at 221 157 "Me Myself"
+fill_account localhost
 xdotool key Tab Tab Home shift+Tab ctrl+a
 xdotool type --delay 20 "$tls_port"
 xdotool key Tab Tab space Tab ctrl+a
 xdotool type --delay 20 ann
 xdotool key Tab
 xdotool type --delay 20 "$password"
-sleep 0.2
-click_at 490 230 # Save Setup
-answer Confirm
-answer_notice # "The e-mail information was saved!"
+save_setup
 wait_for 5 ini_is EMAILSETUP AuthUser ann || fail "AuthUser was not saved: '$(tr -d '\r' <"$prog/TabdeckV10.INI")'"
 [[ $(ini_value EMAILSETUP Security) == STARTTLS && $(ini_value EMAILSETUP Port) == "$tls_port" ]] ||
     fail "the connection was not saved: $(tr -d '\r' <"$prog/TabdeckV10.INI")"
 [[ $(stat -c %a "$prog/TabdeckV10.INI") == 600 ]] || fail "the control file is readable by others"
 sleep 1 # a keyring that failed would say so in a notice now
 [[ $(notice_count) -le 1 ]] || fail "the password was not kept in the keyring"
-click_at 493 13 # Exit
-wait_for 5 no_box E-mail || fail "Exit did not close"
-open_email
-type_at 279 134 "bob@there.example"
-type_at 279 167 "Signed in"
-click_at 152 195 # the file button
-wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/body.txt"
-xdotool key Return
-wait_for 5 no_box 'Slect File to Send' || fail "the Open dialog did not close"
-click_at 49 13 # Send Mail
-answer Confirm
-answer_notice # "The e-mail was sent, your done sending e-mail!"
+send_body "Signed in"
 no_box 'Sign In' || fail "the password was asked for, not taken from the keyring"
-wait_for 10 test -s "$tls/mail1.eml" || fail "no mail arrived at the TLS server: $(cat "$tls.log" "$work/strip.log")"
+wait_for 10 test -s "$tls/mail1.eml" || fail "no mail arrived at the TLS server: $(cat "$work/tls.log" "$work/strip.log")"
 /usr/bin/python3 "$root/tests/mail/read_mail.py" "$tls/mail1.eml" >"$work/mail2.json"
 /usr/bin/python3 - "$work/mail2.json" <<'PY' || fail "the signed-in mail is not what was sent: $(cat "$work/mail2.json")"
 import json, sys
