@@ -76,9 +76,10 @@ private slots:
         QTest::newRow("STARTTLS, LOGIN only") << "starttls"
                                               << "good"
                                               << "login" << startTls << "ann" << kPassword << kSent;
-        QTest::newRow("TLS from the start") << "tls"
-                                            << "good"
-                                            << "both" << tls << "ann" << kPassword << kSent;
+        QTest::newRow("TLS from the start, LOGIN only")
+            << "tls"
+            << "good"
+            << "login" << tls << "ann" << kPassword << kSent;
         QTest::newRow("no sign-in, none offered") << "starttls"
                                                   << "good"
                                                   << "none" << startTls << ""
