@@ -1,8 +1,12 @@
 #pragma once
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
+#include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // The middle of a benchmark's timings: one slow run from a busy machine
@@ -16,4 +20,20 @@ inline double median(std::vector<double> v) {
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Runs the event loop until done() holds (false: limitMs passed first). It
+// sleeps while no event comes: processEvents with a time limit never waits,
+// and a loop of it would keep a core busy that the peer under test needs.
+inline bool runUntil(const std::function<bool()>& done, int limitMs) {
+    QTimer wake; // checks the limit while nothing else happens
+    wake.start(100);
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() >= limitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }

@@ -2,9 +2,9 @@
 #   tls_peer.py FOLDER MODE CERT AUTH [direct]
 # MODE: starttls (STARTTLS required), tls (TLS from the first byte),
 #       drop (offers STARTTLS, says yes, then closes).
-# CERT: good, expired, wronghost; the certificate is written to
-#       FOLDER/ca.pem for the client's private trust store.
-# AUTH: none, both (PLAIN and LOGIN), login (LOGIN only). User "ann",
+# CERT: good, expired, wronghost (the server's certificate); the authority
+#       that signed it is written to FOLDER/ca.pem, the client's trust store.
+# AUTH: none (no AUTH offered), both (PLAIN and LOGIN), login (LOGIN only). User "ann",
 #       password "s3cret pass"; sign-in only inside TLS.
 # Mails are stored by smtp_store.StoreHandler; every byte the client sends
 # goes through a relay that writes it to FOLDER/wire.log as it crossed the
@@ -28,40 +28,65 @@ folder, mode, cert_kind, auth = sys.argv[1:5]
 direct = sys.argv[5:6] == ["direct"]  # no relay, no wire log (for timing)
 
 
+def _build(subject, issuer, public_key, signing_key, start, end, ca, names):
+    builder = (x509.CertificateBuilder().subject_name(subject).issuer_name(issuer)
+               .public_key(public_key).serial_number(x509.random_serial_number())
+               .not_valid_before(start).not_valid_after(end)
+               .add_extension(x509.BasicConstraints(ca=ca, path_length=None), critical=True))
+    if names:
+        builder = builder.add_extension(x509.SubjectAlternativeName(names), critical=False)
+    return builder.sign(signing_key, hashes.SHA256())
+
+
 def make_certificate():
+    # A certificate authority of the test's own (FOLDER/ca.pem, the client's
+    # trust store) signs the server's certificate, as a real provider's is
+    # signed: only the server's certificate is expired or names another host,
+    # so the client's refusal can name that one reason.
+    now = datetime.datetime.utcnow()
+    day = datetime.timedelta(days=1)
+    ca_key = ec.generate_private_key(ec.SECP256R1())
+    ca_name = x509.Name([x509.NameAttribute(NameOID.COMMON_NAME, "Test mail CA")])
+    ca = _build(ca_name, ca_name, ca_key.public_key(), ca_key, now - day, now + 30 * day,
+                True, None)
     key = ec.generate_private_key(ec.SECP256R1())
     name = "wrong.example" if cert_kind == "wronghost" else "localhost"
-    now = datetime.datetime.utcnow()
     if cert_kind == "expired":
-        start, end = now - datetime.timedelta(days=30), now - datetime.timedelta(days=1)
+        start, end = now - 30 * day, now - day
     else:
-        start, end = now - datetime.timedelta(days=1), now + datetime.timedelta(days=30)
-    subject = x509.Name([x509.NameAttribute(NameOID.COMMON_NAME, name)])
+        start, end = now - day, now + 30 * day
     alt = [x509.DNSName(name)]
     if name == "localhost":
         alt.append(x509.IPAddress(ipaddress.ip_address("127.0.0.1")))
-    cert = (x509.CertificateBuilder().subject_name(subject).issuer_name(subject)
-            .public_key(key.public_key()).serial_number(x509.random_serial_number())
-            .not_valid_before(start).not_valid_after(end)
-            .add_extension(x509.BasicConstraints(ca=True, path_length=None), critical=True)
-            .add_extension(x509.SubjectAlternativeName(alt), critical=False)
-            .sign(key, hashes.SHA256()))
-    cert_path = os.path.join(folder, "ca.pem")
+    leaf = _build(x509.Name([x509.NameAttribute(NameOID.COMMON_NAME, name)]), ca_name,
+                  key.public_key(), ca_key, start, end, False, alt)
+    with open(os.path.join(folder, "ca.pem"), "wb") as f:
+        f.write(ca.public_bytes(serialization.Encoding.PEM))
+    chain_path = os.path.join(folder, "server.pem")
     key_path = os.path.join(folder, "key.pem")
-    with open(cert_path, "wb") as f:
-        f.write(cert.public_bytes(serialization.Encoding.PEM))
+    with open(chain_path, "wb") as f:
+        f.write(leaf.public_bytes(serialization.Encoding.PEM))
     with open(key_path, "wb") as f:
         f.write(key.private_bytes(serialization.Encoding.PEM,
                                   serialization.PrivateFormat.PKCS8,
                                   serialization.NoEncryption()))
     context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
-    context.load_cert_chain(cert_path, key_path)
+    context.load_cert_chain(chain_path, key_path)
     return context
+
+
+class NoAuthHandler(StoreHandler):
+    """Stores mail like StoreHandler; its EHLO reply offers no AUTH at all."""
+
+    async def handle_EHLO(self, server, session, envelope, hostname, responses):
+        session.host_name = hostname
+        return [r for r in responses if not r.startswith("250-AUTH")]
 
 
 def authenticator(server, session, envelope, mechanism, data):
     ok = data.login == b"ann" and data.password == b"s3cret pass"
-    return AuthResult(success=ok)
+    # handled=False: the server itself answers 535 to a refused sign-in.
+    return AuthResult(success=ok, handled=False)
 
 
 async def dropping_server(reader, writer):
@@ -107,7 +132,9 @@ async def main():
     if mode == "drop":
         inner = await asyncio.start_server(dropping_server, "127.0.0.1", 0)
     else:
-        kwargs = {"hostname": "localhost", "auth_require_tls": True}
+        # The server only knows of TLS it started itself (STARTTLS); a
+        # connection in TLS from its first byte is inside TLS all along.
+        kwargs = {"hostname": "localhost", "auth_require_tls": mode != "tls"}
         if auth != "none":
             kwargs["authenticator"] = authenticator
             if auth == "login":
@@ -115,7 +142,7 @@ async def main():
         if mode == "starttls":
             kwargs["tls_context"] = context
             kwargs["require_starttls"] = True
-        handler = StoreHandler(folder)
+        handler = (NoAuthHandler if auth == "none" else StoreHandler)(folder)
         inner = await loop.create_server(
             lambda: SMTP(handler, **kwargs), "127.0.0.1", 0,
             ssl=context if mode == "tls" else None)
