@@ -17,30 +17,61 @@ function(tabdeck_library name)
     endif()
 endfunction()
 
-# One QtTest executable per folder of tests/. Each test class registers itself
+# QtTest executables per folder of tests/. Each test class registers itself
 # with TABDECK_TEST(Class); every class becomes its own CTest entry so a
-# failure names the class.
+# failure names the class. Logic tests link the folder's logic libraries
+# (DEPS) and a widget-free test main; the WINDOW_TESTS sources (file names)
+# are a second executable, tst_<folder>_window, that links WINDOW_DEPS and
+# runs under a widget application (window-only helpers such as fixtures are
+# named there too). WIDGETS: the folder holds window tests only. Other
+# sources without a test class are shared helpers, built into both.
 function(tabdeck_test_folder folder)
-    cmake_parse_arguments(ARG "" "" "DEPS;ENV" ${ARGN})
+    cmake_parse_arguments(ARG "WIDGETS" "" "DEPS;ENV;WINDOW_TESTS;WINDOW_DEPS" ${ARGN})
     file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
          ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
     if(NOT _sources)
         return()
     endif()
-    set(_exe tst_${folder})
-    add_executable(${_exe} ${_sources})
-    target_link_libraries(${_exe} PRIVATE testsupport ${ARG_DEPS})
-    target_compile_definitions(${_exe} PRIVATE
+    set(_shared)
+    set(_logic)
+    set(_window)
+    foreach(_src ${_sources})
+        get_filename_component(_name ${_src} NAME)
+        file(STRINGS ${_src} _lines REGEX "^TABDECK_TEST\\(([A-Za-z0-9_]+)\\)")
+        if(_name IN_LIST ARG_WINDOW_TESTS)
+            list(APPEND _window ${_src})
+        elseif(NOT _lines)
+            list(APPEND _shared ${_src})
+        else()
+            list(APPEND _logic ${_src})
+        endif()
+    endforeach()
+    set(_support testsupport_logic)
+    if(ARG_WIDGETS)
+        set(_support testsupport_widgets)
+    endif()
+    _tabdeck_test_exe(tst_${folder} "${folder}" "${_logic};${_shared}" "${_support};${ARG_DEPS}"
+                      "${ARG_ENV}")
+    if(_window)
+        _tabdeck_test_exe(tst_${folder}_window "${folder}" "${_window};${_shared}"
+                          "testsupport_widgets;${ARG_WINDOW_DEPS}" "${ARG_ENV}")
+    endif()
+endfunction()
+
+function(_tabdeck_test_exe exe folder sources links env)
+    add_executable(${exe} ${sources})
+    target_link_libraries(${exe} PRIVATE ${links})
+    target_compile_definitions(${exe} PRIVATE
         TABDECK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
         TABDECK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         TABDECK_BIN_DIR="${TABDECK_BIN_DIR}")
-    foreach(_src ${_sources})
+    foreach(_src ${sources})
         file(STRINGS ${_src} _lines REGEX "^TABDECK_TEST\\(([A-Za-z0-9_]+)\\)")
         foreach(_line ${_lines})
             string(REGEX REPLACE "^TABDECK_TEST\\(([A-Za-z0-9_]+)\\).*" "\\1" _class "${_line}")
-            add_test(NAME ${folder}.${_class} COMMAND ${_exe} -class ${_class})
+            add_test(NAME ${folder}.${_class} COMMAND ${exe} -class ${_class})
             set_tests_properties(${folder}.${_class} PROPERTIES
-                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}" TIMEOUT 600 LABELS unit)
+                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${env}" TIMEOUT 600 LABELS unit)
         endforeach()
     endforeach()
 endfunction()

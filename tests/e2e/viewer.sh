@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 
-QT_QPA_PLATFORM=xcb timeout 120 "$build/bin/tst_viewer" -class ViewerClipboardTest \
+QT_QPA_PLATFORM=xcb timeout 120 "$build/bin/tst_viewer_window" -class ViewerClipboardTest \
     >"$work/clipboard.log" 2>&1 || { tail -30 "$work/clipboard.log"; fail "clipboard round trip"; }
 grep -q "Totals: .* 0 failed, 0 skipped" "$work/clipboard.log" || fail "clipboard test did not run whole"
 echo "clipboard round trip with xclip"

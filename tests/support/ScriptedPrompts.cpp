@@ -1,6 +1,5 @@
 #include "ScriptedPrompts.h"
 
-#include <QDialog>
 #include <QTest>
 
 namespace testsupport {
@@ -195,19 +194,21 @@ bool ScriptedPrompts::pageSetup(QWidget*, QPrinter&) {
     return e && e->accept;
 }
 
+ScriptedPrompts::ModalRunner ScriptedPrompts::modalRunner;
+
 void ScriptedPrompts::modal(QWidget*, QDialog& dialog) {
+    if (!modalRunner.run) {
+        QTest::qFail("a modal window in a test that links no widgets", __FILE__, __LINE__);
+        return;
+    }
     Shown s;
     s.kind = Kind::Modal;
-    s.dialogName = dialog.objectName();
+    s.dialogName = modalRunner.name(dialog);
     shown_.append(s);
-    auto e = take(Kind::Modal, dialog.objectName().toUtf8().constData());
+    auto e = take(Kind::Modal, s.dialogName.toUtf8().constData());
     if (!e)
         return;
-    dialog.show();
-    if (e->whileShown)
-        e->whileShown(dialog);
-    if (dialog.isVisible())
-        dialog.reject();
+    modalRunner.run(dialog, e->whileShown);
 }
 
 QList<Prompts::Box> ScriptedPrompts::boxes() const {

@@ -52,6 +52,14 @@ public:
     bool print(QWidget* owner, QPrinter& printer) override;
     bool pageSetup(QWidget* owner, QPrinter& printer) override;
     void modal(QWidget* owner, QDialog& dialog) override;
+    // How a modal window is named, shown and dismissed: set by the test main
+    // of window tests. Unset (logic tests link no widgets), a modal window
+    // fails the test.
+    struct ModalRunner {
+        QString (*name)(QDialog&) = nullptr;
+        void (*run)(QDialog&, const std::function<void(QDialog&)>& whileShown) = nullptr;
+    };
+    static ModalRunner modalRunner;
 
     const QList<Shown>& shown() const { return shown_; }
     // The boxes only, for the common case.

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
+#include "TestRunner.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 #include <cstring>
 
@@ -11,12 +12,8 @@ std::vector<Registration>& registry() {
 }
 } // namespace testsupport
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("TabdeckV10");
-
+int testsupport::runTests(int argc, char** argv) {
+    QCoreApplication::setApplicationName("TabdeckV10");
     const char* only = nullptr;
     QStringList rest;
     rest << QString::fromLocal8Bit(argv[0]);
