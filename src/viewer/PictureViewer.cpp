@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "graphics/LargeMemory.h"
 #include "graphics/PictureClipboard.h"
+#include "platform/SelectionServer.h"
 #include "viewer/PicturePlacement.h"
 
 #include <QClipboard>
@@ -271,6 +272,12 @@ void PictureViewer::removeEntry(int row) {
 }
 
 void PictureViewer::putOnClipboard() {
+    // Other programs get the picture's bytes without the UI thread.
+    selectionserver::serveInBackground(
+        [](const QMimeData& data, const QString& type) -> std::optional<QFuture<QByteArray>> {
+            const auto* picture = dynamic_cast<const pictureclipboard::PictureData*>(&data);
+            return picture ? picture->bytesInBackground(type) : std::nullopt;
+        });
     std::unique_ptr<QMimeData> data = pictureclipboard::mimeData(picture_);
     if (clipboard_)
         clipboard_->setMimeData(data.release());
