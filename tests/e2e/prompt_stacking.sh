@@ -6,9 +6,6 @@
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 
-box_wid() { xdotool search --onlyvisible --name "^$1( — .*)?\$" 2>/dev/null | head -1; }
-window_up() { [[ -n $(box_wid "$1") ]]; }
-no_box() { [[ -z $(box_wid "$1") ]]; }
 # The position of a window in the manager's stacking list, bottom first.
 stack_index() {
     local i=0 w
@@ -32,21 +29,8 @@ pids+=($!)
 wait_for 20 window_up TabdeckV10 || fail "no strip"
 sleep 0.5
 
-# Button 1's menu, Options (the sixth item), E-mail... (the second).
-xdotool mousemove 270 320
-xdotool mousemove 277 326
-sleep 0.3
-xdotool click 3
-sleep 0.6
-xdotool key --delay 80 Down Down Down Down Down Down Right
-sleep 0.3
-xdotool key --delay 80 Down Return
-wait_for 10 window_up E-mail || fail "the E-mail window did not open"
-email=$(box_wid E-mail)
-sleep 0.5
+open_email
 xprop -id "$email" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the E-mail window is not kept above"
-ex=$(xwininfo -id "$email" | awk '/Absolute upper-left X/ {print $4}')
-ey=$(xwininfo -id "$email" | awk '/Absolute upper-left Y/ {print $4}')
 
 # Help (the tool bar's fifth button) opens its menu; its first item is Send Mail Help.
 xdotool mousemove $((ex + 420)) $((ey + 13))

@@ -308,7 +308,9 @@ private slots:
         f_->make();
         const QString good = f_->bitmap("good.bmp", viewertest::quadrants(8, 8));
         f_->openFile(good);
-        const QByteArray listBefore = f_->listBytes();
+        // The good picture's entry is written on a worker: wait for it.
+        const QByteArray listBefore = (good + "\r\n").toUtf8();
+        QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), listBefore, 5000);
         const QString bad = name.isEmpty() ? f_->dir.file("gone.bmp") : f_->dir.write(name, bytes);
         f_->prompts.expectFile(bad).expectBox();
         f_->trigger("Open1");
