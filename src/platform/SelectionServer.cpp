@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QThreadPool>
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstring>
@@ -89,7 +90,10 @@ bool waitForDeletion(xcb_connection_t* c, const Request& r) {
 // piece, else incrementally (the INCR protocol of the X selection rules).
 void send(xcb_connection_t* c, const Request& r, const QByteArray& data) {
     const auto size = uint32_t(data.size());
-    if (size <= kPieceBytes) {
+    // A server without big requests takes at most 256 KB in one request.
+    const uint32_t most = xcb_get_maximum_request_length(c) * 4u;
+    const uint32_t pieceBytes = std::min(kPieceBytes, most > 64 ? most - 64 : 64u);
+    if (size <= pieceBytes) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, r.requestor, r.property, r.target, 8, size,
                             data.constData());
         notify(c, r, r.property);
@@ -105,7 +109,7 @@ void send(xcb_connection_t* c, const Request& r, const QByteArray& data) {
     for (;;) {
         if (!waitForDeletion(c, r))
             break;
-        const uint32_t piece = std::min(kPieceBytes, size - offset);
+        const uint32_t piece = std::min(pieceBytes, size - offset);
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, r.requestor, r.property, r.target, 8, piece,
                             data.constData() + offset);
         xcb_flush(c);
@@ -119,8 +123,9 @@ void send(xcb_connection_t* c, const Request& r, const QByteArray& data) {
 }
 
 // Runs on a worker: waits for the bytes, then answers over a connection of
-// its own. A failure is answered with "no data" over the program's
-// connection (libxcb is thread-safe; a small event does not block it).
+// its own. A failure is answered with "no data", over the program's
+// connection when no own one could be made (libxcb is thread-safe; a small
+// event does not block it).
 void answer(xcb_connection_t* programConnection, Request r, QFuture<QByteArray> bytes) {
     QByteArray data;
     try {
