@@ -13,11 +13,11 @@ namespace {
 
 constexpr const char* kImageMime = "application/x-qt-image";
 
-QByteArray pngOf(const QImage& image) {
+QByteArray encode(const QImage& image, const QByteArray& format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
+    QImageWriter writer(&buffer, format);
     return writer.write(image) ? bytes : QByteArray();
 }
 
@@ -37,7 +37,10 @@ PictureData::PictureData(const Picture& picture) {
     } else {
         image_ = QtConcurrent::run([image = picture.image()] { return image; });
     }
-    png_ = image_.then([](const QImage& image) { return pngOf(image); });
+    // Asynchronous even when the image is at hand: a continuation of a
+    // finished future would otherwise run here, on the UI thread.
+    png_ = image_.then(QtFuture::Launch::Async,
+                       [](const QImage& image) { return encode(image, "png"); });
 }
 
 QStringList PictureData::formats() const {
@@ -49,6 +52,26 @@ QStringList PictureData::formats() const {
 
 bool PictureData::ready() const {
     return png_.isFinished();
+}
+
+std::optional<QFuture<QByteArray>> PictureData::bytesInBackground(const QString& mimeType) const {
+    if (mimeType == QLatin1String(kPngMime))
+        return png_;
+    if (QMimeData::hasFormat(mimeType))
+        return std::nullopt; // kept as given, small
+    auto known = encoded_.constFind(mimeType);
+    if (known != encoded_.constEnd())
+        return *known;
+    const QList<QByteArray> writers = QImageWriter::imageFormatsForMimeType(mimeType.toLatin1());
+    if (writers.isEmpty())
+        return std::nullopt;
+    QFuture<QImage> image = image_;
+    const QFuture<QByteArray> bytes =
+        image.then(QtFuture::Launch::Async, [format = writers.first()](const QImage& image) {
+            return encode(image, format);
+        });
+    encoded_.insert(mimeType, bytes);
+    return bytes;
 }
 
 QVariant PictureData::retrieveData(const QString& mimeType, QMetaType type) const {

@@ -2,9 +2,11 @@
 #include "graphics/Picture.h"
 
 #include <QFuture>
+#include <QHash>
 #include <QImage>
 #include <QMimeData>
 #include <memory>
+#include <optional>
 
 // What Copy and Cut put on the clipboard and what Paste takes from it, as
 // plain data; the window hands it to QClipboard.
@@ -25,6 +27,10 @@ public:
     QStringList formats() const override;
     // Whether the image and its PNG are ready, so that asking costs nothing.
     bool ready() const;
+    // The bytes of an image type, made away from the UI thread (the PNG
+    // since Copy, another format from its first request on); nothing for a
+    // type that is no image format or is kept as data (a metafile's own).
+    std::optional<QFuture<QByteArray>> bytesInBackground(const QString& mimeType) const;
 
 protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
@@ -32,6 +38,7 @@ protected:
 private:
     QFuture<QImage> image_;
     QFuture<QByteArray> png_;
+    mutable QHash<QString, QFuture<QByteArray>> encoded_;
 };
 
 // A bitmap as an image, a JPEG converted to an image, a metafile as its

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "graphics/LargeMemory.h"
 #include "graphics/PictureClipboard.h"
+#include "platform/SelectionServer.h"
 #include "viewer/PicturePlacement.h"
 
 #include <QClipboard>
@@ -23,13 +24,15 @@ QString PictureViewer::fileFilter() {
 }
 
 PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner,
-                             const QString& listPath, QClipboard* clipboard)
-    : prompts_(prompts), owner_(owner), clipboard_(clipboard), settings_(file), recent_(listPath) {
+                             const QString& listPath, QClipboard* clipboard,
+                             RecentList::Writer writeList)
+    : prompts_(prompts), owner_(owner), clipboard_(clipboard), settings_(file),
+      recent_(listPath, std::move(writeList)) {
     programColor_ = pictureColor_ = settings_.stripColor();
     // A timer, not a queued call: timers wait for the posted repaint.
     recentFlush_.setSingleShot(true);
     recentFlush_.setInterval(0);
-    connect(&recentFlush_, &QTimer::timeout, this, &PictureViewer::flushRecent);
+    connect(&recentFlush_, &QTimer::timeout, this, &PictureViewer::writeRecentInBackground);
 }
 
 PictureViewer::~PictureViewer() {
@@ -44,8 +47,30 @@ PictureViewer::~PictureViewer() {
     }
 }
 
+void PictureViewer::writeRecentInBackground() {
+    const std::optional<QByteArray> bytes = recent_.takeUnsaved();
+    if (!bytes)
+        return;
+    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
+    recentWrite_ = QtConcurrent::run([this, before = recentWrite_, write = recent_.writer(),
+                                      path = recent_.path(), bytes = *bytes]() mutable {
+        before.waitForFinished();
+        if (write(path, bytes))
+            return;
+        QMetaObject::invokeMethod(
+            this, [this] { prompts_.error(owner_, recent_.writeFailed()); }, Qt::QueuedConnection);
+    });
+    // The destructor waits for it like for a load.
+    jobs_.append(recentWrite_);
+}
+
+void PictureViewer::waitForRecentWrite() {
+    recentWrite_.waitForFinished();
+}
+
 void PictureViewer::flushRecent() {
     recentFlush_.stop();
+    waitForRecentWrite();
     try {
         recent_.flush();
     } catch (const AppError& e) {
@@ -201,6 +226,7 @@ void PictureViewer::setCurrent(const QString& file, bool toStatus) {
 }
 
 void PictureViewer::appendRecent(const QString& path) {
+    waitForRecentWrite();
     try {
         recent_.append(path);
     } catch (const AppError&) {
@@ -261,6 +287,7 @@ void PictureViewer::removeEntry(int row) {
     }
     if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to remove the item?")))
         return;
+    waitForRecentWrite();
     try {
         recent_.removeAt(row);
     } catch (const AppError&) {
@@ -271,6 +298,12 @@ void PictureViewer::removeEntry(int row) {
 }
 
 void PictureViewer::putOnClipboard() {
+    // Other programs get the picture's bytes without the UI thread.
+    selectionserver::serveInBackground(
+        [](const QMimeData& data, const QString& type) -> std::optional<QFuture<QByteArray>> {
+            const auto* picture = dynamic_cast<const pictureclipboard::PictureData*>(&data);
+            return picture ? picture->bytesInBackground(type) : std::nullopt;
+        });
     std::unique_ptr<QMimeData> data = pictureclipboard::mimeData(picture_);
     if (clipboard_)
         clipboard_->setMimeData(data.release());

@@ -27,9 +27,10 @@ public:
     // The Open and Save dialogs' filter list.
     static QString fileFilter();
 
-    // owner parents the boxes; it is only handed on to the prompts.
+    // owner parents the boxes; it is only handed on to the prompts. The
+    // list file is written by writeList (atomicfile::replace when none).
     PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner, const QString& listPath,
-                  QClipboard* clipboard);
+                  QClipboard* clipboard, RecentList::Writer writeList = {});
     // Waits for a picture still loading; writes a list entry still only in
     // memory.
     ~PictureViewer() override;
@@ -48,8 +49,9 @@ public:
     // Loads the picture off the UI thread, then makes it current, shows its
     // path and appends it to the list (Open and a drop). A picture that does
     // not load changes nothing and its error is shown. A later open wins over
-    // one still loading. The list file is rewritten once the event loop is
-    // back, after the picture is drawn; flushRecent() writes it at once.
+    // one still loading. The list file is rewritten on a worker once the
+    // picture is drawn (a flushed write can wait long on a busy disk);
+    // flushRecent() writes it at once.
     void openFile(const QString& path);
     // Whether a picture is loading.
     bool busy() const { return loading_ != 0; }
@@ -104,6 +106,10 @@ private:
                 const QString& error);
     void setCurrent(const QString& file, bool toStatus);
     void appendRecent(const QString& path);
+    // The list's changes written on a worker, one write after the other.
+    void writeRecentInBackground();
+    // Before a write on this thread: the one on a worker is done.
+    void waitForRecentWrite();
     void putOnClipboard();
 
     Prompts& prompts_;
@@ -125,4 +131,5 @@ private:
     int serial_ = 0; // counts the pictures put on show
     bool sharpening_ = false;
     QList<QFuture<void>> jobs_;
+    QFuture<void> recentWrite_;
 };

@@ -3,6 +3,12 @@
 #include "core/Error.h"
 #include "core/RegularFile.h"
 
+RecentList::RecentList(QString path, Writer writer)
+    : path_(std::move(path)),
+      writer_(writer ? std::move(writer) : [](const QString& p, const QByteArray& b) {
+          return atomicfile::replace(p, b);
+      }) {}
+
 void RecentList::load() {
     const regularfile::Result r = regularfile::read(path_);
     if (r.status == regularfile::Status::Missing)
@@ -33,6 +39,18 @@ void RecentList::appendLater(const QString& entry) {
 void RecentList::flush() {
     if (unsaved_)
         save();
+}
+
+std::optional<QByteArray> RecentList::takeUnsaved() {
+    if (!unsaved_)
+        return std::nullopt;
+    unsaved_ = false;
+    return serialize(lines_);
+}
+
+QString RecentList::writeFailed() {
+    unsaved_ = true;
+    return QStringLiteral("Cannot create file %1").arg(path_);
 }
 
 void RecentList::removeAt(int row) {
@@ -70,7 +88,7 @@ void RecentList::save() {
     // The whole list is written, so a failure leaves it unsaved: the next
     // change or flush tries again.
     unsaved_ = true;
-    if (!atomicfile::replace(path_, serialize(lines_)))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
+    if (!writer_(path_, serialize(lines_)))
+        throw AppError(writeFailed());
     unsaved_ = false;
 }

@@ -2,6 +2,8 @@
 #include <QByteArrayList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 // The recent-picture list and its file: one path a line, appended at the
 // end, no limit and no check for duplicates. The file is read once and
@@ -10,7 +12,12 @@
 // UTF-8 or hold a NUL; only the list shown decodes them.
 class RecentList {
 public:
-    explicit RecentList(QString path) : path_(std::move(path)) {}
+    // Replaces the file with the bytes, atomically; false when it cannot.
+    // Called from any thread.
+    using Writer = std::function<bool(const QString& path, const QByteArray& bytes)>;
+
+    // Without a writer the file is written by atomicfile::replace.
+    explicit RecentList(QString path, Writer writer = {});
 
     const QString& path() const { return path_; }
     const QStringList& entries() const { return entries_; }
@@ -27,6 +34,12 @@ public:
     // Rewrites the file if an entry is still only in memory.
     void flush();
     bool unsaved() const { return unsaved_; }
+    // For a write on another thread: the file's bytes when an entry is only
+    // in memory, which counts as saved from now on; else nothing.
+    std::optional<QByteArray> takeUnsaved();
+    // That write failed: the entries are unsaved again, and the error to say.
+    QString writeFailed();
+    const Writer& writer() const { return writer_; }
     // Removes one entry (0-based) and rewrites the file.
     void removeAt(int row);
 
@@ -42,6 +55,7 @@ private:
     void add(const QByteArray& line);
 
     QString path_;
+    Writer writer_;
     QByteArrayList lines_; // as in the file
     QStringList entries_;  // as shown
     bool unsaved_ = false;

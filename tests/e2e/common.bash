@@ -84,3 +84,27 @@ strip_wid() {
     done
     return 1
 }
+# box_wid TITLE: the first visible window of that title (or "TITLE — …").
+box_wid() { xdotool search --onlyvisible --name "^$1( — .*)?\$" 2>/dev/null | head -1; }
+no_box() { [[ -z $(box_wid "$1") ]]; }
+window_up() { [[ -n $(box_wid "$1") ]]; }
+# open_email: with the strip at Top=300 Left=200, a right click on button 1,
+# Options (the sixth item), E-mail... (the one after the first, which the
+# opening submenu highlights); sets email and its client origin ex, ey.
+open_email() {
+    xdotool mousemove 270 320
+    xdotool mousemove 277 326
+    sleep 0.3
+    xdotool click 3
+    sleep 0.6
+    xdotool key --delay 80 Down Down Down Down Down Down Right
+    sleep 0.3
+    xdotool key --delay 80 Down Return
+    wait_for 10 window_up E-mail ||
+        fail "the E-mail window did not open; windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+    email=$(box_wid E-mail)
+    sleep 0.5
+    # The client area's origin (xdotool reports it off by the frame here).
+    ex=$(xwininfo -id "$email" | awk '/Absolute upper-left X/ {print $4}')
+    ey=$(xwininfo -id "$email" | awk '/Absolute upper-left Y/ {print $4}')
+}

@@ -12,28 +12,6 @@ set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-box_wid() { xdotool search --onlyvisible --name "^$1( — .*)?\$" 2>/dev/null | head -1; }
-no_box() { [[ -z $(box_wid "$1") ]]; }
-window_up() { [[ -n $(box_wid "$1") ]]; }
-# Right click on button 1, Options (the sixth item), E-mail... (the one after the
-# first, which the opening submenu highlights).
-open_email() {
-    xdotool mousemove 270 320
-    xdotool mousemove 277 326
-    sleep 0.3
-    xdotool click 3
-    sleep 0.6
-    xdotool key --delay 80 Down Down Down Down Down Down Right
-    sleep 0.3
-    xdotool key --delay 80 Down Return
-    wait_for 10 window_up E-mail ||
-        fail "the E-mail window did not open; windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
-    email=$(box_wid E-mail)
-    sleep 0.5
-    # The client area's origin (xdotool reports it off by the frame here).
-    ex=$(xwininfo -id "$email" | awk '/Absolute upper-left X/ {print $4}')
-    ey=$(xwininfo -id "$email" | awk '/Absolute upper-left Y/ {print $4}')
-}
 click_at() { # X Y inside the e-mail window's client area
     xdotool mousemove $((ex + $1)) $((ey + $2))
     sleep 0.1
