@@ -8,6 +8,7 @@
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <optional>
@@ -77,6 +78,10 @@ struct Picture::Data {
 };
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
 
 Picture::Kind kindForExtension(const QString& extension) {
     const QString ext = extension.toLower();
@@ -88,7 +93,7 @@ Picture::Kind kindForExtension(const QString& extension) {
         return Picture::Kind::Metafile;
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
         return Picture::Kind::Jpeg;
-    throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+    throw AppError(Text::tr("Unknown picture file extension (.%1)").arg(extension));
 }
 
 QString extensionOf(const QString& path) {
@@ -371,17 +376,17 @@ void Picture::save(const QString& path) const {
     }
     // Nothing to write is a failure, not an empty file.
     if (bytes.isEmpty())
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        throw AppError(Text::tr("Cannot create file %1").arg(path));
     // A failed write leaves the old file as it was.
     if (QFileInfo(path).isDir() || !atomicfile::replace(path, bytes))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        throw AppError(Text::tr("Cannot create file %1").arg(path));
 }
 
 Picture Picture::toBitmap() const {
     if (d_->kind == Kind::Bitmap)
         return *this;
-    throw AppError(QStringLiteral("Cannot assign a %1 to a %2")
-                       .arg(typeName(d_->kind), typeName(Kind::Bitmap)));
+    throw AppError(
+        Text::tr("Cannot assign a %1 to a %2").arg(typeName(d_->kind), typeName(Kind::Bitmap)));
 }
 
 Picture Picture::decodedToBitmap() const {

@@ -3,6 +3,15 @@
 #include "core/Error.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecentList)
+};
+} // namespace
+
 void RecentList::load() {
     const regularfile::Result r = regularfile::read(path_);
     if (r.status == regularfile::Status::Missing)
@@ -71,6 +80,6 @@ void RecentList::save() {
     // change or flush tries again.
     unsaved_ = true;
     if (!atomicfile::replace(path_, serialize(lines_)))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
+        throw AppError(Text::tr("Cannot create file %1").arg(path_));
     unsaved_ = false;
 }

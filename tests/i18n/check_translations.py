@@ -28,7 +28,7 @@ def problems(ts_path):
     for context in ET.parse(ts_path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            source = "".join(message.find("source").itertext())
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "missing"
             text = "".join(translation.itertext()) if translation is not None else ""
