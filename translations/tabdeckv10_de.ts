@@ -1040,7 +1040,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>Reset to first icon in the file</source>
@@ -1076,7 +1076,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Use Selected</source>
-        <translation>Gewählten verwenden</translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Do NOT create a new folder, use the selected folder...</source>
@@ -2643,7 +2643,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation>Änderungen speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save the Changes you made to the Control File</source>
@@ -2659,7 +2659,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Wiederherstellen</translation>
+        <translation>Zurückholen</translation>
     </message>
     <message>
         <source>Restore the Control Back Up file you Saved</source>
@@ -2801,7 +2801,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Save Current...</source>
-        <translation>Aktuelles speichern...</translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Save the current icon</source>
@@ -2809,7 +2809,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Save All</source>
-        <translation>Alle speichern</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Save all of the icons in the file</source>
@@ -2881,7 +2881,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Close this window</source>
@@ -2958,7 +2958,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Close Help</source>
-        <translation>Hilfe schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close this window</source>
@@ -3249,7 +3249,7 @@ Einrichtung:</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation>Eigenschaften</translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Properties Menu</source>
