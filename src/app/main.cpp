@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindows.h"
+#include "app/Translations.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/ProgramPaths.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    translations::install(app);
     // Keeps the style's pixmap cache from growing with each highlighted menu item.
     QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(Prompts::applicationTitle());

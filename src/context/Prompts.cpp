@@ -1,5 +1,14 @@
 #include "context/Prompts.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Prompts)
+};
+} // namespace
+
 void Prompts::notice(QWidget* owner, const QString& text) {
     box(owner, {applicationTitle(), text, Icon::None, Ok});
 }
@@ -13,7 +22,7 @@ std::optional<Prompts::FontChoice> Prompts::fontAndColor(QWidget* owner,
 }
 
 bool Prompts::confirm(QWidget* owner, const QString& text) {
-    return box(owner, {QStringLiteral("Confirm"), text, Icon::Question, Yes | No}) == Yes;
+    return box(owner, {Text::tr("Confirm"), text, Icon::Question, Yes | No}) == Yes;
 }
 
 void Prompts::error(QWidget* owner, const QString& text) {

@@ -1,8 +1,15 @@
 #include "core/ButtonSlots.h"
 
+#include <QCoreApplication>
+
 namespace buttonslots {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ButtonSlots)
+};
+
 int lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
 }
@@ -53,7 +60,7 @@ QString buttonHint(const QString& path) {
 }
 
 QString emptyButtonHint() {
-    return QStringLiteral("Right Click for Menu.\rOr Drag & Drop.");
+    return Text::tr("Right Click for Menu.\rOr Drag & Drop.");
 }
 
 } // namespace buttonslots

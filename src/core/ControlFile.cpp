@@ -18,6 +18,10 @@
 #include <unistd.h>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ControlFile)
+};
 
 // Larger files are not read: nobody edits a launcher's settings that big, and
 // a hostile file must not exhaust memory.
@@ -297,7 +301,7 @@ void ControlFile::write(const QString& section, const QString& key, const QStrin
 }
 
 void ControlFile::writeAll(const QList<Entry>& entries) {
-    const AppError failure(QStringLiteral("Cannot create file %1").arg(path_));
+    const AppError failure(Text::tr("Cannot create file %1").arg(path_));
     if (path_.isEmpty())
         throw failure;
     const WriteLock lock(path_);
@@ -337,7 +341,7 @@ void ControlFile::replaceText(const QByteArray& bytes) {
     const bool replaced = lock && !lock->failed() && atomicfile::replace(path_, bytes);
     writeGeneration.fetch_add(1, std::memory_order_relaxed);
     if (!replaced)
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path_));
+        throw AppError(Text::tr("Cannot create file %1").arg(path_));
 }
 
 QString ControlFile::unusableNotice() const {
@@ -345,6 +349,5 @@ QString ControlFile::unusableNotice() const {
         return {};
     const regularfile::Handle file(path_, MaxFileSize);
     return regularfile::cannotOpen(path_, file.status(), MaxFileSize) + QStringLiteral(".\r") +
-           QStringLiteral("Cannot create file %1: the changes you make will not be kept")
-               .arg(path_);
+           Text::tr("Cannot create file %1: the changes you make will not be kept").arg(path_);
 }

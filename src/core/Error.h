@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -17,5 +18,7 @@ private:
 class ConversionError : public AppError {
 public:
     explicit ConversionError(const QString& source)
-        : AppError(QStringLiteral("'%1' is not a valid integer value").arg(source)) {}
+        : AppError(
+              QCoreApplication::translate("ConversionError", "'%1' is not a valid integer value")
+                  .arg(source)) {}
 };

@@ -1,5 +1,6 @@
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -13,6 +14,10 @@
 namespace regularfile {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
 
 // A buffer of many megabytes fills several times faster in huge pages: its
 // thousands of first-touch page faults cost more than the read itself.
@@ -139,19 +144,18 @@ QString sizeText(qint64 bytes) {
     constexpr qint64 KB = 1024;
     constexpr qint64 MB = KB * KB;
     if (bytes >= MB && bytes % MB == 0)
-        return QStringLiteral("%1 MB").arg(bytes / MB);
+        return Text::tr("%1 MB").arg(bytes / MB);
     if (bytes >= KB && bytes % KB == 0)
-        return QStringLiteral("%1 KB").arg(bytes / KB);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return Text::tr("%1 KB").arg(bytes / KB);
+    return Text::tr("%1 bytes").arg(bytes);
 }
 
 QString tooLargeReason(qint64 cap) {
-    return QStringLiteral("the file is larger than %1, the most the program reads")
-        .arg(sizeText(cap));
+    return Text::tr("the file is larger than %1, the most the program reads").arg(sizeText(cap));
 }
 
 QString cannotOpen(const QString& path, Status status, qint64 cap) {
-    QString text = QStringLiteral("Cannot open file %1").arg(path);
+    QString text = Text::tr("Cannot open file %1").arg(path);
     if (status == Status::TooLarge)
         text += QStringLiteral(": ") + tooLargeReason(cap);
     return text;

@@ -3,6 +3,7 @@
 #include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,23 +19,27 @@
 namespace fileproperties {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileProperties)
+};
 
 // The length line's value: the length of a regular file the user may read,
 // otherwise why there is none. Only regular files are opened, and without
 // blocking, so a device or a FIFO on a button is never touched.
 QString lengthOf(const QByteArray& name, const struct stat& st) {
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("none, this is a folder");
+        return Text::tr("none, this is a folder");
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("none, this is not a regular file");
+        return Text::tr("none, this is not a regular file");
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return QStringLiteral("unknown, the file cannot be read");
+        return Text::tr("unknown, the file cannot be read");
     struct stat opened;
     const bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
     ::close(fd);
     return ok ? QString::number(qint64(opened.st_size))
-              : QStringLiteral("unknown, the file cannot be read");
+              : Text::tr("unknown, the file cannot be read");
 }
 
 // A target such as "https://..." or "mailto:...": a scheme of two or more
@@ -52,16 +57,16 @@ QString nameOf(const QString& path) {
 }
 
 QString attributeLine(const QString& path, const QByteArray& name, const struct stat& st) {
-    const QString prefix = QStringLiteral("  The File Attribute is: ");
+    const QString prefix = Text::tr("  The File Attribute is: ");
     if (nameOf(path).startsWith(QLatin1Char('.')))
-        return prefix + QStringLiteral("Hidden file");
+        return prefix + Text::tr("Hidden file");
     // Without any write bit the file counts as read-only even for a user
     // whom the system would let write it anyway.
     const bool noWriteBit = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     if (noWriteBit || ::access(name.constData(), W_OK) != 0)
-        return prefix + QStringLiteral("Read-only file");
+        return prefix + Text::tr("Read-only file");
     if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
-        return prefix + QStringLiteral("System file");
+        return prefix + Text::tr("System file");
     return QString();
 }
 
@@ -73,30 +78,28 @@ QString buttonTarget(const ControlFile& file, int button) {
 }
 
 QStringList describeFile(const QString& path, int button, const QLocale& locale) {
-    const QString heading = QStringLiteral("  File Properties for the Application:");
-    const QString onButton = QStringLiteral("  On Button %1").arg(button);
+    const QString heading = Text::tr("  File Properties for the Application:");
+    const QString onButton = Text::tr("  On Button %1").arg(button);
     if (path.isEmpty())
         return {QString(), heading, onButton,
-                QStringLiteral("  This button is empty: it holds no file.")};
+                Text::tr("  This button is empty: it holds no file.")};
     QStringList lines{QString(), heading, QStringLiteral("  ") + path, onButton};
     if (isAddress(path))
-        return lines << QStringLiteral(
-                   "  This is a web address, not a file: it has no length or date.");
+        return lines << Text::tr("  This is a web address, not a file: it has no length or date.");
     if (!QDir::isAbsolutePath(path))
-        return lines << QStringLiteral("  This is not the full path of a file.");
+        return lines << Text::tr("  This is not the full path of a file.");
     const QByteArray name = QFile::encodeName(path);
     struct stat st;
     if (::stat(name.constData(), &st) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return lines << QStringLiteral("  This file does not exist.");
-        return lines << QStringLiteral("  This file cannot be examined: %1.")
+            return lines << Text::tr("  This file does not exist.");
+        return lines << Text::tr("  This file cannot be examined: %1.")
                             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     const QDateTime written = QDateTime::fromSecsSinceEpoch(qint64(st.st_mtime));
-    lines << QStringLiteral("  File length in bytes: ") + lengthOf(name, st)
-          << QStringLiteral("  The File Date: ") +
-                 locale.toString(written.date(), QLocale::ShortFormat)
+    lines << Text::tr("  File length in bytes: ") + lengthOf(name, st)
+          << Text::tr("  The File Date: ") + locale.toString(written.date(), QLocale::ShortFormat)
           << attributeLine(path, name, st);
     return lines;
 }

@@ -2,14 +2,25 @@
 
 #include "dialogs/Maker.h"
 
+#include <QCoreApplication>
+
 namespace helptexts {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HelpTexts)
+};
 
 // The captions and texts, in the help submenu's order.
-const HelpMessage Messages[MessageCount] = {
-    {QStringLiteral("Main Menu Help:"),
-     QStringLiteral(
+// Translated when shown.
+const struct {
+    const char* caption;
+    const char* text;
+} Messages[MessageCount] = {
+    {QT_TRANSLATE_NOOP("HelpTexts", "Main Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts",
          "Main Menu:\r"
          "\r"
          "Right Click on a Button to bring up the Main Menu.\r"
@@ -37,14 +48,16 @@ const HelpMessage Messages[MessageCount] = {
          "File Prop...: Here you get the selected button's file's properties. A Dialog Box opens "
          "where you can copy the file's properties to the clipboard. Right Click in the Dialog Box "
          "to bring up the Edit Menu.\r")},
-    {QStringLiteral("Tables Menu Help:"),
-     QStringLiteral("Tables Menu:\r"
-                    "\r"
-                    "Right Click on the 3 Disk Icon to bring up the Tables Menu. Here you select "
-                    "which table you want to open. There are 30 Tables with 12 Buttons on each "
-                    "Table, for a total of 360 Buttons.\r")},
-    {QStringLiteral("Main Menu Help:"),
-     QStringLiteral(
+    {QT_TRANSLATE_NOOP("HelpTexts", "Tables Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts", "Tables Menu:\r"
+                      "\r"
+                      "Right Click on the 3 Disk Icon to bring up the Tables Menu. Here you select "
+                      "which table you want to open. There are 30 Tables with 12 Buttons on each "
+                      "Table, for a total of 360 Buttons.\r")},
+    {QT_TRANSLATE_NOOP("HelpTexts", "Main Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts",
          "Options:\r"
          "\r"
          "Rename Tables: Here you rename the tables to any name you want. This makes it better for "
@@ -74,8 +87,9 @@ const HelpMessage Messages[MessageCount] = {
          "App Style: Here you select the Application Style.\r"
          "Stay on Top: Tabdeck Stays on top of all applications.\r"
          "Normal: Tabdeck acts normal.\r")},
-    {QStringLiteral("Main Menu Help:"),
-     QStringLiteral(
+    {QT_TRANSLATE_NOOP("HelpTexts", "Main Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts",
          "Properties:\r"
          "\r"
          "Colors:\r"
@@ -93,24 +107,29 @@ const HelpMessage Messages[MessageCount] = {
          "Reminder: Here you remind yourself in how long of time.\r"
          " Start: Here you Enter when to be reminded.\r"
          "Stop: Here you Stop Reminder.\r")},
-    {QStringLiteral("Main Menu Help:"),
-     QStringLiteral("Edit (*.ini):\r"
-                    "\r"
-                    "Here you can Edit the control file (*.ini file). The file TabdeckV10.ini is "
-                    "created the first time you open Tabdeck. Button information, program "
-                    "information and colors are stored in this file. Every time Tabdeck is opened "
-                    "it reads and uses this information.\r")},
-    {QStringLiteral("Table PopUp Menu Help:"),
-     QStringLiteral("Table PopUp Menu:\r"
-                    "\r"
-                    "If you are Using Windows XP and you Right Click on a Table the Menu Pops Up. "
-                    "On the menu are some Windows Programs you can open.\r")},
-    {QStringLiteral("Services PopUp Menu Help:"),
-     QStringLiteral("Services PopUp Menu:\r"
-                    "\r"
-                    "If you are Using Windows XP and you Right Click on the Door Icon a Services "
-                    "Menu Pops Up. On the menu are some Windows Services Programs you can open. "
-                    "Like Computer Managment, Device Manager, Disk Management and so on.\r")},
+    {QT_TRANSLATE_NOOP("HelpTexts", "Main Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts",
+         "Edit (*.ini):\r"
+         "\r"
+         "Here you can Edit the control file (*.ini file). The file TabdeckV10.ini is "
+         "created the first time you open Tabdeck. Button information, program "
+         "information and colors are stored in this file. Every time Tabdeck is opened "
+         "it reads and uses this information.\r")},
+    {QT_TRANSLATE_NOOP("HelpTexts", "Table PopUp Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts",
+         "Table PopUp Menu:\r"
+         "\r"
+         "If you are Using Windows XP and you Right Click on a Table the Menu Pops Up. "
+         "On the menu are some Windows Programs you can open.\r")},
+    {QT_TRANSLATE_NOOP("HelpTexts", "Services PopUp Menu Help:"),
+     QT_TRANSLATE_NOOP(
+         "HelpTexts", "Services PopUp Menu:\r"
+                      "\r"
+                      "If you are Using Windows XP and you Right Click on the Door Icon a Services "
+                      "Menu Pops Up. On the menu are some Windows Services Programs you can open. "
+                      "Like Computer Managment, Device Manager, Disk Management and so on.\r")},
 };
 
 } // namespace
@@ -118,7 +137,8 @@ const HelpMessage Messages[MessageCount] = {
 HelpMessage message(int number) {
     if (number < 1 || number > MessageCount)
         return {};
-    return Messages[number - 1];
+    const auto& m = Messages[number - 1];
+    return {Text::tr(m.caption), Text::tr(m.text)};
 }
 
 Prompts::Box box(int number) {
@@ -127,8 +147,8 @@ Prompts::Box box(int number) {
 }
 
 QString bugReportQuestion() {
-    return QStringLiteral("Are you sure you want to send a bug report?\rThis opens your default "
-                          "e-mail client!");
+    return Text::tr("Are you sure you want to send a bug report?\rThis opens your default "
+                    "e-mail client!");
 }
 
 QString bugReportAddress() {

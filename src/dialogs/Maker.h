@@ -10,7 +10,6 @@ inline const QString WebSite = QStringLiteral("http://www.fernhollow.example");
 inline const QString DownloadPage = WebSite + QStringLiteral("/asp/downloads.asp");
 inline const QString Mail = QStringLiteral("freeware@fernhollow.example");
 inline const QString SupportMail = QStringLiteral("support@fernhollow.example");
-inline const QString Notice = QStringLiteral("Freeware: copy and share it freely.");
 inline const QString PostalAddress = QStringLiteral("1 Example Lane, Fernhollow");
 
 } // namespace maker

@@ -16,7 +16,7 @@ public:
     static constexpr int MaxMinutes = 71582; // minutes x 60000 ms fits 32 unsigned bits
     static constexpr int CheckInterval = 1000;
     // What the reminder window and the desktop notification say.
-    static QString dueText() { return QStringLiteral("The time you set is up!"); }
+    static QString dueText() { return tr("The time you set is up!"); }
 
     using Now = std::function<qint64()>; // milliseconds since the epoch
     explicit ReminderClock(QTimer& timer, Now now = {}, QObject* parent = nullptr);

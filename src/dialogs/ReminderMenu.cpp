@@ -4,6 +4,15 @@
 #include "core/IntText.h"
 #include "dialogs/ReminderClock.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReminderMenu)
+};
+} // namespace
+
 ReminderMenu::ReminderMenu(ReminderClock& clock, Prompts& prompts)
     : clock_(clock), prompts_(prompts) {}
 
@@ -16,24 +25,25 @@ std::optional<int> ReminderMenu::minutesOf(const QString& text) {
 
 void ReminderMenu::Start1Click(QWidget* owner) {
     const std::optional<QString> text =
-        prompts_.input(owner, {QStringLiteral("Remind Me in How Many Minutes?"),
-                               QStringLiteral("Enter how many Minutes:"), QStringLiteral("10")});
+        prompts_.input(owner, {Text::tr("Remind Me in How Many Minutes?"),
+                               Text::tr("Enter how many Minutes:"), QStringLiteral("10")});
     if (!text)
         return;
     const std::optional<int> minutes = minutesOf(*text);
     if (!minutes) {
         // 0 would never fire and larger counts overflow the interval: refuse
         // them rather than claim a reminder is set.
-        prompts_.notice(owner, QStringLiteral("Enter a number of minutes from 1 to %1.")
-                                   .arg(ReminderClock::MaxMinutes));
+        prompts_.notice(
+            owner,
+            Text::tr("Enter a number of minutes from 1 to %1.").arg(ReminderClock::MaxMinutes));
         return;
     }
     clock_.start(*minutes);
-    prompts_.notice(owner, QStringLiteral("Reminder is set to remind you in ") + *text +
-                               QStringLiteral(" minutes."));
+    prompts_.notice(owner,
+                    Text::tr("Reminder is set to remind you in ") + *text + Text::tr(" minutes."));
 }
 
 void ReminderMenu::Stop1Click(QWidget* owner) {
     clock_.stop();
-    prompts_.notice(owner, QStringLiteral("Reminder has been Canceled!!!"));
+    prompts_.notice(owner, Text::tr("Reminder has been Canceled!!!"));
 }

@@ -1,6 +1,7 @@
 #include "dib/DibDecoder.h"
 #include "dib/DecodeLimits.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -8,6 +9,10 @@
 
 namespace dib {
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DibDecoder)
+};
 
 enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
@@ -400,8 +405,8 @@ DibError::Kind kindOf(const Source& source) {
 } // namespace
 
 DibError::DibError(Kind kind)
-    : AppError(kind == Kind::Icon ? QStringLiteral("Icon image is not valid")
-                                  : QStringLiteral("Bitmap image is not valid")) {}
+    : AppError(kind == Kind::Icon ? Text::tr("Icon image is not valid")
+                                  : Text::tr("Bitmap image is not valid")) {}
 
 Shape describe(const Source& source) {
     try {

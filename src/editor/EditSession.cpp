@@ -9,17 +9,30 @@
 #include "core/RegularFile.h"
 #include "editor/EditorText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditSession)
+};
 
-const QString SaveCaption = QStringLiteral("Save Changes?");
-const QString Saved = QStringLiteral("The changes you made to the control file were saved.");
-const QString NotSaved = QStringLiteral("The changes you made to the control file were NOT saved.");
-const QString FileFilters = QStringLiteral("All Files (*.*);;INI File (*.ini);;");
+QString SaveCaption() {
+    return Text::tr("Save Changes?");
+}
+QString Saved() {
+    return Text::tr("The changes you made to the control file were saved.");
+}
+QString NotSaved() {
+    return Text::tr("The changes you made to the control file were NOT saved.");
+}
+QString FileFilters() {
+    return Text::tr("All Files (*.*);;INI File (*.ini);;");
+}
 
 AppError cannotCreate(const QString& path) {
-    return AppError(QStringLiteral("Cannot create file %1").arg(path));
+    return AppError(Text::tr("Cannot create file %1").arg(path));
 }
 
 // The Open and Save As dialogs differ in kind, title and the last filter's name.
@@ -30,7 +43,7 @@ Prompts::FileDialog fileDialog(Prompts::FileDialog::Kind kind, const QString& ti
     dialog.title = title;
     dialog.folder = folder;
     dialog.file = QStringLiteral("ControlFile.*");
-    dialog.filter = FileFilters + bakFilter;
+    dialog.filter = FileFilters() + bakFilter;
     dialog.mustExist = kind == Prompts::FileDialog::Open;
     dialog.confirmOverwrite = true;
     return dialog;
@@ -109,9 +122,9 @@ void EditSession::writeControlFile(const QByteArray& bytes) {
 bool EditSession::mayReplaceControlFile() {
     if (disk() == loaded_)
         return true;
-    return prompts_.box(owner_, {SaveCaption,
-                                 QStringLiteral("The control file was changed since it was loaded. "
-                                                "Replace it with the text in the editor?"),
+    return prompts_.box(owner_, {SaveCaption(),
+                                 Text::tr("The control file was changed since it was loaded. "
+                                          "Replace it with the text in the editor?"),
                                  Prompts::Icon::Question, Prompts::Yes | Prompts::No}) ==
            Prompts::Yes;
 }
@@ -120,7 +133,7 @@ bool EditSession::save() {
     if (!mayReplaceControlFile())
         return false;
     writeControlFile(editedBytes());
-    prompts_.notice(owner_, Saved);
+    prompts_.notice(owner_, Saved());
     modified_ = false;
     return true;
 }
@@ -128,62 +141,62 @@ bool EditSession::save() {
 void EditSession::saveChanges() {
     const Prompts::Button answer = prompts_.box(
         owner_,
-        {SaveCaption,
-         QStringLiteral("Are you sure you want to save the changes you made to the control file?"),
+        {SaveCaption(),
+         Text::tr("Are you sure you want to save the changes you made to the control file?"),
          Prompts::Icon::Question, Prompts::Yes | Prompts::No});
     if (answer == Prompts::Yes) {
         save();
         return;
     }
-    prompts_.notice(owner_, NotSaved);
+    prompts_.notice(owner_, NotSaved());
     modified_ = false;
 }
 
 void EditSession::backUp() {
     const Prompts::Button answer = prompts_.box(
-        owner_, {QStringLiteral("Back up Control File?"),
-                 QStringLiteral("Are you sure you want to back up the control file?"),
+        owner_, {Text::tr("Back up Control File?"),
+                 Text::tr("Are you sure you want to back up the control file?"),
                  Prompts::Icon::Question, Prompts::Yes | Prompts::No | Prompts::Cancel});
     if (answer == Prompts::Cancel)
         return;
     if (answer == Prompts::Yes) {
         if (!atomicfile::replace(backupPath_, editedBytes()))
             throw cannotCreate(backupPath_);
-        prompts_.notice(owner_, QStringLiteral("The control file:\r") + file_.path() +
-                                    QStringLiteral("\rwas backed up as:\r") + backupPath_);
+        prompts_.notice(owner_, Text::tr("The control file:\r") + file_.path() +
+                                    Text::tr("\rwas backed up as:\r") + backupPath_);
     } else {
-        prompts_.notice(owner_, QStringLiteral("The Control File was NOT Backed up!"));
+        prompts_.notice(owner_, Text::tr("The Control File was NOT Backed up!"));
     }
     modified_ = false;
 }
 
 void EditSession::restore() {
     if (!QFileInfo::exists(backupPath_)) {
-        prompts_.notice(owner_, QStringLiteral("There is no back up file to restore with!"));
+        prompts_.notice(owner_, Text::tr("There is no back up file to restore with!"));
         modified_ = false;
         return;
     }
     const Prompts::Button answer = prompts_.box(
-        owner_, {QStringLiteral("Restore Control File?"),
-                 QStringLiteral("Are you sure you want to restore the control file?"),
+        owner_, {Text::tr("Restore Control File?"),
+                 Text::tr("Are you sure you want to restore the control file?"),
                  Prompts::Icon::Question, Prompts::Yes | Prompts::No | Prompts::Cancel});
     if (answer == Prompts::Cancel)
         return;
     if (answer == Prompts::Yes) {
         load(backupPath_);
         writeControlFile(editedBytes());
-        prompts_.notice(owner_, QStringLiteral("The Control File was Restored!\rIt will take "
-                                               "affect the next time the program opens!"));
+        prompts_.notice(owner_, Text::tr("The Control File was Restored!\rIt will take "
+                                         "affect the next time the program opens!"));
     } else {
-        prompts_.notice(owner_, QStringLiteral("The Control File was NOT Restored!"));
+        prompts_.notice(owner_, Text::tr("The Control File was NOT Restored!"));
     }
     modified_ = false;
 }
 
 void EditSession::saveAs() {
     const std::optional<QString> path = prompts_.file(
-        owner_, fileDialog(Prompts::FileDialog::Save, QStringLiteral("Save the Control File As..."),
-                           QStringLiteral("BAK File (*.bak)"), paths_.listDir));
+        owner_, fileDialog(Prompts::FileDialog::Save, Text::tr("Save the Control File As..."),
+                           Text::tr("BAK File (*.bak)"), paths_.listDir));
     if (!path)
         return;
     const QByteArray bytes = editedBytes();
@@ -192,13 +205,13 @@ void EditSession::saveAs() {
         writeControlFile(bytes);
     else if (!atomicfile::replace(*path, bytes))
         throw cannotCreate(*path);
-    prompts_.notice(owner_, QStringLiteral("The file was saved as:\r") + *path);
+    prompts_.notice(owner_, Text::tr("The file was saved as:\r") + *path);
 }
 
 void EditSession::open() {
-    const std::optional<QString> path = prompts_.file(
-        owner_, fileDialog(Prompts::FileDialog::Open, QStringLiteral("Open a Control File"),
-                           QStringLiteral("BAK (*.bak)"), paths_.listDir));
+    const std::optional<QString> path =
+        prompts_.file(owner_, fileDialog(Prompts::FileDialog::Open, Text::tr("Open a Control File"),
+                                         Text::tr("BAK (*.bak)"), paths_.listDir));
     if (!path)
         return;
     load(*path);
@@ -249,14 +262,14 @@ bool EditSession::closeQuery() {
     if (!modified_)
         return true;
     const Prompts::Button answer = prompts_.box(
-        owner_, {SaveCaption,
-                 QStringLiteral("Do you want to save the changes you made to the control file?"),
-                 Prompts::Icon::Question, Prompts::Yes | Prompts::No | Prompts::Cancel});
+        owner_,
+        {SaveCaption(), Text::tr("Do you want to save the changes you made to the control file?"),
+         Prompts::Icon::Question, Prompts::Yes | Prompts::No | Prompts::Cancel});
     if (answer == Prompts::Cancel)
         return false;
     if (answer == Prompts::Yes)
         return save();
-    prompts_.notice(owner_, NotSaved);
+    prompts_.notice(owner_, NotSaved());
     modified_ = false;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "context/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,10 @@
 #include <unistd.h>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FolderOps)
+};
 
 QString canonical(const QString& path) {
     const QString c = QFileInfo(path).canonicalFilePath();
@@ -29,26 +34,26 @@ QString FolderOps::join(const QString& folder, const QString& name) {
 
 bool FolderOps::createFolder(const QString& current, const QString& name) {
     const QString path = join(current, name);
-    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to create (Folder) "
-                                                 "Diredtory ") +
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to create (Folder) "
+                                           "Diredtory ") +
                                       path + u'?'))
         return false;
     if (QFileInfo(path).isDir()) {
-        prompts_.notice(owner_, QStringLiteral("Directory ") + path +
-                                    QStringLiteral(" already Exists!\rTry a new name!"));
+        prompts_.notice(owner_, Text::tr("Directory ") + path +
+                                    Text::tr(" already Exists!\rTry a new name!"));
         return false;
     }
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
-        prompts_.notice(owner_, QStringLiteral("ERROR: Cannot create (folder) directory ") + path +
-                                    QStringLiteral("\rTry again!"));
+        prompts_.notice(owner_, Text::tr("ERROR: Cannot create (folder) directory ") + path +
+                                    Text::tr("\rTry again!"));
         return false;
     }
     return true;
 }
 
 std::optional<QString> FolderOps::removeFolder(const QString& target, const QString& remembered) {
-    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to Remove (Folder) "
-                                                 "Diredtory ") +
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to Remove (Folder) "
+                                           "Diredtory ") +
                                       target + u'?'))
         return std::nullopt;
     // The list moves to the remembered folder, or above the target when
@@ -61,9 +66,9 @@ std::optional<QString> FolderOps::removeFolder(const QString& target, const QStr
     const bool removed =
         info.isDir() && !info.isSymLink() && ::rmdir(QFile::encodeName(target).constData()) == 0;
     if (!removed) {
-        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove Directory ") + target +
-                                    QStringLiteral("!\rCannot Remove a Directory that is not "
-                                                   "Empty!"));
+        prompts_.notice(owner_, Text::tr("ERROR: Could NOT Remove Directory ") + target +
+                                    Text::tr("!\rCannot Remove a Directory that is not "
+                                             "Empty!"));
         return std::nullopt;
     }
     return show;
@@ -75,14 +80,14 @@ bool FolderOps::removeFile(const QString& path) {
 
 bool FolderOps::removeFile(const QString& path, const QByteArray& encoded) {
     if (!prompts_.confirm(owner_,
-                          QStringLiteral("Are you sure you want to Remove File:\r") + path + u'?'))
+                          Text::tr("Are you sure you want to Remove File:\r") + path + u'?'))
         return false;
     struct stat st;
     const bool removed = !encoded.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&
                          !S_ISDIR(st.st_mode) && ::unlink(encoded.constData()) == 0;
     if (!removed)
-        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + path +
-                                    QStringLiteral("!\rCannot Remove Read Only Files!"));
+        prompts_.notice(owner_, Text::tr("ERROR: Could NOT Remove File ") + path +
+                                    Text::tr("!\rCannot Remove Read Only Files!"));
     return removed;
 }
 
@@ -91,8 +96,8 @@ bool FolderOps::removeListedFile(const std::optional<FileBrowser::Picked>& file,
     if (!file)
         return removeFile(QString());
     if (!list.isListed(*file)) {
-        prompts_.notice(owner_, QStringLiteral("ERROR: Could NOT Remove File ") + file->path() +
-                                    QStringLiteral("!\rThe file is no longer in the list."));
+        prompts_.notice(owner_, Text::tr("ERROR: Could NOT Remove File ") + file->path() +
+                                    Text::tr("!\rThe file is no longer in the list."));
         return false;
     }
     return removeFile(file->path(), file->bytes());
@@ -101,7 +106,7 @@ bool FolderOps::removeListedFile(const std::optional<FileBrowser::Picked>& file,
 bool FolderOps::canOpen(const FileBrowser::Picked& file) {
     if (file.name.isText())
         return true;
-    prompts_.notice(owner_, QStringLiteral("Cannot open the file ") + file.path() +
-                                QStringLiteral("\rIts name is not valid text."));
+    prompts_.notice(owner_, Text::tr("Cannot open the file ") + file.path() +
+                                Text::tr("\rIts name is not valid text."));
     return false;
 }

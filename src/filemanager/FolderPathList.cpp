@@ -2,8 +2,16 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FolderPathList)
+};
+} // namespace
 
 namespace folderpathlist {
 
@@ -11,7 +19,7 @@ QList<Entry> entries(const QString& current) {
     const QString folder = QDir::cleanPath(QFileInfo(current).absoluteFilePath());
     QDir dir(folder);
     if (!dir.exists() || !QFileInfo(folder).isExecutable())
-        throw AppError(QStringLiteral("Cannot open the folder %1").arg(folder));
+        throw AppError(Text::tr("Cannot open the folder %1").arg(folder));
     QList<Entry> out;
     out.append({QStringLiteral("/"), QStringLiteral("/"), 0, true});
     const QStringList parts = folder.split(u'/', Qt::SkipEmptyParts);

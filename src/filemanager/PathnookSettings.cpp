@@ -5,7 +5,13 @@
 #include "core/Error.h"
 #include "platform/UserRegistry.h"
 
+#include <QCoreApplication>
+
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PathnookSettings)
+};
 
 const QString kSection = QStringLiteral("PATHNOOK");
 const QString kSwitchSection = QStringLiteral("REGSETUP");
@@ -77,7 +83,7 @@ void PathnookSettings::write(Key key, const QString& value) {
         return;
     }
     if (!registry_.openKey(optionsKey, true))
-        throw AppError(QStringLiteral("Failed to set data for '%1'").arg(keyName(key)));
+        throw AppError(Text::tr("Failed to set data for '%1'").arg(keyName(key)));
     registry_.writeString(keyName(key), value);
     registry_.closeKey();
     // What the registry now holds is what a later switch must carry, not
@@ -111,16 +117,16 @@ void PathnookSettings::switchToIni(Prompts& prompts, QWidget* owner) {
             }
         registry_.closeKey();
     }
-    if (!prompts.confirm(owner, QStringLiteral("Is it OK to Delete the Key (Pathnook) and lose "
-                                               "it's Values?")))
+    if (!prompts.confirm(owner, Text::tr("Is it OK to Delete the Key (Pathnook) and lose "
+                                         "it's Values?")))
         return;
     if (!registry_.keyExists(UserRegistry::rootKey))
-        prompts.notice(owner, QStringLiteral("The Key Pathnook does not Exixts the Registry."));
+        prompts.notice(owner, Text::tr("The Key Pathnook does not Exixts the Registry."));
     else if (registry_.deleteKey(UserRegistry::rootKey))
-        prompts.notice(owner, QStringLiteral("The Key Pathnook was cleared from the Registry."));
+        prompts.notice(owner, Text::tr("The Key Pathnook was cleared from the Registry."));
     else
         prompts.notice(owner,
-                       QStringLiteral("ERROR: Could NOT remove Key Pathnook from the Registry!!!"));
+                       Text::tr("ERROR: Could NOT remove Key Pathnook from the Registry!!!"));
 }
 
 void PathnookSettings::switchToRegistry(Prompts& prompts, QWidget* owner) {
@@ -131,7 +137,7 @@ void PathnookSettings::switchToRegistry(Prompts& prompts, QWidget* owner) {
             remembered_[k] = v.text;
     }
     if (!registry_.openKey(optionsKey, true))
-        throw AppError(QStringLiteral("Failed to set data for '%1'").arg(keyName(BackColor)));
+        throw AppError(Text::tr("Failed to set data for '%1'").arg(keyName(BackColor)));
     // A value never read is skipped: an empty BackColor could not be read
     // back as a colour at the next showing.
     for (int k = 0; k < KeyCount; ++k)
@@ -141,6 +147,6 @@ void PathnookSettings::switchToRegistry(Prompts& prompts, QWidget* owner) {
     // The control file is the launcher's whole state: only the switch is
     // emptied, so the mode reads as registry from now on.
     file_.write(kSwitchSection, kSwitchKey, QString());
-    prompts.notice(owner, QStringLiteral("The Setup information was, and will be saved in the "
-                                         "Registry!"));
+    prompts.notice(owner, Text::tr("The Setup information was, and will be saved in the "
+                                   "Registry!"));
 }

@@ -3,6 +3,7 @@
 #include "dib/DecodeLimits.h"
 #include "graphics/LargeMemory.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -34,6 +35,10 @@ struct JpegDecoder::Session {
 };
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JpegDecoder)
+};
 
 using Session = JpegDecoder::Session;
 
@@ -171,7 +176,7 @@ JpegDecoder::JpegDecoder(const QByteArray& bytes) : s_(std::make_unique<Session>
     setUpSession(*s_);
     if (!guardedHeader(*s_, reinterpret_cast<const uchar*>(bytes_.constData()),
                        static_cast<unsigned long>(bytes_.size())))
-        throw AppError(QStringLiteral("JPEG error #%1").arg(s_->err.pub.msg_code));
+        throw AppError(Text::tr("JPEG error #%1").arg(s_->err.pub.msg_code));
     size_ = QSize(int(s_->cinfo.image_width), int(s_->cinfo.image_height));
     progressive_ = jpeg_has_multiple_scans(&s_->cinfo);
     adobe_ = s_->cinfo.saw_Adobe_marker;
@@ -233,10 +238,10 @@ QImage JpegDecoder::run(const std::function<void(const QImage&)>* step, int eigh
     auto fail = [this]() -> QImage {
         const int code = s_->err.pub.msg_code;
         s_.reset();
-        throw AppError(QStringLiteral("JPEG error #%1").arg(code));
+        throw AppError(Text::tr("JPEG error #%1").arg(code));
     };
     if (used_ || !s_)
-        throw AppError(QStringLiteral("JPEG error #%1").arg(int(JERR_BAD_STATE)));
+        throw AppError(Text::tr("JPEG error #%1").arg(int(JERR_BAD_STATE)));
     used_ = true;
     eighths = std::clamp(eighths, 1, 8);
     const bool cmyk = colorSpace_ == ColorSpace::Cmyk || colorSpace_ == ColorSpace::Ycck;

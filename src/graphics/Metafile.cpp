@@ -3,7 +3,15 @@
 #include "core/Error.h"
 #include "graphics/MetafileRecords.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Metafile)
+};
+} // namespace
 
 using namespace metafile;
 
@@ -25,7 +33,7 @@ Metafile Metafile::fromBytes(const QByteArray& bytes) {
         m.size_ = QSize(int(std::lround(wmf.box.width() * 96.0 / wmf.unitsPerInch)),
                         int(std::lround(wmf.box.height() * 96.0 / wmf.unitsPerInch)));
     } else {
-        throw AppError(QStringLiteral("Metafile is not valid"));
+        throw AppError(Text::tr("Metafile is not valid"));
     }
     return m;
 }

@@ -9,6 +9,7 @@
 #include "graphics/Metafile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
@@ -82,6 +83,10 @@ struct Picture::Data {
 };
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
 
 Picture::Kind kindForExtension(const QString& extension) {
     const QString ext = extension.toLower();
@@ -97,7 +102,7 @@ Picture::Kind kindForExtension(const QString& extension) {
         return Picture::Kind::Png;
     if (ext == QLatin1String("svg"))
         return Picture::Kind::Svg;
-    throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+    throw AppError(Text::tr("Unknown picture file extension (.%1)").arg(extension));
 }
 
 QString extensionOf(const QString& path) {
@@ -139,14 +144,14 @@ QImage readPng(const QByteArray& bytes) {
     // The reader's own allocation limit refuses a header claiming gigapixels.
     QImage image = reader.read();
     if (image.isNull())
-        throw AppError(QStringLiteral("PNG image is not valid"));
+        throw AppError(Text::tr("PNG image is not valid"));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QSize svgSize(const QByteArray& bytes) {
     const QSvgRenderer renderer(bytes);
     if (!renderer.isValid())
-        throw AppError(QStringLiteral("SVG image is not valid"));
+        throw AppError(Text::tr("SVG image is not valid"));
     const QSize size = renderer.defaultSize();
     return size.isEmpty() ? QSize(32, 32) : size;
 }
@@ -290,7 +295,7 @@ Picture Picture::make(const QByteArray& bytes, const QString& extension, const Q
 Picture Picture::fromTheme(const QString& name) {
     QIcon icon = QIcon::fromTheme(name);
     if (icon.isNull())
-        throw AppError(QStringLiteral("The icon theme has no icon named %1").arg(name));
+        throw AppError(Text::tr("The icon theme has no icon named %1").arg(name));
     auto d = std::make_shared<Data>();
     d->kind = Kind::Theme;
     d->size = themeSize(icon);
@@ -479,17 +484,17 @@ void Picture::save(const QString& path) const {
     }
     // Nothing to write is a failure, not an empty file.
     if (bytes.isEmpty())
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        throw AppError(Text::tr("Cannot create file %1").arg(path));
     // A failed write leaves the old file as it was.
     if (QFileInfo(path).isDir() || !atomicfile::replace(path, bytes))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        throw AppError(Text::tr("Cannot create file %1").arg(path));
 }
 
 Picture Picture::toBitmap() const {
     if (d_->kind == Kind::Bitmap)
         return *this;
-    throw AppError(QStringLiteral("Cannot assign a %1 to a %2")
-                       .arg(typeName(d_->kind), typeName(Kind::Bitmap)));
+    throw AppError(
+        Text::tr("Cannot assign a %1 to a %2").arg(typeName(d_->kind), typeName(Kind::Bitmap)));
 }
 
 Picture Picture::decodedToBitmap() const {

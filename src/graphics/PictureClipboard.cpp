@@ -4,12 +4,17 @@
 #include "graphics/Metafile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace pictureclipboard {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PictureClipboard)
+};
 
 constexpr const char* kImageMime = "application/x-qt-image";
 
@@ -87,7 +92,7 @@ std::unique_ptr<QMimeData> mimeData(const Picture& picture) {
     case Picture::Kind::Empty:
         return std::make_unique<QMimeData>();
     case Picture::Kind::Icon:
-        throw AppError(QStringLiteral("Clipboard does not support Icons"));
+        throw AppError(Text::tr("Clipboard does not support Icons"));
     case Picture::Kind::Bitmap:
     case Picture::Kind::Jpeg:
     case Picture::Kind::Png:

@@ -4,11 +4,17 @@
 #include "icons/IconFileNames.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(IconConverter)
+};
+
 QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath() + u'/';
 }
@@ -19,8 +25,8 @@ IconConverter::IconConverter(Prompts& prompts, QWidget* owner) : prompts_(prompt
 void IconConverter::open() {
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::OpenPicture;
-    dialog.title = QStringLiteral("Open a Icon File");
-    dialog.filter = QStringLiteral("Icons (*.ico)");
+    dialog.title = Text::tr("Open a Icon File");
+    dialog.filter = Text::tr("Icons (*.ico)");
     dialog.folder = openFolder_;
     dialog.defaultSuffix = QStringLiteral("ico");
     const std::optional<QString> path = prompts_.file(owner_, dialog);
@@ -46,8 +52,7 @@ QImage IconConverter::render(const Picture& icon, const QColor& background) {
 
 bool IconConverter::convert(const QColor& background) {
     if (!iconOpen_) {
-        prompts_.notice(owner_,
-                        QStringLiteral("First you have to open the icon you want to convert."));
+        prompts_.notice(owner_, Text::tr("First you have to open the icon you want to convert."));
         return false;
     }
     converted_ = true;
@@ -58,14 +63,14 @@ bool IconConverter::convert(const QColor& background) {
 
 bool IconConverter::save() {
     if (!converted_) {
-        prompts_.notice(owner_, QStringLiteral("First you have to convert the icon to a bitmap."));
+        prompts_.notice(owner_, Text::tr("First you have to convert the icon to a bitmap."));
         return false;
     }
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::Save;
-    dialog.title = QStringLiteral("Save Bitmap As...");
+    dialog.title = Text::tr("Save Bitmap As...");
     dialog.file = chosenName_.isEmpty() ? QStringLiteral("Untitled.bmp") : chosenName_;
-    dialog.filter = QStringLiteral("Bitmaps (*.bmp)");
+    dialog.filter = Text::tr("Bitmaps (*.bmp)");
     dialog.folder = saveFolder_;
     dialog.defaultSuffix = QStringLiteral("bmp");
     dialog.confirmOverwrite = true;
@@ -84,12 +89,12 @@ void IconConverter::copyToClipboard() {
     if (!converted_)
         return;
     QGuiApplication::clipboard()->setImage(bitmap_);
-    prompts_.notice(owner_, QStringLiteral("The picture was copied to the clipboard."));
+    prompts_.notice(owner_, Text::tr("The picture was copied to the clipboard."));
 }
 
 void IconConverter::properties() {
-    prompts_.notice(owner_, QStringLiteral("Bitmap file path:\r") + savedPath_ +
-                                QStringLiteral("\rBitmap dementions:\r32 x 32"));
+    prompts_.notice(owner_, Text::tr("Bitmap file path:\r") + savedPath_ +
+                                Text::tr("\rBitmap dementions:\r32 x 32"));
 }
 
 void IconConverter::close() {

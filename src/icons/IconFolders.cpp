@@ -2,31 +2,39 @@
 
 #include "context/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(IconFolders)
+};
+} // namespace
 
 namespace iconfolders {
 
 Created create(Prompts& prompts, QWidget* owner, const QString& selected, const QString& name) {
     const QString candidate = selected + u'/' + name;
     if (QFileInfo(candidate).isDir()) {
-        prompts.notice(owner, QStringLiteral("The folder ") + candidate +
-                                  QStringLiteral(" already exists!\rEnter another folder name!"));
+        prompts.notice(owner, Text::tr("The folder ") + candidate +
+                                  Text::tr(" already exists!\rEnter another folder name!"));
         return {Created::Exists, candidate};
     }
     if (!QDir().mkdir(candidate)) {
-        prompts.notice(owner, QStringLiteral("ERROR: Cannot create ") + candidate +
-                                  QStringLiteral(" folder!!!"));
+        prompts.notice(owner,
+                       Text::tr("ERROR: Cannot create ") + candidate + Text::tr(" folder!!!"));
         return {Created::Failed, candidate};
     }
-    prompts.notice(owner, QStringLiteral("Folder ") + candidate + QStringLiteral(" was created."));
+    prompts.notice(owner, Text::tr("Folder ") + candidate + Text::tr(" was created."));
     return {Created::Made, candidate};
 }
 
 QString useSelected(Prompts& prompts, QWidget* owner, const QString& selected) {
-    prompts.notice(owner, QStringLiteral("The icon folder is the selected folder:\r") + selected);
+    prompts.notice(owner, Text::tr("The icon folder is the selected folder:\r") + selected);
     return selected;
 }
 

@@ -7,14 +7,19 @@
 #include "icons/IconFileNames.h"
 #include "platform/IconReader.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace iconsaver {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(IconSaver)
+};
 
 AppError cannotCreate(const QString& path) {
-    return AppError(QStringLiteral("Cannot create file %1").arg(path));
+    return AppError(Text::tr("Cannot create file %1").arg(path));
 }
 
 } // namespace

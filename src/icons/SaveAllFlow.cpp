@@ -4,6 +4,15 @@
 #include "core/Error.h"
 #include "icons/IconSaver.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SaveAllFlow)
+};
+} // namespace
+
 SaveAllFlow::SaveAllFlow(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
 
 iconfolders::Created SaveAllFlow::createFolder(const QString& selected, const QString& name) {
@@ -20,13 +29,12 @@ void SaveAllFlow::useSelected(const QString& selected) {
 SaveAllFlow::Start SaveAllFlow::start() {
     if (folder_.isEmpty()) {
         prompts_.notice(
-            owner_,
-            QStringLiteral("First you have to create or select a folder to save the icons in!"));
+            owner_, Text::tr("First you have to create or select a folder to save the icons in!"));
         return Start::NeedFolder;
     }
     Prompts::Box box;
-    box.caption = QStringLiteral("Save All Icons?");
-    box.text = QStringLiteral("Are you sure you want to save all the Icons?");
+    box.caption = Text::tr("Save All Icons?");
+    box.text = Text::tr("Are you sure you want to save all the Icons?");
     box.icon = Prompts::Icon::Question;
     box.buttons = Prompts::Yes | Prompts::No;
     if (prompts_.box(owner_, box) != Prompts::Yes)

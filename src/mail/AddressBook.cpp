@@ -4,11 +4,16 @@
 #include "core/Error.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <optional>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AddressBook)
+};
 
 // The file's bytes; nullopt when it does not exist.
 std::optional<QByteArray> readList(const QString& path) {
@@ -91,14 +96,14 @@ void AddressBook::store(const QByteArrayList& addresses, const QByteArrayList& n
         hadAddresses && old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
     old.close();
     if (!atomicfile::replace(addressFile_, format(addresses)))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(addressFile_));
+        throw AppError(Text::tr("Cannot create file %1").arg(addressFile_));
     if (!atomicfile::replace(nameFile_, format(names))) {
         // Put the address file back, so the two files still pair up row by row.
         if (hadAddresses)
             atomicfile::replace(addressFile_, oldAddresses);
         else
             QFile::remove(addressFile_);
-        throw AppError(QStringLiteral("Cannot create file %1").arg(nameFile_));
+        throw AppError(Text::tr("Cannot create file %1").arg(nameFile_));
     }
     addresses_ = addresses;
     names_ = names;

@@ -5,9 +5,15 @@
 #include "core/Error.h"
 #include "core/StripSettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EmailSettings)
+};
+
 const QString kSetup = QStringLiteral("EMAILSETUP");
 constexpr int kLimit = 80; // each value is read into an 80-character buffer
 constexpr quint16 kClassicPort = 25;
@@ -61,8 +67,8 @@ EmailSetup EmailSettings::read() const {
     if (!security.trimmed().isEmpty()) {
         const std::optional<MailSecurity> known = securityFromText(security);
         if (!known)
-            throw AppError(QStringLiteral("'%1' is not a valid security setting; choose "
-                                          "STARTTLS, SSL/TLS or None on the setup page")
+            throw AppError(Text::tr("'%1' is not a valid security setting; choose "
+                                    "STARTTLS, SSL/TLS or None on the setup page")
                                .arg(security));
         s.security = *known;
     }

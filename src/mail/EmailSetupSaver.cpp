@@ -2,8 +2,16 @@
 
 #include "context/Prompts.h"
 
+#include <QCoreApplication>
+
 namespace {
-const QString kClearTextWarning = QStringLiteral(
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EmailSetupSaver)
+};
+
+const char* const kClearTextWarning = QT_TRANSLATE_NOOP(
+    "EmailSetupSaver",
     "With Security set to None the connection is not secured: your sign-in name and "
     "password cross the network as plain text, and anyone on the way can read them.\r\r"
     "Save this setup anyway?");
@@ -19,17 +27,21 @@ std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstProblem(const Setu
         F field;
         const QString& value;
         const char* text;
-    } checks[] = {{F::Host, e.setup.host, "You have to enter your e-mail Host."},
-                  {F::UserId, e.setup.userId, "You have to enter your UserID."},
-                  {F::Address, e.setup.address, "You have to enter your e-mail address."},
-                  {F::Name, e.setup.name, "You have to enter your name."}};
+    } checks[] = {{F::Host, e.setup.host,
+                   QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your e-mail Host.")},
+                  {F::UserId, e.setup.userId,
+                   QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your UserID.")},
+                  {F::Address, e.setup.address,
+                   QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your e-mail address.")},
+                  {F::Name, e.setup.name,
+                   QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your name.")}};
     for (const auto& c : checks) {
         if (c.value.isEmpty())
-            return Problem{c.field, QString::fromLatin1(c.text)};
+            return Problem{c.field, Text::tr(c.text)};
     }
     if (e.signIn && e.setup.authUser.trimmed().isEmpty())
-        return Problem{F::AuthUser, QStringLiteral("You have to enter the user name to sign in "
-                                                   "with, or turn Sign in off.")};
+        return Problem{F::AuthUser, Text::tr("You have to enter the user name to sign in "
+                                             "with, or turn Sign in off.")};
     return std::nullopt;
 }
 
@@ -56,8 +68,8 @@ quint16 EmailSetupSaver::proposedPort(MailSecurity security, quint16 current) {
 }
 
 void EmailSetupSaver::save() {
-    if (!prompts_.confirm(
-            owner_, QStringLiteral("Are you sure you want to save the the e-mail setup now?")))
+    if (!prompts_.confirm(owner_,
+                          Text::tr("Are you sure you want to save the the e-mail setup now?")))
         return;
     SetupEntry entry = view_.entry();
     if (const std::optional<Problem> problem = firstProblem(entry)) {
@@ -71,8 +83,9 @@ void EmailSetupSaver::save() {
     }
     entry.setup.authUser = entry.setup.authUser.trimmed();
     if (entry.signIn && entry.setup.security == MailSecurity::None) {
-        const Prompts::Box warning{QStringLiteral("Sign In Without Security"), kClearTextWarning,
-                                   Prompts::Icon::Warning, Prompts::Yes | Prompts::No};
+        const Prompts::Box warning{Text::tr("Sign In Without Security"),
+                                   Text::tr(kClearTextWarning), Prompts::Icon::Warning,
+                                   Prompts::Yes | Prompts::No};
         if (prompts_.box(owner_, warning) != Prompts::Yes) {
             view_.focus(SetupView::Field::Security);
             return;
@@ -80,7 +93,7 @@ void EmailSetupSaver::save() {
     }
     settings_.write(entry.setup);
     view_.showCurrent(entry.setup);
-    prompts_.notice(owner_, QStringLiteral("The e-mail information was saved!"));
+    prompts_.notice(owner_, Text::tr("The e-mail information was saved!"));
     view_.closeSetup();
     if (entry.password.isEmpty())
         return;
@@ -89,11 +102,10 @@ void EmailSetupSaver::save() {
                      [this](std::optional<QString> error) {
                          if (!error)
                              return;
-                         prompts_.notice(
-                             owner_,
-                             QStringLiteral("The password could not be kept in the desktop's "
-                                            "keyring (%1).\rYou will be asked for it at each "
-                                            "send; it is not written to any file.")
-                                 .arg(*error));
+                         prompts_.notice(owner_,
+                                         Text::tr("The password could not be kept in the desktop's "
+                                                  "keyring (%1).\rYou will be asked for it at each "
+                                                  "send; it is not written to any file.")
+                                             .arg(*error));
                      });
 }

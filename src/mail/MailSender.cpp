@@ -4,13 +4,20 @@
 #include "core/Error.h"
 #include "mail/MailText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
-const QString kConnectError =
-    QStringLiteral("There was an error connecting to the host, the e-mail was not sent!");
-const QString kNoPassword = QStringLiteral("No password was given for signing in to the mail "
-                                           "server, so the e-mail was not sent");
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MailSender)
+};
+
+const char* const kConnectError = QT_TRANSLATE_NOOP(
+    "MailSender", "There was an error connecting to the host, the e-mail was not sent!");
+const char* const kNoPassword =
+    QT_TRANSLATE_NOOP("MailSender", "No password was given for signing in to the mail "
+                                    "server, so the e-mail was not sent");
 } // namespace
 
 MailSender::MailSender(ControlFile& file, Prompts& prompts, QWidget* owner, MailView& view)
@@ -30,9 +37,9 @@ void MailSender::usePasswords(PasswordSource* source) {
 void MailSender::chooseFile() {
     Prompts::FileDialog d;
     d.kind = Prompts::FileDialog::Open;
-    d.title = QStringLiteral("Slect File to Send");
-    d.filter = QStringLiteral("HTML Files (*.html *.htm);;Rich Edit Files (*.rtf);;"
-                              "Text Files (*.txt);;All Files (*)");
+    d.title = Text::tr("Slect File to Send");
+    d.filter = Text::tr("HTML Files (*.html *.htm);;Rich Edit Files (*.rtf);;"
+                        "Text Files (*.txt);;All Files (*)");
     const std::optional<QString> path = prompts_.file(owner_, d);
     if (path)
         loadFile(*path);
@@ -61,29 +68,29 @@ void MailSender::chooseType(MailView::FileType type) {
 }
 
 void MailSender::send() {
-    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to send the e-mail now?")))
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to send the e-mail now?")))
         return;
     const QString docEmail = settings_.docEmail();
     if (!docEmail.isEmpty())
         view_.setTo(docEmail);
     if (!view_.setupShown()) {
-        prompts_.notice(
-            owner_, QStringLiteral("Before you can e-mail a file, you have to setup the e-mail!"));
+        prompts_.notice(owner_,
+                        Text::tr("Before you can e-mail a file, you have to setup the e-mail!"));
         view_.focus(MailView::Field::Host);
         return;
     }
     if (view_.to().isEmpty()) {
-        prompts_.notice(owner_, QStringLiteral("You have to enter the TO e-mail address!"));
+        prompts_.notice(owner_, Text::tr("You have to enter the TO e-mail address!"));
         view_.focus(MailView::Field::To);
         return;
     }
     if (view_.subject().isEmpty()) {
-        prompts_.notice(owner_, QStringLiteral("You have to enter a subject!"));
+        prompts_.notice(owner_, Text::tr("You have to enter a subject!"));
         view_.focus(MailView::Field::Subject);
         return;
     }
     if (!fileChosen_) {
-        prompts_.notice(owner_, QStringLiteral("You have to select a file to send!"));
+        prompts_.notice(owner_, Text::tr("You have to select a file to send!"));
         chooseFile();
         return;
     }
@@ -121,7 +128,7 @@ void MailSender::send() {
         return;
     }
     if (!passwords_) {
-        prompts_.error(owner_, kNoPassword);
+        prompts_.error(owner_, Text::tr(kNoPassword));
         return;
     }
     // The keyring may answer later; the window may be gone by then.
@@ -132,7 +139,7 @@ void MailSender::send() {
                               return;
                           guard([&] {
                               if (!password) {
-                                  prompts_.error(owner_, kNoPassword);
+                                  prompts_.error(owner_, Text::tr(kNoPassword));
                                   return;
                               }
                               client_.setPassword(*password);
@@ -150,7 +157,7 @@ void MailSender::startSending(const EmailSetup& setup) {
 }
 
 void MailSender::disconnect() {
-    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to Disconnect now?")))
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to Disconnect now?")))
         return;
     disconnectIfConnected();
 }
@@ -174,19 +181,19 @@ void MailSender::listen() {
                          [this, body](auto&&... args) { guard([&] { body(args...); }); });
     };
     auto label = [this](const char* text) {
-        return [this, text] { view_.setConnectionText(QLatin1String(text)); };
+        return [this, text] { view_.setConnectionText(Text::tr(text)); };
     };
-    on(&TSmtpClient::OnHostResolved, label("Host Resolved"));
+    on(&TSmtpClient::OnHostResolved, label(QT_TRANSLATE_NOOP("MailSender", "Host Resolved")));
     on(&TSmtpClient::OnConnect, [this] { connected(); });
     on(&TSmtpClient::OnSendStart, [this] {
         progressShown_.invalidate();
-        view_.setConnectionText(QStringLiteral("Sending Message"));
+        view_.setConnectionText(Text::tr("Sending Message"));
     });
     on(&TSmtpClient::OnPacketSent, [this] { packetSent(); });
-    on(&TSmtpClient::OnDisconnect, label("Disconnected"));
+    on(&TSmtpClient::OnDisconnect, label(QT_TRANSLATE_NOOP("MailSender", "Disconnected")));
     on(&TSmtpClient::OnSuccess, [this] { success(); });
-    on(&TSmtpClient::OnFailure, [this] { told(kConnectError); });
-    on(&TSmtpClient::OnConnectionFailed, [this] { told(kConnectError); });
+    on(&TSmtpClient::OnFailure, [this] { told(Text::tr(kConnectError)); });
+    on(&TSmtpClient::OnConnectionFailed, [this] { told(Text::tr(kConnectError)); });
     on(&TSmtpClient::OnInvalidHost, [this](bool&) { invalidHost(); });
     on(&TSmtpClient::OnRecipientNotFound, [this](const QString&) { recipientNotFound(); });
     on(&TSmtpClient::OnAuthenticationFailed, [this](bool& h) { authenticationFailed(h); });
@@ -207,7 +214,7 @@ void MailSender::guard(const std::function<void()>& body) {
 }
 
 void MailSender::connected() {
-    view_.setConnectionText(QStringLiteral("Connected"));
+    view_.setConnectionText(Text::tr("Connected"));
     if (std::exchange(sendWaits_, false))
         client_.SendMail();
 }
@@ -221,7 +228,7 @@ void MailSender::packetSent() {
     if (!last && progressShown_.isValid() && !progressShown_.hasExpired(kProgressMs))
         return;
     progressShown_.start();
-    view_.setStatusText(QStringLiteral("%1 bytes out of %2 transferred")
+    view_.setStatusText(Text::tr("%1 bytes out of %2 transferred")
                             .arg(client_.BytesSent())
                             .arg(client_.BytesTotal()));
 }
@@ -233,7 +240,7 @@ void MailSender::success() {
     client_.PostMessage.Subject.clear();
     view_.showFileType(std::nullopt);
     typeChosen_ = false;
-    prompts_.notice(owner_, QStringLiteral("The e-mail was sent, your done sending e-mail!"));
+    prompts_.notice(owner_, Text::tr("The e-mail was sent, your done sending e-mail!"));
 }
 
 // A failure the client reports after an event whose notice already told the
@@ -258,19 +265,19 @@ void MailSender::signInFailed() {
 
 void MailSender::invalidHost() {
     // Left unhandled: the client gives up on the host.
-    told(kConnectError + QStringLiteral("\rTry changing the Host."));
+    told(Text::tr(kConnectError) + Text::tr("\rTry changing the Host."));
 }
 
 void MailSender::recipientNotFound() {
-    prompts_.notice(owner_, QStringLiteral("Could not find the Recipient (TO:) e-mail address, "
-                                           "enter a new e-mail address!"));
+    prompts_.notice(owner_, Text::tr("Could not find the Recipient (TO:) e-mail address, "
+                                     "enter a new e-mail address!"));
     disconnectIfConnected();
 }
 
 void MailSender::authenticationFailed(bool& handled) {
     Prompts::Input in;
-    in.caption = QStringLiteral("Authentication Failed");
-    in.prompt = QStringLiteral("Invalid User ID. New User ID: ");
+    in.caption = Text::tr("Authentication Failed");
+    in.prompt = Text::tr("Invalid User ID. New User ID: ");
     in.initial = client_.UserID;
     if (const std::optional<QString> answer = prompts_.input(owner_, in)) {
         client_.UserID = *answer;
@@ -279,7 +286,7 @@ void MailSender::authenticationFailed(bool& handled) {
 }
 
 void MailSender::connectionRequired(bool& handled) {
-    if (prompts_.confirm(owner_, QStringLiteral("Connection Required"))) {
+    if (prompts_.confirm(owner_, Text::tr("Connection Required"))) {
         client_.Connect();
         handled = true;
     }
@@ -288,11 +295,11 @@ void MailSender::connectionRequired(bool& handled) {
 void MailSender::headerIncomplete(bool& handled, int hiType) {
     Prompts::Input in;
     if (hiType == 1) {
-        in.caption = QStringLiteral("Missing From Address");
-        in.prompt = QStringLiteral("Enter From Address: ");
+        in.caption = Text::tr("Missing From Address");
+        in.prompt = Text::tr("Enter From Address: ");
     } else {
-        in.caption = QStringLiteral("Missing To Address");
-        in.prompt = QStringLiteral("Enter To Address: ");
+        in.caption = Text::tr("Missing To Address");
+        in.prompt = Text::tr("Enter To Address: ");
     }
     const std::optional<QString> answer = prompts_.input(owner_, in);
     if (!answer)

@@ -1,70 +1,76 @@
 #include "mail/SmtpErrors.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace smtperrors {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SmtpErrors)
+};
+
 const std::pair<int, const char*> kTexts[] = {
-    {10004, "Interrupted system call"},
-    {10009, "Bad file number"},
-    {10013, "Permission denied"},
-    {10014, "Bad address"},
-    {10022, "Invalid argument"},
-    {10024, "Too many open files"},
-    {10035, "Operation would block"},
-    {10036, "Operation now in progress"},
-    {10037, "Operation already in progress"},
-    {10038, "Socket operation on non-socket"},
-    {10039, "Destination address required"},
-    {10040, "Message too long"},
-    {10041, "Wrong protocol type for socket"},
-    {10042, "Bad protocol option"},
-    {10043, "Protocol not supported"},
-    {10044, "Socket type not supported"},
-    {10045, "Operation not supported on socket"},
-    {10046, "Protocol family not supported"},
-    {10047, "Address family not supported by protocol family"},
-    {10048, "Address already in use"},
-    {10049, "Can't assign requested address"},
-    {10050, "Network is down"},
-    {10051, "Network is unreachable"},
-    {10052, "Network dropped connection or reset"},
-    {10053, "Software caused connection abort"},
-    {10054, "Connection reset by peer"},
-    {10055, "No buffer space available"},
-    {10056, "Socket is already connected"},
-    {10057, "Socket is not connected"},
-    {10058, "Can't send after socket shutdown"},
-    {10059, "Too many references, can't splice"},
-    {10060, "Connection timed out"},
-    {10061, "Connection refused"},
-    {10062, "Too many levels of symbolic links"},
-    {10063, "File name too long"},
-    {10064, "Host is down"},
-    {10065, "No route to Host"},
-    {10066, "Directory not empty"},
-    {10067, "Too many processes"},
-    {10068, "Too many users"},
-    {10069, "Disc quota exceeded"},
-    {10070, "Stale NFS file handle"},
-    {10071, "Too many levels of remote in path"},
-    {10091, "Network subsystem is unavailable"},
-    {10092, "Incompatible version of WINSOCK.DLL"},
-    {10093, "Successful WSAStartup not yet performed"},
-    {11001, "Host not found"},
-    {11002, "Non-Authoritative Host not found"},
-    {11003, "Non-Recoverable error: FORMERR, REFUSED, NOTIMP"},
-    {11004, "Valid name, no data record of requested type"},
+    {10004, QT_TRANSLATE_NOOP("SmtpErrors", "Interrupted system call")},
+    {10009, QT_TRANSLATE_NOOP("SmtpErrors", "Bad file number")},
+    {10013, QT_TRANSLATE_NOOP("SmtpErrors", "Permission denied")},
+    {10014, QT_TRANSLATE_NOOP("SmtpErrors", "Bad address")},
+    {10022, QT_TRANSLATE_NOOP("SmtpErrors", "Invalid argument")},
+    {10024, QT_TRANSLATE_NOOP("SmtpErrors", "Too many open files")},
+    {10035, QT_TRANSLATE_NOOP("SmtpErrors", "Operation would block")},
+    {10036, QT_TRANSLATE_NOOP("SmtpErrors", "Operation now in progress")},
+    {10037, QT_TRANSLATE_NOOP("SmtpErrors", "Operation already in progress")},
+    {10038, QT_TRANSLATE_NOOP("SmtpErrors", "Socket operation on non-socket")},
+    {10039, QT_TRANSLATE_NOOP("SmtpErrors", "Destination address required")},
+    {10040, QT_TRANSLATE_NOOP("SmtpErrors", "Message too long")},
+    {10041, QT_TRANSLATE_NOOP("SmtpErrors", "Wrong protocol type for socket")},
+    {10042, QT_TRANSLATE_NOOP("SmtpErrors", "Bad protocol option")},
+    {10043, QT_TRANSLATE_NOOP("SmtpErrors", "Protocol not supported")},
+    {10044, QT_TRANSLATE_NOOP("SmtpErrors", "Socket type not supported")},
+    {10045, QT_TRANSLATE_NOOP("SmtpErrors", "Operation not supported on socket")},
+    {10046, QT_TRANSLATE_NOOP("SmtpErrors", "Protocol family not supported")},
+    {10047, QT_TRANSLATE_NOOP("SmtpErrors", "Address family not supported by protocol family")},
+    {10048, QT_TRANSLATE_NOOP("SmtpErrors", "Address already in use")},
+    {10049, QT_TRANSLATE_NOOP("SmtpErrors", "Can't assign requested address")},
+    {10050, QT_TRANSLATE_NOOP("SmtpErrors", "Network is down")},
+    {10051, QT_TRANSLATE_NOOP("SmtpErrors", "Network is unreachable")},
+    {10052, QT_TRANSLATE_NOOP("SmtpErrors", "Network dropped connection or reset")},
+    {10053, QT_TRANSLATE_NOOP("SmtpErrors", "Software caused connection abort")},
+    {10054, QT_TRANSLATE_NOOP("SmtpErrors", "Connection reset by peer")},
+    {10055, QT_TRANSLATE_NOOP("SmtpErrors", "No buffer space available")},
+    {10056, QT_TRANSLATE_NOOP("SmtpErrors", "Socket is already connected")},
+    {10057, QT_TRANSLATE_NOOP("SmtpErrors", "Socket is not connected")},
+    {10058, QT_TRANSLATE_NOOP("SmtpErrors", "Can't send after socket shutdown")},
+    {10059, QT_TRANSLATE_NOOP("SmtpErrors", "Too many references, can't splice")},
+    {10060, QT_TRANSLATE_NOOP("SmtpErrors", "Connection timed out")},
+    {10061, QT_TRANSLATE_NOOP("SmtpErrors", "Connection refused")},
+    {10062, QT_TRANSLATE_NOOP("SmtpErrors", "Too many levels of symbolic links")},
+    {10063, QT_TRANSLATE_NOOP("SmtpErrors", "File name too long")},
+    {10064, QT_TRANSLATE_NOOP("SmtpErrors", "Host is down")},
+    {10065, QT_TRANSLATE_NOOP("SmtpErrors", "No route to Host")},
+    {10066, QT_TRANSLATE_NOOP("SmtpErrors", "Directory not empty")},
+    {10067, QT_TRANSLATE_NOOP("SmtpErrors", "Too many processes")},
+    {10068, QT_TRANSLATE_NOOP("SmtpErrors", "Too many users")},
+    {10069, QT_TRANSLATE_NOOP("SmtpErrors", "Disc quota exceeded")},
+    {10070, QT_TRANSLATE_NOOP("SmtpErrors", "Stale NFS file handle")},
+    {10071, QT_TRANSLATE_NOOP("SmtpErrors", "Too many levels of remote in path")},
+    {10091, QT_TRANSLATE_NOOP("SmtpErrors", "Network subsystem is unavailable")},
+    {10092, QT_TRANSLATE_NOOP("SmtpErrors", "Incompatible version of WINSOCK.DLL")},
+    {10093, QT_TRANSLATE_NOOP("SmtpErrors", "Successful WSAStartup not yet performed")},
+    {11001, QT_TRANSLATE_NOOP("SmtpErrors", "Host not found")},
+    {11002, QT_TRANSLATE_NOOP("SmtpErrors", "Non-Authoritative Host not found")},
+    {11003, QT_TRANSLATE_NOOP("SmtpErrors", "Non-Recoverable error: FORMERR, REFUSED, NOTIMP")},
+    {11004, QT_TRANSLATE_NOOP("SmtpErrors", "Valid name, no data record of requested type")},
 };
 } // namespace
 
 QString text(int code) {
     for (const auto& [number, words] : kTexts) {
         if (number == code)
-            return QString::number(code) + QLatin1Char(':') + QLatin1String(words);
+            return QString::number(code) + QLatin1Char(':') + Text::tr(words);
     }
-    return QStringLiteral("Unknown Error No. ") + QString::number(code);
+    return Text::tr("Unknown Error No. ") + QString::number(code);
 }
 
 int codeFor(QAbstractSocket::SocketError error) {
@@ -116,22 +122,22 @@ QString certificateFault(const QSslError& e) {
     using E = QSslError;
     switch (e.error()) {
     case E::CertificateExpired:
-        return QStringLiteral("certificate expired");
+        return Text::tr("certificate expired");
     case E::CertificateNotYetValid:
-        return QStringLiteral("certificate not yet valid");
+        return Text::tr("certificate not yet valid");
     case E::HostNameMismatch:
-        return QStringLiteral("name does not match");
+        return Text::tr("name does not match");
     case E::SelfSignedCertificate:
     case E::SelfSignedCertificateInChain:
     case E::UnableToGetLocalIssuerCertificate:
     case E::UnableToGetIssuerCertificate:
     case E::UnableToVerifyFirstCertificate:
     case E::CertificateUntrusted:
-        return QStringLiteral("certificate not trusted");
+        return Text::tr("certificate not trusted");
     case E::CertificateRevoked:
-        return QStringLiteral("certificate revoked");
+        return Text::tr("certificate revoked");
     case E::NoPeerCertificate:
-        return QStringLiteral("no certificate");
+        return Text::tr("no certificate");
     default:
         return e.errorString();
     }
@@ -146,10 +152,10 @@ QString tlsFailure(const QList<QSslError>& errors, const QString& socketText) {
             faults << fault;
     }
     if (faults.isEmpty())
-        return QStringLiteral("The secure connection to the mail server failed (%1); the e-mail "
-                              "was not sent")
+        return Text::tr("The secure connection to the mail server failed (%1); the e-mail "
+                        "was not sent")
             .arg(socketText);
-    return QStringLiteral("The mail server's certificate was refused (%1); the e-mail was not sent")
+    return Text::tr("The mail server's certificate was refused (%1); the e-mail was not sent")
         .arg(faults.join(QStringLiteral(", ")));
 }
 

@@ -218,7 +218,7 @@ void TSmtpClient::timedOut() {
 
 void TSmtpClient::Connect() {
     if (connected_ || connecting_) {
-        emit OnError(QStringLiteral("Already connected"));
+        emit OnError(tr("Already connected"));
         return;
     }
     beginOperation(&TSmtpClient::connecting_);
@@ -268,7 +268,7 @@ void TSmtpClient::resolved(const QHostAddress& address, bool retried) {
         if (handled)
             resolve(true);
         else
-            fail(QStringLiteral("Null Remote Address"));
+            fail(tr("Null Remote Address"));
         return;
     }
     emit OnHostResolved();
@@ -360,7 +360,7 @@ void TSmtpClient::helo(bool retried) {
         if (handled)
             helo(true);
         else
-            quitThenFail(QStringLiteral("Authentication failed"));
+            quitThenFail(tr("Authentication failed"));
     });
 }
 
@@ -369,8 +369,8 @@ void TSmtpClient::helo(bool retried) {
 void TSmtpClient::secured() {
     if (Security == MailSecurity::StartTls && !socket_->isEncrypted()) {
         if (!extensions_.contains(QStringLiteral("STARTTLS"))) {
-            quitThenFail(QStringLiteral("The mail server does not offer STARTTLS, so the "
-                                        "connection cannot be secured; the e-mail was not sent"));
+            quitThenFail(tr("The mail server does not offer STARTTLS, so the "
+                            "connection cannot be secured; the e-mail was not sent"));
             return;
         }
         command("STARTTLS", [this] {
@@ -438,8 +438,8 @@ void TSmtpClient::signIn() {
         });
     } else {
         takePassword();
-        quitThenFail(QStringLiteral("The mail server offers no way to sign in that this program "
-                                    "knows (PLAIN, LOGIN); the e-mail was not sent"));
+        quitThenFail(tr("The mail server offers no way to sign in that this program "
+                        "knows (PLAIN, LOGIN); the e-mail was not sent"));
     }
 }
 
@@ -449,7 +449,7 @@ void TSmtpClient::signInRefused() {
     emit OnSignInFailed();
     if (!current(t))
         return;
-    quitThenFail(QStringLiteral("The mail server refused the sign-in (%1)").arg(reply));
+    quitThenFail(tr("The mail server refused the sign-in (%1)").arg(reply));
 }
 
 void TSmtpClient::connectDone() {
@@ -488,7 +488,7 @@ void TSmtpClient::SendMail() {
         if (!handled || !connected_) {
             // A connect the handler started and that failed has told its own failure.
             if (op_ == t.op || !handled)
-                fail(QStringLiteral("Not Connected"));
+                fail(tr("Not Connected"));
             return;
         }
     }
@@ -504,7 +504,7 @@ void TSmtpClient::startTransaction() {
         if (!current(t))
             return;
         if (!handled || missingHeader()) {
-            fail(QStringLiteral("Incomplete Header"));
+            fail(tr("Incomplete Header"));
             return;
         }
     }
@@ -761,7 +761,7 @@ void TSmtpClient::handleGone() {
         const Token t = token();
         emit OnConnectionFailed();
         if (current(t))
-            fail(QStringLiteral("Connection Failed"));
+            fail(tr("Connection Failed"));
         return;
     }
     case Phase::Handshake: {

@@ -4,10 +4,18 @@
 #include "core/Error.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(UserRegistry)
+};
+} // namespace
 
 const QString UserRegistry::rootKey = QStringLiteral("Software\\Fernhollow\\Pathnook");
 
@@ -111,7 +119,7 @@ std::optional<QString> UserRegistry::readString(const QString& name) const {
 }
 
 void UserRegistry::writeString(const QString& name, const QString& value) {
-    const QString failed = QStringLiteral("Failed to set data for '%1'").arg(name);
+    const QString failed = Text::tr("Failed to set data for '%1'").arg(name);
     if (!open_ || name.isEmpty())
         throw AppError(failed);
     auto s = settings();

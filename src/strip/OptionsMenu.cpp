@@ -9,6 +9,13 @@
 
 #include <QCoreApplication>
 
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OptionsMenu)
+};
+} // namespace
+
 OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prompts)
     : view_(view), settings_(settings), prompts_(prompts),
       autostartEntry_(autostart::entryPath(autostart::DesktopId)) {}
@@ -16,7 +23,7 @@ OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prom
 bool OptionsMenu::StartWithDesktop1Click(bool on) {
     if (!autostart::setEnabled(autostartEntry_, on, QCoreApplication::applicationFilePath(),
                                autostart::DesktopId))
-        prompts_.error(view_.owner(), QStringLiteral("Cannot create file ") + autostartEntry_);
+        prompts_.error(view_.owner(), Text::tr("Cannot create file ") + autostartEntry_);
     return startsWithDesktop();
 }
 
@@ -26,9 +33,9 @@ bool OptionsMenu::startsWithDesktop() const {
 
 void OptionsMenu::RTableClick(int table) {
     Prompts::Input input;
-    input.caption = QStringLiteral("Rename Menu Item Table %1?").arg(table);
-    input.prompt = QStringLiteral("Enter the New Name:");
-    input.initial = QStringLiteral("New Name");
+    input.caption = Text::tr("Rename Menu Item Table %1?").arg(table);
+    input.prompt = Text::tr("Enter the New Name:");
+    input.initial = Text::tr("New Name");
     input.maxLength = 255;
     const std::optional<QString> answer = prompts_.input(view_.owner(), input);
     if (!answer)
@@ -39,7 +46,7 @@ void OptionsMenu::RTableClick(int table) {
 void OptionsMenu::Defaut1Click() {
     if (!prompts_.confirm(
             view_.owner(),
-            QStringLiteral("Are you sure you want to set the Tables to their Default Name?")))
+            Text::tr("Are you sure you want to set the Tables to their Default Name?")))
         return;
     for (int t = 1; t <= buttonslots::TableCount; ++t)
         settings_.setTableName(t, std::nullopt);
@@ -60,11 +67,12 @@ void OptionsMenu::chooseColor(Target target) {
 
 void OptionsMenu::restoreDefault(Target target) {
     static const char* const questions[] = {
-        "Are you sure you want to set the buttons default color?",
-        "Are you sure you want to set the tables default color?",
-        "Are you sure you want to set the program's default color?",
+        QT_TRANSLATE_NOOP("OptionsMenu", "Are you sure you want to set the buttons default color?"),
+        QT_TRANSLATE_NOOP("OptionsMenu", "Are you sure you want to set the tables default color?"),
+        QT_TRANSLATE_NOOP("OptionsMenu",
+                          "Are you sure you want to set the program's default color?"),
     };
-    if (!prompts_.confirm(view_.owner(), QString::fromLatin1(questions[int(target)])))
+    if (!prompts_.confirm(view_.owner(), Text::tr(questions[int(target)])))
         return;
     settings_.setColor(target, std::nullopt);
 }

@@ -8,8 +8,16 @@
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Placement)
+};
+} // namespace
 
 Placement::Placement(StripView& view, ShownSettings& settings, Prompts& prompts)
     : view_(view), settings_(settings), prompts_(prompts) {}
@@ -124,7 +132,7 @@ void Placement::LabelHideMouseLeave() {
 
 void Placement::LabelHideMouseMove() {
     if (isOnScreen()) {
-        view_.setHideBarHint(QStringLiteral("Click to Hide"));
+        view_.setHideBarHint(Text::tr("Click to Hide"));
         return;
     }
     returnFromEdge();

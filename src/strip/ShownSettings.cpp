@@ -6,6 +6,14 @@
 #include "strip/StripView.h"
 
 #include <QAction>
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ShownSettings)
+};
+} // namespace
 
 void ShownSettings::applyStored() {
     using Target = StripSettings::ColorTarget;
@@ -92,7 +100,7 @@ void ShownSettings::setTableName(int table, const std::optional<QString>& name) 
 }
 
 QString defaultTableCaption(int table) {
-    return QStringLiteral("Table %1").arg(table);
+    return Text::tr("Table %1").arg(table);
 }
 
 namespace buttonface {

@@ -10,9 +10,15 @@
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SlotOperations)
+};
+
 Picture firstIcon(const QString& path) {
     const std::optional<QImage> icon = iconreader::icon(path, 0);
     // An executable without icons shows an empty picture; that is no error.
@@ -26,14 +32,14 @@ SlotOperations::SlotOperations(StripView& view, Selection& selection, ControlFil
       prompts_(prompts), iconsDir_(std::move(iconsDir)) {}
 
 QString SlotOperations::pictureFilter() {
-    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png *.svg);;"
-                          "JPEG Image File (*.jpg *.jpeg);;"
-                          "Bitmaps (*.bmp);;"
-                          "Icons (*.ico);;"
-                          "Enhanced Metafiles (*.emf);;"
-                          "Metafiles (*.wmf);;"
-                          "PNG Images (*.png);;"
-                          "SVG Images (*.svg)");
+    return Text::tr("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png *.svg);;"
+                    "JPEG Image File (*.jpg *.jpeg);;"
+                    "Bitmaps (*.bmp);;"
+                    "Icons (*.ico);;"
+                    "Enhanced Metafiles (*.emf);;"
+                    "Metafiles (*.wmf);;"
+                    "PNG Images (*.png);;"
+                    "SVG Images (*.svg)");
 }
 
 bool SlotOperations::takesTarget(int button, const QString& path) {
@@ -66,9 +72,9 @@ void SlotOperations::assign(int n, const QString& path) {
     switch (buttonslots::kindOf(path)) {
     case buttonslots::Kind::Shortcut:
         prompts_.notice(view_.owner(),
-                        QStringLiteral("Tabdeck CANNOT OPEN Window's Shortcuts!\rPlease open "
-                                       "the folder the program is in and Drag && Drop the "
-                                       "original file onto a Tabdeck button."));
+                        Text::tr("Tabdeck CANNOT OPEN Window's Shortcuts!\rPlease open "
+                                 "the folder the program is in and Drag && Drop the "
+                                 "original file onto a Tabdeck button."));
         return;
     case buttonslots::Kind::Executable:
         iconBuffer_ = firstIcon(path);
@@ -92,7 +98,7 @@ void SlotOperations::assign(int n, const QString& path) {
     }
     }
     showButton(n);
-    prompts_.notice(view_.owner(), QStringLiteral("The Program was Setup on Button %1").arg(n));
+    prompts_.notice(view_.owner(), Text::tr("The Program was Setup on Button %1").arg(n));
 }
 
 void SlotOperations::showButton(int n) {
@@ -117,11 +123,10 @@ void SlotOperations::Delete1Click() {
     const int n = selection_.button();
     const ControlFile::Value target = slots_.target(n);
     if (!target.isSet()) {
-        prompts_.notice(view_.owner(), QStringLiteral("There is nothing on the Button to Remove!"));
+        prompts_.notice(view_.owner(), Text::tr("There is nothing on the Button to Remove!"));
         return;
     }
-    if (!prompts_.confirm(view_.owner(),
-                          QStringLiteral("Are you sure you want to remove this program?")))
+    if (!prompts_.confirm(view_.owner(), Text::tr("Are you sure you want to remove this program?")))
         return;
     slots_.clear(n);
     clearButton(n);

@@ -8,7 +8,15 @@
 #include "strip/StripView.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TableSwitcher)
+};
+} // namespace
 
 TableSwitcher::TableSwitcher(StripView& view, ControlFile& file, QObject* parent)
     : QObject(parent), view_(view), file_(file) {
@@ -43,7 +51,7 @@ QAction* TableSwitcher::tableB(int n) const {
 void TableSwitcher::showTable(int n) {
     if (n < 1 || n > 30)
         return;
-    view_.setTableCaption(QStringLiteral("Table %1").arg(n));
+    view_.setTableCaption(Text::tr("Table %1").arg(n));
     slidingTable_ = n;
     // The tick is left as it is, so a new choice takes over a running slide.
     timer1_->start();

@@ -12,7 +12,7 @@
 FontColorDialog::FontColorDialog(const QFont& font, const QColor& color, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FontDialog1"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     auto* layout = new QVBoxLayout(this);
     // The font dialog as a plain child widget: our buttons close the whole.
     fonts_ = new QFontDialog(font, this);
@@ -22,7 +22,7 @@ FontColorDialog::FontColorDialog(const QFont& font, const QColor& color, QWidget
     layout->addWidget(fonts_);
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Color:"), this);
+    auto* label = new QLabel(tr("&Color:"), this);
     colorButton_ = new QPushButton(this);
     colorButton_->setObjectName(QStringLiteral("ColorButton"));
     label->setBuddy(colorButton_);
@@ -50,11 +50,11 @@ void FontColorDialog::setSelectedColor(const QColor& color) {
     colorButton_->setIcon(QIcon(swatch));
     colorButton_->setIconSize(swatch.size());
     colorButton_->setText(color.name(QColor::HexRgb).toUpper());
-    colorButton_->setAccessibleName(QStringLiteral("Color ") + color.name(QColor::HexRgb));
+    colorButton_->setAccessibleName(tr("Color ") + color.name(QColor::HexRgb));
 }
 
 void FontColorDialog::chooseColor() {
-    const QColor c = QColorDialog::getColor(color_, this, QStringLiteral("Color"));
+    const QColor c = QColorDialog::getColor(color_, this, tr("Color"));
     if (c.isValid())
         setSelectedColor(c);
 }

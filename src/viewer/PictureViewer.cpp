@@ -8,19 +8,27 @@
 
 #include <QClipboard>
 #include <QColor>
+#include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 #include <new>
 
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PictureViewer)
+};
+} // namespace
+
 QString PictureViewer::fileFilter() {
     // Qt separates the patterns of one entry by blanks.
-    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
-                          "JPEG Image File (*.jpg);;"
-                          "JPEG Image File (*.jpeg);;"
-                          "Bitmaps (*.bmp);;"
-                          "Icons (*.ico);;"
-                          "Enhanced Metafiles (*.emf);;"
-                          "Metafiles (*.wmf)");
+    return Text::tr("All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;"
+                    "JPEG Image File (*.jpg);;"
+                    "JPEG Image File (*.jpeg);;"
+                    "Bitmaps (*.bmp);;"
+                    "Icons (*.ico);;"
+                    "Enhanced Metafiles (*.emf);;"
+                    "Metafiles (*.wmf)");
 }
 
 PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner,
@@ -182,7 +190,7 @@ void PictureViewer::show(const QString& path, Then then) {
         } catch (const AppError& e) {
             error = e.text();
         } catch (const std::bad_alloc&) {
-            error = QStringLiteral("Out of memory");
+            error = Text::tr("Out of memory");
         } catch (const std::exception& e) {
             error = QString::fromLocal8Bit(e.what());
         }
@@ -239,7 +247,7 @@ void PictureViewer::appendRecent(const QString& path) {
 void PictureViewer::open() {
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::OpenPicture;
-    dialog.title = QStringLiteral("Open A Picture");
+    dialog.title = Text::tr("Open A Picture");
     dialog.filter = fileFilter();
     dialog.mustExist = true;
     const std::optional<QString> path = prompts_.file(owner_, dialog);
@@ -254,12 +262,12 @@ void PictureViewer::openFile(const QString& path) {
 void PictureViewer::saveAs() {
     // Nothing on show: no file would be written, so none is named saved.
     if (picture_.isEmpty()) {
-        prompts_.notice(owner_, QStringLiteral("There is no picture to save."));
+        prompts_.notice(owner_, Text::tr("There is no picture to save."));
         return;
     }
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::Save;
-    dialog.title = QStringLiteral("Save Picture As...");
+    dialog.title = Text::tr("Save Picture As...");
     dialog.filter = fileFilter();
     dialog.file = currentFile_;
     dialog.confirmOverwrite = true;
@@ -269,12 +277,12 @@ void PictureViewer::saveAs() {
     picture_.save(*path);
     setCurrent(*path, false);
     appendRecent(*path);
-    prompts_.notice(owner_, QStringLiteral("The Picture was saved as:\r ") + *path);
+    prompts_.notice(owner_, Text::tr("The Picture was saved as:\r ") + *path);
 }
 
 void PictureViewer::openEntry(int row) {
     if (row < 0 || row >= recent_.entries().size()) {
-        prompts_.notice(owner_, QStringLiteral("There is no item in the list selected!"));
+        prompts_.notice(owner_, Text::tr("There is no item in the list selected!"));
         return;
     }
     show(recent_.entries().at(row), Then::Entry);
@@ -282,10 +290,10 @@ void PictureViewer::openEntry(int row) {
 
 void PictureViewer::removeEntry(int row) {
     if (row < 0 || row >= recent_.entries().size()) {
-        prompts_.notice(owner_, QStringLiteral("There is no item in the list selected to Remove!"));
+        prompts_.notice(owner_, Text::tr("There is no item in the list selected to Remove!"));
         return;
     }
-    if (!prompts_.confirm(owner_, QStringLiteral("Are you sure you want to remove the item?")))
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to remove the item?")))
         return;
     waitForRecentWrite();
     try {
@@ -326,7 +334,7 @@ void PictureViewer::paste() {
     const Picture pasted =
         pictureclipboard::fromMimeData(clipboard_ ? clipboard_->mimeData() : nullptr);
     if (pasted.isEmpty()) {
-        prompts_.notice(owner_, QStringLiteral("Can only paste *.bmp picture files!"));
+        prompts_.notice(owner_, Text::tr("Can only paste *.bmp picture files!"));
         return;
     }
     setCurrent(pastedName(), true);
@@ -341,7 +349,7 @@ void PictureViewer::deleteShown() {
 void PictureViewer::clearClipboard() {
     if (clipboard_)
         clipboard_->clear();
-    prompts_.notice(owner_, QStringLiteral("The clipboard was cleared!"));
+    prompts_.notice(owner_, Text::tr("The clipboard was cleared!"));
 }
 
 void PictureViewer::setOption(ViewOption option, bool on) {
@@ -367,8 +375,8 @@ void PictureViewer::chooseColor(ViewColor which, const QColor& initial) {
 void PictureViewer::defaultColor(ViewColor which) {
     const QString question =
         which == ViewColor::Program
-            ? QStringLiteral("Are you sure you want to set the program's default color?")
-            : QStringLiteral("Are you sure you want to set the picture's default color?");
+            ? Text::tr("Are you sure you want to set the program's default color?")
+            : Text::tr("Are you sure you want to set the picture's default color?");
     if (!prompts_.confirm(owner_, question))
         return;
     (which == ViewColor::Program ? programColor_ : pictureColor_) = settings_.stripColor();

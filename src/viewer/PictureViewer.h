@@ -23,7 +23,7 @@ class QWidget;
 class PictureViewer : public QObject {
     Q_OBJECT
 public:
-    static QString pastedName() { return QStringLiteral("Picture pasted from clipboard!"); }
+    static QString pastedName() { return tr("Picture pasted from clipboard!"); }
     // The Open and Save dialogs' filter list.
     static QString fileFilter();
 

@@ -3,6 +3,15 @@
 #include "core/Error.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecentList)
+};
+} // namespace
+
 RecentList::RecentList(QString path, Writer writer)
     : path_(std::move(path)),
       writer_(writer ? std::move(writer) : [](const QString& p, const QByteArray& b) {
@@ -50,7 +59,7 @@ std::optional<QByteArray> RecentList::takeUnsaved() {
 
 QString RecentList::writeFailed() {
     unsaved_ = true;
-    return QStringLiteral("Cannot create file %1").arg(path_);
+    return Text::tr("Cannot create file %1").arg(path_);
 }
 
 void RecentList::removeAt(int row) {

@@ -24,11 +24,12 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 using testapp::topLevel;
 
 // Every window of the program as a user first meets it, at its default size
-// (run at scale factor 1 and 2): no caption of a label or button is cut, every
+// (run at scale factor 1 and 2, and in German): no caption of a label or button is cut, every
 // tool bar item can be reached, and every edit, list, combo and check box has
 // a name a screen reader can say.
 class WindowFitTest : public QObject {
@@ -160,6 +161,15 @@ class WindowFitTest : public QObject {
     }
 
 private slots:
+    // TABDECK_TRANSLATION names a .qm file the windows then speak.
+    void initTestCase() {
+        const QString qm = qEnvironmentVariable("TABDECK_TRANSLATION");
+        if (qm.isEmpty())
+            return;
+        auto* translator = new QTranslator(this);
+        QVERIFY2(translator->load(qm), qPrintable(qm));
+        QCoreApplication::installTranslator(translator);
+    }
     void init() {
         prompts_.clear();
         context_ = AppContext();

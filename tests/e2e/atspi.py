@@ -4,6 +4,10 @@
   atspi.py press NAME         press the push button NAME of the program
   atspi.py count PREFIX       print how many push buttons are named PREFIX N
   atspi.py describe NAME      print the description of the push button NAME
+  atspi.py menu N             walk the shown popup menu with N presses of Down
+                              and print the name of each item it reaches, one a
+                              line (a popup is no child of the program's tree,
+                              so its items are read from their focus events)
 
 Each waits at most 20 seconds for the program to show the button.
 """
@@ -34,6 +38,31 @@ def find(name, limit=20.0):
     sys.exit(f"no push button named {name!r}")
 
 
+def walk_menu(presses):
+    import subprocess
+    from gi.repository import GLib
+    names = []
+
+    def focused(event):
+        if event.detail1 == 1 and event.source is not None and event.source.name:
+            if event.source.name not in names:
+                names.append(event.source.name)
+
+    def press(left=[presses]):
+        if left[0] == 0:
+            GLib.timeout_add(1000, pyatspi.Registry.stop)
+            return False
+        left[0] -= 1
+        subprocess.run(["xdotool", "key", "Down"], check=True, timeout=10)
+        return True
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    GLib.timeout_add(300, press)
+    GLib.timeout_add(20000, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return names
+
+
 def main():
     cmd, arg = sys.argv[1], sys.argv[2]
     if cmd == "press":
@@ -48,6 +77,8 @@ def main():
         find(arg + " 1")
         names = {b.name for b in buttons()}
         print(sum(1 for n in names if n.startswith(arg + " ") and n[len(arg) + 1:].isdigit()))
+    elif cmd == "menu":
+        print("\n".join(walk_menu(int(arg))))
     elif cmd == "describe":
         print(find(arg).description)
     else:

@@ -28,9 +28,8 @@ TAboutBox::TAboutBox(AppContext& context, QWidget* parent) : QDialog(parent), co
 }
 
 void TAboutBox::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("AboutBox"),
-                      QStringLiteral("About Fernhollow Freeware Software"), QSize(298, 233),
-                      toolwindow::Border::Dialog);
+    toolwindow::setUp(this, QStringLiteral("AboutBox"), tr("About Fernhollow Freeware Software"),
+                      QSize(298, 233), toolwindow::Border::Dialog);
     systemcolors::paintBackground(this, GradientInactiveCaption);
 
     auto* panel = new QFrame(this);
@@ -46,7 +45,7 @@ void TAboutBox::buildWindow() {
     // The click area lies over the logo; it is what the pointer meets.
     logoArea_ = label(QStringLiteral("LogoClick"), QString(), {8, 8, 65, 57});
     logoArea_->setCursor(Qt::PointingHandCursor);
-    hints::set(logoArea_, QStringLiteral("Get freeware software|Download freeware software"));
+    hints::set(logoArea_, tr("Get freeware software|Download freeware software"));
 
     QLabel* name =
         label(QStringLiteral("ProductName"), QStringLiteral("TabdeckV10"), {88, 10, 180, 24});
@@ -54,20 +53,19 @@ void TAboutBox::buildWindow() {
     big.setPixelSize(19);
     big.setBold(true);
     name->setFont(big);
-    QLabel* version =
-        label(QStringLiteral("Version"), QStringLiteral("Version 10"), {88, 36, 180, 16});
+    QLabel* version = label(QStringLiteral("Version"), tr("Version 10"), {88, 36, 180, 16});
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
-    label(QStringLiteral("Comments"), QStringLiteral("Opens 360 Applications"), {88, 52, 180, 16});
+    label(QStringLiteral("Comments"), tr("Opens 360 Applications"), {88, 52, 180, 16});
     label(QStringLiteral("Copyright"), maker::Name, {8, 72, 266, 16});
-    label(QStringLiteral("Notice"), maker::Notice, {8, 88, 266, 16});
+    label(QStringLiteral("Notice"), tr("Freeware: copy and share it freely."), {8, 88, 266, 16});
     label(QStringLiteral("Address"), maker::PostalAddress, {8, 104, 266, 16});
 
     webLink_ = label(QStringLiteral("WebLink"), maker::WebSite, {8, 128, 190, 16});
-    hints::set(webLink_, QStringLiteral("Go to Fernhollow Website"));
+    hints::set(webLink_, tr("Go to Fernhollow Website"));
     mailLink_ = label(QStringLiteral("MailLink"), maker::Mail, {8, 148, 190, 16});
-    hints::set(mailLink_, QStringLiteral("Drop us an e-mail"));
+    hints::set(mailLink_, tr("Drop us an e-mail"));
     for (QLabel* link : {webLink_, mailLink_}) {
         QFont f = link->font();
         f.setUnderline(true);
@@ -79,7 +77,7 @@ void TAboutBox::buildWindow() {
     // The second icon first, so the product icon covers it until it rises.
     secondIcon_ = label(QStringLiteral("SecondIcon"), QString(), {200, AboutRise::RestTop, 32, 32});
     secondIcon_->setPixmap(aboutart::secondIcon(devicePixelRatio()));
-    hints::set(secondIcon_, QStringLiteral("Freeware Software"));
+    hints::set(secondIcon_, tr("Freeware Software"));
     secondIcon_->hide();
     programIcon_ =
         label(QStringLiteral("ProgramIcon"), QString(), {200, AboutRise::RestTop, 32, 32});
@@ -87,7 +85,7 @@ void TAboutBox::buildWindow() {
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
-    hints::set(okButton_, QStringLiteral("Close About Window"));
+    hints::set(okButton_, tr("Close About Window"));
     okButton_->setDefault(true);
     okButton_->setGeometry(111, 200, 75, 25);
     connect(okButton_, &QPushButton::clicked, this,

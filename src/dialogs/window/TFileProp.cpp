@@ -18,8 +18,8 @@ TFileProp::TFileProp(AppContext& context, QWidget* parent) : QWidget(parent), co
 }
 
 void TFileProp::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("FileProp"), QStringLiteral("File Properties"),
-                      QSize(522, 154), toolwindow::Border::Fixed);
+    toolwindow::setUp(this, QStringLiteral("FileProp"), tr("File Properties"), QSize(522, 154),
+                      toolwindow::Border::Fixed);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     auto* layout = new QVBoxLayout(this);
@@ -29,7 +29,7 @@ void TFileProp::buildWindow() {
     // right-click editing menu.
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(QStringLiteral("File Properties"));
+    memo1_->setAccessibleName(tr("File Properties"));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont bold = memo1_->font();
     bold.setBold(true);
@@ -41,9 +41,9 @@ void TFileProp::buildWindow() {
     bottom->setFixedHeight(35);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 4, 0, 4);
-    closeWindowBtn_ = new QPushButton(QStringLiteral("Close"), bottom);
+    closeWindowBtn_ = new QPushButton(tr("Close"), bottom);
     closeWindowBtn_->setObjectName(QStringLiteral("CloseWindowBtn"));
-    hints::set(closeWindowBtn_, QStringLiteral("Close this window"));
+    hints::set(closeWindowBtn_, tr("Close this window"));
     closeWindowBtn_->setFont(bold);
     closeWindowBtn_->setCursor(Qt::PointingHandCursor);
     row->addStretch(1);

@@ -18,13 +18,13 @@ THelpDlg::THelpDlg(AppContext& context, QWidget* parent) : QWidget(parent), cont
 }
 
 void THelpDlg::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("HelpDlg"), QStringLiteral("TabdeckV10 Help"),
-                      QSize(672, 441), toolwindow::Border::Fixed);
+    toolwindow::setUp(this, QStringLiteral("HelpDlg"), tr("TabdeckV10 Help"), QSize(672, 441),
+                      toolwindow::Border::Fixed);
     setWindowIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
     richEdit1_ = new QTextEdit(this);
     richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-    richEdit1_->setAccessibleName(QStringLiteral("TabdeckV10 Help"));
+    richEdit1_->setAccessibleName(tr("TabdeckV10 Help"));
     richEdit1_->setReadOnly(true);
     richEdit1_->setGeometry(0, 0, 672, 409);
     richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -35,9 +35,9 @@ void THelpDlg::buildWindow() {
 
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-    copy1_ = popupMenu1_->addAction(QStringLiteral("Copy"));
+    copy1_ = popupMenu1_->addAction(tr("Copy"));
     copy1_->setObjectName(QStringLiteral("Copy1"));
-    QAction* selectAll = popupMenu1_->addAction(QStringLiteral("Select All"));
+    QAction* selectAll = popupMenu1_->addAction(tr("Select All"));
     selectAll->setObjectName(QStringLiteral("SelectAll1"));
     connect(copy1_, &QAction::triggered, this,
             actionguard::guarded(*context_.prompts, this, [this] { richEdit1_->copy(); }));
@@ -50,9 +50,9 @@ void THelpDlg::buildWindow() {
         popupMenu1_->popup(richEdit1_->viewport()->mapToGlobal(pos));
     });
 
-    closeWindowBtn_ = new QPushButton(QStringLiteral("Close Help"), this);
+    closeWindowBtn_ = new QPushButton(tr("Close Help"), this);
     closeWindowBtn_->setObjectName(QStringLiteral("CloseWindowBtn"));
-    hints::set(closeWindowBtn_, QStringLiteral("Close this window"));
+    hints::set(closeWindowBtn_, tr("Close this window"));
     closeWindowBtn_->setCursor(Qt::PointingHandCursor);
     closeWindowBtn_->setGeometry(298, 413, 75, 25);
     connect(closeWindowBtn_, &QPushButton::clicked, this,

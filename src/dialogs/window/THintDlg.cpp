@@ -15,13 +15,13 @@ THintDlg::THintDlg(AppContext& context, QWidget* parent) : QWidget(parent), cont
 }
 
 void THintDlg::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("HintDlg"), QStringLiteral("TabdeckV10 Hint"),
-                      QSize(622, 19), toolwindow::Border::None);
+    toolwindow::setUp(this, QStringLiteral("HintDlg"), tr("TabdeckV10 Hint"), QSize(622, 19),
+                      toolwindow::Border::None);
     // It only shows hints: showing it must not take the focus from the strip.
     setAttribute(Qt::WA_ShowWithoutActivating);
     statusBar1_ = toolwindow::addStatusBar(this, false);
     statusBar1_->setCursor(Qt::PointingHandCursor);
-    hints::set(statusBar1_, QStringLiteral("Double Click to Close Hint Window"));
+    hints::set(statusBar1_, tr("Double Click to Close Hint Window"));
     statusBar1_->installEventFilter(this);
 }
 

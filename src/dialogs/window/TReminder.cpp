@@ -37,9 +37,9 @@ void TReminder::buildWindow() {
     label1_->move(88, 88);
     label1_->adjustSize();
 
-    closeWindowlBtn1_ = new QPushButton(QStringLiteral("Close"), this);
+    closeWindowlBtn1_ = new QPushButton(tr("Close"), this);
     closeWindowlBtn1_->setObjectName(QStringLiteral("CloseWindowlBtn1"));
-    hints::set(closeWindowlBtn1_, QStringLiteral("Close this window"));
+    hints::set(closeWindowlBtn1_, tr("Close this window"));
     QFont bold = closeWindowlBtn1_->font();
     bold.setBold(true);
     closeWindowlBtn1_->setFont(bold);

@@ -11,6 +11,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -20,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TEdDlg)
+};
 
 struct ToolButton {
     const char* name;
@@ -36,15 +41,14 @@ TEdDlg::TEdDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_
 }
 
 void TEdDlg::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("EdDlg"),
-                      QStringLiteral("Edit the Control (*.ini) File"), QSize(622, 443),
-                      toolwindow::Border::Sizeable);
+    toolwindow::setUp(this, QStringLiteral("EdDlg"), Text::tr("Edit the Control (*.ini) File"),
+                      QSize(622, 443), toolwindow::Border::Sizeable);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
-    memo_->setAccessibleName(QStringLiteral("Control file text"));
+    memo_->setAccessibleName(Text::tr("Control file text"));
     memo_->setTabChangesFocus(false);
     memo_->viewport()->setMouseTracking(true);
     memo_->installEventFilter(this);
@@ -75,20 +79,29 @@ void TEdDlg::buildToolBar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
     static const ToolButton buttons[] = {
-        {"OpenFileBtn", "Open", "Open a control file you have saved", "document-open",
+        {"OpenFileBtn", QT_TRANSLATE_NOOP("TEdDlg", "Open"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Open a control file you have saved"), "document-open",
          QStyle::SP_DialogOpenButton},
-        {"SaveAsBtn", "Save As", "Save the control file as...", "document-save-as",
+        {"SaveAsBtn", QT_TRANSLATE_NOOP("TEdDlg", "Save As"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Save the control file as..."), "document-save-as",
          QStyle::SP_DriveFDIcon},
-        {"SaveBtn", "Save Changes", "Save the Changes you made to the Control File",
+        {"SaveBtn", QT_TRANSLATE_NOOP("TEdDlg", "Save Changes"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Save the Changes you made to the Control File"),
          "document-save", QStyle::SP_DialogSaveButton},
-        {"BackUpBtn", "Back Up", "Back up the Control File before you make changes to it",
+        {"BackUpBtn", QT_TRANSLATE_NOOP("TEdDlg", "Back Up"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Back up the Control File before you make changes to it"),
          "edit-copy", QStyle::SP_FileDialogNewFolder},
-        {"RestoreBtn", "Restore", "Restore the Control Back Up file you Saved", "document-revert",
-         QStyle::SP_BrowserReload},
-        {"OptionsMenuBtn", "Options", "Options Menu", "preferences-system",
+        {"RestoreBtn", QT_TRANSLATE_NOOP("TEdDlg", "Restore"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Restore the Control Back Up file you Saved"),
+         "document-revert", QStyle::SP_BrowserReload},
+        {"OptionsMenuBtn", QT_TRANSLATE_NOOP("TEdDlg", "Options"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Options Menu"), "preferences-system",
          QStyle::SP_FileDialogDetailedView},
-        {"HelpBtn", "Help", "Edit Control File Help", "help-contents", QStyle::SP_DialogHelpButton},
-        {"CloseBtn", "Close", "Close Editor", "window-close", QStyle::SP_DialogCloseButton},
+        {"HelpBtn", QT_TRANSLATE_NOOP("TEdDlg", "Help"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Edit Control File Help"), "help-contents",
+         QStyle::SP_DialogHelpButton},
+        {"CloseBtn", QT_TRANSLATE_NOOP("TEdDlg", "Close"),
+         QT_TRANSLATE_NOOP("TEdDlg", "Close Editor"), "window-close", QStyle::SP_DialogCloseButton},
     };
     const std::function<void()> actions[] = {
         [this] { session_->open(); },        [this] { session_->saveAs(); },
@@ -101,12 +114,12 @@ void TEdDlg::buildToolBar() {
         const ToolButton& b = buttons[i];
         auto* button = new QToolButton(bar);
         button->setObjectName(QLatin1String(b.name));
-        button->setText(QLatin1String(b.caption));
+        button->setText(Text::tr(b.caption));
         button->setIcon(
             QIcon::fromTheme(QLatin1String(b.themeIcon), style()->standardIcon(b.fallback)));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
-        hints::set(button, QLatin1String(b.hint));
+        hints::set(button, Text::tr(b.hint));
         bar->addWidget(button);
         if (actions[i])
             connect(button, &QToolButton::clicked, this,
@@ -117,23 +130,23 @@ void TEdDlg::buildToolBar() {
 
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("OptionsMenu"));
-    QAction* font = menu->addAction(QStringLiteral("Font..."));
+    QAction* font = menu->addAction(Text::tr("Font..."));
     font->setObjectName(QStringLiteral("Font1"));
-    hints::set(font, QStringLiteral("Set the editor's font attributes"));
+    hints::set(font, Text::tr("Set the editor's font attributes"));
     connect(font, &QAction::triggered, this,
             [this] { guarded([this] { session_->chooseFont(); }); });
-    QMenu* wrap = menu->addMenu(QStringLiteral("Word Wrap"));
+    QMenu* wrap = menu->addMenu(Text::tr("Word Wrap"));
     wrap->setObjectName(QStringLiteral("WordWrap1"));
-    hints::set(wrap->menuAction(), QStringLiteral("Set the word wrap"));
+    hints::set(wrap->menuAction(), Text::tr("Set the word wrap"));
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
     for (const bool on : {true, false}) {
-        QAction* item = wrap->addAction(on ? QStringLiteral("True") : QStringLiteral("False"));
+        QAction* item = wrap->addAction(on ? Text::tr("True") : Text::tr("False"));
         item->setObjectName(on ? QStringLiteral("True1") : QStringLiteral("False1"));
         item->setCheckable(true);
         group->addAction(item);
         (on ? wrapOn_ : wrapOff_) = item;
-        hints::set(item, on ? QStringLiteral("Word Wrap True") : QStringLiteral("Word Wrap False"));
+        hints::set(item, on ? Text::tr("Word Wrap True") : Text::tr("Word Wrap False"));
         connect(item, &QAction::triggered, this,
                 [this, on] { guarded([this, on] { session_->setWordWrap(on); }); });
     }

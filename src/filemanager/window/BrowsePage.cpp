@@ -5,6 +5,7 @@
 #include "ui/HintRouter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +18,12 @@
 #include <QVBoxLayout>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BrowsePage)
+};
 
-const QString kMenuHint = QStringLiteral("Right click for Menu");
+const char* const kMenuHint = QT_TRANSLATE_NOOP("BrowsePage", "Right click for Menu");
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& hint) {
@@ -70,7 +75,7 @@ BrowsePage::BrowsePage(QWidget* parent) : QWidget(parent) {
     splitter->setChildrenCollapsible(false);
     folders = new QListWidget(splitter);
     folders->setObjectName(QStringLiteral("DirectoryListBox1"));
-    hints::set(folders, QStringLiteral("Double click to select directory\r\nRight click for Menu"));
+    hints::set(folders, Text::tr("Double click to select directory\r\nRight click for Menu"));
     model_ = new FileListModel(drawnart::icon(drawnart::Art::ProgramFile),
                                drawnart::icon(drawnart::Art::DocumentFile), this);
     files = new QListView(splitter);
@@ -78,7 +83,7 @@ BrowsePage::BrowsePage(QWidget* parent) : QWidget(parent) {
     files->setModel(model_);
     files->setUniformItemSizes(true);
     files->setIconSize(QSize(16, 16));
-    hints::set(files, kMenuHint);
+    hints::set(files, Text::tr(kMenuHint));
     splitter->addWidget(folders);
     splitter->addWidget(files);
     v->addWidget(splitter, 1);
@@ -92,10 +97,10 @@ BrowsePage::BrowsePage(QWidget* parent) : QWidget(parent) {
 void BrowsePage::buildHeader() {
     header = new QWidget(this);
     header->setObjectName(QStringLiteral("Header1"));
-    hints::set(header, kMenuHint);
+    hints::set(header, Text::tr(kMenuHint));
     auto* g = new QGridLayout(header);
     g->setContentsMargins(4, 4, 4, 4);
-    g->addWidget(new QLabel(QStringLiteral("Select Drive"), header), 0, 0);
+    g->addWidget(new QLabel(Text::tr("Select Drive"), header), 0, 0);
     drives = new QComboBox(header);
     drives->setObjectName(QStringLiteral("DriveComboBox1"));
     // Long mount paths must not squeeze the new-folder field: the box keeps
@@ -103,25 +108,25 @@ void BrowsePage::buildHeader() {
     drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drives->setMinimumContentsLength(12);
     g->addWidget(drives, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Create a New Folder:"), header), 0, 2);
+    g->addWidget(new QLabel(Text::tr("Create a New Folder:"), header), 0, 2);
     edit2 = new QLineEdit(QStringLiteral("NewFolder"), header);
     edit2->setObjectName(QStringLiteral("Edit2"));
     edit2->setMinimumWidth(edit2->fontMetrics().horizontalAdvance(edit2->text()) * 3 / 2 + 16);
     g->addWidget(edit2, 0, 3);
-    create = button(header, "CreateFolderButton", QStringLiteral("Create Folder"),
-                    QStringLiteral("Create the new folder"));
+    create = button(header, "CreateFolderButton", Text::tr("Create Folder"),
+                    Text::tr("Create the new folder"));
     g->addWidget(create, 0, 4);
-    g->addWidget(new QLabel(QStringLiteral("File Path;"), header), 1, 0);
+    g->addWidget(new QLabel(Text::tr("File Path;"), header), 1, 0);
     edit1 = new QLineEdit(QStringLiteral("*.*"), header);
     edit1->setObjectName(QStringLiteral("Edit1"));
     g->addWidget(edit1, 1, 1, 1, 4);
-    g->addWidget(new QLabel(QStringLiteral("Folder Path:"), header), 2, 0);
+    g->addWidget(new QLabel(Text::tr("Folder Path:"), header), 2, 0);
     folderLabel_ = new PathLabel(header);
     folderLabel_->setObjectName(QStringLiteral("FolderLabel"));
     g->addWidget(folderLabel_, 2, 1, 1, 4);
-    g->addWidget(new QLabel(QStringLiteral("Select Directory (Folder)"), header), 3, 0, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Select File"), header), 3, 2);
-    g->addWidget(new QLabel(QStringLiteral("File Mask:"), header), 3, 3, Qt::AlignRight);
+    g->addWidget(new QLabel(Text::tr("Select Directory (Folder)"), header), 3, 0, 1, 2);
+    g->addWidget(new QLabel(Text::tr("Select File"), header), 3, 2);
+    g->addWidget(new QLabel(Text::tr("File Mask:"), header), 3, 3, Qt::AlignRight);
     maskLabel_ = new QLabel(QStringLiteral("*.*"), header);
     maskLabel_->setObjectName(QStringLiteral("MaskLabel"));
     g->addWidget(maskLabel_, 3, 4);
@@ -131,15 +136,13 @@ void BrowsePage::buildHeader() {
 void BrowsePage::buildFooter() {
     footer = new QWidget(this);
     footer->setObjectName(QStringLiteral("Footer1"));
-    hints::set(footer, kMenuHint);
+    hints::set(footer, Text::tr(kMenuHint));
     auto* h = new QHBoxLayout(footer);
     h->setContentsMargins(4, 4, 4, 4);
-    ok = button(footer, "OkButton", QStringLiteral("Ok"), QStringLiteral("Ok record my selection"));
-    cancel = button(footer, "CancelButton", QStringLiteral("Cancel"),
-                    QStringLiteral("Close this program"));
-    setup = button(footer, "SetupButton", QStringLiteral("Setup"), QString());
-    help = button(footer, "HelpButton", QStringLiteral("?"),
-                  QStringLiteral("Open Pathnook Help Window"));
+    ok = button(footer, "OkButton", Text::tr("Ok"), Text::tr("Ok record my selection"));
+    cancel = button(footer, "CancelButton", Text::tr("Cancel"), Text::tr("Close this program"));
+    setup = button(footer, "SetupButton", Text::tr("Setup"), QString());
+    help = button(footer, "HelpButton", QStringLiteral("?"), Text::tr("Open Pathnook Help Window"));
     for (QPushButton* b : {ok, cancel, setup, help})
         h->addWidget(b);
     h->addStretch(1);

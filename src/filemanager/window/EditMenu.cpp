@@ -2,11 +2,19 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditMenu)
+};
+} // namespace
 
 EditMenu::EditMenu(QWidget* owner, const QList<QLineEdit*>& fields)
     : QObject(owner), fields_(fields), menu_(new QMenu(owner)) {
@@ -19,19 +27,19 @@ EditMenu::EditMenu(QWidget* owner, const QList<QLineEdit*>& fields)
         connect(a, &QAction::triggered, this, [this, op, marks] { act(op, marks); });
     };
     add(
-        "Undo1", QStringLiteral("Undo"), [](QLineEdit* f) { f->undo(); }, false);
+        "Undo1", Text::tr("Undo"), [](QLineEdit* f) { f->undo(); }, false);
     menu_->addSeparator();
     add(
-        "Cut1", QStringLiteral("Cut"), [](QLineEdit* f) { f->cut(); }, true);
+        "Cut1", Text::tr("Cut"), [](QLineEdit* f) { f->cut(); }, true);
     add(
-        "Copy1", QStringLiteral("Copy"), [](QLineEdit* f) { f->copy(); }, false);
+        "Copy1", Text::tr("Copy"), [](QLineEdit* f) { f->copy(); }, false);
     add(
-        "Paste1", QStringLiteral("Paste"), [](QLineEdit* f) { f->paste(); }, true);
+        "Paste1", Text::tr("Paste"), [](QLineEdit* f) { f->paste(); }, true);
     add(
-        "Delete1", QStringLiteral("Delete"), [](QLineEdit* f) { f->del(); }, true);
+        "Delete1", Text::tr("Delete"), [](QLineEdit* f) { f->del(); }, true);
     menu_->addSeparator();
     add(
-        "SelectAll1", QStringLiteral("Select All"), [](QLineEdit* f) { f->selectAll(); }, true);
+        "SelectAll1", Text::tr("Select All"), [](QLineEdit* f) { f->selectAll(); }, true);
     connect(menu_, &QMenu::aboutToShow, this, [this] { update(); });
     for (QLineEdit* f : fields_) {
         f->installEventFilter(this);

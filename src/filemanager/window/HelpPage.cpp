@@ -4,11 +4,19 @@
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HelpPage)
+};
+} // namespace
 
 HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel3"));
@@ -19,7 +27,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     auto* v = new QVBoxLayout(this);
     auto* head = new QHBoxLayout;
     head->addWidget(new drawnart::ArtView(drawnart::Art::FolderTree, this));
-    auto* title = new QLabel(QStringLiteral("Pathnook Help"), this);
+    auto* title = new QLabel(Text::tr("Pathnook Help"), this);
     title->setObjectName(QStringLiteral("HelpTitle"));
     QFont f = title->font();
     f.setBold(true);
@@ -39,8 +47,8 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     tp.setColor(QPalette::Text, tp.color(QPalette::ToolTipText));
     text->setPalette(tp);
     v->addWidget(text, 1);
-    close = new QPushButton(QStringLiteral("Close"), this);
+    close = new QPushButton(Text::tr("Close"), this);
     close->setObjectName(QStringLiteral("CloseHelpButton"));
-    hints::set(close, QStringLiteral("Close this window"));
+    hints::set(close, Text::tr("Close this window"));
     v->addWidget(close, 0, Qt::AlignHCenter);
 }

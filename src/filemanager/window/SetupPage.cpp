@@ -10,6 +10,7 @@
 #include "ui/SystemColors.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +25,10 @@
 #include <QVBoxLayout>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SetupPage)
+};
 
 // Standard, extended and system colours, in the colour box's order.
 const uint32_t kColors[] = {
@@ -88,11 +93,12 @@ QFrame* helpBox(QWidget* parent, const char* name, const QString& title, const Q
     return box;
 }
 
-const QString kFilterHelp = QStringLiteral(
-    "\n Add File Filter Help\n\n To add a Single File Filter:\n   Text files "
-    "(*.txt)|*.txt\n\n To add Multiple File Filters:\n   Text files "
-    "(*.txt;*.rtf;*.doc)|*.txt;*.rtf;*.doc\n   You add ; at the end of the filters.");
-const QString kRegistryHelp = QStringLiteral(
+const char* const kFilterHelp = QT_TRANSLATE_NOOP(
+    "SetupPage", "\n Add File Filter Help\n\n To add a Single File Filter:\n   Text files "
+                 "(*.txt)|*.txt\n\n To add Multiple File Filters:\n   Text files "
+                 "(*.txt;*.rtf;*.doc)|*.txt;*.rtf;*.doc\n   You add ; at the end of the filters.");
+const char* const kRegistryHelp = QT_TRANSLATE_NOOP(
+    "SetupPage",
     "\n Registry Box Selection Help\n\n Save Setup in Registry:\n   Pathnook keeps its colour, "
     "file mask and file filters in your\n   own settings store, apart from the program's INI "
     "file.\n\n Save Setup in (*.INI) File:\n   Pathnook keeps them in the program's INI file, "
@@ -105,7 +111,7 @@ SetupPage::SetupPage(PathnookSettings& settings, Prompts& prompts, SetupHost& ho
     : QWidget(parent), settings_(settings), prompts_(prompts), host_(host),
       filterList_(filterlist::designList()) {
     setObjectName(QStringLiteral("Panel2"));
-    hints::set(this, QStringLiteral("Right Click for Menu"));
+    hints::set(this, Text::tr("Right Click for Menu"));
     build();
     setFilterList(filterList_);
 }
@@ -117,51 +123,51 @@ void SetupPage::guarded(const std::function<void()>& body) {
 void SetupPage::build() {
     auto* grid = new QGridLayout(this);
 
-    auto* colorCaption = new QLabel(QStringLiteral("Select Program Color"), this);
+    auto* colorCaption = new QLabel(Text::tr("Select Program Color"), this);
     colorCaption->setCursor(Qt::WhatsThisCursor);
-    hints::set(colorCaption, QStringLiteral("Select the program's background color"));
+    hints::set(colorCaption, Text::tr("Select the program's background color"));
     colorBox_ = new QComboBox(this);
     colorBox_->setObjectName(QStringLiteral("ColorBox1"));
     for (uint32_t c : kColors)
         colorBox_->addItem(swatch(c, palette()), readableName(c), QVariant::fromValue(c));
-    colorBox_->addItem(QStringLiteral("Custom..."));
+    colorBox_->addItem(Text::tr("Custom..."));
     // The box does not show the stored colour when the page opens.
     colorBox_->setCurrentIndex(-1);
     grid->addWidget(colorCaption, 0, 0);
     grid->addWidget(colorBox_, 1, 0);
 
-    auto* defaultCaption = new QLabel(QStringLiteral("Set Default Color"), this);
-    hints::set(defaultCaption, QStringLiteral("Set the program's default background color"));
-    auto* defaultButton = button(this, "DefaultColorButton", QStringLiteral("Default Color"),
-                                 QStringLiteral("Set the default color"));
+    auto* defaultCaption = new QLabel(Text::tr("Set Default Color"), this);
+    hints::set(defaultCaption, Text::tr("Set the program's default background color"));
+    auto* defaultButton = button(this, "DefaultColorButton", Text::tr("Default Color"),
+                                 Text::tr("Set the default color"));
     grid->addWidget(defaultCaption, 0, 1);
     grid->addWidget(defaultButton, 1, 1);
 
-    auto* filterCaption = new QLabel(QStringLiteral("Select File Filter"), this);
-    hints::set(filterCaption, QStringLiteral("Select File Filter for the File List Box"));
+    auto* filterCaption = new QLabel(Text::tr("Select File Filter"), this);
+    hints::set(filterCaption, Text::tr("Select File Filter for the File List Box"));
     filterBox_ = new QComboBox(this);
     filterBox_->setObjectName(QStringLiteral("FilterComboBox1"));
-    hints::set(filterBox_, QStringLiteral("Select a file filter"));
+    hints::set(filterBox_, Text::tr("Select a file filter"));
     grid->addWidget(filterCaption, 2, 0);
     grid->addWidget(filterBox_, 3, 0);
 
-    auto* add = new QGroupBox(QStringLiteral("Add File Filter"), this);
+    auto* add = new QGroupBox(Text::tr("Add File Filter"), this);
     add->setObjectName(QStringLiteral("AddFilterBox"));
     auto* addGrid = new QGridLayout(add);
-    addGrid->addWidget(new QLabel(QStringLiteral("Filter Name, Filter"), add), 0, 0);
-    edit3_ = new QLineEdit(QStringLiteral("Text files (*.txt)|*.txt"), add);
+    addGrid->addWidget(new QLabel(Text::tr("Filter Name, Filter"), add), 0, 0);
+    edit3_ = new QLineEdit(Text::tr("Text files (*.txt)|*.txt"), add);
     edit3_->setObjectName(QStringLiteral("Edit3"));
     addGrid->addWidget(edit3_, 1, 0, 1, 3);
-    addGrid->addWidget(new QLabel(QStringLiteral("Example"), add), 2, 0);
-    auto* example = new QLabel(QStringLiteral(" Text files (*.txt)|*.txt "), add);
+    addGrid->addWidget(new QLabel(Text::tr("Example"), add), 2, 0);
+    auto* example = new QLabel(Text::tr(" Text files (*.txt)|*.txt "), add);
     example->setStyleSheet(QStringLiteral("background: white; color: black"));
     addGrid->addWidget(example, 2, 1, 1, 2);
-    auto* addButton = button(add, "AddFilterButton", QStringLiteral("Add Filter"),
-                             QStringLiteral("Add the new Filter "));
-    auto* filterHelpButton = button(add, "FilterHelpButton", QStringLiteral("?"),
-                                    QStringLiteral("Open/Close Help Window"));
-    auto* removeButton = button(add, "RemoveFilterButton", QStringLiteral("Remove File Filter"),
-                                QStringLiteral("Remove a File Filter"));
+    auto* addButton =
+        button(add, "AddFilterButton", Text::tr("Add Filter"), Text::tr("Add the new Filter "));
+    auto* filterHelpButton =
+        button(add, "FilterHelpButton", QStringLiteral("?"), Text::tr("Open/Close Help Window"));
+    auto* removeButton = button(add, "RemoveFilterButton", Text::tr("Remove File Filter"),
+                                Text::tr("Remove a File Filter"));
     addGrid->addWidget(addButton, 3, 0);
     addGrid->addWidget(filterHelpButton, 3, 1);
     addGrid->addWidget(removeButton, 3, 2);
@@ -170,50 +176,48 @@ void SetupPage::build() {
     removal_ = new QWidget(this);
     removal_->setObjectName(QStringLiteral("RemovalPanel"));
     auto* rv = new QGridLayout(removal_);
-    rv->addWidget(new QLabel(QStringLiteral("Remove the Filter you do not want:"), removal_), 0, 0,
-                  1, 2);
+    rv->addWidget(new QLabel(Text::tr("Remove the Filter you do not want:"), removal_), 0, 0, 1, 2);
     edit4_ = new QLineEdit(removal_);
     edit4_->setObjectName(QStringLiteral("Edit4"));
     edit4_->setMaxLength(32767);
     rv->addWidget(edit4_, 1, 0, 1, 2);
-    rv->addWidget(new QLabel(QStringLiteral("EXAMPLE: |Text files (*.txt)|*.txt Do NOT leave "
-                                            "spaces"),
+    rv->addWidget(new QLabel(Text::tr("EXAMPLE: |Text files (*.txt)|*.txt Do NOT leave "
+                                      "spaces"),
                              removal_),
                   2, 0, 1, 2);
-    rv->addWidget(
-        new QLabel(QStringLiteral("The first filter does not have | in front of it"), removal_), 3,
-        0, 1, 2);
-    auto* save = button(removal_, "SaveChangesButton", QStringLiteral("Save Changes"),
-                        QStringLiteral("Save the changes you made"));
-    auto* cancel = button(removal_, "CancelRemoveButton", QStringLiteral("Cancel"),
-                          QStringLiteral("Cancel (Close Remove Filter Setup)"));
+    rv->addWidget(new QLabel(Text::tr("The first filter does not have | in front of it"), removal_),
+                  3, 0, 1, 2);
+    auto* save = button(removal_, "SaveChangesButton", Text::tr("Save Changes"),
+                        Text::tr("Save the changes you made"));
+    auto* cancel = button(removal_, "CancelRemoveButton", Text::tr("Cancel"),
+                          Text::tr("Cancel (Close Remove Filter Setup)"));
     rv->addWidget(save, 4, 0);
     rv->addWidget(cancel, 4, 1);
     removal_->hide();
     grid->addWidget(removal_, 5, 0, 1, 2);
 
-    auto* store = new QGroupBox(QStringLiteral("Registry Box Selection"), this);
+    auto* store = new QGroupBox(Text::tr("Registry Box Selection"), this);
     store->setObjectName(QStringLiteral("RegistryBox"));
     auto* sv = new QVBoxLayout(store);
-    registryRadio_ = new QRadioButton(QStringLiteral("Save Setup in Registry"), store);
+    registryRadio_ = new QRadioButton(Text::tr("Save Setup in Registry"), store);
     registryRadio_->setObjectName(QStringLiteral("RegistryRadio"));
-    iniRadio_ = new QRadioButton(QStringLiteral("Save Setup in (*.INI) File"), store);
+    iniRadio_ = new QRadioButton(Text::tr("Save Setup in (*.INI) File"), store);
     iniRadio_->setObjectName(QStringLiteral("IniRadio"));
-    auto* registryHelpButton = button(store, "RegistryHelpButton", QStringLiteral("Help"),
-                                      QStringLiteral("Open/Close Registry Box Selection Help"));
+    auto* registryHelpButton = button(store, "RegistryHelpButton", Text::tr("Help"),
+                                      Text::tr("Open/Close Registry Box Selection Help"));
     sv->addWidget(registryRadio_);
     sv->addWidget(iniRadio_);
     sv->addWidget(registryHelpButton);
     grid->addWidget(store, 2, 1, 3, 1);
 
-    auto* close = button(this, "CloseSetupButton", QStringLiteral("Close"),
-                         QStringLiteral("Close this window"));
+    auto* close =
+        button(this, "CloseSetupButton", Text::tr("Close"), Text::tr("Close this window"));
     grid->addWidget(close, 6, 1);
 
     filterHelp_ =
-        helpBox(this, "FilterHelpBox", QStringLiteral("Add File Filter Help"), kFilterHelp);
-    registryHelp_ = helpBox(this, "RegistryHelpBox", QStringLiteral("Registry Box Selection Help"),
-                            kRegistryHelp);
+        helpBox(this, "FilterHelpBox", Text::tr("Add File Filter Help"), Text::tr(kFilterHelp));
+    registryHelp_ = helpBox(this, "RegistryHelpBox", Text::tr("Registry Box Selection Help"),
+                            Text::tr(kRegistryHelp));
     grid->addWidget(filterHelp_, 0, 2, 7, 1);
     grid->addWidget(registryHelp_, 0, 3, 7, 1);
     grid->setRowStretch(7, 1);
@@ -292,9 +296,8 @@ void SetupPage::ColorBox1Change(int index) {
 }
 
 void SetupPage::DefaultColorClick() {
-    if (!prompts_.confirm(window(),
-                          QStringLiteral("Are you sure you want to set the program's default "
-                                         "color?")))
+    if (!prompts_.confirm(window(), Text::tr("Are you sure you want to set the program's default "
+                                             "color?")))
         return;
     host_.applyColor(colortext::BtnFace);
     settings_.clearColor();
@@ -311,18 +314,17 @@ void SetupPage::FilterComboBox1Change(int index) {
     }
     host_.applyMask(mask);
     settings_.write(PathnookSettings::FileMask, mask);
-    prompts_.notice(
-        window(), QStringLiteral("The Filter Mask for the File List Box was changed to: ") + mask);
+    prompts_.notice(window(),
+                    Text::tr("The Filter Mask for the File List Box was changed to: ") + mask);
 }
 
 void SetupPage::AddFilterClick() {
-    if (!prompts_.confirm(window(), QStringLiteral("Are you sure you want to Add this Filter?")))
+    if (!prompts_.confirm(window(), Text::tr("Are you sure you want to Add this Filter?")))
         return;
     const QString entry = edit3_->text();
     setFilterList(filterlist::append(filterList_, entry));
     settings_.write(PathnookSettings::FileFilter, filterList_);
-    prompts_.notice(window(),
-                    QStringLiteral("The Filter ") + entry + QStringLiteral(" was added."));
+    prompts_.notice(window(), Text::tr("The Filter ") + entry + Text::tr(" was added."));
 }
 
 void SetupPage::RemoveFilterClick() {
@@ -331,11 +333,11 @@ void SetupPage::RemoveFilterClick() {
 }
 
 void SetupPage::SaveChangesClick() {
-    if (!prompts_.confirm(window(), QStringLiteral("Are you sure you want to Save the changes?")))
+    if (!prompts_.confirm(window(), Text::tr("Are you sure you want to Save the changes?")))
         return;
     setFilterList(edit4_->text());
     settings_.write(PathnookSettings::FileFilter, filterList_);
-    prompts_.notice(window(), QStringLiteral("The Filter changes were saved."));
+    prompts_.notice(window(), Text::tr("The Filter changes were saved."));
 }
 
 void SetupPage::CancelRemoveClick() {

@@ -39,9 +39,8 @@ TPathnook::TPathnook(AppContext& context, QWidget* parent)
 }
 
 void TPathnook::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("Pathnook"),
-                      QStringLiteral("Work with Drives, Folders and Files"), QSize(622, 443),
-                      toolwindow::Border::FixedNoClose);
+    toolwindow::setUp(this, QStringLiteral("Pathnook"), tr("Work with Drives, Folders and Files"),
+                      QSize(622, 443), toolwindow::Border::FixedNoClose);
     setWindowIcon(drawnart::icon(drawnart::Art::FolderTree));
     throttle_ =
         new RereadThrottle([this] { guarded([this] { apply(browser_.reread()); }); }, 250, this);
@@ -126,10 +125,10 @@ void TPathnook::buildMenu() {
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
         return a;
     };
-    QAction* main = add("MainWindow1", QStringLiteral("Main Window"),
-                        QStringLiteral("Open the Main window"), &TPathnook::closeSetup);
-    QAction* setup = add("SetupWindow1", QStringLiteral("Setup Window"),
-                         QStringLiteral("Open Setup window"), &TPathnook::SetupClick);
+    QAction* main =
+        add("MainWindow1", tr("Main Window"), tr("Open the Main window"), &TPathnook::closeSetup);
+    QAction* setup =
+        add("SetupWindow1", tr("Setup Window"), tr("Open Setup window"), &TPathnook::SetupClick);
     for (QAction* a : {main, setup}) {
         a->setCheckable(true);
         pages->addAction(a);
@@ -137,21 +136,19 @@ void TPathnook::buildMenu() {
     main->setChecked(true);
     main->setEnabled(false);
     menu_->addSeparator();
-    add("OpenFile1", QStringLiteral("Open File"), QStringLiteral("Open the selected file"),
-        &TPathnook::OpenFile1Click);
-    add("RemoveFile1", QStringLiteral("Remove File"), QStringLiteral("Remove the selected File"),
+    add("OpenFile1", tr("Open File"), tr("Open the selected file"), &TPathnook::OpenFile1Click);
+    add("RemoveFile1", tr("Remove File"), tr("Remove the selected File"),
         &TPathnook::RemoveFile1Click);
     menu_->addSeparator();
-    add("OpenFolder1", QStringLiteral("Open Folder"), QStringLiteral("Open the selected folder"),
+    add("OpenFolder1", tr("Open Folder"), tr("Open the selected folder"),
         &TPathnook::OpenFolder1Click);
-    add("RemoveFolder1", QStringLiteral("Remove Folder"),
-        QStringLiteral("Remove the selected (Folder) Directory"), &TPathnook::RemoveFolder1Click);
+    add("RemoveFolder1", tr("Remove Folder"), tr("Remove the selected (Folder) Directory"),
+        &TPathnook::RemoveFolder1Click);
     menu_->addSeparator();
-    add("Exit1", QStringLiteral("Exit"), QStringLiteral("Close this program"),
-        &TPathnook::CancelClick);
+    add("Exit1", tr("Exit"), tr("Close this program"), &TPathnook::CancelClick);
     menu_->addSeparator();
-    QAction* closeMenu = add("CloseMenu1", QStringLiteral("Close Menu"),
-                             QStringLiteral("Close this Menu"), &TPathnook::CloseMenu1Click);
+    QAction* closeMenu =
+        add("CloseMenu1", tr("Close Menu"), tr("Close this Menu"), &TPathnook::CloseMenu1Click);
     menu_->setDefaultAction(closeMenu);
     // The file items act on the file the user saw selected when the menu
     // opened, even if a re-read moves the list meanwhile.
@@ -296,8 +293,7 @@ void TPathnook::OpenFolder1Click() {
 }
 
 void TPathnook::CancelClick() {
-    if (context_.prompts->confirm(this,
-                                  QStringLiteral("Are you sure you want to close this program?")))
+    if (context_.prompts->confirm(this, tr("Are you sure you want to close this program?")))
         hide();
 }
 
@@ -371,8 +367,7 @@ void TPathnook::closeEvent(QCloseEvent* event) {
         return QWidget::closeEvent(event);
     bool yes = false;
     guarded([&] {
-        yes = context_.prompts->confirm(
-            this, QStringLiteral("Are you sure you want to close this program?"));
+        yes = context_.prompts->confirm(this, tr("Are you sure you want to close this program?"));
     });
     if (yes)
         event->accept();

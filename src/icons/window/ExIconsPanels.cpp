@@ -5,6 +5,7 @@
 #include "ui/HintRouter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -42,6 +43,10 @@ using exiconsparts::boldLabel;
 using exiconsparts::panelButton;
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ExIconsPanels)
+};
 
 // A folder is opened by a double click or the Enter key; a single click only
 // highlights it.
@@ -76,21 +81,21 @@ IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(239, 4, 32, 32);
     image1->setAlignment(Qt::AlignCenter);
-    hints::set(image1, QStringLiteral("Current Icon"));
+    hints::set(image1, Text::tr("Current Icon"));
     label1 = new QLabel(QStringLiteral("0"), p);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(215, 38, 80, 16);
     label1->setAlignment(Qt::AlignCenter);
-    hints::set(label1, QStringLiteral("Icon placement in file"));
+    hints::set(label1, Text::tr("Icon placement in file"));
     edit1 = new QLineEdit(p);
     edit1->setObjectName(QStringLiteral("Edit1"));
-    edit1->setAccessibleName(QStringLiteral("File to extract icons from"));
+    edit1->setAccessibleName(Text::tr("File to extract icons from"));
     edit1->setGeometry(70, 58, 370, 22);
     // A file dropped on the field opens like one dropped on the window.
     edit1->setAcceptDrops(false);
 
     decreaseButton = panelButton(QStringLiteral("DecreaseBtn"), QStringLiteral("<"),
-                                 QStringLiteral("Go back to next icon"), p);
+                                 Text::tr("Go back to next icon"), p);
     decreaseButton->setGeometry(12, 88, 26, 26);
     trackBar1 = new QSlider(Qt::Horizontal, p);
     trackBar1->setObjectName(QStringLiteral("TrackBar1"));
@@ -102,7 +107,7 @@ IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
     trackBar1->setRange(0, 0);
     trackBar1->setAutoFillBackground(true);
     increaseButton = panelButton(QStringLiteral("IncreaseBtn"), QStringLiteral(">"),
-                                 QStringLiteral("Go to next icon"), p);
+                                 Text::tr("Go to next icon"), p);
     increaseButton->setGeometry(473, 88, 26, 26);
 
     auto* label2 = new QLabel(QStringLiteral("0"), p);
@@ -113,10 +118,10 @@ IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
     label3->setGeometry(425, 118, 40, 16);
     label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    resetButton = panelButton(QStringLiteral("smRefreshBtn1"), QStringLiteral("Reset"),
-                              QStringLiteral("Reset to first icon in the file"), p);
+    resetButton = panelButton(QStringLiteral("smRefreshBtn1"), Text::tr("Reset"),
+                              Text::tr("Reset to first icon in the file"), p);
     resetButton->setGeometry(215, 118, 80, 24);
-    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons"), p);
+    auto* title = new icontoolparts::TitleArt(Text::tr("Extract Icons"), p);
     title->setObjectName(QStringLiteral("Image2"));
     title->setGeometry(170, 146, 170, 40);
 }
@@ -125,7 +130,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     auto* p = this;
     p->setObjectName(QStringLiteral("Panel2"));
     p->setAutoFillBackground(true);
-    QLabel* driveCaption = boldLabel(QStringLiteral("Select Drive and Folder"), p);
+    QLabel* driveCaption = boldLabel(Text::tr("Select Drive and Folder"), p);
     driveCaption->setGeometry(8, 2, 200, 16);
 
     const auto opened = [this](const QString& folder) {
@@ -145,7 +150,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     folderTree_ = new FolderTree(
         p, [this, opened](const QModelIndex& index) { opened(folderModel_->filePath(index)); });
     folderTree_->setObjectName(QStringLiteral("DirectoryListBox1"));
-    folderTree_->setAccessibleName(QStringLiteral("Folders"));
+    folderTree_->setAccessibleName(Text::tr("Folders"));
     folderTree_->setModel(folderModel_);
     for (int c = 1; c < folderModel_->columnCount(); ++c)
         folderTree_->hideColumn(c);
@@ -160,7 +165,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     fileModel_->setFilter(QDir::Files | QDir::Hidden);
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
-    fileList_->setAccessibleName(QStringLiteral("Files in the selected folder"));
+    fileList_->setAccessibleName(Text::tr("Files in the selected folder"));
     fileList_->setModel(fileModel_);
     fileList_->setSelectionMode(QAbstractItemView::NoSelection);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -169,23 +174,22 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     fileList_->setGeometry(214, 20, 132, 154);
 
     // Two lines where the bold caption is wider than the column.
-    QLabel* newName = boldLabel(QStringLiteral("Enter New Folder Name:"), p);
+    QLabel* newName = boldLabel(Text::tr("Enter New Folder Name:"), p);
     newName->setWordWrap(true);
     newName->setGeometry(354, 2, 155, 32);
     edit3_ = new QLineEdit(p);
     edit3_->setObjectName(QStringLiteral("Edit3"));
     edit3_->setGeometry(354, 36, 150, 22);
     newName->setBuddy(edit3_);
-    createButton = panelButton(QStringLiteral("CreateNewFolderBtn"), QStringLiteral("Create"),
-                               QStringLiteral("Create the new folder"), p);
+    createButton = panelButton(QStringLiteral("CreateNewFolderBtn"), Text::tr("Create"),
+                               Text::tr("Create the new folder"), p);
     createButton->setGeometry(354, 62, 70, 24);
     (new QLabel(QStringLiteral("or"), p))->setGeometry(430, 66, 20, 16);
-    useButton =
-        panelButton(QStringLiteral("UseSelectedFolderBtn"), QStringLiteral("Use Selected"),
-                    QStringLiteral("Do NOT create a new folder, use the selected folder..."), p);
+    useButton = panelButton(QStringLiteral("UseSelectedFolderBtn"), Text::tr("Use Selected"),
+                            Text::tr("Do NOT create a new folder, use the selected folder..."), p);
     useButton->setGeometry(354, 90, 100, 24);
-    closeButton = panelButton(QStringLiteral("CloseWindowlBtn1"), QStringLiteral("Close"),
-                              QStringLiteral("Close this window"), p);
+    closeButton = panelButton(QStringLiteral("CloseWindowlBtn1"), Text::tr("Close"),
+                              Text::tr("Close this window"), p);
     closeButton->setGeometry(354, 150, 70, 24);
 
     selectedFolder_ = QDir::currentPath();
@@ -217,8 +221,7 @@ IconProgressPanel::IconProgressPanel(QWidget* parent) : QWidget(parent) {
     auto* p = this;
     p->setObjectName(QStringLiteral("Panel3"));
     p->setAutoFillBackground(true);
-    auto* top =
-        boldLabel(QStringLiteral("Please Wait while the Icons are being Saved in Folder:"), p);
+    auto* top = boldLabel(Text::tr("Please Wait while the Icons are being Saved in Folder:"), p);
     top->setGeometry(0, 4, 511, 16);
     top->setAlignment(Qt::AlignCenter);
     saveFolderLabel_ = boldLabel(QString(), p);
@@ -226,14 +229,14 @@ IconProgressPanel::IconProgressPanel(QWidget* parent) : QWidget(parent) {
     saveFolderLabel_->setStyleSheet(QStringLiteral("color: red;"));
     saveFolderLabel_->setGeometry(0, 22, 511, 16);
     saveFolderLabel_->setAlignment(Qt::AlignCenter);
-    boldLabel(QStringLiteral("Progress"), p)->setGeometry(18, 44, 80, 16);
+    boldLabel(Text::tr("Progress"), p)->setGeometry(18, 44, 80, 16);
     progressBar1_ = new QProgressBar(p);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
     progressBar1_->setGeometry(18, 62, 475, 18);
-    auto* title = new icontoolparts::TitleArt(QStringLiteral("Extract Icons is Saving Icons"), p);
+    auto* title = new icontoolparts::TitleArt(Text::tr("Extract Icons is Saving Icons"), p);
     title->setObjectName(QStringLiteral("Image3"));
     title->setGeometry(18, 86, 475, 50);
     doneLabel_ = new QLabel(p);
@@ -246,8 +249,8 @@ IconProgressPanel::IconProgressPanel(QWidget* parent) : QWidget(parent) {
     doneLabel_->setAlignment(Qt::AlignCenter);
     doneLabel_->setGeometry(0, 138, 511, 26);
     doneLabel_->hide();
-    closeButton = panelButton(QStringLiteral("SpeedButton1"), QStringLiteral("Close"),
-                              QStringLiteral("Close this window"), p);
+    closeButton = panelButton(QStringLiteral("SpeedButton1"), Text::tr("Close"),
+                              Text::tr("Close this window"), p);
     closeButton->setGeometry(430, 164, 70, 24);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +24,10 @@
 #include <QVBoxLayout>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TCVert1)
+};
 
 struct HelpEntry {
     const char* name;
@@ -33,12 +38,18 @@ struct HelpEntry {
 };
 
 const HelpEntry helpEntries[] = {
-    {"OpenIconHelp1", "Open Icon Help...", "Open icon file",
-     "Open Icon File:", "Here you open a Icon file to to convert to a Bitmap.\r"},
-    {"SaveBitmapHelp1", "Save Bitmap Help...", "Save converted bitmap as...",
-     "Save Picture As:", "Here you save the converted icon as a bitmap.\r"},
-    {"ConvertIconHelp1", "Convert Icon Help...", "Convert the icon to a bitmap",
-     "Convert the Icon:", "Here you convert the icon to a bitmap.\r"},
+    {"OpenIconHelp1", QT_TRANSLATE_NOOP("TCVert1", "Open Icon Help..."),
+     QT_TRANSLATE_NOOP("TCVert1", "Open icon file"),
+     QT_TRANSLATE_NOOP("TCVert1", "Open Icon File:"),
+     QT_TRANSLATE_NOOP("TCVert1", "Here you open a Icon file to to convert to a Bitmap.\r")},
+    {"SaveBitmapHelp1", QT_TRANSLATE_NOOP("TCVert1", "Save Bitmap Help..."),
+     QT_TRANSLATE_NOOP("TCVert1", "Save converted bitmap as..."),
+     QT_TRANSLATE_NOOP("TCVert1", "Save Picture As:"),
+     QT_TRANSLATE_NOOP("TCVert1", "Here you save the converted icon as a bitmap.\r")},
+    {"ConvertIconHelp1", QT_TRANSLATE_NOOP("TCVert1", "Convert Icon Help..."),
+     QT_TRANSLATE_NOOP("TCVert1", "Convert the icon to a bitmap"),
+     QT_TRANSLATE_NOOP("TCVert1", "Convert the Icon:"),
+     QT_TRANSLATE_NOOP("TCVert1", "Here you convert the icon to a bitmap.\r")},
 };
 
 // The window's own icon: a small icon frame turning into a bitmap square.
@@ -64,7 +75,7 @@ TCVert1::TCVert1(AppContext& context, QWidget* parent)
 }
 
 void TCVert1::buildWindow() {
-    toolwindow::setUp(this, QStringLiteral("CVert1"), QStringLiteral("Convert Icons to Bitmaps"),
+    toolwindow::setUp(this, QStringLiteral("CVert1"), Text::tr("Convert Icons to Bitmaps"),
                       QSize(227, 190), toolwindow::Border::Fixed);
     setWindowIcon(converterIcon());
     auto* layout = new QVBoxLayout(this);
@@ -95,12 +106,11 @@ void TCVert1::buildWindow() {
     popupMenu2_ = new QMenu(this);
     popupMenu2_->setObjectName(QStringLiteral("PopupMenu2"));
     connect(icontoolparts::addItem(popupMenu2_, QStringLiteral("CopytoClipboard1"),
-                                   QStringLiteral("Copy to Clipboard"),
-                                   QStringLiteral("Copy the bitmap to the clipboard")),
+                                   Text::tr("Copy to Clipboard"),
+                                   Text::tr("Copy the bitmap to the clipboard")),
             &QAction::triggered, this, [this] { guard([this] { CopytoClipboard1Click(); }); });
     connect(icontoolparts::addItem(popupMenu2_, QStringLiteral("Properties2"),
-                                   QStringLiteral("Properties"),
-                                   QStringLiteral("Bitmap properties")),
+                                   Text::tr("Properties"), Text::tr("Bitmap properties")),
             &QAction::triggered, this, [this] { guard([this] { Properties2Click(); }); });
 }
 
@@ -117,38 +127,44 @@ void TCVert1::buildToolBar() {
     auto add = [&](const char* name, QStyle::StandardPixmap icon, const char* hint,
                    void (TCVert1::*handler)()) {
         QToolButton* b = icontoolparts::addButton(bar, QString::fromLatin1(name), QString(),
-                                                  s->standardIcon(icon), QString::fromLatin1(hint));
+                                                  s->standardIcon(icon), Text::tr(hint));
         if (handler)
             connect(b, &QToolButton::clicked, this,
                     [this, handler] { guard([=, this] { (this->*handler)(); }); });
         return b;
     };
-    add("OpenIcon1", QStyle::SP_DialogOpenButton, "Open a Icon File", &TCVert1::OpenIcon1Click);
+    add("OpenIcon1", QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("TCVert1", "Open a Icon File"),
+        &TCVert1::OpenIcon1Click);
     bar->addSeparator();
-    add("SavePicture", QStyle::SP_DialogSaveButton, "Save Picture As", &TCVert1::SavePictureClick);
+    add("SavePicture", QStyle::SP_DialogSaveButton, QT_TRANSLATE_NOOP("TCVert1", "Save Picture As"),
+        &TCVert1::SavePictureClick);
     bar->addSeparator();
-    add("ConvertIt", QStyle::SP_BrowserReload, "Convert the Icon", &TCVert1::ConvertItClick);
+    add("ConvertIt", QStyle::SP_BrowserReload, QT_TRANSLATE_NOOP("TCVert1", "Convert the Icon"),
+        &TCVert1::ConvertItClick);
     bar->addSeparator();
-    QToolButton* about = add("About1", QStyle::SP_MessageBoxInformation, "Open About", nullptr);
+    QToolButton* about = add("About1", QStyle::SP_MessageBoxInformation,
+                             QT_TRANSLATE_NOOP("TCVert1", "Open About"), nullptr);
     connect(about, &QToolButton::clicked, this, [this] {
         guard([this] {
             if (context_.tools)
                 context_.tools->showAbout();
         });
     });
-    QToolButton* help = add("Help1", QStyle::SP_DialogHelpButton, "Open Help", nullptr);
+    QToolButton* help = add("Help1", QStyle::SP_DialogHelpButton,
+                            QT_TRANSLATE_NOOP("TCVert1", "Open Help"), nullptr);
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     for (int i = 0; i < 3; ++i) {
         const HelpEntry& e = helpEntries[i];
         connect(icontoolparts::addItem(popupMenu1_, QString::fromLatin1(e.name),
-                                       QString::fromLatin1(e.caption), QString::fromLatin1(e.hint)),
+                                       Text::tr(e.caption), Text::tr(e.hint)),
                 &QAction::triggered, this, [this, i] { guard([this, i] { HelpMessage(i + 1); }); });
     }
     help->setMenu(popupMenu1_);
     help->setPopupMode(QToolButton::InstantPopup);
     bar->addSeparator();
-    add("Close1", QStyle::SP_DialogCloseButton, "Close this program", &TCVert1::Close1Click);
+    add("Close1", QStyle::SP_DialogCloseButton, QT_TRANSLATE_NOOP("TCVert1", "Close this program"),
+        &TCVert1::Close1Click);
     layout()->addWidget(bar);
 }
 
@@ -205,8 +221,8 @@ void TCVert1::Close1Click() {
 void TCVert1::HelpMessage(int number) {
     const HelpEntry& e = helpEntries[number - 1];
     Prompts::Box box;
-    box.caption = QString::fromLatin1(e.boxCaption);
-    box.text = QString::fromLatin1(e.text);
+    box.caption = Text::tr(e.boxCaption);
+    box.text = Text::tr(e.text);
     box.icon = Prompts::Icon::Question;
     box.buttons = Prompts::Ok;
     context_.prompts->box(nullptr, box);

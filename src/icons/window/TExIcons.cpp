@@ -17,6 +17,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -33,6 +34,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TExIcons)
+};
+} // namespace
+
 TExIcons::TExIcons(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), saveAll_(*context.prompts, this) {
     toolwindow::buildOrDefer(this, [this] { buildWindow(); });
@@ -40,8 +48,8 @@ TExIcons::TExIcons(AppContext& context, QWidget* parent)
 
 void TExIcons::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("ExIcons"),
-                      QStringLiteral("TabdeckV10 - Extract Icons with Drag & Drop"),
-                      QSize(511, 242), toolwindow::Border::Fixed);
+                      Text::tr("TabdeckV10 - Extract Icons with Drag & Drop"), QSize(511, 242),
+                      toolwindow::Border::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -100,32 +108,31 @@ void TExIcons::buildToolBar() {
         connect(b, &QToolButton::clicked, this,
                 [this, handler] { guard([=, this] { (this->*handler)(); }); });
     };
-    connectClick(icontoolparts::addButton(bar, QStringLiteral("OpenBtn"), QStringLiteral("Open..."),
+    connectClick(icontoolparts::addButton(bar, QStringLiteral("OpenBtn"), Text::tr("Open..."),
                                           s->standardIcon(QStyle::SP_DialogOpenButton),
-                                          QStringLiteral("Open a file to extract icons from")),
+                                          Text::tr("Open a file to extract icons from")),
                  &TExIcons::OpenBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveCurrentBtn"),
-                                          QStringLiteral("Save Current..."),
+                                          Text::tr("Save Current..."),
                                           s->standardIcon(QStyle::SP_DialogSaveButton),
-                                          QStringLiteral("Save the current icon")),
+                                          Text::tr("Save the current icon")),
                  &TExIcons::SaveCurrentBtnClick);
-    connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveAllBtn"),
-                                          QStringLiteral("Save All"),
+    connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveAllBtn"), Text::tr("Save All"),
                                           s->standardIcon(QStyle::SP_DriveHDIcon),
-                                          QStringLiteral("Save all of the icons in the file")),
+                                          Text::tr("Save all of the icons in the file")),
                  &TExIcons::SaveAllBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("NewFolderBtn"),
-                                          QStringLiteral("Folder..."),
+                                          Text::tr("Folder..."),
                                           s->standardIcon(QStyle::SP_FileDialogNewFolder),
-                                          QStringLiteral("Create a new folder")),
+                                          Text::tr("Create a new folder")),
                  &TExIcons::NewFolderBtnClick);
-    QToolButton* help = icontoolparts::addButton(
-        bar, QStringLiteral("HelpBtn"), QStringLiteral("Help"),
-        s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help Menu"));
+    QToolButton* help = icontoolparts::addButton(bar, QStringLiteral("HelpBtn"), Text::tr("Help"),
+                                                 s->standardIcon(QStyle::SP_DialogHelpButton),
+                                                 Text::tr("Help Menu"));
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-    connect(icontoolparts::addItem(popupMenu1_, QStringLiteral("About1"),
-                                   QStringLiteral("About..."), QStringLiteral("Open About")),
+    connect(icontoolparts::addItem(popupMenu1_, QStringLiteral("About1"), Text::tr("About..."),
+                                   Text::tr("Open About")),
             &QAction::triggered, this, [this] {
                 guard([this] {
                     if (context_.tools)
@@ -135,26 +142,25 @@ void TExIcons::buildToolBar() {
     popupMenu1_->addSeparator();
     const QStringList names = {QStringLiteral("OpenFileHelp1"), QStringLiteral("SaveCurrent1"),
                                QStringLiteral("SaveAllHelp1"), QStringLiteral("FolderHelp1")};
-    const QStringList captions = {
-        QStringLiteral("Open File Help..."), QStringLiteral("Save Current Help..."),
-        QStringLiteral("Save All Help..."), QStringLiteral("Folder Help...")};
-    const QStringList itemHints = {
-        QStringLiteral("Open File Help"), QStringLiteral("Save current icon"),
-        QStringLiteral("Save all of the icons"), QStringLiteral("Select or create folder")};
+    const QStringList captions = {Text::tr("Open File Help..."), Text::tr("Save Current Help..."),
+                                  Text::tr("Save All Help..."), Text::tr("Folder Help...")};
+    const QStringList itemHints = {Text::tr("Open File Help"), Text::tr("Save current icon"),
+                                   Text::tr("Save all of the icons"),
+                                   Text::tr("Select or create folder")};
     for (int i = 0; i < 4; ++i)
         connect(icontoolparts::addItem(popupMenu1_, names[i], captions[i], itemHints[i]),
                 &QAction::triggered, this, [this, i] { guard([this, i] { HelpMessage(i + 1); }); });
     popupMenu1_->addSeparator();
     QAction* closeMenu =
-        icontoolparts::addItem(popupMenu1_, QStringLiteral("CloseMenu1"),
-                               QStringLiteral("Close Menu"), QStringLiteral("Close this Menu"));
+        icontoolparts::addItem(popupMenu1_, QStringLiteral("CloseMenu1"), Text::tr("Close Menu"),
+                               Text::tr("Close this Menu"));
     popupMenu1_->setDefaultAction(closeMenu);
     help->setMenu(popupMenu1_);
     help->setPopupMode(QToolButton::InstantPopup);
     bar->addSeparator();
-    QToolButton* exit = icontoolparts::addButton(
-        bar, QStringLiteral("ExitBtn"), QStringLiteral("Close"),
-        s->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close this window"));
+    QToolButton* exit = icontoolparts::addButton(bar, QStringLiteral("ExitBtn"), Text::tr("Close"),
+                                                 s->standardIcon(QStyle::SP_DialogCloseButton),
+                                                 Text::tr("Close this window"));
     connect(exit, &QToolButton::clicked, this, [this] { close(); });
     layout()->addWidget(bar);
 }
@@ -283,8 +289,8 @@ void TExIcons::smRefreshBtn1Click() {
 void TExIcons::SaveCurrentBtnClick() {
     Prompts::FileDialog dialog;
     dialog.kind = Prompts::FileDialog::Save;
-    dialog.title = QStringLiteral("Save Icon As...");
-    dialog.filter = QStringLiteral("Icon Files (*.ico)");
+    dialog.title = Text::tr("Save Icon As...");
+    dialog.filter = Text::tr("Icon Files (*.ico)");
     dialog.file = QStringLiteral("Untitled.ico");
     dialog.defaultSuffix = QStringLiteral("ico");
     dialog.confirmOverwrite = true;
@@ -292,8 +298,7 @@ void TExIcons::SaveCurrentBtnClick() {
     if (!path)
         return;
     iconsaver::save(currentIcon_, *path);
-    context_.prompts->notice(this,
-                             QStringLiteral("Icon File ") + *path + QStringLiteral(" was saved."));
+    context_.prompts->notice(this, Text::tr("Icon File ") + *path + Text::tr(" was saved."));
 }
 
 void TExIcons::NewFolderBtnClick() {

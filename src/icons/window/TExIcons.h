@@ -22,7 +22,7 @@ struct AppContext;
 class TExIcons : public QWidget {
     Q_OBJECT
 public:
-    static QString doneText() { return QStringLiteral("All Done, The Icons Were Saved!"); }
+    static QString doneText() { return tr("All Done, The Icons Were Saved!"); }
 
     explicit TExIcons(AppContext& context, QWidget* parent = nullptr);
 

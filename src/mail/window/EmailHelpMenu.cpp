@@ -3,7 +3,15 @@
 #include "mail/window/EmailPages.h"
 #include "ui/HintRouter.h"
 
+#include <QCoreApplication>
 #include <QMenu>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EmailHelpMenu)
+};
+} // namespace
 
 QMenu* buildEmailHelpMenu(QWidget* parent, const std::function<void(const Prompts::Box&)>& show) {
     auto* menu = new QMenu(parent);
@@ -16,60 +24,102 @@ QMenu* buildEmailHelpMenu(QWidget* parent, const std::function<void(const Prompt
         QString text;
     };
     const QList<Leaf> leaves = {
-        {"Send Mail Help", 0, "Send Mail Help", "E-mail Help",
-         "Send Mail:\r\rThe Send Mail method sends the E-Mail message, if everything is setup "
-         "right.\r\rBefore you Send Mail you have to Setup your e-mail information on the Setup "
-         "Page.\r"},
-        {"Disconnect Help", 0, "Disconnect Help", "E-mail Help",
-         "Disconnect:\r\rIf you are connected this disconnects you.\r\rThe Send Mail Button "
-         "connects you, sends the mail, and then disconnects you if the e-mail was sent "
-         "right.\rElse use this Button to disconnect.\r"},
-        {"E-mail List", 1, "E-mail List", "E-mail List Help",
-         "E-mail List:\r\rDouble click a e-mail address in the list, and the e-mail address is "
-         "placed in the TO: Box.\r"},
-        {"Name List", 1, "Name List", "E-mail List Help",
-         "Name List:\r\rDouble click a name in the list, and the e-mail address is placed in the "
-         "TO: Box.\r"},
-        {"E-mail Address", 1, "Enter E-mail Address", "E-mail List Help",
-         "Enter E-mail Address:\r\rEnter the e-mail address you want to add to the list.\r"},
-        {"Enter Name", 1, "Enter Name", "E-mail List Help",
-         "Enter Name:\r\rEnter the name you want to add to the list.\r"},
-        {"Add", 1, "Add Button", "E-mail List Help",
-         "Add Button:\r\rClick here to add the e-mail address, and name to the list.\r\rTo remove "
-         "a e-mail address and name from the list, highlight a e-mail address or name and click "
-         "the right mouse button.\r"},
-        {"Host", 2, "Enter you e-mail host:", "E-mail Setup Help",
-         "Enter you e-mail host:\r\rHere you enter your e-mail host.\rExample: " + kExampleHost +
-             ".\r"},
-        {"User ID", 2, "Enter your User ID:", "E-mail Setup Help",
-         "Enter your User ID:\r\rHere you enter your e-mail UserID.\rExample: Your password.\r"},
-        {"E-mail Address", 2, "Enter your e-mail address:", "E-mail Setup Help",
-         "Enter your e-mail address:\r\rHere you enter your e-mail address.\rExample: " +
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Send Mail Help"), 0,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Send Mail Help"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Help"),
+         Text::tr(
+             "Send Mail:\r\rThe Send Mail method sends the E-Mail message, if everything is setup "
+             "right.\r\rBefore you Send Mail you have to Setup your e-mail information on the "
+             "Setup "
+             "Page.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Disconnect Help"), 0,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Disconnect Help"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Help"),
+         Text::tr(
+             "Disconnect:\r\rIf you are connected this disconnects you.\r\rThe Send Mail Button "
+             "connects you, sends the mail, and then disconnects you if the e-mail was sent "
+             "right.\rElse use this Button to disconnect.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List"), 1,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help"),
+         Text::tr(
+             "E-mail List:\r\rDouble click a e-mail address in the list, and the e-mail address is "
+             "placed in the TO: Box.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Name List"), 1,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Name List"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help"),
+         Text::tr("Name List:\r\rDouble click a name in the list, and the e-mail address is placed "
+                  "in the "
+                  "TO: Box.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Address"), 1,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter E-mail Address"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help"),
+         Text::tr(
+             "Enter E-mail Address:\r\rEnter the e-mail address you want to add to the list.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter Name"), 1,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter Name"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help"),
+         Text::tr("Enter Name:\r\rEnter the name you want to add to the list.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Add"), 1,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Add Button"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help"),
+         Text::tr("Add Button:\r\rClick here to add the e-mail address, and name to the "
+                  "list.\r\rTo remove "
+                  "a e-mail address and name from the list, highlight a e-mail address or name and "
+                  "click "
+                  "the right mouse button.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Host"), 2,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter you e-mail host:"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Setup Help"),
+         Text::tr("Enter you e-mail host:\r\rHere you enter your e-mail host.\rExample: ") +
+             kExampleHost + ".\r"},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "User ID"), 2,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter your User ID:"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Setup Help"),
+         Text::tr("Enter your User ID:\r\rHere you enter your e-mail UserID.\rExample: Your "
+                  "password.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Address"), 2,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter your e-mail address:"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Setup Help"),
+         Text::tr("Enter your e-mail address:\r\rHere you enter your e-mail address.\rExample: ") +
              kExampleAddress + ".\r"},
-        {"Name", 2, "Enter your name:", "E-mail Setup Help",
-         "Enter your name:\r\rHere you enter your name.\r"},
-        {"Save Setup", 2, "Save Setup Button", "E-mail Setup Help",
-         "Save Setup Button:\r\rClick here to save your e-mail setup information.\r"},
-        {"Select File Help", 0, "Select File Help", "E-mail Help",
-         "Select file to send Button:\r\rClick here to select the file you want to send.\r"},
-        {"Select File Type Help", 0, "Select File Type Help", "E-mail Help",
-         "Select File Type:\r\rSelect the type of file your are sending.\r\rThe type is used for "
-         "specifying a sub-type for e-mail documents.\r     HTML (Hyper Text Markup Language) "
-         "Document.\r     Rich Text Format.\r     SGML (Standard Generalized Markup Language) "
-         "Document.\r     Plain Text Format (Default).\r"},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Name"), 2,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Enter your name:"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Setup Help"),
+         Text::tr("Enter your name:\r\rHere you enter your name.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Save Setup"), 2,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Save Setup Button"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Setup Help"),
+         Text::tr("Save Setup Button:\r\rClick here to save your e-mail setup information.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Select File Help"), 0,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Select File Help"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Help"),
+         Text::tr(
+             "Select file to send Button:\r\rClick here to select the file you want to send.\r")},
+        {QT_TRANSLATE_NOOP("EmailHelpMenu", "Select File Type Help"), 0,
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "Select File Type Help"),
+         QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail Help"),
+         Text::tr(
+             "Select File Type:\r\rSelect the type of file your are sending.\r\rThe type is used "
+             "for "
+             "specifying a sub-type for e-mail documents.\r     HTML (Hyper Text Markup Language) "
+             "Document.\r     Rich Text Format.\r     SGML (Standard Generalized Markup Language) "
+             "Document.\r     Plain Text Format (Default).\r")},
     };
     QMenu* subs[3] = {menu, nullptr, nullptr};
     for (const Leaf& leaf : leaves) {
         if (leaf.submenu && !subs[leaf.submenu]) {
-            const char* title = leaf.submenu == 1 ? "E-mail List Help" : "Setup Help";
-            subs[leaf.submenu] = menu->addMenu(QString::fromLatin1(title));
+            const char* title = leaf.submenu == 1
+                                    ? QT_TRANSLATE_NOOP("EmailHelpMenu", "E-mail List Help")
+                                    : QT_TRANSLATE_NOOP("EmailHelpMenu", "Setup Help");
+            subs[leaf.submenu] = menu->addMenu(Text::tr(title));
             subs[leaf.submenu]->setObjectName(leaf.submenu == 1 ? "EmailListHelp" : "SetupHelp");
-            hints::set(subs[leaf.submenu]->menuAction(), QString::fromLatin1(title));
+            hints::set(subs[leaf.submenu]->menuAction(), Text::tr(title));
         }
-        QAction* a = subs[leaf.submenu]->addAction(QString::fromLatin1(leaf.item));
-        hints::set(a, QString::fromLatin1(leaf.hint));
-        const Prompts::Box box{QString::fromLatin1(leaf.caption), leaf.text,
-                               Prompts::Icon::Question, Prompts::Ok};
+        QAction* a = subs[leaf.submenu]->addAction(Text::tr(leaf.item));
+        hints::set(a, Text::tr(leaf.hint));
+        const Prompts::Box box{Text::tr(leaf.caption), leaf.text, Prompts::Icon::Question,
+                               Prompts::Ok};
         QObject::connect(a, &QAction::triggered, menu, [show, box] { show(box); });
     }
     return menu;

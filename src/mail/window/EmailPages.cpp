@@ -137,25 +137,26 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
 EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel3"));
     auto* g = new QGridLayout(this);
-    g->addWidget(heading("Send E-mail", this), 0, 0, 1, 4);
-    g->addWidget(new QLabel("**Required", this), 1, 0);
+    g->addWidget(heading(tr("Send E-mail"), this), 0, 0, 1, 4);
+    g->addWidget(new QLabel(tr("**Required"), this), 1, 0);
     to1 = edit("To1", this);
-    g->addWidget(caption("**To:", to1, this), 2, 0);
+    g->addWidget(caption(tr("**To:"), to1, this), 2, 0);
     g->addWidget(to1, 2, 1);
     subject1 = edit("Subject1", this);
-    g->addWidget(caption("**Subject:", subject1, this), 3, 0);
+    g->addWidget(caption(tr("**Subject:"), subject1, this), 3, 0);
     g->addWidget(subject1, 3, 1);
-    selectFile = button("SelectFileBtn", "...", "Select a file to send", this);
+    selectFile = button("SelectFileBtn", "...", tr("Select a file to send"), this);
     selectFile->setFixedWidth(28);
-    g->addWidget(caption("**Select file to send:", selectFile, this), 4, 0);
+    g->addWidget(caption(tr("**Select file to send:"), selectFile, this), 4, 0);
     g->addWidget(selectFile, 4, 1, Qt::AlignLeft);
 
-    auto* group = new QGroupBox("Select File Type", this);
+    auto* group = new QGroupBox(tr("Select File Type"), this);
     group->setObjectName(QStringLiteral("Ftype1"));
     auto* gl = new QVBoxLayout(group);
     ftype1 = new QButtonGroup(group);
     ftype1->setExclusive(false); // "none selected" must be possible again
-    const QStringList types = {"HTML", "RichEdit", "SGML Document", "Text (Default)"};
+    const QStringList types = {tr("HTML"), tr("RichEdit"), tr("SGML Document"),
+                               tr("Text (Default)")};
     for (int i = 0; i < types.size(); ++i) {
         auto* r = new QRadioButton(types[i], group);
         r->setObjectName(QStringLiteral("Ftype1_%1").arg(i));
@@ -166,7 +167,7 @@ EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
     g->addWidget(new QLabel("**", this), 1, 3);
     inf1 = coloured(QString(), Qt::red, this, "inf1");
     g->addWidget(inf1, 5, 0, 1, 2);
-    send = button("SendMailBtn", "Send Mail", "Send the e-mail", this);
+    send = button("SendMailBtn", tr("Send Mail"), tr("Send the e-mail"), this);
     g->addWidget(send, 5, 2);
     auto* art1 = new drawnart::ArtView(drawnart::Art::MoreItem, this);
     art1->setObjectName(QStringLiteral("Image1"));
@@ -180,7 +181,7 @@ EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
 EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel4"));
     auto* g = tightGrid(this);
-    g->addWidget(heading("Setup E-mail", this), 0, 0, 1, 5);
+    g->addWidget(heading(tr("Setup E-mail"), this), 0, 0, 1, 5);
     host1 = edit("Host1", this);
     userId1 = edit("UserID1", this);
     eaddress1 = edit("Eaddress1", this);
@@ -189,13 +190,16 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
         const char* caption;
         QLineEdit* edit;
         QString example;
-    } rows[] = {{"Enter you e-mail host:", host1, "Example: " + kExampleHost},
-                {"Enter your User ID:", userId1, "Example: Your password"},
-                {"Enter your e-mail address:", eaddress1, "Example: " + kExampleAddress},
-                {"Enter your name:", yname1, QString()}};
+    } rows[] = {{QT_TRANSLATE_NOOP("EmailSetupPage", "Enter you e-mail host:"), host1,
+                 tr("Example: ") + kExampleHost},
+                {QT_TRANSLATE_NOOP("EmailSetupPage", "Enter your User ID:"), userId1,
+                 tr("Example: Your password")},
+                {QT_TRANSLATE_NOOP("EmailSetupPage", "Enter your e-mail address:"), eaddress1,
+                 tr("Example: ") + kExampleAddress},
+                {QT_TRANSLATE_NOOP("EmailSetupPage", "Enter your name:"), yname1, QString()}};
     int r = 1;
     for (const auto& row : rows) {
-        g->addWidget(caption(row.caption, row.edit, this), r, 0);
+        g->addWidget(caption(tr(row.caption), row.edit, this), r, 0);
         g->addWidget(row.edit, r, 1);
         g->addWidget(new QLabel(row.example, this), r, 2);
         ++r;
@@ -213,30 +217,33 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     auto* connection = new QHBoxLayout;
     connection->setSpacing(6);
     connection->addWidget(port1);
-    connection->addWidget(caption("Security:", security1, this));
+    connection->addWidget(caption(tr("Security:"), security1, this));
     connection->addWidget(security1);
     connection->addStretch(1);
-    g->addWidget(caption("Port:", port1, this), 5, 0);
+    g->addWidget(caption(tr("Port:"), port1, this), 5, 0);
     g->addLayout(connection, 5, 1, 1, 2);
 
-    signIn1 = new QCheckBox("Sign in", this);
+    signIn1 = new QCheckBox(tr("Sign in"), this);
     signIn1->setObjectName(QStringLiteral("SignIn1"));
     authUser1 = edit("AuthUser1", this);
     password1 = edit("Password1", this);
     password1->setEchoMode(QLineEdit::Password);
     auto* account = new QHBoxLayout;
     account->setSpacing(6);
-    account->addWidget(caption("User name:", authUser1, this));
+    account->addWidget(caption(tr("User name:"), authUser1, this));
     account->addWidget(authUser1, 1);
     g->addWidget(signIn1, 6, 0);
     g->addLayout(account, 6, 1, 1, 2);
-    g->addWidget(caption("Password:", password1, this), 7, 0);
+    g->addWidget(caption(tr("Password:"), password1, this), 7, 0);
     g->addWidget(password1, 7, 1);
 
-    g->addWidget(new QLabel("  Current e-mail\r\nsetup information:", this), 1, 3, 2, 2);
-    const char* captions[] = {"Host:", "UserID:", "Address:", "Name:"};
+    g->addWidget(new QLabel(tr("  Current e-mail\r\nsetup information:"), this), 1, 3, 2, 2);
+    const char* captions[] = {QT_TRANSLATE_NOOP("EmailSetupPage", "Host:"),
+                              QT_TRANSLATE_NOOP("EmailSetupPage", "UserID:"),
+                              QT_TRANSLATE_NOOP("EmailSetupPage", "Address:"),
+                              QT_TRANSLATE_NOOP("EmailSetupPage", "Name:")};
     for (int i = 0; i < 4; ++i) {
-        g->addWidget(coloured(captions[i], Qt::blue, this), 3 + i, 3);
+        g->addWidget(coloured(tr(captions[i]), Qt::blue, this), 3 + i, 3);
         current[i] =
             coloured<ElidedLabel>(QString(), Qt::red, this, QStringLiteral("Label%1").arg(15 + i));
         g->addWidget(current[i], 3 + i, 4);
@@ -244,9 +251,9 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     g->setColumnStretch(1, 1);
     g->setColumnStretch(4, 1);
 
-    save = button("SaveSetupBtn2", "Save Setup", "Save and apply your e-mail account information",
-                  this);
-    close = button("CloseSetupBtn", "Close", "Close this window", this);
+    save = button("SaveSetupBtn2", tr("Save Setup"),
+                  tr("Save and apply your e-mail account information"), this);
+    close = button("CloseSetupBtn", tr("Close"), tr("Close this window"), this);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addStretch(1);
@@ -339,19 +346,19 @@ EmailListPage::EmailListPage(QWidget* parent) : QWidget(parent) {
     };
     listBox1 = makeList("ListBox1");
     listBox2 = makeList("ListBox2");
-    g->addWidget(caption("E-mail List", listBox1, this), 0, 0);
-    g->addWidget(caption("Name List", listBox2, this), 0, 1);
+    g->addWidget(caption(tr("E-mail List"), listBox1, this), 0, 0);
+    g->addWidget(caption(tr("Name List"), listBox2, this), 0, 1);
     g->addWidget(listBox1, 1, 0, 4, 1);
     g->addWidget(listBox2, 1, 1, 4, 1);
     edit1 = edit("Edit1", this);
     edit2 = edit("Edit2", this);
-    g->addWidget(caption("Enter E-mail Address:", edit1, this), 1, 2);
+    g->addWidget(caption(tr("Enter E-mail Address:"), edit1, this), 1, 2);
     g->addWidget(edit1, 2, 2);
-    g->addWidget(caption("Enter Name:", edit2, this), 3, 2);
+    g->addWidget(caption(tr("Enter Name:"), edit2, this), 3, 2);
     g->addWidget(edit2, 4, 2);
-    add = button("AddToListBtn", "Add", "Add to lists", this);
+    add = button("AddToListBtn", tr("Add"), tr("Add to lists"), this);
     g->addWidget(add, 5, 0);
-    close = button("CloseWindowBtn", "Close", "Close this window", this);
+    close = button("CloseWindowBtn", tr("Close"), tr("Close this window"), this);
     g->addWidget(close, 5, 1);
     auto* art = new QLabel(this);
     art->setObjectName(QStringLiteral("Image3"));

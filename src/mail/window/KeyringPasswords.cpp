@@ -50,8 +50,7 @@ void KeyringPasswords::store(const QString& host, const QString& user, const QSt
         if (job->error() == QKeychain::NoError)
             done(std::nullopt);
         else
-            done(job->errorString().isEmpty() ? QStringLiteral("no keyring answered")
-                                              : job->errorString());
+            done(job->errorString().isEmpty() ? tr("no keyring answered") : job->errorString());
     });
     job->start();
 }

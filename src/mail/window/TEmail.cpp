@@ -39,7 +39,7 @@ TEmail::TEmail(AppContext& context, QWidget* parent)
 }
 
 void TEmail::buildWindow(AppContext& context) {
-    toolwindow::setUp(this, QStringLiteral("Email"), QStringLiteral("E-mail"), QSize(622, 263),
+    toolwindow::setUp(this, QStringLiteral("Email"), tr("E-mail"), QSize(622, 263),
                       toolwindow::Border::Fixed);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     passwords_ = new KeyringPasswords(asked_, this);
@@ -96,27 +96,31 @@ QWidget* TEmail::buildToolBar() {
         row->addWidget(b);
         return b;
     };
-    auto* send = tool("SendBtn", "Send Mail", "Send the e-mail", mailGlyph(MailGlyph::Send));
+    auto* send =
+        tool("SendBtn", tr("Send Mail"), tr("Send the e-mail"), mailGlyph(MailGlyph::Send));
     connect(send, &QToolButton::clicked, this, [this] { SendBtnClick(); });
     auto* disc =
-        tool("DisconnectBtn", "Disconnect", "Disconnect", mailGlyph(MailGlyph::Disconnect));
+        tool("DisconnectBtn", tr("Disconnect"), tr("Disconnect"), mailGlyph(MailGlyph::Disconnect));
     connect(disc, &QToolButton::clicked, this, [this] { DisconnectBtnClick(); });
-    auto* list = tool("ElistBtn", "E-mail List", "Open e-mail list", mailGlyph(MailGlyph::List));
+    auto* list =
+        tool("ElistBtn", tr("E-mail List"), tr("Open e-mail list"), mailGlyph(MailGlyph::List));
     connect(list, &QToolButton::clicked, this, [this] {
         guard([this] {
             panel2_->show();
             panel2_->raise();
         });
     });
-    auto* setup = tool("OpenSetup1", "Setup", "Open setup window", mailGlyph(MailGlyph::Setup));
+    auto* setup =
+        tool("OpenSetup1", tr("Setup"), tr("Open setup window"), mailGlyph(MailGlyph::Setup));
     connect(setup, &QToolButton::clicked, this, [this] { guard([this] { showPage(panel4_); }); });
-    auto* help = tool("HelpMenuBtn", "Help", "Help Menu", mailGlyph(MailGlyph::Help));
+    auto* help = tool("HelpMenuBtn", tr("Help"), tr("Help Menu"), mailGlyph(MailGlyph::Help));
     // The boxes belong to this window, so they show above it although it stays on top.
     help->setMenu(buildEmailHelpMenu(this, [this](const Prompts::Box& box) {
         guard([this, box] { context_.prompts->box(this, box); });
     }));
     help->setPopupMode(QToolButton::InstantPopup);
-    auto* exit = tool("ExitBtn", "Exit", "Close E-mail", drawnart::icon(drawnart::Art::ExitDoor));
+    auto* exit =
+        tool("ExitBtn", tr("Exit"), tr("Close E-mail"), drawnart::icon(drawnart::Art::ExitDoor));
     connect(exit, &QToolButton::clicked, this, [this] { guard([this] { close(); }); });
     row->addStretch(1);
     return bar;
@@ -222,8 +226,7 @@ void TEmail::AddToListBtnClick() {
         QLineEdit* edit2 = panel2_->edit2;
         if (edit1->text().isEmpty() || edit2->text().isEmpty()) {
             context_.prompts->notice(
-                this,
-                QStringLiteral("You have to fill in the E-mail Address Box, and the Name Box!"));
+                this, tr("You have to fill in the E-mail Address Box, and the Name Box!"));
             focusIfShowing(edit1);
             return;
         }
@@ -240,10 +243,9 @@ void TEmail::ListMouseDownRight(QListWidget* list) {
         const int row = list->currentRow();
         if (row < 0)
             return; // nothing was picked, so nothing can be deleted
-        const Prompts::Box box{
-            QStringLiteral("Delete Item?"),
-            QStringLiteral("Are you sure you want to delete this item from the list?"),
-            Prompts::Icon::Question, Prompts::Yes | Prompts::No};
+        const Prompts::Box box{tr("Delete Item?"),
+                               tr("Are you sure you want to delete this item from the list?"),
+                               Prompts::Icon::Question, Prompts::Yes | Prompts::No};
         if (context_.prompts->box(this, box) != Prompts::Yes)
             return;
         book_.remove(row);

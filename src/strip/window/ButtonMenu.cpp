@@ -6,11 +6,17 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace buttonmenu {
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ButtonMenu)
+};
+
 QAction* item(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QLatin1String(name));
@@ -29,58 +35,54 @@ QMenu* submenu(QMenu* parent, const char* name, const QString& caption, const QS
 
 void renameItems(QMenu* menu, int first, int last, StripMenus& into) {
     for (int t = first; t <= last; ++t) {
-        QAction* a = menu->addAction(QStringLiteral("Table %1").arg(t));
+        QAction* a = menu->addAction(Text::tr("Table %1").arg(t));
         a->setObjectName(QStringLiteral("RTable%1").arg(t));
-        hints::set(a, QStringLiteral("Rename Table %1").arg(t));
+        hints::set(a, Text::tr("Rename Table %1").arg(t));
         into.renameTable[t] = a;
     }
 }
 
 void buildOptions(QMenu* options, StripMenus& m) {
-    QMenu* rename = submenu(options, "RenameTables1", QStringLiteral("Rename Tables"),
-                            QStringLiteral("Rename the tables to any name you want"));
-    QMenu* more3 = submenu(rename, "More3", QStringLiteral("More"), QStringLiteral("More tables"));
-    QMenu* more5 = submenu(more3, "More5", QStringLiteral("More"), QStringLiteral("More tables"));
+    QMenu* rename = submenu(options, "RenameTables1", Text::tr("Rename Tables"),
+                            Text::tr("Rename the tables to any name you want"));
+    QMenu* more3 = submenu(rename, "More3", Text::tr("More"), Text::tr("More tables"));
+    QMenu* more5 = submenu(more3, "More5", Text::tr("More"), Text::tr("More tables"));
     renameItems(more5, 21, 30, m);
-    m.defaultTableNames = item(more5, "Defaut1", QStringLiteral("Default"),
-                               QStringLiteral("Set all Tables to their default name"));
+    m.defaultTableNames = item(more5, "Defaut1", Text::tr("Default"),
+                               Text::tr("Set all Tables to their default name"));
     renameItems(more3, 11, 20, m);
     renameItems(rename, 1, 10, m);
 
     options->addSeparator();
-    m.email = item(options, "Email1", QStringLiteral("E-mail..."),
-                   QStringLiteral("E-mail a document or file"));
+    m.email = item(options, "Email1", Text::tr("E-mail..."), Text::tr("E-mail a document or file"));
     options->addSeparator();
-    m.extractIcons = item(options, "ExtractIcons1", QStringLiteral("Extract Icons..."),
-                          QStringLiteral("Extract Icons from *.exe and *.dll files"));
+    m.extractIcons = item(options, "ExtractIcons1", Text::tr("Extract Icons..."),
+                          Text::tr("Extract Icons from *.exe and *.dll files"));
     options->addSeparator();
-    m.convertIcons = item(options, "ConvertIcons5", QStringLiteral("Convert Icons..."),
-                          QStringLiteral("Convert Icons to Bitmaps"));
+    m.convertIcons = item(options, "ConvertIcons5", Text::tr("Convert Icons..."),
+                          Text::tr("Convert Icons to Bitmaps"));
     options->addSeparator();
-    m.filesFolders = item(options, "FilesFolders1", QStringLiteral("Files/Folders"),
-                          QStringLiteral("Work with files and folders"));
+    m.filesFolders = item(options, "FilesFolders1", Text::tr("Files/Folders"),
+                          Text::tr("Work with files and folders"));
     options->addSeparator();
-    m.viewPictures = item(options, "ViewPictures1", QStringLiteral("View Pictures..."),
-                          QStringLiteral("Open View Pictures"));
+    m.viewPictures = item(options, "ViewPictures1", Text::tr("View Pictures..."),
+                          Text::tr("Open View Pictures"));
     options->addSeparator();
 
-    QMenu* closeHide = submenu(options, "CloseHide1", QStringLiteral("Close/Hide"),
-                               QStringLiteral("Close/Hide Tabdeck"));
-    m.closeOnLaunch =
-        item(closeHide, "Close1", QStringLiteral("Close"), QStringLiteral("Close on execute"));
+    QMenu* closeHide =
+        submenu(options, "CloseHide1", Text::tr("Close/Hide"), Text::tr("Close/Hide Tabdeck"));
+    m.closeOnLaunch = item(closeHide, "Close1", Text::tr("Close"), Text::tr("Close on execute"));
     m.closeOnLaunch->setEnabled(false);
-    m.hideOnLaunch =
-        item(closeHide, "Hide1", QStringLiteral("Hide"), QStringLiteral("Hide on execute"));
+    m.hideOnLaunch = item(closeHide, "Hide1", Text::tr("Hide"), Text::tr("Hide on execute"));
     options->addSeparator();
 
-    QMenu* style = submenu(options, "Style1", QStringLiteral("App Style"),
-                           QStringLiteral("Application Style"));
+    QMenu* style = submenu(options, "Style1", Text::tr("App Style"), Text::tr("Application Style"));
     auto* group = new QActionGroup(style);
     group->setExclusive(true);
-    QAction* onTop = item(style, "StayOnTop1", QStringLiteral("Stay On Top"),
-                          QStringLiteral("Stay on top of all applications"));
+    QAction* onTop = item(style, "StayOnTop1", Text::tr("Stay On Top"),
+                          Text::tr("Stay on top of all applications"));
     QAction* normal =
-        item(style, "Normal1", QStringLiteral("Normal"), QStringLiteral("Application act normal"));
+        item(style, "Normal1", Text::tr("Normal"), Text::tr("Application act normal"));
     m.stayOnTop = onTop;
     m.normal = normal;
     for (QAction* a : {onTop, normal}) {
@@ -88,68 +90,64 @@ void buildOptions(QMenu* options, StripMenus& m) {
         group->addAction(a);
     }
     normal->setChecked(true);
-    m.startWithDesktop =
-        item(options, "StartWithDesktop1", QStringLiteral("Start with the desktop"),
-             QStringLiteral("Start the strip when you log in"));
+    m.startWithDesktop = item(options, "StartWithDesktop1", Text::tr("Start with the desktop"),
+                              Text::tr("Start the strip when you log in"));
     m.startWithDesktop->setCheckable(true);
 }
 
 void buildProperties(QMenu* properties, StripMenus& m) {
-    QMenu* colors =
-        submenu(properties, "Colors1", QStringLiteral("Colors"), QStringLiteral("Colors Menu"));
-    m.buttonColor = item(colors, "AllButtons1", QStringLiteral("Button Color"),
-                         QStringLiteral("Set all the buttons color"));
-    m.buttonDefaultColor = item(colors, "DefaultColor1", QStringLiteral("Default Color"),
-                                QStringLiteral("Set the buttons default color"));
+    QMenu* colors = submenu(properties, "Colors1", Text::tr("Colors"), Text::tr("Colors Menu"));
+    m.buttonColor = item(colors, "AllButtons1", Text::tr("Button Color"),
+                         Text::tr("Set all the buttons color"));
+    m.buttonDefaultColor = item(colors, "DefaultColor1", Text::tr("Default Color"),
+                                Text::tr("Set the buttons default color"));
     colors->addSeparator();
-    m.tableColor = item(colors, "AllTables1", QStringLiteral("Table Color"),
-                        QStringLiteral("Set all the tables color"));
-    m.tableDefaultColor = item(colors, "DefaultColor2", QStringLiteral("Default Color"),
-                               QStringLiteral("Set the tables default color"));
+    m.tableColor =
+        item(colors, "AllTables1", Text::tr("Table Color"), Text::tr("Set all the tables color"));
+    m.tableDefaultColor = item(colors, "DefaultColor2", Text::tr("Default Color"),
+                               Text::tr("Set the tables default color"));
     colors->addSeparator();
-    m.programColor = item(colors, "Program1", QStringLiteral("Program Color"),
-                          QStringLiteral("Set the program's color"));
-    m.programDefaultColor = item(colors, "Default1", QStringLiteral("Default Color"),
-                                 QStringLiteral("Set the program's default color"));
+    m.programColor =
+        item(colors, "Program1", Text::tr("Program Color"), Text::tr("Set the program's color"));
+    m.programDefaultColor = item(colors, "Default1", Text::tr("Default Color"),
+                                 Text::tr("Set the program's default color"));
 
     properties->addSeparator();
     QMenu* openWith = buildOpenWithMenu(properties, m.tableB);
     properties->addMenu(openWith);
     properties->addSeparator();
 
-    QMenu* reminder = submenu(properties, "Reminder1", QStringLiteral("Reminder"),
-                              QStringLiteral("Remind me in ?"));
-    m.reminderStart = item(reminder, "Start1", QStringLiteral("Start"),
-                           QStringLiteral("Enter when to be reminded"));
-    m.reminderStop =
-        item(reminder, "Stop1", QStringLiteral("Stop"), QStringLiteral("Stop Reminder"));
+    QMenu* reminder =
+        submenu(properties, "Reminder1", Text::tr("Reminder"), Text::tr("Remind me in ?"));
+    m.reminderStart =
+        item(reminder, "Start1", Text::tr("Start"), Text::tr("Enter when to be reminded"));
+    m.reminderStop = item(reminder, "Stop1", Text::tr("Stop"), Text::tr("Stop Reminder"));
 }
 
 void buildHelp(QMenu* help, StripMenus& m) {
-    m.hint = item(help, "Hint1", QStringLiteral("Open Hint..."),
-                  QStringLiteral("Open/Close Hint Window"));
+    m.hint = item(help, "Hint1", Text::tr("Open Hint..."), Text::tr("Open/Close Hint Window"));
     help->addSeparator();
-    m.about = item(help, "About1", QStringLiteral("About..."), QStringLiteral("Open About"));
+    m.about = item(help, "About1", Text::tr("About..."), Text::tr("Open About"));
     help->addSeparator();
-    m.helpMessage[1] = item(help, "TableHelp2", QStringLiteral("Main Menu Help..."),
-                            QStringLiteral("Main Menu Help"));
-    m.helpMessage[2] = item(help, "TableHelp1", QStringLiteral("Open Table Help..."),
-                            QStringLiteral("Open Table Help"));
-    m.helpMessage[3] = item(help, "ExtractConvert2", QStringLiteral("Options Help..."),
-                            QStringLiteral("Options Help"));
-    m.helpMessage[4] = item(help, "CloseHide2", QStringLiteral("Properties Help..."),
-                            QStringLiteral("Properties Help"));
-    m.helpMessage[5] = item(help, "EditiniHelp1", QStringLiteral("Edit (*.ini) Help..."),
-                            QStringLiteral("Edit (*.ini) Help"));
-    m.helpMessage[6] = item(help, "TableMenuHelp1", QStringLiteral("Table PopUp Menu Help..."),
-                            QStringLiteral("Right Click on a Table for a Menu"));
+    m.helpMessage[1] =
+        item(help, "TableHelp2", Text::tr("Main Menu Help..."), Text::tr("Main Menu Help"));
+    m.helpMessage[2] =
+        item(help, "TableHelp1", Text::tr("Open Table Help..."), Text::tr("Open Table Help"));
+    m.helpMessage[3] =
+        item(help, "ExtractConvert2", Text::tr("Options Help..."), Text::tr("Options Help"));
+    m.helpMessage[4] =
+        item(help, "CloseHide2", Text::tr("Properties Help..."), Text::tr("Properties Help"));
+    m.helpMessage[5] =
+        item(help, "EditiniHelp1", Text::tr("Edit (*.ini) Help..."), Text::tr("Edit (*.ini) Help"));
+    m.helpMessage[6] = item(help, "TableMenuHelp1", Text::tr("Table PopUp Menu Help..."),
+                            Text::tr("Right Click on a Table for a Menu"));
     m.helpMessage[7] =
-        item(help, "DragDrop5", QStringLiteral("Services PopUp Menu Help..."),
-             QStringLiteral("Right Click on the Door Icon to bring up the Services PopUp Menu"));
-    m.extensiveHelp = item(help, "ExtensiveHelp1", QStringLiteral("Extensive Help..."),
-                           QStringLiteral("Extensive Help File"));
-    m.bugReport = item(help, "BugReport2", QStringLiteral("Bug Reports..."),
-                       QStringLiteral("E-mail Bug Report"));
+        item(help, "DragDrop5", Text::tr("Services PopUp Menu Help..."),
+             Text::tr("Right Click on the Door Icon to bring up the Services PopUp Menu"));
+    m.extensiveHelp = item(help, "ExtensiveHelp1", Text::tr("Extensive Help..."),
+                           Text::tr("Extensive Help File"));
+    m.bugReport =
+        item(help, "BugReport2", Text::tr("Bug Reports..."), Text::tr("E-mail Bug Report"));
 }
 } // namespace
 
@@ -157,32 +155,28 @@ QMenu* build(QWidget* owner, StripMenus& m) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
-    m.open = item(menu, "Open1", QStringLiteral("Open"),
-                  QStringLiteral("Open a application for the button"));
-    m.cut = item(menu, "Cut1", QStringLiteral("Cut"),
-                 QStringLiteral("Cut button application from the selected button"));
-    m.paste = item(menu, "Paste1", QStringLiteral("Paste"),
-                   QStringLiteral("Paste button application to the selected button"));
-    m.remove = item(menu, "Delete1", QStringLiteral("Delete"),
-                    QStringLiteral("Delete the application from the button"));
-    m.fileProperties = item(menu, "FileProp1", QStringLiteral("File Prop..."),
-                            QStringLiteral("Get the file's properties"));
+    m.open = item(menu, "Open1", Text::tr("Open"), Text::tr("Open a application for the button"));
+    m.cut = item(menu, "Cut1", Text::tr("Cut"),
+                 Text::tr("Cut button application from the selected button"));
+    m.paste = item(menu, "Paste1", Text::tr("Paste"),
+                   Text::tr("Paste button application to the selected button"));
+    m.remove = item(menu, "Delete1", Text::tr("Delete"),
+                    Text::tr("Delete the application from the button"));
+    m.fileProperties =
+        item(menu, "FileProp1", Text::tr("File Prop..."), Text::tr("Get the file's properties"));
     menu->addSeparator();
-    buildOptions(
-        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu")),
-        m);
+    buildOptions(submenu(menu, "OptionsMenuBtn", Text::tr("Options"), Text::tr("Options Menu")), m);
     menu->addSeparator();
-    buildProperties(submenu(menu, "PropertiesMenuBtn", QStringLiteral("Properties"),
-                            QStringLiteral("Properties Menu")),
-                    m);
+    buildProperties(
+        submenu(menu, "PropertiesMenuBtn", Text::tr("Properties"), Text::tr("Properties Menu")), m);
     menu->addSeparator();
-    m.editControlFile = item(menu, "Edit1", QStringLiteral("Edit (*.ini)..."),
-                             QStringLiteral("Edit the control file"));
+    m.editControlFile =
+        item(menu, "Edit1", Text::tr("Edit (*.ini)..."), Text::tr("Edit the control file"));
     menu->addSeparator();
-    buildHelp(submenu(menu, "Help1", QStringLiteral("Help"), QStringLiteral("Help Menu")), m);
+    buildHelp(submenu(menu, "Help1", Text::tr("Help"), Text::tr("Help Menu")), m);
     menu->addSeparator();
     QAction* closeMenu =
-        item(menu, "CloseMenu2", QStringLiteral("Close Menu"), QStringLiteral("Close this Menu"));
+        item(menu, "CloseMenu2", Text::tr("Close Menu"), Text::tr("Close this Menu"));
     // Drawn bold; choosing it only closes the menu.
     menu->setDefaultAction(closeMenu);
     return menu;

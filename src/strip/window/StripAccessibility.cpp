@@ -5,10 +5,15 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StripAccessibility)
+};
 
 const QString Press = QAccessibleActionInterface::pressAction();
 const QString ShowMenu = QAccessibleActionInterface::showMenuAction();
@@ -90,17 +95,17 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (!w)
         return nullptr;
     if (const int n = buttonNumber(object))
-        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Button %1").arg(n),
+        return new NamedAccessible(w, QAccessible::Button, Text::tr("Button %1").arg(n),
                                    {Press, ShowMenu});
     const QString name = object->objectName();
     if (name == QLatin1String("Form1"))
         return new NamedAccessible(w, QAccessible::Window, w->windowTitle(), {});
     if (name == QLatin1String("ImageMove"))
-        return new NamedAccessible(w, QAccessible::Grip, QStringLiteral("Move handle"), {});
+        return new NamedAccessible(w, QAccessible::Grip, Text::tr("Move handle"), {});
     if (name == QLatin1String("ImageExit"))
-        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Exit"), {Press});
+        return new NamedAccessible(w, QAccessible::Button, Text::tr("Exit"), {Press});
     if (name == QLatin1String("LabelHide"))
-        return new NamedAccessible(w, QAccessible::Button, QStringLiteral("Hide"), {Press});
+        return new NamedAccessible(w, QAccessible::Button, Text::tr("Hide"), {Press});
     return nullptr;
 }
 

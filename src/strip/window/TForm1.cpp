@@ -178,13 +178,12 @@ QTimer* TForm1::timer1() const {
 void TForm1::buildLayout() {
     panelLeft_ = panel(this, QStringLiteral("PanelLeft"), {0, 0, 51, 51});
     systemcolors::paintBackground(panelLeft_, colortext::BtnFace);
-    label1_ =
-        label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13}, QStringLiteral("Tabel 1"));
+    label1_ = label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13}, tr("Tabel 1"));
     imageMove_ = new drawnart::ArtView(drawnart::Art::MoveHandle, panelLeft_);
     imageMove_->setObjectName(QStringLiteral("ImageMove"));
     imageMove_->setGeometry(1, 14, 49, 36);
     imageMove_->setCursor(Qt::PointingHandCursor);
-    hints::set(imageMove_, QStringLiteral("Right Click for Menu"));
+    hints::set(imageMove_, tr("Right Click for Menu"));
 
     // The hidden panel behind the tables: the blank picture and the cut buffer.
     table31_ = panel(this, QStringLiteral("Table31"), {TableX, 0, 520, 51});
@@ -224,12 +223,12 @@ void TForm1::buildLayout() {
     imageExit_->setObjectName(QStringLiteral("ImageExit"));
     imageExit_->setGeometry(1, 14, 49, 36);
     imageExit_->setCursor(Qt::PointingHandCursor);
-    hints::set(imageExit_, QStringLiteral("Left Click to Exit, Right Click for Menu"));
+    hints::set(imageExit_, tr("Left Click to Exit, Right Click for Menu"));
     labelHide_ = new QLabel(panelRight_);
     labelHide_->setObjectName(QStringLiteral("LabelHide"));
     labelHide_->setGeometry(43, 0, 6, 51);
     labelHide_->setAutoFillBackground(false);
-    hints::set(labelHide_, QStringLiteral("Click to Hide"));
+    hints::set(labelHide_, tr("Click to Hide"));
     labelHide_->raise();
 }
 

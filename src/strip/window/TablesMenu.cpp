@@ -4,15 +4,21 @@
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StripMenus)
+};
+
 QMenu* moreMenu(QWidget* parent, const char* name) {
-    auto* m = new QMenu(QStringLiteral("More"), parent);
+    auto* m = new QMenu(Text::tr("More"), parent);
     m->setObjectName(QLatin1String(name));
     m->menuAction()->setObjectName(QLatin1String(name));
     m->menuAction()->setIcon(drawnart::icon(drawnart::Art::MoreItem));
-    hints::set(m->menuAction(), QStringLiteral("More Tables"));
+    hints::set(m->menuAction(), Text::tr("More Tables"));
     return m;
 }
 
@@ -23,7 +29,7 @@ void addTables(QMenu* menu, int first, int last, const QIcon& icon,
         a->setObjectName(QStringLiteral("TableA%1").arg(t));
         a->setCheckable(true);
         a->setChecked(t == 1);
-        hints::set(a, QStringLiteral("Open Table"));
+        hints::set(a, Text::tr("Open Table"));
         items[t] = a;
     }
 }
@@ -38,9 +44,9 @@ QMenu* buildTablesMenu(QWidget* owner, std::array<QAction*, 31>& items) {
     root->addMenu(more1);
     more1->addMenu(more4);
     addTables(more4, 21, 30, tableIcon, items);
-    QAction* close = more4->addAction(QStringLiteral("Close"));
+    QAction* close = more4->addAction(Text::tr("Close"));
     close->setObjectName(QStringLiteral("CloseMenu1"));
-    hints::set(close, QStringLiteral("Close the Menu"));
+    hints::set(close, Text::tr("Close the Menu"));
     more4->setDefaultAction(close);
     addTables(more1, 11, 20, tableIcon, items);
     addTables(root, 1, 10, tableIcon, items);

@@ -48,7 +48,7 @@ TViewPic::TViewPic(AppContext& context, QWidget* parent) : QWidget(parent), cont
 }
 
 void TViewPic::buildWindow(AppContext& context) {
-    toolwindow::setUp(this, QStringLiteral("ViewPic"), QStringLiteral("TabdeckV10 View Pictures"),
+    toolwindow::setUp(this, QStringLiteral("ViewPic"), tr("TabdeckV10 View Pictures"),
                       QSize(622, 443), toolwindow::Border::Sizeable);
     viewer_ = std::make_unique<PictureViewer>(*context.controlFile, *context.prompts, this,
                                               listPath(context), QGuiApplication::clipboard());
@@ -124,92 +124,81 @@ void TViewPic::addOption(QMenu* options, ViewOption option, const char* name,
     QMenu* sub = options->addMenu(caption);
     sub->setObjectName(QLatin1String(name));
     sub->menuAction()->setObjectName(QLatin1String(name));
-    hints::set(sub->menuAction(), caption + QStringLiteral(" True/False"));
-    optionItems_[int(option)][0] =
-        addItem(sub, trueName, QStringLiteral("True"), caption + QStringLiteral(" True"),
-                [this, option] { viewer_->setOption(option, true); });
-    optionItems_[int(option)][1] =
-        addItem(sub, falseName, QStringLiteral("False"), caption + QStringLiteral(" False"),
-                [this, option] { viewer_->setOption(option, false); });
+    hints::set(sub->menuAction(), caption + tr(" True/False"));
+    optionItems_[int(option)][0] = addItem(sub, trueName, tr("True"), caption + tr(" True"),
+                                           [this, option] { viewer_->setOption(option, true); });
+    optionItems_[int(option)][1] = addItem(sub, falseName, tr("False"), caption + tr(" False"),
+                                           [this, option] { viewer_->setOption(option, false); });
 }
 
 void TViewPic::buildToolBar(QToolBar* bar) {
     QStyle* s = style();
     PictureViewer& v = *viewer_;
 
-    QMenu* file = addMenu(bar, "FileMenuBtn", QStringLiteral("File"), QStringLiteral("File Menu"),
-                          QStyle::SP_DirOpenIcon);
-    addItem(file, "Open1", QStringLiteral("Open..."), QStringLiteral("Open a Picture"),
-            [&v] { v.open(); });
-    addItem(file, "SaveAs1", QStringLiteral("Save As..."), QStringLiteral("Save Picture As..."),
-            [&v] { v.saveAs(); });
+    QMenu* file = addMenu(bar, "FileMenuBtn", tr("File"), tr("File Menu"), QStyle::SP_DirOpenIcon);
+    addItem(file, "Open1", tr("Open..."), tr("Open a Picture"), [&v] { v.open(); });
+    addItem(file, "SaveAs1", tr("Save As..."), tr("Save Picture As..."), [&v] { v.saveAs(); });
     file->addSeparator();
-    addItem(file, "FileList1", QStringLiteral("File List..."), QStringLiteral("Recent file list"),
+    addItem(file, "FileList1", tr("File List..."), tr("Recent file list"),
             [this] { showListPanel(true); });
     file->addSeparator();
-    addItem(file, "Close1", QStringLiteral("Close"), QStringLiteral("Close View Pictures"),
-            [this] { hide(); });
+    addItem(file, "Close1", tr("Close"), tr("Close View Pictures"), [this] { hide(); });
 
-    editMenu_ = addMenu(bar, "EditMrnuBtn", QStringLiteral("Edit"), QStringLiteral("Edit Menu"),
-                        QStyle::SP_FileDialogDetailedView);
+    editMenu_ =
+        addMenu(bar, "EditMrnuBtn", tr("Edit"), tr("Edit Menu"), QStyle::SP_FileDialogDetailedView);
     editMenu_->setObjectName(QStringLiteral("EditMenu"));
-    addItem(editMenu_, "Cut1", QStringLiteral("Cut"),
-            QStringLiteral("Cut the picture to the clipboard"), [&v] { v.cut(); });
-    addItem(editMenu_, "Copy1", QStringLiteral("Copy"),
-            QStringLiteral("Copy the picture to the clipboard"), [&v] { v.copy(); });
-    addItem(editMenu_, "Paste1", QStringLiteral("Paste"),
-            QStringLiteral("Paste picture from the clipboard"), [&v] { v.paste(); });
-    addItem(editMenu_, "Delete1", QStringLiteral("Delete"), QStringLiteral("Delete the picture"),
+    addItem(editMenu_, "Cut1", tr("Cut"), tr("Cut the picture to the clipboard"),
+            [&v] { v.cut(); });
+    addItem(editMenu_, "Copy1", tr("Copy"), tr("Copy the picture to the clipboard"),
+            [&v] { v.copy(); });
+    addItem(editMenu_, "Paste1", tr("Paste"), tr("Paste picture from the clipboard"),
+            [&v] { v.paste(); });
+    addItem(editMenu_, "Delete1", tr("Delete"), tr("Delete the picture"),
             [&v] { v.deleteShown(); });
     editMenu_->addSeparator();
-    addItem(editMenu_, "Clear1", QStringLiteral("Clear"), QStringLiteral("Clear the clipboard"),
+    addItem(editMenu_, "Clear1", tr("Clear"), tr("Clear the clipboard"),
             [&v] { v.clearClipboard(); });
 
-    QMenu* options = addMenu(bar, "OptionsMenuBtn", QStringLiteral("Options"),
-                             QStringLiteral("Options Menu"), QStyle::SP_FileDialogListView);
-    addOption(options, ViewOption::AutoSize, "AutoSize1", QStringLiteral("Auto Size"), "AutoTrue",
-              "AutoFalse");
-    addOption(options, ViewOption::Center, "Center1", QStringLiteral("Center"), "CenterTrue",
-              "CenterFalse");
-    addOption(options, ViewOption::IncDisplay, "IncDisplay1", QStringLiteral("IncDisplay"),
-              "IncDisTrue", "IncDisFalse");
-    addOption(options, ViewOption::Proportional, "Proportional1", QStringLiteral("Proportional"),
-              "ProTrue", "ProFalse");
-    addOption(options, ViewOption::Stretch, "Stretch1", QStringLiteral("Stretch"), "StretchTrue",
+    QMenu* options = addMenu(bar, "OptionsMenuBtn", tr("Options"), tr("Options Menu"),
+                             QStyle::SP_FileDialogListView);
+    addOption(options, ViewOption::AutoSize, "AutoSize1", tr("Auto Size"), "AutoTrue", "AutoFalse");
+    addOption(options, ViewOption::Center, "Center1", tr("Center"), "CenterTrue", "CenterFalse");
+    addOption(options, ViewOption::IncDisplay, "IncDisplay1", tr("IncDisplay"), "IncDisTrue",
+              "IncDisFalse");
+    addOption(options, ViewOption::Proportional, "Proportional1", tr("Proportional"), "ProTrue",
+              "ProFalse");
+    addOption(options, ViewOption::Stretch, "Stretch1", tr("Stretch"), "StretchTrue",
               "StretchFalse");
-    addOption(options, ViewOption::Transparent, "Transparent1", QStringLiteral("Transparent"),
-              "TranTrue", "TranFalse");
+    addOption(options, ViewOption::Transparent, "Transparent1", tr("Transparent"), "TranTrue",
+              "TranFalse");
 
-    QMenu* props = addMenu(bar, "PropertiesMenuBtn", QStringLiteral("Properties"),
-                           QStringLiteral("Properties Menu"), QStyle::SP_FileDialogInfoView);
+    QMenu* props = addMenu(bar, "PropertiesMenuBtn", tr("Properties"), tr("Properties Menu"),
+                           QStyle::SP_FileDialogInfoView);
     auto choose = [this](ViewColor which) {
         viewer_->chooseColor(which, systemcolors::resolve(viewer_->color(which), palette()));
     };
-    addItem(props, "ProgramColor1", QStringLiteral("Program Color..."),
-            QStringLiteral("Set the program's color"), [choose] { choose(ViewColor::Program); });
-    addItem(props, "Default1", QStringLiteral("Default"),
-            QStringLiteral("Set the program's default color"),
+    addItem(props, "ProgramColor1", tr("Program Color..."), tr("Set the program's color"),
+            [choose] { choose(ViewColor::Program); });
+    addItem(props, "Default1", tr("Default"), tr("Set the program's default color"),
             [&v] { v.defaultColor(ViewColor::Program); });
     props->addSeparator();
-    addItem(props, "PictureColor1", QStringLiteral("Picture Color..."),
-            QStringLiteral("Set the picture's color"), [choose] { choose(ViewColor::Picture); });
-    addItem(props, "Default2", QStringLiteral("Default"),
-            QStringLiteral("Set the picture's default color"),
+    addItem(props, "PictureColor1", tr("Picture Color..."), tr("Set the picture's color"),
+            [choose] { choose(ViewColor::Picture); });
+    addItem(props, "Default2", tr("Default"), tr("Set the picture's default color"),
             [&v] { v.defaultColor(ViewColor::Picture); });
 
-    QMenu* print = addMenu(bar, "PrintMenuBtn", QStringLiteral("Print"),
-                           QStringLiteral("Print Menu"), QStyle::SP_DialogSaveButton);
-    addItem(print, "Setup1", QStringLiteral("Setup..."), QStringLiteral("Setup the printer"),
+    QMenu* print =
+        addMenu(bar, "PrintMenuBtn", tr("Print"), tr("Print Menu"), QStyle::SP_DialogSaveButton);
+    addItem(print, "Setup1", tr("Setup..."), tr("Setup the printer"),
             [this] { printer_->setup(); });
-    addItem(print, "Print1", QStringLiteral("Print..."), QStringLiteral("Print the picture"),
+    addItem(print, "Print1", tr("Print..."), tr("Print the picture"),
             [this] { printer_->print(viewer_->picture()); });
     print->addSeparator();
-    addItem(print, "Abort1", QStringLiteral("Abort"), QStringLiteral("Abort the print job"),
-            [this] { printer_->abort(); });
+    addItem(print, "Abort1", tr("Abort"), tr("Abort the print job"), [this] { printer_->abort(); });
 
-    QMenu* help = addMenu(bar, "HelpMenuBtn", QStringLiteral("Help"), QStringLiteral("Help Menu"),
-                          QStyle::SP_DialogHelpButton);
-    addItem(help, "About1", QStringLiteral("About..."), QStringLiteral("Open About"), [this] {
+    QMenu* help =
+        addMenu(bar, "HelpMenuBtn", tr("Help"), tr("Help Menu"), QStyle::SP_DialogHelpButton);
+    addItem(help, "About1", tr("About..."), tr("Open About"), [this] {
         if (context_.tools)
             context_.tools->showAbout();
     });
@@ -221,40 +210,55 @@ void TViewPic::buildToolBar(QToolBar* bar) {
         const char* text;
     };
     static const Topic topics[] = {
-        {"FileHelp1", "File Help", "Open file help",
-         "Open...: Open a Picture.\rSave As...: Save Picture As...\rFile List...: Recent file "
-         "list.\r"},
-        {"EditHelp1", "Edit Help", "Open edit help",
-         "Cut: Cut the picture to the clipboard.\rCopy: Copy the picture to the "
-         "clipboard.\rPaste: Paste picture from the clipboard.\rDelete: Delete the "
-         "picture.\rClear: Clear the clipboard.\r"},
-        {"OptionsHelp1", "Options Help", "Open options help",
-         "Auto Size: Auto Size True/False.\rCenter: Center True/False.\rIncDisplay: IncDisplay "
-         "True/False.\rProportional: Proportional True/False.\rStretch: Stretch "
-         "True/False.\rTransparent: Transparent True/False.\r"},
-        {"PropertiesHelp1", "Properties Help", "Open properties help",
-         "Program Color...: Set the program's color.\rDefault: Set the program's default "
-         "color.\rPicture Color...: Set the picture's color.\rDefault: Set the picture's default "
-         "color.\r"},
-        {"PrintHelp1", "Print Help", "Open print help",
-         "Setup...: Setup the printer.\rPrint...: Print the picture.\rAbort: Abort the print "
-         "job.\r"},
+        {"FileHelp1", QT_TRANSLATE_NOOP("TViewPic", "File Help"),
+         QT_TRANSLATE_NOOP("TViewPic", "Open file help"),
+         QT_TRANSLATE_NOOP(
+             "TViewPic",
+             "Open...: Open a Picture.\rSave As...: Save Picture As...\rFile List...: Recent file "
+             "list.\r")},
+        {"EditHelp1", QT_TRANSLATE_NOOP("TViewPic", "Edit Help"),
+         QT_TRANSLATE_NOOP("TViewPic", "Open edit help"),
+         QT_TRANSLATE_NOOP(
+             "TViewPic", "Cut: Cut the picture to the clipboard.\rCopy: Copy the picture to the "
+                         "clipboard.\rPaste: Paste picture from the clipboard.\rDelete: Delete the "
+                         "picture.\rClear: Clear the clipboard.\r")},
+        {"OptionsHelp1", QT_TRANSLATE_NOOP("TViewPic", "Options Help"),
+         QT_TRANSLATE_NOOP("TViewPic", "Open options help"),
+         QT_TRANSLATE_NOOP(
+             "TViewPic",
+             "Auto Size: Auto Size True/False.\rCenter: Center True/False.\rIncDisplay: IncDisplay "
+             "True/False.\rProportional: Proportional True/False.\rStretch: Stretch "
+             "True/False.\rTransparent: Transparent True/False.\r")},
+        {"PropertiesHelp1", QT_TRANSLATE_NOOP("TViewPic", "Properties Help"),
+         QT_TRANSLATE_NOOP("TViewPic", "Open properties help"),
+         QT_TRANSLATE_NOOP(
+             "TViewPic",
+             "Program Color...: Set the program's color.\rDefault: Set the program's default "
+             "color.\rPicture Color...: Set the picture's color.\rDefault: Set the picture's "
+             "default "
+             "color.\r")},
+        {"PrintHelp1", QT_TRANSLATE_NOOP("TViewPic", "Print Help"),
+         QT_TRANSLATE_NOOP("TViewPic", "Open print help"),
+         QT_TRANSLATE_NOOP(
+             "TViewPic",
+             "Setup...: Setup the printer.\rPrint...: Print the picture.\rAbort: Abort the print "
+             "job.\r")},
     };
     for (const Topic& t : topics)
-        addItem(help, t.name, QLatin1String(t.caption), QLatin1String(t.hint),
-                [this, &t] { showHelp(QLatin1String(t.caption), QLatin1String(t.text)); });
+        addItem(help, t.name, tr(t.caption), tr(t.hint),
+                [this, &t] { showHelp(tr(t.caption), tr(t.text)); });
 
     auto* gap = new QWidget(bar);
     gap->setFixedWidth(16);
     bar->addWidget(gap);
     auto* close = new QToolButton(bar);
     close->setObjectName(QStringLiteral("CloseBtn"));
-    close->setText(QStringLiteral("Close"));
+    close->setText(tr("Close"));
     close->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));
     close->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     close->setAutoRaise(true);
     close->setCursor(Qt::PointingHandCursor);
-    hints::set(close, QStringLiteral("Close View Pictures"));
+    hints::set(close, tr("Close View Pictures"));
     connect(close, &QToolButton::clicked, this, [this] { hide(); });
     bar->addWidget(close);
 }
@@ -265,8 +269,7 @@ QWidget* TViewPic::buildListPanel(QWidget* parent) {
     panel->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(4, 4, 4, 0);
-    auto* title =
-        new QLabel(QStringLiteral("Recent File List (Double Click on File Name to Open)"), panel);
+    auto* title = new QLabel(tr("Recent File List (Double Click on File Name to Open)"), panel);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(boldFont(font(), true));
     title->setAlignment(Qt::AlignHCenter);
@@ -286,14 +289,14 @@ QWidget* TViewPic::buildListPanel(QWidget* parent) {
     bottom->setFixedHeight(35);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(QStringLiteral("Right Click on File Name to Remove it."), bottom);
+    auto* label = new QLabel(tr("Right Click on File Name to Remove it."), bottom);
     label->setObjectName(QStringLiteral("Label2"));
     label->setFont(boldFont(font()));
     row->addWidget(label);
     row->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("Close"), bottom);
+    auto* close = new QPushButton(tr("Close"), bottom);
     close->setObjectName(QStringLiteral("CloseWindowBtn"));
-    hints::set(close, QStringLiteral("Close this window"));
+    hints::set(close, tr("Close this window"));
     connect(close, &QPushButton::clicked, this, [this] { showListPanel(false); });
     row->addWidget(close);
     layout->addWidget(bottom);

@@ -4,11 +4,18 @@
 #include "graphics/Picture.h"
 #include "viewer/PrintBlocks.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
-const QString printFailed = QStringLiteral("The picture could not be printed");
-}
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ViewerPrinter)
+};
+
+const char* const printFailed =
+    QT_TRANSLATE_NOOP("ViewerPrinter", "The picture could not be printed");
+} // namespace
 
 ViewerPrinter::ViewerPrinter(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
 
@@ -18,13 +25,13 @@ void ViewerPrinter::setup() {
 
 void ViewerPrinter::print(const Picture& picture) {
     if (printing_)
-        throw AppError(QStringLiteral("Printing in progress"));
+        throw AppError(Text::tr("Printing in progress"));
     if (!prompts_.print(owner_, printer_))
         return;
     const QImage source = printblocks::source(picture);
     QPainter painter;
     if (!painter.begin(&printer_))
-        throw AppError(printFailed);
+        throw AppError(Text::tr(printFailed));
     printing_ = true;
     try {
         printblocks::draw(painter, source);
@@ -36,17 +43,16 @@ void ViewerPrinter::print(const Picture& picture) {
     }
     printing_ = false;
     if (!painter.end())
-        throw AppError(printFailed);
+        throw AppError(Text::tr(printFailed));
 }
 
 void ViewerPrinter::abort() {
     if (printing_) {
         printer_.abort();
         printing_ = false;
-        prompts_.box(owner_, {QStringLiteral("Information"), QStringLiteral("Printing aborted!"),
+        prompts_.box(owner_, {Text::tr("Information"), Text::tr("Printing aborted!"),
                               Prompts::Icon::Information, Prompts::Ok});
         return;
     }
-    prompts_.notice(owner_,
-                    QStringLiteral("Printer was Not Printing, so Printing was NOT aborted."));
+    prompts_.notice(owner_, Text::tr("Printer was Not Printing, so Printing was NOT aborted."));
 }
