@@ -99,7 +99,7 @@ IconMainPanel::IconMainPanel(QWidget* parent) : QWidget(parent) {
     decreaseButton->setGeometry(12, 88, 26, 26);
     trackBar1 = new QSlider(Qt::Horizontal, p);
     trackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    trackBar1->setAccessibleName(QStringLiteral("Icon shown"));
+    trackBar1->setAccessibleName(Text::tr("Icon shown"));
     trackBar1->setGeometry(42, 86, 427, 30);
     trackBar1->setTickPosition(QSlider::TicksBelow);
     trackBar1->setTickInterval(1);
