@@ -13,6 +13,7 @@
 #include "platform/SystemInfo.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 
@@ -95,33 +96,32 @@ void TExIcons::buildToolBar() {
     bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
                                       "QToolButton { padding: 1px; }"
                                       "QToolButton::menu-indicator { image: none; }"));
-    QStyle* s = style();
     auto connectClick = [this](QToolButton* b, void (TExIcons::*handler)()) {
         connect(b, &QToolButton::clicked, this,
                 [this, handler] { guard([=, this] { (this->*handler)(); }); });
     };
     connectClick(icontoolparts::addButton(bar, QStringLiteral("OpenBtn"), QStringLiteral("Open..."),
-                                          s->standardIcon(QStyle::SP_DialogOpenButton),
+                                          lazyicon::standard(QStyle::SP_DialogOpenButton),
                                           QStringLiteral("Open a file to extract icons from")),
                  &TExIcons::OpenBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveCurrentBtn"),
                                           QStringLiteral("Save Current..."),
-                                          s->standardIcon(QStyle::SP_DialogSaveButton),
+                                          lazyicon::standard(QStyle::SP_DialogSaveButton),
                                           QStringLiteral("Save the current icon")),
                  &TExIcons::SaveCurrentBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveAllBtn"),
                                           QStringLiteral("Save All"),
-                                          s->standardIcon(QStyle::SP_DriveHDIcon),
+                                          lazyicon::standard(QStyle::SP_DriveHDIcon),
                                           QStringLiteral("Save all of the icons in the file")),
                  &TExIcons::SaveAllBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("NewFolderBtn"),
                                           QStringLiteral("Folder..."),
-                                          s->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                          lazyicon::standard(QStyle::SP_FileDialogNewFolder),
                                           QStringLiteral("Create a new folder")),
                  &TExIcons::NewFolderBtnClick);
     QToolButton* help = icontoolparts::addButton(
         bar, QStringLiteral("HelpBtn"), QStringLiteral("Help"),
-        s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help Menu"));
+        lazyicon::standard(QStyle::SP_DialogHelpButton), QStringLiteral("Help Menu"));
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     connect(icontoolparts::addItem(popupMenu1_, QStringLiteral("About1"),
@@ -154,7 +154,7 @@ void TExIcons::buildToolBar() {
     bar->addSeparator();
     QToolButton* exit = icontoolparts::addButton(
         bar, QStringLiteral("ExitBtn"), QStringLiteral("Close"),
-        s->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close this window"));
+        lazyicon::standard(QStyle::SP_DialogCloseButton), QStringLiteral("Close this window"));
     connect(exit, &QToolButton::clicked, this, [this] { close(); });
     layout()->addWidget(bar);
 }
