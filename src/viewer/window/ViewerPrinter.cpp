@@ -12,24 +12,30 @@ const QString printFailed = QStringLiteral("The picture could not be printed");
 
 ViewerPrinter::ViewerPrinter(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
 
+QPrinter& ViewerPrinter::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 void ViewerPrinter::setup() {
-    prompts_.pageSetup(owner_, printer_);
+    prompts_.pageSetup(owner_, printer());
 }
 
 void ViewerPrinter::print(const Picture& picture) {
     if (printing_)
         throw AppError(QStringLiteral("Printing in progress"));
-    if (!prompts_.print(owner_, printer_))
+    if (!prompts_.print(owner_, printer()))
         return;
     const QImage source = printblocks::source(picture);
     QPainter painter;
-    if (!painter.begin(&printer_))
+    if (!painter.begin(&printer()))
         throw AppError(printFailed);
     printing_ = true;
     try {
         printblocks::draw(painter, source);
     } catch (...) {
-        printer_.abort();
+        printer().abort();
         painter.end();
         printing_ = false;
         throw;
@@ -41,7 +47,7 @@ void ViewerPrinter::print(const Picture& picture) {
 
 void ViewerPrinter::abort() {
     if (printing_) {
-        printer_.abort();
+        printer().abort();
         printing_ = false;
         prompts_.box(owner_, {QStringLiteral("Information"), QStringLiteral("Printing aborted!"),
                               Prompts::Icon::Information, Prompts::Ok});
