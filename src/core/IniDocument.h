@@ -43,8 +43,9 @@ private:
         QString name;
         QString value;
     };
-    // Files up to this size keep their keys decoded.
-    static constexpr qsizetype DecodeLimit = 1024 * 1024;
+    // Files up to this size keep their keys decoded: a control file is some
+    // 30 KiB, and a file of tiny keys costs some 40 bytes a byte decoded.
+    static constexpr qsizetype DecodeLimit = 256 * 1024;
 
     const Entry* findKey(QStringView foldedSection, QStringView foldedKey) const;
     std::optional<quint32> findSection(QStringView foldedSection) const;
