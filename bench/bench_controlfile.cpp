@@ -6,6 +6,7 @@
 // which may be memory), so flushes cost what they cost for a user.
 #include "FullControlFile.h"
 #include "core/AtomicFile.h"
+#include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 #include "core/DefaultControlFile.h"
 #include "core/IniDocument.h"
@@ -90,10 +91,11 @@ int main(int argc, char** argv) {
         201, [] {},
         [&] {
             ControlFile file(full);
+            const ButtonSlotSettings buttons(file); // what table loading reads through
             for (int n = 1; n <= 360; ++n)
-                sink = sink + file.read("BUTTON", QString::number(n), 256).length;
+                sink = sink + buttons.target(n).length;
             for (int n = 1; n <= 360; ++n)
-                sink = sink + file.read("ICON", QString::number(n), 256).length;
+                sink = sink + buttons.icon(n).length;
         },
         [] {},
         [&] {

@@ -269,17 +269,18 @@ ControlFile::Value ControlFile::read(const QString& section, const QString& key,
     Value result;
     if (limit <= 1 || cache_->state != State::Loaded)
         return result;
-    const std::optional<QString> value = cache_->doc.value(section, key);
+    std::optional<QString> value = cache_->doc.value(section, key);
     if (!value)
         return result;
     // Cut to limit - 1 characters, never inside a surrogate pair.
-    const QString& text = *value;
+    QString& text = *value;
     if (text.size() < limit) {
-        // Fits whole: only the pairs to count.
+        // Fits whole: only the pairs to count, where there can be any.
         result.length = int(text.size());
-        for (qsizetype i = 1; i < text.size(); ++i)
+        const bool latin1 = QtPrivate::isLatin1(text);
+        for (qsizetype i = 1; !latin1 && i < text.size(); ++i)
             result.length -= text[i].isLowSurrogate() && text[i - 1].isHighSurrogate() ? 1 : 0;
-        result.text = text;
+        result.text = std::move(text);
         return result;
     }
     int chars = 0;

@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -30,7 +31,9 @@ char16_t asciiLower(char16_t c) {
 class FoldedName {
 public:
     explicit FoldedName(const QString& name) {
-        const QStringView trimmed = QStringView(name).trimmed();
+        // Names come trimmed nearly always: then there is nothing to trim.
+        const bool bare = name.isEmpty() || (!name.front().isSpace() && !name.back().isSpace());
+        const QStringView trimmed = bare ? QStringView(name) : QStringView(name).trimmed();
         if (trimmed.size() <= qsizetype(std::size(small_))) {
             qsizetype i = 0;
             for (; i < trimmed.size() && trimmed[i].unicode() < 0x80; ++i)
@@ -117,16 +120,35 @@ Parsed classify(QByteArrayView text, bool firstLine) {
     return p;
 }
 
-size_t seed() {
-    return QHashSeed::globalSeed();
+// Names are hashed with a per-process seed (a file cannot choose names that
+// all land together) by a multiply-xor pass over their folded UTF-16 units:
+// a read hashes two short names, so this is kept inline and cheap.
+quint64 mixIn(quint64 h, QStringView folded) {
+    for (const QChar c : folded)
+        h = (h ^ c.unicode()) * 0x100000001b3ULL;
+    return h;
+}
+
+quint32 finish(quint64 h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    return quint32(h);
+}
+
+quint64 seeded() {
+    static const quint64 seed = quint64(QHashSeed::globalSeed()) * 0x9e3779b97f4a7c15ULL + 1;
+    return seed;
 }
 
 quint32 sectionHash(QStringView folded) {
-    return quint32(qHash(folded, seed())) & ~1u;
+    return finish(mixIn(seeded(), folded)) & ~1u;
 }
 
 quint32 keyHash(QStringView foldedSection, QStringView foldedKey) {
-    return quint32(qHash(foldedKey, qHash(foldedSection, seed()) ^ 0x9e3779b9u)) | 1u;
+    // 0x10000 is no UTF-16 unit: it marks where the section name ends.
+    const quint64 h = (mixIn(seeded(), foldedSection) ^ 0x10000u) * 0x100000001b3ULL;
+    return finish(mixIn(h, foldedKey)) | 1u;
 }
 
 QString foldedName(QByteArrayView name) {
@@ -145,6 +167,15 @@ bool sameFolded(QByteArrayView name, QStringView folded) {
     return name.size() == folded.size();
 }
 
+// A value's bytes as value() gives them: cut at a NUL, without the blanks
+// around it.
+QString decodeValue(QByteArrayView raw) {
+    const qsizetype nul = raw.indexOf('\0');
+    if (nul >= 0)
+        raw = raw.first(nul);
+    return QString::fromUtf8(trimBlanks(raw));
+}
+
 bool before(const auto& a, const auto& b) {
     return a.hash != b.hash ? a.hash < b.hash : a.offset < b.offset;
 }
@@ -154,15 +185,26 @@ bool before(const auto& a, const auto& b) {
 qsizetype IniDocument::lineEnd(qsizetype offset) const {
     const char* data = text_.constData();
     const qsizetype size = text_.size();
-    qsizetype i = offset;
-    while (i < size && !isLineEnd(data[i]))
-        ++i;
-    return i;
+    // Either end byte may be missing from the whole file: looking a chunk at
+    // a time keeps a file of lone CRs (or LFs) from being scanned to its end
+    // for every line.
+    constexpr qsizetype Chunk = 256;
+    for (qsizetype i = offset; i < size; i += Chunk) {
+        const qsizetype n = std::min(Chunk, size - i);
+        const auto* lf = static_cast<const char*>(std::memchr(data + i, '\n', size_t(n)));
+        const qsizetype upTo = lf ? lf - (data + i) : n;
+        if (const auto* cr = static_cast<const char*>(std::memchr(data + i, '\r', size_t(upTo))))
+            return cr - data;
+        if (lf)
+            return lf - data;
+    }
+    return size;
 }
 
 IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
     doc.text_ = bytes;
+    doc.decoded_ = bytes.size() <= DecodeLimit;
     const QByteArrayView all(doc.text_);
     const qsizetype size = all.size();
     // Two passes: counting first lets the index be allocated once, at its
@@ -173,6 +215,8 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
         if (pass == 1) {
             doc.headers_.reserve(headerCount);
             doc.index_.reserve(entryCount);
+            if (doc.decoded_)
+                doc.keys_.reserve(entryCount - headerCount);
         }
         QString section;
         bool inSection = false;
@@ -187,14 +231,22 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
                 } else {
                     section = foldedName(p.name);
                     doc.headers_.push_back(quint32(begin));
-                    doc.index_.push_back(Entry{quint32(begin), sectionHash(section)});
+                    doc.index_.push_back(Entry{quint32(begin), sectionHash(section), NoSlot});
                 }
             } else if (p.kind == Kind::Key && inSection) {
-                if (pass == 0)
+                if (pass == 0) {
                     ++entryCount;
-                else
-                    doc.index_.push_back(
-                        Entry{quint32(begin), keyHash(section, foldedName(p.name))});
+                } else {
+                    QString name = foldedName(p.name);
+                    const quint32 hash = keyHash(section, name);
+                    const quint32 slot =
+                        doc.decoded_
+                            ? doc.addKey(Key{section, std::move(name),
+                                             decodeValue(all.sliced(begin + p.valueStart,
+                                                                    end - begin - p.valueStart))})
+                            : NoSlot;
+                    doc.index_.push_back(Entry{quint32(begin), hash, slot});
+                }
             }
             qsizetype next = end;
             if (next < size)
@@ -219,10 +271,11 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
             if (repeated)
                 continue;
         }
-        *out++ = *in;
+        *out++ = std::move(*in);
     }
     doc.index_.erase(out, doc.index_.end());
     doc.index_.shrink_to_fit();
+    doc.indexBuckets();
     return doc;
 }
 
@@ -261,42 +314,51 @@ bool IniDocument::inSection(quint32 offset, QStringView foldedSection) const {
 }
 
 std::optional<quint32> IniDocument::findSection(QStringView foldedSection) const {
-    const Entry probe{0, sectionHash(foldedSection)};
-    for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
-                                   [](const Entry&a, const Entry&b) { return before(a, b); });
-         e != index_.end() && e->hash == probe.hash; ++e) {
+    const auto [first, last] = candidates(sectionHash(foldedSection));
+    for (auto e = first; e != last; ++e) {
         if (inSection(e->offset, foldedSection))
             return e->offset;
     }
     return std::nullopt;
 }
 
-std::optional<quint32> IniDocument::findKey(QStringView foldedSection,
-                                            QStringView foldedKey) const {
-    const Entry probe{0, keyHash(foldedSection, foldedKey)};
-    for (auto e = std::lower_bound(index_.begin(), index_.end(), probe,
-                                   [](const Entry&a, const Entry&b) { return before(a, b); });
-         e != index_.end() && e->hash == probe.hash; ++e) {
+const IniDocument::Entry* IniDocument::findKey(QStringView foldedSection,
+                                               QStringView foldedKey) const {
+    const auto [first, last] = candidates(keyHash(foldedSection, foldedKey));
+    for (auto e = first; e != last; ++e) {
+        if (decoded_) {
+            const Key& k = keys_[e->slot];
+            if (k.name == foldedKey && k.section == foldedSection)
+                return &*e;
+            continue;
+        }
         const Parsed p =
             classify(QByteArrayView(text_).sliced(e->offset, lineEnd(e->offset) - e->offset),
                      e->offset == 0);
         if (p.kind == Kind::Key && sameFolded(p.name, foldedKey) &&
             inSection(e->offset, foldedSection))
-            return e->offset;
+            return &*e;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+quint32 IniDocument::addKey(Key key) {
+    if (!decoded_)
+        return NoSlot;
+    keys_.push_back(std::move(key));
+    return quint32(keys_.size() - 1);
+}
+
+QString IniDocument::valueAt(quint32 offset) const {
+    const QByteArrayView text = QByteArrayView(text_).sliced(offset, lineEnd(offset) - offset);
+    return decodeValue(text.sliced(classify(text, offset == 0).valueStart));
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
-    const std::optional<quint32> line = findKey(FoldedName(section).view(), FoldedName(key).view());
-    if (!line)
+    const Entry* e = findKey(FoldedName(section).view(), FoldedName(key).view());
+    if (!e)
         return std::nullopt;
-    const QByteArrayView text = QByteArrayView(text_).sliced(*line, lineEnd(*line) - *line);
-    QByteArrayView raw = text.sliced(classify(text, *line == 0).valueStart);
-    const qsizetype nul = raw.indexOf('\0');
-    if (nul >= 0)
-        raw = raw.first(nul);
-    return QString::fromUtf8(trimBlanks(raw));
+    return decoded_ ? keys_[e->slot].value : valueAt(e->offset);
 }
 
 void IniDocument::splice(qsizetype from, qsizetype to, const QByteArray& bytes) {
@@ -321,6 +383,42 @@ void IniDocument::addEntry(Entry e) {
     index_.insert(std::upper_bound(index_.begin(), index_.end(), e,
                                    [](const Entry& a, const Entry& b) { return before(a, b); }),
                   e);
+    indexBuckets();
+}
+
+void IniDocument::indexBuckets() {
+    starts_.clear();
+    bucketBits_ = 0;
+    // A very large file keeps to the binary search: no table per line.
+    if (!decoded_)
+        return;
+    while ((size_t(1) << bucketBits_) < index_.size() && bucketBits_ < 24)
+        ++bucketBits_;
+    const size_t buckets = size_t(1) << bucketBits_;
+    starts_.resize(buckets + 1);
+    size_t at = 0;
+    for (size_t b = 0; b <= buckets; ++b) {
+        while (at < index_.size() && (index_[at].hash >> 1 >> (31 - bucketBits_)) < b)
+            ++at;
+        starts_[b] = quint32(at);
+    }
+}
+
+std::pair<std::vector<IniDocument::Entry>::const_iterator,
+          std::vector<IniDocument::Entry>::const_iterator>
+IniDocument::candidates(quint32 hash) const {
+    auto first = index_.begin();
+    auto last = index_.end();
+    if (!starts_.empty()) {
+        const size_t b = hash >> 1 >> (31 - bucketBits_);
+        last = first + starts_[b + 1];
+        first += starts_[b];
+    }
+    const Entry probe{0, hash, NoSlot};
+    first = std::lower_bound(first, last, probe,
+                             [](const Entry& a, const Entry& b) { return before(a, b); });
+    last = std::find_if(first, last, [hash](const Entry& e) { return e.hash != hash; });
+    return {first, last};
 }
 
 // After the last non-blank line of the section that starts at `header`.
@@ -352,17 +450,21 @@ void IniDocument::set(const QString& section, const QString& key, const QString&
     const QString foldedSection = fold(section);
     const QByteArray keyName = singleLine(key.trimmed());
     const QByteArray valueBytes = singleLine(value);
-    if (const std::optional<quint32> line = findKey(foldedSection, fold(key))) {
-        const qsizetype end = lineEnd(*line);
-        const QByteArrayView text = QByteArrayView(text_).sliced(*line, end - *line);
+    if (const Entry* found = findKey(foldedSection, fold(key))) {
+        const quint32 line = found->offset;
+        const quint32 slot = found->slot;
+        const qsizetype end = lineEnd(line);
+        const QByteArrayView text = QByteArrayView(text_).sliced(line, end - line);
         const QByteArrayView keyBytes =
-            trimBlanks(text.first(classify(text, *line == 0).valueStart - 1));
+            trimBlanks(text.first(classify(text, line == 0).valueStart - 1));
         // A byte-order mark before the key stays where it was.
-        const bool bom = *line == 0 && text.startsWith(QByteArrayView(Bom));
+        const bool bom = line == 0 && text.startsWith(QByteArrayView(Bom));
         const QByteArrayView bare = bom && keyBytes.startsWith(QByteArrayView(Bom))
                                         ? trimBlanks(keyBytes.sliced(3))
                                         : keyBytes;
-        splice(*line, end, (bom ? Bom : QByteArray()) + bare.toByteArray() + '=' + valueBytes);
+        splice(line, end, (bom ? Bom : QByteArray()) + bare.toByteArray() + '=' + valueBytes);
+        if (decoded_)
+            keys_[slot].value = valueAt(line);
         return;
     }
     const QByteArray keyLine = keyName + '=' + valueBytes + Crlf;
@@ -382,7 +484,7 @@ void IniDocument::set(const QString& section, const QString& key, const QString&
         keySection = foldedName(p.name);
         headers_.push_back(start);
         if (!findSection(keySection))
-            addEntry(Entry{start, sectionHash(keySection)});
+            addEntry(Entry{start, sectionHash(keySection), NoSlot});
         at = text_.size();
     }
     // The line before gets a line end if it was the last one without.
@@ -394,6 +496,9 @@ void IniDocument::set(const QString& section, const QString& key, const QString&
         quint32(at + (inserted.startsWith(Crlf) && !keyLine.startsWith(Crlf) ? 2 : 0));
     const QByteArrayView written = QByteArrayView(text_).sliced(start, lineEnd(start) - start);
     const Parsed p = classify(written, start == 0);
-    if (p.kind == Kind::Key)
-        addEntry(Entry{start, keyHash(keySection, foldedName(p.name))});
+    if (p.kind == Kind::Key) {
+        QString name = foldedName(p.name);
+        const quint32 hash = keyHash(keySection, name);
+        addEntry(Entry{start, hash, addKey(Key{keySection, std::move(name), valueAt(start)})});
+    }
 }

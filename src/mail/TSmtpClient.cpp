@@ -6,6 +6,7 @@
 #include <QHostInfo>
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <utility>
 
 using namespace smtptext;
 
@@ -52,7 +53,6 @@ private:
 };
 
 TSmtpClient::TSmtpClient(QObject* parent) : QObject(parent) {
-    socket_ = makeSocket();
     waitTimer_.setSingleShot(true);
     waitTimer_.setTimerType(Qt::PreciseTimer);
     connect(&waitTimer_, &QTimer::timeout, this, &TSmtpClient::timedOut);
@@ -62,8 +62,10 @@ TSmtpClient::~TSmtpClient() {
     password_.fill(QChar(0));
     if (lookupId_ != -1)
         QHostInfo::abortHostLookup(lookupId_);
-    socket_->disconnect(this);
-    socket_->abort();
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+    }
 }
 
 QSslSocket* TSmtpClient::makeSocket() {
@@ -90,7 +92,15 @@ QSslSocket* TSmtpClient::makeSocket() {
 }
 
 bool TSmtpClient::Encrypted() const {
-    return socket_->isEncrypted();
+    return socket_ && socket_->isEncrypted();
+}
+
+// Made when first needed: the secure socket loads its TLS library, which a
+// program that sends no mail never needs.
+QSslSocket* TSmtpClient::socket() {
+    if (!socket_)
+        socket_ = makeSocket();
+    return socket_;
 }
 
 void TSmtpClient::setPassword(const QString& password) {
@@ -143,7 +153,7 @@ void TSmtpClient::quitThenFail(const QString& text) {
 }
 
 void TSmtpClient::connectionLost() {
-    int code = smtperrors::codeFor(socket_->error());
+    int code = smtperrors::codeFor(socket()->error());
     if (code == smtperrors::kUnknown || code == smtperrors::kWouldBlock)
         code = smtperrors::kNotConnected;
     streamBroken(code);
@@ -177,8 +187,9 @@ void TSmtpClient::closeSocket() {
         QHostInfo::abortHostLookup(lookupId_);
         lookupId_ = -1;
     }
-    QSslSocket* old = socket_;
-    socket_ = makeSocket();
+    QSslSocket* old = std::exchange(socket_, nullptr);
+    if (!old)
+        return;
     old->disconnect(this);
     old->abort();
     if (socketDepth_ > 0)
@@ -283,11 +294,11 @@ void TSmtpClient::openTcp(const QHostAddress& address) {
         conf.setCaCertificates(trustStore_);
     conf.setPeerVerifyMode(QSslSocket::VerifyPeer);
     conf.setProtocol(QSsl::SecureProtocols);
-    socket_->setSslConfiguration(conf);
+    socket()->setSslConfiguration(conf);
     // The address was looked up here: the certificate must name the host the user gave.
-    socket_->setPeerVerifyName(Host);
+    socket()->setPeerVerifyName(Host);
     arm();
-    socket_->connectToHost(address, Port);
+    socket()->connectToHost(address, Port);
 }
 
 void TSmtpClient::tcpOpen() {
@@ -298,7 +309,7 @@ void TSmtpClient::tcpOpen() {
     // Commands and the end-of-data line are small writes: without this the
     // kernel holds each one back until the server's delayed acknowledgement
     // of the data before it, up to 40 ms a time.
-    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket()->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connected_ = true;
     phase_ = Phase::Talking;
     if (Security == MailSecurity::Tls)
@@ -310,12 +321,12 @@ void TSmtpClient::tcpOpen() {
 void TSmtpClient::startTls(Step then) {
     // Whatever the server sent before the handshake is not covered by it and
     // must not be taken as a reply afterwards.
-    socket_->readAll();
+    socket()->readAll();
     partial_.clear();
     phase_ = Phase::Handshake;
     afterTls_ = std::move(then);
     arm();
-    socket_->startClientEncryption();
+    socket()->startClientEncryption();
 }
 
 void TSmtpClient::greeted() {
@@ -367,7 +378,7 @@ void TSmtpClient::helo(bool retried) {
 // After an accepted EHLO or HELO: secure the connection when it must be and
 // is not yet, then sign in.
 void TSmtpClient::secured() {
-    if (Security == MailSecurity::StartTls && !socket_->isEncrypted()) {
+    if (Security == MailSecurity::StartTls && !socket()->isEncrypted()) {
         if (!extensions_.contains(QStringLiteral("STARTTLS"))) {
             quitThenFail(tr("The mail server does not offer STARTTLS, so the "
                             "connection cannot be secured; the e-mail was not sent"));
@@ -572,7 +583,7 @@ void TSmtpClient::data() {
         // the message: no other command may go out.
         replyOwed_ = true;
         const QByteArray header = headerBlock(PostMessage, SubType, Charset, eightBit_);
-        socket_->write(header);
+        socket()->write(header);
         body_ = std::make_unique<BodyStream>(PostMessage.Body);
         bytesTotal_ = body_->size();
         bytesSent_ = 0;
@@ -582,7 +593,7 @@ void TSmtpClient::data() {
 }
 
 qint64 TSmtpClient::backlog() const {
-    return socket_->bytesToWrite() + socket_->encryptedBytesToWrite();
+    return socket_ ? socket_->bytesToWrite() + socket_->encryptedBytesToWrite() : 0;
 }
 
 // Hands the body to the socket while little of it waits there; the socket's
@@ -594,7 +605,7 @@ void TSmtpClient::pumpBody() {
     pumping_ = true;
     const Token t = token();
     while (current(t) && body_ && backlog() <= kBacklog) {
-        if (socket_->state() != QAbstractSocket::ConnectedState) {
+        if (socket()->state() != QAbstractSocket::ConnectedState) {
             pumping_ = false;
             connectionLost();
             return;
@@ -606,7 +617,7 @@ void TSmtpClient::pumpBody() {
             endOfData();
             return;
         }
-        socket_->write(chunk_.constData(), n);
+        socket()->write(chunk_.constData(), n);
         bytesSent_ += n;
         emit OnPacketSent();
     }
@@ -648,7 +659,7 @@ void TSmtpClient::Disconnect() {
         return;
     }
     if (!connected_ || disconnecting_ || replyOwed_ || phase_ != Phase::Talking ||
-        socket_->state() != QAbstractSocket::ConnectedState) {
+        socket()->state() != QAbstractSocket::ConnectedState) {
         // A connect in progress, a QUIT the server does not answer, or a reply
         // still owed: a QUIT now could not be told apart from it, so just close.
         endOperations();
@@ -673,17 +684,17 @@ void TSmtpClient::Disconnect() {
 
 void TSmtpClient::command(const QByteArray& text, Step then) {
     replyNumber_ = 0;
-    if (socket_->state() != QAbstractSocket::ConnectedState) {
+    if (socket()->state() != QAbstractSocket::ConnectedState) {
         connectionLost();
         return;
     }
     // Nothing is owed to us before a command goes out (the body's end is the
     // exception): whatever waits unread is not the reply to this command.
-    if (!replyOwed_ && socket_->bytesAvailable() > 0) {
-        socket_->readAll();
+    if (!replyOwed_ && socket()->bytesAvailable() > 0) {
+        socket()->readAll();
         partial_.clear();
     }
-    socket_->write(text + "\r\n");
+    socket()->write(text + "\r\n");
     awaitReply(std::move(then));
 }
 
@@ -693,7 +704,7 @@ void TSmtpClient::awaitReply(Step then) {
     firstNumber_ = -1;
     onReply_ = std::move(then);
     arm();
-    if (socket_->bytesAvailable() > 0)
+    if (socket()->bytesAvailable() > 0)
         QMetaObject::invokeMethod(this, &TSmtpClient::readReplies, Qt::QueuedConnection);
 }
 
@@ -706,8 +717,8 @@ void TSmtpClient::readReplies() {
         return;
     const InSocketSignal inSignal(this);
     QPointer<TSmtpClient> self(this);
-    while (self && onReply_ && socket_->bytesAvailable() > 0) {
-        partial_ += socket_->readLine(kMaxReplyLine - partial_.size() + 1);
+    while (self && onReply_ && socket()->bytesAvailable() > 0) {
+        partial_ += socket()->readLine(kMaxReplyLine - partial_.size() + 1);
         if (!partial_.endsWith('\n')) {
             if (partial_.size() >= kMaxReplyLine) {
                 streamBroken(smtperrors::kMessageTooLong);
@@ -744,8 +755,8 @@ void TSmtpClient::socketGone() {
 
 void TSmtpClient::handleGone() {
     goneQueued_ = false;
-    if (socket_->state() == QAbstractSocket::ConnectedState &&
-        socket_->error() != QAbstractSocket::SslHandshakeFailedError)
+    if (socket()->state() == QAbstractSocket::ConnectedState &&
+        socket()->error() != QAbstractSocket::SslHandshakeFailedError)
         return; // a passing error (a handshake warning); the connection is up
     // What the server sent before it closed is still read.
     readReplies();
@@ -755,8 +766,8 @@ void TSmtpClient::handleGone() {
     case Phase::Opening: {
         if (!connecting_)
             return;
-        lastError_ = smtperrors::codeFor(socket_->error());
-        socket_->abort();
+        lastError_ = smtperrors::codeFor(socket()->error());
+        socket()->abort();
         phase_ = Phase::Idle;
         const Token t = token();
         emit OnConnectionFailed();
@@ -765,7 +776,7 @@ void TSmtpClient::handleGone() {
         return;
     }
     case Phase::Handshake: {
-        const QString why = smtperrors::tlsFailure(sslErrors_, socket_->errorString());
+        const QString why = smtperrors::tlsFailure(sslErrors_, socket()->errorString());
         QPointer<TSmtpClient> self(this);
         closeAndReport();
         if (self)

@@ -111,6 +111,7 @@ private:
     };
 
     QSslSocket* makeSocket();
+    QSslSocket* socket();
     Token token() { return {this, session_, op_}; }
     static bool current(const Token& t) {
         return t.self && t.self->session_ == t.session && t.self->op_ == t.op;

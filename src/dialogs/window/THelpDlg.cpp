@@ -4,6 +4,7 @@
 #include "dialogs/HelpFile.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 
@@ -20,7 +21,7 @@ THelpDlg::THelpDlg(AppContext& context, QWidget* parent) : QWidget(parent), cont
 void THelpDlg::buildWindow() {
     toolwindow::setUp(this, QStringLiteral("HelpDlg"), tr("TabdeckV10 Help"), QSize(672, 441),
                       toolwindow::Border::Fixed);
-    setWindowIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    setWindowIcon(lazyicon::standard(QStyle::SP_DialogHelpButton));
 
     richEdit1_ = new QTextEdit(this);
     richEdit1_->setObjectName(QStringLiteral("RichEdit1"));

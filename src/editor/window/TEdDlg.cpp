@@ -6,6 +6,7 @@
 #include "editor/window/EditorTextView.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 
@@ -115,8 +116,7 @@ void TEdDlg::buildToolBar() {
         auto* button = new QToolButton(bar);
         button->setObjectName(QLatin1String(b.name));
         button->setText(Text::tr(b.caption));
-        button->setIcon(
-            QIcon::fromTheme(QLatin1String(b.themeIcon), style()->standardIcon(b.fallback)));
+        button->setIcon(lazyicon::themed(QLatin1String(b.themeIcon), b.fallback));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
         hints::set(button, Text::tr(b.hint));

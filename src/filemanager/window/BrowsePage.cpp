@@ -3,6 +3,7 @@
 #include "filemanager/FileListModel.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -161,8 +162,8 @@ void BrowsePage::showFolder(const QString& path, const QString& drive) {
 }
 
 void BrowsePage::showFolders(const QList<folderpathlist::Entry>& entries, const QString& current) {
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon open = lazyicon::standard(QStyle::SP_DirOpenIcon);
+    const QIcon closed = lazyicon::standard(QStyle::SP_DirIcon);
     folders->clear();
     for (const auto& e : entries) {
         auto* item =

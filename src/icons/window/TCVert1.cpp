@@ -7,6 +7,7 @@
 #include "icons/window/IconToolParts.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 
@@ -123,11 +124,10 @@ void TCVert1::buildToolBar() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setFixedHeight(29);
     bar->setIconSize(QSize(20, 20));
-    QStyle* s = style();
     auto add = [&](const char* name, QStyle::StandardPixmap icon, const char* hint,
                    void (TCVert1::*handler)()) {
         QToolButton* b = icontoolparts::addButton(bar, QString::fromLatin1(name), QString(),
-                                                  s->standardIcon(icon), Text::tr(hint));
+                                                  lazyicon::standard(icon), Text::tr(hint));
         if (handler)
             connect(b, &QToolButton::clicked, this,
                     [this, handler] { guard([=, this] { (this->*handler)(); }); });

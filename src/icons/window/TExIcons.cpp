@@ -13,6 +13,7 @@
 #include "platform/SystemInfo.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 
@@ -103,31 +104,30 @@ void TExIcons::buildToolBar() {
     bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
                                       "QToolButton { padding: 1px; }"
                                       "QToolButton::menu-indicator { image: none; }"));
-    QStyle* s = style();
     auto connectClick = [this](QToolButton* b, void (TExIcons::*handler)()) {
         connect(b, &QToolButton::clicked, this,
                 [this, handler] { guard([=, this] { (this->*handler)(); }); });
     };
     connectClick(icontoolparts::addButton(bar, QStringLiteral("OpenBtn"), Text::tr("Open..."),
-                                          s->standardIcon(QStyle::SP_DialogOpenButton),
+                                          lazyicon::standard(QStyle::SP_DialogOpenButton),
                                           Text::tr("Open a file to extract icons from")),
                  &TExIcons::OpenBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveCurrentBtn"),
                                           Text::tr("Save Current..."),
-                                          s->standardIcon(QStyle::SP_DialogSaveButton),
+                                          lazyicon::standard(QStyle::SP_DialogSaveButton),
                                           Text::tr("Save the current icon")),
                  &TExIcons::SaveCurrentBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("SaveAllBtn"), Text::tr("Save All"),
-                                          s->standardIcon(QStyle::SP_DriveHDIcon),
+                                          lazyicon::standard(QStyle::SP_DriveHDIcon),
                                           Text::tr("Save all of the icons in the file")),
                  &TExIcons::SaveAllBtnClick);
     connectClick(icontoolparts::addButton(bar, QStringLiteral("NewFolderBtn"),
                                           Text::tr("Folder..."),
-                                          s->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                          lazyicon::standard(QStyle::SP_FileDialogNewFolder),
                                           Text::tr("Create a new folder")),
                  &TExIcons::NewFolderBtnClick);
     QToolButton* help = icontoolparts::addButton(bar, QStringLiteral("HelpBtn"), Text::tr("Help"),
-                                                 s->standardIcon(QStyle::SP_DialogHelpButton),
+                                                 lazyicon::standard(QStyle::SP_DialogHelpButton),
                                                  Text::tr("Help Menu"));
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
@@ -159,7 +159,7 @@ void TExIcons::buildToolBar() {
     help->setPopupMode(QToolButton::InstantPopup);
     bar->addSeparator();
     QToolButton* exit = icontoolparts::addButton(bar, QStringLiteral("ExitBtn"), Text::tr("Close"),
-                                                 s->standardIcon(QStyle::SP_DialogCloseButton),
+                                                 lazyicon::standard(QStyle::SP_DialogCloseButton),
                                                  Text::tr("Close this window"));
     connect(exit, &QToolButton::clicked, this, [this] { close(); });
     layout()->addWidget(bar);

@@ -6,6 +6,7 @@
 #include "platform/DropTarget.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
+#include "ui/LazyIcon.h"
 #include "ui/SystemColors.h"
 #include "ui/ToolWindow.h"
 #include "viewer/PictureViewer.h"
@@ -99,7 +100,7 @@ QMenu* TViewPic::addMenu(QToolBar* bar, const char* button, const QString& capti
     auto* b = new QToolButton(bar);
     b->setObjectName(QLatin1String(button));
     b->setText(caption);
-    b->setIcon(style()->standardIcon(image));
+    b->setIcon(lazyicon::standard(image));
     b->setMenu(menu);
     b->setPopupMode(QToolButton::InstantPopup);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -132,7 +133,6 @@ void TViewPic::addOption(QMenu* options, ViewOption option, const char* name,
 }
 
 void TViewPic::buildToolBar(QToolBar* bar) {
-    QStyle* s = style();
     PictureViewer& v = *viewer_;
 
     QMenu* file = addMenu(bar, "FileMenuBtn", tr("File"), tr("File Menu"), QStyle::SP_DirOpenIcon);
@@ -254,7 +254,7 @@ void TViewPic::buildToolBar(QToolBar* bar) {
     auto* close = new QToolButton(bar);
     close->setObjectName(QStringLiteral("CloseBtn"));
     close->setText(tr("Close"));
-    close->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));
+    close->setIcon(lazyicon::standard(QStyle::SP_DialogCloseButton));
     close->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     close->setAutoRaise(true);
     close->setCursor(Qt::PointingHandCursor);

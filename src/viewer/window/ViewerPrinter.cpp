@@ -19,8 +19,14 @@ const char* const printFailed =
 
 ViewerPrinter::ViewerPrinter(Prompts& prompts, QWidget* owner) : prompts_(prompts), owner_(owner) {}
 
+QPrinter& ViewerPrinter::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 void ViewerPrinter::setup() {
-    prompts_.pageSetup(owner_, printer_);
+    prompts_.pageSetup(owner_, printer());
 }
 
 void ViewerPrinter::print(const Picture& picture) {
@@ -30,13 +36,13 @@ void ViewerPrinter::print(const Picture& picture) {
         return;
     const QImage source = printblocks::source(picture);
     QPainter painter;
-    if (!painter.begin(&printer_))
+    if (!painter.begin(&printer()))
         throw AppError(Text::tr(printFailed));
     printing_ = true;
     try {
         printblocks::draw(painter, source);
     } catch (...) {
-        printer_.abort();
+        printer().abort();
         painter.end();
         printing_ = false;
         throw;
@@ -48,7 +54,7 @@ void ViewerPrinter::print(const Picture& picture) {
 
 void ViewerPrinter::abort() {
     if (printing_) {
-        printer_.abort();
+        printer().abort();
         printing_ = false;
         prompts_.box(owner_, {Text::tr("Information"), Text::tr("Printing aborted!"),
                               Prompts::Icon::Information, Prompts::Ok});

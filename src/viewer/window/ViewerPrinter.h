@@ -1,5 +1,6 @@
 #pragma once
 #include <QPrinter>
+#include <memory>
 
 class Picture;
 class Prompts;
@@ -11,7 +12,9 @@ class ViewerPrinter {
 public:
     ViewerPrinter(Prompts& prompts, QWidget* owner);
 
-    QPrinter& printer() { return printer_; }
+    // Made when first needed: a printer loads the desktop's print system,
+    // which a viewer that never prints does not need.
+    QPrinter& printer();
     bool isPrinting() const { return printing_; }
 
     void setup();
@@ -24,6 +27,6 @@ public:
 private:
     Prompts& prompts_;
     QWidget* owner_;
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     bool printing_ = false;
 };
