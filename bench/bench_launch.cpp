@@ -6,7 +6,7 @@
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "platform/Shell.h"
-#include "strip/ButtonImage.h"
+#include "strip/window/ButtonImage.h"
 #include "strip/window/TForm1.h"
 #include "ui/QtPrompts.h"
 

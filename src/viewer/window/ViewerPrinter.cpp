@@ -32,7 +32,7 @@ void ViewerPrinter::setup() {
 void ViewerPrinter::print(const Picture& picture) {
     if (printing_)
         throw AppError(Text::tr("Printing in progress"));
-    if (!prompts_.print(owner_, printer_))
+    if (!prompts_.print(owner_, printer()))
         return;
     const QImage source = printblocks::source(picture);
     QPainter painter;
