@@ -45,6 +45,7 @@ void TableSwitcher::showTable(int n) {
         return;
     view_.setTableCaption(QStringLiteral("Table %1").arg(n));
     slidingTable_ = n;
+    shown_ = n;
     // The tick is left as it is, so a new choice takes over a running slide.
     timer1_->start();
     view_.showOnlyTable(n);

@@ -69,10 +69,20 @@ const QImage& ButtonImage::image() const {
     return image_;
 }
 
+void ButtonImage::setFocusMark(bool on) {
+    if (focusMark_ == on)
+        return;
+    focusMark_ = on;
+    update();
+}
+
 void ButtonImage::paintEvent(QPaintEvent*) {
     renderPending();
-    if (image_.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), image_);
+    if (!image_.isNull())
+        p.drawImage(QPointF(0, 0), image_);
+    if (focusMark_) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }

@@ -153,7 +153,7 @@ void buildHelp(QMenu* help, StripMenus& m) {
 }
 } // namespace
 
-QMenu* build(QWidget* owner, StripMenus& m) {
+QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
@@ -168,9 +168,11 @@ QMenu* build(QWidget* owner, StripMenus& m) {
     m.fileProperties = item(menu, "FileProp1", QStringLiteral("File Prop..."),
                             QStringLiteral("Get the file's properties"));
     menu->addSeparator();
-    buildOptions(
-        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu")),
-        m);
+    QMenu* optionsMenu =
+        submenu(menu, "OptionsMenuBtn", QStringLiteral("Options"), QStringLiteral("Options Menu"));
+    buildOptions(optionsMenu, m);
+    if (options)
+        *options = optionsMenu;
     menu->addSeparator();
     buildProperties(submenu(menu, "PropertiesMenuBtn", QStringLiteral("Properties"),
                             QStringLiteral("Properties Menu")),

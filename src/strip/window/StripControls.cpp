@@ -45,6 +45,14 @@ void StripControls::setButtonNumberText(const QString& text) {
     label2()->setText(text);
 }
 
+void StripControls::setKeyboardMark(int n) {
+    if (isButton(keyboardMark_))
+        buttonPicture(keyboardMark_)->setFocusMark(false);
+    keyboardMark_ = isButton(n) ? n : 0;
+    if (keyboardMark_)
+        buttonPicture(keyboardMark_)->setFocusMark(true);
+}
+
 void StripControls::setColor(StripSettings::ColorTarget target, uint32_t value) {
     switch (target) {
     case StripSettings::ColorTarget::Buttons:

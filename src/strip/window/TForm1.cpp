@@ -9,6 +9,7 @@
 #include "strip/ShownSettings.h"
 #include "strip/SlotOperations.h"
 #include "strip/StartupSettings.h"
+#include "strip/StripKeys.h"
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
 #include "strip/window/ButtonHandler.h"
@@ -30,6 +31,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -106,7 +108,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imageMove_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { tablesMenu_->popup(imageMove_->mapToGlobal(pos)); });
-    buttonMenu_ = buttonmenu::build(this, menus_);
+    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
+    // The strip takes the keyboard on a click or when the window manager activates it.
+    setFocusPolicy(Qt::StrongFocus);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -166,6 +170,8 @@ void TForm1::createHelpers() {
             }));
     options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
     menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
+    keyboard_ =
+        std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }
@@ -257,6 +263,27 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     formShow();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const stripkeys::Command command = stripkeys::commandFor(event->key(), event->modifiers());
+    if (command.kind == stripkeys::Kind::None) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (command.kind == stripkeys::Kind::ButtonMenu ||
+        command.kind == stripkeys::Kind::OptionsMenu) {
+        // At the selected button, as a right click there opens it.
+        const int n = selection_.button();
+        const QPoint at = selection_.has() && buttonPicture(n)->isVisible()
+                              ? buttonPicture(n)->mapToGlobal(buttonPicture(n)->rect().center())
+                              : mapToGlobal(rect().center());
+        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu_ : optionsMenu_;
+        menu->popup(at);
+        return;
+    }
+    actionguard::run(prompts(), this, [&] { keyboard_->run(command); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
