@@ -1,6 +1,7 @@
 #include "strip/window/ButtonMenu.h"
 
 #include "strip/StripMenus.h"
+#include "strip/window/MenuMnemonics.h"
 #include "strip/window/OpenWithMenu.h"
 #include "ui/HintRouter.h"
 
@@ -187,6 +188,10 @@ QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
         item(menu, "CloseMenu2", QStringLiteral("Close Menu"), QStringLiteral("Close this Menu"));
     // Drawn bold; choosing it only closes the menu.
     menu->setDefaultAction(closeMenu);
+    QSet<const QAction*> tableItems;
+    for (int t = 1; t <= 30; ++t)
+        tableItems << m.renameTable[t] << m.tableB[t];
+    menumnemonics::apply(menu, tableItems);
     return menu;
 }
 
