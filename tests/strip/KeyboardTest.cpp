@@ -5,6 +5,7 @@
 #include "strip/TableSwitcher.h"
 #include "strip/window/ButtonImage.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -167,6 +168,17 @@ private slots:
         startuptest::Strip s(Ini);
         QVERIFY(s.form->focusPolicy() & Qt::ClickFocus);
         QVERIFY(s.form->focusPolicy() & Qt::TabFocus);
+        // A screen reader meets the keyboard's selection as the focused button.
+        s.form->show();
+        s.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.form.get()));
+        QTest::keyClick(s.form.get(), Qt::Key_Right);
+        QTest::keyClick(s.form.get(), Qt::Key_Right);
+        auto focused = [&](int n) {
+            return QAccessible::queryAccessibleInterface(s.form->buttonPicture(n))->state().focused;
+        };
+        QVERIFY(focused(2));
+        QVERIFY(!focused(1));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
 
@@ -28,9 +29,22 @@ void StripControls::setButtonPicture(int n, const Picture& picture) {
         buttonPicture(n)->setPicture(picture);
 }
 
+namespace {
+// Screen readers keep what they read; they are told when it changes.
+void tellReaders(QWidget* control, QAccessible::Event what) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(control, what);
+    QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
 void StripControls::setButtonHint(int n, const QString& hint) {
-    if (isButton(n))
-        hints::set(buttonPicture(n), hint);
+    if (!isButton(n))
+        return;
+    hints::set(buttonPicture(n), hint);
+    // The hint is part of the button's name.
+    tellReaders(buttonPicture(n), QAccessible::NameChanged);
 }
 
 QString StripControls::buttonHint(int n) const {
@@ -49,8 +63,10 @@ void StripControls::setKeyboardMark(int n) {
     if (isButton(keyboardMark_))
         buttonPicture(keyboardMark_)->setFocusMark(false);
     keyboardMark_ = isButton(n) ? n : 0;
-    if (keyboardMark_)
+    if (keyboardMark_) {
         buttonPicture(keyboardMark_)->setFocusMark(true);
+        tellReaders(buttonPicture(keyboardMark_), QAccessible::Focus);
+    }
 }
 
 void StripControls::setColor(StripSettings::ColorTarget target, uint32_t value) {
