@@ -28,6 +28,8 @@ public:
     virtual void setButtonPicture(int n, const Picture& picture) = 0;
     virtual void setButtonHint(int n, const QString& hint) = 0;
     virtual QString buttonHint(int n) const = 0;
+    // A button whose target is gone is drawn dimmed.
+    virtual void setButtonDimmed(int n, bool dimmed) = 0;
 
     // Label1 (the table's caption) and Label2 (the selected button's number).
     virtual void setTableCaption(const QString& text) = 0;

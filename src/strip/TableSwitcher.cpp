@@ -52,6 +52,7 @@ void TableSwitcher::showTable(int n) {
     for (int m = 1; m <= 30; ++m)
         if (QAction* a = tableA(m))
             a->setChecked(m == n);
+    emit tableShown(n);
 }
 
 void TableSwitcher::timer1Timer() {

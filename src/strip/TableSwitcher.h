@@ -34,6 +34,12 @@ public:
 
     // The table shown (1 until another is chosen).
     int shownTable() const { return shown_; }
+
+signals:
+    // Table n was chosen and is coming in.
+    void tableShown(int n);
+
+public:
     // The table sliding in (0 when idle) and the slide's tick.
     int slidingTable() const { return slidingTable_; }
     int slideTick() const { return slideTick_; }

@@ -76,11 +76,21 @@ void ButtonImage::setFocusMark(bool on) {
     update();
 }
 
+void ButtonImage::setDimmed(bool on) {
+    if (dimmed_ == on)
+        return;
+    dimmed_ = on;
+    update();
+}
+
 void ButtonImage::paintEvent(QPaintEvent*) {
     renderPending();
     QPainter p(this);
-    if (!image_.isNull())
+    if (!image_.isNull()) {
+        p.setOpacity(dimmed_ ? 0.35 : 1.0);
         p.drawImage(QPointF(0, 0), image_);
+        p.setOpacity(1.0);
+    }
     if (focusMark_) {
         p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

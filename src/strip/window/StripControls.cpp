@@ -25,8 +25,11 @@ QWindow* StripControls::stripHandle() {
 }
 
 void StripControls::setButtonPicture(int n, const Picture& picture) {
-    if (isButton(n))
-        buttonPicture(n)->setPicture(picture);
+    if (!isButton(n))
+        return;
+    // A new face is for a new target: whether that one exists is asked anew.
+    buttonPicture(n)->setDimmed(false);
+    buttonPicture(n)->setPicture(picture);
 }
 
 namespace {
@@ -45,6 +48,11 @@ void StripControls::setButtonHint(int n, const QString& hint) {
     hints::set(buttonPicture(n), hint);
     // The hint is part of the button's name.
     tellReaders(buttonPicture(n), QAccessible::NameChanged);
+}
+
+void StripControls::setButtonDimmed(int n, bool dimmed) {
+    if (isButton(n))
+        buttonPicture(n)->setDimmed(dimmed);
 }
 
 QString StripControls::buttonHint(int n) const {

@@ -34,6 +34,7 @@ public:
     void setButtonPicture(int n, const Picture& picture) override;
     void setButtonHint(int n, const QString& hint) override;
     QString buttonHint(int n) const override;
+    void setButtonDimmed(int n, bool dimmed) override;
     void setTableCaption(const QString& text) override;
     void setButtonNumberText(const QString& text) override;
     void setKeyboardMark(int n) override;

@@ -1,8 +1,10 @@
 #include "strip/window/TForm1.h"
 
+#include "context/Prompts.h"
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "strip/BrokenTargets.h"
 #include "strip/Launch.h"
 #include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
@@ -154,10 +156,19 @@ void TForm1::createHelpers() {
     placement_->setToolWindows([this] { return context_.tools; });
     placementEvents_ = new PlacementEvents(*this, *placement_, prompts(), this);
     placementEvents_->attach();
+    brokenTargets_ = new BrokenTargets(*this, file, this);
+    connect(switcher_, &TableSwitcher::tableShown, brokenTargets_, &BrokenTargets::checkTable);
+    connect(loader_, &TableLoader::allLoaded, brokenTargets_,
+            [this] { brokenTargets_->checkTable(switcher_->shownTable()); });
     launcher_ = std::make_unique<Launcher>(
         this, file, opener(), selection_,
-        Launcher::Actions{[this] { return settings_->hideMode(); },
-                          [this] { placement_->HideStrip(); }, [this] { close(); }});
+        Launcher::Actions{
+            [this] { return settings_->hideMode(); }, [this] { placement_->HideStrip(); },
+            [this] { close(); },
+            [this](int n, const QString& target) { return brokenTargets_->missing(n, target); },
+            [this](const QString& target) {
+                prompts().notice(this, BrokenTargets::missingNotice(target));
+            }});
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
     slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);

@@ -24,6 +24,7 @@ class QTimer;
 class ButtonImage;
 class CutBox;
 class HintRouter;
+class BrokenTargets;
 class ButtonHandler;
 class Launcher;
 class OptionsMenu;
@@ -83,6 +84,7 @@ public:
     HintRouter& hintRouter() { return *hintRouter_; }
     TableLoader& tableLoader() { return *loader_; }
     TableSwitcher& tableSwitcher() { return *switcher_; }
+    BrokenTargets& brokenTargets() { return *brokenTargets_; }
     Placement& placement() { return *placement_; }
     SlotOperations& slotOperations() { return *slots_; }
     ShownSettings& settings() { return *settings_; }
@@ -147,6 +149,7 @@ private:
     std::unique_ptr<OptionsMenu> options_;
     std::unique_ptr<StripKeyboard> keyboard_;
     ButtonHandler* buttonHandler_ = nullptr;
+    BrokenTargets* brokenTargets_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;
     StripDrops* drops_ = nullptr;
     ToolsMenus* tools_ = nullptr;
