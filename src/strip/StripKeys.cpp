@@ -59,6 +59,18 @@ Command commandFor(int key, Qt::KeyboardModifiers modifiers) {
     return {};
 }
 
+bool repeats(Kind kind) {
+    switch (kind) {
+    case Kind::Previous:
+    case Kind::Next:
+    case Kind::PreviousTable:
+    case Kind::NextTable:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace stripkeys
 
 using stripkeys::Kind;

@@ -33,6 +33,8 @@ struct Command {
 };
 
 Command commandFor(int key, Qt::KeyboardModifiers modifiers);
+// Whether a held key runs the command again: the moves only.
+bool repeats(Kind kind);
 
 } // namespace stripkeys
 

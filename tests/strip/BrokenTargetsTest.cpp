@@ -91,6 +91,7 @@ private slots:
         s.file->write(QStringLiteral("BUTTON"), QStringLiteral("2"), target);
         s.restart();
         BrokenTargets& broken = s.form->brokenTargets();
+        broken.setExists([](const QString& path) { return QFileInfo::exists(path); });
         s.form->show();
         QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(s.form->buttonPicture(2)->dimmed(), 5000);

@@ -6,7 +6,9 @@
 #include "strip/window/ButtonImage.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -162,6 +164,34 @@ private slots:
         shown->close();
         // The menu acts on the button the keyboard chose.
         QCOMPARE(s.form->selection().button(), 1);
+    }
+
+    // A repeat of a key that acts (the tail of one that chose a menu item)
+    // does nothing; a repeated move moves.
+    void heldKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("return") << int(Qt::Key_Return) << 5 << "";
+        QTest::newRow("space") << int(Qt::Key_Space) << 5 << "";
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 5 << "";
+        QTest::newRow("menu") << int(Qt::Key_Menu) << 5 << "";
+        QTest::newRow("right moves on") << int(Qt::Key_Right) << 6 << "";
+    }
+    void heldKeys() {
+        QFETCH(int, key);
+        QFETCH(int, selected);
+        QFETCH(QString, opened);
+        startuptest::Strip s(Ini);
+        const int x = s.form->x();
+        for (int k = 0; k < 5; ++k)
+            QTest::keyClick(s.form.get(), Qt::Key_Right);
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(s.form.get(), &repeat);
+        QCOMPARE(s.form->selection().button(), selected);
+        QCOMPARE(s.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+        QCOMPARE(s.form->x(), x);
+        QVERIFY(!s.form->findChild<QMenu*>("PopupMenu1")->isVisible());
     }
 
     void stripTakesFocus() {

@@ -283,6 +283,11 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+    // A held key repeats only moves: a repeat of Return, Space or Escape is
+    // most often the tail of a key that chose a menu item or closed a box
+    // and came to the strip once those were gone.
+    if (event->isAutoRepeat() && !stripkeys::repeats(command.kind))
+        return;
     if (command.kind == stripkeys::Kind::ButtonMenu ||
         command.kind == stripkeys::Kind::OptionsMenu) {
         // At the selected button, as a right click there opens it.
