@@ -20,6 +20,11 @@ void Launcher::launch(int button) {
     const ControlFile::Value target = ButtonSlotSettings(file_).target(button);
     if (!target.isSet())
         return;
+    if (actions_.gone && actions_.gone(button, target.text)) {
+        if (actions_.tellGone)
+            actions_.tellGone(target.text);
+        return;
+    }
     opener_.open(owner_, target.text);
     if (actions_.hideMode && actions_.hideMode()) {
         if (actions_.hideStrip)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 
 class ControlFile;
@@ -16,6 +17,10 @@ public:
         std::function<bool()> hideMode;   // whether a launch hides the strip
         std::function<void()> hideStrip;  // hide mode on
         std::function<void()> closeStrip; // hide mode off: ends the program
+        // Whether button n's target is known to be gone, and telling so;
+        // such a press neither opens, hides nor closes.
+        std::function<bool(int n, const QString& target)> gone;
+        std::function<void(const QString& target)> tellGone;
     };
 
     Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,

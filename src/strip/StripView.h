@@ -28,10 +28,14 @@ public:
     virtual void setButtonPicture(int n, const Picture& picture) = 0;
     virtual void setButtonHint(int n, const QString& hint) = 0;
     virtual QString buttonHint(int n) const = 0;
+    // A button whose target is gone is drawn dimmed.
+    virtual void setButtonDimmed(int n, bool dimmed) = 0;
 
     // Label1 (the table's caption) and Label2 (the selected button's number).
     virtual void setTableCaption(const QString& text) = 0;
     virtual void setButtonNumberText(const QString& text) = 0;
+    // The focus mark on the button the keyboard selected; 0 takes it away.
+    virtual void setKeyboardMark(int n) = 0;
 
     // Gives a target its colour: every button panel, every table panel, or
     // the strip with its two end panels.

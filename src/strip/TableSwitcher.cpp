@@ -53,12 +53,14 @@ void TableSwitcher::showTable(int n) {
         return;
     view_.setTableCaption(Text::tr("Table %1").arg(n));
     slidingTable_ = n;
+    shown_ = n;
     // The tick is left as it is, so a new choice takes over a running slide.
     timer1_->start();
     view_.showOnlyTable(n);
     for (int m = 1; m <= 30; ++m)
         if (QAction* a = tableA(m))
             a->setChecked(m == n);
+    emit tableShown(n);
 }
 
 void TableSwitcher::timer1Timer() {

@@ -32,6 +32,14 @@ public:
     QAction* tableA(int n) const;
     QAction* tableB(int n) const;
 
+    // The table shown (1 until another is chosen).
+    int shownTable() const { return shown_; }
+
+signals:
+    // Table n was chosen and is coming in.
+    void tableShown(int n);
+
+public:
     // The table sliding in (0 when idle) and the slide's tick.
     int slidingTable() const { return slidingTable_; }
     int slideTick() const { return slideTick_; }
@@ -41,6 +49,7 @@ private:
     StripView& view_;
     ControlFile& file_;
     QTimer* timer1_ = nullptr;
+    int shown_ = 1;
     int slidingTable_ = 0;
     int slideTick_ = 0;
 };

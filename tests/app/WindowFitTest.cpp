@@ -281,9 +281,6 @@ private slots:
             }
         };
         walk(root);
-        // The file manager's fields still wait for their labels to be tied to them.
-        if (window == "TPathnook")
-            QEXPECT_FAIL("", "the file manager's fields await their labels", Continue);
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("%1 of %2 unnamed: %3")
                                                    .arg(unnamed.size())
                                                    .arg(seen)

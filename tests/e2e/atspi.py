@@ -2,15 +2,21 @@
 """What the end-to-end scripts ask of the accessibility bus.
 
   atspi.py press NAME         press the push button NAME of the program
-  atspi.py count PREFIX       print how many push buttons are named PREFIX N
+  atspi.py count PREFIX       print how many push buttons are named
+                              "PREFIX N, table T..." with T the table of N
   atspi.py describe NAME      print the description of the push button NAME
   atspi.py menu N             walk the shown popup menu with N presses of Down
                               and print the name of each item it reaches, one a
                               line (a popup is no child of the program's tree,
                               so its items are read from their focus events)
+  atspi.py name NAME          print the whole name of the push button NAME
+
+A NAME also finds a button whose name goes on after a comma ("Button 1"
+finds "Button 1, table 1: hint").
 
 Each waits at most 20 seconds for the program to show the button.
 """
+import re
 import sys
 import time
 
@@ -32,7 +38,7 @@ def find(name, limit=20.0):
     end = time.monotonic() + limit
     while time.monotonic() < end:
         for b in buttons():
-            if b.name == name:
+            if b.name == name or b.name.startswith(name + ","):
                 return b
         time.sleep(0.3)
     sys.exit(f"no push button named {name!r}")
@@ -75,12 +81,19 @@ def main():
         sys.exit(f"{arg!r} has no press action")
     elif cmd == "count":
         find(arg + " 1")
-        names = {b.name for b in buttons()}
-        print(sum(1 for n in names if n.startswith(arg + " ") and n[len(arg) + 1:].isdigit()))
+        named = re.compile(re.escape(arg) + r" (\d+), table (\d+)(: |$)")
+        numbers = set()
+        for b in buttons():
+            m = named.match(b.name)
+            if m and (int(m.group(1)) - 1) // 12 + 1 == int(m.group(2)):
+                numbers.add(int(m.group(1)))
+        print(len(numbers))
     elif cmd == "menu":
         print("\n".join(walk_menu(int(arg))))
     elif cmd == "describe":
         print(find(arg).description)
+    elif cmd == "name":
+        print(find(arg).name)
     else:
         sys.exit(f"unknown command {cmd}")
 

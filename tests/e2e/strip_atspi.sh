@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The strip through a screen reader's eyes (AT-SPI): 360 push buttons named
-# "Button 1" ... "Button 360", each described by its target's hint, and
-# pressing "Button 1" through AT-SPI starts its target as a click does.
+# "Button N, table T: hint" (Button 1 ... Button 360, each with its own
+# table), each described by its target's hint, and pressing "Button 1"
+# through AT-SPI starts its target as a click does.
 set -euo pipefail
 # A session bus of its own, where the accessibility bus starts on demand.
 if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
@@ -27,10 +28,12 @@ pids+=($!)
 timeout 20 xdotool search --sync --onlyvisible --name '^TabdeckV10$' >/dev/null || fail "no strip"
 
 count=$(atspi count Button) || fail "no buttons on the accessibility bus"
-[[ $count -eq 360 ]] || fail "$count buttons named Button N, not 360"
+[[ $count -eq 360 ]] || fail "$count buttons named Button N, table T, not 360"
 # The hint follows the table loading, which runs after the window shows.
 described() { description=$(atspi describe "Button 1"); [[ $description == mark.sh ]]; }
 wait_for 10 described || fail "Button 1 is described as '$description'"
+named() { name=$(atspi name "Button 1"); [[ $name == "Button 1, table 1: mark.sh" ]]; }
+wait_for 10 named || fail "Button 1 is named '$name'"
 # The door and the hide bar are named buttons too.
 [[ $(atspi describe Exit) == *Exit* && $(atspi describe Hide) == "Click to Hide" ]] ||
     fail "the door or the hide bar has no name"

@@ -45,9 +45,9 @@ drop_on_button() { # N FILE
     drag_to_strip
     wait_for 10 ini_is BUTTON "$n" "$file" || fail "the drop did not fill button $n: '$(ini_value BUTTON "$n")'"
     # The notice "The Program was Setup on Button N" waits for OK.
-    wait_for 10 notice_wid >/dev/null || fail "no notice after the drop on button $n"
-    local box
-    box=$(notice_wid)
+    # A window another client destroys meanwhile (the drag icon) can fail one
+    # search, so the notice's id is taken by the same retried look-up.
+    wait_for 10 find_notice || fail "no notice after the drop on button $n"
     xdotool windowactivate --sync "$box" 2>/dev/null || true
     sleep 0.3
     xdotool key Return
@@ -62,7 +62,8 @@ notice_wid() {
     done
     return 1
 }
-no_notice() { ! notice_wid >/dev/null; }
+find_notice() { box=$(notice_wid); }
+no_notice() { strip_wid >/dev/null && ! notice_wid >/dev/null; }
 slot_x() { local xs=(8 50 93 135 178 221 264 307 350 392 434 477); echo "${xs[$(($1 - 1))]}"; }
 
 prog=$work/prog

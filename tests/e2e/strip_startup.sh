@@ -26,6 +26,7 @@ printf '[BUTTON]\r\n1=%s\r\n2=%s\r\n3=%s\r\n4=%s\r\n[ICON]\r\n1=%s\r\n2=%s\r\n3=
     "$prog/Tool.EXE" "$prog/Icons/one.bmp" "$prog/Icons/two.ico" "$prog/Icons/three.jpg" \
     >"$prog/TabdeckV10.INI"
 
+: >"$prog/notes.txt" # a document that exists: its button is drawn whole
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
 strip_pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^TabdeckV10$' | head -1)

@@ -38,7 +38,28 @@ sleep 1
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$strip_pid/status"; }
 # The move handle is at strip (1..49, 14..49); the menu opens at the pointer
 # with More first and then Table 1 .. Table 10, 22 pixels apiece.
-open_menu() { xdotool mousemove 225 330 mousedown 3 mouseup 3 sleep "${menu_wait:-0.05}"; }
+# The strip takes keys itself, so no key may go to it while a menu is meant:
+# the keys wait until the menu is mapped, and the next menu until it is gone.
+menu_up() {
+    local id
+    for id in $(xwininfo -root -tree | grep -E '"TabdeckV10".* [0-9]+x[0-9]+\+225\+330 ' |
+        awk '{split($(NF-1), g, "[x+]"); if (g[2] > 200) print $1}'); do
+        xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 0
+    done
+    return 1
+}
+menu_down() { ! menu_up; }
+open_menu() {
+    # A release that follows the press at once can close the menu again:
+    # then the right click is made anew.
+    local try
+    wait_for 5 menu_down || fail "the tables menu stayed open"
+    for try in 1 2 3 4 5; do
+        xdotool mousemove 225 330 mousedown 3 mouseup 3 sleep "${menu_wait:-0.05}"
+        wait_for 1 menu_up && return 0
+    done
+    fail "no tables menu at the move handle"
+}
 downs() { local k; for ((k = 0; k < $1; k++)); do printf 'Down '; done; }
 # A submenu opened with Right has its first item highlighted already.
 choose_by_keys() { # table 1..30

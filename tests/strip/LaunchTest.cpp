@@ -24,7 +24,8 @@ struct Fixture {
     int closes = 0;
     Launcher launcher{
         &strip, file, opener, selection,
-        Launcher::Actions{[this] { return hideMode; }, [this] { ++hides; }, [this] { ++closes; }}};
+        Launcher::Actions{
+            [this] { return hideMode; }, [this] { ++hides; }, [this] { ++closes; }, {}, {}}};
 };
 } // namespace
 

@@ -5,10 +5,12 @@
 #include "strip/window/CutBox.h"
 #include "ui/HintRouter.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -165,7 +167,7 @@ private slots:
         QVERIFY(more4);
         QCOMPARE(names(more4), level3);
         QCOMPARE(more4->defaultAction()->objectName(), QStringLiteral("CloseMenu1"));
-        QCOMPARE(more4->defaultAction()->text(), QStringLiteral("Close"));
+        QCOMPARE(more4->defaultAction()->text(), QStringLiteral("&Close"));
         QCOMPARE(hints::of(more4->defaultAction()), QStringLiteral("Close the Menu"));
         QCOMPARE(hints::of(more1->menuAction()), QStringLiteral("More Tables"));
         QCOMPARE(hints::of(more4->menuAction()), QStringLiteral("More Tables"));
@@ -177,6 +179,43 @@ private slots:
             QCOMPARE(a->isChecked(), t == 1);
             QVERIFY(!a->icon().isNull());
         }
+    }
+
+    // Every item of every strip menu but the table names has a key of its own
+    // in its menu, and a screen reader still reads the plain text.
+    void everyMenuItemHasAKey() {
+        Strip s;
+        const QRegularExpression tableItem(QStringLiteral("^(TableA|TableB|RTable)\\d+$"));
+        QStringList faults;
+        int items = 0;
+        const QList<QMenu*> menus = s.form->findChildren<QMenu*>();
+        QVERIFY(menus.size() >= 15);
+        for (QMenu* menu : menus) {
+            QSet<QChar> keys;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(menu);
+            QVERIFY(reader);
+            const QList<QAction*> actions = menu->actions();
+            for (int i = 0; i < actions.size(); ++i) {
+                QAction* a = actions[i];
+                if (a->isSeparator() || tableItem.match(a->objectName()).hasMatch())
+                    continue;
+                ++items;
+                const QString text = a->text();
+                const qsizetype at = text.indexOf(u'&');
+                const QString plain = QString(text).remove(u'&');
+                if (at < 0 || text.count(u'&') != 1 || at + 1 >= text.size())
+                    faults << a->objectName() + QStringLiteral(" has no single key: ") + text;
+                else if (!text[at + 1].isLetterOrNumber() || keys.contains(text[at + 1].toLower()))
+                    faults << a->objectName() + QStringLiteral(" shares its key: ") + text;
+                else
+                    keys.insert(text[at + 1].toLower());
+                if (reader->child(i) && reader->child(i)->text(QAccessible::Name) != plain)
+                    faults << a->objectName() + QStringLiteral(" reads as ") +
+                                  reader->child(i)->text(QAccessible::Name);
+            }
+        }
+        QVERIFY2(items >= 80, qPrintable(QString::number(items)));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
     }
 
     void openWithItems() {

@@ -9,6 +9,7 @@
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
+#include "strip/BrokenTargets.h"
 #include "strip/window/TForm1.h"
 
 #include <QAction>
@@ -43,12 +44,18 @@ struct Strip {
         context.opener = &opener;
         for (int i = 0; i < boxes; ++i)
             prompts.expectBox();
-        form = std::make_unique<TForm1>(context);
+        start();
     }
     // A new strip on the same folder and control file, as at the next start.
     void restart() {
         form.reset();
+        start();
+    }
+    // The targets these tests name stand for programs and documents that
+    // exist; a test about gone targets gives its own answer.
+    void start() {
         form = std::make_unique<TForm1>(context);
+        form->brokenTargets().setExists([](const QString&) { return true; });
     }
     QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }
     QString read(const char* section, const char* key) const {

@@ -1,6 +1,7 @@
 #include "StartupFixture.h"
 #include "TestRegistry.h"
 #include "strip/Placement.h"
+#include "strip/TableLoader.h"
 #include "strip/window/ButtonImage.h"
 
 #include <QAccessible>
@@ -11,7 +12,8 @@
 namespace {
 const QString Press = QAccessibleActionInterface::pressAction();
 const QString ShowMenu = QAccessibleActionInterface::showMenuAction();
-const QByteArray Ini = "[BUTTON]\r\n5=/opt/five\r\n[HIDE]\r\nHideMe=true\r\n"
+const QByteArray Ini = "[BUTTON]\r\n5=/opt/five\r\n[ICON]\r\n5=/opt/five.bmp\r\n"
+                       "[HIDE]\r\nHideMe=true\r\n"
                        "[POS]\r\nTop=200\r\nLeft=150\r\n";
 
 QAccessibleInterface* accessible(const startuptest::Strip& s, const QString& name) {
@@ -31,10 +33,16 @@ private slots:
         QTest::addColumn<QStringList>("actions");
         QTest::newRow("strip") << "Form1" << int(QAccessible::Window) << "TabdeckV10"
                                << QStringList();
-        QTest::newRow("first button")
-            << "img1" << int(QAccessible::Button) << "Button 1" << QStringList{Press, ShowMenu};
+        QTest::newRow("first button") << "img1" << int(QAccessible::Button)
+                                      << "Button 1, table 1: Right Click for Menu. Or Drag & Drop."
+                                      << QStringList{Press, ShowMenu};
+        QTest::newRow("a filled button")
+            << "img5" << int(QAccessible::Button) << "Button 5, table 1: five"
+            << QStringList{Press, ShowMenu};
         QTest::newRow("last button")
-            << "img360" << int(QAccessible::Button) << "Button 360" << QStringList{Press, ShowMenu};
+            << "img360" << int(QAccessible::Button)
+            << "Button 360, table 30: Right Click for Menu. Or Drag & Drop."
+            << QStringList{Press, ShowMenu};
         QTest::newRow("door") << "ImageExit" << int(QAccessible::Button) << "Exit"
                               << QStringList{Press};
         QTest::newRow("hide bar") << "LabelHide" << int(QAccessible::Button) << "Hide"
@@ -48,6 +56,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, actions);
         startuptest::Strip s(Ini);
+        // The hints, part of the buttons' names, come with the table loading.
+        s.form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
         QAccessibleInterface* a = accessible(s, object);
         QVERIFY(a);
         QCOMPARE(int(a->role()), role);

@@ -1,6 +1,7 @@
 #include "filemanager/window/BrowsePage.h"
 
 #include "filemanager/FileListModel.h"
+#include "ui/Captions.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 #include "ui/LazyIcon.h"
@@ -87,6 +88,8 @@ BrowsePage::BrowsePage(QWidget* parent) : QWidget(parent) {
     hints::set(files, Text::tr(kMenuHint));
     splitter->addWidget(folders);
     splitter->addWidget(files);
+    captions::tie(folderCaption_, folders);
+    captions::tie(fileCaption_, files);
     v->addWidget(splitter, 1);
     buildFooter();
     v->addWidget(footer);
@@ -101,32 +104,35 @@ void BrowsePage::buildHeader() {
     hints::set(header, Text::tr(kMenuHint));
     auto* g = new QGridLayout(header);
     g->setContentsMargins(4, 4, 4, 4);
-    g->addWidget(new QLabel(Text::tr("Select Drive"), header), 0, 0);
     drives = new QComboBox(header);
+    g->addWidget(captions::make(Text::tr("Select Drive"), drives, header), 0, 0);
     drives->setObjectName(QStringLiteral("DriveComboBox1"));
     // Long mount paths must not squeeze the new-folder field: the box keeps
     // a modest width and its pop-up shows the whole names.
     drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drives->setMinimumContentsLength(12);
     g->addWidget(drives, 0, 1);
-    g->addWidget(new QLabel(Text::tr("Create a New Folder:"), header), 0, 2);
     edit2 = new QLineEdit(QStringLiteral("NewFolder"), header);
+    g->addWidget(captions::make(Text::tr("Create a New Folder:"), edit2, header), 0, 2);
     edit2->setObjectName(QStringLiteral("Edit2"));
     edit2->setMinimumWidth(edit2->fontMetrics().horizontalAdvance(edit2->text()) * 3 / 2 + 16);
     g->addWidget(edit2, 0, 3);
     create = button(header, "CreateFolderButton", Text::tr("Create Folder"),
                     Text::tr("Create the new folder"));
     g->addWidget(create, 0, 4);
-    g->addWidget(new QLabel(Text::tr("File Path;"), header), 1, 0);
     edit1 = new QLineEdit(QStringLiteral("*.*"), header);
+    g->addWidget(captions::make(Text::tr("File Path;"), edit1, header), 1, 0);
     edit1->setObjectName(QStringLiteral("Edit1"));
     g->addWidget(edit1, 1, 1, 1, 4);
     g->addWidget(new QLabel(Text::tr("Folder Path:"), header), 2, 0);
     folderLabel_ = new PathLabel(header);
     folderLabel_->setObjectName(QStringLiteral("FolderLabel"));
     g->addWidget(folderLabel_, 2, 1, 1, 4);
-    g->addWidget(new QLabel(Text::tr("Select Directory (Folder)"), header), 3, 0, 1, 2);
-    g->addWidget(new QLabel(Text::tr("Select File"), header), 3, 2);
+    // The two lists are below, in the splitter: their captions are tied once they exist.
+    folderCaption_ = new QLabel(Text::tr("Select Directory (Folder)"), header);
+    g->addWidget(folderCaption_, 3, 0, 1, 2);
+    fileCaption_ = new QLabel(Text::tr("Select File"), header);
+    g->addWidget(fileCaption_, 3, 2);
     g->addWidget(new QLabel(Text::tr("File Mask:"), header), 3, 3, Qt::AlignRight);
     maskLabel_ = new QLabel(QStringLiteral("*.*"), header);
     maskLabel_->setObjectName(QStringLiteral("MaskLabel"));

@@ -53,6 +53,8 @@ private:
 
     class PathLabel* folderLabel_ = nullptr;
     QLabel* maskLabel_ = nullptr;
+    QLabel* folderCaption_ = nullptr;
+    QLabel* fileCaption_ = nullptr;
     FileListModel* model_ = nullptr;
     bool syncing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "filemanager/window/HelpPage.h"
 
 #include "filemanager/PathnookHelp.h"
+#include "ui/Captions.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
@@ -41,6 +42,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("HelpText"));
     text->setReadOnly(true);
+    captions::tie(title, text);
     text->setPlainText(pathnookhelp::text());
     QPalette tp = text->palette();
     tp.setColor(QPalette::Base, tp.color(QPalette::ToolTipBase));

@@ -5,6 +5,7 @@
 #include "filemanager/FilterList.h"
 #include "filemanager/PathnookSettings.h"
 #include "ui/ActionGuard.h"
+#include "ui/Captions.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
@@ -133,6 +134,7 @@ void SetupPage::build() {
     colorBox_->addItem(Text::tr("Custom..."));
     // The box does not show the stored colour when the page opens.
     colorBox_->setCurrentIndex(-1);
+    captions::tie(colorCaption, colorBox_);
     grid->addWidget(colorCaption, 0, 0);
     grid->addWidget(colorBox_, 1, 0);
 
@@ -148,15 +150,16 @@ void SetupPage::build() {
     filterBox_ = new QComboBox(this);
     filterBox_->setObjectName(QStringLiteral("FilterComboBox1"));
     hints::set(filterBox_, Text::tr("Select a file filter"));
+    captions::tie(filterCaption, filterBox_);
     grid->addWidget(filterCaption, 2, 0);
     grid->addWidget(filterBox_, 3, 0);
 
     auto* add = new QGroupBox(Text::tr("Add File Filter"), this);
     add->setObjectName(QStringLiteral("AddFilterBox"));
     auto* addGrid = new QGridLayout(add);
-    addGrid->addWidget(new QLabel(Text::tr("Filter Name, Filter"), add), 0, 0);
     edit3_ = new QLineEdit(Text::tr("Text files (*.txt)|*.txt"), add);
     edit3_->setObjectName(QStringLiteral("Edit3"));
+    addGrid->addWidget(captions::make(Text::tr("Filter Name, Filter"), edit3_, add), 0, 0);
     addGrid->addWidget(edit3_, 1, 0, 1, 3);
     addGrid->addWidget(new QLabel(Text::tr("Example"), add), 2, 0);
     auto* example = new QLabel(Text::tr(" Text files (*.txt)|*.txt "), add);
@@ -176,8 +179,10 @@ void SetupPage::build() {
     removal_ = new QWidget(this);
     removal_->setObjectName(QStringLiteral("RemovalPanel"));
     auto* rv = new QGridLayout(removal_);
-    rv->addWidget(new QLabel(Text::tr("Remove the Filter you do not want:"), removal_), 0, 0, 1, 2);
     edit4_ = new QLineEdit(removal_);
+    rv->addWidget(
+        captions::make(Text::tr("Remove the Filter you do not want:"), edit4_, removal_), 0,
+        0, 1, 2);
     edit4_->setObjectName(QStringLiteral("Edit4"));
     edit4_->setMaxLength(32767);
     rv->addWidget(edit4_, 1, 0, 1, 2);

@@ -37,6 +37,8 @@ void ButtonHandler::attach() {
 void ButtonHandler::imgMouseMove(int n) {
     selection_.select(n);
     view_.setButtonNumberText(QString::number(n));
+    // The pointer takes the selection over from the keyboard.
+    view_.setKeyboardMark(0);
 }
 
 void ButtonHandler::TableMouseMove(int) {

@@ -89,10 +89,30 @@ const QImage& ButtonImage::image() const {
     return image_;
 }
 
+void ButtonImage::setFocusMark(bool on) {
+    if (focusMark_ == on)
+        return;
+    focusMark_ = on;
+    update();
+}
+
+void ButtonImage::setDimmed(bool on) {
+    if (dimmed_ == on)
+        return;
+    dimmed_ = on;
+    update();
+}
+
 void ButtonImage::paintEvent(QPaintEvent*) {
     renderPending();
-    if (image_.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), image_);
+    if (!image_.isNull()) {
+        p.setOpacity(dimmed_ ? 0.35 : 1.0);
+        p.drawImage(QPointF(0, 0), image_);
+        p.setOpacity(1.0);
+    }
+    if (focusMark_) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }

@@ -18,6 +18,12 @@ public:
     void setPicture(const Picture& picture);
     void clearPicture();
     bool hasPicture() const;
+    // A dotted frame: the button the keyboard selected.
+    void setFocusMark(bool on);
+    bool focusMark() const { return focusMark_; }
+    // Drawn faint: the target is gone.
+    void setDimmed(bool on);
+    bool dimmed() const { return dimmed_; }
     // What the control shows, at its device-pixel ratio.
     const QImage& image() const;
 
@@ -32,4 +38,6 @@ private:
 
     mutable QImage image_;
     mutable Picture pending_; // set but not rendered yet
+    bool focusMark_ = false;
+    bool dimmed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "strip/window/ButtonMenu.h"
 
 #include "strip/StripMenus.h"
+#include "strip/window/MenuMnemonics.h"
 #include "strip/window/OpenWithMenu.h"
 #include "ui/HintRouter.h"
 
@@ -151,7 +152,7 @@ void buildHelp(QMenu* help, StripMenus& m) {
 }
 } // namespace
 
-QMenu* build(QWidget* owner, StripMenus& m) {
+QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
 
@@ -165,7 +166,11 @@ QMenu* build(QWidget* owner, StripMenus& m) {
     m.fileProperties =
         item(menu, "FileProp1", Text::tr("File Prop..."), Text::tr("Get the file's properties"));
     menu->addSeparator();
-    buildOptions(submenu(menu, "OptionsMenuBtn", Text::tr("Options"), Text::tr("Options Menu")), m);
+    QMenu* optionsMenu =
+        submenu(menu, "OptionsMenuBtn", Text::tr("Options"), Text::tr("Options Menu"));
+    buildOptions(optionsMenu, m);
+    if (options)
+        *options = optionsMenu;
     menu->addSeparator();
     buildProperties(
         submenu(menu, "PropertiesMenuBtn", Text::tr("Properties"), Text::tr("Properties Menu")), m);
@@ -179,6 +184,10 @@ QMenu* build(QWidget* owner, StripMenus& m) {
         item(menu, "CloseMenu2", Text::tr("Close Menu"), Text::tr("Close this Menu"));
     // Drawn bold; choosing it only closes the menu.
     menu->setDefaultAction(closeMenu);
+    QSet<const QAction*> tableItems;
+    for (int t = 1; t <= 30; ++t)
+        tableItems << m.renameTable[t] << m.tableB[t];
+    menumnemonics::apply(menu, tableItems);
     return menu;
 }
 

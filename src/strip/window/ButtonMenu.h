@@ -13,7 +13,8 @@ struct StripMenus;
 // back in StripMenus; the classes that own their work connect them.
 namespace buttonmenu {
 
-// Builds the whole tree as a child of owner and fills the button menu's part of into.
-QMenu* build(QWidget* owner, StripMenus& into);
+// Builds the whole tree as a child of owner and fills the button menu's part
+// of into; options, when given, receives the Options submenu.
+QMenu* build(QWidget* owner, StripMenus& into, QMenu** options = nullptr);
 
 } // namespace buttonmenu

@@ -1,5 +1,7 @@
 #include "strip/window/StripAccessibility.h"
 
+#include "core/ButtonSlots.h"
+#include "strip/window/ButtonImage.h"
 #include "ui/HintRouter.h"
 
 #include <QAccessibleWidget>
@@ -69,7 +71,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
-            return name_;
+            return name();
         if (t == QAccessible::Description)
             return describe(widget());
         return QAccessibleWidget::text(t);
@@ -85,9 +87,41 @@ public:
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+protected:
+    virtual QString name() const { return name_; }
+
 private:
     QString name_;
     QStringList actions_;
+};
+
+// A strip button: its number, its table and what it starts, read anew each
+// time, as the hint changes with the table's loading and every drop.
+class ButtonAccessible : public NamedAccessible {
+public:
+    ButtonAccessible(QWidget* w, int n)
+        : NamedAccessible(w, QAccessible::Button, QString(), {Press, ShowMenu}), n_(n) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = NamedAccessible::state();
+        // The keyboard's selection is the focus a screen reader follows.
+        const auto* picture = qobject_cast<const ButtonImage*>(widget());
+        s.focusable = true;
+        s.focused = picture && picture->focusMark() && widget()->window()->isActiveWindow();
+        return s;
+    }
+
+protected:
+    QString name() const override {
+        QString name =
+            Text::tr("Button %1, table %2").arg(n_).arg(buttonslots::tableOfButton(n_));
+        if (const QString hint = describe(widget()); !hint.isEmpty())
+            name += QStringLiteral(": ") + hint;
+        return name;
+    }
+
+private:
+    int n_;
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
@@ -95,8 +129,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (!w)
         return nullptr;
     if (const int n = buttonNumber(object))
-        return new NamedAccessible(w, QAccessible::Button, Text::tr("Button %1").arg(n),
-                                   {Press, ShowMenu});
+        return new ButtonAccessible(w, n);
     const QString name = object->objectName();
     if (name == QLatin1String("Form1"))
         return new NamedAccessible(w, QAccessible::Window, w->windowTitle(), {});

@@ -7,6 +7,7 @@
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
 
@@ -24,13 +25,34 @@ QWindow* StripControls::stripHandle() {
 }
 
 void StripControls::setButtonPicture(int n, const Picture& picture) {
-    if (isButton(n))
-        buttonPicture(n)->setPicture(picture);
+    if (!isButton(n))
+        return;
+    // A new face is for a new target: whether that one exists is asked anew.
+    buttonPicture(n)->setDimmed(false);
+    buttonPicture(n)->setPicture(picture);
 }
 
+namespace {
+// Screen readers keep what they read; they are told when it changes.
+void tellReaders(QWidget* control, QAccessible::Event what) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(control, what);
+    QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
 void StripControls::setButtonHint(int n, const QString& hint) {
+    if (!isButton(n))
+        return;
+    hints::set(buttonPicture(n), hint);
+    // The hint is part of the button's name.
+    tellReaders(buttonPicture(n), QAccessible::NameChanged);
+}
+
+void StripControls::setButtonDimmed(int n, bool dimmed) {
     if (isButton(n))
-        hints::set(buttonPicture(n), hint);
+        buttonPicture(n)->setDimmed(dimmed);
 }
 
 QString StripControls::buttonHint(int n) const {
@@ -43,6 +65,16 @@ void StripControls::setTableCaption(const QString& text) {
 
 void StripControls::setButtonNumberText(const QString& text) {
     label2()->setText(text);
+}
+
+void StripControls::setKeyboardMark(int n) {
+    if (isButton(keyboardMark_))
+        buttonPicture(keyboardMark_)->setFocusMark(false);
+    keyboardMark_ = isButton(n) ? n : 0;
+    if (keyboardMark_) {
+        buttonPicture(keyboardMark_)->setFocusMark(true);
+        tellReaders(buttonPicture(keyboardMark_), QAccessible::Focus);
+    }
 }
 
 void StripControls::setColor(StripSettings::ColorTarget target, uint32_t value) {

@@ -34,8 +34,10 @@ public:
     void setButtonPicture(int n, const Picture& picture) override;
     void setButtonHint(int n, const QString& hint) override;
     QString buttonHint(int n) const override;
+    void setButtonDimmed(int n, bool dimmed) override;
     void setTableCaption(const QString& text) override;
     void setButtonNumberText(const QString& text) override;
+    void setKeyboardMark(int n) override;
     void setColor(StripSettings::ColorTarget target, uint32_t value) override;
     void setStayOnTop(bool on) override;
     void showOnlyTable(int t) override;
@@ -51,5 +53,6 @@ public:
     void setCutText(int i, const QString& text) override;
 
 private:
+    int keyboardMark_ = 0;
     const QWidget* window() const { return const_cast<StripControls*>(this)->stripWindow(); }
 };

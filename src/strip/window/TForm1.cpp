@@ -1,14 +1,17 @@
 #include "strip/window/TForm1.h"
 
+#include "context/Prompts.h"
 #include "context/ToolWindows.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "strip/BrokenTargets.h"
 #include "strip/Launch.h"
 #include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
 #include "strip/ShownSettings.h"
 #include "strip/SlotOperations.h"
 #include "strip/StartupSettings.h"
+#include "strip/StripKeys.h"
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
 #include "strip/window/ButtonHandler.h"
@@ -30,6 +33,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -106,7 +110,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imageMove_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { tablesMenu_->popup(imageMove_->mapToGlobal(pos)); });
-    buttonMenu_ = buttonmenu::build(this, menus_);
+    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
+    // The strip takes the keyboard on a click or when the window manager activates it.
+    setFocusPolicy(Qt::StrongFocus);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -151,10 +157,19 @@ void TForm1::createHelpers() {
     placement_->setToolWindows([this] { return context_.tools; });
     placementEvents_ = new PlacementEvents(*this, *placement_, prompts(), this);
     placementEvents_->attach();
+    brokenTargets_ = new BrokenTargets(*this, file, this);
+    connect(switcher_, &TableSwitcher::tableShown, brokenTargets_, &BrokenTargets::checkTable);
+    connect(loader_, &TableLoader::allLoaded, brokenTargets_,
+            [this] { brokenTargets_->checkTable(switcher_->shownTable()); });
     launcher_ = std::make_unique<Launcher>(
         this, file, opener(), selection_,
-        Launcher::Actions{[this] { return settings_->hideMode(); },
-                          [this] { placement_->HideStrip(); }, [this] { close(); }});
+        Launcher::Actions{
+            [this] { return settings_->hideMode(); }, [this] { placement_->HideStrip(); },
+            [this] { close(); },
+            [this](int n, const QString& target) { return brokenTargets_->missing(n, target); },
+            [this](const QString& target) {
+                prompts().notice(this, BrokenTargets::missingNotice(target));
+            }});
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
     slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);
@@ -167,6 +182,8 @@ void TForm1::createHelpers() {
             }));
     options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
     menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
+    keyboard_ =
+        std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }
@@ -257,6 +274,32 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     formShow();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const stripkeys::Command command = stripkeys::commandFor(event->key(), event->modifiers());
+    if (command.kind == stripkeys::Kind::None) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key repeats only moves: a repeat of Return, Space or Escape is
+    // most often the tail of a key that chose a menu item or closed a box
+    // and came to the strip once those were gone.
+    if (event->isAutoRepeat() && !stripkeys::repeats(command.kind))
+        return;
+    if (command.kind == stripkeys::Kind::ButtonMenu ||
+        command.kind == stripkeys::Kind::OptionsMenu) {
+        // At the selected button, as a right click there opens it.
+        const int n = selection_.button();
+        const QPoint at = selection_.has() && buttonPicture(n)->isVisible()
+                              ? buttonPicture(n)->mapToGlobal(buttonPicture(n)->rect().center())
+                              : mapToGlobal(rect().center());
+        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu_ : optionsMenu_;
+        menu->popup(at);
+        return;
+    }
+    actionguard::run(prompts(), this, [&] { keyboard_->run(command); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@ class QTimer;
 class ButtonImage;
 class CutBox;
 class HintRouter;
+class BrokenTargets;
 class ButtonHandler;
 class Launcher;
 class OptionsMenu;
@@ -31,6 +32,7 @@ class Placement;
 class PlacementEvents;
 class ShownSettings;
 class StripDrops;
+class StripKeyboard;
 class SlotOperations;
 class TableLoader;
 class TableSwitcher;
@@ -76,11 +78,13 @@ public:
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
     QMenu* tablesMenu() const { return tablesMenu_; }
+    QMenu* optionsMenu() const { return optionsMenu_; }
     QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
     HintRouter& hintRouter() { return *hintRouter_; }
     TableLoader& tableLoader() { return *loader_; }
     TableSwitcher& tableSwitcher() { return *switcher_; }
+    BrokenTargets& brokenTargets() { return *brokenTargets_; }
     Placement& placement() { return *placement_; }
     SlotOperations& slotOperations() { return *slots_; }
     ShownSettings& settings() { return *settings_; }
@@ -104,6 +108,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -115,6 +120,7 @@ private:
     StripMenus menus_;
     QMenu* tablesMenu_ = nullptr;
     QMenu* buttonMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
     bool shown_ = false;
     bool helpAtShow_ = false;
 
@@ -141,7 +147,9 @@ private:
     std::unique_ptr<Launcher> launcher_;
     std::unique_ptr<SlotOperations> slots_;
     std::unique_ptr<OptionsMenu> options_;
+    std::unique_ptr<StripKeyboard> keyboard_;
     ButtonHandler* buttonHandler_ = nullptr;
+    BrokenTargets* brokenTargets_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;
     StripDrops* drops_ = nullptr;
     ToolsMenus* tools_ = nullptr;

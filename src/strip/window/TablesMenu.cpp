@@ -1,6 +1,7 @@
 #include "strip/window/TablesMenu.h"
 
 #include "strip/ShownSettings.h"
+#include "strip/window/MenuMnemonics.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
@@ -50,5 +51,6 @@ QMenu* buildTablesMenu(QWidget* owner, std::array<QAction*, 31>& items) {
     more4->setDefaultAction(close);
     addTables(more1, 11, 20, tableIcon, items);
     addTables(root, 1, 10, tableIcon, items);
+    menumnemonics::apply(root, QSet<const QAction*>(items.begin() + 1, items.end()));
     return root;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Opener.h"
 #include "platform/ToolCandidates.h"
+#include "strip/window/MenuMnemonics.h"
 #include "strip/window/StripControls.h"
 #include "ui/ActionGuard.h"
 #include "ui/HintRouter.h"
@@ -121,6 +122,7 @@ QMenu* ToolsMenus::buildMenu(const char* name, const std::vector<Item>& items,
     menu->addAction(close);
     // Choosing it only closes the menu, which every item does anyway.
     menu->setDefaultAction(close);
+    menumnemonics::apply(menu);
     return menu;
 }
 

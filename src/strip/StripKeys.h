@@ -1,0 +1,60 @@
+#pragma once
+#include <Qt>
+
+class Launcher;
+class Placement;
+class Selection;
+class StripView;
+class TableSwitcher;
+
+// The strip from the keyboard: what each key does, and doing it. The keys
+// move the same selection a pointer move makes and act through the same
+// paths as the mouse and the menus.
+namespace stripkeys {
+
+enum class Kind {
+    None,
+    Previous,      // Left
+    Next,          // Right
+    First,         // Home
+    Last,          // End
+    PreviousTable, // Page Up, Ctrl+Left
+    NextTable,     // Page Down, Ctrl+Right
+    Table,         // Ctrl+1..9, Ctrl+0: tables 1..10
+    Launch,        // Return, Enter, Space
+    ButtonMenu,    // Menu, Shift+F10
+    OptionsMenu,   // Ctrl+Shift+Menu
+    Hide,          // Escape: as the hide bar's click
+};
+
+struct Command {
+    Kind kind = Kind::None;
+    int table = 0; // for Kind::Table
+};
+
+Command commandFor(int key, Qt::KeyboardModifiers modifiers);
+// Whether a held key runs the command again: the moves only.
+bool repeats(Kind kind);
+
+} // namespace stripkeys
+
+class StripKeyboard {
+public:
+    StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
+                  Launcher& launcher, Placement& placement);
+
+    // Runs a command on the strip; the two menus are the window's to open.
+    void run(stripkeys::Command command);
+
+private:
+    // Selects slot k (1..12) of table t and shows it.
+    void select(int table, int slot);
+    // The selected button's slot in the shown table, 0 if it is not there.
+    int selectedSlot() const;
+
+    StripView& view_;
+    Selection& selection_;
+    TableSwitcher& switcher_;
+    Launcher& launcher_;
+    Placement& placement_;
+};
