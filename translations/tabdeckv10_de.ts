@@ -31,6 +31,17 @@
     </message>
 </context>
 <context>
+    <name>BrokenTargets</name>
+    <message>
+        <source>Target missing: %1</source>
+        <translation>Ziel fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it no longer exists.</source>
+        <translation>%1 kann nicht geöffnet werden: es existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
     <name>BrowsePage</name>
     <message>
         <source>Right click for Menu</source>
@@ -1102,6 +1113,10 @@ Einrichtung:</translation>
         <source>Extract Icons is Saving Icons</source>
         <translation>Symbole extrahieren speichert Symbole</translation>
     </message>
+    <message>
+        <source>Icon shown</source>
+        <translation>Angezeigtes Symbol</translation>
+    </message>
 </context>
 <context>
     <name>ExtractorHelp</name>
@@ -1767,6 +1782,18 @@ Einrichtung:</translation>
         <source>Cannot assign a %1 to a %2</source>
         <translation>Ein %1 kann keinem %2 zugewiesen werden</translation>
     </message>
+    <message>
+        <source>PNG image is not valid</source>
+        <translation>PNG-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>SVG image is not valid</source>
+        <translation>SVG-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>The icon theme has no icon named %1</source>
+        <translation>Das Symbolthema hat kein Symbol namens %1</translation>
+    </message>
 </context>
 <context>
     <name>PictureClipboard</name>
@@ -2160,10 +2187,6 @@ Einrichtung:</translation>
 <context>
     <name>SlotOperations</name>
     <message>
-        <source>All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;JPEG Image File (*.jpg *.jpeg);;Bitmaps (*.bmp);;Icons (*.ico);;Enhanced Metafiles (*.emf);;Metafiles (*.wmf)</source>
-        <translation>Alle (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf);;JPEG-Bilddatei (*.jpg *.jpeg);;Bitmaps (*.bmp);;Symbole (*.ico);;Erweiterte Metadateien (*.emf);;Metadateien (*.wmf)</translation>
-    </message>
-    <message>
         <source>Tabdeck CANNOT OPEN Window&apos;s Shortcuts!<byte value="xd"/>Please open the folder the program is in and Drag &amp;&amp; Drop the original file onto a Tabdeck button.</source>
         <translation>Tabdeck KANN KEINE Windows-Verknüpfungen ÖFFNEN!<byte value="xd"/>Bitte den Ordner des Programms öffnen und die Originaldatei per Ziehen &amp;&amp; Ablegen auf eine Tabdeck-Schaltfläche ziehen.</translation>
     </message>
@@ -2178,6 +2201,10 @@ Einrichtung:</translation>
     <message>
         <source>Are you sure you want to remove this program?</source>
         <translation>Soll dieses Programm wirklich entfernt werden?</translation>
+    </message>
+    <message>
+        <source>All (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png *.svg);;JPEG Image File (*.jpg *.jpeg);;Bitmaps (*.bmp);;Icons (*.ico);;Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;PNG Images (*.png);;SVG Images (*.svg)</source>
+        <translation>Alle (*.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png *.svg);;JPEG-Bilddatei (*.jpg *.jpeg);;Bitmaps (*.bmp);;Symbole (*.ico);;Erweiterte Metadateien (*.emf);;Metadateien (*.wmf);;PNG-Bilder (*.png);;SVG-Bilder (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -2422,10 +2449,6 @@ Einrichtung:</translation>
 <context>
     <name>StripAccessibility</name>
     <message>
-        <source>Button %1</source>
-        <translation>Schaltfläche %1</translation>
-    </message>
-    <message>
         <source>Move handle</source>
         <translation>Griff zum Verschieben</translation>
     </message>
@@ -2436,6 +2459,10 @@ Einrichtung:</translation>
     <message>
         <source>Hide</source>
         <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Button %1, table %2</source>
+        <translation>Schaltfläche %1, Tabelle %2</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,19 @@
 #include "core/ButtonSlots.h"
 #include "strip/StripView.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <mutex>
 #include <thread>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BrokenTargets)
+};
+} // namespace
 
 // The way back from the asking threads: cleared when the strip goes, so an
 // answer that comes later (a hung mount) finds nobody and is dropped.
@@ -34,12 +42,12 @@ bool BrokenTargets::isLocalPath(const QString& target) {
 }
 
 QString BrokenTargets::missingHint(const QString& path) {
-    return QStringLiteral("Target missing: ") + path;
+    return Text::tr("Target missing: %1").arg(path);
 }
 
 QString BrokenTargets::missingNotice(const QString& path) {
     // The notice's text shows "&&" as "&".
-    return QStringLiteral("Cannot open %1: it no longer exists.")
+    return Text::tr("Cannot open %1: it no longer exists.")
         .arg(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 

@@ -180,9 +180,8 @@ void SetupPage::build() {
     removal_->setObjectName(QStringLiteral("RemovalPanel"));
     auto* rv = new QGridLayout(removal_);
     edit4_ = new QLineEdit(removal_);
-    rv->addWidget(
-        captions::make(Text::tr("Remove the Filter you do not want:"), edit4_, removal_), 0,
-        0, 1, 2);
+    rv->addWidget(captions::make(Text::tr("Remove the Filter you do not want:"), edit4_, removal_),
+                  0, 0, 1, 2);
     edit4_->setObjectName(QStringLiteral("Edit4"));
     edit4_->setMaxLength(32767);
     rv->addWidget(edit4_, 1, 0, 1, 2);
