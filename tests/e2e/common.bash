@@ -88,16 +88,23 @@ strip_wid() {
 box_wid() { xdotool search --onlyvisible --name "^$1( — .*)?\$" 2>/dev/null | head -1; }
 no_box() { [[ -z $(box_wid "$1") ]]; }
 window_up() { [[ -n $(box_wid "$1") ]]; }
+# button_menu X Y KEYS...: the pointer onto the button at (X, Y), moving so
+# the strip sees it cross, a right click, then the menu walked by the keys.
+button_menu() {
+    local x=$1 y=$2
+    shift 2
+    xdotool mousemove "$x" "$y"
+    xdotool mousemove $((x + 7)) $((y + 6))
+    sleep 0.3
+    xdotool click 3
+    sleep 0.6
+    xdotool key --delay 80 "$@"
+}
 # open_email: with the strip at Top=300 Left=200, a right click on button 1,
 # Options (the sixth item), E-mail... (the one after the first, which the
 # opening submenu highlights); sets email and its client origin ex, ey.
 open_email() {
-    xdotool mousemove 270 320
-    xdotool mousemove 277 326
-    sleep 0.3
-    xdotool click 3
-    sleep 0.6
-    xdotool key --delay 80 Down Down Down Down Down Down Right
+    button_menu 270 320 Down Down Down Down Down Down Right
     sleep 0.3
     xdotool key --delay 80 Down Return
     wait_for 10 window_up E-mail ||

@@ -57,12 +57,7 @@ pids+=($!)
 wait_for 20 strip_wid >/dev/null || fail "no strip in the middle of the screen"
 sleep 0.5
 # Button 1's menu > Tools > E-mail, as a user opens it.
-xdotool mousemove 400 500
-xdotool mousemove 407 506
-sleep 0.3
-xdotool click 3
-sleep 0.6
-xdotool key --delay 80 Down Down Down Down Down Down Right
+button_menu 400 500 Down Down Down Down Down Down Right
 sleep 0.3
 xdotool key --delay 80 Down Return
 email_wid() { xdotool search --onlyvisible --name '^E-mail( — .*)?$' 2>/dev/null | head -1; }

@@ -25,21 +25,12 @@ pids+=($!)
 wait_for 20 strip_wid >/dev/null || fail "no strip"
 sleep 1
 
-# open_menu KEYS...: right click on button 1, then walk the menu by keys.
-open_menu() {
-    xdotool mousemove 270 120
-    xdotool mousemove 277 126
-    sleep 0.3
-    xdotool click 3
-    sleep 0.6
-    xdotool key --delay 80 "$@"
-}
 # check TITLE KEYS...: opens a window by keys and walks it; every window is
 # walked before the script fails, so one run names every unnamed control.
 failed=()
 check() {
     local title=$1; shift
-    open_menu "$@"
+    button_menu 270 120 "$@"
     local out
     if out=$(/usr/bin/python3 "$here/atspi_walk.py" "$title"); then
         echo "$title: $out"
