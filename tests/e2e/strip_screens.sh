@@ -18,16 +18,18 @@ start_x() {
 }
 stop_x() { kill "$x_pid" 2>/dev/null || true; wait "$x_pid" 2>/dev/null || true; }
 
-# run_strip: starts the program, prints the strip's X Y once it is shown,
-# then closes the program.
+# run_strip: starts the program, sets strip_x and strip_y once the strip is
+# shown, then closes the program.
 run_strip() {
     "$prog/TabdeckV10" >>"$work/strip.log" 2>&1 &
     local pid=$! w
     pids+=("$pid")
-    wait_for 20 strip_wid >/dev/null || fail "no strip on $DISPLAY"
+    wait_for 30 strip_wid >/dev/null ||
+        fail "no strip on $DISPLAY; the program said: $(tail -5 "$work/strip.log" | tr '\n' '|')"
     w=$(strip_wid)
     eval "$(xdotool getwindowgeometry --shell "$w")"
-    echo "$X $Y"
+    strip_x=$X
+    strip_y=$Y
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
@@ -38,14 +40,15 @@ cp "$exe" "$prog/TabdeckV10"
 printf '[POS]\r\nTop=900\r\nLeft=2000\r\n' >"$prog/TabdeckV10.INI"
 
 start_x 2560x1024
-read -r x y < <(run_strip)
-[[ $x -eq 2000 && $y -eq 900 ]] || fail "on the wide desktop the strip stands at $x,$y, not at 2000,900"
+run_strip
+[[ $strip_x -eq 2000 && $strip_y -eq 900 ]] ||
+    fail "on the wide desktop the strip stands at $strip_x,$strip_y, not at 2000,900"
 stop_x
 
 start_x 1280x1024
-read -r x y < <(run_strip)
-[[ $x -eq $((1280 - 622)) && $y -eq 900 ]] ||
-    fail "with the right screen gone the strip stands at $x,$y, not at $((1280 - 622)),900"
+run_strip
+[[ $strip_x -eq $((1280 - 622)) && $strip_y -eq 900 ]] ||
+    fail "with the right screen gone the strip stands at $strip_x,$strip_y, not at $((1280 - 622)),900"
 
 # The strip across the screen's middle; the E-mail window, centred, would cover it.
 printf '[POS]\r\nTop=480\r\nLeft=329\r\n' >"$prog/TabdeckV10.INI"
