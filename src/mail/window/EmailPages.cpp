@@ -1,5 +1,6 @@
 #include "mail/window/EmailPages.h"
 
+#include "ui/Captions.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
 
@@ -47,14 +48,6 @@ QLineEdit* edit(const QString& name, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     return e;
-}
-
-// A caption that names its control for screen readers too.
-QLabel* caption(const QString& text, QWidget* control, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(u'&').remove(u':').trimmed());
-    return l;
 }
 
 QPushButton* button(const QString& name, const QString& text, const QString& hint,
@@ -140,14 +133,14 @@ EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
     g->addWidget(heading(tr("Send E-mail"), this), 0, 0, 1, 4);
     g->addWidget(new QLabel(tr("**Required"), this), 1, 0);
     to1 = edit("To1", this);
-    g->addWidget(caption(tr("**To:"), to1, this), 2, 0);
+    g->addWidget(captions::make(tr("**To:"), to1, this), 2, 0);
     g->addWidget(to1, 2, 1);
     subject1 = edit("Subject1", this);
-    g->addWidget(caption(tr("**Subject:"), subject1, this), 3, 0);
+    g->addWidget(captions::make(tr("**Subject:"), subject1, this), 3, 0);
     g->addWidget(subject1, 3, 1);
     selectFile = button("SelectFileBtn", "...", tr("Select a file to send"), this);
     selectFile->setFixedWidth(28);
-    g->addWidget(caption(tr("**Select file to send:"), selectFile, this), 4, 0);
+    g->addWidget(captions::make(tr("**Select file to send:"), selectFile, this), 4, 0);
     g->addWidget(selectFile, 4, 1, Qt::AlignLeft);
 
     auto* group = new QGroupBox(tr("Select File Type"), this);
@@ -199,7 +192,7 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
                 {QT_TRANSLATE_NOOP("EmailSetupPage", "Enter your name:"), yname1, QString()}};
     int r = 1;
     for (const auto& row : rows) {
-        g->addWidget(caption(tr(row.caption), row.edit, this), r, 0);
+        g->addWidget(captions::make(tr(row.caption), row.edit, this), r, 0);
         g->addWidget(row.edit, r, 1);
         g->addWidget(new QLabel(row.example, this), r, 2);
         ++r;
@@ -217,10 +210,10 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     auto* connection = new QHBoxLayout;
     connection->setSpacing(6);
     connection->addWidget(port1);
-    connection->addWidget(caption(tr("Security:"), security1, this));
+    connection->addWidget(captions::make(tr("Security:"), security1, this));
     connection->addWidget(security1);
     connection->addStretch(1);
-    g->addWidget(caption(tr("Port:"), port1, this), 5, 0);
+    g->addWidget(captions::make(tr("Port:"), port1, this), 5, 0);
     g->addLayout(connection, 5, 1, 1, 2);
 
     signIn1 = new QCheckBox(tr("Sign in"), this);
@@ -230,11 +223,11 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     password1->setEchoMode(QLineEdit::Password);
     auto* account = new QHBoxLayout;
     account->setSpacing(6);
-    account->addWidget(caption(tr("User name:"), authUser1, this));
+    account->addWidget(captions::make(tr("User name:"), authUser1, this));
     account->addWidget(authUser1, 1);
     g->addWidget(signIn1, 6, 0);
     g->addLayout(account, 6, 1, 1, 2);
-    g->addWidget(caption(tr("Password:"), password1, this), 7, 0);
+    g->addWidget(captions::make(tr("Password:"), password1, this), 7, 0);
     g->addWidget(password1, 7, 1);
 
     g->addWidget(new QLabel(tr("  Current e-mail\r\nsetup information:"), this), 1, 3, 2, 2);
@@ -346,15 +339,15 @@ EmailListPage::EmailListPage(QWidget* parent) : QWidget(parent) {
     };
     listBox1 = makeList("ListBox1");
     listBox2 = makeList("ListBox2");
-    g->addWidget(caption(tr("E-mail List"), listBox1, this), 0, 0);
-    g->addWidget(caption(tr("Name List"), listBox2, this), 0, 1);
+    g->addWidget(captions::make(tr("E-mail List"), listBox1, this), 0, 0);
+    g->addWidget(captions::make(tr("Name List"), listBox2, this), 0, 1);
     g->addWidget(listBox1, 1, 0, 4, 1);
     g->addWidget(listBox2, 1, 1, 4, 1);
     edit1 = edit("Edit1", this);
     edit2 = edit("Edit2", this);
-    g->addWidget(caption(tr("Enter E-mail Address:"), edit1, this), 1, 2);
+    g->addWidget(captions::make(tr("Enter E-mail Address:"), edit1, this), 1, 2);
     g->addWidget(edit1, 2, 2);
-    g->addWidget(caption(tr("Enter Name:"), edit2, this), 3, 2);
+    g->addWidget(captions::make(tr("Enter Name:"), edit2, this), 3, 2);
     g->addWidget(edit2, 4, 2);
     add = button("AddToListBtn", tr("Add"), tr("Add to lists"), this);
     g->addWidget(add, 5, 0);
