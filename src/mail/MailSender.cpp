@@ -1,4 +1,5 @@
 #include "mail/MailSender.h"
+#include "mail/TlsWarmUp.h"
 
 #include "context/Prompts.h"
 #include "core/Error.h"
@@ -167,6 +168,10 @@ void MailSender::closing() {
     view_.showFileType(std::nullopt);
     typeChosen_ = false;
     richBody_ = false;
+}
+
+void MailSender::opened() {
+    tlswarmup::start();
 }
 
 void MailSender::disconnectIfConnected() {

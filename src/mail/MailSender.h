@@ -53,6 +53,9 @@ public:
     void send();
     void disconnect(); // asks first
     void closing();    // the window is closing
+    // The window is showing: the TLS library gets ready on a worker while
+    // the user writes, not in the middle of the first send.
+    void opened();
 
     // The setup's port and the system's trust store are what users get; tests
     // and the benchmark point these at servers of their own on loopback.

@@ -146,6 +146,7 @@ private slots:
             passwords.answer = password;
         MailSender sender(file, prompts, nullptr, view);
         sender.usePasswords(&passwords);
+        sender.opened(); // as the window does: the warm-up may still run at the first send
         sender.useTrustStore(QSslCertificate::fromPath(dir.file("ca.pem")));
         EmailSetup setup;
         setup.host = "localhost";

@@ -164,6 +164,7 @@ void TEmail::showEvent(QShowEvent* event) {
         book_.reload();
         fillLists();
         sender_->settings().protect();
+        sender_->opened();
         const EmailSetup s = sender_->settings().read();
         showCurrent(s);
         if (!s.host.isEmpty())
