@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -37,3 +38,20 @@ inline bool runUntil(const std::function<bool()>& done, int limitMs) {
     }
     return true;
 }
+
+// The calling thread's time on a CPU and waiting for one, in seconds: what
+// of a gap in a thread's event loop was its own work and what the machine's
+// load (from the scheduler's own counters).
+struct ThreadClock {
+    double running = 0, waiting = 0;
+    static ThreadClock now() {
+        ThreadClock c;
+        if (std::FILE* f = std::fopen("/proc/thread-self/schedstat", "r")) {
+            unsigned long long run = 0, wait = 0;
+            if (std::fscanf(f, "%llu %llu", &run, &wait) == 2)
+                c = {run / 1e9, wait / 1e9};
+            std::fclose(f);
+        }
+        return c;
+    }
+};

@@ -17,8 +17,8 @@
 #include "core/ControlFile.h"
 #include "core/Opener.h"
 #include "core/ProgramPaths.h"
-#include "strip/window/TForm1.h"
 #include "strip/TableLoader.h"
+#include "strip/window/TForm1.h"
 #include "ui/QtPrompts.h"
 
 #include <QApplication>

@@ -45,21 +45,6 @@ std::pair<double, double> memoryMb() {
     return {rss, hwm};
 }
 
-// The calling thread's time on a CPU and waiting for one, in seconds.
-struct ThreadClock {
-    double running = 0, waiting = 0;
-    static ThreadClock now() {
-        ThreadClock c;
-        if (std::FILE* f = std::fopen("/proc/thread-self/schedstat", "r")) {
-            unsigned long long run = 0, wait = 0;
-            if (std::fscanf(f, "%llu %llu", &run, &wait) == 2)
-                c = {run / 1e9, wait / 1e9};
-            std::fclose(f);
-        }
-        return c;
-    }
-};
-
 struct Open {
     double seconds = 0; // Open until painted
     double longestGap = 0;
