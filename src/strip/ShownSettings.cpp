@@ -90,8 +90,10 @@ void ShownSettings::setStyle(bool stayOnTop) {
 void ShownSettings::applyTableName(int table, const std::optional<QString>& name) {
     if (table < 1 || table > buttonslots::TableCount)
         return;
+    // A user's "R&D" is shown as typed, not as "RD" with D as its key.
     if (QAction* a = view_.menus().tableA[table])
-        a->setText(name.value_or(defaultTableCaption(table)));
+        a->setText(name.value_or(defaultTableCaption(table))
+                       .replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
 void ShownSettings::setTableName(int table, const std::optional<QString>& name) {
