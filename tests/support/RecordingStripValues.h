@@ -45,7 +45,8 @@ public:
     std::array<QString, 3> cuts;
 
     // The menu items the logic marks and renames, as the strip's menus
-    // start them: table items named "Table n", Close disabled, Normal checked.
+    // start them: table items named "Table n", table 1 marked, Close disabled,
+    // Normal checked.
     RecordingStripValues() {
         for (int t = 1; t <= buttonslots::TableCount; ++t) {
             menus_.tableA[t] = item(QStringLiteral("Table %1").arg(t), true);
@@ -81,6 +82,7 @@ public:
             *a = item(QString(), false);
         for (QAction** a : {&menus_.stayOnTop, &menus_.normal, &menus_.startWithDesktop})
             *a = item(QString(), true);
+        menus_.tableA[1]->setChecked(true);
         menus_.closeOnLaunch->setEnabled(false);
         menus_.normal->setChecked(true);
     }
