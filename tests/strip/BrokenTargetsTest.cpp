@@ -1,22 +1,30 @@
 #include "strip/BrokenTargets.h"
-#include "StartupFixture.h"
+#include "RecordingStripValues.h"
+#include "TempDir.h"
 #include "TestRegistry.h"
-#include "strip/Placement.h"
-#include "strip/TableLoader.h"
-#include "strip/window/ButtonImage.h"
-#include "ui/HintRouter.h"
+#include "core/ControlFile.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <thread>
 
-// A button whose local target is gone, on the real strip: drawn dimmed with
-// its hint saying so, and a press that explains instead of opening, hiding
-// or closing; what is not a local path, or not answered in time, stays as it was.
+namespace {
+struct Check {
+    testsupport::TempDir dir;
+    ControlFile file{dir.file("TabdeckV10.INI")};
+    testsupport::RecordingStripValues view;
+    BrokenTargets broken{view, file};
+};
+} // namespace
+
+// A button whose local target is gone: drawn dimmed with its hint saying so
+// and known as missing; what is not a local path, or not answered in time,
+// stays as it was; a target that comes back is drawn whole with its hint.
 class BrokenTargetsTest : public QObject {
     Q_OBJECT
 private slots:
-    void pressOnATarget_data() {
+    void checkTable_data() {
         QTest::addColumn<QString>("target"); // "DIR" is the test's folder
         QTest::addColumn<bool>("there");
         QTest::addColumn<int>("answerMs"); // how long the file system takes to answer
@@ -32,76 +40,61 @@ private slots:
         QTest::newRow("answer past the time limit: left as it is")
             << "DIR/slow.sh" << false << 1500 << false << "";
     }
-    void pressOnATarget() {
+    void checkTable() {
         QFETCH(QString, target);
         QFETCH(bool, there);
         QFETCH(int, answerMs);
         QFETCH(bool, dimmed);
         QFETCH(QString, notice);
-        startuptest::Strip s;
-        target.replace(QLatin1String("DIR"), s.dir.path());
-        notice.replace(QLatin1String("DIR"), s.dir.path());
+        Check c;
+        target.replace(QLatin1String("DIR"), c.dir.path());
+        notice.replace(QLatin1String("DIR"), c.dir.path());
         if (there)
-            s.dir.write(target.section(QLatin1Char('/'), -1), "#!/bin/sh\n");
-        // Button 3 of table 2, a table chosen after the start; hide mode on.
-        s.file->write(QStringLiteral("BUTTON"), QStringLiteral("15"), target);
-        s.file->write(QStringLiteral("HIDE"), QStringLiteral("HideMe"), QStringLiteral("true"));
-        s.restart();
-        BrokenTargets& broken = s.form->brokenTargets();
-        broken.setTimeLimit(300);
-        broken.setExists([answerMs](const QString& path) {
+            c.dir.write(target.section(QLatin1Char('/'), -1), "#!/bin/sh\n");
+        // Button 3 of table 2, with the hint its face gave it.
+        c.file.write(QStringLiteral("BUTTON"), QStringLiteral("15"), target);
+        c.view.setButtonHint(15, QStringLiteral("loaded"));
+        c.broken.setTimeLimit(300);
+        c.broken.setExists([answerMs](const QString& path) {
             std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
             return QFileInfo::exists(path);
         });
-        s.form->show();
-        QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
-        const QString loadedHint = s.form->buttonHint(15);
-        QSignalSpy answered(&broken, &BrokenTargets::answered);
-        s.form->showTable(2);
+        QSignalSpy answered(&c.broken, &BrokenTargets::answered);
+        c.broken.checkTable(2);
         if (BrokenTargets::isLocalPath(target) && answerMs == 0)
             QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{15}), 5000);
         else
             QTest::qWait(answerMs + 300); // an answer, if any, would have come
-        QCOMPARE(s.form->buttonPicture(15)->dimmed(), dimmed);
-        QCOMPARE(s.form->buttonHint(15),
-                 dimmed ? QStringLiteral("Target missing: ") + target : loadedHint);
-
-        if (!notice.isEmpty())
-            s.prompts.expectBox();
-        s.form->selection().select(15);
-        s.form->buttonPicture(15)->setFocus();
-        QTest::mouseClick(s.form->buttonPicture(15), Qt::LeftButton);
-        const bool hidden = s.form->x() == Placement::leftEdge() - Placement::HiddenOffset;
-        if (notice.isEmpty()) {
-            QCOMPARE(s.opener.opened, QStringList{target});
-            QVERIFY(hidden);
-        } else {
-            QCOMPARE(s.opener.opened, QStringList());
-            QVERIFY(!hidden);
-            QCOMPARE(s.prompts.boxes().size(), 1);
-            QCOMPARE(s.prompts.boxes().first().text, notice);
-        }
+        QCOMPARE(c.view.dimmed(15), dimmed);
+        QCOMPARE(c.view.buttonHint(15),
+                 dimmed ? QStringLiteral("Target missing: ") + target : QStringLiteral("loaded"));
+        QCOMPARE(c.broken.missing(15, target), dimmed);
+        if (dimmed)
+            QCOMPARE(BrokenTargets::missingNotice(target), notice);
+        // Only the table asked about: no other button is touched.
+        QCOMPARE(c.view.faces.size(), size_t(1));
     }
 
     // The target comes back (or the button gets another): the button is
     // drawn whole again with the hint it had.
     void comesBack() {
-        startuptest::Strip s;
-        const QString target = s.dir.file("later.sh");
-        s.file->write(QStringLiteral("BUTTON"), QStringLiteral("2"), target);
-        s.restart();
-        BrokenTargets& broken = s.form->brokenTargets();
-        broken.setExists([](const QString& path) { return QFileInfo::exists(path); });
-        s.form->show();
-        QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(s.form->buttonPicture(2)->dimmed(), 5000);
-        s.dir.write(QStringLiteral("later.sh"), "#!/bin/sh\n");
-        QSignalSpy answered(&broken, &BrokenTargets::answered);
-        broken.checkTable(1);
+        Check c;
+        const QString target = c.dir.file("later.sh");
+        c.file.write(QStringLiteral("BUTTON"), QStringLiteral("2"), target);
+        c.view.setButtonHint(2, QStringLiteral("later.sh"));
+        c.broken.setExists([](const QString& path) { return QFileInfo::exists(path); });
+        QSignalSpy answered(&c.broken, &BrokenTargets::answered);
+        c.broken.checkTable(1);
         QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{2}), 5000);
-        QVERIFY(!s.form->buttonPicture(2)->dimmed());
-        QVERIFY(!s.form->buttonHint(2).startsWith(QLatin1String("Target missing")));
-        QVERIFY(!broken.missing(2, target));
+        QVERIFY(c.view.dimmed(2));
+        QVERIFY(c.broken.missing(2, target));
+        c.dir.write(QStringLiteral("later.sh"), "#!/bin/sh\n");
+        answered.clear();
+        c.broken.checkTable(1);
+        QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{2}), 5000);
+        QVERIFY(!c.view.dimmed(2));
+        QCOMPARE(c.view.buttonHint(2), QStringLiteral("later.sh"));
+        QVERIFY(!c.broken.missing(2, target));
     }
 };
 

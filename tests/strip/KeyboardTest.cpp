@@ -1,48 +1,47 @@
-#include "StartupFixture.h"
+#include "KeyNames.h"
+#include "RecordingOpener.h"
+#include "RecordingStripValues.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
 #include "TestRegistry.h"
+#include "core/ControlFile.h"
+#include "strip/Launch.h"
 #include "strip/Placement.h"
+#include "strip/Selection.h"
+#include "strip/ShownSettings.h"
 #include "strip/StripKeys.h"
 #include "strip/TableSwitcher.h"
-#include "strip/window/ButtonImage.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QHash>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QTest>
 
 using stripkeys::Kind;
+using teststrip::parseKey;
 
 namespace {
-// "C-Right" is Ctrl+Right, "S-F10" Shift+F10, "CS-Menu" Ctrl+Shift+Menu.
-std::pair<int, Qt::KeyboardModifiers> parseKey(QString token) {
-    Qt::KeyboardModifiers mods;
-    if (const qsizetype dash = token.indexOf(QLatin1Char('-')); dash > 0) {
-        const QString prefix = token.left(dash);
-        if (prefix.contains(QLatin1Char('C')))
-            mods |= Qt::ControlModifier;
-        if (prefix.contains(QLatin1Char('S')))
-            mods |= Qt::ShiftModifier;
-        if (prefix.contains(QLatin1Char('A')))
-            mods |= Qt::AltModifier;
-        token = token.mid(dash + 1);
-    }
-    static const QHash<QString, int> named{
-        {"Left", Qt::Key_Left},  {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home},
-        {"End", Qt::Key_End},    {"PgUp", Qt::Key_PageUp}, {"PgDn", Qt::Key_PageDown},
-        {"Ret", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space},
-        {"Esc", Qt::Key_Escape}, {"Menu", Qt::Key_Menu},   {"F10", Qt::Key_F10},
-    };
-    if (named.contains(token))
-        return {named.value(token), mods};
-    return {Qt::Key_0 + token.toInt(), mods}; // a digit
-}
+// Buttons 5, 41 (table 4, slot 5) and 360 hold targets; a launch hides the
+// strip, which stands at (150, 200).
+struct Keys {
+    testsupport::TempDir dir;
+    ControlFile file{dir.write(
+        "TabdeckV10.INI", "[BUTTON]\r\n5=/opt/five\r\n41=/opt/forty-one\r\n360=/opt/last\r\n")};
+    testsupport::RecordingStripValues view;
+    testsupport::ScriptedPrompts prompts;
+    testsupport::RecordingOpener opener;
+    Selection selection;
+    ShownSettings settings{view, file};
+    TableSwitcher switcher{view, file};
+    Placement placement{view, settings, prompts};
+    QObject owner;
+    Launcher launcher{&owner, file, opener, selection,
+                      Launcher::Actions{[] { return true; },
+                                        [this] { placement.HideStrip(); },
+                                        [] { QFAIL("the strip closed"); },
+                                        {},
+                                        {}}};
+    StripKeyboard keyboard{view, selection, switcher, launcher, placement};
 
-// Buttons 5, 41 (table 4, slot 5) and 360 hold targets; a launch hides the strip.
-const QByteArray Ini = "[BUTTON]\r\n5=/opt/five\r\n41=/opt/forty-one\r\n360=/opt/last\r\n"
-                       "[HIDE]\r\nHideMe=true\r\n[POS]\r\nTop=200\r\nLeft=150\r\n";
+    Keys() { view.pos = QPoint(150, 200); }
+};
 } // namespace
 
 class KeyboardTest : public QObject {
@@ -80,10 +79,10 @@ private slots:
         QCOMPARE(int(keypad.kind), kind);
     }
 
-    // Keys typed on the real strip: the selection (with its mark and the
+    // Keys run on the strip's logic: the selection (with its mark and the
     // number in Label2), the table shown, what was opened and whether the
     // strip hid.
-    void keysOnTheStrip_data() {
+    void keys_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("table");
@@ -113,102 +112,28 @@ private slots:
         QTest::newRow("escape hides") << "Right Esc" << 1 << 1 << "" << true;
         QTest::newRow("digit without ctrl") << "4" << 0 << 1 << "" << false;
     }
-    void keysOnTheStrip() {
+    void keys() {
         QFETCH(QString, keys);
         QFETCH(int, selected);
         QFETCH(int, table);
         QFETCH(QString, opened);
         QFETCH(bool, hidden);
-        startuptest::Strip s(Ini);
+        Keys k;
         for (const QString& token : keys.split(QLatin1Char(' '))) {
             const auto [code, mods] = parseKey(token);
-            QTest::keyClick(s.form.get(), Qt::Key(code), mods);
+            k.keyboard.run(stripkeys::commandFor(code, mods));
         }
-        QCOMPARE(s.form->selection().button(), selected);
-        QCOMPARE(s.form->tableSwitcher().shownTable(), table);
-        QCOMPARE(s.form->table(table)->isVisibleTo(s.form.get()), true);
-        QCOMPARE(s.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
-        QCOMPARE(s.form->x() == Placement::leftEdge() - Placement::HiddenOffset, hidden);
-        int marks = 0;
-        for (int n = 1; n <= 360; ++n)
-            marks += s.form->buttonPicture(n)->focusMark() ? 1 : 0;
+        QCOMPARE(k.selection.button(), selected);
+        QCOMPARE(k.switcher.shownTable(), table);
+        QCOMPARE(k.view.shownTable, table);
+        QCOMPARE(k.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+        QCOMPARE(k.view.pos.x() == Placement::leftEdge() - Placement::HiddenOffset, hidden);
         if (selected > 0 && !hidden) {
-            QCOMPARE(s.form->label2()->text(), QString::number(selected));
-            QVERIFY(s.form->buttonPicture(selected)->focusMark());
-            QCOMPARE(marks, 1);
+            QCOMPARE(k.view.buttonNumberText, QString::number(selected));
+            QCOMPARE(k.view.keyboardMark, selected);
         } else if (!opened.isEmpty()) {
-            QCOMPARE(marks, 0); // the launched button keeps no mark
+            QCOMPARE(k.view.keyboardMark, 0); // the launched button keeps no mark
         }
-    }
-
-    void menusFromTheKeyboard_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("Menu") << "Menu"
-                              << "PopupMenu1";
-        QTest::newRow("Shift+F10") << "S-F10"
-                                   << "PopupMenu1";
-        QTest::newRow("Ctrl+Shift+Menu") << "CS-Menu"
-                                         << "OptionsMenuBtn";
-    }
-    void menusFromTheKeyboard() {
-        QFETCH(QString, key);
-        QFETCH(QString, menu);
-        startuptest::Strip s(Ini);
-        QTest::keyClick(s.form.get(), Qt::Key_Right);
-        const auto [code, mods] = parseKey(key);
-        QTest::keyClick(s.form.get(), Qt::Key(code), mods);
-        QMenu* shown = s.form->findChild<QMenu*>(menu);
-        QVERIFY(shown);
-        QTRY_VERIFY_WITH_TIMEOUT(shown->isVisible(), 5000);
-        shown->close();
-        // The menu acts on the button the keyboard chose.
-        QCOMPARE(s.form->selection().button(), 1);
-    }
-
-    // A repeat of a key that acts (the tail of one that chose a menu item)
-    // does nothing; a repeated move moves.
-    void heldKeys_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("return") << int(Qt::Key_Return) << 5 << "";
-        QTest::newRow("space") << int(Qt::Key_Space) << 5 << "";
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 5 << "";
-        QTest::newRow("menu") << int(Qt::Key_Menu) << 5 << "";
-        QTest::newRow("right moves on") << int(Qt::Key_Right) << 6 << "";
-    }
-    void heldKeys() {
-        QFETCH(int, key);
-        QFETCH(int, selected);
-        QFETCH(QString, opened);
-        startuptest::Strip s(Ini);
-        const int x = s.form->x();
-        for (int k = 0; k < 5; ++k)
-            QTest::keyClick(s.form.get(), Qt::Key_Right);
-        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(s.form.get(), &repeat);
-        QCOMPARE(s.form->selection().button(), selected);
-        QCOMPARE(s.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
-        QCOMPARE(s.form->x(), x);
-        QVERIFY(!s.form->findChild<QMenu*>("PopupMenu1")->isVisible());
-    }
-
-    void stripTakesFocus() {
-        startuptest::Strip s(Ini);
-        QVERIFY(s.form->focusPolicy() & Qt::ClickFocus);
-        QVERIFY(s.form->focusPolicy() & Qt::TabFocus);
-        // A screen reader meets the keyboard's selection as the focused button.
-        s.form->show();
-        s.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s.form.get()));
-        QTest::keyClick(s.form.get(), Qt::Key_Right);
-        QTest::keyClick(s.form.get(), Qt::Key_Right);
-        auto focused = [&](int n) {
-            return QAccessible::queryAccessibleInterface(s.form->buttonPicture(n))->state().focused;
-        };
-        QVERIFY(focused(2));
-        QVERIFY(!focused(1));
     }
 };
 

@@ -1,26 +1,22 @@
 #include "strip/OptionsMenu.h"
-#include "RecordingStripView.h"
-#include "RecordingTools.h"
+#include "RecordingStripValues.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
-#include "context/AppContext.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/ShownSettings.h"
-#include "strip/window/MenuWiring.h"
-#include "strip/window/WindowStyle.h"
-#include "ui/SystemColors.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMenu>
+#include <QFile>
 #include <QTest>
-#include <QWidget>
 #include <memory>
 
+using testsupport::RecordingStripValues;
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
+using Target = StripSettings::ColorTarget;
+Q_DECLARE_METATYPE(Target)
 
 class OptionsMenuTest : public QObject {
     Q_OBJECT
@@ -28,8 +24,7 @@ class OptionsMenuTest : public QObject {
     std::unique_ptr<TempDir> dir_;
     std::unique_ptr<ControlFile> file_;
     std::unique_ptr<ScriptedPrompts> prompts_;
-    AppContext context_;
-    std::unique_ptr<teststrip::RecordingStripView> fake_;
+    std::unique_ptr<RecordingStripValues> fake_;
     std::unique_ptr<ShownSettings> settings_;
     std::unique_ptr<OptionsMenu> options_;
 
@@ -40,6 +35,25 @@ class OptionsMenuTest : public QObject {
         QFile f(file_->path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The item's handler, as the menu runs it.
+    void click(const QString& item) {
+        const std::pair<const char*, void (OptionsMenu::*)()> handlers[] = {
+            {"Defaut1", &OptionsMenu::Defaut1Click},
+            {"AllButtons1", &OptionsMenu::AllButtons1Click},
+            {"DefaultColor1", &OptionsMenu::DefaultColor1Click},
+            {"AllTables1", &OptionsMenu::AllTables1Click},
+            {"DefaultColor2", &OptionsMenu::DefaultColor2Click},
+            {"Program1", &OptionsMenu::Program1Click},
+            {"Default1", &OptionsMenu::Default1Click},
+            {"StayOnTop1", &OptionsMenu::StayOnTop1Click},
+            {"Normal1", &OptionsMenu::Normal1Click},
+        };
+        for (const auto& [name, handler] : handlers)
+            if (item == QLatin1String(name))
+                return (options_.get()->*handler)();
+        QFAIL(qPrintable(item));
+    }
+    QAction* tableA(int t) const { return fake_->menus().tableA[t]; }
 
 private slots:
     void init() {
@@ -47,14 +61,9 @@ private slots:
         file_ = std::make_unique<ControlFile>(dir_->file(QStringLiteral("TabdeckV10.INI")));
         file_->write(QStringLiteral("TABLENAME"), QStringLiteral("1"), QString());
         prompts_ = std::make_unique<ScriptedPrompts>();
-        context_ = AppContext{};
-        context_.controlFile = file_.get();
-        context_.prompts = prompts_.get();
-        fake_ = std::make_unique<teststrip::RecordingStripView>();
+        fake_ = std::make_unique<RecordingStripValues>();
         settings_ = std::make_unique<ShownSettings>(*fake_, *file_);
         options_ = std::make_unique<OptionsMenu>(*fake_, *settings_, *prompts_);
-        menuwiring::optionItems(&fake_->window, *prompts_, fake_->menus(), *options_,
-                                [this] { return context_.tools; });
     }
     void cleanup() {
         QCOMPARE(prompts_->unexpectedCount(), 0);
@@ -78,7 +87,7 @@ private slots:
         QFETCH(int, table);
         QFETCH(QString, name);
         prompts_->expectInput(name);
-        fake_->trigger(QStringLiteral("RTable%1").arg(table));
+        options_->RTableClick(table);
 
         const auto& shown = prompts_->shown();
         QCOMPARE(shown.size(), 1);
@@ -89,33 +98,32 @@ private slots:
         QCOMPARE(shown[0].input.maxLength, 255);
 
         // A menu shows "&&" as "&": the name reads as typed, with no key letter.
-        QCOMPARE(fake_->action(QStringLiteral("TableA%1").arg(table))->text(),
+        QCOMPARE(tableA(table)->text(),
                  QString(name).replace(QLatin1Char('&'), QLatin1String("&&")));
         const ControlFile::Value v =
             file_->read(QStringLiteral("TABLENAME"), QString::number(table), 256);
         QCOMPARE(v.text, name.trimmed()); // the store drops surrounding blanks
         // Nothing else is renamed.
         for (int t = 1; t <= 30; ++t) {
-            QCOMPARE(fake_->action(QStringLiteral("RTable%1").arg(t))->text(),
-                     QStringLiteral("Table %1").arg(t));
+            QCOMPARE(fake_->menus().renameTable[t]->text(), QStringLiteral("Table %1").arg(t));
+            QCOMPARE(fake_->menus().tableB[t]->text(), QStringLiteral("Table %1").arg(t));
             if (t != table)
-                QCOMPARE(fake_->action(QStringLiteral("TableA%1").arg(t))->text(),
-                         QStringLiteral("Table %1").arg(t));
+                QCOMPARE(tableA(t)->text(), QStringLiteral("Table %1").arg(t));
         }
     }
 
     void renameCancelledChangesNothing() {
         const QByteArray before = fileBytes();
         prompts_->expectInput(std::nullopt);
-        fake_->trigger(QStringLiteral("RTable4"));
-        QCOMPARE(fake_->action(QStringLiteral("TableA4"))->text(), QStringLiteral("Table 4"));
+        options_->RTableClick(4);
+        QCOMPARE(tableA(4)->text(), QStringLiteral("Table 4"));
         QCOMPARE(fileBytes(), before);
     }
 
     void renameLongerAnswerIsCut() {
         prompts_->expectInput(QString(300, QLatin1Char('a')));
         options_->RTableClick(3);
-        QCOMPARE(fake_->action(QStringLiteral("TableA3"))->text().size(), 255);
+        QCOMPARE(tableA(3)->text().size(), 255);
         QCOMPARE(read(QStringLiteral("TABLENAME"), QStringLiteral("3")).size(), 255);
     }
 
@@ -131,7 +139,7 @@ private slots:
             options_->RTableClick(t);
         }
         prompts_->expectBox(Prompts::Button(answer));
-        fake_->trigger(QStringLiteral("Defaut1"));
+        options_->Defaut1Click();
         const Prompts::Box box = prompts_->lastBox();
         QCOMPARE(box.caption, QStringLiteral("Confirm"));
         QCOMPARE(box.text,
@@ -140,7 +148,7 @@ private slots:
             const bool renamed = answer == Prompts::No && (t == 2 || t == 15 || t == 30);
             const QString caption =
                 renamed ? QStringLiteral("Name %1").arg(t) : QStringLiteral("Table %1").arg(t);
-            QCOMPARE(fake_->action(QStringLiteral("TableA%1").arg(t))->text(), caption);
+            QCOMPARE(tableA(t)->text(), caption);
             QCOMPARE(read(QStringLiteral("TABLENAME"), QString::number(t)),
                      renamed ? caption : QString());
         }
@@ -149,35 +157,25 @@ private slots:
     void chooseColor_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("section");
-        QTest::addColumn<QStringList>("painted");
-        QTest::addColumn<QStringList>("untouched");
+        QTest::addColumn<Target>("painted");
         QTest::newRow("buttons") << "AllButtons1"
-                                 << "BUTTCOLOR" << QStringList{"But1", "But13", "But360"}
-                                 << QStringList{"Table1", "PanelLeft", "TForm1"};
+                                 << "BUTTCOLOR" << Target::Buttons;
         QTest::newRow("tables") << "AllTables1"
-                                << "TABLECOLOR" << QStringList{"Table1", "Table30"}
-                                << QStringList{"But1", "PanelRight", "TForm1"};
+                                << "TABLECOLOR" << Target::Tables;
         QTest::newRow("program") << "Program1"
-                                 << "PROCOLOR" << QStringList{"TForm1", "PanelLeft", "PanelRight"}
-                                 << QStringList{"But1", "Table1"};
+                                 << "PROCOLOR" << Target::Program;
     }
     void chooseColor() {
         QFETCH(QString, item);
         QFETCH(QString, section);
-        QFETCH(QStringList, painted);
-        QFETCH(QStringList, untouched);
+        QFETCH(Target, painted);
         const QColor orange(255, 128, 0);
         prompts_->expectColor(orange);
-        fake_->trigger(item);
+        click(item);
         QCOMPARE(read(section, QStringLiteral("Color")), QStringLiteral("$000080FF"));
-        auto valueOf = [&](const QString& name) {
-            QWidget* w = name == QLatin1String("TForm1") ? &fake_->window : fake_->widget(name);
-            return systemcolors::backgroundValue(w);
-        };
-        for (const QString& name : painted)
-            QCOMPARE(valueOf(name), 0x000080FFu);
-        for (const QString& name : untouched)
-            QVERIFY2(valueOf(name) != 0x000080FFu, qPrintable(name));
+        // That target alone is painted.
+        QCOMPARE(fake_->colors.size(), size_t(1));
+        QCOMPARE(fake_->color(painted), std::optional<uint32_t>(0x000080FFu));
     }
 
     void colorCancelledChangesNothing() {
@@ -187,8 +185,7 @@ private slots:
         options_->AllTables1Click();
         options_->Program1Click();
         QCOMPARE(fileBytes(), before);
-        QCOMPARE(systemcolors::backgroundValue(fake_->widget(QStringLiteral("But5"))),
-                 colortext::BtnFace);
+        QVERIFY(fake_->colors.empty());
         QCOMPARE(options_->dialogColor(), QColor(Qt::black));
     }
 
@@ -219,47 +216,44 @@ private slots:
         QTest::addColumn<QString>("defaultItem");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("section");
-        QTest::addColumn<QStringList>("painted");
+        QTest::addColumn<Target>("painted");
         QTest::newRow("buttons") << "AllButtons1"
                                  << "DefaultColor1"
                                  << "Are you sure you want to set the buttons default color?"
-                                 << "BUTTCOLOR" << QStringList{"But1", "But360"};
+                                 << "BUTTCOLOR" << Target::Buttons;
         QTest::newRow("tables") << "AllTables1"
                                 << "DefaultColor2"
                                 << "Are you sure you want to set the tables default color?"
-                                << "TABLECOLOR" << QStringList{"Table1", "Table30"};
+                                << "TABLECOLOR" << Target::Tables;
         QTest::newRow("program") << "Program1"
                                  << "Default1"
                                  << "Are you sure you want to set the program's default color?"
-                                 << "PROCOLOR" << QStringList{"PanelLeft", "PanelRight"};
+                                 << "PROCOLOR" << Target::Program;
     }
     void defaultColor() {
         QFETCH(QString, chooseItem);
         QFETCH(QString, defaultItem);
         QFETCH(QString, question);
         QFETCH(QString, section);
-        QFETCH(QStringList, painted);
+        QFETCH(Target, painted);
         prompts_->expectColor(QColor(Qt::blue)).expectBox(Prompts::No).expectBox(Prompts::Yes);
-        fake_->trigger(chooseItem);
+        click(chooseItem);
         const QString chosen = read(section, QStringLiteral("Color"));
         QCOMPARE(chosen, colortext::encode(0x00FF0000u));
 
-        fake_->trigger(defaultItem); // No
+        click(defaultItem); // No
         QCOMPARE(prompts_->lastBox().text, question);
         QCOMPARE(prompts_->lastBox().caption, QStringLiteral("Confirm"));
         QCOMPARE(read(section, QStringLiteral("Color")), chosen);
-        for (const QString& name : painted)
-            QCOMPARE(systemcolors::backgroundValue(fake_->widget(name)), 0x00FF0000u);
+        QCOMPARE(fake_->color(painted), std::optional<uint32_t>(0x00FF0000u));
 
-        fake_->trigger(defaultItem); // Yes
+        click(defaultItem); // Yes
         const ControlFile::Value v = file_->read(section, QStringLiteral("Color"), 80);
         QCOMPARE(v.length, 0);
         // The key stays, holding the empty string.
         QVERIFY(fileBytes().contains(section.toLatin1() + "]\r\nColor=\r\n"));
-        for (const QString& name : painted)
-            QCOMPARE(systemcolors::backgroundValue(fake_->widget(name)), colortext::BtnFace);
-        if (section == QLatin1String("PROCOLOR"))
-            QCOMPARE(systemcolors::backgroundValue(&fake_->window), colortext::BtnFace);
+        QCOMPARE(fake_->color(painted), std::optional<uint32_t>(colortext::BtnFace));
+        QCOMPARE(fake_->colors.size(), size_t(1));
     }
 
     void closeHideItems() {
@@ -274,88 +268,21 @@ private slots:
         QCOMPARE(v.length, 0);
         QVERIFY(!fake_->menus().closeOnLaunch->isEnabled());
         QVERIFY(fake_->menus().hideOnLaunch->isEnabled());
-        // The menu items reach the same handlers.
-        fake_->menus().hideOnLaunch->trigger();
-        QVERIFY(settings_->hideMode());
-        fake_->menus().closeOnLaunch->trigger();
-        QVERIFY(!settings_->hideMode());
     }
 
     void styleRadioPair() {
-        QAction* onTop = fake_->action(QStringLiteral("StayOnTop1"));
-        QAction* normal = fake_->action(QStringLiteral("Normal1"));
-        fake_->trigger(QStringLiteral("StayOnTop1"));
+        QAction* onTop = fake_->menus().stayOnTop;
+        QAction* normal = fake_->menus().normal;
+        options_->StayOnTop1Click();
         QVERIFY(onTop->isChecked());
         QVERIFY(!normal->isChecked());
         QCOMPARE(read(QStringLiteral("STYLE"), QStringLiteral("OnTop")), QStringLiteral("True"));
-        QVERIFY(windowstyle::isStayOnTop(&fake_->window));
-        fake_->trigger(QStringLiteral("Normal1"));
+        QVERIFY(fake_->stayOnTop);
+        options_->Normal1Click();
         QVERIFY(!onTop->isChecked());
         QVERIFY(normal->isChecked());
         QCOMPARE(file_->read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).length, 0);
-        QVERIFY(!windowstyle::isStayOnTop(&fake_->window));
-    }
-
-    void styleChangeKeepsTheStrip_data() {
-        QTest::addColumn<QPoint>("place");
-        QTest::newRow("on screen") << QPoint(100, 200);
-        QTest::newRow("hidden at the left edge") << QPoint(-611, 300);
-    }
-    void styleChangeKeepsTheStrip() {
-        QFETCH(QPoint, place);
-        QWidget* strip = &fake_->window;
-        strip->setAcceptDrops(true);
-        strip->move(place);
-        strip->show();
-        QVERIFY(QTest::qWaitForWindowExposed(strip));
-        prompts_->expectColor(QColor(10, 20, 30));
-        options_->AllTables1Click();
-        fake_->widget(QStringLiteral("Table1"))->hide();
-        fake_->widget(QStringLiteral("Table9"))->show();
-        fake_->widget(QStringLiteral("But100"))->setToolTip(QStringLiteral("a.txt"));
-        for (const char* item : {"StayOnTop1", "Normal1", "StayOnTop1"}) {
-            fake_->trigger(QLatin1String(item));
-            QVERIFY(strip->isVisible());
-            QCOMPARE(strip->pos(), place);
-            QVERIFY(strip->acceptDrops());
-            QVERIFY(fake_->widget(QStringLiteral("Table9"))->isVisible());
-            QVERIFY(!fake_->widget(QStringLiteral("Table1"))->isVisible());
-            QCOMPARE(systemcolors::backgroundValue(fake_->widget(QStringLiteral("Table9"))),
-                     0x001E140Au);
-            QCOMPARE(fake_->widget(QStringLiteral("But100"))->toolTip(), QStringLiteral("a.txt"));
-        }
-    }
-
-    void toolWindows_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
-        QTest::newRow("e-mail") << "Email1"
-                                << "showEmail";
-        QTest::newRow("extract icons") << "ExtractIcons1"
-                                       << "showIconExtractor";
-        QTest::newRow("convert icons") << "ConvertIcons5"
-                                       << "showIconConverter";
-        QTest::newRow("files and folders") << "FilesFolders1"
-                                           << "showFileManager";
-        QTest::newRow("view pictures") << "ViewPictures1"
-                                       << "showPictureViewer";
-        QTest::newRow("edit") << "Edit1"
-                              << "showEditor";
-    }
-    // Each item reaches its window through the tool-window handle, once;
-    // showing it modeless and unminimised is the handle's part.
-    void toolWindows() {
-        QFETCH(QString, item);
-        QFETCH(QString, window);
-        teststrip::RecordingTools tools;
-        context_.tools = &tools;
-        fake_->trigger(item);
-        QCOMPARE(tools.calls, QStringList{window});
-        fake_->trigger(item);
-        QCOMPARE(tools.calls, (QStringList{window, window}));
-        context_.tools = nullptr;
-        fake_->trigger(item); // before the tool windows exist: nothing
-        QCOMPARE(tools.calls.size(), 2);
+        QVERIFY(!fake_->stayOnTop);
     }
 };
 

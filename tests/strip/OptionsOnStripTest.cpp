@@ -7,6 +7,7 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/OptionsMenu.h"
+#include "strip/ShownSettings.h"
 #include "strip/window/WindowStyle.h"
 #include "ui/SystemColors.h"
 
@@ -69,6 +70,15 @@ private slots:
         QCOMPARE(s.prompts.shown().size(), 8);
         QVERIFY(s.prompts.allUsed());
         QCOMPARE(s.prompts.unexpectedCount(), 0);
+        // The items without a box: what they set shows it.
+        s.action("Hide1")->trigger();
+        QVERIFY(s.form->settings().hideMode());
+        s.action("Close1")->trigger();
+        QVERIFY(!s.form->settings().hideMode());
+        s.action("StayOnTop1")->trigger();
+        QVERIFY(windowstyle::isStayOnTop(s.form.get()));
+        s.action("Normal1")->trigger();
+        QVERIFY(!windowstyle::isStayOnTop(s.form.get()));
     }
 
     void renameSurvivesRestart_data() {
@@ -202,6 +212,35 @@ private slots:
         QCOMPARE(s.prompts.unexpectedCount(), 0);
     }
 
+    // A new window style keeps the strip where it stood, shown, taking drops,
+    // with the table, colours and hints it had.
+    void styleChangeKeepsTheStrip_data() {
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("on screen") << QPoint(100, 200);
+        QTest::newRow("hidden at the left edge") << QPoint(-611, 300);
+    }
+    void styleChangeKeepsTheStrip() {
+        QFETCH(QPoint, place);
+        Strip s;
+        s.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+        s.form->move(place);
+        s.prompts.expectColor(QColor(10, 20, 30));
+        s.action("AllTables1")->trigger();
+        s.form->showTable(9);
+        s.form->setButtonHint(100, QStringLiteral("a.txt"));
+        for (const char* item : {"StayOnTop1", "Normal1", "StayOnTop1"}) {
+            s.action(QLatin1String(item))->trigger();
+            QVERIFY(s.form->isVisible());
+            QCOMPARE(s.form->pos(), place);
+            QVERIFY(s.form->acceptDrops());
+            QVERIFY(s.form->table(9)->isVisible());
+            QVERIFY(!s.form->table(1)->isVisible());
+            QCOMPARE(systemcolors::backgroundValue(s.form->table(9)), 0x001E140Au);
+            QCOMPARE(s.form->buttonHint(100), QStringLiteral("a.txt"));
+        }
+    }
+
     // Every box the strip's menu items show carries exactly its own caption.
     void captions_data() {
         QTest::addColumn<QString>("item");
@@ -287,6 +326,11 @@ private slots:
         QVERIFY(a);
         a->trigger();
         QCOMPARE(tools.calls, QStringList{call});
+        a->trigger();
+        QCOMPARE(tools.calls, (QStringList{call, call}));
+        s.context.tools = nullptr;
+        a->trigger(); // before the tool windows exist: nothing
+        QCOMPARE(tools.calls.size(), 2);
         QVERIFY(s.prompts.shown().isEmpty());
     }
 

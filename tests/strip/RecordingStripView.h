@@ -1,10 +1,10 @@
 #pragma once
-// The strip's typed face without the strip window: the controls laid out as
-// on the strip (so real pointer events land where they would), the real
-// menus, and a record of every picture and hint a helper gives a button.
-// It also holds the selected button, as the strip window does.
+// The strip's controls without the strip window, for the tests of the
+// window's helpers (event handlers, menus): laid out as on the strip (so
+// real pointer events land where they would), with the real menus and the
+// selected button, as the strip window holds them. The strip's logic is
+// tested over testsupport::RecordingStripValues, which has no widgets.
 #include "core/ButtonSlots.h"
-#include "graphics/Picture.h"
 #include "strip/Selection.h"
 #include "strip/StripMenus.h"
 #include "strip/window/ButtonImage.h"
@@ -16,10 +16,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QTest>
 #include <QWidget>
 #include <array>
-#include <map>
 
 namespace teststrip {
 
@@ -30,17 +28,8 @@ inline int slotX(int slot) {
 
 class RecordingStripView : public StripControls {
 public:
-    // What a helper last gave button n, and how often it gave a picture.
-    struct Face {
-        Picture picture;
-        QString hint;
-        int updates = 0;
-    };
-    std::map<int, Face> faces;
     Selection selection;
-
     QWidget window;
-    QWidget hintStrip; // a second window, for the tool windows that follow the strip
 
     RecordingStripView() {
         window.setObjectName("TForm1");
@@ -93,20 +82,10 @@ public:
         }
         buildTablesMenu(&window, menus_.tableA);
         buttonMenu_ = buttonmenu::build(&window, menus_);
-        hintStrip.setWindowFlags(Qt::FramelessWindowHint);
-        hintStrip.resize(622, 19);
     }
 
     QFrame* panel(int n) { return buttonPanel(n); }
     ButtonImage* img(int n) { return buttonPicture(n); }
-    // By object name, as a user or an end-to-end test finds them.
-    QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
-    QWidget* widget(const QString& name) const { return window.findChild<QWidget*>(name); }
-    void trigger(const QString& name) const {
-        QAction* a = action(name);
-        QVERIFY2(a, qPrintable(name));
-        a->trigger();
-    }
 
     QWidget* stripWindow() override { return &window; }
     QWidget* panelLeft() const override { return left_; }
@@ -123,20 +102,6 @@ public:
     StripMenus& menus() override { return menus_; }
     QMenu* buttonMenu() const override { return buttonMenu_; }
     void setButtonMenu(QMenu* menu) { buttonMenu_ = menu; }
-
-    void setButtonPicture(int n, const Picture& picture) override {
-        faces[n].picture = picture;
-        ++faces[n].updates;
-        StripControls::setButtonPicture(n, picture);
-    }
-    void setButtonHint(int n, const QString& hint) override {
-        faces[n].hint = hint;
-        StripControls::setButtonHint(n, hint);
-    }
-    QString buttonHint(int n) const override {
-        const auto it = faces.find(n);
-        return it == faces.end() ? QString() : it->second.hint;
-    }
 
 private:
     QWidget* left_ = nullptr;

@@ -1,5 +1,5 @@
 #include "strip/SlotOperations.h"
-#include "RecordingStripView.h"
+#include "RecordingStripValues.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "graphics/Picture.h"
 #include "platform/DropTarget.h"
+#include "strip/Selection.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +29,10 @@ struct Fixture {
     TempDir dir;
     ControlFile file{dir.file("TabdeckV10.INI")};
     ScriptedPrompts prompts;
-    teststrip::RecordingStripView strip;
-    Selection& selection = strip.selection;
-    std::map<int, teststrip::RecordingStripView::Face>& faces = strip.faces;
-    SlotOperations ops{strip, strip.selection, file, prompts, dir.file("Icons")};
+    testsupport::RecordingStripValues strip;
+    Selection selection;
+    std::map<int, testsupport::RecordingStripValues::Face>& faces = strip.faces;
+    SlotOperations ops{strip, selection, file, prompts, dir.file("Icons")};
     QString picture; // a readable picture file
     QString exe;     // an executable with icons
 

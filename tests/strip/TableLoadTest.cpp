@@ -1,48 +1,33 @@
-#include "BrokenJpeg.h"
-#include "StartupFixture.h"
+#include "BmpFile.h"
+#include "RecordingStripValues.h"
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ButtonSlots.h"
-#include "graphics/Picture.h"
+#include "core/ControlFile.h"
+#include "strip/StartupSettings.h"
 #include "strip/TableLoader.h"
-#include "strip/window/ButtonImage.h"
 
-#include <QElapsedTimer>
-#include <QFrame>
-#include <QImage>
-#include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <sys/stat.h>
-#include <unistd.h>
 
-using startuptest::Strip;
+using teststrip::writeBmp;
 
 namespace {
 
-QString writeBmp(testsupport::TempDir& dir, const QString& name, QColor colour) {
-    QImage img(16, 16, QImage::Format_RGB32);
-    img.fill(colour);
-    // Bitmaps are drawn transparent: their bottom-left pixel's colour is left out.
-    img.setPixelColor(0, 15, QColor(255, 255, 255));
-    const QString path = dir.file(name);
-    img.save(path, "BMP");
-    return path;
-}
-
-// The colour at the centre of a button's shown picture, or an invalid colour.
-QColor centre(TForm1& form, int n) {
-    const QImage& img = form.buttonPicture(n)->image();
-    if (img.isNull())
-        return QColor();
-    return img.pixelColor(img.width() / 2, img.height() / 2);
-}
-
+// The loader on a control file, started as the strip starts it: every
+// button first has the empty-button hint. Executables' icons are blue
+// squares, except under a "noicon" folder.
 struct Loaded {
-    Strip strip;
+    testsupport::TempDir dir;
+    ControlFile file;
+    testsupport::RecordingStripValues view;
+    testsupport::ScriptedPrompts prompts;
+    TableLoader loader{view, file};
     QStringList iconCalls;
-    explicit Loaded(const QByteArray& ini) : strip(ini) {
-        strip.form->tableLoader().setIconSource([this](const QString& path, int index) {
+
+    explicit Loaded(const QByteArray& ini) : file(dir.write("TabdeckV10.INI", ini)) {
+        loader.setIconSource([this](const QString& path, int index) {
             iconCalls << QStringLiteral("%1#%2").arg(path).arg(index);
             std::optional<QImage> out;
             if (!path.contains(QLatin1String("noicon"))) {
@@ -52,9 +37,21 @@ struct Loaded {
             }
             return out;
         });
-        strip.form->show();
+        setDefaultHints(view);
+        loader.start();
     }
-    TForm1& form() { return *strip.form; }
+    bool hasPicture(int n) const {
+        const auto it = view.faces.find(n);
+        return it != view.faces.end() && !it->second.picture.isEmpty();
+    }
+    // The colour at the centre of button n's picture drawn on a button, or
+    // an invalid colour.
+    QColor centre(int n) const {
+        if (!hasPicture(n))
+            return QColor();
+        const QImage img = view.faces.at(n).picture.render(QSize(34, 34), true);
+        return img.isNull() ? QColor() : img.pixelColor(img.width() / 2, img.height() / 2);
+    }
 };
 
 } // namespace
@@ -128,105 +125,55 @@ private slots:
                                "360=" +
                                green.toUtf8() + "\n";
         Loaded l(ini);
-        QTRY_VERIFY(l.form().tableLoader().finished());
+        QTRY_VERIFY(l.loader.finished());
 
         // ".EXE" in capitals: the executable's icon, whatever ICON holds.
-        QCOMPARE(centre(l.form(), 1), QColor(0, 0, 255));
-        QCOMPARE(l.form().buttonHint(1), QStringLiteral("TOOL.EXE"));
+        QCOMPARE(l.centre(1), QColor(0, 0, 255));
+        QCOMPARE(l.view.buttonHint(1), QStringLiteral("TOOL.EXE"));
         QVERIFY(l.iconCalls.contains(QStringLiteral("/opt/tools/TOOL.EXE#0")));
         // A 3-character root: its picture and the whole path as hint.
-        QCOMPARE(centre(l.form(), 2), QColor(255, 0, 0));
-        QCOMPARE(l.form().buttonHint(2), QStringLiteral("/m/"));
+        QCOMPARE(l.centre(2), QColor(255, 0, 0));
+        QCOMPARE(l.view.buttonHint(2), QStringLiteral("/m/"));
         // No ICON: looks empty.
-        QVERIFY(!l.form().buttonPicture(3)->hasPicture());
-        QCOMPARE(l.form().buttonHint(3), buttonslots::emptyButtonHint());
+        QVERIFY(!l.hasPicture(3));
+        QCOMPARE(l.view.buttonHint(3), buttonslots::emptyButtonHint());
         // A desktop entry counts as executable.
-        QCOMPARE(centre(l.form(), 4), QColor(0, 0, 255));
-        QCOMPARE(l.form().buttonHint(4), QStringLiteral("app.desktop"));
+        QCOMPARE(l.centre(4), QColor(0, 0, 255));
+        QCOMPARE(l.view.buttonHint(4), QStringLiteral("app.desktop"));
         // An executable without an icon: no picture, its name as hint.
-        QVERIFY(!l.form().buttonPicture(5)->hasPicture());
-        QCOMPARE(l.form().buttonHint(5), QStringLiteral("gone.exe"));
+        QVERIFY(!l.hasPicture(5));
+        QCOMPARE(l.view.buttonHint(5), QStringLiteral("gone.exe"));
         // Two characters are enough for loading.
-        QCOMPARE(centre(l.form(), 6), QColor(0, 255, 0));
-        QCOMPARE(l.form().buttonHint(6), QStringLiteral("ab"));
+        QCOMPARE(l.centre(6), QColor(0, 255, 0));
+        QCOMPARE(l.view.buttonHint(6), QStringLiteral("ab"));
         // A picture of no known format: only its own button is affected.
-        QVERIFY(!l.form().buttonPicture(7)->hasPicture());
-        QCOMPARE(l.form().buttonHint(7), QStringLiteral("pic.doc"));
-        QCOMPARE(centre(l.form(), 8), QColor(255, 0, 0));
+        QVERIFY(!l.hasPicture(7));
+        QCOMPARE(l.view.buttonHint(7), QStringLiteral("pic.doc"));
+        QCOMPARE(l.centre(8), QColor(255, 0, 0));
         // A missing picture on 37: that button has no picture and its target's
         // hint; 38 and the rest of the range still load.
-        QVERIFY(!l.form().buttonPicture(37)->hasPicture());
-        QCOMPARE(l.form().buttonHint(37), QStringLiteral("a.txt"));
-        QCOMPARE(centre(l.form(), 38), QColor(0, 255, 0));
-        QCOMPARE(l.form().buttonHint(38), QStringLiteral("b.txt"));
-        QCOMPARE(centre(l.form(), 72), QColor(255, 0, 0));
-        QCOMPARE(l.form().buttonHint(72), QStringLiteral("//example.org/x"));
-        QCOMPARE(centre(l.form(), 360), QColor(0, 255, 0));
+        QVERIFY(!l.hasPicture(37));
+        QCOMPARE(l.view.buttonHint(37), QStringLiteral("a.txt"));
+        QCOMPARE(l.centre(38), QColor(0, 255, 0));
+        QCOMPARE(l.view.buttonHint(38), QStringLiteral("b.txt"));
+        QCOMPARE(l.centre(72), QColor(255, 0, 0));
+        QCOMPARE(l.view.buttonHint(72), QStringLiteral("//example.org/x"));
+        QCOMPARE(l.centre(360), QColor(0, 255, 0));
         // Empty entries: the empty-button hint, no picture.
-        QCOMPARE(l.form().buttonHint(100), buttonslots::emptyButtonHint());
-        QVERIFY(!l.form().buttonPicture(100)->hasPicture());
+        QCOMPARE(l.view.buttonHint(100), buttonslots::emptyButtonHint());
+        QVERIFY(!l.hasPicture(100));
         // Only executables asked for icons, with index 0.
         QCOMPARE(l.iconCalls.size(), 3);
-        QVERIFY(l.strip.prompts.shown().isEmpty());
-    }
-
-    // JPEGs and metafiles are rendered when their button is first needed;
-    // they then show what an ordinary load shows. Broken JPEG data, found
-    // only then, leaves that button without a picture and with its target's
-    // hint, as any unreadable picture does.
-    void picturesRenderedWhenNeeded() {
-        testsupport::TempDir pics;
-        const QString jpeg = QStringLiteral(TABDECK_TEST_DATA "/graphics/baseline.jpg");
-        const QString emf = QStringLiteral(TABDECK_TEST_DATA "/metafile/shapes.emf");
-        const QString broken = pics.write("broken.jpg", testsupport::undecodableJpeg());
-        const QByteArray ini = "[BUTTON]\n1=/x/one.txt\n40=/x/forty.txt\n41=/x/broken.txt\n"
-                               "42=/x/shapes.txt\n43=/x/after.txt\n[ICON]\n1=" +
-                               jpeg.toUtf8() + "\n40=" + jpeg.toUtf8() + "\n41=" + broken.toUtf8() +
-                               "\n42=" + emf.toUtf8() + "\n43=" + jpeg.toUtf8() + "\n";
-        Loaded l(ini);
-        QTRY_VERIFY(l.form().tableLoader().finished());
-        const qreal dpr = l.form().buttonPicture(1)->devicePixelRatioF();
-        const QImage jpegShown =
-            ButtonImage::renderCentred(Picture::load(jpeg), QSize(34, 34), dpr);
-        for (int n : {1, 40, 43})
-            QCOMPARE(l.form().buttonPicture(n)->image(), jpegShown);
-        QCOMPARE(l.form().buttonHint(40), QStringLiteral("forty.txt"));
-        QCOMPARE(l.form().buttonPicture(42)->image(),
-                 ButtonImage::renderCentred(Picture::load(emf), QSize(34, 34), dpr));
-        QVERIFY(!l.form().buttonPicture(41)->hasPicture());
-        QCOMPARE(l.form().buttonHint(41), QStringLiteral("broken.txt"));
-        QCOMPARE(l.form().buttonHint(43), QStringLiteral("after.txt"));
-        // Showing the table paints the rest without a message.
-        l.form().showTable(4);
-        QVERIFY(QTest::qWaitForWindowExposed(&l.form()));
-        QVERIFY(l.strip.prompts.shown().isEmpty());
-    }
-
-    void pictureCentredAtNaturalSize() {
-        testsupport::TempDir pics;
-        QImage img(10, 10, QImage::Format_RGB32);
-        img.fill(QColor(255, 0, 0));
-        img.setPixelColor(0, 9, QColor(255, 255, 255)); // the transparent colour
-        img.save(pics.file("small.bmp"), "BMP");
-        Loaded l("[BUTTON]\n1=/x/doc.txt\n[ICON]\n1=" + pics.file("small.bmp").toUtf8() + "\n");
-        QTRY_VERIFY(l.form().tableLoader().finished());
-        const QImage& shown = l.form().buttonPicture(1)->image();
-        const qreal dpr = shown.devicePixelRatio();
-        QCOMPARE(shown.width(), qRound(34 * dpr));
-        // 10 x 10 in the middle of 34 x 34: 12 pixels free on each side.
-        QCOMPARE(shown.pixelColor(int(17 * dpr), int(17 * dpr)), QColor(255, 0, 0));
-        QCOMPARE(shown.pixelColor(int(5 * dpr), int(17 * dpr)).alpha(), 0);
-        QCOMPARE(shown.pixelColor(int(12.5 * dpr), int(17 * dpr)), QColor(255, 0, 0));
-        QCOMPARE(shown.pixelColor(int(11.5 * dpr), int(17 * dpr)).alpha(), 0);
+        QVERIFY(l.prompts.shown().isEmpty());
     }
 
     void nothingBeforeTheLoopRuns() {
         Loaded l("[BUTTON]\n1=/opt/a.exe\n");
-        // The show steps have returned; the jobs wait for the event loop.
-        QCOMPARE(l.form().tableLoader().jobsDone(), 0);
-        QVERIFY(!l.form().buttonPicture(1)->hasPicture());
-        QTRY_VERIFY(l.form().tableLoader().finished());
-        QVERIFY(l.form().buttonPicture(1)->hasPicture());
+        // Started; the jobs wait for the event loop.
+        QCOMPARE(l.loader.jobsDone(), 0);
+        QVERIFY(!l.hasPicture(1));
+        QTRY_VERIFY(l.loader.finished());
+        QVERIFY(l.hasPicture(1));
     }
 
     void ninethreadsOneJobEach() {
@@ -237,10 +184,9 @@ private slots:
         spin.setInterval(0);
         connect(&spin, &QTimer::timeout, this, [&] { ++turns; });
         spin.start();
-        connect(&l.form().tableLoader(), &TableLoader::jobDone, this,
-                [&](int) { turnsAtJob << turns; });
-        QTRY_VERIFY(l.form().tableLoader().finished());
-        QStringList names = l.form().tableLoader().jobThreads();
+        connect(&l.loader, &TableLoader::jobDone, this, [&](int) { turnsAtJob << turns; });
+        QTRY_VERIFY(l.loader.finished());
+        QStringList names = l.loader.jobThreads();
         QCOMPARE(names.size(), 9);
         names.sort();
         QStringList expected;
@@ -251,59 +197,6 @@ private slots:
         QCOMPARE(turnsAtJob.size(), 9);
         for (int i = 1; i < turnsAtJob.size(); ++i)
             QVERIFY2(turnsAtJob[i] > turnsAtJob[i - 1], qPrintable(QString::number(i)));
-    }
-
-    void tableChosenWhileLoading() {
-        testsupport::TempDir pics;
-        const QString red = writeBmp(pics, "red.bmp", QColor(255, 0, 0));
-        Loaded l("[BUTTON]\n350=/x/doc.txt\n[ICON]\n350=" + red.toUtf8() + "\n");
-        l.form().showTable(30);
-        QVERIFY(l.form().table(30)->isVisibleTo(&l.form()));
-        QVERIFY(!l.form().buttonPicture(350)->hasPicture());
-        QTRY_VERIFY(l.form().tableLoader().finished());
-        QCOMPARE(centre(l.form(), 350), QColor(255, 0, 0));
-    }
-
-    // A FIFO, a link to /dev/zero and a sparse gigabyte as pictures: loading
-    // finishes at once, each costs only its own button, and the door still
-    // closes the strip.
-    void hostilePictures() {
-        testsupport::TempDir pics;
-        const QString red = writeBmp(pics, "red.bmp", QColor(255, 0, 0));
-        const QString fifo = pics.file("fifo.bmp");
-        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-        const QString zero = pics.file("zero.bmp");
-        QVERIFY(QFile::link("/dev/zero", zero));
-        const QString sparse = pics.write("sparse.bmp", "BM");
-        QVERIFY(::truncate(QFile::encodeName(sparse).constData(), qint64(1) << 30) == 0);
-        QByteArray ini = "[BUTTON]\n";
-        for (int n = 1; n <= 4; ++n)
-            ini += QByteArray::number(n) + "=/home/u/doc" + QByteArray::number(n) + ".txt\n";
-        ini += "[ICON]\n1=" + fifo.toUtf8() + "\n2=" + zero.toUtf8() + "\n3=" + sparse.toUtf8() +
-               "\n4=" + red.toUtf8() + "\n";
-        QElapsedTimer clock;
-        clock.start();
-        Loaded l(ini);
-        QTRY_VERIFY_WITH_TIMEOUT(l.form().tableLoader().finished(), 5000);
-        QVERIFY(clock.elapsed() < 3000);
-        for (int n = 1; n <= 3; ++n) {
-            QVERIFY(!l.form().buttonPicture(n)->hasPicture());
-            QCOMPARE(l.form().buttonHint(n), QStringLiteral("doc%1.txt").arg(n));
-        }
-        QCOMPARE(centre(l.form(), 4), QColor(255, 0, 0));
-        QSignalSpy closed(&l.form(), &TForm1::closed);
-        QTest::mouseClick(l.form().imageExit(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 2000);
-    }
-
-    void closingWhileThreadsWait() {
-        // Destroying the strip before the loop ran must neither hang nor crash.
-        auto l = std::make_unique<Loaded>("");
-        QCOMPARE(l->form().tableLoader().jobsDone(), 0);
-        QElapsedTimer clock;
-        clock.start();
-        l.reset();
-        QVERIFY(clock.elapsed() < 5000);
     }
 };
 

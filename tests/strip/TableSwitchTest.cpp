@@ -1,48 +1,40 @@
-#include "StartupFixture.h"
+#include "RecordingStripValues.h"
+#include "TempDir.h"
 #include "TestRegistry.h"
-#include "strip/TableLoader.h"
+#include "core/ControlFile.h"
+#include "core/Error.h"
 #include "strip/TableSwitcher.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFrame>
-#include <QLabel>
+#include <QAction>
 #include <QTest>
 #include <QTimer>
-#include <unistd.h>
 
-using startuptest::Strip;
+using testsupport::RecordingStripValues;
+using testsupport::TempDir;
 
 namespace {
-int top(Strip& s, int t) {
-    return s.form->table(t)->y();
-}
-bool shown(Strip& s, int t) {
-    return s.form->table(t)->isVisibleTo(s.form.get());
-}
-void tick(Strip& s) {
-    s.form->tableSwitcher().timer1Timer();
-}
-QStringList marked(Strip& s, const char* prefix) {
-    QStringList out;
-    for (int t = 1; t <= 30; ++t)
-        if (QAction* a = s.action(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(t));
-            a && a->isChecked())
-            out << QString::number(t);
-    return out;
-}
-// Resident memory in KB.
-long residentKb() {
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * (::sysconf(_SC_PAGESIZE) / 1024) : -1;
-}
+struct Switch {
+    TempDir dir;
+    ControlFile file;
+    RecordingStripValues view;
+    TableSwitcher switcher{view, file};
+
+    // ini: the control file's text.
+    explicit Switch(const QByteArray& ini = QByteArray())
+        : file(ini.isEmpty() ? dir.file("TabdeckV10.INI") : dir.write("TabdeckV10.INI", ini)) {}
+    int top(int t) const { return view.tableTops[t]; }
+    QStringList marked(const std::array<QAction*, 31>& items) const {
+        QStringList out;
+        for (int t = 1; t <= 30; ++t)
+            if (items[t]->isChecked())
+                out << QString::number(t);
+        return out;
+    }
+};
 } // namespace
 
-// Showing a table with its slide-in, driven tick by tick; the check marks of
-// both menus; the start table.
+// Showing a table with its slide-in, driven tick by tick, and the start
+// table with the marks it gives both menus.
 class TableSwitchTest : public QObject {
     Q_OBJECT
 private slots:
@@ -70,140 +62,56 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(int, table);
         QFETCH(QList<int>, tops);
-        Strip s;
+        Switch s;
         QList<int> seen;
         int current = 0;
         for (const QString& step : steps) {
             if (step.startsWith('s')) {
                 current = step.mid(2).toInt();
-                s.form->showTable(current);
-                QVERIFY(s.form->timer1()->isActive());
-                QCOMPARE(s.form->label1()->text(), QStringLiteral("Table %1").arg(current));
-                for (int t = 1; t <= 30; ++t)
-                    QCOMPARE(shown(s, t), t == current);
+                s.switcher.showTable(current);
+                QVERIFY(s.switcher.slideTimer()->isActive());
+                QCOMPARE(s.view.tableCaption, QStringLiteral("Table %1").arg(current));
+                QCOMPARE(s.view.shownTable, current);
             } else {
-                tick(s);
-                seen << top(s, current);
+                s.switcher.timer1Timer();
+                seen << s.top(current);
                 for (int t = 1; t <= 30; ++t)
                     if (t != current)
-                        QCOMPARE(top(s, t), -51);
+                        QCOMPARE(s.top(t), -51);
             }
         }
         QCOMPARE(current, table);
         QCOMPARE(seen, tops);
         // Arrived: idle again.
-        QVERIFY(!s.form->timer1()->isActive());
-        QCOMPARE(s.form->tableSwitcher().slidingTable(), 0);
-        QCOMPARE(s.form->tableSwitcher().slideTick(), 0);
-        QCOMPARE(top(s, table), 0);
+        QVERIFY(!s.switcher.slideTimer()->isActive());
+        QCOMPARE(s.switcher.slidingTable(), 0);
+        QCOMPARE(s.switcher.slideTick(), 0);
+        QCOMPARE(s.top(table), 0);
     }
 
     void newTableKeepsItsTopUntilTheTick() {
-        Strip s;
-        s.form->showTable(5);
+        Switch s;
+        s.switcher.showTable(5);
         for (int i = 0; i < 5; ++i)
-            tick(s);
-        s.form->showTable(6);
-        tick(s); // table 5 moved away
-        QCOMPARE(top(s, 5), -51);
-        s.form->showTable(5);
+            s.switcher.timer1Timer();
+        s.switcher.showTable(6);
+        s.switcher.timer1Timer(); // table 5 moved away
+        QCOMPARE(s.top(5), -51);
+        s.switcher.showTable(5);
         // Visible at once, still where the last slide left it.
-        QVERIFY(shown(s, 5));
-        QCOMPARE(top(s, 5), -51);
-        tick(s);
-        QCOMPARE(top(s, 5), -30); // the running count goes on: second tick
+        QCOMPARE(s.view.shownTable, 5);
+        QCOMPARE(s.top(5), -51);
+        s.switcher.timer1Timer();
+        QCOMPARE(s.top(5), -30); // the running count goes on: second tick
     }
 
     void tickWhileIdleDoesNothing() {
-        Strip s;
-        tick(s);
-        QCOMPARE(top(s, 1), 0);
-        QCOMPARE(top(s, 2), 0);
-        QCOMPARE(s.form->tableSwitcher().slideTick(), 1);
-        QVERIFY(!s.form->timer1()->isActive());
-    }
-
-    void realTimerArrivesWithinHalfASecond() {
-        Strip s;
-        QCOMPARE(s.form->timer1()->interval(), 100);
-        QElapsedTimer clock;
-        clock.start();
-        s.action("TableA12")->trigger();
-        QVERIFY(shown(s, 12));
-        QTRY_VERIFY_WITH_TIMEOUT(!s.form->timer1()->isActive(), 3000);
-        QVERIFY(clock.elapsed() >= 450);
-        QCOMPARE(top(s, 12), 0);
-    }
-
-    // Switching tables from the menu, each slide run to its end, costs no
-    // memory that stays: flat after the first hundred switches.
-    void memoryFlatOverSwitches() {
-#if defined(__SANITIZE_ADDRESS__)
-        // The sanitizer's allocator keeps freed memory in quarantine, so the
-        // resident size grows whatever the program frees.
-        QSKIP("resident memory is not the program's under AddressSanitizer");
-#endif
-        Strip s;
-        s.form->show();
-        QTRY_VERIFY(s.form->tableLoader().finished());
-        s.form->timer1()->setInterval(0);
-        long after100 = 0;
-        for (int i = 1; i <= 2000; ++i) {
-            emit s.form->imageMove()->customContextMenuRequested(QPoint(5, 5));
-            QCoreApplication::processEvents();
-            s.action(QStringLiteral("TableA%1").arg(i % 30 + 1))->trigger();
-            if (QWidget* menu = QApplication::activePopupWidget())
-                menu->close();
-            // The slide runs on the real timer, only faster.
-            QElapsedTimer slide;
-            slide.start();
-            while (s.form->tableSwitcher().slidingTable() != 0 && slide.elapsed() < 2000)
-                QCoreApplication::processEvents();
-            if (i == 100)
-                after100 = residentKb();
-        }
-        const long grown = residentKb() - after100;
-        QVERIFY2(after100 > 0 && grown < 512, qPrintable(QString::number(grown) + " KB"));
-    }
-
-    void tablesMenuMarks() {
-        Strip s("[TABLENAME]\n5=Work\n");
-        s.action("TableA5")->trigger();
-        QCOMPARE(marked(s, "TableA"), QStringList{"5"});
-        QCOMPARE(s.form->label1()->text(), QStringLiteral("Table 5"));
-        QCOMPARE(s.action("TableA5")->text(), QStringLiteral("Work"));
-        s.action("TableA5")->trigger(); // chosen again: stays the one marked
-        QCOMPARE(marked(s, "TableA"), QStringList{"5"});
-        s.action("TableA27")->trigger();
-        QCOMPARE(marked(s, "TableA"), QStringList{"27"});
-        QVERIFY(marked(s, "TableB").isEmpty());
-        QCOMPARE(s.read("OPENWITH", "Table"), QString());
-    }
-
-    void openWithMarks_data() {
-        QTest::addColumn<QList<int>>("chosen");
-        QTest::addColumn<QStringList>("marks");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("one") << QList<int>{3} << QStringList{"3"} << "3";
-        QTest::newRow("two levels coexist") << QList<int>{3, 15} << QStringList{"3", "15"} << "15";
-        QTest::newRow("same level moves") << QList<int>{3, 15, 7} << QStringList{"7", "15"} << "7";
-        QTest::newRow("marked loses its mark") << QList<int>{3, 3} << QStringList{} << "3";
-        QTest::newRow("second level unmarks") << QList<int>{12, 12, 4} << QStringList{"4"} << "4";
-        QTest::newRow("third level takes none") << QList<int>{25} << QStringList{} << "25";
-        QTest::newRow("third level leaves others") << QList<int>{3, 25} << QStringList{"3"} << "25";
-    }
-    void openWithMarks() {
-        QFETCH(QList<int>, chosen);
-        QFETCH(QStringList, marks);
-        QFETCH(QString, stored);
-        Strip s;
-        for (int n : chosen)
-            s.action(QStringLiteral("TableB%1").arg(n))->trigger();
-        QCOMPARE(marked(s, "TableB"), marks);
-        QCOMPARE(s.read("OPENWITH", "Table"), stored);
-        QCOMPARE(s.form->label1()->text(), QStringLiteral("Table %1").arg(chosen.last()));
-        QCOMPARE(marked(s, "TableA"), QStringList{QString::number(chosen.last())});
-        QVERIFY(shown(s, chosen.last()));
+        Switch s;
+        s.switcher.timer1Timer();
+        QCOMPARE(s.top(1), 0);
+        QCOMPARE(s.top(2), 0);
+        QCOMPARE(s.switcher.slideTick(), 1);
+        QVERIFY(!s.switcher.slideTimer()->isActive());
     }
 
     void startTable_data() {
@@ -224,7 +132,7 @@ private slots:
                             << QStringList{"30"} << QStringList{"30"} << true << "";
         QTest::newRow("x") << QByteArray("[OPENWITH]\nTable=x\n") << 1 << "Tabel 1"
                            << QStringList{"1"} << QStringList{} << false
-                           << "'x' is not a valid integer value.";
+                           << "'x' is not a valid integer value"; // the box adds the stop
         QTest::newRow("0") << QByteArray("[OPENWITH]\nTable=0\n") << 1 << "Tabel 1"
                            << QStringList{"1"} << QStringList{} << false << "";
         QTest::newRow("31") << QByteArray("[OPENWITH]\nTable=31\n") << 1 << "Tabel 1"
@@ -240,29 +148,23 @@ private slots:
         QFETCH(QStringList, marksB);
         QFETCH(bool, slides);
         QFETCH(QString, error);
-        Strip s(ini);
-        if (!error.isEmpty())
-            s.prompts.expectBox();
-        s.form->show();
-        QCOMPARE(s.form->label1()->text(), label);
-        for (int t = 1; t <= 30; ++t)
-            QCOMPARE(shown(s, t), t == table);
-        QCOMPARE(marked(s, "TableA"), marksA);
-        QCOMPARE(marked(s, "TableB"), marksB);
-        QCOMPARE(s.form->timer1()->isActive(), slides);
-        if (error.isEmpty()) {
-            QVERIFY(s.prompts.shown().isEmpty());
-        } else {
-            QCOMPARE(s.prompts.boxes().size(), 1);
-            QCOMPARE(s.prompts.lastBox().text, error);
+        Switch s(ini);
+        QString raised;
+        try {
+            s.switcher.applyStartTable();
+        } catch (const AppError& e) {
+            raised = e.text();
         }
-        // Drops are accepted after the show steps in every case.
-        QVERIFY(s.form->acceptDrops());
-        if (slides) {
-            QTRY_VERIFY_WITH_TIMEOUT(!s.form->timer1()->isActive(), 3000);
-            QCOMPARE(top(s, table), 0);
-        }
-        QTRY_VERIFY(s.form->tableLoader().finished());
+        QCOMPARE(raised, error);
+        QCOMPARE(s.view.tableCaption, label);
+        QCOMPARE(s.view.shownTable, table);
+        QCOMPARE(s.marked(s.view.menus().tableA), marksA);
+        QCOMPARE(s.marked(s.view.menus().tableB), marksB);
+        QCOMPARE(s.switcher.slideTimer()->isActive(), slides);
+        for (int i = 0; i < 5; ++i)
+            s.switcher.timer1Timer();
+        QCOMPARE(s.top(table), 0);
+        QVERIFY(!s.switcher.slideTimer()->isActive());
     }
 };
 
