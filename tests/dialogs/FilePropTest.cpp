@@ -1,20 +1,16 @@
-#include "DialogsFixture.h"
+#include "TempDir.h"
 #include "TestRegistry.h"
 #include "dialogs/FileProperties.h"
-#include "dialogs/window/TFileProp.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The lines of the file-properties window for every kind of target, and the
-// window's showing rules.
+// The lines of the file-properties window for every kind of target.
 class FilePropTest : public QObject {
     Q_OBJECT
 
@@ -96,35 +92,6 @@ private slots:
             expected << "  File length in bytes: " + length << "  The File Date: " + today()
                      << (attribute.isEmpty() ? "" : "  The File Attribute is: " + attribute);
         QCOMPARE(lines, expected);
-    }
-
-    // An empty button shows its own number and no path, even after a filled one.
-    void emptyButtonAndShowingRules() {
-        testdialogs::Fixture f;
-        const QString path = f.dir.write("notes.txt", "abc");
-        f.file->write("BUTTON", "3", path);
-        f.file->write("BUTTON", "4", "ab"); // not a set value
-        TFileProp window(f.context);
-        window.showFor(3, 0x000000FF);
-        QVERIFY(window.isVisible());
-        QVERIFY(window.memo1()->toPlainText().contains("  " + path + "\n  On Button 3\n"));
-        // A second "File Prop..." while it shows only raises it.
-        window.showFor(4, 0x000000FF);
-        QVERIFY(window.memo1()->toPlainText().contains("On Button 3"));
-        window.closeButton()->click();
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.memo1()->toPlainText().isEmpty());
-        window.showFor(4, 0x000000FF);
-        QCOMPARE(window.memo1()->toPlainText().split('\n'),
-                 QStringList({"", "  File Properties for the Application:", "  On Button 4",
-                              "  This button is empty: it holds no file."}));
-        window.close();
-        // A missing file is said in the window, with no error box.
-        f.file->write("BUTTON", "5", f.dir.file("gone.txt"));
-        window.showFor(5, 0x000000FF);
-        QVERIFY(
-            window.memo1()->toPlainText().endsWith("  On Button 5\n  This file does not exist."));
-        QVERIFY(f.prompts.allUsed());
     }
 };
 

@@ -1,17 +1,15 @@
 #include "DialogsFixture.h"
 #include "TestRegistry.h"
+#include "core/Error.h"
 #include "dialogs/ReminderClock.h"
+#include "dialogs/ReminderFlash.h"
 #include "dialogs/ReminderMenu.h"
-#include "dialogs/window/TReminder.h"
-#include "ui/ActionGuard.h"
 
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-// Start and Stop of the reminder on a clock the test moves, and the window's
-// flashing tick by tick.
+// Start and Stop of the reminder on a clock the test moves.
 class ReminderTest : public QObject {
     Q_OBJECT
     static constexpr qint64 Minute = 60000;
@@ -45,7 +43,12 @@ private slots:
         ReminderMenu menu(clock, f.prompts);
         clock.start(3);
         f.prompts.expectInput(text).expectBox();
-        actionguard::run(f.prompts, nullptr, [&] { menu.Start1Click(nullptr); });
+        // As the action guard runs the menu item: an error ends it in the error box.
+        try {
+            menu.Start1Click(nullptr);
+        } catch (const AppError& e) {
+            f.prompts.error(nullptr, e.text());
+        }
         QVERIFY(f.prompts.allUsed());
         const Prompts::Box box = f.prompts.lastBox();
         const QString input = f.prompts.shown().first().input.caption;
@@ -122,42 +125,28 @@ private slots:
     }
 
     // White and red by turns with a beep each second, red and silent at the
-    // tenth; closing mid-flash stops it and the next showing starts at tick 1
-    // from the colour it was left in.
-    void flashing() {
-        testdialogs::Fixture f;
-        TReminder window(f.context);
-        int beeps = 0;
-        window.setBeep([&] { ++beeps; });
+    // tenth, which ends the flashing.
+    void flashSteps_data() {
+        QTest::addColumn<int>("tick");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("beep");
+        QTest::addColumn<bool>("last");
         const QColor red(255, 0, 0), white(255, 255, 255);
-        f.prompts.expectModal([&](QDialog&) {
-            QCOMPARE(beeps, 1); // the reminder's own beep before showing
-            QVERIFY(window.timer1()->isActive());
-            QCOMPARE(window.timer1()->interval(), 1000);
-            for (int tick = 1; tick <= 10; ++tick) {
-                window.Timer1Timer();
-                QCOMPARE(window.colour(), tick % 2 && tick < 10 ? white : red);
-                QCOMPARE(beeps, 1 + qMin(tick, 9));
-            }
-            QVERIFY(!window.timer1()->isActive());
-            QCOMPARE(window.flashTick(), 0);
-        });
-        window.showReminder(nullptr);
-        f.prompts.expectModal([&](QDialog&) {
-            window.Timer1Timer();
-            QCOMPARE(window.colour(), white);
-            window.closeButton()->click();
-            QVERIFY(!window.isVisible() && !window.timer1()->isActive());
-        });
-        window.showReminder(nullptr);
-        f.prompts.expectModal([&](QDialog&) {
-            QCOMPARE(window.colour(), white);
-            window.Timer1Timer();
-            QCOMPARE(window.flashTick(), 1);
-        });
-        window.showReminder(nullptr);
-        QVERIFY(f.prompts.allUsed());
-        QVERIFY(!window.timer1()->isActive());
+        QTest::newRow("first") << 1 << white << true << false;
+        QTest::newRow("second") << 2 << red << true << false;
+        QTest::newRow("ninth") << 9 << white << true << false;
+        QTest::newRow("tenth") << 10 << red << false << true;
+        QTest::newRow("past the tenth") << 11 << red << false << true;
+    }
+    void flashSteps() {
+        QFETCH(int, tick);
+        QFETCH(QColor, colour);
+        QFETCH(bool, beep);
+        QFETCH(bool, last);
+        const reminderflash::Step step = reminderflash::step(tick);
+        QCOMPARE(step.colour, colour);
+        QCOMPARE(step.beep, beep);
+        QCOMPARE(step.last, last);
     }
 };
 
