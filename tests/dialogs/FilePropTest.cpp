@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "DialogsFixture.h"
 #include "TestRegistry.h"
 #include "dialogs/FileProperties.h"
 
@@ -92,6 +92,20 @@ private slots:
             expected << "  File length in bytes: " + length << "  The File Date: " + today()
                      << (attribute.isEmpty() ? "" : "  The File Attribute is: " + attribute);
         QCOMPARE(lines, expected);
+    }
+
+    // A button's entry is its target when longer than two characters; an
+    // empty button's lines give its number and say it holds no file.
+    void buttonTargetAndEmptyButton() {
+        testdialogs::Fixture f;
+        f.file->write("BUTTON", "3", "abc");
+        f.file->write("BUTTON", "4", "ab"); // not a set value
+        QCOMPARE(fileproperties::buttonTarget(*f.file, 3), QStringLiteral("abc"));
+        QCOMPARE(fileproperties::buttonTarget(*f.file, 4), QString());
+        QCOMPARE(fileproperties::buttonTarget(*f.file, 5), QString());
+        QCOMPARE(fileproperties::describeFile(QString(), 4),
+                 QStringList({"", "  File Properties for the Application:", "  On Button 4",
+                              "  This button is empty: it holds no file."}));
     }
 };
 
