@@ -16,9 +16,11 @@ namespace {
 // cannot grow memory while nobody reads.
 constexpr qint64 kReadBuffer = 4 * kMaxReplyLine;
 // The body goes out in pieces of this size, each reported by OnPacketSent;
-// no more than kBacklog bytes wait in the socket, so memory stays flat.
+// no more than kBacklog bytes wait in the socket, so memory stays flat. Four
+// pieces keep the connection busy between two socket notifications (two left
+// it idle, ~15 % slower than curl) and each turn of the loop short.
 constexpr qint64 kChunk = 65536;
-constexpr qint64 kBacklog = 2 * kChunk;
+constexpr qint64 kBacklog = 4 * kChunk;
 
 bool refused(int number, int limit) {
     return number >= limit || !hasReplyCode(number);
