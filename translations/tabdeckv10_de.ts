@@ -491,6 +491,10 @@ Rechtsklick für das Menü</translation>
         <source>Right Click for Menu.<byte value="xd"/>Or Drag &amp; Drop.</source>
         <translation>Rechtsklick für das Menü.<byte value="xd"/>Oder per Ziehen &amp; Ablegen.</translation>
     </message>
+    <message>
+        <source>Button %1, table %2</source>
+        <translation>Schaltfläche %1, Tabelle %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlFile</name>
@@ -1202,6 +1206,21 @@ Einrichtung:</translation>
     <message>
         <source>  The File Date: </source>
         <translation>  Das Dateidatum: </translation>
+    </message>
+</context>
+<context>
+    <name>FindList</name>
+    <message>
+        <source>Find a button</source>
+        <translation>Schaltfläche suchen</translation>
+    </message>
+    <message>
+        <source>Find: %1 (no button matches)</source>
+        <translation>Suche: %1 (keine Schaltfläche passt)</translation>
+    </message>
+    <message>
+        <source>Find: %1</source>
+        <translation>Suche: %1</translation>
     </message>
 </context>
 <context>
@@ -2459,10 +2478,6 @@ Einrichtung:</translation>
     <message>
         <source>Hide</source>
         <translation>Ausblenden</translation>
-    </message>
-    <message>
-        <source>Button %1, table %2</source>
-        <translation>Schaltfläche %1, Tabelle %2</translation>
     </message>
 </context>
 <context>

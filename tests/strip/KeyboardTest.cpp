@@ -4,12 +4,14 @@
 #include "strip/StripKeys.h"
 #include "strip/TableSwitcher.h"
 #include "strip/window/ButtonImage.h"
+#include "strip/window/FindList.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -34,9 +36,12 @@ std::pair<int, Qt::KeyboardModifiers> parseKey(QString token) {
         {"End", Qt::Key_End},    {"PgUp", Qt::Key_PageUp}, {"PgDn", Qt::Key_PageDown},
         {"Ret", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space},
         {"Esc", Qt::Key_Escape}, {"Menu", Qt::Key_Menu},   {"F10", Qt::Key_F10},
+        {"Up", Qt::Key_Up},      {"Down", Qt::Key_Down},   {"Bksp", Qt::Key_Backspace},
     };
     if (named.contains(token))
         return {named.value(token), mods};
+    if (token.size() == 1 && token[0].isLetter()) // a letter
+        return {Qt::Key_A + token[0].toUpper().unicode() - u'A', mods};
     return {Qt::Key_0 + token.toInt(), mods}; // a digit
 }
 
@@ -139,6 +144,77 @@ private slots:
         } else if (!opened.isEmpty()) {
             QCOMPARE(marks, 0); // the launched button keeps no mark
         }
+    }
+
+    // Typing on the strip finds buttons of every table; "Blur" takes the
+    // focus away. The list's rows as a screen reader reads them, what was
+    // opened and whether the strip hid.
+    void typeToFind_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("listShown");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<bool>("hidden");
+        const QStringList fives{"Button 5, table 1: five", "Button 41, table 4: forty-one"};
+        QTest::newRow("a letter lists both tables' buttons") << "f" << true << fives << "" << false;
+        QTest::newRow("return launches the first")
+            << "f Ret" << false << QStringList() << "/opt/five" << true;
+        QTest::newRow("down picks the next")
+            << "f Down Ret" << false << QStringList() << "/opt/forty-one" << true;
+        QTest::newRow("down stops at the last, up goes back")
+            << "f Down Down Down Up Ret" << false << QStringList() << "/opt/five" << true;
+        QTest::newRow("space is part of the query")
+            << "o p t Space l" << true << QStringList{"Button 360, table 30: last"} << "" << false;
+        QTest::newRow("space joins, return launches")
+            << "o p t Space l Ret" << false << QStringList() << "/opt/last" << true;
+        QTest::newRow("a digit starts the find") << "4" << true << QStringList() << "" << false;
+        QTest::newRow("no match: return launches nothing")
+            << "f x Ret" << false << QStringList() << "" << false;
+        // The empty buttons' hint is no target.
+        QTest::newRow("empty buttons never match")
+            << "m e n u Ret" << false << QStringList() << "" << false;
+        QTest::newRow("backspace edits")
+            << "f o r x Bksp Ret" << false << QStringList() << "/opt/forty-one" << true;
+        QTest::newRow("backspace to nothing closes")
+            << "f Bksp" << false << QStringList() << "" << false;
+        QTest::newRow("escape closes, the strip stays")
+            << "f Esc" << false << QStringList() << "" << false;
+        QTest::newRow("a second escape hides")
+            << "f Esc Esc" << false << QStringList() << "" << true;
+        QTest::newRow("focus loss closes") << "f Blur" << false << QStringList() << "" << false;
+        QTest::newRow("space without a query launches the selected")
+            << "Home Right Right Right Right f Bksp Space" << false << QStringList() << "/opt/five"
+            << true;
+        QTest::newRow("ctrl+digit closes and switches")
+            << "f C-4 Home Right Right Right Right Ret" << false << QStringList()
+            << "/opt/forty-one" << true;
+    }
+    void typeToFind() {
+        QFETCH(QString, keys);
+        QFETCH(bool, listShown);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, opened);
+        QFETCH(bool, hidden);
+        startuptest::Strip s(Ini);
+        for (const QString& token : keys.split(QLatin1Char(' '))) {
+            if (token == QLatin1String("Blur")) {
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+                QApplication::sendEvent(s.form.get(), &out);
+                continue;
+            }
+            const auto [code, mods] = parseKey(token);
+            QTest::keyClick(s.form.get(), Qt::Key(code), mods);
+        }
+        FindList& list = s.form->findList();
+        QCOMPARE(list.isVisible(), listShown);
+        QStringList shown;
+        for (int i = 0; list.isVisible() && i < list.rows()->count(); ++i)
+            shown << list.rows()->item(i)->text();
+        QCOMPARE(shown, rows);
+        if (!rows.isEmpty())
+            QCOMPARE(list.rows()->currentRow(), 0);
+        QCOMPARE(s.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+        QCOMPARE(s.form->x() == Placement::leftEdge() - Placement::HiddenOffset, hidden);
     }
 
     void menusFromTheKeyboard_data() {
