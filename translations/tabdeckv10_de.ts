@@ -1477,6 +1477,13 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>Launch</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>MailSender</name>
     <message>
         <source>There was an error connecting to the host, the e-mail was not sent!</source>
@@ -2194,6 +2201,45 @@ Einrichtung:</translation>
     <message>
         <source>The Filter changes were saved.</source>
         <translation>Die Filteränderungen wurden gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>its desktop entry names nothing to run</source>
+        <translation>sein Desktop-Eintrag nennt nichts zum Ausführen</translation>
+    </message>
+    <message>
+        <source>it runs in a terminal, and no terminal is installed</source>
+        <translation>es läuft in einem Terminal, und kein Terminal ist installiert</translation>
+    </message>
+    <message>
+        <source>its program %1 is not installed</source>
+        <translation>sein Programm %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+    <message>
+        <source>no application is set to open it</source>
+        <translation>keine Anwendung ist zum Öffnen eingestellt</translation>
+    </message>
+    <message>
+        <source>the desktop could not open it</source>
+        <translation>die Arbeitsumgebung konnte es nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener %1 could not be started</source>
+        <translation>das Öffnungsprogramm %1 der Arbeitsumgebung konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>it could not be started (%1)</source>
+        <translation>es konnte nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>es ist keine gültige Adresse</translation>
     </message>
 </context>
 <context>

@@ -169,11 +169,18 @@ void TForm1::createHelpers() {
     launcher_ = std::make_unique<Launcher>(
         this, file, opener(), selection_,
         Launcher::Actions{
-            [this] { return settings_->hideMode(); }, [this] { placement_->HideStrip(); },
-            [this] { close(); },
+            [this] { return settings_->hideMode(); },
+            // The opener may answer later, from the event loop.
+            actionguard::guarded(prompts(), this, [this] { placement_->HideStrip(); }),
+            actionguard::guarded(prompts(), this, [this] { close(); }),
             [this](int n, const QString& target) { return brokenTargets_->missing(n, target); },
             [this](const QString& target) {
                 prompts().notice(this, BrokenTargets::missingNotice(target));
+            },
+            [this](const QString& target, const QString& reason) {
+                actionguard::run(prompts(), this, [&] {
+                    prompts().notice(this, Launcher::refusedNotice(target, reason));
+                });
             }});
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
