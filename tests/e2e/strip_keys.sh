@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The strip from the keyboard alone, under openbox: once the strip is
 # active, only key presses reach it. Ctrl+3 and the arrows select button 5
-# of table 3, the Menu key opens its button menu, Return launches it; then
+# of table 3, the Menu key opens its button menu; the document next to it,
+# which the desktop refuses, gives a notice and the strip stays; Return on
+# button 5 launches it; then
 # typing part of a button's hint on table 7 lists it under the strip, and
 # Return launches it.
 set -euo pipefail
@@ -15,9 +17,15 @@ for name in third-five zebra-notes; do
     printf '#!/bin/sh\ntouch "%s/%s.done"\n' "$work" "$name" >"$prog/$name.sh"
     chmod +x "$prog/$name.sh"
 done
-# Button 29 is table 3's fifth; button 80 sits on table 7.
-printf '[BUTTON]\r\n29=%s\r\n80=%s\r\n[HIDE]\r\nHideMe=true\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' \
-    "$prog/third-five.sh" "$prog/zebra-notes.sh" >"$prog/TabdeckV10.INI"
+# A document the desktop has no application for: its opener says so.
+printf 'plan\n' >"$prog/plan.zzz"
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "xdg-open: no method available for opening $1" >&2\nexit 3\n' >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+# Button 29 is table 3's fifth, 30 its sixth; button 80 sits on table 7.
+printf '[BUTTON]\r\n29=%s\r\n30=%s\r\n80=%s\r\n[HIDE]\r\nHideMe=true\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' \
+    "$prog/third-five.sh" "$prog/plan.zzz" "$prog/zebra-notes.sh" >"$prog/TabdeckV10.INI"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
 openbox --sm-disable >/dev/null 2>&1 &
@@ -68,8 +76,27 @@ xdotool key Escape
 wait_for 5 menu_gone || fail "Escape did not close the button menu (Shift+F10)"
 echo "button menu shown by Menu and by Shift+F10"
 
-! done_mark zebra-notes || fail "launched before any key asked for it"
+# The refused document: one notice, and the strip stays where it is.
+notice() { # a window titled as the program besides the strip and its menus
+    local w
+    for w in $(xdotool search --onlyvisible --name '^TabdeckV10$' 2>/dev/null); do
+        [[ $w == "$wid" ]] || return 0
+    done
+    return 1
+}
+no_notice() { ! notice; }
+strip_x() { xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print $4}'; }
+xdotool key Right Return
+wait_for 10 notice || fail "a refused document showed no notice"
+[[ $(strip_x) -eq 200 ]] || fail "the strip moved to x=$(strip_x) after a refused launch"
 xdotool key Return
+wait_for 5 no_notice || fail "Return did not close the notice"
+wait_for 5 active || fail "the strip did not get the keyboard back after the notice"
+[[ $(strip_x) -eq 200 ]] || fail "the strip moved to x=$(strip_x) after the notice"
+echo "a refused document gave a notice; the strip stayed"
+
+! done_mark zebra-notes || fail "launched before any key asked for it"
+xdotool key --delay 100 Home Right Right Right Right Return
 wait_for 10 done_mark third-five || fail "Return did not launch button 5 of table 3"
 echo "Return launched button 5 of table 3"
 
