@@ -211,8 +211,14 @@ private slots:
         for (int i = 0; list.isVisible() && i < list.rows()->count(); ++i)
             shown << list.rows()->item(i)->text();
         QCOMPARE(shown, rows);
-        if (!rows.isEmpty())
+        if (!rows.isEmpty()) {
             QCOMPARE(list.rows()->currentRow(), 0);
+            // A screen reader meets the list and its rows by these names.
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list.rows());
+            QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Find a button"));
+            QCOMPARE(a->childCount(), int(rows.size()));
+            QCOMPARE(a->child(0)->text(QAccessible::Name), rows[0]);
+        }
         QCOMPARE(s.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
         QCOMPARE(s.form->x() == Placement::leftEdge() - Placement::HiddenOffset, hidden);
     }
