@@ -25,10 +25,7 @@ private slots:
         QTest::newRow("every word must match") << mixed << "notes plan" << Buttons{30};
         QTest::newRow("words in any order") << mixed << "PLAN  notes" << Buttons{30};
         QTest::newRow("one word missing: none") << mixed << "notes zebra" << Buttons{};
-        QTest::newRow("an address") << mixed << "wiki" << Buttons{7};
-        QTest::newRow("the folder of a target") << mixed << "applications" << Buttons{8};
         QTest::newRow("blanks only") << mixed << "   " << Buttons{};
-        QTest::newRow("nothing") << mixed << "" << Buttons{};
         // An empty button shows a hint of its own, which is no target.
         QTest::newRow("empty buttons never match")
             << Entries{{3, ""}, {4, "/x/drag"}} << "drag" << Buttons{4};
@@ -65,28 +62,6 @@ private slots:
             QCOMPARE(b.target, entries.value(b.button).left(255));
         }
         QCOMPARE(buttons, found);
-    }
-
-    // The hint is the one the loaded button shows.
-    void hints_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("hint");
-        QTest::newRow("file") << "/home/u/plan.txt"
-                              << "plan.txt";
-        QTest::newRow("address") << "https://example.org/wiki"
-                                 << "//example.org/wiki";
-        QTest::newRow("program by file name") << "/usr/share/applications/gimp.desktop"
-                                              << "gimp.desktop";
-    }
-    void hints() {
-        QFETCH(QString, target);
-        QFETCH(QString, hint);
-        testsupport::TempDir dir;
-        ControlFile file(dir.file("TabdeckV10.INI"));
-        file.write("BUTTON", "1", target);
-        const QList<FoundButton> result = ButtonFinder(file).find(QStringLiteral("/"));
-        QCOMPARE(result.size(), 1);
-        QCOMPARE(result[0].hint, hint);
     }
 };
 

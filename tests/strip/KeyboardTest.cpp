@@ -159,12 +159,8 @@ private slots:
         QTest::newRow("a letter lists both tables' buttons") << "f" << true << fives << "" << false;
         QTest::newRow("return launches the first")
             << "f Ret" << false << QStringList() << "/opt/five" << true;
-        QTest::newRow("down picks the next")
-            << "f Down Ret" << false << QStringList() << "/opt/forty-one" << true;
         QTest::newRow("down stops at the last, up goes back")
             << "f Down Down Down Up Ret" << false << QStringList() << "/opt/five" << true;
-        QTest::newRow("space is part of the query")
-            << "o p t Space l" << true << QStringList{"Button 360, table 30: last"} << "" << false;
         QTest::newRow("space joins, return launches")
             << "o p t Space l Ret" << false << QStringList() << "/opt/last" << true;
         QTest::newRow("a digit starts the find") << "4" << true << QStringList() << "" << false;
