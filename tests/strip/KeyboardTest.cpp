@@ -147,7 +147,7 @@ private slots:
     }
 
     // Typing on the strip finds buttons of every table; "Blur" takes the
-    // focus away. The list's rows as a screen reader reads them, what was
+    // focus away, "Move" moves the strip. The list's rows as a screen reader reads them, what was
     // opened and whether the strip hid.
     void typeToFind_data() {
         QTest::addColumn<QString>("keys");
@@ -157,6 +157,7 @@ private slots:
         QTest::addColumn<bool>("hidden");
         const QStringList fives{"Button 5, table 1: five", "Button 41, table 4: forty-one"};
         QTest::newRow("a letter lists both tables' buttons") << "f" << true << fives << "" << false;
+        QTest::newRow("the list follows the strip") << "f Move" << true << fives << "" << false;
         QTest::newRow("return launches the first")
             << "f Ret" << false << QStringList() << "/opt/five" << true;
         QTest::newRow("down stops at the last, up goes back")
@@ -193,6 +194,13 @@ private slots:
         QFETCH(bool, hidden);
         startuptest::Strip s(Ini);
         for (const QString& token : keys.split(QLatin1Char(' '))) {
+            if (token == QLatin1String("Move")) {
+                // A shown strip, as only that one tells its moves.
+                s.form->show();
+                QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+                s.form->move(s.form->pos() + QPoint(-40, 30));
+                continue;
+            }
             if (token == QLatin1String("Blur")) {
                 QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
                 QApplication::sendEvent(s.form.get(), &out);
@@ -209,6 +217,8 @@ private slots:
         QCOMPARE(shown, rows);
         if (!rows.isEmpty()) {
             QCOMPARE(list.rows()->currentRow(), 0);
+            // Just under the strip, at its left edge.
+            QCOMPARE(list.pos(), s.form->frameGeometry().bottomLeft() + QPoint(0, 1));
             // A screen reader meets the list and its rows by these names.
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list.rows());
             QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Find a button"));

@@ -44,11 +44,14 @@ void FindList::showFound(const QString& query, const QList<FoundButton>& found, 
         rows_->sizeHintForRow(0) > 0 ? rows_->sizeHintForRow(0) : fontMetrics().height() + 2;
     rows_->setFixedHeight(rowHeight * int(found.size()) + 2 * rows_->frameWidth());
     layout()->activate();
-    const QSize size(strip_->width(), sizeHint().height());
-    resize(size);
-    move(screengeometry::underStrip(size, strip_->frameGeometry(), screengeometry::screens()));
+    resize(strip_->width(), sizeHint().height());
+    follow();
     show();
     raise();
+}
+
+void FindList::follow() {
+    move(screengeometry::underStrip(size(), strip_->frameGeometry(), screengeometry::screens()));
 }
 
 void FindList::hideFound() {

@@ -17,6 +17,8 @@ public:
 
     void showFound(const QString& query, const QList<FoundButton>& found, int picked) override;
     void hideFound() override;
+    // Under the strip again after it moved, while shown.
+    void follow();
 
     QLabel* queryLabel() const { return query_; }
     QListWidget* rows() const { return rows_; }

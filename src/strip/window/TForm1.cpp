@@ -338,6 +338,13 @@ void TForm1::focusOutEvent(QFocusEvent* event) {
     find_->close();
 }
 
+void TForm1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The found buttons stay under the strip, also when it hides.
+    if (find_ && find_->isOpen())
+        findList_->follow();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing is always allowed; nothing is asked.
     actionguard::run(prompts(), this, [this] { formClose(); });
