@@ -491,6 +491,10 @@ Rechtsklick für das Menü</translation>
         <source>Right Click for Menu.<byte value="xd"/>Or Drag &amp; Drop.</source>
         <translation>Rechtsklick für das Menü.<byte value="xd"/>Oder per Ziehen &amp; Ablegen.</translation>
     </message>
+    <message>
+        <source>Button %1, table %2</source>
+        <translation>Schaltfläche %1, Tabelle %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlFile</name>
@@ -1205,6 +1209,21 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>FindList</name>
+    <message>
+        <source>Find a button</source>
+        <translation>Schaltfläche suchen</translation>
+    </message>
+    <message>
+        <source>Find: %1 (no button matches)</source>
+        <translation>Suche: %1 (keine Schaltfläche passt)</translation>
+    </message>
+    <message>
+        <source>Find: %1</source>
+        <translation>Suche: %1</translation>
+    </message>
+</context>
+<context>
     <name>FolderOps</name>
     <message>
         <source>Are you sure you want to create (Folder) Diredtory </source>
@@ -1455,6 +1474,13 @@ Einrichtung:</translation>
     <message>
         <source>no keyring answered</source>
         <translation>kein Schlüsselbund hat geantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2178,6 +2204,45 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>Shell</name>
+    <message>
+        <source>its desktop entry names nothing to run</source>
+        <translation>sein Desktop-Eintrag nennt nichts zum Ausführen</translation>
+    </message>
+    <message>
+        <source>it runs in a terminal, and no terminal is installed</source>
+        <translation>es läuft in einem Terminal, und kein Terminal ist installiert</translation>
+    </message>
+    <message>
+        <source>its program %1 is not installed</source>
+        <translation>sein Programm %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+    <message>
+        <source>no application is set to open it</source>
+        <translation>keine Anwendung ist zum Öffnen eingestellt</translation>
+    </message>
+    <message>
+        <source>the desktop could not open it</source>
+        <translation>die Arbeitsumgebung konnte es nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener %1 could not be started</source>
+        <translation>das Öffnungsprogramm %1 der Arbeitsumgebung konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>it could not be started (%1)</source>
+        <translation>es konnte nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a valid address</source>
+        <translation>es ist keine gültige Adresse</translation>
+    </message>
+</context>
+<context>
     <name>ShownSettings</name>
     <message>
         <source>Table %1</source>
@@ -2459,10 +2524,6 @@ Einrichtung:</translation>
     <message>
         <source>Hide</source>
         <translation>Ausblenden</translation>
-    </message>
-    <message>
-        <source>Button %1, table %2</source>
-        <translation>Schaltfläche %1, Tabelle %2</translation>
     </message>
 </context>
 <context>

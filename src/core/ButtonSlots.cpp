@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace buttonslots {
 
 namespace {
@@ -61,6 +63,19 @@ QString buttonHint(const QString& path) {
 
 QString emptyButtonHint() {
     return Text::tr("Right Click for Menu.\rOr Drag & Drop.");
+}
+
+QString loadedHint(const QString& path) {
+    if (!isExecutable(path))
+        return buttonHint(path);
+    return path.mid(lastSeparator(path) + 1);
+}
+
+QString spokenName(int n, const QString& hint) {
+    QString name = Text::tr("Button %1, table %2").arg(n).arg(tableOfButton(n));
+    if (!hint.isEmpty())
+        name += QStringLiteral(": ") + hint;
+    return name;
 }
 
 } // namespace buttonslots

@@ -25,6 +25,12 @@ bool isExecutable(const QString& path);
 // after the last "/" or ":" (empty for a path ending in "/").
 QString buttonHint(const QString& path);
 QString emptyButtonHint();
+// The hint a loaded button shows for its target: an executable is named by
+// its file name alone, also when it is an address; else buttonHint.
+QString loadedHint(const QString& path);
+// How a screen reader and the find list name button n: "Button N, table T",
+// and ": hint" when it has one.
+QString spokenName(int n, const QString& hint);
 
 // Table t (1-based) holds buttons 12(t-1)+1 .. 12t.
 inline int tableOfButton(int n) {

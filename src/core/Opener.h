@@ -1,12 +1,30 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class QObject;
 
 // Opening a path or address through the desktop ("open" verb). Returns at
-// once; callers never examine the outcome. The owner is the window asking.
+// once. The owner is the window asking.
 class Opener {
 public:
+    // What became of an open: refused, with the reason in words that follow
+    // "Cannot open PATH: ".
+    struct Outcome {
+        bool opened = true;
+        QString reason;
+    };
+    using Done = std::function<void(const Outcome&)>;
+
     virtual ~Opener() = default;
+    // For callers that do not examine the outcome.
     virtual void open(QObject* owner, const QString& path) = 0;
+    // done is called once with the outcome: at once, or later from the event
+    // loop (never after the owner is gone). An opener that cannot tell
+    // reports every open as done.
+    virtual void openReporting(QObject* owner, const QString& path, Done done) {
+        open(owner, path);
+        if (done)
+            done({});
+    }
 };

@@ -37,6 +37,16 @@ int clampSpan(int at, int length, int lo, int room) {
         return lo;
     return std::clamp(at, lo, lo + room - length);
 }
+
+// The top of a window of `height` just below the strip, or just above where
+// there is no room below; where neither fits, `fallback` moved onto screen s.
+int besideY(int height, const QRect& strip, const QRect& s, int fallback) {
+    if (strip.bottom() + 1 + height <= s.bottom() + 1)
+        return strip.bottom() + 1;
+    if (strip.top() - height >= s.top())
+        return strip.top() - height;
+    return clampSpan(fallback, height, s.top(), s.height());
+}
 } // namespace
 
 QRect screenFor(const QRect& rect, const QList<QRect>& screens) {
@@ -90,11 +100,15 @@ QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens
     const QRect centred(QPoint(x, centredY), window);
     if (!centred.intersects(strip))
         return centred.topLeft();
-    if (strip.bottom() + 1 + window.height() <= s.bottom() + 1)
-        return QPoint(x, strip.bottom() + 1);
-    if (strip.top() - window.height() >= s.top())
-        return QPoint(x, strip.top() - window.height());
-    return QPoint(x, clampSpan(centredY, window.height(), s.top(), s.height()));
+    return QPoint(x, besideY(window.height(), strip, s, centredY));
+}
+
+QPoint underStrip(QSize window, const QRect& strip, const QList<QRect>& screens) {
+    const QRect s = screenFor(strip, screens);
+    if (s.isEmpty())
+        return strip.bottomLeft() + QPoint(0, 1);
+    const int x = clampSpan(strip.left(), window.width(), s.left(), s.width());
+    return QPoint(x, besideY(window.height(), strip, s, strip.bottom() + 1));
 }
 
 } // namespace screengeometry

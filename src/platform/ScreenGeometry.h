@@ -29,4 +29,9 @@ int leftEdgeAt(int y, const QList<QRect>& screens, int fallback);
 // just above where there is no room below.
 QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens);
 
+// Where a list that belongs to the strip opens: at the strip's left edge
+// just below it, or just above where there is no room below, on the
+// strip's screen.
+QPoint underStrip(QSize window, const QRect& strip, const QList<QRect>& screens);
+
 } // namespace screengeometry

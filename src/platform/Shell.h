@@ -17,27 +17,40 @@ bool forcedPlatformVariable();
 // The environment a launched program gets.
 QProcessEnvironment launchEnvironment();
 
+// Finds a program by name on the search path ("" when absent).
+using ProgramFinder = std::function<QString(const QString& name)>;
+QString findOnPath(const QString& name);
+
 // What opening a path would launch. The system one launches; tests record.
 class Launcher {
 public:
     virtual ~Launcher() = default;
-    // The desktop's default handler for an address or a local file.
-    virtual void openUrl(const QUrl& url) = 0;
-    // A program started on its own (surviving the launcher), without a shell.
-    virtual void startDetached(const QString& program, const QStringList& arguments,
-                               const QString& workingDir) = 0;
+    // The desktop's default handler for an address or a local file; done
+    // gets the desktop's answer, at once or later (never after context is
+    // gone, when there is one).
+    virtual void openUrl(const QUrl& url, QObject* context, Opener::Done done) = 0;
+    // A program started on its own (surviving the launcher), without a
+    // shell; refused with the reason when it cannot be started.
+    virtual Opener::Outcome startDetached(const QString& program, const QStringList& arguments,
+                                          const QString& workingDir) = 0;
 };
 
+// Hands addresses and files to the desktop's opener (xdg-open, else gio)
+// and listens for its answer without waiting for it: a desktop that runs
+// the handler itself answers only when that program ends, so an opener
+// still running after answerMs has found a handler and counts as done.
 class SystemLauncher : public Launcher {
 public:
-    void openUrl(const QUrl& url) override;
-    void startDetached(const QString& program, const QStringList& arguments,
-                       const QString& workingDir) override;
-};
+    static constexpr int AnswerMs = 3000;
+    explicit SystemLauncher(ProgramFinder find = findOnPath, int answerMs = AnswerMs);
+    void openUrl(const QUrl& url, QObject* context, Opener::Done done) override;
+    Opener::Outcome startDetached(const QString& program, const QStringList& arguments,
+                                  const QString& workingDir) override;
 
-// Finds a program by name on the search path ("" when absent).
-using ProgramFinder = std::function<QString(const QString& name)>;
-QString findOnPath(const QString& name);
+private:
+    ProgramFinder find_;
+    int answerMs_;
+};
 
 // The decision for one path, before anything is launched.
 struct Action {
@@ -47,6 +60,7 @@ struct Action {
     QString program;
     QStringList arguments;
     QString workingDir;
+    QString refusal; // for Nothing: why, after "Cannot open PATH: "
 };
 
 // True for text that starts with a URL scheme ("http:", "mailto:" ...). A
@@ -67,6 +81,7 @@ public:
     DesktopOpener(); // launches for real
     explicit DesktopOpener(Launcher& launcher, ProgramFinder find = findOnPath);
     void open(QObject* owner, const QString& path) override;
+    void openReporting(QObject* owner, const QString& path, Done done) override;
 
 private:
     SystemLauncher system_;

@@ -5,6 +5,15 @@
 #include "core/Opener.h"
 #include "strip/Selection.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Launch)
+};
+} // namespace
+
 Launcher::Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,
                    Actions actions)
     : owner_(owner), file_(controlFile), opener_(opener), selection_(selection),
@@ -25,11 +34,23 @@ void Launcher::launch(int button) {
             actions_.tellGone(target.text);
         return;
     }
-    opener_.open(owner_, target.text);
-    if (actions_.hideMode && actions_.hideMode()) {
-        if (actions_.hideStrip)
-            actions_.hideStrip();
-    } else if (actions_.closeStrip) {
-        actions_.closeStrip();
-    }
+    // The opener answers no later than the owner lives, and the owner holds this.
+    opener_.openReporting(owner_, target.text,
+                          [this, path = target.text](const Opener::Outcome& outcome) {
+                              if (!outcome.opened) {
+                                  if (actions_.tellRefused)
+                                      actions_.tellRefused(path, outcome.reason);
+                                  return;
+                              }
+                              if (actions_.hideMode && actions_.hideMode()) {
+                                  if (actions_.hideStrip)
+                                      actions_.hideStrip();
+                              } else if (actions_.closeStrip) {
+                                  actions_.closeStrip();
+                              }
+                          });
+}
+
+QString Launcher::refusedNotice(const QString& target, const QString& reason) {
+    return Text::tr("Cannot open %1: %2.").arg(target, reason);
 }

@@ -9,8 +9,10 @@ class Selection;
 
 // Opening a button's target: the BUTTON entry is read at the moment of the
 // press (never taken from the picture or the hint), handed to the opener
-// unchanged, and then the strip hides or the program closes, by hide mode.
-// Nothing is selected afterwards, on every way out.
+// unchanged, and once the opener has answered the strip hides or the
+// program closes, by hide mode. A target the desktop refuses is explained
+// instead, and the strip stays. Nothing is selected afterwards, on every
+// way out.
 class Launcher {
 public:
     struct Actions {
@@ -21,12 +23,17 @@ public:
         // such a press neither opens, hides nor closes.
         std::function<bool(int n, const QString& target)> gone;
         std::function<void(const QString& target)> tellGone;
+        // The desktop refused the target, for this reason.
+        std::function<void(const QString& target, const QString& reason)> tellRefused;
     };
 
     Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,
              Actions actions);
 
     void launch(int button);
+
+    // "Cannot open PATH: REASON."
+    static QString refusedNotice(const QString& target, const QString& reason);
 
 private:
     QObject* owner_;

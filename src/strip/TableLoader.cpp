@@ -143,9 +143,7 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
     }
     // An executable is named by its file name alone, also when it is an
     // address, and its icon comes after the hint.
-    const int sep =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
-    view_.setButtonHint(n, path.mid(sep + 1));
+    view_.setButtonHint(n, buttonslots::loadedHint(path));
     const std::optional<QImage> image = iconSource_ ? iconSource_(path, 0) : std::nullopt;
     view_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
 }

@@ -96,6 +96,31 @@ private slots:
         const QPoint at = screengeometry::besideStrip(window, strip, screens);
         QCOMPARE(at, expected);
     }
+
+    // The find list: at the strip's left edge, below it, else above it.
+    void underStrip_data() {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QRect>("strip");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("room below")
+            << Screens{Left} << Strip.translated(300, 100) << QPoint(300, 152);
+        QTest::newRow("last row fits below")
+            << Screens{Left} << Strip.translated(300, 1080 - 52 - 200) << QPoint(300, 1080 - 200);
+        QTest::newRow("one row short: above")
+            << Screens{Left} << Strip.translated(300, 1080 - 52 - 199) << QPoint(300, 629);
+        QTest::newRow("on the second screen, its bottom lower")
+            << Screens{Left, Right} << Strip.translated(2000, 1000 - 52 - 150) << QPoint(2000, 598);
+        QTest::newRow("strip past the right edge: list kept on screen")
+            << Screens{Left} << Strip.translated(1700, 100) << QPoint(1920 - 400, 152);
+        QTest::newRow("hidden at the left edge")
+            << Screens{Left} << Strip.translated(-611, 100) << QPoint(0, 152);
+    }
+    void underStrip() {
+        QFETCH(Screens, screens);
+        QFETCH(QRect, strip);
+        QFETCH(QPoint, expected);
+        QCOMPARE(screengeometry::underStrip(QSize(400, 200), strip, screens), expected);
+    }
 };
 
 TABDECK_TEST(ScreenGeometryTest)

@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 #include "platform/DesktopEntry.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <QUrlQuery>
@@ -19,10 +20,15 @@ struct RecordingLauncher : shell::Launcher {
         QString workingDir;
     };
     QList<Start> starts;
-    void openUrl(const QUrl& url) override { urls << url; }
-    void startDetached(const QString& program, const QStringList& arguments,
-                       const QString& workingDir) override {
+    void openUrl(const QUrl& url, QObject*, Opener::Done done) override {
+        urls << url;
+        if (done)
+            done({});
+    }
+    Opener::Outcome startDetached(const QString& program, const QStringList& arguments,
+                                  const QString& workingDir) override {
         starts.append({program, arguments, workingDir});
+        return {};
     }
 };
 
@@ -399,6 +405,106 @@ private slots:
     }
 };
 
+// What the desktop answers, through the real launcher with a stand-in for
+// the desktop's opener (xdg-open, or gio where it is the only one).
+class OpenOutcomeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void outcome_data() {
+        QTest::addColumn<QString>("opener");    // "xdg-open" or "gio"
+        QTest::addColumn<QByteArray>("script"); // its body after recording its arguments
+        QTest::addColumn<QString>("path");      // "DOC": an existing file
+        QTest::addColumn<QString>("arguments"); // what the opener got; "" when not run
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("reason");
+        const QString none = "no application is set to open it";
+        QTest::newRow("taken") << "xdg-open" << QByteArray("exit 0") << "DOC"
+                               << "DOC" << true << "";
+        QTest::newRow("an address, unchanged")
+            << "xdg-open" << QByteArray("exit 0") << "https://example.org/a?b=c d"
+            << "https://example.org/a?b=c%20d" << true << "";
+        QTest::newRow("no handler, in the desktop's words")
+            << "xdg-open" << QByteArray("echo \"xdg-open: no method for '$1'\" >&2\nexit 3")
+            << "DOC"
+            << "DOC" << false << none + " (xdg-open: no method for 'DOC')";
+        QTest::newRow("handler failed, silent")
+            << "xdg-open" << QByteArray("exit 4") << "DOC"
+            << "DOC" << false << "the desktop could not open it";
+        // gio's status 2 is no missing file.
+        QTest::newRow("gio only") << "gio"
+                                  << QByteArray("echo 'gio: no handler' >&2\necho >&2\nexit 2")
+                                  << "DOC"
+                                  << "open DOC" << false
+                                  << "the desktop could not open it (gio: no handler)";
+        QTest::newRow("opener crashed") << "xdg-open" << QByteArray("kill -SEGV $$") << "DOC"
+                                        << "DOC" << false << "the desktop could not open it";
+        QTest::newRow("a long complaint is cut")
+            << "xdg-open" << QByteArray("printf '%0500d\\n' 0 >&2\nexit 1") << "DOC"
+            << "DOC" << false << "the desktop could not open it (" + QString(300, '0') + ")";
+        // A desktop that runs the handler answers when it ends: still running
+        // past the limit counts as taken.
+        QTest::newRow("still running at the limit") << "xdg-open" << QByteArray("sleep 20") << "DOC"
+                                                    << "DOC" << true << "";
+        QTest::newRow("missing file: the opener is not asked")
+            << "xdg-open" << QByteArray("exit 0") << "/nonexistent/doc.zzz"
+            << "" << false << "it does not exist";
+        QTest::newRow("program that cannot start")
+            << "xdg-open" << QByteArray("exit 0") << "BADPROG"
+            << "" << false << "it could not be started (";
+        QTest::newRow("entry naming a missing program")
+            << "xdg-open" << QByteArray("exit 0") << "ENTRY"
+            << "" << false << "its program no-such-prog is not installed";
+    }
+    void outcome() {
+        QFETCH(QString, opener);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, path);
+        QFETCH(QString, arguments);
+        QFETCH(bool, opened);
+        QFETCH(QString, reason);
+        testsupport::TempDir dir;
+        const QString doc = dir.write("doc.zzz", "text");
+        const QString record = dir.file("arguments");
+        const QString tool =
+            writeFile(dir, opener,
+                      "#!/bin/sh\necho \"$*\" > '" + record.toUtf8() + "'\n" + script + "\n", true);
+        path.replace("DOC", doc);
+        path.replace("BADPROG", writeFile(dir, "bad.sh", "#!/nonexistent/interpreter\n", true));
+        path.replace("ENTRY",
+                     writeFile(dir, "app.desktop",
+                               "[Desktop Entry]\nType=Application\nName=A\nExec=no-such-prog\n",
+                               false));
+        arguments.replace("DOC", doc);
+        reason.replace("DOC", doc);
+        constexpr int AnswerMs = 500;
+        shell::SystemLauncher launcher(
+            [&](const QString& name) { return name == opener ? tool : QString(); }, AnswerMs);
+        QObject owner;
+        QList<Opener::Outcome> answers;
+        QElapsedTimer clock;
+        clock.start();
+        shell::DesktopOpener(launcher, fakeFind)
+            .openReporting(&owner, path, [&](const Opener::Outcome& o) { answers << o; });
+        QVERIFY2(clock.elapsed() < AnswerMs / 2, "the open waited for the desktop");
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 10000);
+        QCOMPARE(answers[0].opened, opened);
+        if (reason.endsWith('('))
+            QVERIFY2(answers[0].reason.startsWith(reason), qPrintable(answers[0].reason));
+        else
+            QCOMPARE(answers[0].reason, reason);
+        if (!arguments.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
+        QFile f(record);
+        const QString got =
+            f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+        QCOMPARE(got, arguments);
+        // Said once: a late end of the opener adds nothing.
+        QTest::qWait(100);
+        QCOMPARE(answers.size(), 1);
+    }
+};
+
+TABDECK_TEST(OpenOutcomeTest)
 TABDECK_TEST(DesktopExecTest)
 TABDECK_TEST(ShellTest)
 #include "ShellTest.moc"

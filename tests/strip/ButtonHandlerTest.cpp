@@ -27,7 +27,8 @@ struct Fixture {
     int closes = 0;
     Launcher launcher{
         &strip.window, file, opener, selection,
-        Launcher::Actions{[] { return true; }, [this] { ++hides; }, [this] { ++closes; }, {}, {}}};
+        Launcher::Actions{
+            [] { return true; }, [this] { ++hides; }, [this] { ++closes; }, {}, {}, {}}};
     ButtonHandler handler{strip, selection, prompts, launcher};
 
     Fixture() { handler.attach(); }

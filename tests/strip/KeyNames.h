@@ -24,9 +24,12 @@ inline std::pair<int, Qt::KeyboardModifiers> parseKey(QString token) {
         {"End", Qt::Key_End},    {"PgUp", Qt::Key_PageUp}, {"PgDn", Qt::Key_PageDown},
         {"Ret", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space},
         {"Esc", Qt::Key_Escape}, {"Menu", Qt::Key_Menu},   {"F10", Qt::Key_F10},
+        {"Up", Qt::Key_Up},      {"Down", Qt::Key_Down},   {"Bksp", Qt::Key_Backspace},
     };
     if (named.contains(token))
         return {named.value(token), mods};
+    if (token.size() == 1 && token[0].isLetter()) // a letter
+        return {Qt::Key_A + token[0].toUpper().unicode() - u'A', mods};
     return {Qt::Key_0 + token.toInt(), mods}; // a digit
 }
 

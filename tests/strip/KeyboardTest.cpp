@@ -37,6 +37,7 @@ struct Keys {
                                         [this] { placement.HideStrip(); },
                                         [] { QFAIL("the strip closed"); },
                                         {},
+                                        {},
                                         {}}};
     StripKeyboard keyboard{view, selection, switcher, launcher, placement};
 

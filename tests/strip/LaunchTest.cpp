@@ -22,10 +22,16 @@ struct Fixture {
     bool hideMode = false;
     int hides = 0;
     int closes = 0;
-    Launcher launcher{
-        &strip, file, opener, selection,
-        Launcher::Actions{
-            [this] { return hideMode; }, [this] { ++hides; }, [this] { ++closes; }, {}, {}}};
+    QStringList notices;
+    Launcher launcher{&strip, file, opener, selection,
+                      Launcher::Actions{[this] { return hideMode; },
+                                        [this] { ++hides; },
+                                        [this] { ++closes; },
+                                        {},
+                                        {},
+                                        [this](const QString& target, const QString& reason) {
+                                            notices << Launcher::refusedNotice(target, reason);
+                                        }}};
 };
 } // namespace
 
@@ -78,6 +84,48 @@ private slots:
         f.file.write("BUTTON", "5", "/second");
         f.launcher.launch(5);
         QCOMPARE(f.opener.opened, QStringList{"/second"});
+    }
+
+    // The strip hides or closes only once the desktop has taken the target;
+    // a refusal is said once, with the desktop's reason, and the strip stays.
+    void outcome_data() {
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("deferred");
+        QTest::addColumn<bool>("hideMode");
+        QTest::addColumn<int>("hides");
+        QTest::addColumn<int>("closes");
+        const QString none = "no application is set to open it";
+        QTest::newRow("opened at once: hides") << "" << false << true << 1 << 0;
+        QTest::newRow("opened at once: closes") << "" << false << false << 0 << 1;
+        QTest::newRow("opened later: hides then") << "" << true << true << 1 << 0;
+        QTest::newRow("opened later: closes then") << "" << true << false << 0 << 1;
+        QTest::newRow("refused at once") << none << false << true << 0 << 0;
+        QTest::newRow("refused later, hide mode off") << none << true << false << 0 << 0;
+    }
+    void outcome() {
+        QFETCH(QString, refusal);
+        QFETCH(bool, deferred);
+        QFETCH(bool, hideMode);
+        QFETCH(int, hides);
+        QFETCH(int, closes);
+        Fixture f;
+        f.file.write("BUTTON", "20", "/home/u/doc.zzz");
+        f.selection.select(20);
+        f.hideMode = hideMode;
+        f.opener.refusal = refusal;
+        f.opener.deferred = deferred;
+        f.launcher.launch(20);
+        QCOMPARE(f.selection.button(), 0);
+        if (deferred) {
+            // Nothing happens to the strip before the answer.
+            QCOMPARE(f.hides + f.closes + int(f.notices.size()), 0);
+            f.opener.answer();
+        }
+        QCOMPARE(f.hides, hides);
+        QCOMPARE(f.closes, closes);
+        const QStringList notices{"Cannot open /home/u/doc.zzz: " + refusal + "."};
+        QCOMPARE(f.notices, refusal.isEmpty() ? QStringList() : notices);
+        QCOMPARE(f.opener.opened, QStringList{"/home/u/doc.zzz"});
     }
 
     void failureStillDeselects() {

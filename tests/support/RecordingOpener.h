@@ -5,6 +5,8 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <functional>
+#include <utility>
 
 namespace testsupport {
 
@@ -22,9 +24,26 @@ public:
         if (fail)
             throw AppError(QStringLiteral("cannot open"));
     }
+    // Answers as a desktop does: refused for a non-empty refusal, and only
+    // when the test calls answer() while deferred.
+    void openReporting(QObject* owner, const QString& path, Done done) override {
+        open(owner, path);
+        const Outcome outcome = refusal.isEmpty() ? Outcome{} : Outcome{false, refusal};
+        if (done)
+            pending.append([done, outcome] { done(outcome); });
+        if (!deferred)
+            answer();
+    }
+    void answer() {
+        for (const auto& reply : std::exchange(pending, {}))
+            reply();
+    }
     QList<Call> calls;
     QStringList opened;
     bool fail = false;
+    QString refusal;
+    bool deferred = false;
+    QList<std::function<void()>> pending;
 };
 
 } // namespace testsupport

@@ -112,12 +112,7 @@ public:
     }
 
 protected:
-    QString name() const override {
-        QString name = Text::tr("Button %1, table %2").arg(n_).arg(buttonslots::tableOfButton(n_));
-        if (const QString hint = describe(widget()); !hint.isEmpty())
-            name += QStringLiteral(": ") + hint;
-        return name;
-    }
+    QString name() const override { return buttonslots::spokenName(n_, describe(widget())); }
 
 private:
     int n_;

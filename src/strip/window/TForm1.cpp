@@ -5,6 +5,8 @@
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/BrokenTargets.h"
+#include "strip/ButtonFinder.h"
+#include "strip/FindSession.h"
 #include "strip/Launch.h"
 #include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
@@ -18,6 +20,7 @@
 #include "strip/window/ButtonImage.h"
 #include "strip/window/ButtonMenu.h"
 #include "strip/window/CutBox.h"
+#include "strip/window/FindList.h"
 #include "strip/window/MenuWiring.h"
 #include "strip/window/PlacementEvents.h"
 #include "strip/window/StripAccessibility.h"
@@ -136,6 +139,8 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    find_.reset();
+    findList_.reset();
     // Its threads hand work to this window; they end before the controls go.
     delete loader_;
     // The event handlers go before the logic they call, which is not a child.
@@ -164,11 +169,18 @@ void TForm1::createHelpers() {
     launcher_ = std::make_unique<Launcher>(
         this, file, opener(), selection_,
         Launcher::Actions{
-            [this] { return settings_->hideMode(); }, [this] { placement_->HideStrip(); },
-            [this] { close(); },
+            [this] { return settings_->hideMode(); },
+            // The opener may answer later, from the event loop.
+            actionguard::guarded(prompts(), this, [this] { placement_->HideStrip(); }),
+            actionguard::guarded(prompts(), this, [this] { close(); }),
             [this](int n, const QString& target) { return brokenTargets_->missing(n, target); },
             [this](const QString& target) {
                 prompts().notice(this, BrokenTargets::missingNotice(target));
+            },
+            [this](const QString& target, const QString& reason) {
+                actionguard::run(prompts(), this, [&] {
+                    prompts().notice(this, Launcher::refusedNotice(target, reason));
+                });
             }});
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
@@ -184,6 +196,9 @@ void TForm1::createHelpers() {
     menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
     keyboard_ =
         std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
+    finder_ = std::make_unique<ButtonFinder>(file);
+    findList_ = std::make_unique<FindList>(this);
+    find_ = std::make_unique<FindSession>(*finder_, *findList_);
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }
@@ -263,6 +278,7 @@ void TForm1::formShow() {
 
 void TForm1::formClose() {
     // The icon buffer goes with the slot operations, which the strip outlives.
+    find_->close();
     placement_->closingPlacement();
     switcher_->slideTimer()->stop();
     timer2_->stop();
@@ -277,6 +293,21 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
+    // Typing finds a button; a held Return never launches what it found.
+    const bool repeatedReturn =
+        event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+    if (!repeatedReturn) {
+        FindSession::Answer found;
+        actionguard::run(prompts(), this, [&] {
+            found = find_->key(event->key(), event->modifiers(), event->text());
+            if (found.launch)
+                launcher_->launch(found.launch);
+        });
+        if (found.handled) {
+            event->accept();
+            return;
+        }
+    }
     const stripkeys::Command command = stripkeys::commandFor(event->key(), event->modifiers());
     if (command.kind == stripkeys::Kind::None) {
         QWidget::keyPressEvent(event);
@@ -300,6 +331,18 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     actionguard::run(prompts(), this, [&] { keyboard_->run(command); });
+}
+
+void TForm1::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    find_->close();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The found buttons stay under the strip, also when it hides.
+    if (find_ && find_->isOpen())
+        findList_->follow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -25,7 +25,10 @@ class ButtonImage;
 class CutBox;
 class HintRouter;
 class BrokenTargets;
+class ButtonFinder;
 class ButtonHandler;
+class FindList;
+class FindSession;
 class Launcher;
 class OptionsMenu;
 class Placement;
@@ -85,6 +88,7 @@ public:
     TableLoader& tableLoader() { return *loader_; }
     TableSwitcher& tableSwitcher() { return *switcher_; }
     BrokenTargets& brokenTargets() { return *brokenTargets_; }
+    FindList& findList() { return *findList_; }
     Placement& placement() { return *placement_; }
     SlotOperations& slotOperations() { return *slots_; }
     ShownSettings& settings() { return *settings_; }
@@ -109,6 +113,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -148,6 +154,9 @@ private:
     std::unique_ptr<SlotOperations> slots_;
     std::unique_ptr<OptionsMenu> options_;
     std::unique_ptr<StripKeyboard> keyboard_;
+    std::unique_ptr<ButtonFinder> finder_;
+    std::unique_ptr<FindList> findList_; // a window of its own, not a child
+    std::unique_ptr<FindSession> find_;
     ButtonHandler* buttonHandler_ = nullptr;
     BrokenTargets* brokenTargets_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;

@@ -1,0 +1,30 @@
+#pragma once
+#include "strip/FindSession.h"
+
+#include <QFrame>
+
+class QLabel;
+class QListWidget;
+
+// The found buttons under the strip: the query on top, one row per button
+// ("Button N, table T: hint"), the picked row current. It never takes the
+// focus or the activation from the strip, which keeps the keyboard, and it
+// bypasses the window manager so it sits exactly under the strip.
+class FindList : public QFrame, public FindListView {
+    Q_OBJECT
+public:
+    explicit FindList(QWidget* strip);
+
+    void showFound(const QString& query, const QList<FoundButton>& found, int picked) override;
+    void hideFound() override;
+    // Under the strip again after it moved, while shown.
+    void follow();
+
+    QLabel* queryLabel() const { return query_; }
+    QListWidget* rows() const { return rows_; }
+
+private:
+    QWidget* strip_;
+    QLabel* query_;
+    QListWidget* rows_;
+};
