@@ -39,9 +39,12 @@ public:
 // and listens for its answer without waiting for it: a desktop that runs
 // the handler itself answers only when that program ends, so an opener
 // still running after answerMs has found a handler and counts as done.
+// A refusal comes within a few hundred milliseconds; the strip waits for the
+// answer before it hides, so the limit is also how long a launch on such a
+// desktop keeps the strip in view.
 class SystemLauncher : public Launcher {
 public:
-    static constexpr int AnswerMs = 3000;
+    static constexpr int AnswerMs = 1000;
     explicit SystemLauncher(ProgramFinder find = findOnPath, int answerMs = AnswerMs);
     void openUrl(const QUrl& url, QObject* context, Opener::Done done) override;
     Opener::Outcome startDetached(const QString& program, const QStringList& arguments,
