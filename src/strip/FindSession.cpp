@@ -61,6 +61,12 @@ FindSession::Answer FindSession::key(int key, Qt::KeyboardModifiers modifiers,
     return {};
 }
 
+int FindSession::choose(int row) {
+    const int n = row >= 0 && row < found_.size() ? found_[row].button : 0;
+    close();
+    return n;
+}
+
 void FindSession::close() {
     query_.clear();
     found_.clear();

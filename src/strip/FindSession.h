@@ -31,6 +31,8 @@ public:
     Answer key(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     bool isOpen() const { return !query_.isEmpty(); }
     const QString& query() const { return query_; }
+    // A row chosen by pointer: its button (0 for no such row); the query closes.
+    int choose(int row);
     // Escape, focus loss, a launch: the query and its list go.
     void close();
 

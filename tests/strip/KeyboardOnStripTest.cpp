@@ -25,7 +25,7 @@ const QByteArray Ini = "[BUTTON]\r\n5=/opt/five\r\n41=/opt/forty-one\r\n360=/opt
 class KeyboardOnStripTest : public QObject {
     Q_OBJECT
 private slots:
-    // Typing on the strip finds buttons of every table; "Blur" takes the
+    // Typing on the strip finds buttons of every table; "ClickN" clicks row N, "Blur" takes the
     // focus away, "Move" moves the strip. The list's rows as a screen reader reads them, what was
     // opened and whether the strip hid.
     void typeToFind_data() {
@@ -49,6 +49,8 @@ private slots:
         // The empty buttons' hint is no target.
         QTest::newRow("empty buttons never match")
             << "m e n u Ret" << false << QStringList() << "" << false;
+        QTest::newRow("a click on a row launches it")
+            << "f Click1" << false << QStringList() << "/opt/forty-one" << true;
         QTest::newRow("backspace edits")
             << "f o r x Bksp Ret" << false << QStringList() << "/opt/forty-one" << true;
         QTest::newRow("backspace to nothing closes")
@@ -78,6 +80,14 @@ private slots:
                 s.form->show();
                 QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
                 s.form->move(s.form->pos() + QPoint(-40, 30));
+                continue;
+            }
+            if (token.startsWith(QLatin1String("Click"))) {
+                QListWidget* rows = s.form->findList().rows();
+                QListWidgetItem* item = rows->item(token.mid(5).toInt());
+                QVERIFY(item);
+                QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                                  rows->visualItemRect(item).center());
                 continue;
             }
             if (token == QLatin1String("Blur")) {

@@ -27,6 +27,8 @@ FindList::FindList(QWidget* strip)
     rows_->setAccessibleName(tr("Find a button"));
     // The strip keeps the keys; the list only shows what they pick.
     rows_->setFocusPolicy(Qt::NoFocus);
+    connect(rows_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit rowClicked(rows_->row(item)); });
     rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(rows_);

@@ -21,6 +21,11 @@ public:
     void follow();
 
     QLabel* queryLabel() const { return query_; }
+signals:
+    // A row clicked: the pointer's way to launch it.
+    void rowClicked(int row);
+
+public:
     QListWidget* rows() const { return rows_; }
 
 private:

@@ -199,6 +199,12 @@ void TForm1::createHelpers() {
     finder_ = std::make_unique<ButtonFinder>(file);
     findList_ = std::make_unique<FindList>(this);
     find_ = std::make_unique<FindSession>(*finder_, *findList_);
+    connect(findList_.get(), &FindList::rowClicked, this, [this](int row) {
+        actionguard::run(prompts(), this, [&] {
+            if (const int n = find_->choose(row))
+                launcher_->launch(n);
+        });
+    });
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }
