@@ -112,11 +112,13 @@ void ProgramWindows::createToolWindows(AppContext& context) {
 }
 
 bool ProgramWindows::build(QWidget* window) {
-    QElapsedTimer clock;
-    clock.start();
     if (!toolwindow::ensureBuilt(window))
         return false;
-    longestBuildNs_ = std::max(longestBuildNs_, clock.nsecsElapsed());
+    routeHints(window);
+    return true;
+}
+
+void ProgramWindows::routeHints(QWidget* window) {
     for (const Tool& tool : tools_) {
         if (tool.window != window || !tool.statusBar)
             continue;
@@ -126,7 +128,6 @@ bool ProgramWindows::build(QWidget* window) {
         if (!router.current().isEmpty())
             bar->showMessage(router.current());
     }
-    return true;
 }
 
 template <typename T> T* ProgramWindows::ready(const std::unique_ptr<T>& window) {
@@ -139,8 +140,15 @@ void ProgramWindows::buildNextInIdleTime() {
     for (const Tool& tool : tools_) {
         if (toolwindow::isBuilt(tool.window))
             continue;
-        actionguard::run(*context_->prompts, nullptr, [&] { build(tool.window); });
-        // One window a turn: the strip answers the user in between.
+        actionguard::run(*context_->prompts, nullptr, [&] {
+            QElapsedTimer clock;
+            clock.start();
+            toolwindow::buildStep(tool.window);
+            longestBuildNs_ = std::max(longestBuildNs_, clock.nsecsElapsed());
+            if (toolwindow::isBuilt(tool.window))
+                routeHints(tool.window);
+        });
+        // One build step a turn: the strip answers the user in between.
         QTimer::singleShot(0, form1_.get(), [this] { buildNextInIdleTime(); });
         return;
     }
