@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <deque>
+#include <iterator>
 
 namespace toolwindow {
 
@@ -46,7 +47,8 @@ class PendingBuild : public QObject {
     Q_OBJECT
 public:
     PendingBuild(QWidget* window, std::vector<std::function<void()>> steps)
-        : QObject(window), steps(steps.begin(), steps.end()) {}
+        : QObject(window),
+          steps(std::make_move_iterator(steps.begin()), std::make_move_iterator(steps.end())) {}
     std::deque<std::function<void()>> steps;
     bool running = false;
 };
