@@ -34,7 +34,7 @@ class DesktopNotifier;
 // strip's typed handle to the tool windows.
 // The tool window objects exist from the start, but each builds its controls
 // when first shown, or in idle time once the strip has loaded its buttons, a
-// window a turn of the event loop: the user sees the strip first. A hint
+// build step a turn of the event loop: the user sees the strip first. A hint
 // given before a window is built shows in its status bar when it is built.
 class ProgramWindows : public ToolWindows {
 public:
@@ -54,7 +54,7 @@ public:
     // Builds every tool window not yet built, as idle time would.
     void buildToolWindows();
     bool toolWindowsBuilt() const;
-    // The longest single build step so far.
+    // The longest single build step idle time has run so far.
     qint64 longestBuildNs() const { return longestBuildNs_; }
 
     // ToolWindows. Each does nothing before createToolWindows.
@@ -83,6 +83,8 @@ private:
     // Builds the window if it is not yet: the one way to a tool window.
     template <typename T> T* ready(const std::unique_ptr<T>& window);
     bool build(QWidget* window);
+    // A window built to the end takes the current hint and the later ones.
+    void routeHints(QWidget* window);
     void buildNextInIdleTime();
 
     // The strip's current colour, which the small windows take when shown.

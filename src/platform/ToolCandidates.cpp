@@ -88,25 +88,22 @@ const QStringList& searchFolders() {
 
 } // namespace toolcandidates
 
-ToolCandidates::ToolCandidates(const QString& root) : root_(root) {
+ToolCandidates::ToolCandidates(const QString& root) : root_(root) {}
+
+// Made when asked: the strip makes its tools menus before it shows.
+QStringList ToolCandidates::paths(const QString& itemName) const {
     QString base = QDir::cleanPath(root_);
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
-    for (const QString& item : toolcandidates::itemNames()) {
-        QStringList list;
-        for (const QString& program : toolcandidates::programsFor(item))
-            for (const QString& folder : toolcandidates::searchFolders())
-                list << base + folder + QLatin1Char('/') + program;
-        paths_.insert(item, list);
-    }
-}
-
-QStringList ToolCandidates::paths(const QString& itemName) const {
-    return paths_.value(itemName);
+    QStringList list;
+    for (const QString& program : toolcandidates::programsFor(itemName))
+        for (const QString& folder : toolcandidates::searchFolders())
+            list << base + folder + QLatin1Char('/') + program;
+    return list;
 }
 
 QString ToolCandidates::firstExisting(const QString& itemName) const {
-    for (const QString& p : paths_.value(itemName))
+    for (const QString& p : paths(itemName))
         if (isRunnable(p))
             return p;
     return {};

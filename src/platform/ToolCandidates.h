@@ -1,5 +1,4 @@
 #pragma once
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -38,5 +37,4 @@ public:
 
 private:
     QString root_;
-    QHash<QString, QStringList> paths_;
 };

@@ -1,5 +1,7 @@
 #include "ui/DrawnArt.h"
 
+#include "ui/LazyIcon.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -234,11 +236,14 @@ QPixmap pixmap(Art art, int size, qreal dpr) {
 }
 
 QIcon icon(Art art) {
-    QIcon out;
-    for (int size : {16, 32})
-        for (qreal dpr : {1.0, 2.0})
-            out.addPixmap(pixmap(art, size, dpr));
-    return out;
+    // Painted when first shown: the strip's menus are made before it shows.
+    return lazyicon::made(QStringLiteral("drawn/%1").arg(int(art)), [art] {
+        QIcon out;
+        for (int size : {16, 32})
+            for (qreal dpr : {1.0, 2.0})
+                out.addPixmap(pixmap(art, size, dpr));
+        return out;
+    });
 }
 
 QBitmap hideCursorBitmap(int scale) {

@@ -17,17 +17,14 @@ public:
     using QObject::QObject;
     QHash<QString, QIcon> icons;
 
-    static QIcon get(const QString& theme, QStyle::StandardPixmap which) {
+    static QIcon get(const QString& key, const std::function<QIcon()>& make) {
         static QPointer<Made> made;
         if (!made)
             made = new Made(QCoreApplication::instance());
-        const QString key = theme + QLatin1Char('/') + QString::number(int(which));
         auto found = made->icons.constFind(key);
         if (found != made->icons.constEnd())
             return *found;
-        QIcon icon = theme.isEmpty() ? QIcon() : QIcon::fromTheme(theme);
-        if (icon.isNull() || icon.availableSizes().isEmpty())
-            icon = QApplication::style()->standardIcon(which);
+        QIcon icon = make();
         made->icons.insert(key, icon);
         return icon;
     }
@@ -35,7 +32,8 @@ public:
 
 class Engine : public QIconEngine {
 public:
-    Engine(QString theme, QStyle::StandardPixmap which) : theme_(std::move(theme)), which_(which) {}
+    Engine(QString key, std::function<QIcon()> make)
+        : key_(std::move(key)), make_(std::move(make)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -57,25 +55,38 @@ private:
     const QIcon& icon() {
         if (!made_) {
             made_ = true;
-            icon_ = Made::get(theme_, which_);
+            icon_ = Made::get(key_, make_);
         }
         return icon_;
     }
 
-    QString theme_;
-    QStyle::StandardPixmap which_;
+    QString key_;
+    std::function<QIcon()> make_;
     bool made_ = false;
     QIcon icon_;
 };
 
+QIcon standardNow(const QString& theme, QStyle::StandardPixmap which) {
+    QIcon icon = theme.isEmpty() ? QIcon() : QIcon::fromTheme(theme);
+    if (icon.isNull() || icon.availableSizes().isEmpty())
+        icon = QApplication::style()->standardIcon(which);
+    return icon;
+}
+
 } // namespace
 
 QIcon standard(QStyle::StandardPixmap which) {
-    return QIcon(new Engine(QString(), which));
+    return themed(QString(), which);
 }
 
 QIcon themed(const QString& name, QStyle::StandardPixmap fallback) {
-    return QIcon(new Engine(name, fallback));
+    return made(QStringLiteral("standard/") + name + QLatin1Char('/') +
+                    QString::number(int(fallback)),
+                [name, fallback] { return standardNow(name, fallback); });
+}
+
+QIcon made(const QString& key, std::function<QIcon()> make) {
+    return QIcon(new Engine(key, std::move(make)));
 }
 
 } // namespace lazyicon

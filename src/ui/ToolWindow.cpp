@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
+#include <deque>
+#include <iterator>
 
 namespace toolwindow {
 
@@ -39,13 +41,28 @@ void placeBesideStrip(QWidget* window) {
     window->move(screengeometry::besideStrip(frame, strip, screengeometry::screens()));
 }
 
-// A window's build step, kept as the window's child until it runs.
+// A window's build steps not yet run, kept as the window's child until the
+// last one runs.
 class PendingBuild : public QObject {
     Q_OBJECT
 public:
-    PendingBuild(QWidget* window, std::function<void()> build)
-        : QObject(window), build(std::move(build)) {}
-    std::function<void()> build;
+    PendingBuild(QWidget* window, std::vector<std::function<void()>> steps)
+        : QObject(window),
+          steps(std::make_move_iterator(steps.begin()), std::make_move_iterator(steps.end())) {}
+    std::deque<std::function<void()>> steps;
+    bool running = false;
+};
+
+// Marks a step as running while it runs, also when it throws.
+class RunningStep {
+public:
+    explicit RunningStep(PendingBuild& pending) : pending_(pending) { pending_.running = true; }
+    ~RunningStep() { pending_.running = false; }
+    RunningStep(const RunningStep&) = delete;
+    RunningStep& operator=(const RunningStep&) = delete;
+
+private:
+    PendingBuild& pending_;
 };
 
 PendingBuild* pendingOf(const QWidget* window) {
@@ -205,22 +222,42 @@ void present(QWidget* window) {
     window->activateWindow();
 }
 
+void buildOrDefer(QWidget* window, std::vector<std::function<void()>> steps) {
+    if (deferring > 0 && !steps.empty()) {
+        new PendingBuild(window, std::move(steps));
+        return;
+    }
+    for (const std::function<void()>& step : steps)
+        step();
+}
+
 void buildOrDefer(QWidget* window, std::function<void()> build) {
-    if (deferring > 0)
-        new PendingBuild(window, std::move(build));
-    else
-        build();
+    buildOrDefer(window, std::vector<std::function<void()>>{std::move(build)});
+}
+
+bool buildStep(QWidget* window) {
+    PendingBuild* pending = window ? pendingOf(window) : nullptr;
+    // A step that asks for its own window finds nothing to run: the steps
+    // after it run after it.
+    if (!pending || pending->running)
+        return false;
+    const std::function<void()> step = std::move(pending->steps.front());
+    pending->steps.pop_front();
+    if (pending->steps.empty()) {
+        delete pending;
+        step();
+        return true;
+    }
+    const RunningStep running(*pending);
+    step();
+    return true;
 }
 
 bool ensureBuilt(QWidget* window) {
-    PendingBuild* pending = window ? pendingOf(window) : nullptr;
-    if (!pending)
-        return false;
-    // Taken out first: a build that asks again finds nothing to run.
-    const std::function<void()> build = std::move(pending->build);
-    delete pending;
-    build();
-    return true;
+    bool ran = false;
+    while (buildStep(window))
+        ran = true;
+    return ran;
 }
 
 bool isBuilt(const QWidget* window) {

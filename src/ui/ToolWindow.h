@@ -4,6 +4,7 @@
 #include <QString>
 #include <Qt>
 #include <functional>
+#include <vector>
 
 class QStatusBar;
 class QToolBar;
@@ -49,14 +50,18 @@ void present(QWidget* window);
 // asker the dialog stands alone. Call before the dialog is shown.
 void keepAbove(QWidget& dialog, QWidget* asker);
 
-// A tool window makes its controls, pictures and menus in one build step,
-// which its constructor hands here. Made while a DeferredBuilds lives on
-// this thread, the window keeps the step for later and ensureBuilt runs it,
-// once, before the window is first shown or used: the program shows its
-// strip before it pays for windows the user has not asked for. Made
-// anywhere else, it builds at once.
+// A tool window makes its controls, pictures and menus in build steps,
+// in order, which its constructor hands here. Made while a DeferredBuilds
+// lives on this thread, the window keeps the steps for later: idle time may
+// run them one at a time (buildStep), so no turn of the event loop waits for
+// a whole window, and ensureBuilt runs the rest, once, before the window is
+// first shown or used: the program shows its strip before it pays for
+// windows the user has not asked for. Made anywhere else, it builds at once.
+void buildOrDefer(QWidget* window, std::vector<std::function<void()>> steps);
 void buildOrDefer(QWidget* window, std::function<void()> build);
-// Runs the window's deferred build step; true when it ran now.
+// Runs the window's next deferred step; true when one ran now.
+bool buildStep(QWidget* window);
+// Runs every deferred step left; true when any ran now.
 bool ensureBuilt(QWidget* window);
 bool isBuilt(const QWidget* window);
 

@@ -11,6 +11,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -86,6 +87,49 @@ private slots:
         for (const char* name : hinted_)
             QCOMPARE(barText(name), QStringLiteral("Second hint"));
         QVERIFY(!topLevel("TViewPic")->isVisible());
+    }
+
+    // The four largest windows build in several idle steps. One shown
+    // after its first step builds the rest at once: the last step's
+    // controls are there, and the hint reaches its status bar.
+    void shownBetweenSteps_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("lastStepMade");
+        QTest::newRow("icon extractor: drives listed") << "TExIcons"
+                                                       << "DriveComboBox1";
+        QTest::newRow("file manager: drives listed") << "TPathnook"
+                                                     << "DriveComboBox1";
+        QTest::newRow("editor: tool bar") << "TEdDlg"
+                                          << "ToolBar1";
+        QTest::newRow("e-mail: status bar") << "TEmail"
+                                            << "StatusBar1";
+    }
+    void shownBetweenSteps() {
+        QFETCH(QString, window);
+        QFETCH(QString, lastStepMade);
+        const auto windows = make();
+        QWidget* w = topLevel(window.toLatin1().constData());
+        QVERIFY(toolwindow::buildStep(w));
+        QVERIFY2(!toolwindow::isBuilt(w), "built in one step");
+        tip(windows->form1()->imageExit(), QStringLiteral("Leave the program"));
+
+        if (window == QLatin1String("TExIcons"))
+            context_.tools->showIconExtractor();
+        else if (window == QLatin1String("TPathnook"))
+            context_.tools->showFileManager();
+        else if (window == QLatin1String("TEdDlg"))
+            context_.tools->showEditor();
+        else
+            context_.tools->showEmail();
+        QVERIFY(w->isVisible());
+        QVERIFY(toolwindow::isBuilt(w));
+        QObject* made = w->findChild<QObject*>(lastStepMade);
+        QVERIFY(made);
+        if (auto* list = qobject_cast<QComboBox*>(made))
+            QVERIFY(list->count() > 0);
+        tip(windows->form1()->imageExit(), QStringLiteral("Second hint"));
+        QCOMPARE(barText(window.toLatin1().constData()), QStringLiteral("Second hint"));
+        w->hide();
     }
 
     // Shown, the strip loads its buttons first; idle time then builds the

@@ -38,7 +38,7 @@ struct ToolButton {
 } // namespace
 
 TEdDlg::TEdDlg(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+    toolwindow::buildOrDefer(this, {[this] { buildWindow(); }, [this] { buildToolBarAndOpen(); }});
 }
 
 void TEdDlg::buildWindow() {
@@ -59,8 +59,11 @@ void TEdDlg::buildWindow() {
         std::make_unique<EditorTextView>(memo_, statusBar1_, [this] { session_->markModified(); });
     session_ = std::make_unique<EditSession>(*context_.controlFile, *context_.prompts,
                                              *context_.opener, context_.paths, *view_, this, this);
+}
+
+void TEdDlg::buildToolBarAndOpen() {
     buildToolBar();
-    layout->insertWidget(1, memo_, 1);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, memo_, 1);
     // A bad stored value is reported; the window is made all the same.
     guarded([this] { session_->create(); });
     const bool wrap = session_->look().wordWrap;

@@ -29,6 +29,8 @@ protected:
 private:
     // The controls, pictures and menus: made at once, or when first needed.
     void buildWindow();
+    // The second build step: the tool bar, then the control file's text.
+    void buildToolBarAndOpen();
     void buildToolBar();
     void guarded(const std::function<void()>& body);
 

@@ -35,7 +35,8 @@
 
 TPathnook::TPathnook(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), settings_(*context.controlFile, registry_) {
-    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+    // The drives and the working folder are read in a step of their own.
+    toolwindow::buildOrDefer(this, {[this] { buildWindow(); }, [this] { openStartFolder(); }});
 }
 
 void TPathnook::buildWindow() {
@@ -49,6 +50,9 @@ void TPathnook::buildWindow() {
     build();
     settings_.readMode();
     setup_->showMode();
+}
+
+void TPathnook::openStartFolder() {
     fillDrives();
     try {
         enterFolder(QDir::currentPath());

@@ -72,6 +72,7 @@ protected:
 private:
     // The controls, pictures and menus: made at once, or when first needed.
     void buildWindow();
+    void openStartFolder();
     // SetupHost
     void applyColor(uint32_t value) override;
     void applyMask(const QString& mask) override;

@@ -141,8 +141,6 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     driveList_->setObjectName(QStringLiteral("DriveComboBox1"));
     driveCaption->setBuddy(driveList_);
     driveList_->setGeometry(8, 20, 200, 22);
-    driveList_->addItems(iconfolders::volumes());
-    driveList_->setCurrentText(iconfolders::volumeOf(QDir::currentPath(), iconfolders::volumes()));
     connect(driveList_, &QComboBox::textActivated, this, opened);
 
     folderModel_ = new QFileSystemModel(this);
@@ -193,10 +191,22 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     closeButton->setGeometry(354, 150, 70, 24);
 
     selectedFolder_ = QDir::currentPath();
-    openFolder(selectedFolder_);
+}
+
+void IconFolderPanel::listDrives() {
+    driveList_->addItems(iconfolders::volumes());
 }
 
 void IconFolderPanel::openFolder(const QString& folder) {
+    showFolder(folder);
+    revealSelected();
+}
+
+void IconFolderPanel::revealSelected() {
+    folderTree_->scrollTo(folderTree_->currentIndex());
+}
+
+void IconFolderPanel::showFolder(const QString& folder) {
     selectedFolder_ = QDir(folder).absolutePath();
     const QString volume = iconfolders::volumeOf(selectedFolder_, iconfolders::volumes());
     if (driveList_->currentText() != volume)
@@ -205,7 +215,6 @@ void IconFolderPanel::openFolder(const QString& folder) {
     folderTree_->setRootIndex(folderModel_->index(volume));
     const QModelIndex current = folderModel_->index(selectedFolder_);
     folderTree_->setCurrentIndex(current);
-    folderTree_->scrollTo(current);
     fileModel_->setRootPath(selectedFolder_);
     fileList_->setRootIndex(fileModel_->index(selectedFolder_));
     showSelectedFolder();

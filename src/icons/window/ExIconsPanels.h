@@ -34,12 +34,18 @@ public:
 // name with Create, Use Selected and Close, which the window connects.
 class IconFolderPanel : public QWidget {
 public:
+    // Empty until listDrives and openFolder(selectedFolder()), which read
+    // the file system: the window calls them in build steps of their own.
     explicit IconFolderPanel(QWidget* parent);
+    void listDrives();
 
-    // The folder last opened in the tree (in full).
+    // The folder last opened in the tree (in full); at first the working folder.
     QString selectedFolder() const { return selectedFolder_; }
-    // Opens the folder: the drive list, the tree and the file list follow.
+    // Opens the folder: the drive list, the tree and the file list follow,
+    // and the tree scrolls to it. Both halves, for build steps.
     void openFolder(const QString& folder);
+    void showFolder(const QString& folder);
+    void revealSelected();
     // The new folder's name field, Edit3.
     QLineEdit* nameField() const { return edit3_; }
     // Called with each folder the user opens by the drive list or the tree.

@@ -44,7 +44,10 @@ struct Text {
 
 TExIcons::TExIcons(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), saveAll_(*context.prompts, this) {
-    toolwindow::buildOrDefer(this, [this] { buildWindow(); });
+    // The drives and the working folder are read in steps of their own.
+    toolwindow::buildOrDefer(this, {[this] { buildWindow(); }, [this] { panel2_->listDrives(); },
+                                    [this] { panel2_->showFolder(panel2_->selectedFolder()); },
+                                    [this] { panel2_->revealSelected(); }});
 }
 
 void TExIcons::buildWindow() {

@@ -35,7 +35,8 @@ TEmail::TEmail(AppContext& context, QWidget* parent)
       book_(context.paths.listDir + QStringLiteral("MainEmail.lst"),
             context.paths.listDir + QStringLiteral("MainName.lst")),
       asked_(*context.prompts, this) {
-    toolwindow::buildOrDefer(this, [this, &context] { buildWindow(context); });
+    toolwindow::buildOrDefer(
+        this, {[this, &context] { buildWindow(context); }, [this] { buildPages(); }});
 }
 
 void TEmail::buildWindow(AppContext& context) {
@@ -54,6 +55,9 @@ void TEmail::buildWindow(AppContext& context) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildToolBar());
+}
+
+void TEmail::buildPages() {
     auto* pages = new QWidget(this);
     auto* grid = new QGridLayout(pages);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -67,7 +71,7 @@ void TEmail::buildWindow(AppContext& context) {
     systemcolors::paintBackground(panel2_, colortext::BtnFace);
     panel4_->hide();
     panel2_->hide();
-    layout->addWidget(pages, 1);
+    static_cast<QVBoxLayout*>(layout())->addWidget(pages, 1);
     statusBar1_ = toolwindow::addStatusBar(this, false);
     wirePages();
     toolwindow::centre(this);

@@ -47,6 +47,8 @@ protected:
 private:
     // The controls, pictures and menus: made at once, or when first needed.
     void buildWindow(AppContext& context);
+    // The second build step: the three pages, the status bar and their wiring.
+    void buildPages();
     QWidget* buildToolBar();
     void wirePages();
     void fillLists();
