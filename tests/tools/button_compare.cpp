@@ -1,9 +1,10 @@
 // Compares a button in a screenshot with the picture our readers make of its
 // picture file (or of an executable's first icon), for the end-to-end tests.
-//   button_compare SCREENSHOT.png X Y PICTURE|--icon EXECUTABLE
+//   button_compare SCREENSHOT.png X Y PICTURE|--icon EXECUTABLE [--scale S]
 //   button_compare --shot SCREENSHOT.png   saves the X screen as a PNG
-// X, Y: the screen position of the button's 34 x 34 picture control. Every
-// pixel the rendering covers fully must match within a small tolerance.
+// X, Y: the screen position, in device pixels, of the button's 34 x 34
+// picture control; S its device-pixel ratio (1 when not given). Every pixel
+// the rendering covers fully must match within a small tolerance.
 // Exit 0 on a match; 1 with the count of differing pixels otherwise.
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
@@ -36,8 +37,13 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: button_compare SHOT X Y PICTURE|--icon EXE\n");
+    double scale = 1.0;
+    if (argc >= 7 && std::string(argv[argc - 2]) == "--scale") {
+        scale = std::atof(argv[argc - 1]);
+        argc -= 2;
+    }
+    if (argc < 5 || scale < 1.0 || scale > 4.0) {
+        std::fprintf(stderr, "usage: button_compare SHOT X Y PICTURE|--icon EXE [--scale S]\n");
         return 2;
     }
     const QImage shot(QString::fromLocal8Bit(argv[1]));
@@ -59,15 +65,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read: %s\n", e.what());
         return 2;
     }
-    const QImage want = ButtonImage::renderCentred(picture, QSize(34, 34), 1.0)
+    const QImage want = ButtonImage::renderCentred(picture, QSize(34, 34), scale)
                             .convertToFormat(QImage::Format_ARGB32);
     if (shot.isNull() || want.isNull()) {
         std::fprintf(stderr, "no image\n");
         return 2;
     }
     int compared = 0, differing = 0;
-    for (int y = 0; y < 34; ++y)
-        for (int x = 0; x < 34; ++x) {
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x) {
             const QRgb w = want.pixel(x, y);
             if (qAlpha(w) != 255)
                 continue;
