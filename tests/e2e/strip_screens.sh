@@ -77,4 +77,55 @@ if ((el <= sr && er >= sl && et <= sb && eb >= st)); then
 fi
 ((et >= 0 && eb < 1024 && el >= 0 && er < 1280)) || fail "the E-mail window ($el,$et)-($er,$eb) is off the screen"
 stop_x
+
+# Two screens of one desktop side by side, as a card with two monitors gives
+# them (Xorg's dummy driver with two RandR monitors; Xvfb offers no such
+# pair): a place on the right screen stays; with that monitor gone, the
+# strip comes back on the left one. Xorg runs only as root here.
+if [[ $(id -u) -eq 0 ]] && command -v Xorg >/dev/null && command -v xrandr >/dev/null; then
+    cat >"$work/xorg.conf" <<'CONF'
+Section "Device"
+    Identifier "card"
+    Driver "dummy"
+    VideoRam 64000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "card"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 2560 1024
+    EndSubSection
+EndSection
+CONF
+    Xorg -displayfd 3 -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" \
+        3>"$work/display.xorg" >/dev/null 2>&1 &
+    x_pid=$!
+    pids+=("$x_pid")
+    wait_for 20 test -s "$work/display.xorg" || fail "Xorg did not start: $(tail -3 "$work/xorg.log")"
+    export DISPLAY=:$(head -1 "$work/display.xorg")
+    xrandr --output DUMMY0 --mode 1280x1024 --fb 2560x1024
+    xrandr --setmonitor Left 1280/339x1024/271+0+0 DUMMY0 >/dev/null
+    xrandr --setmonitor Right 1280/339x1024/271+1280+0 none >/dev/null
+    printf '[POS]\r\nTop=900\r\nLeft=2000\r\n' >"$prog/TabdeckV10.INI"
+    run_strip
+    [[ $strip_x -eq 2000 && $strip_y -eq 900 ]] ||
+        fail "on two monitors the strip stands at $strip_x,$strip_y, not at 2000,900"
+    xrandr --delmonitor Right
+    xrandr --fb 1280x1024
+    run_strip
+    [[ $strip_x -eq $((1280 - 622)) && $strip_y -eq 900 ]] ||
+        fail "with the right monitor gone the strip stands at $strip_x,$strip_y, not at $((1280 - 622)),900"
+    stop_x
+    echo "two monitors: the place on the right one stays; without it the strip comes back on the left"
+else
+    echo "two monitors of one X server: skipped (Xorg with the dummy driver needs root)"
+fi
 echo "strip_screens: passed"
