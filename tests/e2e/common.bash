@@ -13,6 +13,13 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
+# start_openbox: the window manager the scripts run under, given a second
+# to take over the display.
+start_openbox() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+}
 # wait_for SECONDS COMMAND...: retries the command until it succeeds.
 wait_for() {
     local limit=$1; shift

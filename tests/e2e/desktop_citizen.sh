@@ -20,9 +20,7 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 
 at() { local w; w=$(strip_wid) || return 1; eval "$(xdotool getwindowgeometry --shell "$w")"; [[ $X -eq $1 && $Y -eq $2 ]]; }
 count() { pgrep -c -f "^$1/TabdeckV10\$" || true; }

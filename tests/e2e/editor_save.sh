@@ -17,9 +17,7 @@ printf '[POS]\r\nTop=300\r\nLeft=200\r\n[TABLENAME]\r\n1=Caf\xc3\xa9\t\xc2\xa0ta
 cp "$prog/TabdeckV10.INI" "$work/before.INI"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 
 # The accessibility bus lets the script press the editor's tool buttons.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

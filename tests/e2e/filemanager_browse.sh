@@ -16,9 +16,7 @@ printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
 export XDG_CONFIG_HOME=$work/config
 
 command -v openbox >/dev/null || fail "openbox is not installed"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 
 cd "$browse"
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &

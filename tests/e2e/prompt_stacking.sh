@@ -21,9 +21,7 @@ cp "$exe" "$prog/TabdeckV10"
 printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
 pids+=($!)
 wait_for 20 window_up TabdeckV10 || fail "no strip"

@@ -28,9 +28,7 @@ printf '[BUTTON]\r\n29=%s\r\n30=%s\r\n80=%s\r\n[HIDE]\r\nHideMe=true\r\n[POS]\r\
     "$prog/third-five.sh" "$prog/plan.zzz" "$prog/zebra-notes.sh" >"$prog/TabdeckV10.INI"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
 strip_pid=$!
 pids+=($strip_pid)

@@ -74,9 +74,7 @@ entry=$work/app.desktop
 printf '[Desktop Entry]\nType=Application\nName=App\nExec=/bin/true\n' >"$entry"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 
 start_strip() {
     "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &

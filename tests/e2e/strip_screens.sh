@@ -52,9 +52,7 @@ run_strip
 
 # The strip across the screen's middle; the E-mail window, centred, would cover it.
 printf '[POS]\r\nTop=480\r\nLeft=329\r\n' >"$prog/TabdeckV10.INI"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 "$prog/TabdeckV10" >>"$work/strip.log" 2>&1 &
 pids+=($!)
 wait_for 20 strip_wid >/dev/null || fail "no strip in the middle of the screen"

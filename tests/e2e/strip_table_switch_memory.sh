@@ -21,9 +21,7 @@ cp "$(dirname "$0")/../../resources/Icons/gear.bmp" "$prog/gear.bmp"
     printf '[POS]\r\nTop=300\r\nLeft=200\r\n'
 } >"$prog/TabdeckV10.INI"
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
 strip_pid=$!
 pids+=($strip_pid)

@@ -17,9 +17,7 @@ printf 'notes\n' >"$prog/notes.txt"
 printf '[POS]\r\nTop=100\r\nLeft=200\r\n[BUTTON]\r\n1=%s\r\n' "$prog/notes.txt" >"$prog/TabdeckV10.INI"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_openbox
 "$prog/TabdeckV10" >"$work/strip.log" 2>&1 &
 pids+=($!)
 wait_for 20 strip_wid >/dev/null || fail "no strip"
