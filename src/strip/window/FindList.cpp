@@ -59,3 +59,12 @@ void FindList::follow() {
 void FindList::hideFound() {
     hide();
 }
+
+FindList& LazyFindList::list() {
+    if (!list_) {
+        list_ = std::make_unique<FindList>(strip_);
+        if (made_)
+            made_(*list_);
+    }
+    return *list_;
+}

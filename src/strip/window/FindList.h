@@ -2,6 +2,8 @@
 #include "strip/FindSession.h"
 
 #include <QFrame>
+#include <functional>
+#include <memory>
 
 class QLabel;
 class QListWidget;
@@ -32,4 +34,31 @@ private:
     QWidget* strip_;
     QLabel* query_;
     QListWidget* rows_;
+};
+
+// The find list made at the first query, not with the strip: most starts
+// never type one, and the strip shows sooner without it.
+class LazyFindList : public FindListView {
+public:
+    // made wires a list once it exists.
+    LazyFindList(QWidget* strip, std::function<void(FindList&)> made)
+        : strip_(strip), made_(std::move(made)) {}
+
+    void showFound(const QString& query, const QList<FoundButton>& found, int picked) override {
+        list().showFound(query, found, picked);
+    }
+    void hideFound() override {
+        if (list_)
+            list_->hideFound();
+    }
+    void follow() {
+        if (list_)
+            list_->follow();
+    }
+    FindList& list();
+
+private:
+    QWidget* strip_;
+    std::function<void(FindList&)> made_;
+    std::unique_ptr<FindList> list_; // a window of its own, not a child
 };

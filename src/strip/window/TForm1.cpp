@@ -138,6 +138,10 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     });
 }
 
+FindList& TForm1::findList() {
+    return findList_->list();
+}
+
 TForm1::~TForm1() {
     find_.reset();
     findList_.reset();
@@ -197,14 +201,15 @@ void TForm1::createHelpers() {
     keyboard_ =
         std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
     finder_ = std::make_unique<ButtonFinder>(file);
-    findList_ = std::make_unique<FindList>(this);
-    find_ = std::make_unique<FindSession>(*finder_, *findList_);
-    connect(findList_.get(), &FindList::rowClicked, this, [this](int row) {
-        actionguard::run(prompts(), this, [&] {
-            if (const int n = find_->choose(row))
-                launcher_->launch(n);
+    findList_ = std::make_unique<LazyFindList>(this, [this](FindList& list) {
+        connect(&list, &FindList::rowClicked, this, [this](int row) {
+            actionguard::run(prompts(), this, [&] {
+                if (const int n = find_->choose(row))
+                    launcher_->launch(n);
+            });
         });
     });
+    find_ = std::make_unique<FindSession>(*finder_, *findList_);
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
 }

@@ -28,6 +28,7 @@ class BrokenTargets;
 class ButtonFinder;
 class ButtonHandler;
 class FindList;
+class LazyFindList;
 class FindSession;
 class Launcher;
 class OptionsMenu;
@@ -88,7 +89,7 @@ public:
     TableLoader& tableLoader() { return *loader_; }
     TableSwitcher& tableSwitcher() { return *switcher_; }
     BrokenTargets& brokenTargets() { return *brokenTargets_; }
-    FindList& findList() { return *findList_; }
+    FindList& findList();
     Placement& placement() { return *placement_; }
     SlotOperations& slotOperations() { return *slots_; }
     ShownSettings& settings() { return *settings_; }
@@ -155,7 +156,7 @@ private:
     std::unique_ptr<OptionsMenu> options_;
     std::unique_ptr<StripKeyboard> keyboard_;
     std::unique_ptr<ButtonFinder> finder_;
-    std::unique_ptr<FindList> findList_; // a window of its own, not a child
+    std::unique_ptr<LazyFindList> findList_;
     std::unique_ptr<FindSession> find_;
     ButtonHandler* buttonHandler_ = nullptr;
     BrokenTargets* brokenTargets_ = nullptr;
