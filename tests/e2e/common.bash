@@ -1,6 +1,12 @@
 # Shared by the end-to-end scripts (sourced, not run): the build folder's
 # programs, a work folder removed on exit, waiting on conditions and drags
 # from the test drag source.
+# A script that sets own_session_bus=1 before sourcing runs again inside a
+# session bus of its own, where the accessibility bus starts on demand; this
+# comes first, before the work folder and its clean-up exist.
+if [[ -n ${own_session_bus:-} && -z ${TABDECK_SESSION_BUS:-} ]]; then
+    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 build=$1
 exe=$build/bin/TabdeckV10
 source_tool=$build/bin/dragsource

@@ -7,10 +7,7 @@
 # desktop-file-validate accepts, under $XDG_CONFIG_HOME, and removes it again.
 # Without an X display the program says so in one line and ends with 1.
 set -euo pipefail
-if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
-    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/common.bash" "$1"
+own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
 
 prog=$work/prog

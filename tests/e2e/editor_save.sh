@@ -3,11 +3,7 @@
 # with the keyboard, Save Changes pressed and confirmed; the file on disk then
 # holds the typed line and, byte for byte, everything it held before.
 set -euo pipefail
-# A session bus of its own, where the accessibility bus starts on demand.
-if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
-    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/common.bash" "$1"
+own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
 
 prog=$work/prog

@@ -4,11 +4,7 @@
 # table), each described by its target's hint, and pressing "Button 1"
 # through AT-SPI starts its target as a click does.
 set -euo pipefail
-# A session bus of its own, where the accessibility bus starts on demand.
-if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
-    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/common.bash" "$1"
+own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
 atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
 

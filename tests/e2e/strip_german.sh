@@ -2,11 +2,7 @@
 # The strip speaks the user's language: under LANG=de_DE.UTF-8 its door and
 # its main menu are German; LANGUAGE=C keeps the English texts.
 set -euo pipefail
-# A session bus of its own, where the accessibility bus starts on demand.
-if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
-    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/common.bash" "$1"
+own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
 atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -4,10 +4,7 @@
 # a mouse does, and walked; any control that takes focus but has no name
 # fails, since a screen reader would read it as a bare "edit" or "button".
 set -euo pipefail
-if [[ -z ${TABDECK_SESSION_BUS:-} ]]; then
-    TABDECK_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/common.bash" "$1"
+own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
 
 prog=$work/prog
