@@ -4,12 +4,15 @@
 #include "strip/window/ButtonImage.h"
 #include "strip/window/CutBox.h"
 #include "ui/HintRouter.h"
+#include "ui/SystemColors.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -62,6 +65,7 @@ private slots:
         QFETCH(QString, parent);
         QFETCH(QRect, geometry);
         Strip s;
+        s.form->makeAllTables();
         auto* w = s.form->findChild<QWidget*>(name);
         QVERIFY2(w, qPrintable(name));
         QCOMPARE(w->parentWidget()->objectName(), parent);
@@ -131,6 +135,7 @@ private slots:
 
     void everyButtonOnce() {
         Strip s;
+        s.form->makeAllTables();
         QCOMPARE(s.form->findChildren<QFrame*>(QRegularExpression("^But\\d+$")).size(), 360);
         QCOMPARE(s.form->findChildren<ButtonImage*>(QRegularExpression("^img\\d+$")).size(), 360);
         for (int n = 1; n <= 360; ++n) {
@@ -139,6 +144,64 @@ private slots:
             QCOMPARE(s.form->buttonPanel(n)->parentWidget(), s.form->table(t));
             QCOMPARE(s.form->buttonPanel(n)->x(), TForm1::slotX(k));
         }
+    }
+
+    // The tables not shown are made after the strip is on screen; what the
+    // logic gave one before that shows on it once made.
+    void valuesWaitForLaterTables() {
+        Strip s;
+        QVERIFY(s.form->tableMade(1));
+        QVERIFY(!s.form->tableMade(17));
+        QImage red(34, 34, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        s.form->setColor(StripSettings::ColorTarget::Buttons, 0x00112233);
+        s.form->setColor(StripSettings::ColorTarget::Tables, 0x00445566);
+        s.form->setButtonHint(200, QStringLiteral("two hundred"));
+        s.form->setButtonPicture(200, Picture::fromImage(red));
+        s.form->setButtonDimmed(200, true);
+        s.form->setButtonPicture(201, Picture::fromImage(red));
+        s.form->setTableTop(17, -40);
+        QCOMPARE(s.form->buttonHint(200), QStringLiteral("two hundred"));
+        QVERIFY(!s.form->tableMade(17));
+
+        ButtonImage* img = s.form->buttonPicture(200);
+        QVERIFY(s.form->tableMade(17));
+        QCOMPARE(hints::of(img), QStringLiteral("two hundred"));
+        QVERIFY(img->hasPicture() && img->dimmed());
+        QVERIFY(s.form->buttonPicture(201)->hasPicture());
+        QVERIFY(!s.form->buttonPicture(202)->hasPicture());
+        QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(200)), 0x00112233u);
+        QCOMPARE(systemcolors::backgroundValue(s.form->table(17)), 0x00445566u);
+        QCOMPARE(s.form->table(17)->y(), -40);
+        QVERIFY(s.form->table(17)->isHidden());
+        // Made in any order, the tables keep their number order below the end panel.
+        s.form->makeAllTables();
+        QList<QFrame*> inOrder;
+        for (QObject* child : s.form->children())
+            if (child->objectName().startsWith(QLatin1String("Table")) &&
+                child->objectName() != QLatin1String("Table31"))
+                inOrder << static_cast<QFrame*>(child);
+        QCOMPARE(inOrder.size(), 30);
+        for (int t = 1; t <= 30; ++t)
+            QCOMPARE(inOrder[t - 1], s.form->table(t));
+    }
+
+    // Once the strip shows, the other tables follow without being asked for,
+    // and they answer the pointer and the right click as the first one does.
+    void laterTablesAnswer() {
+        Strip s;
+        s.form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(s.form->tableMade(30), 5000);
+        s.form->showTable(20);
+        QVERIFY(s.form->table(20)->isVisible());
+        QVERIFY(s.form->table(1)->isHidden());
+        ButtonImage* img = s.form->buttonPicture(235);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), img->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(img, &move);
+        QCOMPARE(s.form->selection().button(), 235);
+        QCOMPARE(s.form->label2()->text(), QStringLiteral("235"));
+        QCOMPARE(s.form->table(20)->contextMenuPolicy(), Qt::CustomContextMenu);
     }
 
     void tablesMenuTree() {

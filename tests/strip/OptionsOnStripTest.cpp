@@ -8,6 +8,7 @@
 #include "core/ControlFile.h"
 #include "strip/OptionsMenu.h"
 #include "strip/ShownSettings.h"
+#include "strip/TableLoader.h"
 #include "strip/window/WindowStyle.h"
 #include "ui/SystemColors.h"
 
@@ -361,6 +362,8 @@ private slots:
         s.context.tools = &tools;
         s.form->show();
         s.form->show();
+        // The help follows the strip on screen, with the table loading.
+        QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
         QCOMPARE(tools.calls.count("showExtensiveHelp"), shown ? 1 : 0);
     }
 };

@@ -59,6 +59,7 @@ private slots:
         // The hints, part of the buttons' names, come with the table loading.
         s.form->show();
         QTRY_VERIFY_WITH_TIMEOUT(s.form->tableLoader().finished(), 10000);
+        s.form->makeAllTables();
         QAccessibleInterface* a = accessible(s, object);
         QVERIFY(a);
         QCOMPARE(int(a->role()), role);

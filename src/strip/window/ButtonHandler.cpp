@@ -19,19 +19,24 @@ ButtonHandler::ButtonHandler(StripControls& view, Selection& selection, Prompts&
     : QObject(parent), view_(view), selection_(selection), prompts_(prompts), launcher_(launcher) {}
 
 void ButtonHandler::attach() {
-    for (int n = 1; n <= buttonslots::ButtonCount; ++n) {
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
+        if (view_.tableMade(t))
+            attachTable(t);
+}
+
+void ButtonHandler::attachTable(int t) {
+    const int first = buttonslots::firstButtonOfTable(t);
+    for (int n = first; n < first + buttonslots::ButtonsPerTable; ++n) {
         QWidget* img = view_.buttonPicture(n);
         // Plain moves (no button held) must arrive: they select the button.
         img->setMouseTracking(true);
         img->installEventFilter(this);
         pictures_.insert(img, n);
     }
-    for (int t = 1; t <= buttonslots::TableCount; ++t) {
-        QWidget* table = view_.table(t);
-        table->setMouseTracking(true);
-        table->installEventFilter(this);
-        tables_.insert(table, t);
-    }
+    QWidget* table = view_.table(t);
+    table->setMouseTracking(true);
+    table->installEventFilter(this);
+    tables_.insert(table, t);
 }
 
 void ButtonHandler::imgMouseMove(int n) {

@@ -13,8 +13,8 @@ class StripControls;
 // launches, any release raises it again; right and middle presses do
 // nothing (a right click opens the button menu at the pointer).
 //
-// attach() listens to the view's pictures and tables; one member per event
-// takes the number.
+// attach() listens to the pictures and tables made so far, attachTable(t)
+// to those of a table made later; one member per event takes the number.
 class ButtonHandler : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +23,7 @@ public:
                   QObject* parent = nullptr);
 
     void attach();
+    void attachTable(int t);
 
     void imgMouseMove(int n);
     void imgMouseDown(int n, Qt::MouseButton button);

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QFrame>
 #include <QLabel>
+#include <utility>
 
 namespace {
 bool isButton(int n) {
@@ -20,6 +21,32 @@ bool isTable(int t) {
 }
 } // namespace
 
+bool StripControls::buttonMade(int n) const {
+    return tableMade(buttonslots::tableOfButton(n));
+}
+
+void StripControls::applyWaitingValues(int t) {
+    if (!isTable(t))
+        return;
+    if (tableColour_)
+        systemcolors::paintBackground(table(t), *tableColour_);
+    table(t)->setVisible(t == shownTable_);
+    if (const std::optional<int> top = std::exchange(waitingTop_[t - 1], std::nullopt))
+        setTableTop(t, *top);
+    const int first = buttonslots::firstButtonOfTable(t);
+    for (int n = first; n < first + buttonslots::ButtonsPerTable; ++n) {
+        if (buttonColour_)
+            systemcolors::paintBackground(buttonPanel(n), *buttonColour_);
+        WaitingButton w = std::exchange(waiting(n), {});
+        if (w.picture)
+            setButtonPicture(n, *w.picture);
+        if (w.hint)
+            setButtonHint(n, *w.hint);
+        if (w.dimmed)
+            setButtonDimmed(n, *w.dimmed);
+    }
+}
+
 QWindow* StripControls::stripHandle() {
     return stripWindow()->windowHandle();
 }
@@ -27,6 +54,11 @@ QWindow* StripControls::stripHandle() {
 void StripControls::setButtonPicture(int n, const Picture& picture) {
     if (!isButton(n))
         return;
+    if (!buttonMade(n)) {
+        waiting(n).picture = picture;
+        waiting(n).dimmed.reset();
+        return;
+    }
     // A new face is for a new target: whether that one exists is asked anew.
     buttonPicture(n)->setDimmed(false);
     buttonPicture(n)->setPicture(picture);
@@ -45,18 +77,30 @@ void tellReaders(QWidget* control, QAccessible::Event what) {
 void StripControls::setButtonHint(int n, const QString& hint) {
     if (!isButton(n))
         return;
+    if (!buttonMade(n)) {
+        waiting(n).hint = hint;
+        return;
+    }
     hints::set(buttonPicture(n), hint);
     // The hint is part of the button's name.
     tellReaders(buttonPicture(n), QAccessible::NameChanged);
 }
 
 void StripControls::setButtonDimmed(int n, bool dimmed) {
-    if (isButton(n))
+    if (!isButton(n))
+        return;
+    if (buttonMade(n))
         buttonPicture(n)->setDimmed(dimmed);
+    else
+        waiting(n).dimmed = dimmed;
 }
 
 QString StripControls::buttonHint(int n) const {
-    return isButton(n) ? hints::of(buttonPicture(n)) : QString();
+    if (!isButton(n))
+        return QString();
+    if (!buttonMade(n))
+        return const_cast<StripControls*>(this)->waiting(n).hint.value_or(QString());
+    return hints::of(buttonPicture(n));
 }
 
 void StripControls::setTableCaption(const QString& text) {
@@ -80,12 +124,16 @@ void StripControls::setKeyboardMark(int n) {
 void StripControls::setColor(StripSettings::ColorTarget target, uint32_t value) {
     switch (target) {
     case StripSettings::ColorTarget::Buttons:
+        buttonColour_ = value;
         for (int n = 1; n <= buttonslots::ButtonCount; ++n)
-            systemcolors::paintBackground(buttonPanel(n), value);
+            if (buttonMade(n))
+                systemcolors::paintBackground(buttonPanel(n), value);
         break;
     case StripSettings::ColorTarget::Tables:
+        tableColour_ = value;
         for (int t = 1; t <= buttonslots::TableCount; ++t)
-            systemcolors::paintBackground(table(t), value);
+            if (tableMade(t))
+                systemcolors::paintBackground(table(t), value);
         break;
     case StripSettings::ColorTarget::Program:
         // Tables without a colour of their own show the strip through.
@@ -103,11 +151,12 @@ void StripControls::setStayOnTop(bool on) {
 void StripControls::showOnlyTable(int t) {
     if (!isTable(t))
         return;
+    shownTable_ = t;
     QFrame* shown = table(t);
     shown->setVisible(true);
     shown->raise();
     for (int m = 1; m <= buttonslots::TableCount; ++m) {
-        if (m == t)
+        if (m == t || !tableMade(m))
             continue;
         table(m)->setVisible(false);
         table(m)->lower();
@@ -115,8 +164,12 @@ void StripControls::showOnlyTable(int t) {
 }
 
 void StripControls::setTableTop(int t, int top) {
-    if (isTable(t))
+    if (!isTable(t))
+        return;
+    if (tableMade(t))
         table(t)->move(table(t)->x(), top);
+    else
+        waitingTop_[t - 1] = top;
 }
 
 QPoint StripControls::stripPos() const {

@@ -2,7 +2,13 @@
 // The strip's controls as the window's helpers see them: typed, by number,
 // never looked up by object name. They also give the logic its values
 // (StripView), once for the strip window and for the tests' stand-in.
+// A table's controls may be made later than the strip (tableMade); the
+// values the logic gives a table not made yet wait here until it is.
+#include "graphics/Picture.h"
 #include "strip/StripView.h"
+
+#include <array>
+#include <optional>
 
 class ButtonImage;
 class CutBox;
@@ -21,10 +27,12 @@ public:
     virtual QWidget* imageMove() const = 0;
     virtual QWidget* imageExit() const = 0;
     virtual QLabel* labelHide() const = 0;
+    // Asking for a table's controls makes them when they are not made yet.
     virtual QFrame* table(int t) const = 0;              // 1..30
     virtual QFrame* buttonPanel(int n) const = 0;        // 1..360
     virtual ButtonImage* buttonPicture(int n) const = 0; // 1..360
-    virtual CutBox* cutTo(int i) const = 0;              // 1..3
+    virtual bool tableMade(int /*t*/) const { return true; }
+    virtual CutBox* cutTo(int i) const = 0; // 1..3
     // PopupMenu1, opened by a right click over a button picture.
     virtual QMenu* buttonMenu() const = 0;
 
@@ -52,7 +60,27 @@ public:
     QString cutText(int i) const override;
     void setCutText(int i, const QString& text) override;
 
+protected:
+    // Gives a table just made what the logic set while it was not, and the
+    // look every table shares. Called by the implementation that made it.
+    void applyWaitingValues(int t);
+    // The table the logic shows (1 until told otherwise); a table made later
+    // is hidden unless it is this one.
+    int shownTable() const { return shownTable_; }
+
 private:
+    struct WaitingButton {
+        std::optional<Picture> picture;
+        std::optional<QString> hint;
+        std::optional<bool> dimmed;
+    };
+    WaitingButton& waiting(int n) { return waiting_[n - 1]; }
+    bool buttonMade(int n) const;
+
     int keyboardMark_ = 0;
+    int shownTable_ = 1;
+    std::optional<uint32_t> buttonColour_, tableColour_;
+    std::array<WaitingButton, 360> waiting_{};
+    std::array<std::optional<int>, 30> waitingTop_{};
     const QWidget* window() const { return const_cast<StripControls*>(this)->stripWindow(); }
 };

@@ -2,6 +2,7 @@
 
 #include "context/Prompts.h"
 #include "context/ToolWindows.h"
+#include "core/ButtonSlots.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
 #include "strip/BrokenTargets.h"
@@ -241,24 +242,6 @@ void TForm1::buildLayout() {
         cutTo_[i] = e;
     }
 
-    for (int t = 1; t <= 30; ++t) {
-        QFrame* table = panel(this, QStringLiteral("Table%1").arg(t), {TableX, 0, 520, 51});
-        table->setVisible(t == 1);
-        tables_[t - 1] = table;
-        for (int k = 1; k <= 12; ++k) {
-            const int n = 12 * (t - 1) + k;
-            QFrame* b = panel(table, QStringLiteral("But%1").arg(n),
-                              {slotX(k), ButtonY, ButtonPanelSize, ButtonPanelSize});
-            systemcolors::paintBackground(b, colortext::BtnFace);
-            buttons_[n - 1] = b;
-            auto* img = new ButtonImage(b);
-            img->setObjectName(QStringLiteral("img%1").arg(n));
-            img->setGeometry(1, 1, PictureSize, PictureSize);
-            img->setCursor(Qt::PointingHandCursor);
-            images_[n - 1] = img;
-        }
-    }
-
     panelRight_ = panel(this, QStringLiteral("PanelRight"), {571, 0, 51, 51});
     systemcolors::paintBackground(panelRight_, colortext::BtnFace);
     label2_ = label(panelRight_, QStringLiteral("Label2"), {1, 1, 49, 13}, QString());
@@ -273,6 +256,75 @@ void TForm1::buildLayout() {
     labelHide_->setAutoFillBackground(false);
     hints::set(labelHide_, tr("Click to Hide"));
     labelHide_->raise();
+    // The first table is the one shown unless the start says otherwise; the
+    // others are made when asked for or once the strip is on screen.
+    table(1);
+}
+
+QFrame* TForm1::makeTable(int t) {
+    // Stacked as if made in number order: under the end panel and every
+    // table with a higher number.
+    QFrame* table = panel(this, QStringLiteral("Table%1").arg(t), {TableX, 0, 520, 51});
+    QWidget* above = panelRight_;
+    for (int m = t + 1; m <= 30; ++m)
+        if (tables_[m - 1]) {
+            above = tables_[m - 1];
+            break;
+        }
+    table->stackUnder(above);
+    tables_[t - 1] = table;
+    for (int k = 1; k <= 12; ++k) {
+        const int n = 12 * (t - 1) + k;
+        QFrame* b = panel(table, QStringLiteral("But%1").arg(n),
+                          {slotX(k), ButtonY, ButtonPanelSize, ButtonPanelSize});
+        systemcolors::paintBackground(b, colortext::BtnFace);
+        buttons_[n - 1] = b;
+        auto* img = new ButtonImage(b);
+        img->setObjectName(QStringLiteral("img%1").arg(n));
+        img->setGeometry(1, 1, PictureSize, PictureSize);
+        img->setCursor(Qt::PointingHandCursor);
+        images_[n - 1] = img;
+    }
+    applyWaitingValues(t);
+    if (buttonHandler_)
+        buttonHandler_->attachTable(t);
+    if (tools_)
+        tools_->attachTable(t);
+    return table;
+}
+
+QFrame* TForm1::table(int t) const {
+    if (QFrame* made = tables_[t - 1])
+        return made;
+    // Made on demand: the controls are the window's children, not its state.
+    return const_cast<TForm1*>(this)->makeTable(t);
+}
+
+QFrame* TForm1::buttonPanel(int n) const {
+    table(buttonslots::tableOfButton(n));
+    return buttons_[n - 1];
+}
+
+ButtonImage* TForm1::buttonPicture(int n) const {
+    table(buttonslots::tableOfButton(n));
+    return images_[n - 1];
+}
+
+void TForm1::makeAllTables() {
+    for (int t = 1; t <= 30; ++t)
+        table(t);
+}
+
+void TForm1::makeNextTableLater() {
+    QTimer::singleShot(0, this, [this] {
+        for (int t = 1; t <= 30; ++t) {
+            if (tableMade(t))
+                continue;
+            actionguard::run(prompts(), this, [&] { table(t); });
+            makeNextTableLater();
+            return;
+        }
+    });
 }
 
 void TForm1::showTable(int n) {
@@ -280,11 +332,19 @@ void TForm1::showTable(int n) {
 }
 
 void TForm1::formShow() {
-    loader_->start();
-    actionguard::run(prompts(), this, [this] { switcher_->applyStartTable(); });
+    actionguard::run(prompts(), this, [this] {
+        switcher_->applyStartTable();
+        table(shownTable());
+    });
     setAcceptDrops(true);
-    if (helpAtShow_ && context_.tools)
-        actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
+    // The strip shows first: loading its pictures, the tables not shown and
+    // the first start's help follow once it is on screen.
+    QTimer::singleShot(0, this, [this] {
+        loader_->start();
+        if (helpAtShow_ && context_.tools)
+            actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
+    });
+    makeNextTableLater();
 }
 
 void TForm1::formClose() {

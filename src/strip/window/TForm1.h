@@ -74,10 +74,15 @@ public:
     QLabel* label2() const override { return label2_; }
     QWidget* imageExit() const override { return imageExit_; }
     QLabel* labelHide() const override { return labelHide_; }
-    CutBox* cutTo(int i) const override { return cutTo_[i - 1]; }               // 1..3
-    QFrame* table(int t) const override { return tables_[t - 1]; }              // 1..30
-    QFrame* buttonPanel(int n) const override { return buttons_[n - 1]; }       // But1..But360
-    ButtonImage* buttonPicture(int n) const override { return images_[n - 1]; } // img1..img360
+    CutBox* cutTo(int i) const override { return cutTo_[i - 1]; } // 1..3
+    // Table t with its buttons But/img; made when first asked for.
+    QFrame* table(int t) const override;              // 1..30
+    QFrame* buttonPanel(int n) const override;        // But1..But360
+    ButtonImage* buttonPicture(int n) const override; // img1..img360
+    bool tableMade(int t) const override { return tables_[t - 1] != nullptr; }
+    // The tables not shown are made after the strip first shows, one an
+    // event-loop turn; this makes the ones left at once.
+    void makeAllTables();
 
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
@@ -120,6 +125,8 @@ protected:
 
 private:
     void buildLayout();
+    QFrame* makeTable(int t);
+    void makeNextTableLater();
     void createHelpers();
 
     AppContext& context_;

@@ -128,8 +128,13 @@ QMenu* ToolsMenus::buildMenu(const char* name, const std::vector<Item>& items,
 
 void ToolsMenus::attach() {
     for (int t = 1; t <= 30; ++t)
-        attachMenu(view_.table(t), tableMenu_);
+        if (view_.tableMade(t))
+            attachTable(t);
     attachMenu(view_.imageExit(), servicesMenu_);
+}
+
+void ToolsMenus::attachTable(int t) {
+    attachMenu(view_.table(t), tableMenu_);
 }
 
 void ToolsMenus::attachMenu(QWidget* control, QMenu* menu) {

@@ -35,8 +35,10 @@ public:
     QMenu* tableMenu() const { return tableMenu_; }
     QMenu* servicesMenu() const { return servicesMenu_; }
 
-    // Gives the view's tables the table menu and its door icon the services menu.
+    // Gives the view's tables the table menu and its door icon the services
+    // menu: the tables made so far; a table made later is attached alone.
     void attach();
+    void attachTable(int t);
     void attachMenu(QWidget* control, QMenu* menu);
 
     // What every tool item does (Explorer1Click, Calculator1Click, ...).
