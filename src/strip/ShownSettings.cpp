@@ -72,13 +72,25 @@ void ShownSettings::setColor(StripSettings::ColorTarget target, std::optional<ui
     applyColor(target, value);
 }
 
-void ShownSettings::applyStyle(bool stayOnTop) {
+void ShownSettings::applyMenus() {
+    applyHideMode(hideMode_);
+    markStyle();
+    for (int t = 1; t <= buttonslots::TableCount; ++t)
+        applyTableName(t, tableNames_[t - 1]);
+}
+
+void ShownSettings::markStyle() {
     StripMenus& menus = view_.menus();
-    for (auto [item, on] : {std::pair{menus.stayOnTop, stayOnTop}, {menus.normal, !stayOnTop}})
+    for (auto [item, on] : {std::pair{menus.stayOnTop, stayOnTop_}, {menus.normal, !stayOnTop_}})
         if (item) {
             item->setCheckable(true);
             item->setChecked(on);
         }
+}
+
+void ShownSettings::applyStyle(bool stayOnTop) {
+    stayOnTop_ = stayOnTop;
+    markStyle();
     view_.setStayOnTop(stayOnTop);
 }
 
@@ -90,6 +102,7 @@ void ShownSettings::setStyle(bool stayOnTop) {
 void ShownSettings::applyTableName(int table, const std::optional<QString>& name) {
     if (table < 1 || table > buttonslots::TableCount)
         return;
+    tableNames_[table - 1] = name;
     // A user's "R&D" is shown as typed, not as "RD" with D as its key.
     if (QAction* a = view_.menus().tableA[table])
         a->setText(name.value_or(defaultTableCaption(table))

@@ -3,6 +3,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -44,10 +45,18 @@ public:
     // Whether a launch hides the strip (else it closes the program).
     bool hideMode() const { return hideMode_; }
 
+    // The menus are made after the strip shows: their items take the hide
+    // mode, the style and the table names then.
+    void applyMenus();
+
 private:
+    void markStyle();
+
     StripView& view_;
     ControlFile& file_;
     bool hideMode_ = false;
+    bool stayOnTop_ = false;
+    std::array<std::optional<QString>, 30> tableNames_{};
 };
 
 namespace buttonface {

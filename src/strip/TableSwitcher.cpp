@@ -86,11 +86,20 @@ void TableSwitcher::tableBClick(int n) {
     showTable(n);
 }
 
+void TableSwitcher::applyMenus() {
+    for (int m = 1; m <= 30; ++m)
+        if (QAction* a = tableA(m))
+            a->setChecked(m == shown_);
+    if (QAction* b = tableB(startTable_))
+        b->setChecked(true);
+}
+
 void TableSwitcher::applyStartTable() {
     const std::optional<int> start = StripSettings(file_).startTable();
     if (!start)
         return;
     const int n = *start;
+    startTable_ = n;
     if (n == 1) {
         for (int m = 1; m <= 30; ++m) {
             if (QAction* a = tableA(m))

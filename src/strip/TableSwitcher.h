@@ -24,6 +24,8 @@ public:
     // Choosing Open With > Table n.
     void tableBClick(int n);
     void applyStartTable();
+    // The menus are made after the strip shows: their check marks then.
+    void applyMenus();
 
     // The slide's Top for a tick (1..5); tables keep their Top otherwise.
     static int topForTick(int tick);
@@ -50,6 +52,7 @@ private:
     ControlFile& file_;
     QTimer* timer1_ = nullptr;
     int shown_ = 1;
+    int startTable_ = 0; // its Open With item is checked
     int slidingTable_ = 0;
     int slideTick_ = 0;
 };

@@ -78,7 +78,7 @@ private slots:
         QWidget* img = f.form->buttonPicture(5);
         f.send(img, QEvent::MouseMove, Qt::NoButton);
         QCOMPARE(f.form->selection().button(), 5);
-        QCOMPARE(f.form->label2()->text(), QStringLiteral("5"));
+        QCOMPARE(f.form->buttonNumberText(), QStringLiteral("5"));
         f.send(img, QEvent::MouseButtonPress, Qt::LeftButton);
         QCOMPARE(f.opener.opened, QStringList{"/opt/app/run me"});
         QCOMPARE(f.form->x(), Placement::leftEdge() - 611);

@@ -74,9 +74,15 @@ private slots:
 
     void labelsAndHints() {
         Strip s;
-        QCOMPARE(s.form->label1()->text(), QStringLiteral("Tabel 1"));
+        QCOMPARE(s.form->tableCaption(), QStringLiteral("Tabel 1"));
         QCOMPARE(s.form->label1()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        QVERIFY(s.form->label2()->text().isEmpty());
+        QVERIFY(s.form->buttonNumberText().isEmpty());
+        // The labels get their texts as the strip shows, before it paints.
+        s.form->setButtonNumberText(QStringLiteral("7"));
+        QVERIFY(s.form->label1()->text().isEmpty());
+        s.form->show();
+        QCOMPARE(s.form->label1()->text(), QStringLiteral("Tabel 1"));
+        QCOMPARE(s.form->label2()->text(), QStringLiteral("7"));
         QCOMPARE(s.form->imageMove()->toolTip(), QStringLiteral("Right Click for Menu"));
         QCOMPARE(s.form->imageExit()->toolTip(),
                  QStringLiteral("Left Click to Exit, Right Click for Menu"));

@@ -27,6 +27,7 @@ struct Strip {
     testsupport::RecordingOpener opener;
     AppContext context;
     std::unique_ptr<TForm1> form;
+    bool menus = true;
 
     // ini: the control file's text, or nothing for a first start.
     // boxes: how many message boxes the start-up is expected to show.
@@ -56,6 +57,9 @@ struct Strip {
     void start() {
         form = std::make_unique<TForm1>(context);
         form->brokenTargets().setExists([](const QString&) { return true; });
+        // The strip makes its menus once it shows; these tests use them unshown.
+        if (menus)
+            form->makeMenus();
     }
     QAction* action(const QString& name) const { return form->findChild<QAction*>(name); }
     QString read(const char* section, const char* key) const {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <unistd.h>
@@ -91,7 +92,7 @@ private slots:
         Strip s("[TABLENAME]\n5=Work\n");
         s.action("TableA5")->trigger();
         QCOMPARE(marked(s, "TableA"), QStringList{"5"});
-        QCOMPARE(s.form->label1()->text(), QStringLiteral("Table 5"));
+        QCOMPARE(s.form->tableCaption(), QStringLiteral("Table 5"));
         QCOMPARE(s.action("TableA5")->text(), QStringLiteral("Work"));
         s.action("TableA5")->trigger(); // chosen again: stays the one marked
         QCOMPARE(marked(s, "TableA"), QStringList{"5"});
@@ -122,13 +123,59 @@ private slots:
             s.action(QStringLiteral("TableB%1").arg(n))->trigger();
         QCOMPARE(marked(s, "TableB"), marks);
         QCOMPARE(s.read("OPENWITH", "Table"), stored);
-        QCOMPARE(s.form->label1()->text(), QStringLiteral("Table %1").arg(chosen.last()));
+        QCOMPARE(s.form->tableCaption(), QStringLiteral("Table %1").arg(chosen.last()));
         QCOMPARE(marked(s, "TableA"), QStringList{QString::number(chosen.last())});
         QVERIFY(shown(s, chosen.last()));
     }
 
     // The start table on the real strip: a bad value is said once, drops
     // are accepted after the show steps, the slide arrives on the real timer.
+    // The menus are made once the strip shows; their items then show what
+    // the start set while there were none, including a start cut short by
+    // a bad value.
+    void menusMadeAfterTheShow_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<QString>("table3");
+        QTest::addColumn<int>("table");
+        QTest::newRow("defaults") << QByteArray() << 0 << false << false << "Table 3" << 1;
+        QTest::newRow("all set") << QByteArray("[HIDE]\nHideMe=true\n[STYLE]\nOnTop=True\n"
+                                               "[TABLENAME]\n3=Games\n[OPENWITH]\nTable=12\n")
+                                 << 0 << true << true << "Games" << 12;
+        QTest::newRow("cut short") << QByteArray("[HIDE]\nHideMe=true\n[PROCOLOR]\nColor=blue\n"
+                                                 "[STYLE]\nOnTop=True\n[TABLENAME]\n3=Games\n")
+                                   << 1 << true << false << "Table 3" << 1;
+    }
+    void menusMadeAfterTheShow() {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, boxes);
+        QFETCH(bool, hide);
+        QFETCH(bool, onTop);
+        QFETCH(QString, table3);
+        QFETCH(int, table);
+        Strip s(ini, boxes);
+        s.menus = false;
+        for (int i = 0; i < boxes; ++i)
+            s.prompts.expectBox();
+        s.restart();
+        QVERIFY(!s.action("TableA3"));
+        s.form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(s.action("TableA3"), 5000);
+        QCOMPARE(s.action("TableA3")->text(), table3);
+        for (int t = 1; t <= 30; ++t) {
+            QCOMPARE(s.action(QStringLiteral("TableA%1").arg(t))->isChecked(), t == table);
+            QCOMPARE(s.action(QStringLiteral("TableB%1").arg(t))->isChecked(), t == table && t > 1);
+        }
+        QCOMPARE(s.action("Close1")->isEnabled(), hide);
+        QCOMPARE(s.action("Hide1")->isEnabled(), !hide);
+        QCOMPARE(s.action("StayOnTop1")->isChecked(), onTop);
+        QCOMPARE(s.action("Normal1")->isChecked(), !onTop);
+        // A right click on the move handle finds the menu made.
+        QCOMPARE(s.form->tablesMenu(), s.form->findChild<QMenu*>("PopupMenu2"));
+    }
+
     void startTableOnTheStrip_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<int>("table");

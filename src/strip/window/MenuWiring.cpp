@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QTimer>
 #include <QWidget>
 
 namespace menuwiring {
@@ -54,8 +53,6 @@ void slotItems(QWidget* strip, Prompts& prompts, StripMenus& menus, SlotOperatio
 void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitcher& switcher) {
     for (int n = 1; n <= 30; ++n)
         wire(strip, prompts, menus.tableA[n], [&switcher, n] { switcher.showTable(n); });
-    QObject::connect(switcher.slideTimer(), &QTimer::timeout, strip,
-                     actionguard::guarded(prompts, strip, [&switcher] { switcher.timer1Timer(); }));
 
     auto* level1 = new QActionGroup(strip);
     auto* level2 = new QActionGroup(strip);

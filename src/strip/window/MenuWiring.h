@@ -16,9 +16,9 @@ namespace menuwiring {
 // Open, Cut, Paste and Delete of the button menu.
 void slotItems(QWidget* strip, Prompts& prompts, StripMenus& menus, SlotOperations& operations);
 
-// The tables menu's items, the Open With items with their check marks (each
-// of the first two levels keeps at most one, the third takes none from a
-// click), and the slide timer.
+// The tables menu's items and the Open With items with their check marks
+// (each of the first two levels keeps at most one, the third takes none from
+// a click).
 void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitcher& switcher);
 
 // The settings items, the style pair as a radio pair, and the items that

@@ -64,15 +64,21 @@ void StripControls::setButtonPicture(int n, const Picture& picture) {
     buttonPicture(n)->setPicture(picture);
 }
 
-namespace {
 // Screen readers keep what they read; they are told when it changes.
-void tellReaders(QWidget* control, QAccessible::Event what) {
-    if (!QAccessible::isActive())
+void StripControls::tellReaders(QWidget* control, int what) const {
+    if (holding_ || !QAccessible::isActive())
         return;
-    QAccessibleEvent event(control, what);
+    QAccessibleEvent event(control, QAccessible::Event(what));
     QAccessible::updateAccessibility(&event);
 }
-} // namespace
+
+void StripControls::releaseTexts() {
+    holding_ = false;
+    if (const std::optional<QString> text = std::exchange(heldCaption_, std::nullopt))
+        label1()->setText(*text);
+    if (const std::optional<QString> text = std::exchange(heldNumber_, std::nullopt))
+        label2()->setText(*text);
+}
 
 void StripControls::setButtonHint(int n, const QString& hint) {
     if (!isButton(n))
@@ -104,11 +110,25 @@ QString StripControls::buttonHint(int n) const {
 }
 
 void StripControls::setTableCaption(const QString& text) {
-    label1()->setText(text);
+    if (holding_)
+        heldCaption_ = text;
+    else
+        label1()->setText(text);
+}
+
+QString StripControls::tableCaption() const {
+    return holding_ && heldCaption_ ? *heldCaption_ : label1()->text();
+}
+
+QString StripControls::buttonNumberText() const {
+    return holding_ && heldNumber_ ? *heldNumber_ : label2()->text();
 }
 
 void StripControls::setButtonNumberText(const QString& text) {
-    label2()->setText(text);
+    if (holding_)
+        heldNumber_ = text;
+    else
+        label2()->setText(text);
 }
 
 void StripControls::setKeyboardMark(int n) {

@@ -60,6 +60,10 @@ public:
     QString cutText(int i) const override;
     void setCutText(int i, const QString& text) override;
 
+    // Label1's and Label2's texts, also while they wait for the first show.
+    QString tableCaption() const;
+    QString buttonNumberText() const;
+
 protected:
     // Gives a table just made what the logic set while it was not, and the
     // look every table shares. Called by the implementation that made it.
@@ -67,6 +71,12 @@ protected:
     // The table the logic shows (1 until told otherwise); a table made later
     // is hidden unless it is this one.
     int shownTable() const { return shownTable_; }
+    // Until the strip is first on screen its label texts wait and screen
+    // readers are not told of changes: telling one, even asking whether one
+    // listens, connects to the session bus, a wait the strip's first map need
+    // not have. Released right after the map, before the first paint.
+    void holdTexts() { holding_ = true; }
+    void releaseTexts();
 
 private:
     struct WaitingButton {
@@ -77,7 +87,11 @@ private:
     WaitingButton& waiting(int n) { return waiting_[n - 1]; }
     bool buttonMade(int n) const;
 
+    void tellReaders(QWidget* control, int what) const;
+
     int keyboardMark_ = 0;
+    bool holding_ = false;
+    std::optional<QString> heldCaption_, heldNumber_;
     int shownTable_ = 1;
     std::optional<uint32_t> buttonColour_, tableColour_;
     std::array<WaitingButton, 360> waiting_{};

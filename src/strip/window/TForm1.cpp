@@ -57,8 +57,9 @@ QFrame* panel(QWidget* parent, const QString& name, QRect geometry) {
     return p;
 }
 
-QLabel* label(QWidget* parent, const QString& name, QRect geometry, const QString& text) {
-    auto* l = new QLabel(text, parent);
+// Made without a text: the texts come through the strip's held texts.
+QLabel* label(QWidget* parent, const QString& name, QRect geometry) {
+    auto* l = new QLabel(parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -108,13 +109,11 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     // another window is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     systemcolors::paintBackground(this, colortext::BtnFace);
+    holdTexts();
     buildLayout();
-
-    tablesMenu_ = buildTablesMenu(this, menus_.tableA);
     imageMove_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imageMove_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { tablesMenu_->popup(imageMove_->mapToGlobal(pos)); });
-    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
+            [this](const QPoint& pos) { tablesMenu()->popup(imageMove_->mapToGlobal(pos)); });
     // The strip takes the keyboard on a click or when the window manager activates it.
     setFocusPolicy(Qt::StrongFocus);
 
@@ -160,7 +159,8 @@ void TForm1::createHelpers() {
     hintRouter_ = new HintRouter(this);
     settings_ = std::make_unique<ShownSettings>(*this, file);
     switcher_ = new TableSwitcher(*this, file, this);
-    menuwiring::tableItems(this, prompts(), menus_, *switcher_);
+    connect(switcher_->slideTimer(), &QTimer::timeout, this,
+            actionguard::guarded(prompts(), this, [this] { switcher_->timer1Timer(); }));
     loader_ = new TableLoader(*this, file, this);
 
     placement_ = std::make_unique<Placement>(*this, *settings_, prompts());
@@ -190,15 +190,8 @@ void TForm1::createHelpers() {
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
     slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);
-    menuwiring::slotItems(this, prompts(), menus_, *slots_);
     drops_ = new StripDrops(this, selection_, *slots_, prompts(), this);
-    connect(menus_.fileProperties, &QAction::triggered, this,
-            actionguard::guarded(prompts(), this, [this] {
-                if (ToolWindows* tools = context_.tools)
-                    tools->showFileProperties(selection_.button());
-            }));
     options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
-    menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
     keyboard_ =
         std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
     finder_ = std::make_unique<ButtonFinder>(file);
@@ -211,8 +204,42 @@ void TForm1::createHelpers() {
         });
     });
     find_ = std::make_unique<FindSession>(*finder_, *findList_);
+}
+
+void TForm1::makeMenus() {
+    if (buttonMenu_)
+        return;
+    tablesMenu_ = buildTablesMenu(this, menus_.tableA);
+    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
+    menuwiring::tableItems(this, prompts(), menus_, *switcher_);
+    menuwiring::slotItems(this, prompts(), menus_, *slots_);
+    connect(menus_.fileProperties, &QAction::triggered, this,
+            actionguard::guarded(prompts(), this, [this] {
+                if (ToolWindows* tools = context_.tools)
+                    tools->showFileProperties(selection_.button());
+            }));
+    menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
+    // What the strip's settings and tables set while there were no items.
+    settings_->applyMenus();
+    switcher_->applyMenus();
+}
+
+QMenu* TForm1::buttonMenu() const {
+    // Made on demand, like the tables: the menus are the window's children.
+    const_cast<TForm1*>(this)->makeMenus();
+    return buttonMenu_;
+}
+
+QMenu* TForm1::tablesMenu() const {
+    const_cast<TForm1*>(this)->makeMenus();
+    return tablesMenu_;
+}
+
+QMenu* TForm1::optionsMenu() const {
+    const_cast<TForm1*>(this)->makeMenus();
+    return optionsMenu_;
 }
 
 QTimer* TForm1::timer1() const {
@@ -222,7 +249,8 @@ QTimer* TForm1::timer1() const {
 void TForm1::buildLayout() {
     panelLeft_ = panel(this, QStringLiteral("PanelLeft"), {0, 0, 51, 51});
     systemcolors::paintBackground(panelLeft_, colortext::BtnFace);
-    label1_ = label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13}, tr("Tabel 1"));
+    label1_ = label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13});
+    setTableCaption(tr("Tabel 1"));
     imageMove_ = new drawnart::ArtView(drawnart::Art::MoveHandle, panelLeft_);
     imageMove_->setObjectName(QStringLiteral("ImageMove"));
     imageMove_->setGeometry(1, 14, 49, 36);
@@ -244,7 +272,7 @@ void TForm1::buildLayout() {
 
     panelRight_ = panel(this, QStringLiteral("PanelRight"), {571, 0, 51, 51});
     systemcolors::paintBackground(panelRight_, colortext::BtnFace);
-    label2_ = label(panelRight_, QStringLiteral("Label2"), {1, 1, 49, 13}, QString());
+    label2_ = label(panelRight_, QStringLiteral("Label2"), {1, 1, 49, 13});
     imageExit_ = new drawnart::ArtView(drawnart::Art::ExitDoor, panelRight_);
     imageExit_->setObjectName(QStringLiteral("ImageExit"));
     imageExit_->setGeometry(1, 14, 49, 36);
@@ -341,6 +369,7 @@ void TForm1::formShow() {
     // the first start's help follow once it is on screen.
     QTimer::singleShot(0, this, [this] {
         loader_->start();
+        actionguard::run(prompts(), this, [this] { makeMenus(); });
         if (helpAtShow_ && context_.tools)
             actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
     });
@@ -355,11 +384,27 @@ void TForm1::formClose() {
     timer2_->stop();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (shown_)
+void TForm1::setVisible(bool visible) {
+    if (!visible || shown_) {
+        QWidget::setVisible(visible);
         return;
+    }
     shown_ = true;
+    // The first time, the window maps before its controls are shown and its
+    // show steps run; all of it happens before its first paint, so the user
+    // sees the same first picture, only sooner. Showing a control tells
+    // screen readers, and asking whether one listens connects to the
+    // session bus: that wait now follows the map instead of preceding it.
+    QList<QWidget*> controls;
+    for (QObject* child : children())
+        if (child->isWidgetType() && !static_cast<QWidget*>(child)->isHidden())
+            controls << static_cast<QWidget*>(child);
+    for (QWidget* control : controls)
+        control->hide();
+    QWidget::setVisible(true);
+    for (QWidget* control : controls)
+        control->show();
+    releaseTexts();
     formShow();
 }
 
@@ -397,7 +442,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         const QPoint at = selection_.has() && buttonPicture(n)->isVisible()
                               ? buttonPicture(n)->mapToGlobal(buttonPicture(n)->rect().center())
                               : mapToGlobal(rect().center());
-        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu_ : optionsMenu_;
+        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu() : optionsMenu();
         menu->popup(at);
         return;
     }

@@ -66,7 +66,9 @@ public:
     // StripControls.
     QWidget* stripWindow() override { return this; }
     StripMenus& menus() override { return menus_; }
-    QMenu* buttonMenu() const override { return buttonMenu_; }
+    // The menus are made in the first turn after the strip shows, or when
+    // first asked for.
+    QMenu* buttonMenu() const override;
     QWidget* panelLeft() const override { return panelLeft_; }
     QLabel* label1() const override { return label1_; }
     QWidget* imageMove() const override { return imageMove_; }
@@ -86,8 +88,9 @@ public:
 
     QFrame* table31() const { return table31_; }
     ButtonImage* image1() const { return image1_; }
-    QMenu* tablesMenu() const { return tablesMenu_; }
-    QMenu* optionsMenu() const { return optionsMenu_; }
+    QMenu* tablesMenu() const;
+    QMenu* optionsMenu() const;
+    void makeMenus();
     QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
     HintRouter& hintRouter() { return *hintRouter_; }
@@ -103,8 +106,9 @@ public:
 
     void showTable(int n);
 
-    // The show steps: start loading, apply the start table, accept drops.
-    // Runs once, on the first show.
+    // The show steps: apply the start table, accept drops; then, in the next
+    // turn, start loading and make the menus. Runs once, on the first show,
+    // right after the window maps.
     void formShow();
     // Another start of the program asked for the strip: back from hiding,
     // raised and active.
@@ -112,12 +116,13 @@ public:
     // The closing steps; run by closeEvent.
     void formClose();
 
+    void setVisible(bool visible) override;
+
 signals:
     // The strip has closed: the program ends.
     void closed();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
