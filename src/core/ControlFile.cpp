@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "FileLock.h"
 #include "IniDocument.h"
 #include "RegularFile.h"
 
@@ -11,11 +12,8 @@
 #include <atomic>
 #include <cerrno>
 #include <ctime>
-#include <fcntl.h>
 #include <optional>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -84,50 +82,16 @@ qint64 monotonicNs() {
 // Writers of every process that shares the file take turns: each holds a
 // lock on a file beside it from its read to its rename, so no write starts
 // from a copy another has just replaced. Readers take no lock; the rename
-// gives them the old or the new file whole.
-class WriteLock {
-public:
-    explicit WriteLock(const QString& path) {
-        const QString target = atomicfile::resolveTarget(path);
-        const int slash = int(target.lastIndexOf('/'));
-        const QString lock =
-            target.left(slash + 1) + '.' + target.mid(slash + 1) + QStringLiteral(".lock");
-        fd_ = ::open(QFile::encodeName(lock).constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
-        struct stat st;
-        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-        // Where no lock file can be made, no temporary file can be either:
-        // the write fails on its own.
-        if (fd_ < 0)
-            return;
-        // A writer holds the lock for one write; one held far longer than
-        // that belongs to a process that hangs, and must not hang us too.
-        const qint64 deadline = monotonicNs() + 10 * 1000000000LL;
-        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || monotonicNs() > deadline) {
-                ::close(fd_);
-                fd_ = -1;
-                failed_ = true;
-                return;
-            }
-            ::usleep(500);
-        }
-    }
-    ~WriteLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
-    }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
-    bool failed() const { return failed_; }
-
-private:
-    int fd_ = -1;
-    bool failed_ = false;
-};
+// gives them the old or the new file whole. Where no lock file can be made,
+// no temporary file can be either: the write fails on its own. A writer
+// holds the lock for one write; one held far longer than that belongs to a
+// process that hangs, and must not hang us too.
+QString writeLockPath(const QString& path) {
+    const QString target = atomicfile::resolveTarget(path);
+    const int slash = int(target.lastIndexOf('/'));
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + QStringLiteral(".lock");
+}
+constexpr int WriteLockTimeoutMs = 10 * 1000;
 
 } // namespace
 
@@ -301,11 +265,11 @@ void ControlFile::write(const QString& section, const QString& key, const QStrin
     writeAll({Entry{section, key, value}});
 }
 
-void ControlFile::writeAll(const QList<Entry>& entries) {
+void ControlFile::writeAll(const QList<Entry>& entries, atomicfile::Sync sync) {
     const AppError failure(Text::tr("Cannot create file %1").arg(path_));
     if (path_.isEmpty())
         throw failure;
-    const WriteLock lock(path_);
+    const FileLock lock(writeLockPath(path_), WriteLockTimeoutMs);
     if (lock.failed())
         throw failure;
     cache_->refresh(path_, true);
@@ -313,10 +277,9 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
     if (cache_->state == State::Unreadable)
         throw failure;
     IniDocument doc = cache_->doc;
-    for (const Entry& e : entries)
-        doc.set(e.section, e.key, e.value);
+    doc.setAll(entries);
     const QByteArray bytes = doc.serialize();
-    const bool replaced = atomicfile::replace(path_, bytes);
+    const bool replaced = atomicfile::replace(path_, bytes, {}, sync);
     writeGeneration.fetch_add(1, std::memory_order_relaxed);
     if (!replaced)
         throw failure;
@@ -336,9 +299,9 @@ void ControlFile::writeAll(const QList<Entry>& entries) {
 
 void ControlFile::replaceText(const QByteArray& bytes) {
     cache_->valid = false;
-    std::optional<WriteLock> lock;
+    std::optional<FileLock> lock;
     if (!path_.isEmpty())
-        lock.emplace(path_);
+        lock.emplace(writeLockPath(path_), WriteLockTimeoutMs);
     const bool replaced = lock && !lock->failed() && atomicfile::replace(path_, bytes);
     writeGeneration.fetch_add(1, std::memory_order_relaxed);
     if (!replaced)

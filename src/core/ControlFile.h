@@ -1,4 +1,6 @@
 #pragma once
+#include "AtomicFile.h"
+
 #include <QList>
 #include <QString>
 
@@ -42,13 +44,14 @@ public:
 
     // Several writes as one replacement of the file: the bytes on disk are
     // those the single writes in this order would leave, but a crash leaves
-    // either none or all of them (the first-run creation uses it).
+    // either none or all of them (the first-run creation uses it). With
+    // Sync::Later the bytes may reach the disk after the call returns.
     struct Entry {
         QString section;
         QString key;
         QString value;
     };
-    void writeAll(const QList<Entry>& entries);
+    void writeAll(const QList<Entry>& entries, atomicfile::Sync sync = atomicfile::Sync::Now);
 
     static bool isSet(int length) { return length > 2; }
     static bool nonEmpty(int length) { return length > 0; }

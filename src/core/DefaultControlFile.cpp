@@ -41,8 +41,11 @@ void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Open
                     defaultcontrolfile::editingNotice()});
     entries.append(ButtonSlotSettings::emptySlots());
     entries.append(StripSettings::emptyTableNames());
-    // One replacement: a crash during the first start leaves no half-made file.
-    file.writeAll(entries);
+    // One replacement: a crash during the first start leaves no half-made
+    // file. No wait for the disk: the file holds nothing of the user's, a
+    // start that finds none makes it again, and the first change the user
+    // makes is written through to the disk with the whole file.
+    file.writeAll(entries, atomicfile::Sync::Later);
     if (QFileInfo(paths.extensiveHelp).isFile())
         opener.open(owner, paths.extensiveHelp);
 }

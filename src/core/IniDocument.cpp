@@ -363,8 +363,10 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
 
 void IniDocument::splice(qsizetype from, qsizetype to, const QByteArray& bytes) {
     const qsizetype delta = bytes.size() - (to - from);
+    // Nothing starts at or after the end: an append moves no line.
+    const bool append = from == text_.size();
     text_.replace(from, to - from, bytes);
-    if (delta == 0)
+    if (delta == 0 || append)
         return;
     // Lines starting at `from` stay where they are only when the splice
     // replaced part of their own line.
@@ -383,7 +385,8 @@ void IniDocument::addEntry(Entry e) {
     index_.insert(std::upper_bound(index_.begin(), index_.end(), e,
                                    [](const Entry& a, const Entry& b) { return before(a, b); }),
                   e);
-    indexBuckets();
+    if (!batching_)
+        indexBuckets();
 }
 
 void IniDocument::indexBuckets() {

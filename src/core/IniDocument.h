@@ -23,6 +23,17 @@ public:
     // Changes an existing key in place, else appends the key at the end of
     // its section, else appends the section at the end of the text.
     void set(const QString& section, const QString& key, const QString& value);
+    // set() for each change ({section, key, value}) in order, with the lookup
+    // table rebuilt once at the end instead of once per key added.
+    template <typename Changes> void setAll(const Changes& changes) {
+        // Meanwhile lookups search the sorted index alone.
+        starts_.clear();
+        batching_ = true;
+        for (const auto& c : changes)
+            set(c.section, c.key, c.value);
+        batching_ = false;
+        indexBuckets();
+    }
     QByteArray serialize() const { return text_; }
 
     int lineCount() const;
@@ -76,5 +87,6 @@ private:
     std::vector<quint32> starts_;
     int bucketBits_ = 0;
     bool decoded_ = true;
+    bool batching_ = false; // inside setAll(): starts_ is left empty
     std::vector<Key> keys_; // filled while decoded_
 };

@@ -29,6 +29,8 @@ signals:
     void activationRequested();
 
 private:
+    // Whether a first instance listening at the socket took the hand-over.
+    bool askFirst(int timeoutMs);
     void listen();
     void answer();
 

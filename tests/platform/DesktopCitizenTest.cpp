@@ -4,6 +4,7 @@
 #include "platform/Autostart.h"
 #include "platform/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -11,7 +12,9 @@
 #include <QTest>
 #include <QThread>
 #include <cstring>
+#include <optional>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -34,6 +37,30 @@ bool handOverFromAnotherThread(const QString& path, int timeoutMs = 2000) {
     const bool finished = t->wait(1000);
     delete t;
     return finished && tookOver;
+}
+// A later start, in another thread, is handed over to `first`.
+bool answersLaterStart(SingleInstance& first, const QString& path) {
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+    return handOverFromAnotherThread(path) && (asked.count() == 1 || asked.wait(5000));
+}
+
+bool makeFolder(const QString& path, int mode) {
+    return QDir().mkdir(path) && ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
+}
+
+// Runs `f` with `tmp` as the temporary folder and no runtime folder set.
+template <typename F> auto withoutRuntimeFolder(const QString& tmp, F f) {
+    const auto saved = [](const char* name) {
+        return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    };
+    const std::optional<QByteArray> oldTmp = saved("TMPDIR");
+    const std::optional<QByteArray> oldRuntime = saved("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    qunsetenv("XDG_RUNTIME_DIR");
+    auto result = f();
+    for (const auto& [name, value] : {std::pair("TMPDIR", oldTmp), {"XDG_RUNTIME_DIR", oldRuntime}})
+        value ? qputenv(name, *value) : qunsetenv(name);
+    return result;
 }
 } // namespace
 
@@ -62,11 +89,22 @@ private slots:
         QVERIFY(a.size() < 100); // a socket path holds at most 107 bytes
     }
 
-    // A crash leaves the socket file: the next start takes it over and listens.
-    void staleSocketTakenOver() {
+    // A crash leaves the socket file and the lock file behind: the next start
+    // takes both over at once and listens (the later start is handed over).
+    void crashLeftoversTakenOver_data() {
+        QTest::addColumn<bool>("socketLeft");
+        QTest::addColumn<QByteArray>("lockLeft"); // null: none left
+        QTest::newRow("socket file") << true << QByteArray();
+        QTest::newRow("lock file naming a live process")
+            << false << QByteArray::number(::getpid()) + "\nTabdeckV10\nhost\n";
+        QTest::newRow("both") << true << QByteArray("");
+    }
+    void crashLeftoversTakenOver() {
+        QFETCH(bool, socketLeft);
+        QFETCH(QByteArray, lockLeft);
         TempDir dir;
         const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
-        {
+        if (socketLeft) {
             // Bound and closed without unlinking, as a killed process leaves it.
             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address{};
@@ -75,13 +113,62 @@ private slots:
             std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
             QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
             ::close(fd);
+            QVERIFY(QFileInfo(path).exists());
         }
-        QVERIFY(QFileInfo(path).exists());
+        if (!lockLeft.isNull())
+            dir.write(QFileInfo(path).fileName() + ".lock", lockLeft);
         SingleInstance next(path);
         QVERIFY(!next.handOver(500));
-        QSignalSpy asked(&next, &SingleInstance::activationRequested);
-        QVERIFY(handOverFromAnotherThread(path));
-        QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, 5000);
+        QVERIFY(answersLaterStart(next, path));
+    }
+
+    // Only the owner may call the strip forward: the socket, or else the
+    // folder it lies in, admits nobody else. The owner still gets through.
+    void socketForOwnerAlone_data() {
+        QTest::addColumn<int>("folderMode");
+        QTest::newRow("private folder") << 0700;
+        QTest::newRow("shared folder") << 0755;
+        QTest::newRow("folder open to all") << 01777;
+    }
+    void socketForOwnerAlone() {
+        QFETCH(int, folderMode);
+        TempDir dir;
+        const QString folder = dir.file("run");
+        QVERIFY(makeFolder(folder, folderMode));
+        const QString path = SingleInstance::socketPath(folder, "/opt/a/", ":0");
+        SingleInstance first(path);
+        QVERIFY(!first.handOver(500));
+        struct stat socket {};
+        struct stat parent {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &socket), 0);
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &parent), 0);
+        QVERIFY(S_ISSOCK(socket.st_mode));
+        QVERIFY2((socket.st_mode & 077) == 0 || (parent.st_mode & 077) == 0,
+                 qPrintable(QString::number(socket.st_mode & 0777, 8)));
+        QVERIFY(answersLaterStart(first, path));
+    }
+
+    // Without a session's runtime folder the socket goes to a folder of our
+    // own in the temporary folder; where that name is not ours alone, to the
+    // temporary folder itself.
+    void folderWithoutRuntime_data() {
+        QTest::addColumn<int>("takenMode"); // 0: the name is free
+        QTest::newRow("free") << 0;
+        QTest::newRow("ours, private") << 0700;
+        QTest::newRow("open to others") << 0777;
+    }
+    void folderWithoutRuntime() {
+        QFETCH(int, takenMode);
+        TempDir dir;
+        const QString own = dir.file("tabdeckv10-" + QString::number(::geteuid()));
+        if (takenMode)
+            QVERIFY(makeFolder(own, takenMode));
+        const QString path = withoutRuntimeFolder(
+            dir.path(), [] { return SingleInstance::socketPathForProgram("/opt/a"); });
+        QCOMPARE(QFileInfo(path).path(), (takenMode & 077) ? dir.path() : own);
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(own).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), takenMode ? takenMode : 0700); // as found, or made ours
     }
 
     // Something that accepts but never answers is no first instance.
