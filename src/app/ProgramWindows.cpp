@@ -59,18 +59,22 @@ void ProgramWindows::create(AppContext& context) {
     createToolWindows(context);
 }
 
-void ProgramWindows::createStrip(AppContext& context) {
+void ProgramWindows::shareMallocArenas() {
 #ifdef __GLIBC__
-    // The table loader's nine threads would each get a malloc arena of their
-    // own, each keeping the decode buffers it freed: two arenas serve them
-    // with less memory held at the end of the start.
+    // The start's threads (the control file's reading, the table loader's
+    // nine) would each get a malloc arena of their own, each keeping what it
+    // freed: two arenas serve them with less memory held after the start.
     mallopt(M_ARENA_MAX, 2);
 #endif
+}
+
+void ProgramWindows::createStrip(AppContext& context) {
     form1_ = std::make_unique<TForm1>(context);
     toolwindow::setStripArea([this] { return form1_->frameGeometry(); });
 }
 
 void ProgramWindows::createToolWindows(AppContext& context) {
+    fonts_ = std::make_unique<FontWarmUp>();
     context_ = &context;
     context.tools = this;
     context.programColor = [this] { return systemcolors::backgroundValue(form1_.get()); };

@@ -45,6 +45,8 @@ public:
 
     // Both steps in order. An error while making a window propagates.
     void create(AppContext& context);
+    // Before the first thread of the process starts.
+    static void shareMallocArenas();
     void createStrip(AppContext& context);
     // The eleven tool windows, then the hint routing; after createStrip.
     void createToolWindows(AppContext& context);
@@ -91,8 +93,9 @@ private:
     uint32_t programColour() const;
 
     AppContext* context_ = nullptr;
-    // Started before any window, so the font set-up is read meanwhile.
-    FontWarmUp fonts_;
+    // Started with the tool windows, once the strip is on screen: before it,
+    // the thread would take the second core from the strip's own start.
+    std::unique_ptr<FontWarmUp> fonts_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TAboutBox> aboutBox_;
     std::unique_ptr<TViewPic> viewPic_;

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -37,11 +38,20 @@ int main(int argc, char** argv) {
     if (const int status = handleCommandLine(argc, argv); status >= 0)
         return status;
     const bool forced = forceX11UnderWayland();
-    if (const QString problem = displaycheck::x11Problem(); !problem.isEmpty()) {
+    if (const QString problem = displaycheck::missingDisplay(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         return 1;
     }
+    ProgramWindows::shareMallocArenas();
+    AppContext context;
+    context.paths = ProgramPaths::forRunningProgram();
+    // Read and parsed while the application object is made.
+    ControlFile controlFile(context.paths.controlFile);
+    controlFile.preload();
+    // Qt's failure to open the display is told in one line of ours.
+    std::optional<displaycheck::FailureReport> report(std::in_place);
     QApplication app(argc, argv);
+    report.reset();
     translations::install(app);
     // Keeps the style's pixmap cache from growing with each highlighted menu item.
     QApplication::setStyle(new SteadyPaletteStyle);
@@ -54,9 +64,6 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     shell::setForcedPlatformVariable(forced);
 
-    AppContext context;
-    context.paths = ProgramPaths::forRunningProgram();
-
     // A second start of the same copy on this display shows the first strip.
     SingleInstance instance(SingleInstance::socketPathForProgram(context.paths.programDir));
     if (instance.handOver())
@@ -67,7 +74,6 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, context.paths.dataDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, context.paths.dataDir);
 
-    ControlFile controlFile(context.paths.controlFile);
     QtPrompts prompts;
     shell::DesktopOpener opener;
     context.controlFile = &controlFile;
@@ -75,8 +81,7 @@ int main(int argc, char** argv) {
     context.opener = &opener;
 
     ProgramWindows w;
-    const bool created = actionguard::run(prompts, nullptr, [&] { w.create(context); });
-    if (!created)
+    if (!actionguard::run(prompts, nullptr, [&] { w.createStrip(context); }))
         return 1;
 
     QObject::connect(w.form1(), &TForm1::closed, &app, &QCoreApplication::quit,
@@ -84,5 +89,9 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::activationRequested, w.form1(),
                      actionguard::guarded(prompts, w.form1(), [&w] { w.form1()->comeForward(); }));
     w.form1()->show();
+    // The other windows are made once the strip is on screen, before it
+    // first paints; nothing the strip's show does needs them.
+    if (!actionguard::run(prompts, nullptr, [&] { w.createToolWindows(context); }))
+        return 1;
     return app.exec();
 }

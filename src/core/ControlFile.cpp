@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <ctime>
+#include <future>
 #include <optional>
 #include <sys/stat.h>
 
@@ -106,6 +107,41 @@ struct ControlFile::Cache {
     // a compare, and a parse only when the content really changed.
     QByteArray raw;
     timespec loadedAt{};
+
+    // A copy read and parsed on another thread (preload), taken by the next
+    // refresh; it holds only what the read found.
+    struct Loaded {
+        Identity identity;
+        QByteArray raw;
+        IniDocument doc;
+        timespec loadedAt{};
+    };
+    std::future<std::optional<Loaded>> preloaded;
+
+    static std::optional<Loaded> load(const QString& path) {
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        regularfile::Result file = regularfile::read(path, MaxFileSize);
+        if (!file.ok() || !S_ISREG(file.info.st_mode))
+            return std::nullopt;
+        Loaded loaded{Identity::of(file.info), std::move(file.bytes), {}, now};
+        loaded.doc = IniDocument::parse(loaded.raw);
+        return loaded;
+    }
+
+    void takePreloaded() {
+        if (!preloaded.valid())
+            return;
+        if (std::optional<Loaded> loaded = preloaded.get()) {
+            state = State::Loaded;
+            identity = loaded->identity;
+            raw = std::move(loaded->raw);
+            doc = std::move(loaded->doc);
+            loadedAt = loaded->loadedAt;
+            valid = true;
+            confirmedAtNs = -1;
+        }
+    }
     qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
     quint64 confirmedGeneration = 0;
     bool confirmedInTurn = false;
@@ -170,6 +206,7 @@ struct ControlFile::Cache {
 
     // Writes pass `strict`: they must never build on a stale copy.
     void refresh(const QString& path, bool strict) {
+        takePreloaded();
         if (!strict && confirmed())
             return;
         confirmedAtNs = -1;
@@ -216,6 +253,12 @@ ControlFile::ControlFile(QString path) : path_(std::move(path)), cache_(new Cach
 
 ControlFile::~ControlFile() {
     delete cache_;
+}
+
+void ControlFile::preload() {
+    if (path_.isEmpty() || cache_->preloaded.valid())
+        return;
+    cache_->preloaded = std::async(std::launch::async, &Cache::load, path_);
 }
 
 bool ControlFile::unreadable() const {

@@ -31,6 +31,11 @@ public:
     void write(const QString& section, const QString& key, const QString& value);
 
     bool exists() const;
+    // Starts reading and parsing the file on a thread of its own. The next
+    // read takes that copy, waiting for it if need be, and checks the file's
+    // identity as for any copy it holds: a file changed meanwhile is read
+    // again. The start calls it before the application object is made.
+    void preload();
     // The file is there but cannot be read: not a regular file, larger than
     // the program reads, or not permitted. Reads give "" and writes refuse,
     // so that the file is never replaced by what little we know of it.

@@ -22,19 +22,22 @@ QString editingNotice() {
 
 } // namespace defaultcontrolfile
 
-void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Opener& opener,
-                              QObject* owner) {
-    if (file.exists())
-        return;
+bool adoptShippedControlFile(ControlFile& file, const ProgramPaths& paths) {
+    if (file.exists() || paths.shippedControlFile.isEmpty())
+        return false;
     // An installed copy may come with its buttons: the user's own file
     // starts as a copy of the one beside the program.
-    if (!paths.shippedControlFile.isEmpty()) {
-        const regularfile::Result shipped = regularfile::read(paths.shippedControlFile);
-        if (shipped.ok()) {
-            file.replaceText(shipped.bytes);
-            return;
-        }
-    }
+    const regularfile::Result shipped = regularfile::read(paths.shippedControlFile);
+    if (!shipped.ok())
+        return false;
+    file.replaceText(shipped.bytes);
+    return true;
+}
+
+void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Opener& opener,
+                              QObject* owner) {
+    if (file.exists() || adoptShippedControlFile(file, paths))
+        return;
     QList<ControlFile::Entry> entries;
     entries.reserve(1 + 2 * buttonslots::ButtonCount + buttonslots::TableCount);
     entries.append({QStringLiteral("HELP_INFORMATION"), QStringLiteral("TabdeckV10"),

@@ -14,6 +14,10 @@ struct ProgramPaths;
 void createDefaultControlFile(ControlFile& file, const ProgramPaths& paths, Opener& opener,
                               QObject* owner);
 
+// Its first step alone: a missing file starts as a copy of the one shipped
+// beside the program, when there is one; whether it did.
+bool adoptShippedControlFile(ControlFile& file, const ProgramPaths& paths);
+
 namespace defaultcontrolfile {
 // HELP_INFORMATION "TabdeckV10": the editing notice.
 QString editingNotice();

@@ -1,16 +1,91 @@
 #include "platform/DisplayCheck.h"
 
+#include <QList>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
 #include <xcb/xcb.h>
 
 namespace displaycheck {
 
-QString x11Problem() {
+namespace {
+
+const char* const Need = "TabdeckV10 needs an X11 or XWayland display to show its strip";
+
+bool xcbChosen() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+    return platform.isEmpty() || platform.startsWith("xcb");
+}
+
+// A message as Qt gave it, kept until it can be passed on.
+struct Held {
+    QtMsgType type;
+    int line;
+    QByteArray file, function, category;
+    QString text;
+};
+
+QtMessageHandler previous = nullptr;
+std::mutex heldLock;
+std::optional<QList<Held>> held;
+
+void passOn(const Held& h) {
+    auto text = [](const QByteArray& b) { return b.isNull() ? nullptr : b.constData(); };
+    const QMessageLogContext context(text(h.file), h.line, text(h.function), text(h.category));
+    previous(h.type, context, h.text);
+}
+
+void passOnHeld() {
+    const std::lock_guard lock(heldLock);
+    if (held)
+        for (const Held& h : std::as_const(*held))
+            passOn(h);
+    held.reset();
+}
+
+void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const Held message{type, context.line, context.file, context.function, context.category, text};
+    if (type == QtFatalMsg) {
+        if (const QString problem = x11Problem(); !problem.isEmpty()) {
+            std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        passOnHeld();
+        passOn(message);
+        return;
+    }
+    const std::lock_guard lock(heldLock);
+    if (held)
+        held->append(message);
+    else
+        passOn(message);
+}
+
+} // namespace
+
+QString missingDisplay() {
+    if (xcbChosen() && qgetenv("DISPLAY").isEmpty())
+        return QString::fromLatin1(Need) + QStringLiteral(", and DISPLAY is not set.");
+    return {};
+}
+
+FailureReport::FailureReport() {
+    held.emplace();
+    previous = qInstallMessageHandler(hold);
+}
+
+FailureReport::~FailureReport() {
+    qInstallMessageHandler(previous);
+    passOnHeld();
+}
+
+QString x11Problem() {
+    if (!xcbChosen())
         return {};
     const QByteArray display = qgetenv("DISPLAY");
-    const QString need =
-        QStringLiteral("TabdeckV10 needs an X11 or XWayland display to show its strip");
+    const QString need = QString::fromLatin1(Need);
     if (display.isEmpty())
         return need + QStringLiteral(", and DISPLAY is not set.");
     // Qt would abort with its generic plugin message; ask the server first.

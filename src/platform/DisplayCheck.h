@@ -8,4 +8,20 @@ namespace displaycheck {
 // chosen platform is xcb (or none was chosen).
 QString x11Problem();
 
+// Empty when the display is worth trying; otherwise the line above for a
+// start without any display. Asks nothing of a server.
+QString missingDisplay();
+
+// Held while the application object is made. Qt's messages wait and are
+// passed on when it is made; when Qt cannot open the display it ends the
+// program with a generic message, which gives way to x11Problem()'s line and
+// status 1. The server is only asked then, not on every start.
+class FailureReport {
+public:
+    FailureReport();
+    ~FailureReport();
+    FailureReport(const FailureReport&) = delete;
+    FailureReport& operator=(const FailureReport&) = delete;
+};
+
 } // namespace displaycheck

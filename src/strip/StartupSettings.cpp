@@ -14,10 +14,7 @@ void setDefaultHints(StripView& view) {
         view.setButtonHint(n, buttonslots::emptyButtonHint());
 }
 
-void runFormCreate(StripView& view, AppContext& context, ShownSettings& settings,
-                   bool& helpAtShow) {
-    ControlFile& cf = *context.controlFile;
-
+bool writeFirstRunFile(AppContext& context) {
     // Paths come ready from the application context. The first start's
     // help is the program's own help window, shown once the tool windows
     // exist, instead of handing the help file to the desktop.
@@ -26,8 +23,13 @@ void runFormCreate(StripView& view, AppContext& context, ShownSettings& settings
         void open(QObject*, const QString&) override { asked = true; }
     } help;
     // The request only records that the help was asked for; it needs no owner.
-    createDefaultControlFile(cf, context.paths, help, nullptr);
-    helpAtShow = help.asked;
+    createDefaultControlFile(*context.controlFile, context.paths, help, nullptr);
+    return help.asked;
+}
+
+void runFormCreate(StripView& view, AppContext& context, ShownSettings& settings) {
+    ControlFile& cf = *context.controlFile;
+    adoptShippedControlFile(cf, context.paths);
     // Said once; the strip then runs on an empty state and never writes
     // over the file it could not read.
     if (const QString notice = cf.unusableNotice(); !notice.isEmpty())

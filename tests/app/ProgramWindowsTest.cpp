@@ -40,6 +40,9 @@ class ProgramWindowsTest : public QObject {
 
     std::unique_ptr<ProgramWindows> make() {
         file_ = testapp::programContext(context_, dir_, prompts_, opener_);
+        // A program that ran before: the tool windows find its control file
+        // without the strip being shown.
+        dir_.write(QFileInfo(context_.paths.controlFile).fileName(), "[BUTTON]\r\n");
         auto windows = std::make_unique<ProgramWindows>();
         windows->create(context_);
         return windows;

@@ -82,8 +82,8 @@ struct StripStart {
     testsupport::RecordingStripValues view;
     ShownSettings settings;
     explicit StripStart(AppContext& context) : settings(view, *context.controlFile) {
-        bool helpAtShow = false;
-        runFormCreate(view, context, settings, helpAtShow);
+        runFormCreate(view, context, settings);
+        writeFirstRunFile(context);
     }
     QString tableA(int t) { return view.menus().tableA[t]->text(); }
 };

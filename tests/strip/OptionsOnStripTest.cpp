@@ -350,6 +350,7 @@ private slots:
         QFETCH(bool, firstStart);
         QFETCH(bool, shown);
         Strip s; // its first start had no help file
+        s.form->show();
         s.form.reset();
         if (firstStart)
             QVERIFY(QFile::remove(s.context.paths.controlFile));

@@ -38,8 +38,6 @@ void StripControls::applyWaitingValues(int t) {
         if (buttonColour_)
             systemcolors::paintBackground(buttonPanel(n), *buttonColour_);
         WaitingButton w = std::exchange(waiting(n), {});
-        if (w.picture)
-            setButtonPicture(n, *w.picture);
         if (w.hint)
             setButtonHint(n, *w.hint);
         if (w.dimmed)
@@ -54,11 +52,10 @@ QWindow* StripControls::stripHandle() {
 void StripControls::setButtonPicture(int n, const Picture& picture) {
     if (!isButton(n))
         return;
-    if (!buttonMade(n)) {
-        waiting(n).picture = picture;
-        waiting(n).dimmed.reset();
-        return;
-    }
+    // Pictures come once the strip shows (the table loading) and make their
+    // table then: a button keeps only its rendered pixels, a waiting picture
+    // would keep all of its own.
+    waiting(n).dimmed.reset();
     // A new face is for a new target: whether that one exists is asked anew.
     buttonPicture(n)->setDimmed(false);
     buttonPicture(n)->setPicture(picture);

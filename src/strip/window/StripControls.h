@@ -4,8 +4,9 @@
 // (StripView), once for the strip window and for the tests' stand-in.
 // A table's controls may be made later than the strip (tableMade); the
 // values the logic gives a table not made yet wait here until it is.
-#include "graphics/Picture.h"
 #include "strip/StripView.h"
+
+#include <QString>
 
 #include <array>
 #include <optional>
@@ -80,7 +81,6 @@ protected:
 
 private:
     struct WaitingButton {
-        std::optional<Picture> picture;
         std::optional<QString> hint;
         std::optional<bool> dimmed;
     };

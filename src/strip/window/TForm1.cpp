@@ -133,7 +133,7 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     actionguard::run(prompts(), this, [this] {
         labelHide_->setCursor(drawnart::hideCursor(devicePixelRatioF()));
         hintRouter_->install();
-        runFormCreate(*this, context_, *settings_, helpAtShow_);
+        runFormCreate(*this, context_, *settings_);
         placement_->keepOnScreens();
     });
 }
@@ -360,6 +360,7 @@ void TForm1::showTable(int n) {
 }
 
 void TForm1::formShow() {
+    actionguard::run(prompts(), this, [this] { helpAtShow_ = writeFirstRunFile(context_); });
     actionguard::run(prompts(), this, [this] {
         switcher_->applyStartTable();
         table(shownTable());
@@ -367,9 +368,13 @@ void TForm1::formShow() {
     setAcceptDrops(true);
     // The strip shows first: loading its pictures, the tables not shown and
     // the first start's help follow once it is on screen.
+    // The menus once the pictures are in; a menu asked for sooner is made then.
+    connect(
+        loader_, &TableLoader::allLoaded, this,
+        [this] { actionguard::run(prompts(), this, [this] { makeMenus(); }); },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     QTimer::singleShot(0, this, [this] {
         loader_->start();
-        actionguard::run(prompts(), this, [this] { makeMenus(); });
         if (helpAtShow_ && context_.tools)
             actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
     });

@@ -107,8 +107,8 @@ public:
     void showTable(int n);
 
     // The show steps: apply the start table, accept drops; then, in the next
-    // turn, start loading and make the menus. Runs once, on the first show,
-    // right after the window maps.
+    // turn, start loading, and make the menus when it is done. Runs once, on
+    // the first show, right after the window maps.
     void formShow();
     // Another start of the program asked for the strip: back from hiding,
     // raised and active.
