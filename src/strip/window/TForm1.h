@@ -1,9 +1,9 @@
 #pragma once
 // The launcher strip: the main window and its controls. It builds every
-// control with its object name and the menus, owns the strip's logic and
-// connects the controls to it; the logic sees the strip's values through
-// StripView, the window's helpers its typed controls, and neither looks a
-// control up.
+// control with its object name (a table when first needed) and the menus
+// (after the show), owns the strip's logic and connects the controls to it;
+// the logic sees the strip's values through StripView, the window's helpers
+// its typed controls, and neither looks a control up.
 #include "context/AppContext.h"
 #include "strip/Selection.h"
 #include "strip/StripMenus.h"
