@@ -74,7 +74,6 @@ void ProgramWindows::createStrip(AppContext& context) {
 }
 
 void ProgramWindows::createToolWindows(AppContext& context) {
-    fonts_ = std::make_unique<FontWarmUp>();
     context_ = &context;
     context.tools = this;
     context.programColor = [this] { return systemcolors::backgroundValue(form1_.get()); };

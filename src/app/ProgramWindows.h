@@ -1,6 +1,5 @@
 #pragma once
 #include "context/ToolWindows.h"
-#include "ui/FontWarmUp.h"
 
 #include <QtGlobal>
 #include <cstdint>
@@ -93,9 +92,6 @@ private:
     uint32_t programColour() const;
 
     AppContext* context_ = nullptr;
-    // Started with the tool windows, once the strip is on screen: before it,
-    // the thread would take the second core from the strip's own start.
-    std::unique_ptr<FontWarmUp> fonts_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TAboutBox> aboutBox_;
     std::unique_ptr<TViewPic> viewPic_;

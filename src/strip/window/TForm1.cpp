@@ -30,6 +30,7 @@
 #include "strip/window/ToolsMenus.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
+#include "ui/FontWarmUp.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
@@ -368,17 +369,20 @@ void TForm1::formShow() {
     setAcceptDrops(true);
     // The strip shows first: loading its pictures, the tables not shown and
     // the first start's help follow once it is on screen.
-    // The menus once the pictures are in; a menu asked for sooner is made then.
+    // The menus and the other tables once the pictures are in; any of them
+    // asked for sooner is made then.
     connect(
         loader_, &TableLoader::allLoaded, this,
-        [this] { actionguard::run(prompts(), this, [this] { makeMenus(); }); },
+        [this] {
+            actionguard::run(prompts(), this, [this] { makeMenus(); });
+            makeNextTableLater();
+        },
         static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     QTimer::singleShot(0, this, [this] {
         loader_->start();
         if (helpAtShow_ && context_.tools)
             actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
     });
-    makeNextTableLater();
 }
 
 void TForm1::formClose() {
@@ -407,6 +411,7 @@ void TForm1::setVisible(bool visible) {
     for (QWidget* control : controls)
         control->hide();
     QWidget::setVisible(true);
+    fonts_ = std::make_unique<FontWarmUp>();
     for (QWidget* control : controls)
         control->show();
     releaseTexts();

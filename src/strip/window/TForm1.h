@@ -30,6 +30,7 @@ class ButtonHandler;
 class FindList;
 class LazyFindList;
 class FindSession;
+class FontWarmUp;
 class Launcher;
 class OptionsMenu;
 class Placement;
@@ -170,6 +171,9 @@ private:
     std::unique_ptr<ButtonFinder> finder_;
     std::unique_ptr<LazyFindList> findList_;
     std::unique_ptr<FindSession> find_;
+    // Started as the strip maps: before that, the thread would take the
+    // second core from the strip's own start; the first paint needs it.
+    std::unique_ptr<FontWarmUp> fonts_;
     ButtonHandler* buttonHandler_ = nullptr;
     BrokenTargets* brokenTargets_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;
