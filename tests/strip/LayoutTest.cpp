@@ -163,20 +163,22 @@ private slots:
         s.form->setColor(StripSettings::ColorTarget::Buttons, 0x00112233);
         s.form->setColor(StripSettings::ColorTarget::Tables, 0x00445566);
         s.form->setButtonHint(200, QStringLiteral("two hundred"));
+        s.form->setButtonPicture(200, Picture::fromImage(red));
         s.form->setButtonDimmed(200, true);
+        s.form->setButtonPicture(201, Picture::fromImage(red));
         s.form->setTableTop(17, -40);
         QCOMPARE(s.form->buttonHint(200), QStringLiteral("two hundred"));
-        QVERIFY(!s.form->tableMade(17));
-        // A picture makes its table at once: it would wait whole.
-        s.form->setButtonPicture(220, Picture::fromImage(red));
-        QVERIFY(s.form->tableMade(19));
-        QVERIFY(s.form->buttonPicture(220)->hasPicture());
         QVERIFY(!s.form->tableMade(17));
 
         ButtonImage* img = s.form->buttonPicture(200);
         QVERIFY(s.form->tableMade(17));
         QCOMPARE(hints::of(img), QStringLiteral("two hundred"));
-        QVERIFY(img->dimmed() && !img->hasPicture());
+        QVERIFY(img->hasPicture() && img->dimmed());
+        // The same pixels as a picture given to a made button.
+        s.form->buttonPicture(5)->setPicture(Picture::fromImage(red));
+        QCOMPARE(s.form->buttonPicture(201)->image(), s.form->buttonPicture(5)->image());
+        QVERIFY(!s.form->buttonPicture(201)->dimmed());
+        QVERIFY(!s.form->buttonPicture(202)->hasPicture());
         QCOMPARE(systemcolors::backgroundValue(s.form->buttonPanel(200)), 0x00112233u);
         QCOMPARE(systemcolors::backgroundValue(s.form->table(17)), 0x00445566u);
         QCOMPARE(s.form->table(17)->y(), -40);

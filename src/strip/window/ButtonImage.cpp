@@ -51,15 +51,20 @@ QImage ButtonImage::renderCentred(const Picture& picture, const QSize& size, qre
     return out;
 }
 
-void ButtonImage::setPicture(const Picture& picture) {
-    if (rendersLater(picture)) {
-        image_ = QImage();
-        pending_ = picture;
-    } else {
-        pending_ = Picture();
-        image_ = renderCentred(picture, size(), devicePixelRatioF());
-    }
+ButtonImage::Face ButtonImage::faceFor(const Picture& picture, const QSize& size, qreal dpr) {
+    if (rendersLater(picture))
+        return {QImage(), picture};
+    return {renderCentred(picture, size, dpr), Picture()};
+}
+
+void ButtonImage::setFace(Face face) {
+    image_ = std::move(face.image);
+    pending_ = std::move(face.pending);
     update();
+}
+
+void ButtonImage::setPicture(const Picture& picture) {
+    setFace(faceFor(picture, size(), devicePixelRatioF()));
 }
 
 void ButtonImage::clearPicture() {

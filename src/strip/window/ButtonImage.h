@@ -15,6 +15,15 @@ class ButtonImage : public QWidget {
 public:
     explicit ButtonImage(QWidget* parent = nullptr);
 
+    // What the control keeps of a picture: its pixels at the control's size
+    // and ratio, or a kind that renders later as it is (its file's bytes).
+    struct Face {
+        QImage image;
+        Picture pending;
+    };
+    static Face faceFor(const Picture& picture, const QSize& size, qreal dpr);
+    void setFace(Face face);
+
     void setPicture(const Picture& picture);
     void clearPicture();
     bool hasPicture() const;

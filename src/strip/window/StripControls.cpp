@@ -38,6 +38,8 @@ void StripControls::applyWaitingValues(int t) {
         if (buttonColour_)
             systemcolors::paintBackground(buttonPanel(n), *buttonColour_);
         WaitingButton w = std::exchange(waiting(n), {});
+        if (w.face)
+            buttonPicture(n)->setFace(std::move(*w.face));
         if (w.hint)
             setButtonHint(n, *w.hint);
         if (w.dimmed)
@@ -52,10 +54,14 @@ QWindow* StripControls::stripHandle() {
 void StripControls::setButtonPicture(int n, const Picture& picture) {
     if (!isButton(n))
         return;
-    // Pictures come once the strip shows (the table loading) and make their
-    // table then: a button keeps only its rendered pixels, a waiting picture
-    // would keep all of its own.
-    waiting(n).dimmed.reset();
+    if (!buttonMade(n)) {
+        // Kept as the button would keep it: its pixels, not the picture.
+        // The first table shows the size and ratio every button has.
+        const QWidget* first = buttonPicture(1);
+        waiting(n).face = ButtonImage::faceFor(picture, first->size(), first->devicePixelRatioF());
+        waiting(n).dimmed.reset();
+        return;
+    }
     // A new face is for a new target: whether that one exists is asked anew.
     buttonPicture(n)->setDimmed(false);
     buttonPicture(n)->setPicture(picture);

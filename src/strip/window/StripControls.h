@@ -5,13 +5,13 @@
 // A table's controls may be made later than the strip (tableMade); the
 // values the logic gives a table not made yet wait here until it is.
 #include "strip/StripView.h"
+#include "strip/window/ButtonImage.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
 
-class ButtonImage;
 class CutBox;
 class QFrame;
 class QLabel;
@@ -81,6 +81,7 @@ protected:
 
 private:
     struct WaitingButton {
+        std::optional<ButtonImage::Face> face;
         std::optional<QString> hint;
         std::optional<bool> dimmed;
     };
