@@ -84,17 +84,17 @@ FailureReport::~FailureReport() {
 QString x11Problem() {
     if (!xcbChosen())
         return {};
+    if (QString missing = missingDisplay(); !missing.isEmpty())
+        return missing;
     const QByteArray display = qgetenv("DISPLAY");
-    const QString need = QString::fromLatin1(Need);
-    if (display.isEmpty())
-        return need + QStringLiteral(", and DISPLAY is not set.");
-    // Qt would abort with its generic plugin message; ask the server first.
+    // Qt's own failure to connect says nothing of the display: ask the server.
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);
     if (failed)
-        return need + QStringLiteral(", and the display \"%1\" cannot be opened.")
-                          .arg(QString::fromLocal8Bit(display));
+        return QString::fromLatin1(Need) +
+               QStringLiteral(", and the display \"%1\" cannot be opened.")
+                   .arg(QString::fromLocal8Bit(display));
     return {};
 }
 

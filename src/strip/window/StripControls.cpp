@@ -108,7 +108,7 @@ QString StripControls::buttonHint(int n) const {
     if (!isButton(n))
         return QString();
     if (!buttonMade(n))
-        return const_cast<StripControls*>(this)->waiting(n).hint.value_or(QString());
+        return waiting_[n - 1].hint.value_or(QString());
     return hints::of(buttonPicture(n));
 }
 
