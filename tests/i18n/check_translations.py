@@ -5,12 +5,13 @@ check_translations.py LUPDATE SOURCE_DIR TS_FILE...
 
 Extracts the texts of SOURCE_DIR into a copy of each .ts (so the committed
 file is never touched) and fails, naming each text, when one has no finished
-translation, or when a translation drops or adds a placeholder (%1) or a
-menu accelerator (&).
+translation, when a translation drops or adds a placeholder (%1) or a
+menu accelerator (&), or when the file translates a text the sources no
+longer show.
 
 A translation into the sources' own language (English) holds only the texts
 it spells right: a text it leaves out shows as written, but each entry it
-holds must still be a text of the sources and must change it. Where hunspell
+holds must change its text. Where hunspell
 and its en_US dictionary are installed, the English the user sees (that
 translation, else the source) is spell-checked too.
 """
@@ -138,9 +139,9 @@ def main():
             partial = is_source_language(ts)
             name = Path(ts).name
             failures += [f"{name}: {p}" for p in problems(copy, partial)]
+            failures += [f"{name}: no longer a text of the sources: {n}: {s!r}"
+                         for n, s in sorted(finished_sources(ts) - finished_sources(copy))]
             if partial:
-                failures += [f"{name}: no longer a text of the sources: {n}: {s!r}"
-                             for n, s in sorted(finished_sources(ts) - finished_sources(copy))]
                 words = misspellings(list(shown_english(copy)))
                 if words is None:
                     notes.append(f"{name}: spelling not checked (no hunspell with en_US)")
