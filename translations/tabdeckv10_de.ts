@@ -113,6 +113,10 @@ Rechtsklick für das Menü</translation>
         <source>Open Pathnook Help Window</source>
         <translation>Das Pathnook-Hilfefenster öffnen</translation>
     </message>
+    <message>
+        <source>NewFolder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
 </context>
 <context>
     <name>ButtonMenu</name>
@@ -896,7 +900,7 @@ Rechtsklick für das Menü</translation>
     <name>EmailSettings</name>
     <message>
         <source>&apos;%1&apos; is not a valid security setting; choose STARTTLS, SSL/TLS or None on the setup page</source>
-        <translation>&apos;%1&apos; ist keine gültige Sicherheitseinstellung; wählen Sie auf der Einrichtungsseite STARTTLS, SSL/TLS oder None</translation>
+        <translation>&apos;%1&apos; ist keine gültige Sicherheitseinstellung; wählen Sie auf der Einrichtungsseite STARTTLS, SSL/TLS oder Keine</translation>
     </message>
 </context>
 <context>
@@ -987,12 +991,16 @@ Einrichtung:</translation>
         <source>Close this window</source>
         <translation>Dieses Fenster schließen</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
 </context>
 <context>
     <name>EmailSetupSaver</name>
     <message>
         <source>With Security set to None the connection is not secured: your sign-in name and password cross the network as plain text, and anyone on the way can read them.<byte value="xd"/><byte value="xd"/>Save this setup anyway?</source>
-        <translation>Mit der Sicherheit None ist die Verbindung nicht geschützt: Ihr Anmeldename und Ihr Passwort gehen als Klartext durch das Netz, und jeder auf dem Weg kann sie lesen.<byte value="xd"/><byte value="xd"/>Diese Einrichtung trotzdem speichern?</translation>
+        <translation>Mit der Sicherheit „Keine“ ist die Verbindung nicht geschützt: Ihr Anmeldename und Ihr Passwort gehen als Klartext durch das Netz, und jeder auf dem Weg kann sie lesen.<byte value="xd"/><byte value="xd"/>Diese Einrichtung trotzdem speichern?</translation>
     </message>
     <message>
         <source>You have to enter your e-mail Host.</source>
@@ -1952,13 +1960,12 @@ Einrichtung:</translation>
         <source>Enter a number of minutes from 1 to %1.</source>
         <translation>Geben Sie eine Minutenzahl von 1 bis %1 ein.</translation>
     </message>
-    <message>
-        <source>Reminder is set to remind you in </source>
-        <translation>Die Erinnerung ist gestellt und meldet sich in </translation>
-    </message>
-    <message>
-        <source> minutes.</source>
-        <translation> Minuten.</translation>
+    <message numerus="yes">
+        <source>Reminder is set to remind you in %1 minutes.</source>
+        <translation>
+            <numerusform>Die Erinnerung ist gestellt und meldet sich in %1 Minute.</numerusform>
+            <numerusform>Die Erinnerung ist gestellt und meldet sich in %1 Minuten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reminder has been Canceled!!!</source>

@@ -1,8 +1,8 @@
 #include "app/Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace translations {
@@ -20,17 +20,43 @@ bool installFile(QCoreApplication& app, const QString& name, const QString& fold
 }
 } // namespace
 
-void install(QCoreApplication& app) {
-    for (QString name : QLocale::system().uiLanguages()) {
+QString install(QCoreApplication& app, const QStringList& uiLanguages, const QString& folder) {
+    for (QString name : uiLanguages) {
         const QLocale::Language language = QLocale(name).language();
-        if (language == QLocale::C || language == QLocale::English)
-            return;
+        if (language == QLocale::C)
+            return {};
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (installFile(app, QStringLiteral("tabdeckv10_") + name, QStringLiteral(":/i18n"))) {
-            installFile(app, QStringLiteral("qtbase_") + name,
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return;
+        if (installFile(app, QStringLiteral("tabdeckv10_") + name, folder)) {
+            // Qt's own texts are English already.
+            if (language != QLocale::English)
+                installFile(app, QStringLiteral("qtbase_") + name,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return name;
         }
+        // An English without a translation of ours keeps the program's own
+        // texts rather than a later language of the list.
+        if (language == QLocale::English)
+            return {};
+    }
+    return {};
+}
+
+QString localFile(const QString& path, const QString& language) {
+    if (language.isEmpty() || QLocale(language).language() == QLocale::English)
+        return path;
+    const QFileInfo info(path);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    // As the translation was found: "de_DE", then "de".
+    QString name = language;
+    for (;;) {
+        const QString candidate = stem + QLatin1Char('_') + name + suffix;
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+        const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
+        if (cut <= 0)
+            return path;
+        name.truncate(cut);
     }
 }
 

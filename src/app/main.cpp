@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
     std::optional<displaycheck::FailureReport> report(std::in_place);
     QApplication app(argc, argv);
     report.reset();
-    translations::install(app);
+    // The extensive help in the language the windows speak, where it has one.
+    context.paths.extensiveHelp =
+        translations::localFile(context.paths.extensiveHelp, translations::install(app));
     // Keeps the style's pixmap cache from growing with each highlighted menu item.
     QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(Prompts::applicationTitle());

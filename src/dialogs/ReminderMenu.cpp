@@ -39,8 +39,11 @@ void ReminderMenu::Start1Click(QWidget* owner) {
         return;
     }
     clock_.start(*minutes);
-    prompts_.notice(owner,
-                    Text::tr("Reminder is set to remind you in ") + *text + Text::tr(" minutes."));
+    // The count picks the translation's singular or plural; the text shows
+    // the number as typed.
+    prompts_.notice(
+        owner,
+        Text::tr("Reminder is set to remind you in %1 minutes.", nullptr, *minutes).arg(*text));
 }
 
 void ReminderMenu::Stop1Click(QWidget* owner) {

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -27,6 +28,18 @@ namespace {
 // asked for by a window that stays on top does not open hidden behind it.
 QWidget* askingWindow(QWidget* owner) {
     return owner ? owner->window() : QApplication::activeWindow();
+}
+
+// The least width of a window whose title bar shows the whole caption.
+int titleBarWidth(const QString& caption) {
+    // The window manager draws the caption bold in a font of its own, often
+    // a little wider than ours, beside the window's icon and its three
+    // buttons, each about a line and a half square with padding around it.
+    QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    title.setBold(true);
+    const QFontMetrics fm(title);
+    const int text = fm.horizontalAdvance(caption);
+    return text + text / 10 + 4 * 2 * fm.height() + fm.height();
 }
 
 int execAbove(QDialog& dialog, QWidget* owner) {
@@ -96,12 +109,9 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dlg);
-    // Wide enough for the window manager to show the whole caption beside
-    // its title-bar buttons, and the prompt clear of the edges.
-    QFont title = dlg.font();
-    title.setBold(true);
-    const int titleButtons = 3 * 2 * QFontMetrics(title).height();
-    dlg.setMinimumWidth(std::max(QFontMetrics(title).horizontalAdvance(spec.caption) + titleButtons,
+    // Wide enough for the window manager to show the whole caption, and the
+    // prompt clear of the edges.
+    dlg.setMinimumWidth(std::max(titleBarWidth(spec.caption),
                                  label->fontMetrics().horizontalAdvance(spec.prompt) +
                                      4 * layout->spacing() + layout->contentsMargins().left() +
                                      layout->contentsMargins().right()));

@@ -8,11 +8,13 @@
 #include "core/ControlFile.h"
 #include "strip/window/TForm1.h"
 #include "ui/HintRouter.h"
+#include "ui/QtPrompts.h"
 #include "ui/ToolWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -22,6 +24,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -29,7 +32,8 @@
 using testapp::topLevel;
 
 // Every window of the program as a user first meets it, at its default size
-// (run at scale factor 1 and 2, and in German): no caption of a label or button is cut, every
+// (run at scale factor 1 and 2, and in German): no caption of a label or button is cut or
+// reaches past its window's edge, no input box's title is cut, every
 // tool bar item can be reached, and every edit, list, combo and check box has
 // a name a screen reader can say.
 class WindowFitTest : public QObject {
@@ -138,6 +142,34 @@ class WindowFitTest : public QObject {
         return {};
     }
 
+    // A control that reaches past its parent's edge is cut there; a text on
+    // a window without a frame keeps clear of the window's edges.
+    static QString edgeFault(const QWidget* control) {
+        const QWidget* parent = control->parentWidget();
+        const int margin =
+            parent->isWindow() && (parent->windowFlags() & Qt::FramelessWindowHint) ? 8 : 0;
+        if (parent->rect().adjusted(margin, margin, -margin, -margin).contains(control->geometry()))
+            return {};
+        return QStringLiteral("lies at %1,%2 %3 x %4 in a parent of %5 x %6")
+            .arg(control->x())
+            .arg(control->y())
+            .arg(control->width())
+            .arg(control->height())
+            .arg(parent->width())
+            .arg(parent->height());
+    }
+
+    // The width a title bar needs to show the whole caption, as window
+    // managers draw it: bold, in a font up to a tenth wider than the
+    // program's, beside the window's icon and three buttons (a line and a
+    // half square each, with padding) and the label's own padding.
+    static int titleBarNeed(const QString& caption) {
+        QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        title.setBold(true);
+        const QFontMetrics fm(title);
+        return fm.horizontalAdvance(caption) * 11 / 10 + 4 * (fm.height() * 3 / 2 + 4) + 12;
+    }
+
     static QString buttonFault(const QAbstractButton* button) {
         const QString text = plain(button->text());
         const auto* tool = qobject_cast<const QToolButton*>(button);
@@ -198,6 +230,7 @@ private slots:
                 continue;
             const auto restore = showPagesOf(label, w);
             check(label, labelFault(label));
+            check(label, edgeFault(label));
             restore();
         }
         for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
@@ -217,6 +250,70 @@ private slots:
                            .arg(need)
                            .arg(bar->width());
         }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
+    }
+
+    // Every input box the program asks with: the title bar shows the whole
+    // caption, and the prompt and buttons fit.
+    void inputBoxesFit_data() {
+        QTest::addColumn<QByteArray>("context");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<QByteArray>("prompt");
+        const auto row = [](const char* context, const char* caption, const char* prompt) {
+            QTest::newRow(caption)
+                << QByteArray(context) << QByteArray(caption) << QByteArray(prompt);
+        };
+        row("ReminderMenu", "Remind Me in How Many Minutes?", "Enter how many Minutes:");
+        row("OptionsMenu", "Rename Menu Item Table %1?", "Enter the New Name:");
+        row("AskedPasswords", "Sign In", "Password of %1 on %2: ");
+        row("MailSender", "Authentication Failed", "Invalid User ID. New User ID: ");
+        row("MailSender", "Missing From Address", "Enter From Address: ");
+        row("MailSender", "Missing To Address", "Enter To Address: ");
+    }
+    void inputBoxesFit() {
+        QFETCH(QByteArray, context);
+        QFETCH(QByteArray, caption);
+        QFETCH(QByteArray, prompt);
+        // The longest values the placeholders take.
+        auto shown = [&](const QByteArray& source) {
+            return QCoreApplication::translate(context.constData(), source.constData())
+                .replace(QLatin1String("%1"), QLatin1String("30"))
+                .replace(QLatin1String("%2"), QLatin1String("mail.example.org"));
+        };
+        QStringList cut;
+        bool seen = false;
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || seen || !QTest::qWaitForWindowExposed(box, 5000))
+                return;
+            seen = true;
+            const int need = titleBarNeed(box->windowTitle());
+            if (box->width() < need)
+                cut << QStringLiteral("title \"%1\" needs %2, has %3")
+                           .arg(box->windowTitle())
+                           .arg(need)
+                           .arg(box->width());
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (const QString fault = labelFault(label); !fault.isEmpty())
+                    cut << label->text() + QStringLiteral(": ") + fault;
+            for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                if (const QString fault = buttonFault(button); !fault.isEmpty())
+                    cut << button->text() + QStringLiteral(": ") + fault;
+            box->close();
+        });
+        answer.start();
+        QTimer giveUp; // a box that never comes up must not hang the suite
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        giveUp.start(10000);
+        QtPrompts prompts;
+        prompts.input(nullptr, {shown(caption), shown(prompt), QStringLiteral("10")});
+        QVERIFY(seen);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
     }
 

@@ -40,6 +40,32 @@ private slots:
             window.memo1()->toPlainText().endsWith("  On Button 5\n  This file does not exist."));
         QVERIFY(f.prompts.allUsed());
     }
+
+    // The facts are read, never edited: typing, Return and a paste change
+    // nothing, the keyboard still selects and reaches the text, and Escape
+    // closes the window as its Close button does.
+    void readOnlyAndEscapeCloses() {
+        testdialogs::Fixture f;
+        f.file->write("BUTTON", "3", f.dir.write("notes.txt", "abc"));
+        TFileProp window(f.context);
+        window.showFor(3, 0x000000FF);
+        QVERIFY(QTest::qWaitForWindowExposed(&window, 5000));
+        QPlainTextEdit* memo = window.memo1();
+        const QString shown = memo->toPlainText();
+        QVERIFY(memo->focusPolicy() & Qt::TabFocus);
+        memo->setFocus();
+        QTest::keyClicks(memo, "typed");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), shown);
+        QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(memo->textCursor().selectedText().size(), shown.size());
+        QTest::keyClick(memo, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QVERIFY(memo->toPlainText().isEmpty());
+        QVERIFY(f.prompts.allUsed());
+    }
 };
 
 TABDECK_TEST(FilePropWindowTest)

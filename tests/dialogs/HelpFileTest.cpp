@@ -56,6 +56,69 @@ private slots:
         QVERIFY(!helpfile::load(path, document));
         QCOMPARE(document.toPlainText(), QStringLiteral("Just text\nline 2"));
     }
+
+    // The shipped help in both languages describes every feature a user can
+    // reach: each topic by the words its windows and keys show.
+    void shippedHelpCoversEveryTopic_data() {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("PNG pictures") << ".png"
+                                      << ".png";
+        QTest::newRow("SVG pictures") << ".svg"
+                                      << ".svg";
+        QTest::newRow("icon theme") << "icon theme"
+                                    << "Symbolthema";
+        QTest::newRow("theme fallback") << "hicolor"
+                                        << "hicolor";
+        QTest::newRow("web address hint") << "https://"
+                                          << "https://";
+        QTest::newRow("missing targets") << "Target missing:"
+                                         << "Ziel fehlt:";
+        QTest::newRow("keyboard: tables") << "Page Down"
+                                          << "Bild ab";
+        QTest::newRow("keyboard: menu") << "Shift+F10"
+                                        << "Umschalt+F10";
+        QTest::newRow("keyboard: hide") << "Escape"
+                                        << "Esc";
+        QTest::newRow("type to find") << "Type to find"
+                                      << "Tippen und finden";
+        QTest::newRow("mail port") << "587"
+                                   << "587";
+        QTest::newRow("mail security") << "STARTTLS"
+                                       << "STARTTLS";
+        QTest::newRow("implicit TLS") << "SSL/TLS"
+                                      << "SSL/TLS";
+        QTest::newRow("no security") << "None:"
+                                     << "Keine:";
+        QTest::newRow("sign in") << "Sign in"
+                                 << "Anmelden";
+        QTest::newRow("keyring") << "keyring"
+                                 << "Schlüsselbund";
+        QTest::newRow("single strip") << "running strip forward"
+                                      << "laufende Leiste nach vorn";
+        QTest::newRow("autostart") << "Start with the desktop"
+                                   << "Mit der Arbeitsumgebung starten";
+        QTest::newRow("languages") << "LANGUAGE"
+                                   << "LANGUAGE";
+        QTest::newRow("file properties") << "read-only"
+                                         << "schreibgeschützt";
+        QTest::newRow("reminder") << "The time you set is up!"
+                                  << "Die eingestellte Zeit ist abgelaufen!";
+        QTest::newRow("screen readers") << "screen reader"
+                                        << "Bildschirmleser";
+    }
+    void shippedHelpCoversEveryTopic() {
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        for (const auto& [file, word] :
+             {std::pair{"ExtensiveHelp.hlp", english}, std::pair{"ExtensiveHelp_de.hlp", german}}) {
+            QTextDocument document;
+            QVERIFY(
+                helpfile::load(QStringLiteral(TABDECK_SOURCE_DIR "/resources/") + file, document));
+            QVERIFY2(document.toPlainText().contains(word),
+                     qPrintable(QStringLiteral("%1 lacks \"%2\"").arg(file, word)));
+        }
+    }
 };
 
 TABDECK_TEST(HelpFileTest)

@@ -9,6 +9,10 @@ if [[ -n ${own_session_bus:-} && -z ${TABDECK_SESSION_BUS:-} ]]; then
 fi
 build=$1
 exe=$build/bin/TabdeckV10
+# The scripts look for the program's own texts (window titles, menu items),
+# whatever language the machine running them speaks; a script about another
+# language sets its own.
+export LANGUAGE=C
 source_tool=$build/bin/dragsource
 work=$(mktemp -d)
 pids=()

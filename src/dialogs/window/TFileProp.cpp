@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,11 +26,15 @@ void TFileProp::buildWindow() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // An ordinary text field: the user copies the lines through its own
-    // right-click editing menu.
+    // The facts are shown, not edited: read-only, yet selectable with the
+    // mouse and the keyboard (Tab reaches it, the arrows move a caret) and
+    // copied through the right-click editing menu or Ctrl+C.
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setAccessibleName(tr("File Properties"));
+    memo1_->setReadOnly(true);
+    memo1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo1_->setFocusPolicy(Qt::StrongFocus);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont bold = memo1_->font();
     bold.setBold(true);
@@ -65,6 +70,15 @@ void TFileProp::showFor(int button, uint32_t programColour) {
     actionguard::run(*context_.prompts, this, [&] {
         memo1_->setPlainText(fileproperties::describeFile(path, button).join(QLatin1Char('\n')));
     });
+}
+
+void TFileProp::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, as it does a dialog.
+    if (event->matches(QKeySequence::Cancel)) {
+        actionguard::run(*context_.prompts, this, [this] { close(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFileProp::closeEvent(QCloseEvent* event) {

@@ -6,7 +6,8 @@ class QPlainTextEdit;
 class QPushButton;
 struct AppContext;
 
-// The file-properties window; it stays on top.
+// The file-properties window; it stays on top. Its text is read-only and
+// Escape closes it.
 class TFileProp : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     void showFor(int button, uint32_t programColour);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -34,8 +34,12 @@ void TReminder::buildWindow() {
     QPalette text = label1_->palette();
     text.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label1_->setPalette(text);
-    label1_->move(88, 88);
-    label1_->adjustSize();
+    // Centred between margins, where the text stood in its first font; a
+    // wider font or a longer translation wraps instead of reaching the edges.
+    constexpr int Margin = 16;
+    label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1_->setWordWrap(true);
+    label1_->setGeometry(Margin, 88, 511 - 2 * Margin, 216 - 88 - Margin / 2);
 
     closeWindowlBtn1_ = new QPushButton(tr("Close"), this);
     closeWindowlBtn1_->setObjectName(QStringLiteral("CloseWindowlBtn1"));

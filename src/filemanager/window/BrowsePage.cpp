@@ -112,7 +112,7 @@ void BrowsePage::buildHeader() {
     drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drives->setMinimumContentsLength(12);
     g->addWidget(drives, 0, 1);
-    edit2 = new QLineEdit(QStringLiteral("NewFolder"), header);
+    edit2 = new QLineEdit(Text::tr("NewFolder"), header);
     g->addWidget(captions::make(Text::tr("Create a New Folder:"), edit2, header), 0, 2);
     edit2->setObjectName(QStringLiteral("Edit2"));
     edit2->setMinimumWidth(edit2->fontMetrics().horizontalAdvance(edit2->text()) * 3 / 2 + 16);

@@ -206,7 +206,9 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     security1 = new QComboBox(this);
     security1->setObjectName(QStringLiteral("Security1"));
     for (MailSecurity s : {MailSecurity::StartTls, MailSecurity::Tls, MailSecurity::None})
-        security1->addItem(securityText(s)); // the item's index is the enum's value
+        // The item's index is the enum's value; "None" is a word, not a
+        // protocol's name, and is shown in the user's language.
+        security1->addItem(s == MailSecurity::None ? tr("None") : securityText(s));
     auto* connection = new QHBoxLayout;
     connection->setSpacing(6);
     connection->addWidget(port1);
