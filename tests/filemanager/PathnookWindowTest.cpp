@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
@@ -353,6 +354,25 @@ private slots:
         window_->show();
         QCOMPARE(menu->current(), nullptr);
         QVERIFY(!menu->undoMark(edit2));
+    }
+
+    // A hostile stored mask (20,000 of them) lists each file at most
+    // MaxMasks times and leaves the window its size.
+    void hostileStoredMaskIsBounded() {
+        {
+            QSettings store(registryFile(), QSettings::IniFormat);
+            store.setValue("Options/FileMask", QStringLiteral("*;").repeated(20000));
+        }
+        window_->enterFolder(QFileInfo(dir_->file("root/logs")).canonicalFilePath());
+        const int width = window_->width();
+        window_->hide();
+        window_->show();
+        QCOMPARE(window_->fileNames().size(), 3 * maskfilter::MaxMasks);
+        QCOMPARE(window_->currentMask().size(), 2 * maskfilter::MaxMasks - 1);
+        auto* label = child<QLabel>("MaskLabel");
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->sizeHint().width() <= label->fontMetrics().averageCharWidth() * 41);
+        QTRY_COMPARE_WITH_TIMEOUT(window_->width(), width, 2000);
     }
 
     void settingsPageFilterAndStore() {

@@ -216,7 +216,11 @@ void BrowsePage::showFiles(const QString& folder, const QList<maskfilter::FileNa
 }
 
 void BrowsePage::showMask(const QString& mask) {
-    maskLabel_->setText(mask);
+    // A long list of masks must not widen the window: past 40 characters'
+    // room it ends in an ellipsis; a screen reader hears all of it.
+    const QFontMetrics fm = maskLabel_->fontMetrics();
+    maskLabel_->setText(fm.elidedText(mask, Qt::ElideRight, fm.averageCharWidth() * 40));
+    maskLabel_->setAccessibleName(mask);
 }
 
 std::optional<int> BrowsePage::userSelection() const {
