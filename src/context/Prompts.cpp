@@ -21,8 +21,8 @@ std::optional<Prompts::FontChoice> Prompts::fontAndColor(QWidget* owner,
     return FontChoice{*chosen, initial.color};
 }
 
-bool Prompts::confirm(QWidget* owner, const QString& text) {
-    return box(owner, {Text::tr("Confirm"), text, Icon::Question, Yes | No}) == Yes;
+bool Prompts::confirm(QWidget* owner, const QString& text, Button defaultButton) {
+    return box(owner, {Text::tr("Confirm"), text, Icon::Question, Yes | No, defaultButton}) == Yes;
 }
 
 void Prompts::error(QWidget* owner, const QString& text) {

@@ -21,6 +21,7 @@ public:
         QString text; // as the program wrote it: "\r" breaks lines, "&&" shows as "&"
         Icon icon = Icon::None;
         int buttons = Ok;
+        int defaultButton = 0; // the one Return presses; 0: the first of Ok, Yes
     };
 
     struct FileDialog {
@@ -67,8 +68,9 @@ public:
 
     // The plain notice: application title, no icon, OK.
     void notice(QWidget* owner, const QString& text);
-    // "Confirm", question icon, Yes and No; true only for Yes.
-    bool confirm(QWidget* owner, const QString& text);
+    // "Confirm", question icon, Yes and No; true only for Yes. Before
+    // something is lost for good, No is the default button.
+    bool confirm(QWidget* owner, const QString& text, Button defaultButton = Yes);
     // The general error message box: a full stop added after a letter or
     // digit, application title, error icon, OK.
     void error(QWidget* owner, const QString& text);

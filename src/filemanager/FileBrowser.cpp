@@ -61,8 +61,8 @@ int FileBrowser::select(int row) {
 }
 
 int FileBrowser::setMask(const QString& mask) {
-    mask_ = mask;
-    return settle(list(mask));
+    mask_ = maskfilter::bounded(mask);
+    return settle(list(mask_));
 }
 
 int FileBrowser::applyTyped(const QString& text) {
@@ -75,7 +75,7 @@ int FileBrowser::applyTyped(const QString& text) {
     }
     int changes = enter(folder);
     if (maskfilter::hasWildcard(name)) {
-        changes |= list(name);
+        changes |= list(maskfilter::bounded(name));
         pathText_ = text;
     } else if (!name.isEmpty()) {
         changes |= select(int(shown_.indexOf(name)));
@@ -123,11 +123,9 @@ int FileBrowser::list(const QString& mask) {
 }
 
 int FileBrowser::settle(int changes) {
-    if (!(changes & (Files | Selection)))
-        return changes;
-    if (listMask_ != mask_)
-        changes |= list(mask_);
-    const auto file = picked();
-    pathText_ = file ? file->path() : QString();
+    if (changes & (Files | Selection)) {
+        const auto file = picked();
+        pathText_ = file ? file->path() : QString();
+    }
     return changes;
 }

@@ -30,8 +30,9 @@ public:
 
     const QString& folder() const { return folder_; }
     const QList<folderpathlist::Entry>& folders() const { return folders_; }
-    // The current mask, and the mask the list shows (a mask typed into the
-    // path field lasts until the list next changes).
+    // The current mask, and the mask the list shows: a mask typed into the
+    // path field lasts until another folder or mask is chosen. Picking a
+    // file or a re-read keeps it, so the list never moves under a click.
     const QString& mask() const { return mask_; }
     const QString& listMask() const { return listMask_; }
     const QStringList& files() const { return shown_; }
@@ -70,7 +71,7 @@ private:
     // The list through a mask; the selection follows its file.
     int list(const QString& mask);
     // After every change of the list's content or selection: the path field
-    // follows the selection and the list returns to the current mask.
+    // follows the selection.
     int settle(int changes);
 
     QString folder_;

@@ -16,6 +16,7 @@ public:
     // The rows of a new listing of the folder.
     void setFiles(const QString& folder, const QList<maskfilter::FileName>& names);
 
+    const QString& folder() const { return folder_; }
     bool isProgramRow(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -52,9 +52,9 @@ bool FolderOps::createFolder(const QString& current, const QString& name) {
 }
 
 std::optional<QString> FolderOps::removeFolder(const QString& target, const QString& remembered) {
-    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to Remove (Folder) "
-                                           "Diredtory ") +
-                                      target + u'?'))
+    if (!prompts_.confirm(
+            owner_, Text::tr("Are you sure you want to Remove (Folder) Diredtory ") + target + u'?',
+            Prompts::No))
         return std::nullopt;
     // The list moves to the remembered folder, or above the target when
     // that folder is the target or lies inside it.
@@ -79,8 +79,8 @@ bool FolderOps::removeFile(const QString& path) {
 }
 
 bool FolderOps::removeFile(const QString& path, const QByteArray& encoded) {
-    if (!prompts_.confirm(owner_,
-                          Text::tr("Are you sure you want to Remove File:\r") + path + u'?'))
+    if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to Remove File:\r") + path + u'?',
+                          Prompts::No))
         return false;
     struct stat st;
     const bool removed = !encoded.isEmpty() && ::lstat(encoded.constData(), &st) == 0 &&

@@ -7,16 +7,46 @@
 
 namespace maskfilter {
 
-QStringList split(const QString& maskText) {
-    QStringList out;
-    for (const QString& part : maskText.split(u';')) {
-        const QString m = part.trimmed();
-        if (!m.isEmpty())
-            out << m;
-    }
-    if (out.isEmpty())
-        out << QStringLiteral("*.*");
+namespace {
+
+QString oneStarPerRun(const QString& mask) {
+    QString out;
+    out.reserve(mask.size());
+    for (const QChar c : mask)
+        if (c != u'*' || !out.endsWith(u'*'))
+            out += c;
     return out;
+}
+
+// The masks and whether the text was past the bounds.
+std::pair<QStringList, bool> masksOf(const QString& maskText) {
+    QStringList out;
+    bool cut = false;
+    for (QStringView part : QStringView(maskText).split(u';')) {
+        part = part.trimmed();
+        if (part.isEmpty())
+            continue;
+        if (out.size() == MaxMasks)
+            return {out, true};
+        const QString m = oneStarPerRun(part.toString());
+        cut = cut || m.size() != part.size() || m.size() > MaxMaskLength;
+        out << m.left(MaxMaskLength);
+    }
+    return {out, cut};
+}
+
+} // namespace
+
+QStringList split(const QString& maskText) {
+    QStringList masks = masksOf(maskText).first;
+    if (masks.isEmpty())
+        masks << QStringLiteral("*.*");
+    return masks;
+}
+
+QString bounded(const QString& maskText) {
+    const auto [masks, cut] = masksOf(maskText);
+    return cut ? masks.join(u';') : maskText;
 }
 
 bool hasWildcard(const QString& text) {

@@ -8,8 +8,19 @@
 // each with "*" and "?" wildcards, matched without regard to case.
 namespace maskfilter {
 
-// The masks of a mask text, empty parts dropped; "*.*" when none is left.
+// A stored or typed mask text may be hostile: at most MaxMasks masks are
+// searched, runs of "*" count as one "*", and a mask is cut after
+// MaxMaskLength characters (with no two "*" together, that many name 255
+// characters besides the stars, as many as a file name may have).
+constexpr int MaxMasks = 32;
+constexpr int MaxMaskLength = 2 * 255 + 1;
+
+// The masks of a mask text, within the bounds above, empty parts dropped;
+// "*.*" when none is left.
 QStringList split(const QString& maskText);
+// The mask text as the list uses and shows it: the masks of split joined
+// by ";" when the text is past the bounds, else the text itself.
+QString bounded(const QString& maskText);
 bool hasWildcard(const QString& text);
 // One mask against one file name. "*.*" matches every name, also one
 // without a dot, as users of such masks expect.

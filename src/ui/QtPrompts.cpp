@@ -81,6 +81,22 @@ Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
     if (spec.buttons & Cancel)
         buttons |= QMessageBox::Cancel;
     mb.setStandardButtons(buttons);
+    switch (spec.defaultButton & spec.buttons) {
+    case Yes:
+        mb.setDefaultButton(QMessageBox::Yes);
+        break;
+    case No:
+        mb.setDefaultButton(QMessageBox::No);
+        break;
+    case Cancel:
+        mb.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case Ok:
+        mb.setDefaultButton(QMessageBox::Ok);
+        break;
+    default:
+        break;
+    }
     switch (execAbove(mb, owner)) {
     case QMessageBox::Ok:
         return Ok;

@@ -2,6 +2,7 @@
 
 #include "platform/ScreenGeometry.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainter>
@@ -64,6 +65,37 @@ public:
 private:
     PendingBuild& pending_;
 };
+
+// Item views announce a new current row as the screen reader's focus even
+// in a window never shown, as the tool windows' lists are filled while they
+// build hidden or re-read: such announcements are dropped here, the rest go
+// on to the handler installed before, or to the platform.
+QAccessible::UpdateHandler nextUpdateHandler = nullptr;
+
+void dropFocusOfHidden(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        QObject* source = event->object();
+        if (!source && event->accessibleInterface())
+            source = event->accessibleInterface()->object();
+        if (auto* widget = qobject_cast<QWidget*>(source); widget && !widget->isVisible())
+            return;
+    }
+    if (nextUpdateHandler) {
+        nextUpdateHandler(event);
+        return;
+    }
+    // The platform hears of an event when no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(dropFocusOfHidden);
+}
+
+void keepHiddenWindowsQuiet() {
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(dropFocusOfHidden);
+    if (previous != dropFocusOfHidden)
+        nextUpdateHandler = previous;
+}
 
 PendingBuild* pendingOf(const QWidget* window) {
     return window->findChild<PendingBuild*>(QString(), Qt::FindDirectChildrenOnly);
@@ -223,6 +255,7 @@ void present(QWidget* window) {
 }
 
 void buildOrDefer(QWidget* window, std::vector<std::function<void()>> steps) {
+    keepHiddenWindowsQuiet();
     if (deferring > 0 && !steps.empty()) {
         new PendingBuild(window, std::move(steps));
         return;

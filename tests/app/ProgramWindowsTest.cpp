@@ -10,8 +10,10 @@
 #include "strip/window/TForm1.h"
 #include "ui/ToolWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -154,4 +156,110 @@ private slots:
 };
 
 TABDECK_TEST(ProgramWindowsTest)
+
+namespace {
+// A screen reader's view of the focus: each focus event, from which top-level
+// window, and whether that window was shown when the event came.
+struct FocusSeen {
+    QString window;
+    bool shown = false;
+};
+QList<FocusSeen>& focusSeen() {
+    static QList<FocusSeen> seen;
+    return seen;
+}
+QAccessible::UpdateHandler before = nullptr;
+void recordFocus(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        QObject* o = event->object();
+        if (!o && event->accessibleInterface())
+            o = event->accessibleInterface()->object();
+        if (auto* w = qobject_cast<QWidget*>(o))
+            focusSeen().append({QString::fromLatin1(w->window()->metaObject()->className()),
+                                w->window()->isVisible()});
+    }
+}
+} // namespace
+
+// With a screen reader listening, the tool windows build in idle time, never
+// shown, and none of them takes the reader's focus; a window the user shows
+// does. Needs an accessibility bus: CTest runs it in one of its own
+// (in_a11y_session.sh); elsewhere it is skipped.
+class HiddenWindowsFocusTest : public QObject {
+    Q_OBJECT
+    testsupport::TempDir dir_;
+    testsupport::ScriptedPrompts prompts_;
+    testsupport::RecordingOpener opener_;
+    AppContext context_;
+    std::unique_ptr<ControlFile> file_;
+    std::unique_ptr<ProgramWindows> windows_;
+    QString savedCwd_;
+
+private slots:
+    void initTestCase() {
+        if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+            QSKIP("needs an accessibility bus (run by CTest in in_a11y_session.sh)");
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        // Installed before the windows are made: what they let through reaches it.
+        before = QAccessible::installUpdateHandler(recordFocus);
+        // The file manager opens in the working folder: one with folders to list.
+        savedCwd_ = QDir::currentPath();
+        for (int i = 0; i < 12; ++i)
+            QDir(dir_.path()).mkpath(QStringLiteral("work/folder%1").arg(i));
+        QDir::setCurrent(dir_.file("work"));
+        file_ = testapp::programContext(context_, dir_, prompts_, opener_);
+        dir_.write(QFileInfo(context_.paths.controlFile).fileName(), "[BUTTON]\r\n");
+        windows_ = std::make_unique<ProgramWindows>();
+        windows_->create(context_);
+        windows_->form1()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(windows_->form1()));
+        QTRY_VERIFY_WITH_TIMEOUT(windows_->toolWindowsBuilt(), 20000);
+        // A change in the hidden file manager's folder re-reads its lists.
+        QDir(dir_.path()).mkpath(QStringLiteral("work/later"));
+        dir_.write("work/later.txt", "x");
+        QTest::qWait(1500);
+    }
+    void cleanupTestCase() {
+        if (!windows_)
+            return;
+        QAccessible::installUpdateHandler(before);
+        windows_.reset();
+        QDir::setCurrent(savedCwd_);
+    }
+
+    void noFocusWhileHidden_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"TAboutBox", "TViewPic", "TCVert1", "TEdDlg", "TEmail", "TExIcons",
+                                 "TPathnook", "THintDlg", "TReminder", "TFileProp", "THelpDlg"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void noFocusWhileHidden() {
+        QFETCH(QString, window);
+        int hidden = 0;
+        for (const FocusSeen& f : focusSeen())
+            hidden += f.window == window && !f.shown;
+        QCOMPARE(hidden, 0);
+    }
+
+    // The events do reach the reader: the file manager shown, its folder
+    // list takes the focus.
+    void focusOnceShown() {
+        focusSeen().clear();
+        context_.tools->showFileManager();
+        QWidget* w = testapp::topLevel("TPathnook");
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* folders = w->findChild<QListWidget*>(QStringLiteral("DirectoryListBox1"));
+        QVERIFY(folders);
+        folders->setFocus();
+        folders->setCurrentRow(folders->count() - 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!focusSeen().isEmpty(), 5000);
+        QCOMPARE(focusSeen().last().window, QStringLiteral("TPathnook"));
+        QVERIFY(focusSeen().last().shown);
+        w->hide();
+    }
+};
+
+static testsupport::Registrar hiddenFocusRegistrar("HiddenWindowsFocusTest", [] {
+    return std::unique_ptr<QObject>(new HiddenWindowsFocusTest);
+});
 #include "ProgramWindowsTest.moc"

@@ -78,10 +78,17 @@ echo "created inner/Made"
 enter_last_child
 sleep 0.5
 # The folder list's menu after entering: Setup Window, Open Folder, Remove Folder.
+# Return answers No, the default before a removal; "y" presses Yes.
 at 100 200 3
 xdotool key --delay 80 Down Down Down Return
 sleep 0.5
 xdotool key Return
+sleep 0.5
+test -d "$browse/inner/Made" || fail "Return in the removal's question removed Made"
+at 100 200 3
+xdotool key --delay 80 Down Down Down Return
+sleep 0.5
+xdotool key y
 wait_for 5 test ! -e "$browse/inner/Made" || fail "Remove Folder did not remove Made"
 echo "removed inner/Made"
 

@@ -89,6 +89,14 @@ private slots:
             << ";?.log;;" << QStringList{"c.log", "Z.Log"};
         QTest::newRow("nothing matches") << "*.exe" << QStringList{};
         QTest::newRow("hostile backtracking mask") << "*a*a*a*a*a*a*a*a*b" << QStringList{};
+        QTest::newRow("20,000 stars before a name")
+            << QString(20000, u'*') + ".log" << QStringList{"c.log", "Z.Log"};
+        QStringList capped;
+        for (const char* n : {"c.log", "Z.Log"})
+            for (int i = 0; i < maskfilter::MaxMasks; ++i)
+                capped << QLatin1String(n);
+        QTest::newRow("20,000 masks: the first ones only")
+            << QStringLiteral("*.log;").repeated(20000) << capped;
     }
     void listing() {
         QFETCH(QString, mask);
@@ -101,6 +109,49 @@ private slots:
         QFile::link(dir.file("b.txt"), dir.file("link.txt"));
         QFile::link(dir.file("sub"), dir.file("dirlink.txt"));
         QCOMPARE(maskfilter::shownNames(maskfilter::listFiles(dir.path(), mask)), expected);
+    }
+
+    // A hostile mask text is bounded: runs of "*" are one, at most MaxMasks
+    // masks of at most MaxMaskLength characters; the browser keeps the
+    // bounded text. Texts within the bounds are kept as they are.
+    void maskBounds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("masks");
+        const int n = maskfilter::MaxMasks;
+        const int len = maskfilter::MaxMaskLength;
+        auto times = [](const QString& mask, int count) { return QStringList(count, mask); };
+        QTest::newRow("within bounds") << "*.txt; *.log" << QStringList{"*.txt", "*.log"};
+        QTest::newRow("20,000 stars are one") << QString(20000, u'*') << QStringList{"*"};
+        QTest::newRow("runs of stars inside a mask") << "a**b***.txt" << QStringList{"a*b*.txt"};
+        QTest::newRow("masks at the cap") << QStringLiteral("*.a;").repeated(n) << times("*.a", n);
+        QTest::newRow("one mask past the cap")
+            << QStringLiteral("*.a;").repeated(n) + "*.b" << times("*.a", n);
+        QTest::newRow("20,000 masks") << QStringLiteral("*;").repeated(20000) << times("*", n);
+        QTest::newRow("a mask at the length cap")
+            << QString(len, u'?') << QStringList{QString(len, u'?')};
+        QTest::newRow("a mask past the length cap")
+            << QString(len + 1, u'?') + "x" << QStringList{QString(len, u'?')};
+        QTest::newRow("stars and letters past the length cap")
+            << QStringLiteral("*a").repeated(len)
+            << QStringList{QStringLiteral("*a").repeated(len).left(len)};
+    }
+    void maskBounds() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, masks);
+        QCOMPARE(maskfilter::split(text), masks);
+        const QString bounded = maskfilter::bounded(text);
+        QCOMPARE(maskfilter::split(bounded), masks);
+        if (qstrcmp(QTest::currentDataTag(), "within bounds") == 0)
+            QCOMPARE(bounded, text);
+        TempDir dir;
+        for (const char* name : {"a.a", "b.b", "c.txt"})
+            dir.write(QLatin1String(name), "x");
+        FileBrowser list;
+        list.enter(dir.path());
+        list.setMask(text);
+        QCOMPARE(list.mask(), bounded);
+        QCOMPARE(list.listMask(), bounded);
+        QVERIFY(list.files().size() <= 3 * maskfilter::MaxMasks);
     }
 
     // Names that are not UTF-8 are listed apart, selected and removed as
@@ -151,7 +202,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("pathText"); // %1 = the tree
-        QTest::newRow("folder and mask: the mask lasts until the next change")
+        QTest::newRow("folder and mask: the mask lasts until another folder")
             << "logs/*.log"
             << "logs" << QStringList{"a.log", "C.LOG"} << "logs/*.log";
         QTest::newRow("folder and name: the file is selected")
@@ -188,10 +239,17 @@ private slots:
         QCOMPARE(list.files(), files);
         QCOMPARE(list.pathText(), pathText.replace("%1", tree));
         QCOMPARE(QDir::currentPath(), cwd);
-        // The next change of the list brings the current mask back.
+        // Picking a file or a re-read keeps the list; entering a folder
+        // brings the current mask back.
         list.select(0);
-        QCOMPARE(list.files(), (QStringList{"a.log", "b.txt", "C.LOG"}));
+        QCOMPARE(list.files(), files);
         QCOMPARE(list.pathText(), tree + "/logs/a.log");
+        dir.write("logs/d.log", "x");
+        list.reread();
+        QCOMPARE(list.files().size(), files.size() + 1);
+        QCOMPARE(list.pathText(), tree + "/logs/a.log");
+        list.enter(list.folder());
+        QCOMPARE(list.files(), (QStringList{"a.log", "b.txt", "C.LOG", "d.log"}));
     }
 
     void programPicture() {

@@ -23,6 +23,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
@@ -228,17 +230,90 @@ private slots:
                      name != removed && !(step == "gone" && name == QString("b.txt")));
     }
 
-    void wildcardTypedIntoEdit1LastsUntilNextChange() {
+    // A click selects: a mask typed into Edit1 stays, the list is not made
+    // anew, and what a right click there removes is the file under it; the
+    // removal asks with No as the default button.
+    void clickSelectsOnly() {
+        dir_->write("root/junk/aaa-important.dat", "x");
+        dir_->write("root/junk/zzz-junk.txt", "x");
+        const QString junk = QFileInfo(dir_->file("root/junk")).canonicalFilePath();
         auto* edit1 = child<QLineEdit>("Edit1");
-        const QString logs = QFileInfo(dir_->file("root/logs")).canonicalFilePath();
-        edit1->setText(logs + "/*.log");
+        edit1->setText(junk + "/*.txt");
         QTest::mouseDClick(edit1, Qt::LeftButton);
-        QCOMPARE(window_->currentFolder(), logs);
-        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "C.LOG"}));
-        QCOMPARE(window_->currentMask(), QString("*.*"));
-        clickFile("a.log");
-        QCOMPARE(window_->fileNames(), (QStringList{"a.log", "b.txt", "C.LOG"}));
+        QCOMPARE(window_->fileNames(), QStringList{"zzz-junk.txt"});
+        auto* view = child<QListView>("FileListBox1");
+        const QPoint at = view->visualRect(view->model()->index(0, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window_->fileNames(), QStringList{"zzz-junk.txt"});
+        QCOMPARE(child<QLabel>("MaskLabel")->text(), QString("*.txt"));
+        QCOMPARE(edit1->text(), junk + "/zzz-junk.txt");
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
+        QCOMPARE(window_->selectedFile(), junk + "/zzz-junk.txt");
+        auto* menu = child<QMenu>("PopupMenu1");
+        menu->popup(view->viewport()->mapToGlobal(at));
+        menu->hide();
+        prompts_.expectBox(Prompts::No);
+        menu->findChild<QAction*>("RemoveFile1")->trigger();
+        QCOMPARE(prompts_.lastBox().text,
+                 "Are you sure you want to Remove File:\r" + junk + "/zzz-junk.txt?");
+        QCOMPARE(prompts_.lastBox().defaultButton, int(Prompts::No));
+        QVERIFY(QFileInfo::exists(junk + "/zzz-junk.txt"));
+        QVERIFY(QFileInfo::exists(junk + "/aaa-important.dat"));
+        // Entering a folder brings the current mask back.
+        doubleClickFolder(junk);
+        QCOMPARE(window_->fileNames(), (QStringList{"aaa-important.dat", "zzz-junk.txt"}));
         QCOMPARE(child<QLabel>("MaskLabel")->text(), QString("*.*"));
+    }
+
+    // Whatever makes the file list anew keeps the selected file selected
+    // (where it lands) and the list's scroll position.
+    void rebuildKeepsSelectionAndScroll_data() {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("another program adds a file above") << "added";
+        QTest::newRow("another program adds a page of files above") << "page";
+        QTest::newRow("another program removes a file above") << "gone";
+        QTest::newRow("a filter that keeps the file") << "filter";
+        QTest::newRow("the selected file removed here") << "remove";
+    }
+    void rebuildKeepsSelectionAndScroll() {
+        QFETCH(QString, step);
+        for (int i = 0; i < 120; ++i)
+            dir_->write(QStringLiteral("root/many/f%1.txt").arg(i, 3, 10, QChar(u'0')), "x");
+        dir_->write("root/many/aaa.dat", "x");
+        const QString many = QFileInfo(dir_->file("root/many")).canonicalFilePath();
+        window_->enterFolder(many);
+        auto* view = child<QListView>("FileListBox1");
+        QScrollBar* bar = view->verticalScrollBar();
+        QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > 0, 5000); // laid out in a later turn
+        bar->setValue(bar->maximum() / 2);
+        const int scrolled = bar->value();
+        const QPoint at = view->viewport()->rect().center();
+        const QString name = window_->fileNames().value(view->indexAt(at).row());
+        QVERIFY(name.startsWith('f'));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window_->selectedFile(), many + "/" + name);
+        const QStringList before = window_->fileNames();
+        if (step == "added") {
+            dir_->write("root/many/a0.txt", "x");
+        } else if (step == "page") {
+            for (int i = 0; i < 40; ++i)
+                dir_->write(QStringLiteral("root/many/a%1.txt").arg(i), "x");
+        } else if (step == "gone") {
+            QVERIFY(QFile::remove(many + "/aaa.dat"));
+        } else if (step == "filter") {
+            prompts_.expectBox(Prompts::Ok);
+            window_->setupPage()->FilterComboBox1Change(1); // Text Files (*.txt)
+        } else {
+            prompts_.expectBox(Prompts::Yes); // the selected file goes
+            window_->RemoveFile1Click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window_->fileNames().size() != before.size(), 5000);
+        if (step == "page")
+            QTRY_VERIFY_WITH_TIMEOUT(window_->fileNames().size() == before.size() + 40, 5000);
+        const QString kept = step == "remove" ? QString() : many + "/" + name;
+        QCOMPARE(window_->selectedFile(), kept);
+        QCOMPARE(view->currentIndex().row(), window_->fileNames().indexOf(name));
+        QCOMPARE(bar->value(), scrolled);
     }
 
     // At the default size the new-folder field shows its whole text.
@@ -279,6 +354,25 @@ private slots:
         window_->show();
         QCOMPARE(menu->current(), nullptr);
         QVERIFY(!menu->undoMark(edit2));
+    }
+
+    // A hostile stored mask (20,000 of them) lists each file at most
+    // MaxMasks times and leaves the window its size.
+    void hostileStoredMaskIsBounded() {
+        {
+            QSettings store(registryFile(), QSettings::IniFormat);
+            store.setValue("Options/FileMask", QStringLiteral("*;").repeated(20000));
+        }
+        window_->enterFolder(QFileInfo(dir_->file("root/logs")).canonicalFilePath());
+        const int width = window_->width();
+        window_->hide();
+        window_->show();
+        QCOMPARE(window_->fileNames().size(), 3 * maskfilter::MaxMasks);
+        QCOMPARE(window_->currentMask().size(), 2 * maskfilter::MaxMasks - 1);
+        auto* label = child<QLabel>("MaskLabel");
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->sizeHint().width() <= label->fontMetrics().averageCharWidth() * 41);
+        QTRY_COMPARE_WITH_TIMEOUT(window_->width(), width, 2000);
     }
 
     void settingsPageFilterAndStore() {

@@ -8,6 +8,7 @@
 
 // The real text prompt: it opens with the old text selected, so typing
 // replaces it, never takes more than the limit, and Escape gives nothing.
+// The real confirmation answers Return with its default button.
 class InputPromptTest : public QObject {
     Q_OBJECT
 private slots:
@@ -62,6 +63,42 @@ private slots:
         QCOMPARE(got.has_value(), expected.isValid());
         if (got)
             QCOMPARE(*got, expected.toString());
+    }
+
+    // Return in a confirmation presses its default button: Yes, or No where
+    // something would be lost for good.
+    void confirmReturn_data() {
+        QTest::addColumn<int>("defaultButton");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("plain question") << int(Prompts::Yes) << true;
+        QTest::newRow("before a removal") << int(Prompts::No) << false;
+    }
+    void confirmReturn() {
+        QFETCH(int, defaultButton);
+        QFETCH(bool, yes);
+        bool seen = false;
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || seen)
+                return;
+            seen = true;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        answer.start();
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        giveUp.start(5000);
+        QtPrompts prompts;
+        const bool got =
+            prompts.confirm(nullptr, QStringLiteral("Remove it?"), Prompts::Button(defaultButton));
+        QVERIFY(seen);
+        QCOMPARE(got, yes);
     }
 };
 

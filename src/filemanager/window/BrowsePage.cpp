@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -34,6 +35,18 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
     if (!hint.isEmpty())
         hints::set(b, hint);
     return b;
+}
+
+QPoint scrollOf(const QAbstractItemView* view) {
+    return {view->horizontalScrollBar()->value(), view->verticalScrollBar()->value()};
+}
+
+// After the rows were made anew: their layout first, so the old position
+// is not cut to the empty list's range.
+void scrollBack(QAbstractItemView* view, QPoint at) {
+    view->doItemsLayout();
+    view->horizontalScrollBar()->setValue(at.x());
+    view->verticalScrollBar()->setValue(at.y());
 }
 
 } // namespace
@@ -170,6 +183,9 @@ void BrowsePage::showFolder(const QString& path, const QString& drive) {
 void BrowsePage::showFolders(const QList<folderpathlist::Entry>& entries, const QString& current) {
     const QIcon open = lazyicon::standard(QStyle::SP_DirOpenIcon);
     const QIcon closed = lazyicon::standard(QStyle::SP_DirIcon);
+    const bool again = current == foldersOf_;
+    foldersOf_ = current;
+    const QPoint scrolled = scrollOf(folders);
     folders->clear();
     for (const auto& e : entries) {
         auto* item =
@@ -179,22 +195,32 @@ void BrowsePage::showFolders(const QList<folderpathlist::Entry>& entries, const 
         if (e.path == current)
             folders->setCurrentItem(item);
     }
+    if (again)
+        scrollBack(folders, scrolled);
 }
 
 void BrowsePage::showFiles(const QString& folder, const QList<maskfilter::FileName>* names,
                            int row) {
     syncing_ = true;
+    const bool again = names && folder == model_->folder();
+    const QPoint scrolled = scrollOf(files);
     if (names)
         model_->setFiles(folder, *names);
     if (row >= 0)
         files->setCurrentIndex(model_->index(row));
     else
         files->selectionModel()->clear();
+    if (again)
+        scrollBack(files, scrolled);
     syncing_ = false;
 }
 
 void BrowsePage::showMask(const QString& mask) {
-    maskLabel_->setText(mask);
+    // A long list of masks must not widen the window: past 40 characters'
+    // room it ends in an ellipsis; a screen reader hears all of it.
+    const QFontMetrics fm = maskLabel_->fontMetrics();
+    maskLabel_->setText(fm.elidedText(mask, Qt::ElideRight, fm.averageCharWidth() * 40));
+    maskLabel_->setAccessibleName(mask);
 }
 
 std::optional<int> BrowsePage::userSelection() const {

@@ -38,9 +38,13 @@ public:
 
     void showDrives(const QList<DriveList::Drive>& list, const QString& current);
     void showFolder(const QString& path, const QString& drive);
+    // The folder rows; a new listing of the folder shown keeps its scroll
+    // position.
     void showFolders(const QList<folderpathlist::Entry>& entries, const QString& current);
     // The file rows (when `names` is given) and the selected row (-1: none),
-    // without reporting them as the user's selection.
+    // without reporting them as the user's selection. A new listing of the
+    // folder shown keeps its scroll position: the list does not move under
+    // the pointer.
     void showFiles(const QString& folder, const QList<maskfilter::FileName>* names, int row);
     void showMask(const QString& mask);
     // The row the user selected (-1: none); none while the page sets it.
@@ -56,5 +60,6 @@ private:
     QLabel* folderCaption_ = nullptr;
     QLabel* fileCaption_ = nullptr;
     FileListModel* model_ = nullptr;
+    QString foldersOf_; // the folder whose folder rows are shown
     bool syncing_ = false;
 };

@@ -209,7 +209,7 @@ void TPathnook::apply(int changes) {
                            browser_.selectedRow());
         browse_->edit1->setText(browser_.pathText());
     }
-    browse_->showMask(browser_.mask());
+    browse_->showMask(browser_.listMask());
 }
 
 void TPathnook::fileListChanged() {
