@@ -55,9 +55,10 @@ bool isExecutable(const QString& path) {
 QString buttonHint(const QString& path) {
     if (path.size() == 3)
         return path;
-    // The "/" separates only local paths; an address keeps what follows its last colon.
+    // An address shows whole: cut at a colon it would lose its scheme, or
+    // keep only its port and path.
     if (hasScheme(path))
-        return path.mid(path.lastIndexOf(QLatin1Char(':')) + 1);
+        return path;
     return path.mid(lastSeparator(path) + 1);
 }
 

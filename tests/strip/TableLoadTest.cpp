@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(l.centre(38), QColor(0, 255, 0));
         QCOMPARE(l.view.buttonHint(38), QStringLiteral("b.txt"));
         QCOMPARE(l.centre(72), QColor(255, 0, 0));
-        QCOMPARE(l.view.buttonHint(72), QStringLiteral("//example.org/x"));
+        QCOMPARE(l.view.buttonHint(72), QStringLiteral("https://example.org/x"));
         QCOMPARE(l.centre(360), QColor(0, 255, 0));
         // Empty entries: the empty-button hint, no picture.
         QCOMPARE(l.view.buttonHint(100), buttonslots::emptyButtonHint());
