@@ -164,6 +164,7 @@ void TForm1::createHelpers() {
     connect(switcher_->slideTimer(), &QTimer::timeout, this,
             actionguard::guarded(prompts(), this, [this] { switcher_->timer1Timer(); }));
     loader_ = new TableLoader(*this, file, this);
+    loader_->setKindPicture(KindPicture(paths().iconsDir));
 
     placement_ = std::make_unique<Placement>(*this, *settings_, prompts());
     placement_->setToolWindows([this] { return context_.tools; });
