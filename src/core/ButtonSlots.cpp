@@ -16,18 +16,6 @@ int lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
 }
 
-// "scheme:" at the start, as in a web or mail address; a local path starts with "/".
-bool hasScheme(const QString& path) {
-    const int colon = path.indexOf(QLatin1Char(':'));
-    if (colon < 1 || !path.front().isLetter())
-        return false;
-    for (int i = 1; i < colon; ++i) {
-        const QChar c = path[i];
-        if (!c.isLetterOrNumber() && c != u'+' && c != u'-' && c != u'.')
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 QString lowerExtension(const QString& path) {
@@ -48,6 +36,18 @@ Kind kindOf(const QString& path) {
     return Kind::Other;
 }
 
+bool isAddress(const QString& path) {
+    const int colon = path.indexOf(QLatin1Char(':'));
+    if (colon < 1 || !path.front().isLetter())
+        return false;
+    for (int i = 1; i < colon; ++i) {
+        const QChar c = path[i];
+        if (!c.isLetterOrNumber() && c != u'+' && c != u'-' && c != u'.')
+            return false;
+    }
+    return true;
+}
+
 bool isExecutable(const QString& path) {
     return kindOf(path) == Kind::Executable;
 }
@@ -55,9 +55,10 @@ bool isExecutable(const QString& path) {
 QString buttonHint(const QString& path) {
     if (path.size() == 3)
         return path;
-    // The "/" separates only local paths; an address keeps what follows its last colon.
-    if (hasScheme(path))
-        return path.mid(path.lastIndexOf(QLatin1Char(':')) + 1);
+    // An address shows whole: cut at a colon it would lose its scheme, or
+    // keep only its port and path.
+    if (isAddress(path))
+        return path;
     return path.mid(lastSeparator(path) + 1);
 }
 

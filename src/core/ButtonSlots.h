@@ -19,10 +19,13 @@ QString lowerExtension(const QString& path);
 // ".lnk" shortcut; ".exe" and ".desktop" entries executable; else other.
 Kind kindOf(const QString& path);
 bool isExecutable(const QString& path);
+// "scheme:" at the start, as in a web or mail address; a local path starts
+// with "/".
+bool isAddress(const QString& path);
 
-// The whole path when it is exactly 3 characters long; for an address with a
-// scheme ("https:", "mailto:") the text after its last ":"; else the text
-// after the last "/" or ":" (empty for a path ending in "/").
+// The whole path when it is exactly 3 characters long or an address with a
+// scheme ("https:", "mailto:"); else the text after the last "/" or ":"
+// (empty for a path ending in "/").
 QString buttonHint(const QString& path);
 QString emptyButtonHint();
 // The hint a loaded button shows for its target: an executable is named by

@@ -292,8 +292,38 @@ Picture Picture::make(const QByteArray& bytes, const QString& extension, const Q
     return Picture(std::move(d));
 }
 
+namespace {
+
+bool themeInstalled(const QString& theme) {
+    if (theme.isEmpty())
+        return false;
+    for (const QString& folder : QIcon::themeSearchPaths())
+        if (QFileInfo::exists(folder + QLatin1Char('/') + theme + QStringLiteral("/index.theme")))
+            return true;
+    return false;
+}
+
+// Every installed theme falls back to hicolor, but a theme the desktop names
+// and lacks (no Adwaita on the disk) falls back only to the fallback theme,
+// which may be missing too: then hicolor is made the fallback. Whether it
+// helped is returned.
+bool reachHicolor() {
+    const QString hicolor = QStringLiteral("hicolor");
+    if (QIcon::fallbackThemeName() == hicolor || themeInstalled(QIcon::themeName()) ||
+        themeInstalled(QIcon::fallbackThemeName()))
+        return false;
+    QIcon::setFallbackThemeName(hicolor);
+    return true;
+}
+
+} // namespace
+
 Picture Picture::fromTheme(const QString& name) {
+    // Qt looks in the theme, the themes it inherits, hicolor and the
+    // fallback folders, as the icon theme rules say.
     QIcon icon = QIcon::fromTheme(name);
+    if (icon.isNull() && reachHicolor())
+        icon = QIcon::fromTheme(name);
     if (icon.isNull())
         throw AppError(Text::tr("The icon theme has no icon named %1").arg(name));
     auto d = std::make_shared<Data>();

@@ -54,54 +54,98 @@ QString BrokenTargets::missingNotice(const QString& path) {
 void BrokenTargets::checkTable(int t) {
     if (t < 1 || t > buttonslots::TableCount)
         return;
+    ++round_;
     const ButtonSlotSettings stored(file_);
     const int first = buttonslots::firstButtonOfTable(t);
     for (int n = first; n < first + buttonslots::ButtonsPerTable; ++n) {
         const ControlFile::Value target = stored.target(n);
         const QString path = target.nonEmpty() ? target.text : QString();
         if (!isLocalPath(path)) {
-            if (gone_.contains(n))
-                apply(n, path, true); // no longer a path to ask about
+            restore(n); // no longer a path to ask about
             continue;
         }
-        if (asking_.contains(path))
+        // A path under way is not asked twice (a hung mount would pile up
+        // threads); its answer serves every button that holds it, and a
+        // later check asks again once it is in, as the path may have gone
+        // since the question was put.
+        const auto asked = asking_.find(path);
+        if (asked == asking_.end()) {
+            asking_.insert(path, {{n}, round_, false});
+            ask(path);
             continue;
-        asking_.insert(path);
-        std::thread([channel = channel_, exists = exists_, n, path, limit = limitMs_] {
-            QElapsedTimer clock;
-            clock.start();
-            const bool there = exists(path);
-            const bool inTime = clock.elapsed() <= limit;
-            const std::lock_guard lock(channel->mutex);
-            if (BrokenTargets* owner = channel->owner)
-                QMetaObject::invokeMethod(
-                    owner,
-                    [owner, n, path, there, inTime] {
-                        owner->asking_.remove(path);
-                        if (inTime)
-                            owner->apply(n, path, there);
-                    },
-                    Qt::QueuedConnection);
-        }).detach();
+        }
+        if (!asked->buttons.contains(n))
+            asked->buttons.append(n);
+        asked->again = asked->again || asked->round != round_;
     }
 }
 
+void BrokenTargets::ask(const QString& path) {
+    std::thread([channel = channel_, exists = exists_, path, limit = limitMs_] {
+        QElapsedTimer clock;
+        clock.start();
+        const bool there = exists(path);
+        const bool inTime = clock.elapsed() <= limit;
+        const std::lock_guard lock(channel->mutex);
+        if (BrokenTargets* owner = channel->owner)
+            QMetaObject::invokeMethod(
+                owner, [owner, path, there, inTime] { owner->answer(path, there, inTime); },
+                Qt::QueuedConnection);
+    }).detach();
+}
+
+void BrokenTargets::answer(const QString& path, bool there, bool inTime) {
+    const auto it = asking_.find(path);
+    if (it == asking_.end())
+        return;
+    if (it->again) {
+        it->again = false;
+        it->round = round_;
+        ask(path);
+        return;
+    }
+    const QList<int> buttons = asking_.take(path).buttons;
+    if (inTime)
+        for (int n : buttons)
+            apply(n, path, there);
+}
+
+void BrokenTargets::setInSight(bool inSight, int t) {
+    const bool cameBack = inSight && !inSight_;
+    inSight_ = inSight;
+    if (cameBack)
+        checkTable(t);
+}
+
 void BrokenTargets::apply(int n, const QString& target, bool exists) {
-    // The button may hold another target by now.
+    // The button may hold another target by now: its face is that target's.
     const ControlFile::Value now = ButtonSlotSettings(file_).target(n);
-    const bool current = now.nonEmpty() && now.text == target;
-    if (!exists && current) {
-        if (!gone_.contains(n))
-            gone_.insert(n, {target, view_.buttonHint(n)});
+    if (!now.nonEmpty() || now.text != target) {
+        emit answered(n);
+        return;
+    }
+    if (!exists) {
+        // The hint to give back is the one shown now: the face may have been
+        // made anew (loaded, pasted) since an earlier answer dimmed it.
+        const QString hint = view_.buttonHint(n);
+        if (hint != missingHint(target) || !gone_.contains(n))
+            gone_.insert(n, {target, hint});
         view_.setButtonDimmed(n, true);
         view_.setButtonHint(n, missingHint(target));
-    } else if (const auto it = gone_.constFind(n); it != gone_.constEnd()) {
-        view_.setButtonDimmed(n, false);
-        if (view_.buttonHint(n) == missingHint(it->target))
-            view_.setButtonHint(n, it->hint);
-        gone_.erase(it);
+    } else {
+        restore(n);
     }
     emit answered(n);
+}
+
+void BrokenTargets::restore(int n) {
+    const auto it = gone_.constFind(n);
+    if (it == gone_.constEnd())
+        return;
+    view_.setButtonDimmed(n, false);
+    if (view_.buttonHint(n) == missingHint(it->target))
+        view_.setButtonHint(n, it->hint);
+    gone_.erase(it);
 }
 
 bool BrokenTargets::missing(int n, const QString& target) const {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QHash>
+#include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -9,11 +9,14 @@
 class ControlFile;
 class StripView;
 
-// Buttons whose local target is gone. Each table show asks whether its
-// buttons' local paths still exist, off the UI thread and with a time limit
-// (a hung network mount never holds the strip up; its answer is dropped and
-// the button stays as it is). A gone target's button is drawn dimmed with the
-// hint "Target missing: PATH"; a press on it explains instead of opening.
+// Buttons whose local target is gone. Each table show, and the strip coming
+// into sight, asks whether the shown buttons' local paths still exist, off
+// the UI thread and with a time limit (a hung network mount never holds the
+// strip up; its answer is dropped and the button stays as it is). A gone
+// target's button is drawn dimmed with the hint "Target missing: PATH"; a
+// press on it explains instead of opening. An answer counts only for the
+// target it was asked about: a button given another target meanwhile keeps
+// the face that target gave it.
 class BrokenTargets : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +32,11 @@ public:
 
     // Asks about the local targets of table t's buttons.
     void checkTable(int t);
+    // Whether the strip is in sight: shown, not minimised, not hidden at the
+    // screen edge. Coming into sight asks about table t, the one shown: a
+    // target may have gone while the strip was away. The strip is in sight
+    // when this starts being told.
+    void setInSight(bool inSight, int t);
     // Whether the last answer for button n said this target is gone.
     bool missing(int n, const QString& target) const;
 
@@ -43,17 +51,31 @@ signals:
 
 private:
     struct Channel;
+    // Puts the question about path to a thread of its own.
+    void ask(const QString& path);
+    void answer(const QString& path, bool there, bool inTime);
     void apply(int n, const QString& target, bool exists);
+    // Button n drawn whole again with the hint it had, if it was dimmed.
+    void restore(int n);
 
     StripView& view_;
     ControlFile& file_;
     Exists exists_;
     int limitMs_ = DefaultLimitMs;
+    bool inSight_ = true;
     std::shared_ptr<Channel> channel_;
     struct Gone {
         QString target;
         QString hint; // the hint it had before
     };
     QHash<int, Gone> gone_;
-    QSet<QString> asking_; // paths with a question under way, not asked twice
+    // The paths with a question under way: the buttons waiting for its
+    // answer, the check that put it, and whether a later check asked again.
+    struct Question {
+        QList<int> buttons;
+        int round = 0;
+        bool again = false;
+    };
+    QHash<QString, Question> asking_;
+    int round_ = 0; // checks so far
 };

@@ -6,6 +6,7 @@
 #include "core/ControlFile.h"
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
+#include "strip/KindPicture.h"
 #include "strip/Selection.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
@@ -171,7 +172,9 @@ void SlotOperations::Paste1Click() {
     if (!executable_ && !picture.isEmpty()) {
         slots_.setIcon(n, picture);
         currentPath_ = target;
-        iconBuffer_ = Picture::load(picture);
+        // A theme's icon the theme lacks gives the picture of the target's kind.
+        iconBuffer_ = Picture::isThemeName(picture) ? KindPicture(iconsDir_).load(picture, target)
+                                                    : Picture::load(picture);
         showButton(n);
     }
     view_.setCutText(1, QString());

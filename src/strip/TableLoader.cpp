@@ -133,7 +133,7 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
         if (!picture) {
             // Not fetched ahead (a single button, or a key changed since).
             try {
-                picture = Picture::loadDeferred(icon.text);
+                picture = kindPicture_.load(icon.text, path);
             } catch (const AppError&) {
                 picture = Picture();
             }

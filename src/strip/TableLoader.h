@@ -1,4 +1,6 @@
 #pragma once
+#include "strip/KindPicture.h"
+
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -50,6 +52,8 @@ public:
 
     // The platform's icon reader by default; tests give their own.
     void setIconSource(IconSource source) { iconSource_ = std::move(source); }
+    // Where a picture named by a theme's icon the theme lacks is taken from.
+    void setKindPicture(KindPicture kindPicture) { kindPicture_ = std::move(kindPicture); }
 
     // Creates and starts the nine threads; returns at once.
     void start();
@@ -82,6 +86,7 @@ private:
     StripView& view_;
     ControlFile& file_;
     IconSource iconSource_;
+    KindPicture kindPicture_;
     std::array<QPointer<TTableInfo>, ThreadCount> threads_{};
     QSemaphore turn_{0};
     std::atomic<bool> abandoned_{false};

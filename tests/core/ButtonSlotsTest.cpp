@@ -49,23 +49,29 @@ private slots:
                                                 << "/m/";
         QTest::newRow("folder ending in slash") << "/home/user/"
                                                 << "";
-        QTest::newRow("after colon") << "mailto:someone@example.org"
-                                     << "someone@example.org";
         QTest::newRow("no separator") << "tool.exe"
                                       << "tool.exe";
-        // Addresses: the text after the last colon, slashes and all.
-        QTest::newRow("url without path") << "https://example.com"
-                                          << "//example.com";
-        QTest::newRow("url root") << "https://example.com/"
-                                  << "//example.com/";
-        QTest::newRow("url path and query") << "https://example.com/some/page?x=1"
-                                            << "//example.com/some/page?x=1";
-        QTest::newRow("url port") << "http://example.com:8080/a/b"
-                                  << "8080/a/b";
-        QTest::newRow("file url") << "file:///home/u/a.txt"
-                                  << "///home/u/a.txt";
+        // A local path's file name ends at its last "/" or ":".
         QTest::newRow("local path with colon") << "/home/u/a:b/c.txt"
                                                << "c.txt";
+        QTest::newRow("colon in the file name") << "/home/u/notes:old.txt"
+                                                << "old.txt";
+        QTest::newRow("relative name with colon") << "1:2.txt"
+                                                  << "2.txt";
+        // An address with a scheme shows whole: its scheme tells a web page
+        // from a mail address, and the text after a colon may be a port.
+        QTest::newRow("mail address") << "mailto:someone@example.org"
+                                      << "mailto:someone@example.org";
+        QTest::newRow("url without path") << "https://example.com"
+                                          << "https://example.com";
+        QTest::newRow("url root") << "https://example.org/"
+                                  << "https://example.org/";
+        QTest::newRow("url path and query") << "https://example.com/some/page?x=1"
+                                            << "https://example.com/some/page?x=1";
+        QTest::newRow("url port") << "http://example.com:8080/a/b"
+                                  << "http://example.com:8080/a/b";
+        QTest::newRow("file url") << "file:///home/u/a.txt"
+                                  << "file:///home/u/a.txt";
     }
     void hints() {
         QFETCH(QString, path);

@@ -76,6 +76,28 @@ private slots:
             QCOMPARE(s.prompts.boxes().first().text, notice);
         }
     }
+
+    // A target deleted while the strip hides at the screen edge shows as
+    // missing once the red end is touched, with no table switch.
+    void goneWhileHidden() {
+        startuptest::Strip s;
+        const QString target = s.dir.write(QStringLiteral("tool.sh"), "#!/bin/sh\n");
+        s.file->write(QStringLiteral("BUTTON"), QStringLiteral("3"), target);
+        s.restart();
+        s.form->brokenTargets().setExists(
+            [](const QString& path) { return QFileInfo::exists(path); });
+        QSignalSpy answered(&s.form->brokenTargets(), &BrokenTargets::answered);
+        s.form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{3}), 10000);
+        QVERIFY(!s.form->buttonPicture(3)->dimmed());
+        s.form->placement().HideStrip();
+        QVERIFY(QFile::remove(target));
+        answered.clear();
+        s.form->placement().LabelHideMouseMove();
+        QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{3}), 5000);
+        QVERIFY(s.form->buttonPicture(3)->dimmed());
+        QCOMPARE(s.form->buttonHint(3), BrokenTargets::missingHint(target));
+    }
 };
 
 TABDECK_TEST(BrokenTargetsOnStripTest)

@@ -100,10 +100,10 @@ private slots:
                                      << "/m/";
         QTest::newRow("address") << "mailto:me@example.org"
                                  << "other"
-                                 << "me@example.org";
+                                 << "mailto:me@example.org";
         QTest::newRow("url") << "https://example.org/x"
                              << "other"
-                             << "//example.org/x";
+                             << "https://example.org/x";
         QTest::newRow("lnk folder is no shortcut") << "/home/u/a.lnk/b"
                                                    << "other"
                                                    << "b";

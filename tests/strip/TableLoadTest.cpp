@@ -8,6 +8,8 @@
 #include "strip/StartupSettings.h"
 #include "strip/TableLoader.h"
 
+#include <QIcon>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +55,23 @@ struct Loaded {
         return img.isNull() ? QColor() : img.pixelColor(img.width() / 2, img.height() / 2);
     }
 };
+
+// An icon theme of one solid 32 x 32 icon in a theme's folder.
+void writeThemeIcon(const testsupport::TempDir& dir, const QString& theme, const QString& name,
+                    QColor colour) {
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(colour);
+    QVERIFY(
+        img.save(dir.write(QStringLiteral("themes/%1/32x32/apps/%2.png").arg(theme, name), {})));
+}
+
+void writeTheme(const testsupport::TempDir& dir, const QString& theme, const QString& inherits) {
+    dir.write(QStringLiteral("themes/%1/index.theme").arg(theme),
+              QStringLiteral("[Icon Theme]\nName=%1\n%2Directories=32x32/apps\n\n"
+                             "[32x32/apps]\nSize=32\nType=Fixed\n")
+                  .arg(theme, inherits.isEmpty() ? QString() : "Inherits=" + inherits + "\n")
+                  .toUtf8());
+}
 
 } // namespace
 
@@ -157,7 +176,7 @@ private slots:
         QCOMPARE(l.centre(38), QColor(0, 255, 0));
         QCOMPARE(l.view.buttonHint(38), QStringLiteral("b.txt"));
         QCOMPARE(l.centre(72), QColor(255, 0, 0));
-        QCOMPARE(l.view.buttonHint(72), QStringLiteral("//example.org/x"));
+        QCOMPARE(l.view.buttonHint(72), QStringLiteral("https://example.org/x"));
         QCOMPARE(l.centre(360), QColor(0, 255, 0));
         // Empty entries: the empty-button hint, no picture.
         QCOMPARE(l.view.buttonHint(100), buttonslots::emptyButtonHint());
@@ -165,6 +184,81 @@ private slots:
         // Only executables asked for icons, with index 0.
         QCOMPARE(l.iconCalls.size(), 3);
         QVERIFY(l.prompts.shown().isEmpty());
+    }
+
+    // A picture named by a theme's icon: found in the theme, a theme it
+    // inherits or hicolor; found nowhere, the starter picture of the
+    // target's kind from the Icons folder; without that, no picture.
+    void themePictures_data() {
+        QTest::addColumn<QString>("theme"); // the desktop's theme
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QColor>("centre"); // invalid: no picture
+        const QString doc = QStringLiteral("/home/u/a.txt");
+        const auto row = [](const char* name, const char* theme, const char* icon,
+                            const QString& target, QColor centre) {
+            QTest::newRow(name) << QString::fromLatin1(theme) << QString::fromLatin1(icon) << target
+                                << centre;
+        };
+        row("in the current theme", "current", "tabdeck-current", doc, Qt::red);
+        row("in an inherited theme", "current", "tabdeck-parent", doc, Qt::green);
+        row("only in hicolor", "current", "tabdeck-hicolor", doc, Qt::blue);
+        row("the desktop's theme not installed: hicolor", "absent", "tabdeck-hicolor", doc,
+            Qt::blue);
+        row("nowhere: a folder's picture", "current", "folder", QStringLiteral("/home/u/Projects"),
+            Qt::yellow);
+        row("nowhere: a web address's picture", "current", "utilities-terminal",
+            QStringLiteral("https://example.org/"), Qt::magenta);
+        row("nowhere, nor the kind's picture", "current", "folder",
+            QStringLiteral("mailto:a@example.org"), QColor());
+    }
+    void themePictures() {
+        QFETCH(QString, theme);
+        QFETCH(QString, icon);
+        QFETCH(QString, target);
+        QFETCH(QColor, centre);
+        testsupport::TempDir dir;
+        writeTheme(dir, QStringLiteral("current"), QStringLiteral("parent"));
+        writeTheme(dir, QStringLiteral("parent"), QString());
+        writeTheme(dir, QStringLiteral("hicolor"), QString());
+        writeThemeIcon(dir, QStringLiteral("current"), QStringLiteral("tabdeck-current"), Qt::red);
+        writeThemeIcon(dir, QStringLiteral("parent"), QStringLiteral("tabdeck-parent"), Qt::green);
+        writeThemeIcon(dir, QStringLiteral("hicolor"), QStringLiteral("tabdeck-hicolor"), Qt::blue);
+        // The Icons folder has a folder's and an address's picture, no mail's.
+        for (const auto& [kind, colour] :
+             {std::pair<QString, QColor>{QStringLiteral("folder"), Qt::yellow},
+              {QStringLiteral("globe"), Qt::magenta}}) {
+            QImage img(32, 32, QImage::Format_ARGB32);
+            img.fill(colour);
+            QVERIFY(img.save(dir.write(QStringLiteral("Icons/%1.ico").arg(kind), {}), "ICO"));
+        }
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        const QString fallbackName = QIcon::fallbackThemeName();
+        QIcon::setThemeSearchPaths({dir.file(QStringLiteral("themes"))});
+        // A desktop that names a fallback theme it lacks too.
+        QIcon::setFallbackThemeName(QStringLiteral("absent-too"));
+        QIcon::setThemeName(theme);
+        const auto restore = qScopeGuard([&] {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setFallbackThemeName(fallbackName);
+            QIcon::setThemeName(themeName);
+        });
+
+        ControlFile file(dir.file(QStringLiteral("TabdeckV10.INI")));
+        file.write(QStringLiteral("BUTTON"), QStringLiteral("5"), target);
+        file.write(QStringLiteral("ICON"), QStringLiteral("5"), icon);
+        testsupport::RecordingStripValues view;
+        TableLoader loader{view, file};
+        loader.setKindPicture(KindPicture(dir.file(QStringLiteral("Icons"))));
+        loader.loadButton(5);
+        const Picture& shown = view.faces[5].picture;
+        QCOMPARE(shown.isEmpty(), !centre.isValid());
+        if (centre.isValid()) {
+            const QImage img = shown.render(QSize(34, 34), true);
+            QCOMPARE(img.pixelColor(17, 17), centre);
+        }
+        QCOMPARE(view.buttonHint(5), buttonslots::buttonHint(target));
     }
 
     void nothingBeforeTheLoopRuns() {

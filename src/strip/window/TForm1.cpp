@@ -24,6 +24,7 @@
 #include "strip/window/FindList.h"
 #include "strip/window/MenuWiring.h"
 #include "strip/window/PlacementEvents.h"
+#include "strip/window/SightWatch.h"
 #include "strip/window/StripAccessibility.h"
 #include "strip/window/StripDrops.h"
 #include "strip/window/TablesMenu.h"
@@ -163,6 +164,7 @@ void TForm1::createHelpers() {
     connect(switcher_->slideTimer(), &QTimer::timeout, this,
             actionguard::guarded(prompts(), this, [this] { switcher_->timer1Timer(); }));
     loader_ = new TableLoader(*this, file, this);
+    loader_->setKindPicture(KindPicture(paths().iconsDir));
 
     placement_ = std::make_unique<Placement>(*this, *settings_, prompts());
     placement_->setToolWindows([this] { return context_.tools; });
@@ -367,6 +369,10 @@ void TForm1::formShow() {
         table(shownTable());
     });
     setAcceptDrops(true);
+    // A target deleted while the strip was away shows as missing when it is back.
+    new SightWatch(
+        *this, prompts(), [this] { return placement_->isOnScreen(); },
+        [this](bool inSight) { brokenTargets_->setInSight(inSight, switcher_->shownTable()); });
     // The strip shows first: loading its pictures, the tables not shown and
     // the first start's help follow once it is on screen.
     // The menus and the other tables once the pictures are in; any of them
