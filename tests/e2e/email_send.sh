@@ -92,7 +92,10 @@ fill_account() {
 }
 save_setup() {
     sleep 0.2
-    click_at 490 230 # Save Setup
+    # Save Setup keeps to the right edge of a window as wide as its language needs.
+    local width
+    width=$(xwininfo -id "$email" | awk '/^ *Width:/ {print $2}')
+    click_at $((width - 132)) 230
     answer Confirm
     answer_notice # "The e-mail information was saved!"
 }
