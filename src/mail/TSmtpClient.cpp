@@ -466,24 +466,20 @@ void TSmtpClient::signIn() {
         QByteArray secret = takePassword();
         QByteArray blob = ('\0' + user + '\0' + secret).toBase64();
         secret.fill(0);
-        command("AUTH PLAIN " + blob, [this] { signedIn(verdict("AUTH", {235})); });
+        command("AUTH PLAIN " + blob, [this] { signInStep({235}, [this] { connectDone(); }); });
         blob.fill(0);
     } else if (mechanisms.contains(QStringLiteral("LOGIN"))) {
         command("AUTH LOGIN", [this, user] {
-            if (const Verdict v = verdict("AUTH", {334}); v != Verdict::Accepted) {
-                signedIn(v);
-                return;
-            }
-            command(user.toBase64(), [this] {
-                if (const Verdict v = verdict("AUTH", {334}); v != Verdict::Accepted) {
-                    signedIn(v);
-                    return;
-                }
-                QByteArray secret = takePassword();
-                QByteArray blob = secret.toBase64();
-                secret.fill(0);
-                command(blob, [this] { signedIn(verdict("AUTH", {235})); });
-                blob.fill(0);
+            signInStep({334}, [this, user] {
+                command(user.toBase64(), [this] {
+                    signInStep({334}, [this] {
+                        QByteArray secret = takePassword();
+                        QByteArray blob = secret.toBase64();
+                        secret.fill(0);
+                        command(blob, [this] { signInStep({235}, [this] { connectDone(); }); });
+                        blob.fill(0);
+                    });
+                });
             });
         });
     } else {
@@ -493,11 +489,13 @@ void TSmtpClient::signIn() {
     }
 }
 
-// The end of a sign-in: done when accepted, on to the refusal when refused;
-// a reply out of order has ended the conversation already.
-void TSmtpClient::signedIn(Verdict v) {
+// A reply in the sign-in: on with `next` when it has the code this stage
+// needs, to the refusal when refused; a reply out of order has ended the
+// conversation already.
+void TSmtpClient::signInStep(std::initializer_list<int> success, const Step& next) {
+    const Verdict v = verdict("AUTH", success);
     if (v == Verdict::Accepted)
-        connectDone();
+        next();
     else if (v == Verdict::Refused)
         signInRefused();
 }

@@ -142,7 +142,7 @@ private:
     void helo(bool retried);
     void secured();
     void signIn();
-    void signedIn(smtptext::Verdict v);
+    void signInStep(std::initializer_list<int> success, const Step& next);
     void signInRefused();
     void connectDone();
     void startTransaction();
