@@ -157,7 +157,7 @@ void TEmailPagesTest::setupPageOnceSetupExists() {
 void TEmailPagesTest::setupFieldsFitTypicalValues_data() {
     QTest::addColumn<QString>("translation"); // .qm file; empty: the program's English
     QTest::newRow("English") << QString();
-    QTest::newRow("German") << QStringLiteral(TABDECK_BIN_DIR "/../src/app/tabdeckv10_de.qm");
+    QTest::newRow("German") << QStringLiteral(TABDECK_I18N_DIR "/tabdeckv10_de.qm");
 }
 
 // A typical host name and address show whole in the edits and in the
