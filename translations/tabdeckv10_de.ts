@@ -3160,6 +3160,22 @@ Einrichtung:</translation>
 <context>
     <name>TSmtpClient</name>
     <message>
+        <source>The mail server sent a reply longer than a mail server may send (more than %1 lines, or a line of more than %2 characters); the connection was closed and the e-mail was not sent</source>
+        <translation>Der Mailserver hat eine längere Antwort gesendet, als ein Mailserver senden darf (mehr als %1 Zeilen oder eine Zeile mit mehr als %2 Zeichen); die Verbindung wurde getrennt und die E-Mail nicht gesendet</translation>
+    </message>
+    <message>
+        <source>The mail server greeted with a reply out of order (%1); the connection was closed and the e-mail was not sent</source>
+        <translation>Der Mailserver hat mit einer unpassenden Antwort begrüßt (%1); die Verbindung wurde getrennt und die E-Mail nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the end of the mail</source>
+        <translation>das Ende der E-Mail</translation>
+    </message>
+    <message>
+        <source>The mail server answered %1 with a reply out of order (%2); the connection was closed and the e-mail was not sent</source>
+        <translation>Der Mailserver hat auf %1 mit einer unpassenden Antwort reagiert (%2); die Verbindung wurde getrennt und die E-Mail nicht gesendet</translation>
+    </message>
+    <message>
         <source>Already connected</source>
         <translation>Bereits verbunden</translation>
     </message>

@@ -47,6 +47,16 @@ bool hasReplyCode(int number) {
     return number >= 100 && number <= 999;
 }
 
+Verdict judge(int number, std::initializer_list<int> success, int refusedFrom) {
+    for (const int code : success) {
+        if (number == code)
+            return Verdict::Accepted;
+    }
+    if (!hasReplyCode(number) || number >= refusedFrom)
+        return Verdict::Refused;
+    return Verdict::OutOfOrder;
+}
+
 QString contentTypeLine(TMailType subType, const QString& charset) {
     const char* type = "text/plain";
     switch (subType) {

@@ -5,6 +5,7 @@
 #include <QByteArrayList>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 // The media subtype of the body, in this order (0 to 4).
 enum TMailType { mtPlain, mtEnriched, mtSgml, mtTabSeperated, mtHtml };
@@ -26,9 +27,11 @@ struct TPostMessage {
 
 namespace smtptext {
 
-// A reply line is read through a buffer of this size (CR LF included); a
-// longer line is a protocol violation, not a reply.
-inline constexpr int kMaxReplyLine = 65536;
+// The most a reply may hold. Mail servers keep a line to 512 bytes with its
+// CR LF and a reply to a few dozen lines; these bounds leave them ample room,
+// and a server past them is refused, so no reply can grow memory without end.
+inline constexpr int kMaxReplyLine = 4096; // bytes, CR LF included
+inline constexpr int kMaxReplyLines = 100; // lines of one reply, the last included
 
 // A field that goes into a command or a header line: every CR and LF becomes
 // a blank, so no field can start a command or a header of its own.
@@ -50,6 +53,14 @@ bool continues(const QByteArray& line);
 // True when the reply line carries a status code at all (100 to 999). A line
 // without one is never taken as an acceptance.
 bool hasReplyCode(int number);
+
+// How a reply answers the command it follows.
+enum class Verdict {
+    Accepted,  // one of the command's success codes
+    Refused,   // a refusal (at or above refusedFrom), or no status code at all
+    OutOfOrder // a code the command can never get: the server is out of step
+};
+Verdict judge(int number, std::initializer_list<int> success, int refusedFrom = 400);
 
 QString contentTypeLine(TMailType subType, const QString& charset);
 

@@ -22,10 +22,6 @@ constexpr qint64 kReadBuffer = 4 * kMaxReplyLine;
 constexpr qint64 kChunk = 65536;
 constexpr qint64 kBacklog = 4 * kChunk;
 
-bool refused(int number, int limit) {
-    return number >= limit || !hasReplyCode(number);
-}
-
 QString machineName() {
     const QString name = fieldText(QHostInfo::localHostName()).simplified().remove(u' ');
     return name.isEmpty() ? QStringLiteral("localhost") : name;
@@ -165,11 +161,48 @@ void TSmtpClient::connectionLost() {
 // unreadable, a wait timed out): close it and fail with the Winsock text.
 void TSmtpClient::streamBroken(int code) {
     lastError_ = code;
-    const QString text = smtperrors::text(code);
+    breakOff(smtperrors::text(code));
+}
+
+// No QUIT: its reply could not be told apart from what is out of step.
+void TSmtpClient::breakOff(const QString& text) {
     QPointer<TSmtpClient> self(this);
     closeAndReport();
     if (self)
         fail(text);
+}
+
+void TSmtpClient::replyTooLong() {
+    lastError_ = smtperrors::kMessageTooLong;
+    breakOff(tr("The mail server sent a reply longer than a mail server may send (more than "
+                "%1 lines, or a line of more than %2 characters); the connection was closed "
+                "and the e-mail was not sent")
+                 .arg(kMaxReplyLines)
+                 .arg(kMaxReplyLine));
+}
+
+QString TSmtpClient::outOfOrderText(const char* command) const {
+    const QString reply = replyText_.trimmed();
+    if (!command)
+        return tr("The mail server greeted with a reply out of order (%1); the connection was "
+                  "closed and the e-mail was not sent")
+            .arg(reply);
+    const QString name =
+        qstrcmp(command, ".") == 0 ? tr("the end of the mail") : QString::fromLatin1(command);
+    return tr("The mail server answered %1 with a reply out of order (%2); the connection was "
+              "closed and the e-mail was not sent")
+        .arg(name, reply);
+}
+
+// The reply just read, judged against the codes the command can get. A
+// reply the command can never get means the server is out of step: nothing
+// it says can be trusted any more, least of all a later "250" to the end of
+// the mail, so the conversation ends here.
+Verdict TSmtpClient::verdict(const char* command, std::initializer_list<int> success) {
+    const Verdict v = judge(replyNumber_, success);
+    if (v == Verdict::OutOfOrder)
+        breakOff(outOfOrderText(command));
+    return v;
 }
 
 void TSmtpClient::closeSocket() {
@@ -332,17 +365,25 @@ void TSmtpClient::startTls(Step then) {
 }
 
 void TSmtpClient::greeted() {
-    if (refused(replyNumber_, 400)) {
+    switch (verdict(nullptr, {220})) {
+    case Verdict::Accepted:
+        ehlo();
+        return;
+    case Verdict::Refused:
         quitThenFail(replyText_);
         return;
+    case Verdict::OutOfOrder:
+        return;
     }
-    ehlo();
 }
 
 void TSmtpClient::ehlo() {
     const QString name = HeloName.isEmpty() ? machineName() : fieldText(HeloName);
     command("EHLO " + name.toUtf8(), [this] {
-        if (refused(replyNumber_, 300)) {
+        const Verdict v = verdict("EHLO", {250});
+        if (v == Verdict::OutOfOrder)
+            return;
+        if (v == Verdict::Refused) {
             helo(false);
             return;
         }
@@ -358,7 +399,10 @@ void TSmtpClient::ehlo() {
 void TSmtpClient::helo(bool retried) {
     const QString name = HeloName.isEmpty() ? machineName() : fieldText(HeloName);
     command("HELO " + name.toUtf8(), [this, retried] {
-        if (!refused(replyNumber_, 300)) {
+        const Verdict v = verdict("HELO", {250});
+        if (v == Verdict::OutOfOrder)
+            return;
+        if (v == Verdict::Accepted) {
             extensions_.clear();
             secured();
             return;
@@ -387,7 +431,10 @@ void TSmtpClient::secured() {
             return;
         }
         command("STARTTLS", [this] {
-            if (replyNumber_ != 220) {
+            const Verdict v = verdict("STARTTLS", {220});
+            if (v == Verdict::OutOfOrder)
+                return;
+            if (v == Verdict::Refused) {
                 quitThenFail(replyText_);
                 return;
             }
@@ -419,34 +466,20 @@ void TSmtpClient::signIn() {
         QByteArray secret = takePassword();
         QByteArray blob = ('\0' + user + '\0' + secret).toBase64();
         secret.fill(0);
-        command("AUTH PLAIN " + blob, [this] {
-            if (replyNumber_ == 235)
-                connectDone();
-            else
-                signInRefused();
-        });
+        command("AUTH PLAIN " + blob, [this] { signInStep({235}, [this] { connectDone(); }); });
         blob.fill(0);
     } else if (mechanisms.contains(QStringLiteral("LOGIN"))) {
         command("AUTH LOGIN", [this, user] {
-            if (replyNumber_ != 334) {
-                signInRefused();
-                return;
-            }
-            command(user.toBase64(), [this] {
-                if (replyNumber_ != 334) {
-                    signInRefused();
-                    return;
-                }
-                QByteArray secret = takePassword();
-                QByteArray blob = secret.toBase64();
-                secret.fill(0);
-                command(blob, [this] {
-                    if (replyNumber_ == 235)
-                        connectDone();
-                    else
-                        signInRefused();
+            signInStep({334}, [this, user] {
+                command(user.toBase64(), [this] {
+                    signInStep({334}, [this] {
+                        QByteArray secret = takePassword();
+                        QByteArray blob = secret.toBase64();
+                        secret.fill(0);
+                        command(blob, [this] { signInStep({235}, [this] { connectDone(); }); });
+                        blob.fill(0);
+                    });
                 });
-                blob.fill(0);
             });
         });
     } else {
@@ -454,6 +487,17 @@ void TSmtpClient::signIn() {
         quitThenFail(tr("The mail server offers no way to sign in that this program "
                         "knows (PLAIN, LOGIN); the e-mail was not sent"));
     }
+}
+
+// A reply in the sign-in: on with `next` when it has the code this stage
+// needs, to the refusal when refused; a reply out of order has ended the
+// conversation already.
+void TSmtpClient::signInStep(std::initializer_list<int> success, const Step& next) {
+    const Verdict v = verdict("AUTH", success);
+    if (v == Verdict::Accepted)
+        next();
+    else if (v == Verdict::Refused)
+        signInRefused();
 }
 
 void TSmtpClient::signInRefused() {
@@ -525,9 +569,10 @@ void TSmtpClient::startTransaction() {
     if (!current(t))
         return;
     command("RSET", [this] {
-        if (refused(replyNumber_, 400))
+        const Verdict v = verdict("RSET", {250});
+        if (v == Verdict::Refused)
             fail(replyText_);
-        else
+        else if (v == Verdict::Accepted)
             mailFrom();
     });
 }
@@ -549,9 +594,10 @@ void TSmtpClient::mailFrom() {
     if (!asciiAddresses && extensions_.contains(QStringLiteral("SMTPUTF8")))
         params += " SMTPUTF8";
     command("MAIL FROM:<" + fieldText(PostMessage.FromAddress).toUtf8() + ">" + params, [this] {
-        if (refused(replyNumber_, 400))
+        const Verdict v = verdict("MAIL", {250});
+        if (v == Verdict::Refused)
             fail(replyText_);
-        else
+        else if (v == Verdict::Accepted)
             recipient(0);
     });
 }
@@ -562,7 +608,10 @@ void TSmtpClient::recipient(qsizetype index) {
         if (address.isEmpty())
             continue;
         command("RCPT TO:<" + address.toUtf8() + ">", [this, index] {
-            if (replyNumber_ > 300 || !hasReplyCode(replyNumber_)) {
+            const Verdict v = verdict("RCPT", {250, 251});
+            if (v == Verdict::OutOfOrder)
+                return;
+            if (v == Verdict::Refused) {
                 const Token t = token();
                 emit OnRecipientNotFound(recipients_[index]);
                 if (!current(t))
@@ -577,7 +626,10 @@ void TSmtpClient::recipient(qsizetype index) {
 
 void TSmtpClient::data() {
     command("DATA", [this] {
-        if (refused(replyNumber_, 400)) {
+        const Verdict v = verdict("DATA", {354});
+        if (v == Verdict::OutOfOrder)
+            return;
+        if (v == Verdict::Refused) {
             fail(replyText_);
             return;
         }
@@ -632,7 +684,10 @@ void TSmtpClient::pumpBody() {
 
 void TSmtpClient::endOfData() {
     command(".", [this] {
-        if (refused(replyNumber_, 400)) {
+        const Verdict v = verdict(".", {250});
+        if (v == Verdict::OutOfOrder)
+            return;
+        if (v == Verdict::Refused) {
             // The handler usually disconnects, which replaces the reply text.
             const QString refusal = replyText_;
             const Token t = token();
@@ -673,8 +728,18 @@ void TSmtpClient::Disconnect() {
     beginOperation(&TSmtpClient::disconnecting_);
     const Token t = token();
     command("QUIT", [this, t] {
-        const QString failure =
-            (replyNumber_ > 339 || !hasReplyCode(replyNumber_)) ? replyText_ : QString();
+        // The connection closes either way; a refusal or a reply out of order is told.
+        QString failure;
+        switch (judge(replyNumber_, {221}, 340)) {
+        case Verdict::Accepted:
+            break;
+        case Verdict::Refused:
+            failure = replyText_;
+            break;
+        case Verdict::OutOfOrder:
+            failure = outOfOrderText("QUIT");
+            break;
+        }
         endOperations();
         closeAndReport();
         if (t.self && !failure.isEmpty())
@@ -723,21 +788,26 @@ void TSmtpClient::readReplies() {
         partial_ += socket()->readLine(kMaxReplyLine - partial_.size() + 1);
         if (!partial_.endsWith('\n')) {
             if (partial_.size() >= kMaxReplyLine) {
-                streamBroken(smtperrors::kMessageTooLong);
+                replyTooLong();
                 return;
             }
             continue;
         }
         if (partial_.size() > kMaxReplyLine) {
-            streamBroken(smtperrors::kMessageTooLong);
+            replyTooLong();
             return;
         }
         const QByteArray line = std::exchange(partial_, {});
         if (firstNumber_ < 0)
             firstNumber_ = replyNumber(line);
         replyLines_ << line;
-        if (continues(line))
+        if (continues(line)) {
+            if (replyLines_.size() >= kMaxReplyLines) {
+                replyTooLong();
+                return;
+            }
             continue;
+        }
         waitTimer_.stop();
         replyOwed_ = false;
         replyNumber_ = firstNumber_;

@@ -24,7 +24,10 @@ class QSslSocket;
 // The conversation: greeting, EHLO with this machine's name (HELO when EHLO is
 // refused), STARTTLS and a second EHLO or TLS from the start, AUTH PLAIN or
 // LOGIN when a sign-in user is set, then per mail RSET, MAIL FROM, RCPT TO,
-// DATA, and QUIT at the end. Certificates are checked against the trust store
+// DATA, and QUIT at the end. Each reply is judged against the codes its
+// command can get: a refusal ends the step as the command's own rule says, a
+// code the command can never get ends the conversation, and a reply past the
+// bounds of SmtpText.h ends it too. Certificates are checked against the trust store
 // and the host name; there is no way round a refused one.
 //
 // Events with a "handled" flag pass it by reference: connect them directly
@@ -121,6 +124,10 @@ private:
     void fail(const QString& text);
     void quitThenFail(const QString& text);
     void streamBroken(int code);
+    void breakOff(const QString& text);
+    void replyTooLong();
+    QString outOfOrderText(const char* command) const;
+    smtptext::Verdict verdict(const char* command, std::initializer_list<int> success);
     void connectionLost();
     void closeSocket();
     void closeAndReport();
@@ -135,6 +142,7 @@ private:
     void helo(bool retried);
     void secured();
     void signIn();
+    void signInStep(std::initializer_list<int> success, const Step& next);
     void signInRefused();
     void connectDone();
     void startTransaction();

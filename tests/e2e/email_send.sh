@@ -2,8 +2,9 @@
 # The e-mail window with a real pointer and keyboard: opened from the strip's
 # options menu, the account saved through the setup page's controls, a file
 # chosen in the Open dialog, Send pressed; the mail arrives at a real SMTP
-# server (aiosmtpd in clear on port 25 of loopback, chosen on the setup page:
-# this script needs to be allowed to listen there). Then the way providers
+# server (aiosmtpd in clear on a loopback port the system chooses, typed on
+# the setup page; a mail server the machine runs on port 25 is left alone).
+# Then the way providers
 # want it: STARTTLS on a submission port and a sign-in whose password the
 # setup page puts in the desktop's keyring (a Secret Service on a private
 # bus); the program trusts the test server's certificate authority through a
@@ -27,10 +28,17 @@ cp "$exe" "$prog/TabdeckV10"
 printf '[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
 printf 'Hello from the end-to-end test.\n.A dotted line.\n' >"$work/body.txt"
 
-PYTHONPATH=$root/tests/mail /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:25 \
-    -c smtp_store.StoreHandler "$store" >"$work/smtpd.log" 2>&1 &
+# The server greets with a token of this run, so a server that is not the
+# test's own is never taken for it.
+token=e2e-$$-$RANDOM$RANDOM
+/usr/bin/python3 "$root/tests/mail/smtp_store.py" "$store" "$token" >"$work/smtpd.out" 2>"$work/smtpd.log" &
 pids+=($!)
-wait_for 10 bash -c 'exec 3<>/dev/tcp/127.0.0.1/25' 2>/dev/null || fail "aiosmtpd did not listen on port 25"
+smtpd_listening() { grep -q '^PORT ' "$work/smtpd.out"; }
+wait_for 20 smtpd_listening || fail "aiosmtpd did not start: $(cat "$work/smtpd.log")"
+smtp_port=$(awk '/^PORT / {print $2}' "$work/smtpd.out")
+greeting=$(timeout 10 bash -c 'exec 3<>"/dev/tcp/127.0.0.1/$1" && read -r -t 5 line <&3 && echo "$line"' \
+    _ "$smtp_port" 2>/dev/null) || true
+[[ $greeting == "220 "*"$token"* ]] || fail "not the test's server on port $smtp_port: '$greeting'"
 # The STARTTLS server that wants a sign-in; its wire log is every byte the
 # program sent it. It writes its authority to $tls/ca.pem.
 tls=$work/tls
@@ -84,7 +92,10 @@ fill_account() {
 }
 save_setup() {
     sleep 0.2
-    click_at 490 230 # Save Setup
+    # Save Setup keeps to the right edge of a window as wide as its language needs.
+    local width
+    width=$(xwininfo -id "$email" | awk '/^ *Width:/ {print $2}')
+    click_at $((width - 132)) 230
     answer Confirm
     answer_notice # "The e-mail information was saved!"
 }
@@ -110,13 +121,13 @@ send_body() {
 open_email
 echo "E-mail window open at $ex,$ey"
 fill_account 127.0.0.1
-# The server here listens in clear on port 25: Security "None", then Port 25,
-# by keyboard from the name field (Tab goes on to Port, then Security).
+# The server here listens in clear: Security "None", then its port, by
+# keyboard from the name field (Tab goes on to Port, then Security).
 xdotool key Tab Tab
 sleep 0.2
 xdotool type --delay 20 N
 xdotool key shift+Tab ctrl+a
-xdotool type --delay 20 25
+xdotool type --delay 20 "$smtp_port"
 save_setup
 wait_for 5 ini_is EMAILSETUP Host 127.0.0.1 || fail "Host was not saved: '$(ini_value EMAILSETUP Host)'"
 [[ $(ini_value EMAILSETUP YourName) == "Me Myself" ]] || fail "YourName is '$(ini_value EMAILSETUP YourName)'"

@@ -1,10 +1,12 @@
 #pragma once
-// A real SMTP server for tests: aiosmtpd on a free loopback port, storing each
-// mail it accepts in a folder (smtp_store.py).
+// A real SMTP server for tests: aiosmtpd on a loopback port the system
+// chooses, storing each mail it accepts in a folder (smtp_store.py). It is
+// ready once its own greeting, with a token of this run, answers there: a
+// mail server the machine runs elsewhere is never taken for it.
 #include <QProcess>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QUuid>
 
 namespace testsupport {
 
@@ -14,29 +16,31 @@ public:
 
     // Empty when the server listens; else what went wrong.
     QString start(const QString& storeFolder) {
-        {
-            QTcpServer probe;
-            if (!probe.listen(QHostAddress::LocalHost, 0))
-                return "no free port";
-            port_ = probe.serverPort();
-        }
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
-        process_.setProcessEnvironment(env);
-        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        const QByteArray token = QUuid::createUuid().toByteArray(QUuid::Id128);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start("/usr/bin/python3",
-                       {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port_),
-                        "-c", "smtp_store.StoreHandler", storeFolder});
+                       {QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail/smtp_store.py"), storeFolder,
+                        QString::fromLatin1(token)});
         if (!process_.waitForStarted())
             return "python3 (with python3-aiosmtpd) is needed";
-        for (int i = 0; i < 100 && process_.state() == QProcess::Running; ++i) {
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, port_);
-            if (probe.waitForConnected(100))
-                return {};
-            QTest::qWait(100);
+        if (!QTest::qWaitFor([&] { return process_.canReadLine(); }, 20000))
+            return "aiosmtpd did not start listening";
+        const QByteArray line = process_.readLine().trimmed();
+        if (!line.startsWith("PORT "))
+            return "aiosmtpd said: " + QString::fromLatin1(line);
+        port_ = line.mid(5).toUShort();
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port_);
+        QByteArray greeting;
+        if (probe.waitForConnected(5000)) {
+            while (!probe.canReadLine() && probe.waitForReadyRead(5000)) {
+            }
+            greeting = probe.readLine();
         }
-        return "aiosmtpd did not start listening";
+        if (!greeting.startsWith("220 ") || !greeting.contains(token))
+            return "another server answers on port " + QString::number(port_) + ": " +
+                   QString::fromLatin1(greeting.trimmed());
+        return {};
     }
 
     void stop() {

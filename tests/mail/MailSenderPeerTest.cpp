@@ -106,6 +106,12 @@ private slots:
                                               << "none" << startTls << ""
                                               << ""
                                               << "secure connection";
+        // A server that leaves STARTTLS out (stripped on the way, say) and
+        // offers a sign-in in clear: neither the password nor the mail goes out.
+        QTest::newRow("STARTTLS not offered")
+            << "clear"
+            << "good"
+            << "both" << startTls << "ann" << kPassword << "does not offer STARTTLS";
         QTest::newRow("no password to be had") << "starttls"
                                                << "good"
                                                << "both" << startTls << "ann"
@@ -192,6 +198,9 @@ private slots:
         if (mode != "tls" && !nothingSent)
             QVERIFY(sent.startsWith("EHLO " + QHostInfo::localHostName().toUtf8() + "\r\n"));
         const bool delivered = box == kSent;
+        // Nothing of a sign-in or a mail ever crossed in clear.
+        for (const char* command : {"AUTH", "MAIL FROM", "RCPT TO", "DATA"})
+            QVERIFY2(!sent.contains(command), command);
         QCOMPARE(QFile::exists(dir.file("mail1.eml")), delivered);
         if (!delivered)
             return;

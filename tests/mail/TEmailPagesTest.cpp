@@ -9,8 +9,11 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QStyleOptionFrame>
 #include <QToolButton>
+#include <QTranslator>
 
 using testsupport::EmailFixture;
 using testsupport::ScriptedPrompts;
@@ -50,6 +53,16 @@ QList<QWidget*> setupControls(EmailFixture& f) {
     return out;
 }
 
+// The width an edit has for its text, inside its frame and margins.
+int textRoom(QLineEdit* e) {
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+    const QRect r = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+    const QMargins m = e->textMargins();
+    return r.width() - m.left() - m.right() - 2 * 2; // the edit's own 2-pixel inner margin
+}
+
 } // namespace
 
 class TEmailPagesTest : public QObject {
@@ -58,6 +71,8 @@ private slots:
     void listPageCoversWhatIsUnder_data();
     void listPageCoversWhatIsUnder();
     void setupPageOnceSetupExists();
+    void setupFieldsFitTypicalValues_data();
+    void setupFieldsFitTypicalValues();
     void helpBoxesBelongToTheWindow();
 };
 
@@ -137,6 +152,57 @@ void TEmailPagesTest::setupPageOnceSetupExists() {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f.child(name));
         QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), name);
     }
+}
+
+void TEmailPagesTest::setupFieldsFitTypicalValues_data() {
+    QTest::addColumn<QString>("translation"); // .qm file; empty: the program's English
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral(TABDECK_I18N_DIR "/tabdeckv10_de.qm");
+}
+
+// A typical host name and address show whole in the edits and in the
+// current-setup values, in every language: the window grows if it must.
+void TEmailPagesTest::setupFieldsFitTypicalValues() {
+    QFETCH(QString, translation);
+    QTranslator translator;
+    if (!translation.isEmpty()) {
+        QVERIFY2(translator.load(translation), qPrintable(translation));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    const QString host = QStringLiteral("smtp.mail.example.com");
+    const QString address = QStringLiteral("firstname.lastname@example.com");
+    EmailFixture f;
+    f.file.write("EMAILSETUP", "Host", host);
+    f.file.write("EMAILSETUP", "UserID", address);
+    f.file.write("EMAILSETUP", "EAddress", address);
+    f.file.write("EMAILSETUP", "YourName", QStringLiteral("Firstname Lastname"));
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get(), 5000));
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QWidget* page = f.child("Panel4");
+    QStringList cut;
+    for (const char* name : {"Host1", "UserID1", "Eaddress1", "Yname1", "AuthUser1"}) {
+        auto* e = f.child<QLineEdit>(name);
+        const int need = e->fontMetrics().horizontalAdvance(address);
+        if (need > textRoom(e))
+            cut << QStringLiteral("%1 needs %2, has %3").arg(name).arg(need).arg(textRoom(e));
+    }
+    for (int i = 15; i <= 18; ++i) {
+        auto* value = f.child<QLabel>(QStringLiteral("Label%1").arg(i));
+        const int need = value->fontMetrics().horizontalAdvance(value->text());
+        if (need > value->contentsRect().width())
+            cut << QStringLiteral("%1 \"%2\" needs %3, has %4")
+                       .arg(value->objectName(), value->text())
+                       .arg(need)
+                       .arg(value->contentsRect().width());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
+    // Grown, not overflowing: the page and all it holds lie inside the window.
+    QVERIFY(f.window->rect().contains(QRect(page->mapTo(f.window.get(), QPoint()), page->size())));
+    for (QWidget* w : setupControls(f))
+        QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
 }
 
 void TEmailPagesTest::helpBoxesBelongToTheWindow() {

@@ -296,6 +296,102 @@ private slots:
         QCOMPARE(errorOf(c, [&] { c.Connect(); }), QStringLiteral("Already connected"));
     }
 
+    // A reply code its command can never get (RFC 5321 4.3.2) is no
+    // acceptance and no refusal: the server is out of step, so the client
+    // ends the conversation at once with one message and never says "sent".
+    void outOfOrder_data() {
+        QTest::addColumn<QByteArray>("verb"); // empty: the greeting
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArray>("ehlo"); // the EHLO reply; empty: refused (HELO follows)
+        QTest::addColumn<int>("stage");       // 0 connect, 1 send, 2 disconnect
+        QTest::addColumn<QString>("error");
+        const auto answered = [](const char* command, const char* reply) {
+            return QStringLiteral("The mail server answered %1 with a reply out of order (%2); the "
+                                  "connection was closed and the e-mail was not sent")
+                .arg(QLatin1String(command), QLatin1String(reply));
+        };
+        const QString greeted = QStringLiteral(
+            "The mail server greeted with a reply out of order (%1); the connection was closed "
+            "and the e-mail was not sent");
+        const QByteArray signIn = "250-hi\r\n250 AUTH PLAIN LOGIN\r\n";
+        const QByteArray loginOnly = "250-hi\r\n250 AUTH LOGIN\r\n";
+        QTest::newRow("greeting 250") << QByteArray() << QByteArray("250 hi\r\n") << QByteArray()
+                                      << 0 << greeted.arg("250 hi");
+        QTest::newRow("greeting 354") << QByteArray() << QByteArray("354 go\r\n") << QByteArray()
+                                      << 0 << greeted.arg("354 go");
+        QTest::newRow("EHLO 354") << QByteArray("EHLO") << QByteArray("354 go\r\n") << QByteArray()
+                                  << 0 << answered("EHLO", "354 go");
+        QTest::newRow("EHLO 221") << QByteArray("EHLO") << QByteArray("221 bye\r\n") << QByteArray()
+                                  << 0 << answered("EHLO", "221 bye");
+        QTest::newRow("HELO 354") << QByteArray("HELO") << QByteArray("354 go\r\n") << QByteArray()
+                                  << 0 << answered("HELO", "354 go");
+        QTest::newRow("HELO 220") << QByteArray("HELO") << QByteArray("220 hi\r\n") << QByteArray()
+                                  << 0 << answered("HELO", "220 hi");
+        QTest::newRow("AUTH PLAIN 250") << QByteArray("AUTH") << QByteArray("250 OK\r\n") << signIn
+                                        << 0 << answered("AUTH", "250 OK");
+        QTest::newRow("AUTH LOGIN 235 before the user")
+            << QByteArray("AUTH") << QByteArray("235 in\r\n") << loginOnly << 0
+            << answered("AUTH", "235 in");
+        QTest::newRow("RSET 221") << QByteArray("RSET") << QByteArray("221 bye\r\n") << QByteArray()
+                                  << 1 << answered("RSET", "221 bye");
+        QTest::newRow("MAIL 354") << QByteArray("MAIL") << QByteArray("354 go\r\n") << QByteArray()
+                                  << 1 << answered("MAIL", "354 go");
+        QTest::newRow("RCPT 220") << QByteArray("RCPT") << QByteArray("220 hi\r\n") << QByteArray()
+                                  << 1 << answered("RCPT", "220 hi");
+        QTest::newRow("RCPT 354") << QByteArray("RCPT") << QByteArray("354 go\r\n") << QByteArray()
+                                  << 1 << answered("RCPT", "354 go");
+        QTest::newRow("RCPT 251 is an acceptance")
+            << QByteArray("RCPT") << QByteArray("251 forwarded\r\n") << QByteArray() << 1 << "";
+        QTest::newRow("DATA 250") << QByteArray("DATA") << QByteArray("250 OK\r\n") << QByteArray()
+                                  << 1 << answered("DATA", "250 OK");
+        QTest::newRow("end of data 354")
+            << QByteArray(".") << QByteArray("354 go\r\n") << QByteArray() << 1
+            << answered("the end of the mail", "354 go");
+        QTest::newRow("QUIT 250") << QByteArray("QUIT") << QByteArray("250 OK\r\n") << QByteArray()
+                                  << 2 << answered("QUIT", "250 OK");
+    }
+    void outOfOrder() {
+        QFETCH(QByteArray, verb);
+        QFETCH(QByteArray, reply);
+        QFETCH(QByteArray, ehlo);
+        QFETCH(int, stage);
+        QFETCH(QString, error);
+        SmtpScriptServer server;
+        if (verb.isEmpty())
+            server.greet(reply);
+        if (!ehlo.isEmpty())
+            server.on("EHLO", ehlo);
+        if (!verb.isEmpty())
+            server.on(verb, reply, verb == "QUIT" ? Answer::ReplyAndClose : Answer::Reply);
+        SmtpEvents ev;
+        TSmtpClient c;
+        ev.attach(c);
+        prepare(c, server);
+        if (!ehlo.isEmpty()) {
+            c.AuthUser = "ann";
+            c.setPassword("pw");
+        }
+        QString got = errorOf(c, [&] { c.Connect(); });
+        if (stage >= 1 && got.isEmpty())
+            got = errorOf(c, [&] { c.SendMail(); });
+        if (stage >= 2 && got.isEmpty())
+            got = errorOf(c, [&] { c.Disconnect(); });
+        QCOMPARE(got, error);
+        QCOMPARE(ev.log.contains("Success"), error.isEmpty() || stage == 2);
+        if (error.isEmpty())
+            return;
+        QVERIFY(!c.Connected());
+        QVERIFY(!c.Busy());
+        QCOMPARE(ev.log.last(), QStringLiteral("Disconnect"));
+        QTRY_VERIFY(!server.peerOpen());
+        // Nothing went out after the reply out of order: no body after a
+        // "250" to DATA, no QUIT whose answer could not be told apart.
+        const Lines lines = server.linesOf(0);
+        QCOMPARE(lines.isEmpty() ? QByteArray() : lines.last().left(verb.size()), verb);
+        if (verb == "DATA")
+            QVERIFY(!server.received().contains("line one"));
+    }
+
     void recipientRefusedGoesOn() {
         SmtpScriptServer server;
         server.on("RCPT", "550 unknown\r\n");

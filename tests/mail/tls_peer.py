@@ -1,11 +1,12 @@
 # A mail server for the sign-in and TLS tests, on a free loopback port.
 #   tls_peer.py FOLDER MODE CERT AUTH [direct]
 # MODE: starttls (STARTTLS required), tls (TLS from the first byte),
-#       drop (offers STARTTLS, says yes, then closes).
+#       drop (offers STARTTLS, says yes, then closes),
+#       clear (no TLS at all: STARTTLS left out of EHLO, sign-in offered in clear).
 # CERT: good, expired, wronghost (the server's certificate); the authority
 #       that signed it is written to FOLDER/ca.pem, the client's trust store.
 # AUTH: none (no AUTH offered), both (PLAIN and LOGIN), login (LOGIN only). User "ann",
-#       password "s3cret pass"; sign-in only inside TLS.
+#       password "s3cret pass"; sign-in only inside TLS, but for MODE clear.
 # Mails are stored by smtp_store.StoreHandler; every byte the client sends
 # goes through a relay that writes it to FOLDER/wire.log as it crossed the
 # network. Prints "PORT n" (the relay's port) once listening.
@@ -134,7 +135,7 @@ async def main():
     else:
         # The server only knows of TLS it started itself (STARTTLS); a
         # connection in TLS from its first byte is inside TLS all along.
-        kwargs = {"hostname": "localhost", "auth_require_tls": mode != "tls"}
+        kwargs = {"hostname": "localhost", "auth_require_tls": mode == "starttls"}
         if auth != "none":
             kwargs["authenticator"] = authenticator
             if auth == "login":

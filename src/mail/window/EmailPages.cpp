@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -48,6 +49,22 @@ QLineEdit* edit(const QString& name, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     return e;
+}
+
+// A value as long as most users' host names and addresses: the setup's
+// edits and current values show it whole, in the font and language in use.
+const QString kTypicalValue = QStringLiteral("firstname.lastname@example.com");
+
+void fitTypicalValue(QLineEdit* e) {
+    const QMargins m = e->textMargins();
+    // The edit keeps 2 pixels of its own on either side of the text.
+    const QSize text(e->fontMetrics().horizontalAdvance(kTypicalValue) + 2 * 2 + m.left() +
+                         m.right(),
+                     e->fontMetrics().height());
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+    e->setMinimumWidth(e->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, e).width());
 }
 
 QPushButton* button(const QString& name, const QString& text, const QString& hint,
@@ -192,6 +209,7 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
                 {QT_TRANSLATE_NOOP("EmailSetupPage", "Enter your name:"), yname1, QString()}};
     int r = 1;
     for (const auto& row : rows) {
+        fitTypicalValue(row.edit);
         g->addWidget(captions::make(tr(row.caption), row.edit, this), r, 0);
         g->addWidget(row.edit, r, 1);
         g->addWidget(new QLabel(row.example, this), r, 2);
@@ -221,6 +239,7 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     signIn1 = new QCheckBox(tr("Sign in"), this);
     signIn1->setObjectName(QStringLiteral("SignIn1"));
     authUser1 = edit("AuthUser1", this);
+    fitTypicalValue(authUser1);
     password1 = edit("Password1", this);
     password1->setEchoMode(QLineEdit::Password);
     auto* account = new QHBoxLayout;
@@ -241,6 +260,8 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
         g->addWidget(coloured(tr(captions[i]), Qt::blue, this), 3 + i, 3);
         current[i] =
             coloured<ElidedLabel>(QString(), Qt::red, this, QStringLiteral("Label%1").arg(15 + i));
+        // A longer value ends in "…", with its whole text in the hint.
+        current[i]->setMinimumWidth(current[i]->fontMetrics().horizontalAdvance(kTypicalValue));
         g->addWidget(current[i], 3 + i, 4);
     }
     g->setColumnStretch(1, 1);

@@ -65,8 +65,13 @@ void TEmail::buildPages() {
     panel4_ = new EmailSetupPage(pages);
     panel2_ = new EmailListPage(pages);
     for (QWidget* page : {static_cast<QWidget*>(panel3_), static_cast<QWidget*>(panel4_),
-                          static_cast<QWidget*>(panel2_)})
+                          static_cast<QWidget*>(panel2_)}) {
+        // A hidden page counts too: the window is made large enough for each.
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
         grid->addWidget(page, 0, 0);
+    }
     // The list page lies over the others, so it paints its own background.
     systemcolors::paintBackground(panel2_, colortext::BtnFace);
     panel4_->hide();
@@ -74,6 +79,9 @@ void TEmail::buildPages() {
     static_cast<QVBoxLayout*>(layout())->addWidget(pages, 1);
     statusBar1_ = toolwindow::addStatusBar(this, false);
     wirePages();
+    // The window keeps its size, grown where a language's captions or the
+    // room for a typical address need more.
+    setFixedSize(size().expandedTo(layout()->minimumSize()));
     toolwindow::centre(this);
 }
 
