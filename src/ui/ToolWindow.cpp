@@ -51,8 +51,11 @@ class PlacementCheck : public QObject {
 public:
     explicit PlacementCheck(QWidget* window) : QObject(window), window_(window) {
         window->installEventFilter(this);
-        // The window manager frames a window within moments of its showing.
-        QTimer::singleShot(2000, this, &QObject::deleteLater);
+        // The window manager frames a window within moments of its showing,
+        // and the frame's size may come without an event of the window's.
+        for (const int ms : {50, 250, 1000})
+            QTimer::singleShot(ms, this, &PlacementCheck::check);
+        QTimer::singleShot(1500, this, &QObject::deleteLater);
     }
 
 protected:
@@ -72,8 +75,8 @@ private:
             return;
         const QPoint at =
             screengeometry::besideStrip(frame.size(), strip, screengeometry::screens());
-        deleteLater();
         window_->removeEventFilter(this);
+        deleteLater(); // once: after that the window stays where the user puts it
         if (at != frame.topLeft())
             window_->move(at);
     }
