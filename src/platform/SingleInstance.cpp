@@ -108,11 +108,14 @@ bool SingleInstance::handOver(int timeoutMs) {
         if (asked == Asked::Handed)
             return true;
         // No lock file can be made there: whoever listens was asked; this
-        // one runs, since running twice beats not running. A first that
-        // accepts but never answers hangs: this one takes over.
-        if (!lock->failed() || asked == Asked::Silent || waited.elapsed() >= timeoutMs)
+        // one runs, since running twice beats not running.
+        if (!lock->failed())
             break;
-        // The holder listens in a moment, or has just ended and let go.
+        // The holder runs: one still busy starting answers the request left
+        // with it once it gets to it; one that has not listened yet does in
+        // a moment, or has just ended and let go of the lock.
+        if (asked == Asked::Silent || waited.elapsed() >= timeoutMs)
+            return true;
         QThread::msleep(5);
     }
     listen();
@@ -148,7 +151,7 @@ void SingleInstance::listen() {
     if (!onlyOurs(QFileInfo(path_).path()))
         server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(path_))
-        return; // without the socket this start still runs; later starts wait for it
+        return; // without the socket this start still runs; later starts end unanswered
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
 }
 

@@ -23,9 +23,9 @@ public:
     explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance took the hand-over (this one should end);
-    // false when this one now listens (it is the first, or the other was gone
-    // or hung). Waits at most timeoutMs for the other instance's answer.
+    // True when another instance runs (this one should end): it took the
+    // hand-over, or holds the lock and has the request waiting for it; false
+    // when this one now listens. Waits at most timeoutMs for an answer.
     bool handOver(int timeoutMs = 2000);
 
 signals:

@@ -71,17 +71,20 @@ private:
     void check() {
         const QRect strip = stripArea ? stripArea() : QRect();
         const QRect frame = window_->frameGeometry();
-        if (strip.isEmpty() || !window_->isVisible() || !frame.intersects(strip))
+        if (done_ || strip.isEmpty() || !window_->isVisible() || !frame.intersects(strip))
             return;
         const QPoint at =
             screengeometry::besideStrip(frame.size(), strip, screengeometry::screens());
+        // Once: after that the window stays where the user puts it.
+        done_ = true;
         window_->removeEventFilter(this);
-        deleteLater(); // once: after that the window stays where the user puts it
+        deleteLater();
         if (at != frame.topLeft())
             window_->move(at);
     }
 
     QWidget* window_;
+    bool done_ = false;
 };
 
 void placeBesideStrip(QWidget* window) {
