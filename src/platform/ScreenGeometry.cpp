@@ -68,10 +68,7 @@ QRect screenFor(const QRect& rect, const QList<QRect>& screens) {
     return best;
 }
 
-QPoint ontoScreens(const QRect& rect, const QList<QRect>& screens) {
-    for (const QRect& s : screens)
-        if (s.intersects(rect))
-            return rect.topLeft();
+QPoint ontoOneScreen(const QRect& rect, const QList<QRect>& screens) {
     const QRect s = screenFor(rect, screens);
     if (s.isEmpty())
         return rect.topLeft();
@@ -96,11 +93,29 @@ QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens
         return QPoint(0, 0);
     const int x =
         clampSpan(s.left() + (s.width() - window.width()) / 2, window.width(), s.left(), s.width());
-    const int centredY = s.top() + (s.height() - window.height()) / 2;
-    const QRect centred(QPoint(x, centredY), window);
-    if (!centred.intersects(strip))
-        return centred.topLeft();
-    return QPoint(x, besideY(window.height(), strip, s, centredY));
+    const int y = clampSpan(s.top() + (s.height() - window.height()) / 2, window.height(), s.top(),
+                            s.height());
+    // Against each side of the strip, kept on the screen: below, above, then
+    // the side with more room first.
+    QList<QPoint> sides{QPoint(x, y), QPoint(x, strip.bottom() + 1),
+                        QPoint(x, strip.top() - window.height())};
+    const QPoint left(strip.left() - window.width(), y);
+    const QPoint right(strip.right() + 1, y);
+    if (strip.left() - s.left() >= s.right() - strip.right())
+        sides << left << right;
+    else
+        sides << right << left;
+    QPoint best;
+    qint64 leastCovered = std::numeric_limits<qint64>::max();
+    for (const QPoint& side : sides) {
+        const QPoint at = ontoOneScreen(QRect(side, window), {s});
+        const qint64 covered = area(QRect(at, window).intersected(strip));
+        if (covered < leastCovered) {
+            best = at;
+            leastCovered = covered;
+        }
+    }
+    return best;
 }
 
 QPoint underStrip(QSize window, const QRect& strip, const QList<QRect>& screens) {

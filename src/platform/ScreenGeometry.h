@@ -16,17 +16,20 @@ QList<QRect> screens();
 // An empty rectangle when there is no screen at all.
 QRect screenFor(const QRect& rect, const QList<QRect>& screens);
 
-// rect's top left, unchanged while any part of rect is on a screen;
-// otherwise moved onto the nearest screen, wholly when it fits there.
-QPoint ontoScreens(const QRect& rect, const QList<QRect>& screens);
+// rect's top left moved as little as brings rect wholly onto one screen:
+// the one holding most of it, else the nearest. Where rect is larger than
+// that screen, its top or left edge is on the screen's.
+QPoint ontoOneScreen(const QRect& rect, const QList<QRect>& screens);
 
 // The left edge of the desktop in the row y: that of the leftmost screen
 // spanning the row, or fallback when no screen does.
 int leftEdgeAt(int y, const QList<QRect>& screens, int fallback);
 
 // Where a window of frame size `window` opens: centred on the strip's
-// screen, moved just below the strip when centred it would cover it, or
-// just above where there is no room below.
+// screen; where centred it would cover the strip, just below the strip, or
+// just above where there is no room below, else beside it on the side with
+// the most room. Where nothing is clear of the strip, that side still
+// covers the least of it.
 QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens);
 
 // Where a list that belongs to the strip opens: at the strip's left edge

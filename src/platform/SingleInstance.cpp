@@ -10,6 +10,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
+#include <algorithm>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +26,29 @@ bool onlyOurs(const QString& folder) {
     struct stat st;
     return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
            st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// Whether the process at the socket's other end is this user's: an answer
+// from anyone else is no first instance of ours.
+bool peerIsOurs(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &length) ==
+               0 &&
+           length == sizeof peer && peer.uid == ::geteuid();
+}
+
+// Removes what lies at path, never what a link there points to: a folder
+// goes with what it holds (links in it go as links), anything else as such.
+void clearPath(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0)
+        return;
+    if (S_ISDIR(st.st_mode))
+        QDir(path).removeRecursively();
+    else
+        ::unlink(name.constData());
 }
 } // namespace
 
@@ -65,49 +91,67 @@ SingleInstance::~SingleInstance() {
 }
 
 bool SingleInstance::handOver(int timeoutMs) {
-    // Two starts at the same moment: the lock makes one of them the first.
-    // The kernel's lock, not a lock file naming its holder: a crashed holder
-    // leaves no stale lock, and taking it waits for no disk.
-    const FileLock lock(path_ + QStringLiteral(".lock"), timeoutMs * 2);
-    if (!lock.held())
-        return false; // cannot tell; running twice beats not running
-    // Every instance listens before it lets go of the lock, so without the
-    // socket file there is nobody to ask.
-    if (QFileInfo::exists(path_) && askFirst(timeoutMs))
-        return true;
+    // The kernel's lock, held by the first for its whole run, says who is
+    // first: a crashed holder leaves no stale lock, and nothing that lies at
+    // the socket's path can make two firsts or keep a start waiting.
+    QElapsedTimer waited;
+    waited.start();
+    const QString lockPath = path_ + QStringLiteral(".lock");
+    for (;;) {
+        auto lock = std::make_unique<FileLock>(lockPath, 0);
+        if (lock->held()) {
+            lock_ = std::move(lock);
+            break;
+        }
+        const qint64 left = std::max<qint64>(1, timeoutMs - waited.elapsed());
+        const Asked asked = askFirst(int(left));
+        if (asked == Asked::Handed)
+            return true;
+        // No lock file can be made there: whoever listens was asked; this
+        // one runs, since running twice beats not running.
+        if (!lock->failed())
+            break;
+        // The holder runs: one still busy starting answers the request left
+        // with it once it gets to it; one that has not listened yet does in
+        // a moment, or has just ended and let go of the lock.
+        if (asked == Asked::Silent || waited.elapsed() >= timeoutMs)
+            return true;
+        QThread::msleep(5);
+    }
     listen();
     return false;
 }
 
-bool SingleInstance::askFirst(int timeoutMs) {
+SingleInstance::Asked SingleInstance::askFirst(int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(path_);
-    if (socket.waitForConnected(timeoutMs)) {
-        socket.write(Request);
-        QElapsedTimer waited;
-        waited.start();
-        QByteArray got;
-        while (
-            !got.contains('\n') && waited.elapsed() < timeoutMs &&
-            (socket.bytesAvailable() || socket.waitForReadyRead(int(timeoutMs - waited.elapsed()))))
-            got += socket.read(64 - got.size());
-        if (got == Reply)
-            return true;
-        // Connected but no answer: a hung first instance. This one takes over.
-    }
-    return false;
+    // Refused or not there fails at once: nothing listens yet.
+    if (!socket.waitForConnected(timeoutMs))
+        return socket.error() == QLocalSocket::SocketTimeoutError ? Asked::Silent
+                                                                  : Asked::NotListening;
+    if (!peerIsOurs(socket))
+        return Asked::NotListening; // the first clears the path before it listens
+    socket.write(Request);
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray got;
+    while (!got.contains('\n') && waited.elapsed() < timeoutMs &&
+           (socket.bytesAvailable() || socket.waitForReadyRead(int(timeoutMs - waited.elapsed()))))
+        got += socket.read(64 - got.size());
+    return got == Reply ? Asked::Handed : Asked::Silent;
 }
 
 void SingleInstance::listen() {
-    // A socket file without a listener is what a crash leaves.
-    QLocalServer::removeServer(path_);
+    // Whatever lies at the path goes: a socket a crash left, or anything
+    // else put there. The lock says no first of ours listens at it.
+    clearPath(path_);
     server_ = new QLocalServer(this);
     // Making the socket owner-only costs Qt a temporary folder per start;
     // in a folder only we can enter it is owner-only already.
     if (!onlyOurs(QFileInfo(path_).path()))
         server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(path_))
-        return; // without the socket this start still runs; later starts run too
+        return; // without the socket this start still runs; later starts end unanswered
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <memory>
 
+class FileLock;
 class QLocalServer;
 
 // One strip per user, display and program folder: a second start hands over
-// to the first through a local socket in the runtime folder and ends. A
-// socket left behind by a crash answers nobody, so it is taken over.
+// to the first through a local socket in the runtime folder and ends. The
+// first holds a kernel lock beside the socket for its whole run, so whatever
+// lies at the socket's path (a crash's socket, a folder, a file, a link)
+// never decides who is first: the holder clears the path and listens.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -19,9 +23,9 @@ public:
     explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance took the hand-over (this one should end);
-    // false when this one now listens (it is the first, or the other was gone).
-    // Waits at most timeoutMs for the other instance's answer.
+    // True when another instance runs (this one should end): it took the
+    // hand-over, or holds the lock and has the request waiting for it; false
+    // when this one now listens. Waits at most timeoutMs for an answer.
     bool handOver(int timeoutMs = 2000);
 
 signals:
@@ -29,11 +33,14 @@ signals:
     void activationRequested();
 
 private:
-    // Whether a first instance listening at the socket took the hand-over.
-    bool askFirst(int timeoutMs);
+    enum class Asked { Handed, NotListening, Silent };
+    // Whether a first instance of this user listening at the socket took the
+    // hand-over.
+    Asked askFirst(int timeoutMs);
     void listen();
     void answer();
 
     QString path_;
     QLocalServer* server_ = nullptr;
+    std::unique_ptr<FileLock> lock_; // held while this one is the first
 };

@@ -28,9 +28,13 @@ int Placement::leftEdge() {
 }
 
 int Placement::edgeLeft() const {
+    return edgeLeftAt(view_.stripPos().y());
+}
+
+int Placement::edgeLeftAt(int top) const {
     // The edge of the screens in the strip's own row: with screens of
     // different sizes side by side, the desktop's left edge differs by row.
-    const int row = view_.stripPos().y() + view_.stripSize().height() / 2;
+    const int row = top + view_.stripSize().height() / 2;
     return screengeometry::leftEdgeAt(row, screengeometry::screens(), leftEdge());
 }
 
@@ -50,7 +54,15 @@ QPoint Placement::centredPosition() const {
 
 void Placement::keepOnScreens() {
     const QRect strip(view_.stripPos(), view_.stripFrameSize());
-    const QPoint onto = screengeometry::ontoScreens(strip, screengeometry::screens());
+    const QList<QRect> screens = screengeometry::screens();
+    if (hidden_) {
+        const QRect end = strip.adjusted(HiddenOffset, 0, 0, 0);
+        const int y = screengeometry::ontoOneScreen(end, screens).y();
+        if (QPoint(edgeLeftAt(y) - HiddenOffset, y) != strip.topLeft())
+            hideAt(y);
+        return;
+    }
+    const QPoint onto = screengeometry::ontoOneScreen(strip, screens);
     if (onto != strip.topLeft())
         view_.moveStrip(onto);
 }
@@ -92,15 +104,19 @@ bool Placement::RestorePosition() {
 
 void Placement::HideStrip() {
     setHideBarRed(true);
+    hideAt(view_.stripPos().y());
+}
+
+void Placement::hideAt(int y) {
+    hidden_ = true;
     // The visible end claims its pixels first: window managers otherwise keep a
     // tenth of a normal window on screen, which would leave buttons there.
-    const QPoint at = view_.stripPos();
     const QSize size = view_.stripSize();
-    const int edge = edgeLeft();
+    const int edge = edgeLeftAt(y);
     // The reservation is measured from the left of the whole desktop.
     windowstrut::reserveLeft(view_.stripHandle(), edge - leftEdge() + size.width() - HiddenOffset,
-                             at.y(), at.y() + size.height() - 1);
-    view_.moveStrip(QPoint(edge - HiddenOffset, at.y()));
+                             y, y + size.height() - 1);
+    view_.moveStrip(QPoint(edge - HiddenOffset, y));
     tellMoved();
 }
 
@@ -145,6 +161,7 @@ void Placement::bringBack() {
 
 void Placement::returnFromEdge() {
     windowstrut::clear(view_.stripHandle());
+    hidden_ = false;
     bool restored = false;
     try {
         restored = RestorePosition();

@@ -32,8 +32,10 @@ public:
     bool isOnScreen() const;
     // The design placement: the strip centred on the screen it is on.
     QPoint centredPosition() const;
-    // Brings a strip that lies outside every screen (a saved place on a
-    // screen since gone) wholly onto the nearest one.
+    // Brings the strip wholly onto one screen, the one holding most of it
+    // (a saved place may lie on a screen since gone, or past the edge of a
+    // smaller or more scaled one); a hidden strip keeps hiding, with its
+    // showing end wholly on the screens, at their left edge in its row.
     void keepOnScreens();
 
     // Move handle (position relative to the handle).
@@ -69,11 +71,16 @@ private:
     void tellMoved() const;
     void setHideBarRed(bool red);
     void returnFromEdge();
+    // Hides the strip at the left screen edge in its row, its top at y.
+    void hideAt(int y);
+    // The left screen edge in the row of a strip whose top is at `top`.
+    int edgeLeftAt(int top) const;
 
     StripView& view_;
     ShownSettings& settings_;
     Prompts& prompts_;
     std::function<ToolWindows*()> tools_;
     bool dragging_ = false;
+    bool hidden_ = false; // by HideStrip, until brought back
     QPoint dragOrigin_;
 };

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +30,64 @@ constexpr int DecorationAllowance = 32;
 
 const char* const PlacedProperty = "tabdeckPlacedBesideStrip";
 
+// The frame a window is about to show with: its layout settled first, as
+// showing it would (a translation's longer texts make a window larger than
+// it was made), with room for the title bar and borders while the window
+// manager has not framed it yet.
+QSize frameToShow(QWidget* window) {
+    window->ensurePolished();
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    QSize frame = window->frameGeometry().size();
+    if (frame == window->size() && !(window->windowFlags() & Qt::FramelessWindowHint))
+        frame += QSize(0, DecorationAllowance);
+    return frame;
+}
+
+// Reads back where a window placed beside the strip came to stand once the
+// window manager has framed it: one that covers the strip after all (a frame
+// larger than allowed for, or moved by the window manager) is placed anew
+// with its real frame, once.
+class PlacementCheck : public QObject {
+public:
+    explicit PlacementCheck(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+        // The window manager frames a window within moments of its showing,
+        // and the frame's size may come without an event of the window's.
+        for (const int ms : {50, 250, 1000})
+            QTimer::singleShot(ms, this, &PlacementCheck::check);
+        QTimer::singleShot(1500, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ &&
+            (event->type() == QEvent::Expose || event->type() == QEvent::Move ||
+             event->type() == QEvent::Resize))
+            check();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void check() {
+        const QRect strip = stripArea ? stripArea() : QRect();
+        const QRect frame = window_->frameGeometry();
+        if (done_ || strip.isEmpty() || !window_->isVisible() || !frame.intersects(strip))
+            return;
+        const QPoint at =
+            screengeometry::besideStrip(frame.size(), strip, screengeometry::screens());
+        // Once: after that the window stays where the user puts it.
+        done_ = true;
+        window_->removeEventFilter(this);
+        deleteLater();
+        if (at != frame.topLeft())
+            window_->move(at);
+    }
+
+    QWidget* window_;
+    bool done_ = false;
+};
+
 void placeBesideStrip(QWidget* window) {
     if (!stripArea || window->property(PlacedProperty).toBool())
         return;
@@ -36,10 +95,9 @@ void placeBesideStrip(QWidget* window) {
     const QRect strip = stripArea();
     if (strip.isEmpty())
         return;
-    QSize frame = window->frameGeometry().size();
-    if (frame == window->size() && !(window->windowFlags() & Qt::FramelessWindowHint))
-        frame += QSize(0, DecorationAllowance);
-    window->move(screengeometry::besideStrip(frame, strip, screengeometry::screens()));
+    window->move(
+        screengeometry::besideStrip(frameToShow(window), strip, screengeometry::screens()));
+    new PlacementCheck(window);
 }
 
 // A window's build steps not yet run, kept as the window's child until the

@@ -25,6 +25,9 @@ count() { pgrep -c -f "^$1/TabdeckV10\$" || true; }
 first=$!
 pids+=($first)
 wait_for 15 at 200 300 || fail "the first strip did not show at (200,300)"
+sockets=("$XDG_RUNTIME_DIR"/tabdeckv10-*.sock)
+[[ ${#sockets[@]} -eq 1 && -S ${sockets[0]} ]] || fail "not one socket: ${sockets[*]}"
+socket=${sockets[0]}
 
 wm_class=$(xprop -id "$(strip_wid)" WM_CLASS)
 entry_class=$(grep '^StartupWMClass=' "$here/../../packaging/example.fernhollow.TabdeckV10.desktop" | cut -d= -f2)
@@ -54,10 +57,14 @@ sleep 2
 two || fail "a copy in another folder did not start on its own"
 kill "${pids[-1]}"
 
-# A crash leaves the socket and the lock file: the next start takes them
-# over, and of two starts at the same moment one stays and shows its strip.
+# A crash leaves the socket and the lock file, and something else may take
+# the socket's place (here a folder): the next start takes the place over,
+# and of two starts at the same moment one stays and shows its strip.
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
+[[ -S $socket ]] || fail "no socket left by the crash"
+rm "$socket"
+mkdir -p "$socket/inner"
 "$prog/TabdeckV10" >"$work/third.log" 2>&1 &
 a=$!
 "$prog/TabdeckV10" >"$work/fourth.log" 2>&1 &
@@ -73,6 +80,14 @@ handed=$a
 status=0
 wait "$handed" || status=$?
 [[ $status -eq 0 ]] || fail "the start handed over ended with $status"
+# A later start is answered at once (its whole run, the toolkit's start too).
+started=$(date +%s%N)
+status=0
+timeout 10 "$prog/TabdeckV10" >"$work/fifth.log" 2>&1 || status=$?
+ms=$((($(date +%s%N) - started) / 1000000))
+[[ $status -eq 0 ]] && ((ms < 1000)) || fail "a later start ended with $status after $ms ms"
+one || fail "a later start left $(count "$prog") processes"
+echo "a later start handed over and ended after $ms ms"
 
 # Start with the desktop: the options item writes and removes the entry.
 # (Button menu on button 1, Options, its last item: Up from the first wraps there.)
@@ -102,4 +117,4 @@ err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prog/TabdeckV10" 2>
 status=0
 err=$(env -u QT_QPA_PLATFORM DISPLAY=:4711 "$prog/TabdeckV10" 2>&1 >/dev/null) || status=$?
 [[ $status -eq 1 && $(wc -l <<<"$err") -eq 1 && $err == *:4711* ]] || fail "with a dead display: status $status, '$err'"
-echo "one instance per copy, handed over, taken over after a crash by one of two starts; WM_CLASS $wm_class; autostart entry valid; no display said in one line"
+echo "one instance per copy, handed over, taken over after a crash (a folder in the socket's place) by one of two starts; WM_CLASS $wm_class; autostart entry valid; no display said in one line"

@@ -44,6 +44,18 @@ bool answersLaterStart(SingleInstance& first, const QString& path) {
     return handOverFromAnotherThread(path) && (asked.count() == 1 || asked.wait(5000));
 }
 
+// A socket bound and closed without unlinking, as a killed process leaves it.
+bool leaveSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 bool makeFolder(const QString& path, int mode) {
     return QDir().mkdir(path) && ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
 }
@@ -89,37 +101,66 @@ private slots:
         QVERIFY(a.size() < 100); // a socket path holds at most 107 bytes
     }
 
-    // A crash leaves the socket file and the lock file behind: the next start
-    // takes both over at once and listens (the later start is handed over).
-    void crashLeftoversTakenOver_data() {
-        QTest::addColumn<bool>("socketLeft");
-        QTest::addColumn<QByteArray>("lockLeft"); // null: none left
-        QTest::newRow("socket file") << true << QByteArray();
-        QTest::newRow("lock file naming a live process")
-            << false << QByteArray::number(::getpid()) + "\nTabdeckV10\nhost\n";
-        QTest::newRow("both") << true << QByteArray("");
+    // Whatever lies at the socket's path, left by a crash or put there: the
+    // first start listens at once, a later start is handed over at once, and
+    // nothing a link there points to is touched.
+    void whateverLiesAtThePath_data() {
+        QTest::addColumn<QString>("found");
+        for (const char* found :
+             {"nothing", "socket a crash left", "socket open to all", "socket of another user",
+              "lock file of a live process", "silent listener", "empty folder", "folder with links",
+              "file", "link to a file", "link to a folder", "dangling link"})
+            QTest::newRow(found) << QString::fromLatin1(found);
     }
-    void crashLeftoversTakenOver() {
-        QFETCH(bool, socketLeft);
-        QFETCH(QByteArray, lockLeft);
+    void whateverLiesAtThePath() {
+        QFETCH(QString, found);
         TempDir dir;
+        TempDir outside;
+        const QString kept = outside.write("folder/kept", "kept");
         const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
-        if (socketLeft) {
-            // Bound and closed without unlinking, as a killed process leaves it.
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            const QByteArray name = QFile::encodeName(path);
-            std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-            ::close(fd);
-            QVERIFY(QFileInfo(path).exists());
+        const QByteArray name = QFile::encodeName(path);
+        QLocalServer silent;
+        if (found.startsWith("socket")) {
+            if (found.endsWith("another user") && ::geteuid() != 0)
+                QSKIP("giving a socket to another user needs root");
+            QVERIFY(leaveSocket(path));
+            if (found.endsWith("open to all"))
+                QCOMPARE(::chmod(name.constData(), 0777), 0);
+            if (found.endsWith("another user"))
+                QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
+        } else if (found == "lock file of a live process") {
+            dir.write(QFileInfo(path).fileName() + ".lock",
+                      QByteArray::number(::getpid()) + "\nTabdeckV10\nhost\n");
+        } else if (found == "silent listener") {
+            QVERIFY(silent.listen(path)); // accepts, never answers
+        } else if (found == "empty folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (found == "folder with links") {
+            QVERIFY(QDir().mkpath(path + "/inner"));
+            QVERIFY(QFile::link(outside.file("folder"), path + "/inner/out"));
+            QVERIFY(QFile::link(kept, path + "/kept"));
+        } else if (found == "file") {
+            dir.write(QFileInfo(path).fileName(), "squatter");
+        } else if (found == "link to a file") {
+            QVERIFY(QFile::link(kept, path));
+        } else if (found == "link to a folder") {
+            QVERIFY(QFile::link(outside.file("folder"), path));
+        } else if (found == "dangling link") {
+            QVERIFY(QFile::link(dir.file("gone"), path));
         }
-        if (!lockLeft.isNull())
-            dir.write(QFileInfo(path).fileName() + ".lock", lockLeft);
-        SingleInstance next(path);
-        QVERIFY(!next.handOver(500));
-        QVERIFY(answersLaterStart(next, path));
+
+        QElapsedTimer took;
+        took.start();
+        SingleInstance first(path);
+        QVERIFY(!first.handOver(2000));
+        QVERIFY2(took.elapsed() < 500, qPrintable(QString::number(took.elapsed()) + " ms"));
+        took.restart();
+        QVERIFY(answersLaterStart(first, path));
+        QVERIFY2(took.elapsed() < 500, qPrintable(QString::number(took.elapsed()) + " ms"));
+        QVERIFY(answersLaterStart(first, path));
+        QFile left(kept);
+        QVERIFY(left.open(QIODevice::ReadOnly));
+        QCOMPARE(left.readAll(), QByteArray("kept"));
     }
 
     // Only the owner may call the strip forward: the socket, or else the
@@ -171,17 +212,29 @@ private slots:
         QCOMPARE(int(st.st_mode & 07777), takenMode ? takenMode : 0700); // as found, or made ours
     }
 
-    // Something that accepts but never answers is no first instance.
-    void silentListenerIsNoInstance() {
+    // A first start still busy starting (its event loop not running yet)
+    // stays the only one: the later start ends after its wait, and the first
+    // comes forward once it gets to the request.
+    void busyFirstStaysTheOnlyOne() {
         TempDir dir;
         const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
-        QLocalServer silent;
-        QVERIFY(silent.listen(path));
+        SingleInstance first(path);
+        QVERIFY(!first.handOver(500));
+        QSignalSpy asked(&first, &SingleInstance::activationRequested);
+        bool tookOver = false;
         QElapsedTimer took;
         took.start();
-        SingleInstance next(path);
-        QVERIFY(!next.handOver(300));
-        QVERIFY(took.elapsed() < 3000);
+        QThread* t = QThread::create([&] {
+            SingleInstance second(path);
+            tookOver = second.handOver(300);
+        });
+        t->start();
+        const bool finished = t->wait(5000); // this thread, the first's, answers nothing meanwhile
+        delete t;
+        QVERIFY(finished);
+        QVERIFY(tookOver);
+        QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed()) + " ms"));
+        QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, 5000);
     }
 
     void execQuoting_data() {

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
@@ -228,6 +229,60 @@ private slots:
         // Returning stores nothing: POS stays as it was.
         QCOMPARE(f.pos("Left"), left);
         QCOMPARE(f.pos("Top"), top);
+    }
+
+    // A place kept wholly on the screen, at and past each edge; a hidden
+    // strip keeps hiding at the edge with its end on the screen.
+    void keepOnScreens_data() {
+        const QRect g = QGuiApplication::primaryScreen()->geometry();
+        const int w = 622, h = 51;
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("expected");
+        const QPoint farthest(g.right() + 1 - w, g.bottom() + 1 - h);
+        QTest::newRow("at the top left") << false << g.topLeft() << g.topLeft();
+        QTest::newRow("at the bottom right") << false << farthest << farthest;
+        QTest::newRow("past the top")
+            << false << g.topLeft() + QPoint(5, -1) << g.topLeft() + QPoint(5, 0);
+        QTest::newRow("past the left")
+            << false << g.topLeft() + QPoint(-1, 5) << g.topLeft() + QPoint(0, 5);
+        QTest::newRow("past the bottom")
+            << false << farthest + QPoint(-5, 1) << farthest + QPoint(-5, 0);
+        QTest::newRow("past the right")
+            << false << farthest + QPoint(1, -5) << farthest + QPoint(0, -5);
+        QTest::newRow("half below") << false << QPoint(g.left() + 5, g.bottom() - h / 2)
+                                    << QPoint(g.left() + 5, farthest.y());
+        QTest::newRow("hidden, the edge moved away")
+            << true << QPoint(0, g.top() + 100) << QPoint(g.left() - 611, g.top() + 100);
+        QTest::newRow("hidden at the bottom")
+            << true << QPoint(0, farthest.y()) << QPoint(g.left() - 611, farthest.y());
+        QTest::newRow("hidden, its row gone below")
+            << true << QPoint(0, g.bottom() + 300) << QPoint(g.left() - 611, farthest.y());
+        QTest::newRow("hidden, past the top")
+            << true << QPoint(0, g.top() - 1) << QPoint(g.left() - 611, g.top());
+        QTest::newRow("hidden, far off the edge") << true << QPoint(g.left() - 5000, g.top() + 100)
+                                                  << QPoint(g.left() - 611, g.top() + 100);
+    }
+    void keepOnScreens() {
+        QFETCH(bool, hidden);
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, expected);
+        Fixture f;
+        f.move(200, 200);
+        if (hidden)
+            f.placement.HideStrip();
+        f.move(at); // where a screen's change or a stored place left it
+        f.placement.keepOnScreens();
+        QCOMPARE(f.at(), expected);
+        QCOMPARE(f.placement.hideBarRed(), hidden);
+        // Brought back from hiding, a stored place past the edge comes whole onto the screen.
+        if (hidden) {
+            f.file.write("POS", "Top", QString::number(at.y()));
+            f.file.write("POS", "Left", "100");
+            f.placement.LabelHideMouseMove();
+            const QRect g = QGuiApplication::primaryScreen()->geometry();
+            QCOMPARE(f.at(), QPoint(100, std::clamp(at.y(), g.top(), g.bottom() + 1 - 51)));
+        }
     }
 
     void returnWithBadPosShowsOnceAndCentres() {

@@ -4,8 +4,10 @@
 #include "strip/window/StripControls.h"
 #include "ui/ActionGuard.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 PlacementEvents::PlacementEvents(StripControls& view, Placement& placement, Prompts& prompts,
                                  QObject* parent)
@@ -16,6 +18,28 @@ void PlacementEvents::attach() {
     // Moves over the bar without a button held must arrive too: they bring the strip back.
     view_.labelHide()->setMouseTracking(true);
     view_.labelHide()->installEventFilter(this);
+    // A screen that comes, goes or changes its size or scale may leave the
+    // strip off it. Queued: a screen going is still listed while it goes.
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        watchScreen(screen);
+        keepOnScreensLater();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &PlacementEvents::keepOnScreensLater);
+}
+
+void PlacementEvents::watchScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, &PlacementEvents::keepOnScreensLater);
+}
+
+void PlacementEvents::keepOnScreensLater() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            actionguard::run(prompts_, view_.stripWindow(), [&] { placement_.keepOnScreens(); });
+        },
+        Qt::QueuedConnection);
 }
 
 bool PlacementEvents::eventFilter(QObject* watched, QEvent* event) {

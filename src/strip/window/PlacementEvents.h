@@ -3,12 +3,14 @@
 
 class Placement;
 class Prompts;
+class QScreen;
 class StripControls;
 
 // The move handle's and the hide bar's mouse events, handed to the strip's
 // placement: a press, move and release on the handle drag the strip; the
 // pointer entering, leaving or moving over the bar, and a left click on
-// it, hide the strip or bring it back.
+// it, hide the strip or bring it back. A change of the screens keeps the
+// strip on them.
 class PlacementEvents : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +26,8 @@ protected:
 private:
     bool moveHandleEvent(QEvent* event);
     bool hideBarEvent(QEvent* event);
+    void watchScreen(QScreen* screen);
+    void keepOnScreensLater();
 
     StripControls& view_;
     Placement& placement_;
