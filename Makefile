@@ -1,5 +1,6 @@
 # make run   - install what is missing, build, start the program
-# make test  - install what is missing, build, run every test
+# make test  - install what is missing, lint, build, run every test
+# make lint  - what may include what, the formatting, window file sizes
 # make install PREFIX=... / make deb - install, or build the Debian package
 # make build / make bench / make fuzz; SANITIZE=1 builds with ASan + UBSan.
 SHELL := /bin/bash
@@ -12,7 +13,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: deps configure build run test unit e2e bench fuzz clean install deb
+.PHONY: deps configure build run lint test unit e2e bench fuzz clean install deb
 PREFIX ?= /usr/local
 
 deps:
@@ -33,7 +34,13 @@ unit: build
 e2e: build
 	@scripts/e2e.sh $(BUILD_DIR)
 
-test: unit e2e
+# The layer table, clang-format over src/, tests/, bench/, fuzz/ and the
+# window file sizes (scripts/window-lines.txt holds the known larger ones).
+lint: deps
+	@scripts/lint.py
+
+test: lint
+	@$(MAKE) --no-print-directory unit e2e
 
 # make install PREFIX=/opt/tabdeck (DESTDIR is honoured as usual).
 install: build

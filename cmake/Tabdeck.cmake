@@ -1,18 +1,48 @@
 # One static library per folder of src/: every .cpp of the folder, globbed so a
 # new file needs no edit here. A folder without sources yet is an interface
 # library, so dependents can name it from the start.
+#
+# A library sees only its own headers and those of the libraries it links:
+# each gets an include root in the build tree holding links to its own
+# headers alone (build/layers/<name>/<folder>/X.h), and the roots travel
+# with the DEPS. So "core/ControlFile.h" keeps its spelling, while an upward
+# include, or a widget header in a library that links no Qt6::Widgets, fails
+# to compile. tests/layers proves both.
+# Qt's include root comes with Qt6::Core, so <QtWidgets/QWidget> would still
+# be found there: a library that links no Qt6::Widgets sees, ahead of Qt's,
+# a header every widget header includes first, and it stops the compile.
+set(_TABDECK_WIDGET_GUARD ${CMAKE_BINARY_DIR}/layers/widget-guard)
+foreach(_module QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets)
+    string(TOLOWER ${_module} _lower)
+    file(CONFIGURE OUTPUT ${_TABDECK_WIDGET_GUARD}/${_module}/${_lower}global.h
+         CONTENT "#error \"a widget header in a library that links no widgets\"\n" @ONLY)
+endforeach()
+
 function(tabdeck_library name)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
     file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
          ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
     file(GLOB _cpp CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB _headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(_root ${CMAKE_BINARY_DIR}/layers/${name})
+    file(RELATIVE_PATH _folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+    # Made afresh at each configure, so a removed header leaves no link behind.
+    file(REMOVE_RECURSE ${_root})
+    file(MAKE_DIRECTORY ${_root}/${_folder})
+    foreach(_header ${_headers})
+        get_filename_component(_file ${_header} NAME)
+        file(CREATE_LINK ${_header} ${_root}/${_folder}/${_file} SYMBOLIC)
+    endforeach()
     if(_cpp)
         add_library(${name} STATIC ${_sources})
-        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        target_include_directories(${name} PUBLIC ${_root})
+        if(NOT Qt6::Widgets IN_LIST ARG_DEPS)
+            target_include_directories(${name} PRIVATE ${_TABDECK_WIDGET_GUARD})
+        endif()
         target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     else()
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_include_directories(${name} INTERFACE ${_root})
         target_link_libraries(${name} INTERFACE ${ARG_DEPS})
     endif()
 endfunction()

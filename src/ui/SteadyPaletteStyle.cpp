@@ -22,19 +22,44 @@ QPalette SteadyPaletteStyle::shared(const QPalette& palette) const {
     return out;
 }
 
+namespace {
+
+// Draws with a copy of option, of its own full type, holding palette. The
+// types are Qt's options, each matched exactly (a complex option or a
+// newer version is not its base); false for an option of none of them.
+template <typename Option, typename... Others, typename Draw>
+bool drawCopy(const QStyleOption& option, const QPalette& palette, Draw draw) {
+    if (option.type == Option::Type && option.version >= Option::Version) {
+        Option copy(static_cast<const Option&>(option));
+        copy.palette = palette;
+        draw(&copy);
+        return true;
+    }
+    if constexpr (sizeof...(Others) > 0)
+        return drawCopy<Others...>(option, palette, draw);
+    return false;
+}
+
+} // namespace
+
 void SteadyPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                        QPainter* painter, const QWidget* widget) const {
-    if (!option) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const auto draw = [&](const QStyleOption* own) {
+        QProxyStyle::drawPrimitive(element, own, painter, widget);
+    };
+    // A copy of the base class would lose the option's fields, so the copy
+    // has the option's own type; a type of a widget's own making is drawn as
+    // it came.
+    if (option &&
+        drawCopy<QStyleOptionHeaderV2, QStyleOptionHeader, QStyleOptionFocusRect,
+                 QStyleOptionButton, QStyleOptionTab, QStyleOptionMenuItem, QStyleOptionFrame,
+                 QStyleOptionProgressBar, QStyleOptionToolBox, QStyleOptionDockWidget,
+                 QStyleOptionViewItem, QStyleOptionTabWidgetFrame, QStyleOptionTabBarBase,
+                 QStyleOptionRubberBand, QStyleOptionToolBar, QStyleOptionGraphicsItem,
+                 QStyleOptionSlider, QStyleOptionSpinBox, QStyleOptionToolButton,
+                 QStyleOptionComboBox, QStyleOptionTitleBar, QStyleOptionGroupBox,
+                 QStyleOptionSizeGrip, QStyleOptionComplex, QStyleOption>(
+            *option, shared(option->palette), draw))
         return;
-    }
-    // The option is the caller's own working copy (styles build one per
-    // drawing); its palette is swapped for the shared one with the same
-    // colours and given back afterwards. Swapping in place keeps the
-    // option's full type, which a copy of the base class would lose.
-    auto* own = const_cast<QStyleOption*>(option);
-    QPalette given = shared(option->palette);
-    own->palette.swap(given);
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
-    own->palette.swap(given);
+    draw(option);
 }

@@ -1,5 +1,5 @@
-#include "TestRegistry.h"
 #include "TestRunner.h"
+#include "TestRegistry.h"
 
 #include <QCoreApplication>
 #include <QTest>

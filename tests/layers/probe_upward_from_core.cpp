@@ -1,0 +1,2 @@
+// The base layer never sees a layer above it.
+#include "graphics/Picture.h"

@@ -1,0 +1,2 @@
+// The base layer never sees a widget header.
+#include <QWidget>

@@ -1,0 +1,2 @@
+// A folder's logic library never sees a widget header.
+#include <QPushButton>
