@@ -35,7 +35,7 @@ int Placement::edgeLeft() const {
 }
 
 bool Placement::isOnScreen() const {
-    return view_.stripPos().x() > edgeLeft() + 1;
+    return !view_.stripNarrowed() && view_.stripPos().x() > edgeLeft() + 1;
 }
 
 QPoint Placement::centredPosition() const {
@@ -55,9 +55,32 @@ void Placement::keepOnScreens() {
         view_.moveStrip(onto);
 }
 
+void Placement::confirmFirstPlace() {
+    const QPoint asked = view_.stripPos();
+    view_.afterMoves([this, asked] {
+        if (placedPos() == asked || view_.stripUnmanaged())
+            return;
+        // A tiling window manager centres the strip whatever it asks (and
+        // ignores every later move): the strip places itself from now on.
+        view_.setStripUnmanaged();
+        view_.moveStrip(asked);
+        tellMoved();
+    });
+}
+
+QPoint Placement::placedPos() const {
+    return view_.stripPlaced().topLeft();
+}
+
 void Placement::tellMoved() const {
-    if (ToolWindows* tools = tools_ ? tools_() : nullptr)
-        tools->stripMoved(view_.stripPos());
+    ToolWindows* tools = tools_ ? tools_() : nullptr;
+    if (!tools)
+        return;
+    // The windows that travel along stand where the whole strip would.
+    QPoint at = view_.stripPos();
+    if (view_.stripNarrowed())
+        at.rx() -= HiddenOffset;
+    tools->stripMoved(at);
 }
 
 // --- dragging -------------------------------------------------------------
@@ -76,13 +99,14 @@ void Placement::ImageMoveMouseMove(const QPoint& pos) {
 
 void Placement::ImageMoveMouseUp() {
     dragging_ = false;
-    SavePosition();
+    // The place the window reached, once the window manager has answered.
+    view_.afterMoves([this] { SavePosition(); });
 }
 
 // --- position -------------------------------------------------------------
 
 void Placement::SavePosition() {
-    settings_.setPosition(view_.stripPos());
+    settings_.setPosition(placedPos());
     tellMoved();
 }
 
@@ -91,17 +115,56 @@ bool Placement::RestorePosition() {
 }
 
 void Placement::HideStrip() {
+    if (view_.stripNarrowed())
+        return;
     setHideBarRed(true);
-    // The visible end claims its pixels first: window managers otherwise keep a
-    // tenth of a normal window on screen, which would leave buttons there.
     const QPoint at = view_.stripPos();
+    shownAt_ = at;
     const QSize size = view_.stripSize();
     const int edge = edgeLeft();
+    if (hideWay_ == HideWay::Narrowed) {
+        hideNarrowed(QPoint(edge, at.y()));
+        return;
+    }
+    // The visible end claims its pixels first: window managers otherwise keep a
+    // tenth of a normal window on screen, which would leave buttons there.
     // The reservation is measured from the left of the whole desktop.
     windowstrut::reserveLeft(view_.stripHandle(), edge - leftEdge() + size.width() - HiddenOffset,
                              at.y(), at.y() + size.height() - 1);
-    view_.moveStrip(QPoint(edge - HiddenOffset, at.y()));
+    const QPoint hidden(edge - HiddenOffset, at.y());
+    view_.moveStrip(hidden);
     tellMoved();
+    view_.afterMoves([this, hidden, edge] {
+        if (placedPos() == hidden) {
+            hideWay_ = HideWay::OffScreen;
+            return;
+        }
+        // Kept on screen, pushed beside its own reservation even: the
+        // reservation goes, and the window shrinks to the end at the edge.
+        windowstrut::clear(view_.stripHandle());
+        hideNarrowed(QPoint(edge, hidden.y()));
+    });
+}
+
+void Placement::hideNarrowed(QPoint end) {
+    view_.setStripNarrowed(true);
+    view_.moveStrip(end);
+    tellMoved();
+    view_.afterMoves([this, end] {
+        if (!view_.stripNarrowed())
+            return; // touched and back already
+        const QRect placed = view_.stripPlaced();
+        if (placed.topLeft() == end && placed.width() == EndWidth) {
+            hideWay_ = HideWay::Narrowed;
+            return;
+        }
+        // Refused as well: the strip stays usable where it stood and does
+        // not show itself as hidden.
+        view_.setStripNarrowed(false);
+        view_.moveStrip(shownAt_);
+        setHideBarRed(false);
+        tellMoved();
+    });
 }
 
 void Placement::closingPlacement() {
@@ -145,6 +208,7 @@ void Placement::bringBack() {
 
 void Placement::returnFromEdge() {
     windowstrut::clear(view_.stripHandle());
+    view_.setStripNarrowed(false);
     bool restored = false;
     try {
         restored = RestorePosition();

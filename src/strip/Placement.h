@@ -18,6 +18,7 @@ class ToolWindows;
 class Placement {
 public:
     static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
+    static constexpr int EndWidth = 11;      // what shows of the hidden strip
 
     Placement(StripView& view, ShownSettings& settings, Prompts& prompts);
     // The tool windows to tell of each move; asked when needed, since they
@@ -35,6 +36,9 @@ public:
     // Brings a strip that lies outside every screen (a saved place on a
     // screen since gone) wholly onto the nearest one.
     void keepOnScreens();
+    // Once the strip is first shown: when the window manager did not put it
+    // where it was asked to stand, the strip places itself instead.
+    void confirmFirstPlace();
 
     // Move handle (position relative to the handle).
     void ImageMoveMouseDown(const QPoint& pos);
@@ -69,7 +73,16 @@ private:
     void tellMoved() const;
     void setHideBarRed(bool red);
     void returnFromEdge();
+    void hideNarrowed(QPoint end);
+    // Where the window system has the strip, read back.
+    QPoint placedPos() const;
 
+    // How hiding works here, learnt at the first hide from what the window
+    // manager did: the strip off screen but for its end, or, where a window
+    // is kept on screen, the window narrowed to that end at the edge.
+    enum class HideWay { Unknown, OffScreen, Narrowed };
+    HideWay hideWay_ = HideWay::Unknown;
+    QPoint shownAt_; // the place before the last hide
     StripView& view_;
     ShownSettings& settings_;
     Prompts& prompts_;
