@@ -57,8 +57,8 @@ void Placement::keepOnScreens() {
 
 void Placement::confirmFirstPlace() {
     const QPoint asked = view_.stripPos();
-    view_.afterMoves([this, asked] {
-        if (placedPos() == asked || view_.stripUnmanaged())
+    view_.awaitPlace(QRect(asked, view_.stripSize()), [this, asked](QRect placed) {
+        if (placed.topLeft() == asked || view_.stripUnmanaged())
             return;
         // A tiling window manager centres the strip whatever it asks (and
         // ignores every later move): the strip places itself from now on.
@@ -100,7 +100,7 @@ void Placement::ImageMoveMouseMove(const QPoint& pos) {
 void Placement::ImageMoveMouseUp() {
     dragging_ = false;
     // The place the window reached, once the window manager has answered.
-    view_.afterMoves([this] { SavePosition(); });
+    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this](QRect) { SavePosition(); });
 }
 
 // --- position -------------------------------------------------------------
@@ -119,7 +119,7 @@ void Placement::HideStrip() {
         return;
     setHideBarRed(true);
     const QPoint at = view_.stripPos();
-    shownAt_ = at;
+    shownAt_ = placedPos();
     const QSize size = view_.stripSize();
     const int edge = edgeLeft();
     if (hideWay_ == HideWay::Narrowed) {
@@ -134,8 +134,11 @@ void Placement::HideStrip() {
     const QPoint hidden(edge - HiddenOffset, at.y());
     view_.moveStrip(hidden);
     tellMoved();
-    view_.afterMoves([this, hidden, edge] {
-        if (placedPos() == hidden) {
+    const int hide = ++hides_;
+    view_.awaitPlace(QRect(hidden, size), [this, hidden, edge, hide](QRect placed) {
+        if (hide != hides_)
+            return; // back already
+        if (placed.topLeft() == hidden) {
             hideWay_ = HideWay::OffScreen;
             return;
         }
@@ -150,21 +153,22 @@ void Placement::hideNarrowed(QPoint end) {
     view_.setStripNarrowed(true);
     view_.moveStrip(end);
     tellMoved();
-    view_.afterMoves([this, end] {
-        if (!view_.stripNarrowed())
-            return; // touched and back already
-        const QRect placed = view_.stripPlaced();
-        if (placed.topLeft() == end && placed.width() == EndWidth) {
-            hideWay_ = HideWay::Narrowed;
-            return;
-        }
-        // Refused as well: the strip stays usable where it stood and does
-        // not show itself as hidden.
-        view_.setStripNarrowed(false);
-        view_.moveStrip(shownAt_);
-        setHideBarRed(false);
-        tellMoved();
-    });
+    const int hide = ++hides_;
+    view_.awaitPlace(QRect(end, QSize(EndWidth, view_.stripSize().height())),
+                     [this, end, hide](QRect placed) {
+                         if (hide != hides_)
+                             return; // touched and back already
+                         if (placed.topLeft() == end && placed.width() == EndWidth) {
+                             hideWay_ = HideWay::Narrowed;
+                             return;
+                         }
+                         // Refused as well: the strip stays usable where it stood and does
+                         // not show itself as hidden.
+                         view_.setStripNarrowed(false);
+                         view_.moveStrip(shownAt_);
+                         setHideBarRed(false);
+                         tellMoved();
+                     });
 }
 
 void Placement::closingPlacement() {
@@ -207,6 +211,7 @@ void Placement::bringBack() {
 }
 
 void Placement::returnFromEdge() {
+    ++hides_;
     windowstrut::clear(view_.stripHandle());
     view_.setStripNarrowed(false);
     bool restored = false;

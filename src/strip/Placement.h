@@ -83,6 +83,7 @@ private:
     enum class HideWay { Unknown, OffScreen, Narrowed };
     HideWay hideWay_ = HideWay::Unknown;
     QPoint shownAt_; // the place before the last hide
+    int hides_ = 0;  // counts hides and returns: an answer to an older one is stale
     StripView& view_;
     ShownSettings& settings_;
     Prompts& prompts_;

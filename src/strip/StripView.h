@@ -58,9 +58,9 @@ public:
     // manager may refuse a move or change it. Without a window system to ask,
     // the place the strip was given.
     virtual QRect stripPlaced() const = 0;
-    // Runs `then` once the window system has had time to answer the moves
-    // asked so far.
-    virtual void afterMoves(std::function<void()> then) = 0;
+    // Waits until the window system has the strip at `wanted` or has had
+    // time to answer, then runs `then` with where it has the strip.
+    virtual void awaitPlace(QRect wanted, std::function<void(QRect placed)> then) = 0;
     // The window narrowed to the 11 pixels at the strip's right end, which
     // show the end of the hide bar: the hidden strip where the window
     // manager keeps every window on screen.

@@ -12,6 +12,7 @@
 comp_pid=
 comp_name=
 comp_dir=
+comp_wayland= # the compositor's Wayland socket, for screenshots
 trap 'stop_compositor; cleanup' EXIT
 
 # comp_env_written: the compositor's first client wrote its environment.
@@ -26,7 +27,7 @@ start_compositor() {
     comp_locks=$(x_locks)
     # The first client the compositor starts writes the environment it was
     # given: DISPLAY and XAUTHORITY of its XWayland.
-    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"'
+    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"; echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY"'
     case $1 in
     mutter)
         command -v mutter >/dev/null || fail "mutter is not installed"
@@ -81,6 +82,7 @@ EOF
         case $line in
         DISPLAY=*) export DISPLAY=${line#DISPLAY=} ;;
         XAUTHORITY=?*) export XAUTHORITY=${line#XAUTHORITY=} ;;
+        WAYLAND_DISPLAY=*) comp_wayland=${line#WAYLAND_DISPLAY=} ;;
         esac
     done <"$comp_dir/env"
     # sway starts its XWayland on the first connection.

@@ -44,7 +44,7 @@ public:
     // The window manager's answer to a place asked (and whether the strip
     // places itself); none: every place is given as asked.
     std::function<QRect(QRect asked, bool unmanaged)> placing;
-    QRect placedAt{QPoint(), QSize(622, 51)};
+    QRect placedAt; // the window manager's last answer
     bool narrowed = false;
     bool unmanaged = false;
     bool hideBarIsRed = false;
@@ -147,22 +147,18 @@ public:
     }
 
     QPoint stripPos() const override { return pos; }
-    void moveStrip(QPoint topLeft) override {
-        pos = topLeft;
-        if (!placing)
-            placedAt = QRect(pos, size);
-    }
+    void moveStrip(QPoint topLeft) override { pos = topLeft; }
     QSize stripSize() const override { return size; }
     QSize stripFrameSize() const override { return size; }
-    QRect stripPlaced() const override { return placedAt; }
+    QRect stripPlaced() const override { return placing ? placedAt : QRect(pos, size); }
     // Answers the moves as a window manager would: `placing`, when set,
     // turns the place asked into the place given.
-    void afterMoves(std::function<void()> then) override {
+    void awaitPlace(QRect, std::function<void(QRect)> then) override {
         if (placing) {
             placedAt = placing(QRect(pos, size), unmanaged);
             pos = placedAt.topLeft();
         }
-        then();
+        then(stripPlaced());
     }
     void setStripNarrowed(bool on) override {
         narrowed = on;

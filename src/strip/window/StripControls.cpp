@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
@@ -24,9 +25,10 @@ bool isTable(int t) {
     return t >= 1 && t <= buttonslots::TableCount;
 }
 
-// Time a window manager takes to answer a move; headless compositors
-// answer within a few milliseconds.
-constexpr int AnswerMs = 250;
+// Time a window manager has to answer a move, asked every PollMs: a busy
+// one may take a few hundred milliseconds; a refusal costs the whole wait.
+constexpr int AnswerMs = 1000;
+constexpr int PollMs = 40;
 
 // A window placed without the window manager gets no focus from it: a press
 // on it asks for the keyboard itself.
@@ -246,13 +248,25 @@ QRect StripControls::stripPlaced() const {
     return QRect(stripPos(), stripSize());
 }
 
-void StripControls::afterMoves(std::function<void()> then) {
+void StripControls::awaitPlace(QRect wanted, std::function<void(QRect)> then) {
     // Without a window system to ask there is nothing to wait for.
     if (!windowrole::placed(stripHandle())) {
-        then();
+        then(stripPlaced());
         return;
     }
-    QTimer::singleShot(AnswerMs, stripWindow(), std::move(then));
+    auto* poll = new QTimer(stripWindow());
+    poll->setInterval(PollMs);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, wanted, waited, then] {
+        const QRect placed = stripPlaced();
+        if (placed != wanted && !waited.hasExpired(AnswerMs))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then(placed);
+    });
+    poll->start();
 }
 
 void StripControls::setStripNarrowed(bool narrowed) {

@@ -56,7 +56,7 @@ public:
     QSize stripSize() const override;
     QSize stripFrameSize() const override;
     QRect stripPlaced() const override;
-    void afterMoves(std::function<void()> then) override;
+    void awaitPlace(QRect wanted, std::function<void(QRect)> then) override;
     void setStripNarrowed(bool narrowed) override;
     bool stripNarrowed() const override { return narrowed_; }
     void setStripUnmanaged() override;

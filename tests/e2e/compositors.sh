@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The strip under the desktops people run: mutter, KWin and sway headless
+# with their XWayland, and openbox on Xvfb. On each, read back from the X
+# server: the strip at its stored place; out of task bars (not in
+# _NET_CLIENT_LIST, or marked skip-taskbar there); above an xterm opened over
+# it while on top; hidden with only its 11-pixel end on screen (off screen,
+# or the window narrowed to that end where the compositor keeps windows on
+# screen) and back at POS on a touch; a drag that moves it and stores the
+# place reached. Without any display: one line on stderr, status 1 and a
+# desktop notification naming XWayland.
+set -euo pipefail
+source "$(dirname "$0")/common.bash" "$1"
+source "$(dirname "$0")/compositor.bash"
+
+prog=$work/prog
+mkdir -p "$prog"
+cp "$exe" "$prog/TabdeckV10"
+
+# strip_wid: the strip's window (titled TabdeckV10, 51 high, 622 or its 11-pixel end wide).
+strip_wid() {
+    local w
+    for w in $(xdotool search --name '^TabdeckV10$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        if [[ ${HEIGHT:-0} -eq 51 && ($WIDTH -eq 622 || $WIDTH -eq 11) ]]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+# placed: sets SX SY SW from the X server's answer.
+placed() {
+    local w info
+    w=$(strip_wid) || return 1
+    info=$(xwininfo -id "$w" 2>/dev/null) || return 1
+    SX=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    SY=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    SW=$(awk '/Width:/ {print $2}' <<<"$info")
+}
+at() { placed && [[ $SX -eq $1 && $SY -eq $2 && $SW -eq 622 ]]; } # X Y, whole
+# Only the end shows: what of the window lies on the screen is 11 pixels at x = 0.
+end_only() { placed && [[ $SY -eq $1 && $((SX + SW)) -eq 11 && ($SX -eq 0 || $SX -eq -611) ]]; }
+hover() { xdotool mousemove $(($1 - 2)) $(($2 - 2)); xdotool mousemove "$1" "$2"; sleep 0.3; }
+out_of_taskbar() {
+    local w hex
+    w=$(strip_wid) || return 1
+    hex=$(printf '0x%x' "$w")
+    ! xprop -root _NET_CLIENT_LIST | grep -qi "$hex[,]*\b" && return 0
+    xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR
+}
+# above_xterm: the xterm opened over the strip later is below it: last in the
+# window manager's stacking list or, for a strip the window manager does not
+# manage (sway), in the compositor's own picture (grim).
+above_xterm() {
+    local w hex
+    w=$(strip_wid) || return 1
+    hex=$(printf '0x%x' "$w")
+    if xprop -root _NET_CLIENT_LIST_STACKING | grep -qi "$hex[,]*\b"; then
+        [[ $(xprop -root _NET_CLIENT_LIST_STACKING | grep -oE '0x[0-9a-f]+' | tail -1) == "$hex" ]]
+        return
+    fi
+    [[ $comp_name == sway ]] || return 1
+    # The pixel at (300, 320) lies on the strip and on the green xterm.
+    local pixel
+    pixel=$(runuser -u tabdecksway -- env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+        grim -g "300,320 1x1" -t ppm - | tail -c 3 | od -An -tu1 | tr -s ' ')
+    [[ -n $pixel && $pixel != " 0 255 0" ]]
+}
+
+for c in openbox mutter kwin sway; do
+    start_compositor "$c"
+    printf '[STYLE]\r\nOnTop=True\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+    "$prog/TabdeckV10" >"$work/strip-$c.log" 2>&1 &
+    strip_pid=$!
+    pids+=("$strip_pid")
+    wait_for 15 at 200 300 || fail "$c: the strip is not at its stored place (200,300): ${SX:-?},${SY:-?}"
+    sleep 0.5 # the first place is confirmed after the window manager answered
+    wait_for 5 at 200 300 || fail "$c: the strip left its stored place: $SX,$SY"
+    echo "$c: at its stored place"
+    out_of_taskbar || fail "$c: the strip shows in task bars: $(xprop -id "$(strip_wid)" _NET_WM_STATE)"
+    echo "$c: out of task bars"
+
+    xterm -bg '#00ff00' -geometry 80x24+100+250 -e sleep 60 &
+    xterm_pid=$!
+    pids+=("$xterm_pid")
+    sleep 1.5
+    above_xterm || fail "$c: the strip is not above the xterm opened over it"
+    echo "$c: above an xterm"
+    kill "$xterm_pid"
+    sleep 0.5
+
+    # The hide bar is at strip x 614..619.
+    hover 817 330
+    xdotool click 1
+    wait_for 5 end_only 300 || fail "$c: hiding left the strip at $SX,$SY, $SW wide"
+    echo "$c: hidden, its end alone on screen ($SX,$SY, $SW wide)"
+    hover 6 322
+    wait_for 5 at 200 300 || fail "$c: touching the end did not bring the strip back: $SX,$SY, $SW wide"
+    echo "$c: back at its place on a touch"
+
+    drag_move_handle 225 330 100
+    wait_for 5 at 300 300 || fail "$c: the drag did not move the strip: $SX,$SY"
+    wait_for 5 ini_is POS Left 300 || fail "$c: POS Left is $(ini_value POS Left), not the 300 reached"
+    ini_is POS Top 300 || fail "$c: POS Top is $(ini_value POS Top)"
+    echo "$c: dragged to 300,300 and stored"
+
+    kill "$strip_pid"
+    wait "$strip_pid" 2>/dev/null || true
+    stop_compositor
+done
+
+# Started from a menu without any display: the desktop hears of it.
+cat >"$work/nodisplay.sh" <<EOF
+dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications'" >"$work/notify.log" 2>&1 &
+sleep 0.5
+env -u DISPLAY -u WAYLAND_DISPLAY LANG=C "$prog/TabdeckV10" 2>"$work/nodisplay.err"
+echo \$? >"$work/nodisplay.status"
+sleep 0.5
+kill %1
+EOF
+timeout 20 dbus-run-session -- bash "$work/nodisplay.sh" 2>/dev/null
+[[ $(cat "$work/nodisplay.status") -eq 1 ]] || fail "without a display the status is $(cat "$work/nodisplay.status")"
+[[ $(wc -l <"$work/nodisplay.err") -eq 1 ]] || fail "without a display stderr holds: $(cat "$work/nodisplay.err")"
+grep -q 'string "TabdeckV10 needs XWayland"' "$work/notify.log" ||
+    fail "no notification without a display: $(cat "$work/notify.log")"
+grep -q 'xwayland enable' "$work/notify.log" || fail "the notification does not say how to get XWayland"
+echo "without a display: one line, status 1, a notification naming XWayland"
+echo "compositors: all checks passed"
