@@ -1,9 +1,14 @@
 #include "platform/DesktopNotifier.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusSignature>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -51,6 +56,13 @@ void DesktopNotifier::notify(const QString& summary, const QString& body) {
 
 bool DesktopNotifier::notifyNow(const QString& appName, const QString& iconName,
                                 const QString& summary, const QString& body, int timeoutMs) {
+    // The bus's types are registered here first: left to the bus's own
+    // thread, that races with this thread's and says so on stderr.
+    qMetaTypeId<QDBusVariant>();
+    qMetaTypeId<QDBusArgument>();
+    qMetaTypeId<QDBusObjectPath>();
+    qMetaTypeId<QDBusSignature>();
+    qMetaTypeId<QDBusUnixFileDescriptor>();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;

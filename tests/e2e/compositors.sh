@@ -67,9 +67,39 @@ above_xterm() {
     [[ -n $pixel && $pixel != " 0 255 0" ]]
 }
 
+# tool_windows_apart A B: both dialogs transient for the strip, at their own
+# size (a tiling window manager would give them the output), apart and off
+# the strip.
+tool_windows_apart() {
+    local w strip info x y width height places=()
+    strip=$(strip_wid) || fail "$c: no strip beside the tool windows"
+    for w in "$@"; do
+        [[ -n $w ]] || fail "$c: a tool window is missing"
+        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
+            fail "$c: $(xdotool getwindowname "$w") is no dialog: $(xprop -id "$w" _NET_WM_WINDOW_TYPE)"
+        [[ $(xprop -id "$w" WM_TRANSIENT_FOR | grep -oE '0x[0-9a-f]+') == "$(printf '0x%x' "$strip")" ]] ||
+            fail "$c: $(xdotool getwindowname "$w") is not transient for the strip: $(xprop -id "$w" WM_TRANSIENT_FOR)"
+        info=$(xwininfo -id "$w")
+        x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+        y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+        width=$(awk '/Width:/ {print $2}' <<<"$info")
+        height=$(awk '/Height:/ {print $2}' <<<"$info")
+        [[ $width -lt 1900 && $height -lt 1000 ]] || fail "$c: $(xdotool getwindowname "$w") is tiled: ${width}x$height"
+        # The strip stands at (300, 300), 622 x 51.
+        [[ $((x + width)) -le 300 || $x -ge 922 || $((y + height)) -le 300 || $y -ge 351 ]] ||
+            fail "$c: $(xdotool getwindowname "$w") covers the strip: $x,$y ${width}x$height"
+        places+=("$x,$y")
+    done
+    [[ ${places[0]} != "${places[1]}" ]] || fail "$c: both tool windows opened at ${places[0]}"
+    echo "$c: tool windows at ${places[*]}"
+}
+
 for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     start_compositor "$c"
-    printf '[STYLE]\r\nOnTop=True\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+    printf '#!/bin/sh\ntouch "%s/key-%s.done"\n' "$work" "$c" >"$prog/mark-$c.sh"
+    chmod +x "$prog/mark-$c.sh"
+    printf '[BUTTON]\r\n1=%s\r\n[HIDE]\r\nHideMe=true\r\n[STYLE]\r\nOnTop=True\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' \
+        "$prog/mark-$c.sh" >"$prog/TabdeckV10.INI"
     "$prog/TabdeckV10" >"$work/strip-$c.log" 2>&1 &
     strip_pid=$!
     pids+=("$strip_pid")
@@ -104,6 +134,38 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     wait_for 5 ini_is POS Left 300 || fail "$c: POS Left is $(ini_value POS Left), not the 300 reached"
     ini_is POS Top 300 || fail "$c: POS Top is $(ini_value POS Top)"
     echo "$c: dragged to 300,300 and stored"
+
+    # A second start of the same copy hands over and ends at once.
+    timeout 10 "$prog/TabdeckV10" >"$work/second-$c.log" 2>&1 || fail "$c: the second start did not hand over"
+    kill -0 "$strip_pid" || fail "$c: the first strip ended"
+    echo "$c: a second start handed over"
+
+    # The hand-over made the strip active: Home selects button 1, Return
+    # launches it, and the strip hides (hide mode on).
+    if [[ $c == sway ]]; then
+        # sway's X11 window manager gives the keyboard only to the windows
+        # sway focuses, on input sway sees: the test's keys (XTEST) reach
+        # XWayland alone.
+        echo "$c: keyboard launch not checked: no input sway sees in this test"
+    else
+        xdotool key --delay 100 Home Return
+        wait_for 5 test -e "$work/key-$c.done" || fail "$c: Home and Return did not launch button 1"
+        wait_for 5 end_only 300 || fail "$c: the launch did not hide the strip: $SX,$SY, $SW wide"
+        hover 6 322
+        wait_for 5 at 300 300 || fail "$c: touching the end did not bring the strip back: $SX,$SY"
+        echo "$c: keyboard selection and launch, hidden after it"
+    fi
+
+    # Button 1 (strip x 59..95) menu: Edit (*.ini)..., the eighth item; then Options > E-mail...
+    button_menu 370 320 Down Down Down Down Down Down Down Down Return
+    wait_for 10 window_up 'Edit the Control \(\*\.ini\) File' || fail "$c: the editor did not open"
+    button_menu 370 320 Down Down Down Down Down Down Right
+    sleep 0.3
+    xdotool key --delay 80 Down Return
+    wait_for 10 window_up E-mail || fail "$c: the E-mail window did not open"
+    sleep 1
+    tool_windows_apart "$(box_wid 'Edit the Control \(\*\.ini\) File')" "$(box_wid E-mail)"
+    echo "$c: two tool windows: dialogs of the strip, floating, apart, off the strip"
 
     kill "$strip_pid"
     wait "$strip_pid" 2>/dev/null || true
