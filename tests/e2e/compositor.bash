@@ -6,13 +6,14 @@
 #                           made one) for the program; fails the script when
 #                           the compositor does not come up within seconds.
 #   stop_compositor         ends it and what it started.
-# mutter and KWin run as root; sway refuses root and runs as the user
-# tabdecksway, made here when missing, whose XWayland lets in only that user
-# until it admits root (xhost).
+# mutter and KWin run as the tests do; sway refuses root, so a root test runs
+# it as the user tabdecksway, made here when missing, whose XWayland lets in
+# only that user until it admits root (xhost).
 comp_pid=
 comp_name=
 comp_dir=
 comp_wayland= # the compositor's Wayland socket, for screenshots
+comp_user=()  # runs a command as the user sway runs as
 trap 'stop_compositor; cleanup' EXIT
 
 # comp_env_written: the compositor's first client wrote its environment.
@@ -50,17 +51,22 @@ start_compositor() {
         ;;
     sway)
         command -v sway >/dev/null || fail "sway is not installed"
-        id tabdecksway >/dev/null 2>&1 ||
-            useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
-                tabdecksway || fail "cannot make the user sway runs as"
-        chown tabdecksway "$comp_dir"
+        if [[ $(id -u) -eq 0 ]]; then
+            id tabdecksway >/dev/null 2>&1 ||
+                useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+                    tabdecksway || fail "cannot make the user sway runs as"
+            chown tabdecksway "$comp_dir"
+            comp_user=(runuser -u tabdecksway --)
+        else
+            comp_user=()
+        fi
         cat >"$comp_dir/config" <<EOF
 output HEADLESS-1 resolution 1920x1080 position 0 0
 xwayland enable
 default_border none
 exec sh -c 'xhost +si:localuser:root >/dev/null; { $tell; } >$comp_dir/env.tmp; mv $comp_dir/env.tmp $comp_dir/env'
 EOF
-        setsid runuser -u tabdecksway -- env -i PATH=/usr/bin:/bin HOME="$comp_dir" \
+        setsid "${comp_user[@]}" env -i PATH=/usr/bin:/bin HOME="$comp_dir" \
             XDG_RUNTIME_DIR="$comp_dir" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
             sway -c "$comp_dir/config" >"$comp_dir/log" 2>&1 &
         ;;

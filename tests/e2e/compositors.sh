@@ -71,7 +71,7 @@ above_xterm() {
 }
 # screen_pixels X Y W H: the checksum of that part of sway's picture, as RGB.
 screen_pixels() {
-    runuser -u tabdecksway -- env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
         grim -g "$1,$2 $3x$4" -t ppm - 2>"$work/grim.err" | convert ppm:- -depth 8 rgb:- | md5sum
 }
 # door_shown STRIP X Y: sway shows the strip's door icon, at (X, Y) on the
@@ -81,7 +81,7 @@ door_shown() {
 }
 # screen_pixel X Y: " R G B" of sway's picture there.
 screen_pixel() {
-    runuser -u tabdecksway -- env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
         grim -g "$1,$2 1x1" -t ppm - 2>"$work/grim.err" | tail -c 3 | od -An -tu1 | tr -s ' '
 }
 
