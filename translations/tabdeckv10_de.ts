@@ -530,6 +530,17 @@ Rechtsklick für das Menü</translation>
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>TabdeckV10 needs XWayland</source>
+        <translation>TabdeckV10 braucht XWayland</translation>
+    </message>
+    <message>
+        <source>TabdeckV10 shows its strip through X11, which a Wayland desktop offers through XWayland. Install the package xwayland; in sway, add the line &quot;xwayland enable&quot; to its configuration. Then start TabdeckV10 again.</source>
+        <translation>TabdeckV10 zeigt seine Leiste über X11, das ein Wayland-Desktop über XWayland anbietet. Installieren Sie das Paket xwayland; fügen Sie in sway die Zeile „xwayland enable“ seiner Konfiguration hinzu. Starten Sie TabdeckV10 danach erneut.</translation>
+    </message>
+</context>
+<context>
     <name>EditMenu</name>
     <message>
         <source>Undo</source>

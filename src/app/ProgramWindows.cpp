@@ -51,6 +51,7 @@ ProgramWindows::~ProgramWindows() {
     viewPic_.reset();
     aboutBox_.reset();
     toolwindow::setStripArea({});
+    toolwindow::setOwner({});
     form1_.reset();
 }
 
@@ -71,6 +72,7 @@ void ProgramWindows::shareMallocArenas() {
 void ProgramWindows::createStrip(AppContext& context) {
     form1_ = std::make_unique<TForm1>(context);
     toolwindow::setStripArea([this] { return form1_->frameGeometry(); });
+    toolwindow::setOwner([this]() -> QWidget* { return form1_.get(); });
 }
 
 void ProgramWindows::createToolWindows(AppContext& context) {

@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
     const bool forced = forceX11UnderWayland();
     if (const QString problem = displaycheck::missingDisplay(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        // Started from a menu, nobody reads that line: the desktop is told too.
+        QCoreApplication app(argc, argv);
+        translations::install(app);
+        displaycheck::tellDesktop();
         return 1;
     }
     ProgramWindows::shareMallocArenas();
@@ -49,7 +53,10 @@ int main(int argc, char** argv) {
     ControlFile controlFile(context.paths.controlFile);
     controlFile.preload();
     // Qt's failure to open the display is told in one line of ours.
-    std::optional<displaycheck::FailureReport> report(std::in_place);
+    std::optional<displaycheck::FailureReport> report(std::in_place, [] {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            translations::install(*app);
+    });
     QApplication app(argc, argv);
     report.reset();
     // The extensive help in the language the windows speak, where it has one.

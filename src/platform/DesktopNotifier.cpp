@@ -1,15 +1,30 @@
 #include "platform/DesktopNotifier.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusSignature>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
 #include <QStringList>
 #include <QVariantMap>
 
 namespace {
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+
+QDBusMessage notifyCall(const QString& appName, const QString& iconName, const QString& summary,
+                        const QString& body) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
+    // The body is markup for some servers: plain text must stay plain.
+    call << appName << uint(0) << iconName << summary << body.toHtmlEscaped() << QStringList()
+         << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << int(-1);
+    return call;
+}
 } // namespace
 
 DesktopNotifier::DesktopNotifier(QString appName, QString iconName, QObject* parent)
@@ -27,12 +42,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body) {
         emit failed(QStringLiteral("no session bus"));
         return;
     }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
-    // The body is markup for some servers: plain text must stay plain.
-    QString plain = body.toHtmlEscaped();
-    call << appName_ << uint(0) << iconName_ << summary << plain << QStringList()
-         << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}} << int(-1);
+    const QDBusMessage call = notifyCall(appName_, iconName_, summary, body);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         QDBusPendingReply<uint> reply = *w;
@@ -42,4 +52,21 @@ void DesktopNotifier::notify(const QString& summary, const QString& body) {
             emit delivered(reply.value());
         w->deleteLater();
     });
+}
+
+bool DesktopNotifier::notifyNow(const QString& appName, const QString& iconName,
+                                const QString& summary, const QString& body, int timeoutMs) {
+    // The bus's types are registered here first: left to the bus's own
+    // thread, that races with this thread's and says so on stderr.
+    qMetaTypeId<QDBusVariant>();
+    qMetaTypeId<QDBusArgument>();
+    qMetaTypeId<QDBusObjectPath>();
+    qMetaTypeId<QDBusSignature>();
+    qMetaTypeId<QDBusUnixFileDescriptor>();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const QDBusMessage reply =
+        bus.call(notifyCall(appName, iconName, summary, body), QDBus::Block, timeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage;
 }

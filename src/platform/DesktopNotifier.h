@@ -18,6 +18,10 @@ public:
 
     // Sends the notification; the answer arrives later as one of the signals.
     void notify(const QString& summary, const QString& body);
+    // Sends it and waits for the service's answer, at most timeoutMs: for a
+    // program about to end, with or without an event loop. True when shown.
+    static bool notifyNow(const QString& appName, const QString& iconName, const QString& summary,
+                          const QString& body, int timeoutMs);
 
 signals:
     void delivered(uint id);

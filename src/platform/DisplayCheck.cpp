@@ -1,5 +1,8 @@
 #include "platform/DisplayCheck.h"
 
+#include "platform/Autostart.h"
+#include "platform/DesktopNotifier.h"
+
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +15,15 @@ namespace displaycheck {
 namespace {
 
 const char* const Need = "TabdeckV10 needs an X11 or XWayland display to show its strip";
+// The answer of a notification service that is there comes within milliseconds.
+constexpr int NoticeWaitMs = 3000;
+
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DisplayCheck)
+};
+
+void (*beforeTellingHook)() = nullptr;
 
 bool xcbChosen() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -50,6 +62,9 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
         if (const QString problem = x11Problem(); !problem.isEmpty()) {
             std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
             std::fflush(stderr);
+            if (beforeTellingHook)
+                beforeTellingHook();
+            tellDesktop();
             std::_Exit(1);
         }
         passOnHeld();
@@ -71,7 +86,17 @@ QString missingDisplay() {
     return {};
 }
 
-FailureReport::FailureReport() {
+void tellDesktop() {
+    DesktopNotifier::notifyNow(
+        QStringLiteral("TabdeckV10"), autostart::DesktopId, Text::tr("TabdeckV10 needs XWayland"),
+        Text::tr("TabdeckV10 shows its strip through X11, which a Wayland desktop offers through "
+                 "XWayland. Install the package xwayland; in sway, add the line \"xwayland "
+                 "enable\" to its configuration. Then start TabdeckV10 again."),
+        NoticeWaitMs);
+}
+
+FailureReport::FailureReport(void (*beforeTelling)()) {
+    beforeTellingHook = beforeTelling;
     held.emplace();
     previous = qInstallMessageHandler(hold);
 }

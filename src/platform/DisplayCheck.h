@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 namespace displaycheck {
@@ -12,13 +13,19 @@ QString x11Problem();
 // start without any display. Asks nothing of a server.
 QString missingDisplay();
 
+// Tells the desktop, for a user who started the program from a menu and
+// sees no terminal, that the program needs XWayland and how to get it: a
+// notification, waiting a few seconds at most for the service's answer.
+void tellDesktop();
+
 // Held while the application object is made. Qt's messages wait and are
 // passed on when it is made; when Qt cannot open the display it ends the
 // program with a generic message, which gives way to x11Problem()'s line and
 // status 1. The server is only asked then, not on every start.
 class FailureReport {
 public:
-    FailureReport();
+    // `beforeTelling` runs before the desktop is told (the translation is installed then).
+    explicit FailureReport(void (*beforeTelling)() = nullptr);
     ~FailureReport();
     FailureReport(const FailureReport&) = delete;
     FailureReport& operator=(const FailureReport&) = delete;

@@ -126,4 +126,26 @@ QPoint underStrip(QSize window, const QRect& strip, const QList<QRect>& screens)
     return QPoint(x, besideY(window.height(), strip, s, strip.bottom() + 1));
 }
 
+QPoint apart(QPoint wanted, QSize window, const QList<QRect>& open, const QRect& strip,
+             const QRect& screen) {
+    // A title bar's height: the caption of the window below stays readable.
+    constexpr int Step = 32;
+    auto taken = [&open](QPoint at) {
+        return std::any_of(open.begin(), open.end(), [at](const QRect& r) {
+            return (r.topLeft() - at).manhattanLength() < 8;
+        });
+    };
+    auto fits = [&](QPoint at) {
+        const QRect r(at, window);
+        return (screen.isEmpty() || screen.contains(r)) && !r.intersects(strip);
+    };
+    QPoint at = wanted;
+    for (int tries = 0; taken(at) && tries < 2 * int(open.size()) + 2; ++tries) {
+        const QPoint down = at + QPoint(Step, Step);
+        const QPoint up = at - QPoint(Step, Step);
+        at = fits(down) ? down : fits(up) ? up : down;
+    }
+    return at;
+}
+
 } // namespace screengeometry

@@ -37,4 +37,10 @@ QPoint besideStrip(QSize window, const QRect& strip, const QList<QRect>& screens
 // strip's screen.
 QPoint underStrip(QSize window, const QRect& strip, const QList<QRect>& screens);
 
+// Where a window of that size opens at `wanted` or, when another open window
+// already stands there, a step down and right of it (up and left where the
+// screen ends), so no two open at the same place; `strip` is never covered.
+QPoint apart(QPoint wanted, QSize window, const QList<QRect>& open, const QRect& strip,
+             const QRect& screen);
+
 } // namespace screengeometry

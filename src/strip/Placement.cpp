@@ -39,7 +39,7 @@ int Placement::edgeLeftAt(int top) const {
 }
 
 bool Placement::isOnScreen() const {
-    return view_.stripPos().x() > edgeLeft() + 1;
+    return !view_.stripNarrowed() && view_.stripPos().x() > edgeLeft() + 1;
 }
 
 QPoint Placement::centredPosition() const {
@@ -67,9 +67,32 @@ void Placement::keepOnScreens() {
         view_.moveStrip(onto);
 }
 
+void Placement::confirmFirstPlace() {
+    const QPoint asked = view_.stripPos();
+    view_.awaitPlace(QRect(asked, view_.stripSize()), [this, asked](QRect placed) {
+        if (placed.topLeft() == asked || view_.stripUnmanaged())
+            return;
+        // A tiling window manager centres the strip whatever it asks (and
+        // ignores every later move): the strip places itself from now on.
+        view_.setStripUnmanaged();
+        view_.moveStrip(asked);
+        tellMoved();
+    });
+}
+
+QPoint Placement::placedPos() const {
+    return view_.stripPlaced().topLeft();
+}
+
 void Placement::tellMoved() const {
-    if (ToolWindows* tools = tools_ ? tools_() : nullptr)
-        tools->stripMoved(view_.stripPos());
+    ToolWindows* tools = tools_ ? tools_() : nullptr;
+    if (!tools)
+        return;
+    // The windows that travel along stand where the whole strip would.
+    QPoint at = view_.stripPos();
+    if (view_.stripNarrowed())
+        at.rx() -= HiddenOffset;
+    tools->stripMoved(at);
 }
 
 // --- dragging -------------------------------------------------------------
@@ -88,13 +111,14 @@ void Placement::ImageMoveMouseMove(const QPoint& pos) {
 
 void Placement::ImageMoveMouseUp() {
     dragging_ = false;
-    SavePosition();
+    // The place the window reached, once the window manager has answered.
+    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this](QRect) { SavePosition(); });
 }
 
 // --- position -------------------------------------------------------------
 
 void Placement::SavePosition() {
-    settings_.setPosition(view_.stripPos());
+    settings_.setPosition(placedPos());
     tellMoved();
 }
 
@@ -103,21 +127,65 @@ bool Placement::RestorePosition() {
 }
 
 void Placement::HideStrip() {
+    if (view_.stripNarrowed())
+        return;
     setHideBarRed(true);
+    shownAt_ = placedPos();
     hideAt(view_.stripPos().y());
 }
 
 void Placement::hideAt(int y) {
     hidden_ = true;
-    // The visible end claims its pixels first: window managers otherwise keep a
-    // tenth of a normal window on screen, which would leave buttons there.
     const QSize size = view_.stripSize();
     const int edge = edgeLeftAt(y);
+    if (hideWay_ == HideWay::Narrowed) {
+        hideNarrowed(QPoint(edge, y));
+        return;
+    }
+    // The visible end claims its pixels first: window managers otherwise keep a
+    // tenth of a normal window on screen, which would leave buttons there.
     // The reservation is measured from the left of the whole desktop.
     windowstrut::reserveLeft(view_.stripHandle(), edge - leftEdge() + size.width() - HiddenOffset,
                              y, y + size.height() - 1);
-    view_.moveStrip(QPoint(edge - HiddenOffset, y));
+    const QPoint hidden(edge - HiddenOffset, y);
+    view_.moveStrip(hidden);
     tellMoved();
+    const int hide = ++hides_;
+    view_.awaitPlace(QRect(hidden, size), [this, hidden, edge, hide](QRect placed) {
+        if (hide != hides_)
+            return; // back already
+        if (placed.topLeft() == hidden) {
+            hideWay_ = HideWay::OffScreen;
+            return;
+        }
+        // Kept on screen, pushed beside its own reservation even: the
+        // reservation goes, and the window shrinks to the end at the edge.
+        windowstrut::clear(view_.stripHandle());
+        hideNarrowed(QPoint(edge, hidden.y()));
+    });
+}
+
+void Placement::hideNarrowed(QPoint end) {
+    view_.setStripNarrowed(true);
+    view_.moveStrip(end);
+    tellMoved();
+    const int hide = ++hides_;
+    view_.awaitPlace(QRect(end, QSize(EndWidth, view_.stripSize().height())),
+                     [this, end, hide](QRect placed) {
+                         if (hide != hides_)
+                             return; // touched and back already
+                         if (placed.topLeft() == end && placed.width() == EndWidth) {
+                             hideWay_ = HideWay::Narrowed;
+                             return;
+                         }
+                         // Refused as well: the strip stays usable where it stood and does
+                         // not show itself as hidden.
+                         hidden_ = false;
+                         view_.setStripNarrowed(false);
+                         view_.moveStrip(shownAt_);
+                         setHideBarRed(false);
+                         tellMoved();
+                     });
 }
 
 void Placement::closingPlacement() {
@@ -160,8 +228,10 @@ void Placement::bringBack() {
 }
 
 void Placement::returnFromEdge() {
+    ++hides_;
     windowstrut::clear(view_.stripHandle());
     hidden_ = false;
+    view_.setStripNarrowed(false);
     bool restored = false;
     try {
         restored = RestorePosition();

@@ -18,6 +18,7 @@ class ToolWindows;
 class Placement {
 public:
     static constexpr int HiddenOffset = 611; // strip width 622 minus the 11 pixels left showing
+    static constexpr int EndWidth = 11;      // what shows of the hidden strip
 
     Placement(StripView& view, ShownSettings& settings, Prompts& prompts);
     // The tool windows to tell of each move; asked when needed, since they
@@ -37,6 +38,9 @@ public:
     // smaller or more scaled one); a hidden strip keeps hiding, with its
     // showing end wholly on the screens, at their left edge in its row.
     void keepOnScreens();
+    // Once the strip is first shown: when the window manager did not put it
+    // where it was asked to stand, the strip places itself instead.
+    void confirmFirstPlace();
 
     // Move handle (position relative to the handle).
     void ImageMoveMouseDown(const QPoint& pos);
@@ -75,7 +79,17 @@ private:
     void hideAt(int y);
     // The left screen edge in the row of a strip whose top is at `top`.
     int edgeLeftAt(int top) const;
+    void hideNarrowed(QPoint end);
+    // Where the window system has the strip, read back.
+    QPoint placedPos() const;
 
+    // How hiding works here, learnt at the first hide from what the window
+    // manager did: the strip off screen but for its end, or, where a window
+    // is kept on screen, the window narrowed to that end at the edge.
+    enum class HideWay { Unknown, OffScreen, Narrowed };
+    HideWay hideWay_ = HideWay::Unknown;
+    QPoint shownAt_; // the place before the last hide
+    int hides_ = 0;  // counts hides and returns: an answer to an older one is stale
     StripView& view_;
     ShownSettings& settings_;
     Prompts& prompts_;

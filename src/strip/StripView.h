@@ -2,9 +2,11 @@
 #include "core/StripSettings.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class Picture;
 class QWidget;
@@ -52,6 +54,22 @@ public:
     virtual void moveStrip(QPoint topLeft) = 0;
     virtual QSize stripSize() const = 0;
     virtual QSize stripFrameSize() const = 0;
+    // Where the window system really has the strip, asked anew: a window
+    // manager may refuse a move or change it. Without a window system to ask,
+    // the place the strip was given.
+    virtual QRect stripPlaced() const = 0;
+    // Waits until the window system has the strip at `wanted` or has had
+    // time to answer, then runs `then` with where it has the strip.
+    virtual void awaitPlace(QRect wanted, std::function<void(QRect placed)> then) = 0;
+    // The window narrowed to the 11 pixels at the strip's right end, which
+    // show the end of the hide bar: the hidden strip where the window
+    // manager keeps every window on screen.
+    virtual void setStripNarrowed(bool narrowed) = 0;
+    virtual bool stripNarrowed() const = 0;
+    // The strip places itself, without the window manager, which refused to
+    // place it; for good.
+    virtual void setStripUnmanaged() = 0;
+    virtual bool stripUnmanaged() const = 0;
 
     // The hide bar at the right end: red while the strip hides, and its hint.
     virtual void setHideBarRed(bool red) = 0;

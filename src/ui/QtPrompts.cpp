@@ -43,8 +43,14 @@ int titleBarWidth(const QString& caption) {
 }
 
 int execAbove(QDialog& dialog, QWidget* owner) {
-    toolwindow::keepAbove(dialog, askingWindow(owner));
-    return dialog.exec();
+    QWidget* asker = askingWindow(owner);
+    toolwindow::keepAbove(dialog, asker);
+    const int result = dialog.exec();
+    // The window that asked takes the keyboard back: a window manager need
+    // not hand it to a window kept out of its task bar (the strip).
+    if (asker && asker->isVisible() && !QApplication::activeWindow())
+        asker->activateWindow();
+    return result;
 }
 
 } // namespace

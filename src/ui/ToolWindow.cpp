@@ -3,6 +3,7 @@
 #include "platform/ScreenGeometry.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainter>
@@ -24,6 +25,7 @@ namespace {
 
 thread_local int deferring = 0;
 std::function<QRect()> stripArea;
+std::function<QWidget*()> owner;
 // Room for the title bar and borders the window manager adds to a window
 // not yet shown, whose frame Qt does not know.
 constexpr int DecorationAllowance = 32;
@@ -95,9 +97,28 @@ void placeBesideStrip(QWidget* window) {
     const QRect strip = stripArea();
     if (strip.isEmpty())
         return;
-    window->move(
-        screengeometry::besideStrip(frameToShow(window), strip, screengeometry::screens()));
+    const QSize frame = frameToShow(window);
+    const QList<QRect> screens = screengeometry::screens();
+    const QPoint beside = screengeometry::besideStrip(frame, strip, screens);
+    // Another tool window may already stand there: same size, same place.
+    QList<QRect> open;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible() && other->property(PlacedProperty).toBool())
+            open << other->frameGeometry();
+    window->move(screengeometry::apart(beside, frame, open, strip,
+                                       screengeometry::screenFor(strip, screens)));
     new PlacementCheck(window);
+}
+
+// A dialog of the strip, kept with it: transient for it.
+void attachToOwner(QWidget* window) {
+    QWidget* strip = owner ? owner() : nullptr;
+    if (!strip || strip == window || (window->windowFlags() & Qt::FramelessWindowHint))
+        return;
+    window->winId();
+    strip->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(strip->windowHandle());
 }
 
 // A window's build steps not yet run, kept as the window's child until the
@@ -225,7 +246,8 @@ void setUp(QWidget* window, const QString& objectName, const QString& caption, Q
            Border border) {
     window->setObjectName(objectName);
     window->setWindowTitle(caption);
-    Qt::WindowFlags flags = Qt::Window;
+    // A dialog, not a document window: tiling window managers float it.
+    Qt::WindowFlags flags = Qt::Dialog;
     switch (border) {
     case Border::Sizeable:
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -247,7 +269,8 @@ void setUp(QWidget* window, const QString& objectName, const QString& caption, Q
         window->setFixedSize(client);
         break;
     case Border::None:
-        flags |= Qt::FramelessWindowHint;
+        // A utility window travelling with the strip.
+        flags = Qt::Tool | Qt::FramelessWindowHint;
         window->setFixedSize(client);
         break;
     }
@@ -297,11 +320,17 @@ void setStripArea(std::function<QRect()> area) {
     stripArea = std::move(area);
 }
 
+void setOwner(std::function<QWidget*()> strip) {
+    owner = std::move(strip);
+}
+
 void present(QWidget* window) {
     ensureBuilt(window);
     // Once, at the first showing: after that the window stays where the user put it.
-    if (!window->isVisible())
+    if (!window->isVisible()) {
+        attachToOwner(window);
         placeBesideStrip(window);
+    }
     if (!window->isVisible())
         if (auto* bar = window->findChild<QStatusBar*>(QStringLiteral("StatusBar1")))
             bar->clearMessage();

@@ -40,6 +40,10 @@ void centre(QWidget* window);
 // shown: that window opens centred on the strip's screen without covering
 // the strip. Unset: windows stay where centre put them.
 void setStripArea(std::function<QRect()> area);
+// The strip, for which every tool window is a dialog (WM_TRANSIENT_FOR):
+// tiling window managers float such windows and keep them with the strip.
+// Unset: tool windows stand alone.
+void setOwner(std::function<QWidget*()> owner);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
 // A window shown anew drops the hint its status bar kept while hidden: it
 // was the hint of another window.

@@ -167,6 +167,42 @@ private slots:
         QFETCH(QPoint, expected);
         QCOMPARE(screengeometry::underStrip(QSize(400, 200), strip, screens), expected);
     }
+
+    // Two tool windows never open at the same place, nor over the strip.
+    void apart_data() {
+        using Rects = QList<QRect>;
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<Rects>("open");
+        QTest::addColumn<QPoint>("expected");
+        const QSize w(400, 300);
+        QTest::newRow("alone") << QPoint(760, 390) << Rects{} << QPoint(760, 390);
+        QTest::newRow("another elsewhere")
+            << QPoint(760, 390) << Rects{QRect(100, 100, 400, 300)} << QPoint(760, 390);
+        QTest::newRow("another there")
+            << QPoint(760, 390) << Rects{QRect(QPoint(760, 390), w)} << QPoint(792, 422);
+        // Almost there is there: the windows would hide each other's caption.
+        QTest::newRow("another 7 px off")
+            << QPoint(760, 390) << Rects{QRect(QPoint(765, 392), w)} << QPoint(792, 422);
+        QTest::newRow("two there")
+            << QPoint(760, 390)
+            << Rects{QRect(QPoint(760, 390), w), QRect(QPoint(792, 422), QSize(200, 100))}
+            << QPoint(824, 454);
+        // At the screen's corner the step goes up and left instead.
+        QTest::newRow("at the bottom right")
+            << QPoint(1520, 780) << Rects{QRect(QPoint(1520, 780), w)} << QPoint(1488, 748);
+        // Below the strip at (0, 0, 622, 52) there is no stepping up over it.
+        QTest::newRow("under the strip, screen end below")
+            << QPoint(100, 60) << Rects{QRect(QPoint(100, 60), QSize(400, 1020))}
+            << QPoint(132, 92);
+    }
+    void apart() {
+        QFETCH(QPoint, wanted);
+        QFETCH(QList<QRect>, open);
+        QFETCH(QPoint, expected);
+        const QSize size =
+            open.isEmpty() || open.first().height() < 1000 ? QSize(400, 300) : QSize(400, 1020);
+        QCOMPARE(screengeometry::apart(wanted, size, open, Strip, Left), expected);
+    }
 };
 
 TABDECK_TEST(ScreenGeometryTest)

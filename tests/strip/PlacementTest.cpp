@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 using testsupport::ScriptedPrompts;
 using testsupport::TempDir;
@@ -36,6 +37,31 @@ struct Fixture {
     void move(int x, int y) { strip.pos = QPoint(x, y); }
     void move(QPoint p) { strip.pos = p; }
 };
+
+// What a window manager does with a place asked (device-independent pixels).
+enum class Answer {
+    AsAsked,      // openbox: off screen too, beside the reserved edge
+    KeepOnScreen, // mutter, KWin: every window on screen, beside the reserved edge even
+    Centre,       // sway: a managed window centred, whatever it asks
+    Nowhere,      // never moves the window
+};
+std::function<QRect(QRect, bool)> answering(Answer answer) {
+    return [answer](QRect asked, bool unmanaged) {
+        switch (answer) {
+        case Answer::AsAsked:
+            return asked;
+        case Answer::KeepOnScreen:
+            // The strip's own reservation of 11 pixels pushes the whole strip beside it.
+            asked.moveLeft(std::max(asked.left(), asked.width() > 11 ? 11 : 0));
+            return asked;
+        case Answer::Centre:
+            return unmanaged ? asked : QRect(QPoint(649, 514), asked.size());
+        case Answer::Nowhere:
+            break;
+        }
+        return QRect(QPoint(500, 500), asked.size());
+    };
+}
 
 QPoint centre(QSize strip) {
     const QRect desk = QGuiApplication::primaryScreen()->geometry();
@@ -154,6 +180,67 @@ private slots:
         QVERIFY(!f.placement.isOnScreen());
         // Hiding saves nothing.
         QCOMPARE(f.pos("Left"), QStringLiteral("123"));
+    }
+
+    // Each move is read back: the strip hides the way the window manager
+    // allows, stays usable where every way is refused, and stores only a
+    // place it reached.
+    void windowManagerAnswers_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QPoint>("first");
+        QTest::addColumn<bool>("unmanaged");
+        QTest::addColumn<QRect>("hidden");
+        QTest::addColumn<bool>("hides");
+        QTest::addColumn<QPoint>("dragged");
+        const int edge = Placement::leftEdge();
+        QTest::newRow("as asked") << int(Answer::AsAsked) << QPoint(200, 300) << false
+                                  << QRect(edge - 611, 300, 622, 51) << true << QPoint(300, 300);
+        QTest::newRow("kept on screen, pushed by the strut")
+            << int(Answer::KeepOnScreen) << QPoint(200, 300) << false << QRect(0, 300, 11, 51)
+            << true << QPoint(300, 300);
+        QTest::newRow("centred unless unmanaged")
+            << int(Answer::Centre) << QPoint(200, 300) << true << QRect(edge - 611, 300, 622, 51)
+            << true << QPoint(300, 300);
+        QTest::newRow("never moved") << int(Answer::Nowhere) << QPoint(500, 500) << true
+                                     << QRect(500, 500, 622, 51) << false << QPoint(500, 500);
+    }
+    void windowManagerAnswers() {
+        QFETCH(int, answer);
+        QFETCH(QPoint, first);
+        QFETCH(bool, unmanaged);
+        QFETCH(QRect, hidden);
+        QFETCH(bool, hides);
+        QFETCH(QPoint, dragged);
+        Fixture f;
+        f.file.write("POS", "Top", "300");
+        f.file.write("POS", "Left", "200");
+        f.strip.placing = answering(Answer(answer));
+        f.move(200, 300);
+        f.placement.confirmFirstPlace();
+        f.strip.awaitPlace({}, [](QRect) {});
+        QCOMPARE(f.strip.stripPlaced().topLeft(), first);
+        QCOMPARE(f.strip.stripUnmanaged(), unmanaged);
+
+        for (int time = 1; time <= 2; ++time) { // the second hide goes the way learnt
+            f.placement.HideStrip();
+            f.strip.awaitPlace({}, [](QRect) {}); // what the window shows now
+            QCOMPARE(f.strip.stripPlaced(), hidden);
+            QCOMPARE(f.placement.hideBarRed(), hides);
+            QCOMPARE(f.placement.isOnScreen(), !hides);
+            f.placement.LabelHideMouseLeave();
+            QCOMPARE(f.placement.hideBarRed(), hides);
+            // A touch on the end brings the whole strip back to POS.
+            f.placement.LabelHideMouseMove();
+            f.strip.awaitPlace({}, [](QRect) {});
+            QCOMPARE(f.strip.stripPlaced().size(), QSize(622, 51));
+            QVERIFY(f.placement.isOnScreen());
+        }
+
+        f.placement.ImageMoveMouseDown(QPoint(10, 10));
+        f.placement.ImageMoveMouseMove(QPoint(110, 10));
+        f.placement.ImageMoveMouseUp();
+        QCOMPARE(f.pos("Left").toInt(), dragged.x());
+        QCOMPARE(f.pos("Top").toInt(), dragged.y());
     }
 
     void onScreenTest_data() {

@@ -16,6 +16,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -40,6 +41,12 @@ public:
     std::array<int, buttonslots::TableCount + 1> tableTops{}; // index 0 unused
     QPoint pos;
     QSize size{622, 51};
+    // The window manager's answer to a place asked (and whether the strip
+    // places itself); none: every place is given as asked.
+    std::function<QRect(QRect asked, bool unmanaged)> placing;
+    QRect placedAt; // the window manager's last answer
+    bool narrowed = false;
+    bool unmanaged = false;
     bool hideBarIsRed = false;
     QString hideBarHint;
     std::array<QString, 3> cuts;
@@ -143,6 +150,23 @@ public:
     void moveStrip(QPoint topLeft) override { pos = topLeft; }
     QSize stripSize() const override { return size; }
     QSize stripFrameSize() const override { return size; }
+    QRect stripPlaced() const override { return placing ? placedAt : QRect(pos, size); }
+    // Answers the moves as a window manager would: `placing`, when set,
+    // turns the place asked into the place given.
+    void awaitPlace(QRect, std::function<void(QRect)> then) override {
+        if (placing) {
+            placedAt = placing(QRect(pos, size), unmanaged);
+            pos = placedAt.topLeft();
+        }
+        then(stripPlaced());
+    }
+    void setStripNarrowed(bool on) override {
+        narrowed = on;
+        size = on ? QSize(11, 51) : QSize(622, 51);
+    }
+    bool stripNarrowed() const override { return narrowed; }
+    void setStripUnmanaged() override { unmanaged = true; }
+    bool stripUnmanaged() const override { return unmanaged; }
 
     void setHideBarRed(bool red) override { hideBarIsRed = red; }
     bool hideBarRed() const override { return hideBarIsRed; }

@@ -1,6 +1,8 @@
 #include "strip/window/StripControls.h"
 
 #include "core/ButtonSlots.h"
+#include "platform/WindowRole.h"
+#include "strip/Placement.h"
 #include "strip/window/ButtonImage.h"
 #include "strip/window/CutBox.h"
 #include "strip/window/WindowStyle.h"
@@ -8,8 +10,11 @@
 #include "ui/SystemColors.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -19,6 +24,31 @@ bool isButton(int n) {
 bool isTable(int t) {
     return t >= 1 && t <= buttonslots::TableCount;
 }
+
+// Time a window manager has to answer a move, asked every PollMs: a busy
+// one may take a few hundred milliseconds; a refusal costs the whole wait.
+constexpr int AnswerMs = 1000;
+constexpr int PollMs = 40;
+
+// A window placed without the window manager gets no focus from it: a press
+// on it asks for the keyboard itself.
+class FocusOnPress : public QObject {
+public:
+    explicit FocusOnPress(QWidget* window) : QObject(window), window_(window) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_ && !window_->isActiveWindow())
+            window_->activateWindow();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
 } // namespace
 
 bool StripControls::buttonMade(int n) const {
@@ -209,6 +239,56 @@ QSize StripControls::stripSize() const {
 
 QSize StripControls::stripFrameSize() const {
     return window()->frameGeometry().size();
+}
+
+QRect StripControls::stripPlaced() const {
+    if (const std::optional<QRect> placed =
+            windowrole::placed(const_cast<StripControls*>(this)->stripHandle()))
+        return *placed;
+    return QRect(stripPos(), stripSize());
+}
+
+void StripControls::awaitPlace(QRect wanted, std::function<void(QRect)> then) {
+    // Without a window system to ask there is nothing to wait for.
+    if (!windowrole::placed(stripHandle())) {
+        then(stripPlaced());
+        return;
+    }
+    auto* poll = new QTimer(stripWindow());
+    poll->setInterval(PollMs);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, wanted, waited, then] {
+        const QRect placed = stripPlaced();
+        if (placed != wanted && !waited.hasExpired(AnswerMs))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then(placed);
+    });
+    poll->start();
+}
+
+void StripControls::setStripNarrowed(bool narrowed) {
+    if (narrowed_ == narrowed)
+        return;
+    narrowed_ = narrowed;
+    QWidget* w = stripWindow();
+    const int shift = Placement::HiddenOffset;
+    // The controls move with the window's left edge: its right end stays in view.
+    w->scroll(narrowed ? -shift : shift, 0);
+    w->setFixedSize(w->width() + (narrowed ? -shift : shift), w->height());
+}
+
+void StripControls::setStripUnmanaged() {
+    if (stripUnmanaged())
+        return;
+    windowstyle::bypassWindowManager(stripWindow());
+    new FocusOnPress(stripWindow());
+}
+
+bool StripControls::stripUnmanaged() const {
+    return window()->windowFlags().testFlag(Qt::X11BypassWindowManagerHint);
 }
 
 void StripControls::setHideBarRed(bool red) {

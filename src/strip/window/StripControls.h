@@ -55,6 +55,12 @@ public:
     void moveStrip(QPoint topLeft) override;
     QSize stripSize() const override;
     QSize stripFrameSize() const override;
+    QRect stripPlaced() const override;
+    void awaitPlace(QRect wanted, std::function<void(QRect)> then) override;
+    void setStripNarrowed(bool narrowed) override;
+    bool stripNarrowed() const override { return narrowed_; }
+    void setStripUnmanaged() override;
+    bool stripUnmanaged() const override;
     void setHideBarRed(bool red) override;
     bool hideBarRed() const override;
     void setHideBarHint(const QString& hint) override;
@@ -91,6 +97,7 @@ private:
     void tellReaders(QWidget* control, int what) const;
 
     int keyboardMark_ = 0;
+    bool narrowed_ = false;
     bool holding_ = false;
     std::optional<QString> heldCaption_, heldNumber_;
     int shownTable_ = 1;

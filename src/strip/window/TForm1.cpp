@@ -5,6 +5,7 @@
 #include "core/ButtonSlots.h"
 #include "core/ColorText.h"
 #include "core/ControlFile.h"
+#include "platform/WindowRole.h"
 #include "strip/BrokenTargets.h"
 #include "strip/ButtonFinder.h"
 #include "strip/FindSession.h"
@@ -363,6 +364,7 @@ void TForm1::showTable(int n) {
 }
 
 void TForm1::formShow() {
+    placement_->confirmFirstPlace();
     actionguard::run(prompts(), this, [this] { helpAtShow_ = writeFirstRunFile(context_); });
     actionguard::run(prompts(), this, [this] {
         switcher_->applyStartTable();
@@ -400,6 +402,12 @@ void TForm1::formClose() {
 }
 
 void TForm1::setVisible(bool visible) {
+    // A launcher, not a document: out of task bars, pagers and window
+    // switchers. Asked before each map, as a change of style makes a new window.
+    if (visible && !isVisible()) {
+        winId();
+        windowrole::skipTaskbar(windowHandle());
+    }
     if (!visible || shown_) {
         QWidget::setVisible(visible);
         return;

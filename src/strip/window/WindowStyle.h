@@ -8,4 +8,7 @@ class QWidget;
 namespace windowstyle {
 void apply(QWidget* window, bool stayOnTop);
 bool isStayOnTop(const QWidget* window);
+// The same for placing itself without the window manager (override-redirect
+// under X11): for a window that the window manager will not place.
+void bypassWindowManager(QWidget* window);
 } // namespace windowstyle
