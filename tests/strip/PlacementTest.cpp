@@ -193,14 +193,14 @@ private slots:
         QTest::addColumn<bool>("hides");
         QTest::addColumn<QPoint>("dragged");
         const int edge = Placement::leftEdge();
-        QTest::newRow("as asked") << int(Answer::AsAsked) << QPoint(200, 300) << false
-                                  << QRect(edge - 611, 300, 622, 51) << true << QPoint(300, 300);
+        QTest::newRow("as asked") << int(Answer::AsAsked) << QPoint(100, 300) << false
+                                  << QRect(edge - 611, 300, 622, 51) << true << QPoint(200, 300);
         QTest::newRow("kept on screen, pushed by the strut")
-            << int(Answer::KeepOnScreen) << QPoint(200, 300) << false << QRect(0, 300, 11, 51)
-            << true << QPoint(300, 300);
+            << int(Answer::KeepOnScreen) << QPoint(100, 300) << false << QRect(0, 300, 11, 51)
+            << true << QPoint(200, 300);
         QTest::newRow("centred unless unmanaged")
-            << int(Answer::Centre) << QPoint(200, 300) << true << QRect(edge - 611, 300, 622, 51)
-            << true << QPoint(300, 300);
+            << int(Answer::Centre) << QPoint(100, 300) << true << QRect(edge - 611, 300, 622, 51)
+            << true << QPoint(200, 300);
         QTest::newRow("never moved") << int(Answer::Nowhere) << QPoint(500, 500) << true
                                      << QRect(500, 500, 622, 51) << false << QPoint(500, 500);
     }
@@ -213,9 +213,9 @@ private slots:
         QFETCH(QPoint, dragged);
         Fixture f;
         f.file.write("POS", "Top", "300");
-        f.file.write("POS", "Left", "200");
+        f.file.write("POS", "Left", "100");
         f.strip.placing = answering(Answer(answer));
-        f.move(200, 300);
+        f.move(100, 300);
         f.placement.confirmFirstPlace();
         f.strip.awaitPlace({}, [](QRect) {});
         QCOMPARE(f.strip.stripPlaced().topLeft(), first);
