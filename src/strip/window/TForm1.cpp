@@ -152,6 +152,7 @@ TForm1::~TForm1() {
     delete loader_;
     // The event handlers go before the logic they call, which is not a child.
     delete placementEvents_;
+    delete sightWatch_;
     delete buttonHandler_;
     delete drops_;
 }
@@ -372,7 +373,7 @@ void TForm1::formShow() {
     });
     setAcceptDrops(true);
     // A target deleted while the strip was away shows as missing when it is back.
-    new SightWatch(
+    sightWatch_ = new SightWatch(
         *this, prompts(), [this] { return placement_->isOnScreen(); },
         [this](bool inSight) { brokenTargets_->setInSight(inSight, switcher_->shownTable()); });
     // The strip shows first: loading its pictures, the tables not shown and

@@ -130,6 +130,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QObject* sightWatch_ = nullptr; // reads the placement: goes before it
     void buildLayout();
     QFrame* makeTable(int t);
     void makeNextTableLater();
