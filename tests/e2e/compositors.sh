@@ -171,6 +171,7 @@ hint_place() {
     info=$(xwininfo -id "$h")
     awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w "x" h}' <<<"$info"
 }
+work_area_top() { [[ $(xprop -root _NET_WORKAREA | grep -oE '[0-9]+' | sed -n 2p) -eq $1 ]]; }
 hint_at() { [[ $(hint_place) == "$1 $2 622x19" ]]; }
 
 for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
@@ -258,6 +259,31 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
 
     kill "$strip_pid"
     wait "$strip_pid" 2>/dev/null || true
+
+    if [[ $c == mutter ]]; then
+        # A place stored under a desktop's top bar, which mutter keeps windows
+        # below: the strip stays managed where mutter put it, and a drag
+        # stores the place reached.
+        /usr/bin/python3 "$(dirname "$0")/top_panel.py" 1920 32 &
+        pids+=($!)
+        wait_for 10 work_area_top 32 || fail "$c: the top panel reserved nothing: $(xprop -root _NET_WORKAREA)"
+        printf '[POS]\r\nTop=0\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+        "$prog/TabdeckV10" >>"$work/strip-$c.log" 2>&1 &
+        strip_pid=$!
+        pids+=("$strip_pid")
+        wait_for 15 at 200 32 || fail "$c: the strip is not below the top bar at 200,32: ${SX:-?},${SY:-?}"
+        sleep 1 # the first place is confirmed after the window manager answered
+        at 200 32 || fail "$c: the strip left the place mutter gave it: $SX,$SY"
+        xwininfo -id "$(strip_wid)" | grep -q 'Override Redirect State: no' ||
+            fail "$c: the strip stopped being managed below the top bar"
+        drag_move_handle 225 62 100
+        wait_for 5 at 300 32 || fail "$c: the drag below the top bar did not move the strip: $SX,$SY"
+        wait_for 5 ini_is POS Top 32 || fail "$c: POS Top is $(ini_value POS Top), not the 32 reached"
+        ini_is POS Left 300 || fail "$c: POS Left is $(ini_value POS Left)"
+        echo "$c: a place under the top bar: managed below it, the place reached stored"
+        kill "$strip_pid"
+        wait "$strip_pid" 2>/dev/null || true
+    fi
     stop_compositor
 done
 
