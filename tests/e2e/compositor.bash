@@ -13,6 +13,7 @@ comp_pid=
 comp_name=
 comp_dir=
 comp_wayland= # the compositor's Wayland socket, for screenshots
+comp_bus=     # its session bus (mutter, KWin), for screenshots
 comp_user=()  # runs a command as the user sway runs as
 trap 'stop_compositor; cleanup' EXIT
 
@@ -28,7 +29,7 @@ start_compositor() {
     comp_locks=$(x_locks)
     # The first client the compositor starts writes the environment it was
     # given: DISPLAY and XAUTHORITY of its XWayland.
-    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"; echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY"; echo "SWAYSOCK=$SWAYSOCK"'
+    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"; echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY"; echo "SWAYSOCK=$SWAYSOCK"; echo "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS"'
     case $1 in
     mutter)
         command -v mutter >/dev/null || fail "mutter is not installed"
@@ -89,6 +90,7 @@ EOF
         DISPLAY=*) export DISPLAY=${line#DISPLAY=} ;;
         XAUTHORITY=?*) export XAUTHORITY=${line#XAUTHORITY=} ;;
         WAYLAND_DISPLAY=*) comp_wayland=${line#WAYLAND_DISPLAY=} ;;
+        DBUS_SESSION_BUS_ADDRESS=*) comp_bus=${line#DBUS_SESSION_BUS_ADDRESS=} ;;
         SWAYSOCK=?*) export SWAYSOCK=${line#SWAYSOCK=} ;; # sway's commands, as in its session
         esac
     done <"$comp_dir/env"

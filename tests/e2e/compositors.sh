@@ -69,10 +69,31 @@ above_xterm() {
     pixel=$(screen_pixel 300 320) || return 1
     [[ -n $pixel && $pixel != " 0 255 0" ]]
 }
-# screen_pixels X Y W H: the checksum of that part of sway's picture, as RGB.
-screen_pixels() {
-    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
-        grim -g "$1,$2 $3x$4" -t ppm - 2>"$work/grim.err" | convert ppm:- -depth 8 rgb:- | md5sum
+# screen_row X Y W: " R G B" of each pixel of that row of the compositor's
+# own picture (grim on sway, the screenshot interface of KWin, the root
+# window on openbox's Xvfb), one a line; on mutter, the row of the strip's
+# window picture (xwd) at the strip's height Y - SY.
+screen_row() {
+    case $comp_name in
+    sway)
+        "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+            grim -g "$1,$2 ${3}x1" -t ppm -
+        ;;
+    kwin) DBUS_SESSION_BUS_ADDRESS=$comp_bus timeout 10 /usr/bin/python3 "$(dirname "$0")/kwin_shot.py" "$1" "$2" "$3" 1 ;;
+    openbox) import -window root -crop "${3}x1+$1+$2" +repage ppm:- ;;
+    mutter) xwd -silent -id "$(strip_wid)" | convert xwd:- -crop "${3}x1+$1+$(($2 - SY))" +repage ppm:- ;;
+    esac 2>"$work/shot.err" | convert ppm:- -depth 8 rgb:- | od -An -v -tu1 -w3
+}
+# end_pixels Y: the hidden strip seen: the red end of its hide bar at x 3..8
+# of the screen (strip x 614..619) and, right of the 11-pixel end, the
+# desktop as above the strip, not the strip.
+end_pixels() {
+    local row above
+    row=$(screen_row 0 $(($1 + 25)) 40) || return 1
+    [[ $(sed -n 4,9p <<<"$row" | sort -u) == " 255   0   0" ]] || return 1
+    [[ $comp_name == mutter ]] && return 0 # the window's own picture: 11 wide
+    above=$(screen_row 0 $(($1 - 40)) 40) || return 1
+    [[ -n $above && $(sed -n 12,40p <<<"$row") == "$(sed -n 12,40p <<<"$above")" ]]
 }
 # screen_pixel X Y: " R G B" of sway's picture there.
 screen_pixel() {
@@ -205,6 +226,8 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     xdotool click 1
     wait_for 5 end_only 300 || fail "$c: hiding left the strip at $SX,$SY, $SW wide"
     echo "$c: hidden, its end alone on screen ($SX,$SY, $SW wide)"
+    wait_for 5 end_pixels 300 || fail "$c: the picture of the hidden strip is not its end alone: $(screen_row 0 325 40 | tr -s ' \n' ' ') $(cat "$work/shot.err")"
+    echo "$c: its picture: the red end alone"
     hover 6 322
     wait_for 5 at 200 300 || fail "$c: touching the end did not bring the strip back: $SX,$SY, $SW wide"
     echo "$c: back at its place on a touch"
