@@ -33,7 +33,7 @@ bool moveWindow(unsigned long x11Window, QPoint at) {
     if (!present())
         return false;
     auto* socket = new QLocalSocket;
-    const QByteArray message = commandMessage(QStringLiteral("[id=%1] move position %2 %3")
+    const QByteArray message = commandMessage(QStringLiteral("[id=%1] move absolute position %2 %3")
                                                   .arg(x11Window)
                                                   .arg(at.x())
                                                   .arg(at.y())
