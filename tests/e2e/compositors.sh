@@ -192,6 +192,9 @@ hint_place() {
     info=$(xwininfo -id "$h")
     awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w "x" h}' <<<"$info"
 }
+sway_output() {
+    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" timeout 10 swaymsg -s "$SWAYSOCK" output HEADLESS-1 "$@" >/dev/null
+}
 work_area_top() { [[ $(xprop -root _NET_WORKAREA | grep -oE '[0-9]+' | sed -n 2p) -eq $1 ]]; }
 hint_at() { [[ $(hint_place) == "$1 $2 622x19" ]]; }
 
@@ -237,6 +240,17 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     wait_for 5 ini_is POS Left 300 || fail "$c: POS Left is $(ini_value POS Left), not the 300 reached"
     ini_is POS Top 300 || fail "$c: POS Top is $(ini_value POS Top)"
     echo "$c: dragged to 300,300 and stored"
+
+    if [[ $c == sway ]]; then
+        # The screen made smaller under the strip: it comes wholly onto it,
+        # where it is read back, and POS keeps the place the user chose.
+        sway_output resolution 800x600
+        wait_for 10 at 178 300 || fail "$c: the strip did not come onto the smaller screen: $SX,$SY"
+        ini_is POS Left 300 || fail "$c: the screen's change stored POS Left $(ini_value POS Left)"
+        sway_output resolution 1920x1080
+        sleep 1
+        echo "$c: onto a smaller screen at 178,300, POS kept"
+    fi
 
     # A second start of the same copy hands over and ends at once.
     timeout 10 "$prog/TabdeckV10" >"$work/second-$c.log" 2>&1 || fail "$c: the second start did not hand over"
