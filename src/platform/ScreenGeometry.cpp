@@ -18,6 +18,16 @@ QList<QRect> screens() {
     return rects;
 }
 
+QList<QRect> workAreas() {
+    QList<QRect> rects;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        rects.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            rects.append(screen->availableGeometry());
+    return rects;
+}
+
 namespace {
 // Squared distance between two rectangles; 0 when they touch or overlap.
 qint64 distance(const QRect& a, const QRect& b) {

@@ -12,6 +12,10 @@ namespace screengeometry {
 // Each attached screen's geometry, the primary first.
 QList<QRect> screens();
 
+// Each attached screen's work area (its geometry less the panels and docks
+// that reserve an edge), in the order of screens().
+QList<QRect> workAreas();
+
 // The screen holding most of rect; when none holds any of it, the nearest.
 // An empty rectangle when there is no screen at all.
 QRect screenFor(const QRect& rect, const QList<QRect>& screens);

@@ -63,14 +63,22 @@ void Placement::keepOnScreens() {
         return;
     }
     const QPoint onto = screengeometry::ontoOneScreen(strip, screens);
-    if (onto != strip.topLeft())
-        view_.moveStrip(onto);
+    if (onto == strip.topLeft())
+        return;
+    view_.moveStrip(onto);
+    // What goes along with the strip follows it to the place it reached.
+    view_.awaitPlace(QRect(onto, view_.stripSize()), [this](QRect) { tellMoved(); });
 }
 
 void Placement::confirmFirstPlace() {
     const QPoint asked = view_.stripPos();
     view_.awaitPlace(QRect(asked, view_.stripSize()), [this, asked](QRect placed) {
         if (placed.topLeft() == asked || view_.stripUnmanaged())
+            return;
+        // Moved as little as keeps it in the work area (below a desktop's
+        // top bar): the window manager places it, just not over its panels.
+        if (placed.topLeft() ==
+            screengeometry::ontoOneScreen(QRect(asked, placed.size()), screengeometry::workAreas()))
             return;
         // A tiling window manager centres the strip whatever it asks (and
         // ignores every later move): the strip places itself from now on.
@@ -246,6 +254,12 @@ void Placement::returnFromEdge() {
         view_.moveStrip(centredPosition());
     tellMoved();
     setHideBarRed(false);
+    // Read back: what goes along follows the place reached.
+    const int back = hides_;
+    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this, back](QRect) {
+        if (back == hides_)
+            tellMoved();
+    });
 }
 
 void Placement::LabelHideClick() {

@@ -1,6 +1,8 @@
 #include "ui/ToolWindow.h"
 
+#include "platform/CompositorIpc.h"
 #include "platform/ScreenGeometry.h"
+#include "platform/WindowRole.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QWindow>
 #include <deque>
 #include <iterator>
+#include <optional>
 
 namespace toolwindow {
 
@@ -46,13 +49,29 @@ QSize frameToShow(QWidget* window) {
     return frame;
 }
 
+// Where a window of that frame opens beside the strip: clear of it, and off
+// any other tool window already standing there (same size, same place).
+QPoint placeFor(QWidget* window, QSize frame, const QRect& strip) {
+    const QList<QRect> screens = screengeometry::screens();
+    const QPoint beside = screengeometry::besideStrip(frame, strip, screens);
+    QList<QRect> open;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible() && other->property(PlacedProperty).toBool())
+            open << other->frameGeometry();
+    return screengeometry::apart(beside, frame, open, strip,
+                                 screengeometry::screenFor(strip, screens));
+}
+
 // Reads back where a window placed beside the strip came to stand once the
 // window manager has framed it: one that covers the strip after all (a frame
 // larger than allowed for, or moved by the window manager) is placed anew
-// with its real frame, once.
+// with its real frame, once. A compositor that put it elsewhere, ignoring
+// every move (sway centres each one, so two would stand on each other), is
+// asked its own way to put it where it was placed.
 class PlacementCheck : public QObject {
 public:
-    explicit PlacementCheck(QWidget* window) : QObject(window), window_(window) {
+    PlacementCheck(QWidget* window, QPoint asked)
+        : QObject(window), window_(window), asked_(asked) {
         window->installEventFilter(this);
         // The window manager frames a window within moments of its showing,
         // and the frame's size may come without an event of the window's.
@@ -72,21 +91,35 @@ protected:
 
 private:
     void check() {
+        if (done_ || !window_->isVisible())
+            return;
         const QRect strip = stripArea ? stripArea() : QRect();
         const QRect frame = window_->frameGeometry();
-        if (done_ || strip.isEmpty() || !window_->isVisible() || !frame.intersects(strip))
+        const bool coversStrip = !strip.isEmpty() && frame.intersects(strip);
+        if (!coversStrip && frame.topLeft() == asked_)
             return;
-        const QPoint at =
-            screengeometry::besideStrip(frame.size(), strip, screengeometry::screens());
+        const QPoint at = coversStrip ? placeFor(window_, frame.size(), strip) : asked_;
+        if (at == frame.topLeft())
+            return;
+        if (!askedCompositor_ && compositoripc::moveWindow(window_->winId(), at)) {
+            // Once; its answer comes as a move of the window, read back here.
+            askedCompositor_ = true;
+            asked_ = at;
+            return;
+        }
+        // Elsewhere, where the window manager put it, the window stays.
+        if (askedCompositor_ || !coversStrip)
+            return;
         // Once: after that the window stays where the user puts it.
         done_ = true;
         window_->removeEventFilter(this);
         deleteLater();
-        if (at != frame.topLeft())
-            window_->move(at);
+        window_->move(at);
     }
 
     QWidget* window_;
+    QPoint asked_;
+    bool askedCompositor_ = false;
     bool done_ = false;
 };
 
@@ -97,18 +130,37 @@ void placeBesideStrip(QWidget* window) {
     const QRect strip = stripArea();
     if (strip.isEmpty())
         return;
-    const QSize frame = frameToShow(window);
-    const QList<QRect> screens = screengeometry::screens();
-    const QPoint beside = screengeometry::besideStrip(frame, strip, screens);
-    // Another tool window may already stand there: same size, same place.
-    QList<QRect> open;
-    for (QWidget* other : QApplication::topLevelWidgets())
-        if (other != window && other->isVisible() && other->property(PlacedProperty).toBool())
-            open << other->frameGeometry();
-    window->move(screengeometry::apart(beside, frame, open, strip,
-                                       screengeometry::screenFor(strip, screens)));
-    new PlacementCheck(window);
+    const QPoint at = placeFor(window, frameToShow(window), strip);
+    window->move(at);
+    new PlacementCheck(window, at);
 }
+
+// Reads back a borderless follower's place moments after its showing; see
+// keepPlaceAsked.
+class PlaceAskedCheck : public QObject {
+public:
+    PlaceAskedCheck(QWidget* window, QRect asked)
+        : QObject(window), window_(window), asked_(asked) {
+        for (const int ms : {100, 400, 1000})
+            QTimer::singleShot(ms, this, &PlaceAskedCheck::check);
+        QTimer::singleShot(1100, this, &QObject::deleteLater);
+    }
+
+private:
+    void check() {
+        const std::optional<QRect> placed = windowrole::placed(window_->windowHandle());
+        if (!placed || !window_->isVisible() || *placed == asked_ ||
+            window_->windowFlags().testFlag(Qt::X11BypassWindowManagerHint))
+            return;
+        window_->setWindowFlag(Qt::X11BypassWindowManagerHint, true);
+        window_->setGeometry(asked_); // a tiling compositor resizes it too
+        window_->show();
+        deleteLater();
+    }
+
+    QWidget* window_;
+    QRect asked_;
+};
 
 // A dialog of the strip, kept with it: transient for it.
 void attachToOwner(QWidget* window) {
@@ -322,6 +374,11 @@ void setStripArea(std::function<QRect()> area) {
 
 void setOwner(std::function<QWidget*()> strip) {
     owner = std::move(strip);
+}
+
+void keepPlaceAsked(QWidget* window) {
+    if (!window->windowFlags().testFlag(Qt::X11BypassWindowManagerHint))
+        new PlaceAskedCheck(window, window->geometry());
 }
 
 void present(QWidget* window) {

@@ -44,6 +44,12 @@ void setStripArea(std::function<QRect()> area);
 // tiling window managers float such windows and keep them with the strip.
 // Unset: tool windows stand alone.
 void setOwner(std::function<QWidget*()> owner);
+// For a borderless window that goes along with the strip and never takes
+// the keyboard (the hint strip), shown now where it was moved: where the
+// window system is read back to have put it elsewhere (a tiling compositor
+// centres or tiles each window it manages, and ignores moves), the window
+// places itself from then on, without the window manager.
+void keepPlaceAsked(QWidget* window);
 // Shows a tool window modelessly: restored if minimised, raised, activated.
 // A window shown anew drops the hint its status bar kept while hidden: it
 // was the hint of another window.

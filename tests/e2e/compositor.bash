@@ -3,7 +3,7 @@
 # at 1920 x 1080 with its XWayland, or openbox on an Xvfb of the same size.
 #   start_compositor NAME   NAME: mutter, kwin, sway or openbox. Exports
 #                           DISPLAY (and XAUTHORITY where the compositor
-#                           made one) for the program; fails the script when
+#                           made one, SWAYSOCK under sway) for the program; fails the script when
 #                           the compositor does not come up within seconds.
 #   stop_compositor         ends it and what it started.
 # mutter and KWin run as the tests do; sway refuses root, so a root test runs
@@ -13,6 +13,7 @@ comp_pid=
 comp_name=
 comp_dir=
 comp_wayland= # the compositor's Wayland socket, for screenshots
+comp_bus=     # its session bus (mutter, KWin), for screenshots
 comp_user=()  # runs a command as the user sway runs as
 trap 'stop_compositor; cleanup' EXIT
 
@@ -28,7 +29,7 @@ start_compositor() {
     comp_locks=$(x_locks)
     # The first client the compositor starts writes the environment it was
     # given: DISPLAY and XAUTHORITY of its XWayland.
-    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"; echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY"'
+    local tell='echo "DISPLAY=$DISPLAY"; echo "XAUTHORITY=$XAUTHORITY"; echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY"; echo "SWAYSOCK=$SWAYSOCK"; echo "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS"'
     case $1 in
     mutter)
         command -v mutter >/dev/null || fail "mutter is not installed"
@@ -83,12 +84,14 @@ EOF
     comp_pid=$!
     wait_for 30 comp_env_written || fail "$1 did not start within 30 s: $(tail -5 "$comp_dir/log")"
     local line
-    unset XAUTHORITY
+    unset XAUTHORITY SWAYSOCK
     while IFS= read -r line; do
         case $line in
         DISPLAY=*) export DISPLAY=${line#DISPLAY=} ;;
         XAUTHORITY=?*) export XAUTHORITY=${line#XAUTHORITY=} ;;
         WAYLAND_DISPLAY=*) comp_wayland=${line#WAYLAND_DISPLAY=} ;;
+        DBUS_SESSION_BUS_ADDRESS=*) comp_bus=${line#DBUS_SESSION_BUS_ADDRESS=} ;;
+        SWAYSOCK=?*) export SWAYSOCK=${line#SWAYSOCK=} ;; # sway's commands, as in its session
         esac
     done <"$comp_dir/env"
     # sway starts its XWayland on the first connection.
@@ -121,5 +124,6 @@ stop_compositor() {
     done
     rm -rf "$comp_dir"
     comp_pid=
+    unset SWAYSOCK
 }
 x_locks() { ls /tmp/.X*-lock 2>/dev/null || true; }

@@ -69,15 +69,31 @@ above_xterm() {
     pixel=$(screen_pixel 300 320) || return 1
     [[ -n $pixel && $pixel != " 0 255 0" ]]
 }
-# screen_pixels X Y W H: the checksum of that part of sway's picture, as RGB.
-screen_pixels() {
-    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
-        grim -g "$1,$2 $3x$4" -t ppm - 2>"$work/grim.err" | convert ppm:- -depth 8 rgb:- | md5sum
+# screen_row X Y W: " R G B" of each pixel of that row of the compositor's
+# own picture (grim on sway, the screenshot interface of KWin, the root
+# window on openbox's Xvfb), one a line; on mutter, the row of the strip's
+# window picture (xwd) at the strip's height Y - SY.
+screen_row() {
+    case $comp_name in
+    sway)
+        "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+            grim -g "$1,$2 ${3}x1" -t ppm -
+        ;;
+    kwin) DBUS_SESSION_BUS_ADDRESS=$comp_bus timeout 10 /usr/bin/python3 "$(dirname "$0")/kwin_shot.py" "$1" "$2" "$3" 1 ;;
+    openbox) import -window root -crop "${3}x1+$1+$2" +repage ppm:- ;;
+    mutter) xwd -silent -id "$(strip_wid)" | convert xwd:- -crop "${3}x1+$1+$(($2 - SY))" +repage ppm:- ;;
+    esac 2>"$work/shot.err" | convert ppm:- -depth 8 rgb:- | od -An -v -tu1 -w3
 }
-# door_shown STRIP X Y: sway shows the strip's door icon, at (X, Y) on the
-# screen, as the strip drew it.
-door_shown() {
-    [[ $(screen_pixels "$2" "$3" 40 30) == $(import -window "$1" -crop 40x30+575+16 +repage -depth 8 rgb:- | md5sum) ]]
+# end_pixels Y: the hidden strip seen: the red end of its hide bar at x 3..8
+# of the screen (strip x 614..619) and, right of the 11-pixel end, the
+# desktop as above the strip, not the strip.
+end_pixels() {
+    local row above
+    row=$(screen_row 0 $(($1 + 25)) 40) || return 1
+    [[ $(sed -n 4,9p <<<"$row" | sort -u) == " 255   0   0" ]] || return 1
+    [[ $comp_name == mutter ]] && return 0 # the window's own picture: 11 wide
+    above=$(screen_row 0 $(($1 - 40)) 40) || return 1
+    [[ -n $above && $(sed -n 12,40p <<<"$row") == "$(sed -n 12,40p <<<"$above")" ]]
 }
 # screen_pixel X Y: " R G B" of sway's picture there.
 screen_pixel() {
@@ -124,7 +140,7 @@ menu_item() {
 }
 # tool_windows_apart A B: both dialogs transient for the strip, at their own
 # size (a tiling window manager would give them the output), apart and off
-# the strip.
+# the strip (read back after the first second, in which sway centres each).
 tool_windows_apart() {
     local w strip info x y width height places=()
     strip=$(strip_wid) || fail "$c: no strip beside the tool windows"
@@ -141,20 +157,46 @@ tool_windows_apart() {
         height=$(awk '/Height:/ {print $2}' <<<"$info")
         [[ $width -lt 1900 && $height -lt 1000 ]] || fail "$c: $(xdotool getwindowname "$w") is tiled: ${width}x$height"
         placed
-        if ! [[ $((x + width)) -le $SX || $x -ge $((SX + 622)) || $((y + height)) -le $SY || $y -ge $((SY + 51)) ]]; then
-            # sway centres every floating window: the strip stays above it,
-            # its door icon (strip x 575..614) in sway's picture as the strip drew it.
-            [[ $c == sway && $x -le $((SX + 575)) && $((x + width)) -ge $((SX + 615)) ]] ||
-                fail "$c: $(xdotool getwindowname "$w") covers the strip: $x,$y ${width}x$height"
-            wait_for 5 door_shown "$strip" $((SX + 575)) $((SY + 16)) ||
-                fail "$c: $(xdotool getwindowname "$w") covers the strip: $x,$y ${width}x$height"
-            echo "$c: $(xdotool getwindowname "$w") centred by sway over the strip, which stays above it"
-        fi
+        [[ $((x + width)) -le $SX || $x -ge $((SX + 622)) || $((y + height)) -le $SY || $y -ge $((SY + 51)) ]] ||
+            fail "$c: $(xdotool getwindowname "$w") covers the strip: $x,$y ${width}x$height"
         places+=("$x,$y")
     done
     [[ ${places[0]} != "${places[1]}" ]] || fail "$c: both tool windows opened at ${places[0]}"
     echo "$c: tool windows at ${places[*]}"
 }
+
+# keyboard_launch Y: Home selects button 1 and Return launches it, typed as
+# the compositor's own keyboard where it has one for tests (sway: wtype; the
+# keys of XTEST reach XWayland alone), and the strip hides (hide mode on)
+# and comes back on a touch.
+keyboard_launch() {
+    if [[ $c == sway ]]; then
+        # Its virtual keyboard needs a moment before XWayland takes its keys.
+        "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" WAYLAND_DISPLAY="$comp_wayland" \
+            timeout 10 wtype -s 1000 -k Home -s 100 -k Return
+    else
+        xdotool key --delay 100 Home Return
+    fi
+    wait_for 5 test -e "$work/key-$c.done" || fail "$c: Home and Return did not launch button 1"
+    rm -f "$work/key-$c.done"
+    wait_for 5 end_only "$1" || fail "$c: the launch did not hide the strip: $SX,$SY, $SW wide"
+    hover 6 $(($1 + 22))
+    wait_for 5 at 300 "$1" || fail "$c: touching the end did not bring the strip back: $SX,$SY"
+    echo "$c: keyboard selection and launch, hidden after it"
+}
+# hint_place: "X Y WIDTHxHEIGHT" of the shown hint strip.
+hint_place() {
+    local h info
+    h=$(xdotool search --onlyvisible --name '^TabdeckV10 Hint$' 2>/dev/null | head -1)
+    [[ -n $h ]] || return 1
+    info=$(xwininfo -id "$h")
+    awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w "x" h}' <<<"$info"
+}
+sway_output() {
+    "${comp_user[@]}" env XDG_RUNTIME_DIR="$comp_dir" timeout 10 swaymsg -s "$SWAYSOCK" output HEADLESS-1 "$@" >/dev/null
+}
+work_area_top() { [[ $(xprop -root _NET_WORKAREA | grep -oE '[0-9]+' | sed -n 2p) -eq $1 ]]; }
+hint_at() { [[ $(hint_place) == "$1 $2 622x19" ]]; }
 
 for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     start_compositor "$c"
@@ -187,6 +229,8 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     xdotool click 1
     wait_for 5 end_only 300 || fail "$c: hiding left the strip at $SX,$SY, $SW wide"
     echo "$c: hidden, its end alone on screen ($SX,$SY, $SW wide)"
+    wait_for 5 end_pixels 300 || fail "$c: the picture of the hidden strip is not its end alone: $(screen_row 0 325 40 | tr -s ' \n' ' ') $(cat "$work/shot.err")"
+    echo "$c: its picture: the red end alone"
     hover 6 322
     wait_for 5 at 200 300 || fail "$c: touching the end did not bring the strip back: $SX,$SY, $SW wide"
     echo "$c: back at its place on a touch"
@@ -197,6 +241,17 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     ini_is POS Top 300 || fail "$c: POS Top is $(ini_value POS Top)"
     echo "$c: dragged to 300,300 and stored"
 
+    if [[ $c == sway ]]; then
+        # The screen made smaller under the strip: it comes wholly onto it,
+        # where it is read back, and POS keeps the place the user chose.
+        sway_output resolution 800x600
+        wait_for 10 at 178 300 || fail "$c: the strip did not come onto the smaller screen: $SX,$SY"
+        ini_is POS Left 300 || fail "$c: the screen's change stored POS Left $(ini_value POS Left)"
+        sway_output resolution 1920x1080
+        sleep 1
+        echo "$c: onto a smaller screen at 178,300, POS kept"
+    fi
+
     # A second start of the same copy hands over and ends at once.
     timeout 10 "$prog/TabdeckV10" >"$work/second-$c.log" 2>&1 || fail "$c: the second start did not hand over"
     kill -0 "$strip_pid" || fail "$c: the first strip ended"
@@ -204,21 +259,7 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
 
     # The hand-over made the strip active: Home selects button 1, Return
     # launches it, and the strip hides (hide mode on).
-    if [[ $c == sway ]]; then
-        # sway's X11 window manager gives the keyboard only to the windows
-        # sway focuses, on input sway sees: the test's keys (XTEST) reach
-        # XWayland alone.
-        echo "$c: keyboard launch not checked: no input sway sees in this test"
-    else
-        xdotool key --delay 100 Home Return
-        wait_for 5 test -e "$work/key-$c.done" || fail "$c: Home and Return did not launch button 1"
-        wait_for 5 end_only 300 || fail "$c: the launch did not hide the strip: $SX,$SY, $SW wide"
-        hover 6 322
-        wait_for 5 at 300 300 || fail "$c: touching the end did not bring the strip back: $SX,$SY"
-        echo "$c: keyboard selection and launch, hidden after it"
-    fi
-
-
+    keyboard_launch 300
     # A fresh start, which sway gives the keyboard as the strip maps (the
     # test's input reaches XWayland only, so nothing else would), then
     # button 1's menu (strip x 59..95): Edit (*.ini)..., then Options >
@@ -238,8 +279,46 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     tool_windows_apart "$(box_wid 'Edit the Control \(\*\.ini\) File')" "$(box_wid E-mail)"
     echo "$c: two tool windows: dialogs of the strip, floating, apart, neither over the strip"
 
+    # Help > Open Hint...: the hint strip 18 pixels above the strip, not
+    # tiled or centred.
+    xdotool mousemove 370 320
+    xdotool mousemove 377 326
+    sleep 0.3
+    xdotool click 3
+    wait_for 5 popup_at 130 >/dev/null || fail "$c: the button menu did not open"
+    xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Right
+    sleep 0.3
+    xdotool key Return
+    wait_for 5 hint_at 300 282 || fail "$c: the hint strip is not above the strip: $(hint_place)"
+    echo "$c: the hint strip above the strip"
+
     kill "$strip_pid"
     wait "$strip_pid" 2>/dev/null || true
+
+    if [[ $c == mutter ]]; then
+        # A place stored under a desktop's top bar, which mutter keeps windows
+        # below: the strip stays managed where mutter put it, and a drag
+        # stores the place reached.
+        /usr/bin/python3 "$(dirname "$0")/top_panel.py" 1920 32 &
+        pids+=($!)
+        wait_for 10 work_area_top 32 || fail "$c: the top panel reserved nothing: $(xprop -root _NET_WORKAREA)"
+        printf '[POS]\r\nTop=0\r\nLeft=200\r\n' >"$prog/TabdeckV10.INI"
+        "$prog/TabdeckV10" >>"$work/strip-$c.log" 2>&1 &
+        strip_pid=$!
+        pids+=("$strip_pid")
+        wait_for 15 at 200 32 || fail "$c: the strip is not below the top bar at 200,32: ${SX:-?},${SY:-?}"
+        sleep 1 # the first place is confirmed after the window manager answered
+        at 200 32 || fail "$c: the strip left the place mutter gave it: $SX,$SY"
+        xwininfo -id "$(strip_wid)" | grep -q 'Override Redirect State: no' ||
+            fail "$c: the strip stopped being managed below the top bar"
+        drag_move_handle 225 62 100
+        wait_for 5 at 300 32 || fail "$c: the drag below the top bar did not move the strip: $SX,$SY"
+        wait_for 5 ini_is POS Top 32 || fail "$c: POS Top is $(ini_value POS Top), not the 32 reached"
+        ini_is POS Left 300 || fail "$c: POS Left is $(ini_value POS Left)"
+        echo "$c: a place under the top bar: managed below it, the place reached stored"
+        kill "$strip_pid"
+        wait "$strip_pid" 2>/dev/null || true
+    fi
     stop_compositor
 done
 

@@ -53,6 +53,8 @@ std::function<QRect(QRect, bool)> answering(Answer answer) {
         case Answer::KeepOnScreen:
             // The strip's own reservation of 11 pixels pushes the whole strip beside it.
             asked.moveLeft(std::max(asked.left(), asked.width() > 11 ? 11 : 0));
+            asked.moveTop(
+                std::max(asked.top(), QGuiApplication::primaryScreen()->geometry().top()));
             return asked;
         case Answer::Centre:
             return unmanaged ? asked : QRect(QPoint(649, 514), asked.size());
@@ -186,6 +188,7 @@ private slots:
     // allows, stays usable where every way is refused, and stores only a
     // place it reached.
     void windowManagerAnswers_data() {
+        QTest::addColumn<QPoint>("pos");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QPoint>("first");
         QTest::addColumn<bool>("unmanaged");
@@ -193,18 +196,26 @@ private slots:
         QTest::addColumn<bool>("hides");
         QTest::addColumn<QPoint>("dragged");
         const int edge = Placement::leftEdge();
-        QTest::newRow("as asked") << int(Answer::AsAsked) << QPoint(100, 300) << false
+        const QPoint pos(100, 300);
+        QTest::newRow("as asked") << pos << int(Answer::AsAsked) << QPoint(100, 300) << false
                                   << QRect(edge - 611, 300, 622, 51) << true << QPoint(200, 300);
         QTest::newRow("kept on screen, pushed by the strut")
-            << int(Answer::KeepOnScreen) << QPoint(100, 300) << false << QRect(0, 300, 11, 51)
-            << true << QPoint(200, 300);
+            << pos << int(Answer::KeepOnScreen) << QPoint(100, 300) << false
+            << QRect(0, 300, 11, 51) << true << QPoint(200, 300);
+        // A place past the top (under a desktop's top bar) kept below it:
+        // the strip stays managed, and stores the place reached.
+        const int top = QGuiApplication::primaryScreen()->geometry().top();
+        QTest::newRow("kept in the work area")
+            << QPoint(100, top - 20) << int(Answer::KeepOnScreen) << QPoint(100, top) << false
+            << QRect(0, top, 11, 51) << true << QPoint(200, top);
         QTest::newRow("centred unless unmanaged")
-            << int(Answer::Centre) << QPoint(100, 300) << true << QRect(edge - 611, 300, 622, 51)
-            << true << QPoint(200, 300);
-        QTest::newRow("never moved") << int(Answer::Nowhere) << QPoint(500, 500) << true
+            << pos << int(Answer::Centre) << QPoint(100, 300) << true
+            << QRect(edge - 611, 300, 622, 51) << true << QPoint(200, 300);
+        QTest::newRow("never moved") << pos << int(Answer::Nowhere) << QPoint(500, 500) << true
                                      << QRect(500, 500, 622, 51) << false << QPoint(500, 500);
     }
     void windowManagerAnswers() {
+        QFETCH(QPoint, pos);
         QFETCH(int, answer);
         QFETCH(QPoint, first);
         QFETCH(bool, unmanaged);
@@ -212,10 +223,10 @@ private slots:
         QFETCH(bool, hides);
         QFETCH(QPoint, dragged);
         Fixture f;
-        f.file.write("POS", "Top", "300");
-        f.file.write("POS", "Left", "100");
+        f.file.write("POS", "Top", QString::number(pos.y()));
+        f.file.write("POS", "Left", QString::number(pos.x()));
         f.strip.placing = answering(Answer(answer));
-        f.move(100, 300);
+        f.move(pos);
         f.placement.confirmFirstPlace();
         f.strip.awaitPlace({}, [](QRect) {});
         QCOMPARE(f.strip.stripPlaced().topLeft(), first);
@@ -234,6 +245,7 @@ private slots:
             f.strip.awaitPlace({}, [](QRect) {});
             QCOMPARE(f.strip.stripPlaced().size(), QSize(622, 51));
             QVERIFY(f.placement.isOnScreen());
+            QCOMPARE(f.tools.lastMoved, f.strip.stripPlaced().topLeft()); // the hint strip follows
         }
 
         f.placement.ImageMoveMouseDown(QPoint(10, 10));
@@ -359,8 +371,10 @@ private slots:
         if (hidden)
             f.placement.HideStrip();
         f.move(at); // where a screen's change or a stored place left it
+        const QPoint told = f.tools.lastMoved;
         f.placement.keepOnScreens();
         QCOMPARE(f.at(), expected);
+        QCOMPARE(f.tools.lastMoved, at == expected ? told : expected); // the hint strip follows
         QCOMPARE(f.placement.hideBarRed(), hidden);
         // Brought back from hiding, a stored place past the edge comes whole onto the screen.
         if (hidden) {

@@ -34,6 +34,7 @@ void THintDlg::Hint1Click(QPoint stripTopLeft, uint32_t programColour) {
     follow(stripTopLeft);
     open_ = true;
     show();
+    toolwindow::keepPlaceAsked(this);
 }
 
 void THintDlg::follow(QPoint stripTopLeft) {

@@ -1,6 +1,7 @@
 #include "strip/window/StripControls.h"
 
 #include "core/ButtonSlots.h"
+#include "platform/CompositorIpc.h"
 #include "platform/WindowRole.h"
 #include "strip/Placement.h"
 #include "strip/window/ButtonImage.h"
@@ -285,6 +286,32 @@ void StripControls::setStripUnmanaged() {
         return;
     windowstyle::bypassWindowManager(stripWindow());
     new FocusOnPress(stripWindow());
+}
+
+void StripControls::askKeyboard() {
+    QWidget* w = stripWindow();
+    if (!stripUnmanaged() || !compositoripc::present()) {
+        w->activateWindow();
+        return;
+    }
+    // sway gives the X11 keyboard only to a window it manages, and undoes a
+    // focus any program sets: the strip is its window for a moment, takes the
+    // focus given as it maps, and places itself again, keeping the keyboard.
+    const QPoint place = w->pos();
+    windowstyle::useWindowManager(w);
+    auto* poll = new QTimer(w);
+    poll->setInterval(PollMs);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [w, poll, waited, place] {
+        if (!w->isActiveWindow() && !waited.hasExpired(AnswerMs / 2))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        windowstyle::bypassWindowManager(w);
+        w->move(place); // where sway had centred it
+    });
+    poll->start();
 }
 
 bool StripControls::stripUnmanaged() const {

@@ -60,6 +60,8 @@ public:
     void setStripNarrowed(bool narrowed) override;
     bool stripNarrowed() const override { return narrowed_; }
     void setStripUnmanaged() override;
+    // Takes the keyboard, as the program's window brought forward.
+    void askKeyboard();
     bool stripUnmanaged() const override;
     void setHideBarRed(bool red) override;
     bool hideBarRed() const override;

@@ -497,5 +497,5 @@ void TForm1::comeForward() {
     placement_->bringBack();
     showNormal();
     raise();
-    activateWindow();
+    askKeyboard();
 }

@@ -37,4 +37,8 @@ void bypassWindowManager(QWidget* window) {
     setFlag(window, Qt::X11BypassWindowManagerHint, true);
 }
 
+void useWindowManager(QWidget* window) {
+    setFlag(window, Qt::X11BypassWindowManagerHint, false);
+}
+
 } // namespace windowstyle

@@ -11,4 +11,6 @@ bool isStayOnTop(const QWidget* window);
 // The same for placing itself without the window manager (override-redirect
 // under X11): for a window that the window manager will not place.
 void bypassWindowManager(QWidget* window);
+// And back to the window manager's care.
+void useWindowManager(QWidget* window);
 } // namespace windowstyle
