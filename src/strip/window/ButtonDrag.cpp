@@ -65,7 +65,8 @@ bool ButtonDrag::eventFilter(QObject* watched, QEvent* event) {
 
 bool ButtonDrag::pictureEvent(int n, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
         auto* me = static_cast<QMouseEvent*>(event);
         pressed_ = me->button() == Qt::LeftButton ? n : 0;
         pressedAt_ = me->globalPosition().toPoint();
