@@ -119,6 +119,13 @@ Rechtsklick für das Menü</translation>
     </message>
 </context>
 <context>
+    <name>ButtonArrange</name>
+    <message>
+        <source>Table %1 is full: no button on it is empty.</source>
+        <translation>Tabelle %1 ist voll: keine ihrer Schaltflächen ist frei.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonMenu</name>
     <message>
         <source>Table %1</source>

@@ -54,6 +54,15 @@ void ButtonSlotSettings::clear(int n) {
     setIcon(n, QString());
 }
 
+void ButtonSlotSettings::setSlots(const QList<Slot>& changed) {
+    QList<ControlFile::Entry> entries;
+    for (const Slot& slot : changed) {
+        entries.append({TargetSection, keyOf(slot.n), slot.target});
+        entries.append({IconSection, keyOf(slot.n), slot.icon});
+    }
+    file_.writeAll(entries);
+}
+
 QList<ControlFile::Entry> ButtonSlotSettings::emptySlots() {
     QList<ControlFile::Entry> entries;
     entries.reserve(2 * buttonslots::ButtonCount);

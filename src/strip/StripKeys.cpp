@@ -1,6 +1,7 @@
 #include "strip/StripKeys.h"
 
 #include "core/ButtonSlots.h"
+#include "strip/ButtonArrange.h"
 #include "strip/Launch.h"
 #include "strip/Placement.h"
 #include "strip/Selection.h"
@@ -54,8 +55,22 @@ Command commandFor(int key, Qt::KeyboardModifiers modifiers) {
     }
     if (mods == Qt::ShiftModifier && key == Qt::Key_F10)
         return {Kind::ButtonMenu};
-    if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Menu)
-        return {Kind::OptionsMenu};
+    if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        switch (key) {
+        case Qt::Key_Menu:
+            return {Kind::OptionsMenu};
+        case Qt::Key_Left:
+            return {Kind::SwapPrevious};
+        case Qt::Key_Right:
+            return {Kind::SwapNext};
+        case Qt::Key_PageUp:
+            return {Kind::MovePreviousTable};
+        case Qt::Key_PageDown:
+            return {Kind::MoveNextTable};
+        default:
+            return {};
+        }
+    }
     return {};
 }
 
@@ -136,6 +151,28 @@ void StripKeyboard::run(stripkeys::Command command) {
     case Kind::Hide:
         placement_.HideStrip();
         break;
+    case Kind::SwapPrevious:
+    case Kind::SwapNext: {
+        // The selection goes along, so the key again carries it further.
+        const int step = command.kind == Kind::SwapNext ? 1 : -1;
+        const int n = selection_.button();
+        if (slot == 0 || !arrange_)
+            break;
+        if (const int m = ButtonArrange::neighbour(n, step); m && arrange_->swap(n, m))
+            select(table, slot + step);
+        break;
+    }
+    case Kind::MovePreviousTable:
+    case Kind::MoveNextTable: {
+        const int to = table + (command.kind == Kind::MoveNextTable ? 1 : -1);
+        if (slot == 0 || !arrange_ || to < 1 || to > buttonslots::TableCount)
+            break;
+        if (const int landed = arrange_->moveToTable(selection_.button(), to)) {
+            switcher_.showTable(to);
+            select(to, landed - buttonslots::firstButtonOfTable(to) + 1);
+        }
+        break;
+    }
     case Kind::ButtonMenu:
     case Kind::OptionsMenu:
     case Kind::None:

@@ -1,6 +1,7 @@
 #pragma once
 #include <Qt>
 
+class ButtonArrange;
 class Launcher;
 class Placement;
 class Selection;
@@ -25,6 +26,11 @@ enum class Kind {
     ButtonMenu,    // Menu, Shift+F10
     OptionsMenu,   // Ctrl+Shift+Menu
     Hide,          // Escape: as the hide bar's click
+    // The selected button itself, carried along (Ctrl+Shift and the move's key).
+    SwapPrevious,      // Left: swaps with its neighbour
+    SwapNext,          // Right
+    MovePreviousTable, // Page Up: to the first empty button of the table before
+    MoveNextTable,     // Page Down
 };
 
 struct Command {
@@ -45,6 +51,8 @@ public:
 
     // Runs a command on the strip; the two menus are the window's to open.
     void run(stripkeys::Command command);
+    // What carries the selected button along; without it those keys do nothing.
+    void setArrange(ButtonArrange* arrange) { arrange_ = arrange; }
 
 private:
     // Selects slot k (1..12) of table t and shows it.
@@ -57,4 +65,5 @@ private:
     TableSwitcher& switcher_;
     Launcher& launcher_;
     Placement& placement_;
+    ButtonArrange* arrange_ = nullptr;
 };

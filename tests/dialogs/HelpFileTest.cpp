@@ -80,6 +80,10 @@ private slots:
                                         << "Umschalt+F10";
         QTest::newRow("keyboard: hide") << "Escape"
                                         << "Esc";
+        QTest::newRow("dragging buttons") << "swap the two"
+                                          << "die beiden zu tauschen";
+        QTest::newRow("keyboard: arrange") << "Ctrl+Shift+Page Down"
+                                           << "Strg+Umschalt+Bild ab";
         QTest::newRow("type to find") << "Type to find"
                                       << "Tippen und finden";
         QTest::newRow("mail port") << "587"

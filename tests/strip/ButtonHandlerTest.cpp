@@ -78,19 +78,42 @@ private slots:
         QCOMPARE(f.strip.label2()->text(), QStringLiteral("1"));
     }
 
-    void leftPressLowersAndLaunches() {
+    // The press lowers the bevel; its release launches, as the press may
+    // still become a drag; a release of another button, or after the press
+    // became a drag, launches nothing.
+    void leftPressLowersReleaseLaunches_data() {
+        QTest::addColumn<int>("release");
+        QTest::addColumn<bool>("dragged");
+        QTest::addColumn<int>("launches");
+        QTest::newRow("left release") << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("right release") << int(Qt::RightButton) << false << 0;
+        QTest::newRow("became a drag") << int(Qt::LeftButton) << true << 0;
+    }
+    void leftPressLowersReleaseLaunches() {
+        QFETCH(int, release);
+        QFETCH(bool, dragged);
+        QFETCH(int, launches);
         Fixture f;
         f.show();
         f.file.write("BUTTON", "2", "/usr/bin/foo");
+        f.selection.select(2);
         QTest::mousePress(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(f.handler.bevelLowered(2));
         QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Sunken);
-        QCOMPARE(f.opener.opened, QStringList{"/usr/bin/foo"});
-        QCOMPARE(f.hides, 1);
-        QCOMPARE(f.selection.button(), 0);
-        QTest::mouseRelease(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(f.opener.opened.isEmpty());
+        if (dragged) {
+            f.handler.pressBecameDrag();
+            QVERIFY(!f.handler.bevelLowered(2));
+        }
+        QTest::mouseRelease(f.strip.img(2), Qt::MouseButton(release), {}, QPoint(10, 10));
+        QCOMPARE(f.opener.opened.size(), launches);
+        QCOMPARE(f.hides, launches);
+        QCOMPARE(f.selection.button(), launches ? 0 : 2);
         QVERIFY(!f.handler.bevelLowered(2));
         QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Raised);
+        // Then the left button's own release: one launch in all, none after a drag.
+        QTest::mouseRelease(f.strip.img(2), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(f.opener.opened.size(), dragged ? 0 : 1);
     }
 
     void leftPressOnEmptyButton() {
@@ -98,11 +121,11 @@ private slots:
         f.selection.select(4);
         f.handler.imgMouseDown(7, Qt::LeftButton);
         QVERIFY(f.handler.bevelLowered(7));
+        f.handler.imgMouseUp(7);
+        QVERIFY(!f.handler.bevelLowered(7));
         QVERIFY(f.opener.opened.isEmpty());
         QCOMPARE(f.hides + f.closes, 0);
         QCOMPARE(f.selection.button(), 0);
-        f.handler.imgMouseUp(7);
-        QVERIFY(!f.handler.bevelLowered(7));
     }
 
     void otherButtonsDoNothing_data() {

@@ -54,11 +54,21 @@ void ButtonHandler::imgMouseDown(int n, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
     setBevel(n, true);
+    // The launch waits for the release: the press may become a drag.
+    pressed_ = n;
+}
+
+void ButtonHandler::imgMouseUp(int n, Qt::MouseButton button) {
+    setBevel(n, false);
+    if (button != Qt::LeftButton || pressed_ != n)
+        return;
+    pressed_ = 0;
     launcher_.launch(n);
 }
 
-void ButtonHandler::imgMouseUp(int n) {
-    setBevel(n, false);
+void ButtonHandler::pressBecameDrag() {
+    setBevel(pressed_, false);
+    pressed_ = 0;
 }
 
 bool ButtonHandler::bevelLowered(int n) const {
@@ -87,9 +97,11 @@ bool ButtonHandler::eventFilter(QObject* watched, QEvent* event) {
             actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseDown(n, button); });
             return true;
         }
-        case QEvent::MouseButtonRelease:
-            actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseUp(n); });
+        case QEvent::MouseButtonRelease: {
+            const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+            actionguard::run(prompts_, view_.stripWindow(), [&] { imgMouseUp(n, button); });
             return true;
+        }
         case QEvent::ContextMenu:
             if (QMenu* menu = view_.buttonMenu())
                 menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

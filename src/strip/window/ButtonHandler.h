@@ -9,9 +9,10 @@ class StripControls;
 
 // The buttons' answer to the mouse. Moving over picture imgN selects button
 // N and shows its number in Label2; moving over a table's free area empties
-// Label2 and keeps the selection; a left press lowers panel ButN and
-// launches, any release raises it again; right and middle presses do
-// nothing (a right click opens the button menu at the pointer).
+// Label2 and keeps the selection; a left press lowers panel ButN, any
+// release raises it again and the left one launches, unless the press
+// became a drag; right and middle presses do nothing (a right click opens
+// the button menu at the pointer).
 //
 // attach() listens to the pictures and tables made so far, attachTable(t)
 // to those of a table made later; one member per event takes the number.
@@ -27,7 +28,9 @@ public:
 
     void imgMouseMove(int n);
     void imgMouseDown(int n, Qt::MouseButton button);
-    void imgMouseUp(int n);
+    void imgMouseUp(int n, Qt::MouseButton button = Qt::LeftButton);
+    // The pointer went past the drag distance: the press launches nothing.
+    void pressBecameDrag();
     void TableMouseMove(int table);
 
     // Whether panel ButN shows its lowered bevel.
@@ -43,6 +46,7 @@ private:
     Selection& selection_;
     Prompts& prompts_;
     Launcher& launcher_;
+    int pressed_ = 0;               // the button a left press is on, until its release
     QHash<QObject*, int> pictures_; // imgN -> N
     QHash<QObject*, int> tables_;   // TableT -> T
 };

@@ -7,6 +7,7 @@
 #include "core/ControlFile.h"
 #include "platform/WindowRole.h"
 #include "strip/BrokenTargets.h"
+#include "strip/ButtonArrange.h"
 #include "strip/ButtonFinder.h"
 #include "strip/FindSession.h"
 #include "strip/Launch.h"
@@ -18,6 +19,7 @@
 #include "strip/StripKeys.h"
 #include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
+#include "strip/window/ButtonDrag.h"
 #include "strip/window/ButtonHandler.h"
 #include "strip/window/ButtonImage.h"
 #include "strip/window/ButtonMenu.h"
@@ -153,6 +155,7 @@ TForm1::~TForm1() {
     // The event handlers go before the logic they call, which is not a child.
     delete placementEvents_;
     delete sightWatch_;
+    delete buttonDrag_;
     delete buttonHandler_;
     delete drops_;
 }
@@ -199,6 +202,13 @@ void TForm1::createHelpers() {
     options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
     keyboard_ =
         std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
+    arrange_ = std::make_unique<ButtonArrange>(*this, file, prompts(), [this](int n) {
+        loader_->loadButton(n);
+        brokenTargets_->checkTable(buttonslots::tableOfButton(n));
+    });
+    keyboard_->setArrange(arrange_.get());
+    buttonDrag_ = new ButtonDrag(
+        *this, *arrange_, file, prompts(), *buttonHandler_, [this] { return tablesMenu(); }, this);
     finder_ = std::make_unique<ButtonFinder>(file);
     findList_ = std::make_unique<LazyFindList>(this, [this](FindList& list) {
         connect(&list, &FindList::rowClicked, this, [this](int row) {
@@ -321,6 +331,8 @@ QFrame* TForm1::makeTable(int t) {
     applyWaitingValues(t);
     if (buttonHandler_)
         buttonHandler_->attachTable(t);
+    if (buttonDrag_)
+        buttonDrag_->attachTable(t);
     if (tools_)
         tools_->attachTable(t);
     return table;

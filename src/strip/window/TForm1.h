@@ -25,6 +25,8 @@ class ButtonImage;
 class CutBox;
 class HintRouter;
 class BrokenTargets;
+class ButtonArrange;
+class ButtonDrag;
 class ButtonFinder;
 class ButtonHandler;
 class FindList;
@@ -169,6 +171,7 @@ private:
     std::unique_ptr<SlotOperations> slots_;
     std::unique_ptr<OptionsMenu> options_;
     std::unique_ptr<StripKeyboard> keyboard_;
+    std::unique_ptr<ButtonArrange> arrange_;
     std::unique_ptr<ButtonFinder> finder_;
     std::unique_ptr<LazyFindList> findList_;
     std::unique_ptr<FindSession> find_;
@@ -176,6 +179,7 @@ private:
     // second core from the strip's own start; the first paint needs it.
     std::unique_ptr<FontWarmUp> fonts_;
     ButtonHandler* buttonHandler_ = nullptr;
+    ButtonDrag* buttonDrag_ = nullptr;
     BrokenTargets* brokenTargets_ = nullptr;
     PlacementEvents* placementEvents_ = nullptr;
     StripDrops* drops_ = nullptr;
