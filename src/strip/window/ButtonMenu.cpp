@@ -94,6 +94,8 @@ void buildOptions(QMenu* options, StripMenus& m) {
     m.startWithDesktop = item(options, "StartWithDesktop1", Text::tr("Start with the desktop"),
                               Text::tr("Start the strip when you log in"));
     m.startWithDesktop->setCheckable(true);
+    if (m.summonShortcut)
+        options->addAction(m.summonShortcut);
 }
 
 void buildProperties(QMenu* properties, StripMenus& m) {

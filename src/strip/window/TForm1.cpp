@@ -493,9 +493,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-void TForm1::comeForward() {
+void TForm1::comeForward(const QString& find) {
     placement_->bringBack();
     showNormal();
     raise();
-    activateWindow();
+    find_->open(find);
 }
