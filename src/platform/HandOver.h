@@ -18,7 +18,7 @@ struct Request {
 };
 
 constexpr int MaxHeader = 48;      // the first line, newline included
-constexpr int MaxTextBytes = 1024; // 256 characters of four bytes
+constexpr int MaxTextBytes = 768; // 256 UTF-16 units of at most three bytes each
 constexpr int MaxTextChars = 256;
 constexpr int MaxToken = 256;
 constexpr int MaxMessage = MaxHeader + MaxTextBytes + MaxToken;
