@@ -1,6 +1,7 @@
 // One copy on a display at a time, and the autostart entry.
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "core/FileLock.h"
 #include "platform/Autostart.h"
 #include "platform/HandOver.h"
 #include "platform/SingleInstance.h"
@@ -365,6 +366,29 @@ private slots:
         QVERIFY(tookOver);
         QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed()) + " ms"));
         QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, 5000);
+    }
+
+    // A later start waiting on a first that holds the lock but does not
+    // answer yet keeps its own event loop turning: nothing blocks while it
+    // waits, and it ends handed over once its time is up.
+    void laterStartNeverBlocks() {
+        TempDir dir;
+        const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
+        FileLock held(path + ".lock", 0);
+        QVERIFY(held.held());
+        QLocalServer silent;
+        QVERIFY(silent.listen(path)); // accepts, never answers
+        SingleInstance second(path);
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+        tick.start(20);
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(decide(second, {}, 600), Role::HandedOver);
+        QVERIFY2(took.elapsed() >= 550 && took.elapsed() < 1500,
+                 qPrintable(QString::number(took.elapsed()) + " ms"));
+        QVERIFY2(ticks >= 15, qPrintable(QString::number(ticks) + " ticks"));
     }
 
     void execQuoting_data() {
