@@ -17,7 +17,7 @@ struct Request {
     bool operator==(const Request&) const = default;
 };
 
-constexpr int MaxHeader = 48;      // the first line, newline included
+constexpr int MaxHeader = 48;     // the first line, newline included
 constexpr int MaxTextBytes = 768; // 256 UTF-16 units of at most three bytes each
 constexpr int MaxTextChars = 256;
 constexpr int MaxToken = 256;
