@@ -5,7 +5,8 @@
 # hand over and end, and the strip comes back from hiding as the active
 # window (with the list, whose Return launches the Zebra button); the global
 # shortcut stored in the control file, pressed in another window, does the
-# same; a second copy whose shortcut the first holds says so in one notice.
+# same, and keys chosen in the capture box replace it; a second copy whose
+# shortcut the first holds says so in one notice.
 set -euo pipefail
 source "$(dirname "$0")/common.bash" "$1"
 command -v xterm >/dev/null || fail "xterm is not installed"
@@ -88,11 +89,35 @@ wait_for 5 at 200 300 || fail "the shortcut did not bring the strip back"
 wait_for 5 active || fail "the shortcut did not make the strip the active window"
 echo "Ctrl+Alt+Z in another window brought the strip forward"
 
+# Chosen in the capture box (the Options item before the last): the new
+# keys are stored and summon, the old ones are let go.
+xdotool mousemove 275 326; sleep 0.3
+xdotool click 3; sleep 0.5
+for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.1; done
+xdotool key Right; sleep 0.3
+xdotool key Up Up; sleep 0.1
+xdotool key Return
+wait_for 5 window_up "Global Shortcut" || fail "the Global Shortcut item showed no capture box"
+xdotool key ctrl+alt+y
+wait_for 5 no_box "Global Shortcut" || fail "the capture box stayed after Ctrl+Alt+Y"
+wait_for 5 ini_is SHORTCUT KeySym 121 || fail "the keys were not stored: KeySym=$(ini_value SHORTCUT KeySym)"
+ini_is SHORTCUT Modifiers 12 || fail "Modifiers=$(ini_value SHORTCUT Modifiers), not Ctrl+Alt"
+ini_is SHORTCUT Keys Ctrl+Alt+Y || fail "Keys=$(ini_value SHORTCUT Keys)"
+to_other || fail "the xterm did not take the keyboard"
+xdotool key ctrl+alt+z
+sleep 1
+other_active || fail "the old keys Ctrl+Alt+Z still summon the strip"
+xdotool key ctrl+alt+y
+wait_for 5 active || fail "the new keys Ctrl+Alt+Y did not summon the strip"
+echo "Ctrl+Alt+Y chosen in the capture box was stored and summons; Ctrl+Alt+Z was let go"
+# The copy below holds the same keys as this one.
+printf "$ini" "$prog/zebra-notes.sh" | sed 's/122/121/; s/+Z/+Y/' >"$work/copy.ini"
+
 # Another copy with the same shortcut: the keys are held, it says so once.
 copy=$work/copy
 mkdir -p "$copy"
 cp "$exe" "$copy/TabdeckV10"
-printf "$ini" "$prog/zebra-notes.sh" | sed 's/Top=300/Top=600/' >"$copy/TabdeckV10.INI"
+sed 's/Top=300/Top=600/' "$work/copy.ini" >"$copy/TabdeckV10.INI"
 "$copy/TabdeckV10" >"$work/copy.log" 2>&1 &
 pids+=($!)
 held_notice() {
