@@ -16,7 +16,10 @@ ShortcutCapture::ShortcutCapture(const QString& current, QWidget* parent) : QDia
     auto* prompt = new QLabel(tr("Press the keys that bring the strip forward from anywhere."));
     auto* now = new QLabel(tr("Now: %1").arg(current.isEmpty() ? tr("none") : current));
     now->setObjectName(QStringLiteral("CurrentShortcut"));
-    advice_ = new QLabel;
+    // Laid out from the start, so the box keeps its size; keys turned down
+    // make it bold.
+    advice_ = new QLabel(tr("Hold Ctrl, Alt or Super with the key, so typing in other "
+                            "programs is left alone."));
     advice_->setObjectName(QStringLiteral("ShortcutAdvice"));
     advice_->setWordWrap(true);
     layout->addWidget(prompt);
@@ -73,9 +76,11 @@ void ShortcutCapture::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!acceptable(event->key(), mods)) {
-        if (event->key() != Qt::Key_unknown && event->text().size() && !event->isAutoRepeat())
-            advice_->setText(tr("Hold Ctrl, Alt or Super with the key, so typing in other "
-                                "programs is left alone."));
+        if (!event->text().isEmpty()) {
+            QFont bold = advice_->font();
+            bold.setBold(true);
+            advice_->setFont(bold);
+        }
         return;
     }
     // On X11 the event carries the key's symbol and the server's modifier
