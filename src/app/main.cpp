@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -53,13 +54,15 @@ struct Running {
 
 // The first start: the strip and the tool windows, summoned by later starts
 // and the global shortcut; false when making them failed (already told).
-bool runFirst(Running& run, AppContext& context, ControlFile& controlFile, SingleInstance& instance,
-              const StartRequest& start) {
+bool runFirst(std::unique_ptr<Running>& running, AppContext& context, ControlFile& controlFile,
+              SingleInstance& instance, const StartRequest& start) {
     // The file manager's settings and the file dialogs' state live in the
     // program's own data folder, beside its control file.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, context.paths.dataDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, context.paths.dataDir);
 
+    running = std::make_unique<Running>();
+    Running& run = *running;
     Prompts& prompts = run.prompts;
     context.controlFile = &controlFile;
     context.prompts = &prompts;
@@ -147,7 +150,7 @@ int main(int argc, char** argv) {
     // the first strip and ends. Decided at once where this start takes the
     // lock; else the first's answer comes through the event loop.
     SingleInstance instance(SingleInstance::socketPathForProgram(context.paths.programDir));
-    Running run;
+    std::unique_ptr<Running> run; // made by the first start alone
     std::optional<SingleInstance::Role> role;
     const QMetaObject::Connection early = QObject::connect(
         &instance, &SingleInstance::decided, [&role](SingleInstance::Role r) { role = r; });

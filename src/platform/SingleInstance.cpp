@@ -93,7 +93,12 @@ void SingleInstance::start(const handover::Request& request, int timeoutMs) {
     deadline_->setSingleShot(true);
     // Past the deadline a holder that never answered keeps the request in
     // its socket, or is busy starting: it comes forward once it gets to it.
-    connect(deadline_, &QTimer::timeout, this, [this] { finish(Role::HandedOver); });
+    // Without a lock nobody may be first but this one.
+    connect(deadline_, &QTimer::timeout, this, [this] {
+        if (lockless_ && !done_)
+            listen();
+        finish(lockless_ ? Role::First : Role::HandedOver);
+    });
     deadline_->start(timeoutMs);
     tryLock();
 }
