@@ -75,11 +75,11 @@ void request(QWindow* window, const QByteArray& token) {
         return;
     const auto id = xcb_window_t(window->winId());
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // The request as the later start would make it: its token on the
+    // window, and the time of the user's action that started it.
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_STARTUP_ID"),
+                        atom(c, "UTF8_STRING"), 8, uint32_t(token.size()), token.constData());
     if (const uint32_t time = startupTime(token)) {
-        // The request as the later start would make it: its token on the
-        // window, and the time of the user's action that started it.
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_STARTUP_ID"),
-                            atom(c, "UTF8_STRING"), 8, uint32_t(token.size()), token.constData());
         xcb_client_message_event_t event{};
         event.response_type = XCB_CLIENT_MESSAGE;
         event.format = 32;

@@ -64,12 +64,15 @@ echo "a first start with --find zebra found the Zebra button"
 to_other || fail "the xterm did not take the keyboard"
 took=$(date +%s%N)
 status=0
-timeout 20 "$prog/TabdeckV10" --show >"$work/second.log" 2>&1 || status=$?
+# The desktop's startup id travels with the request to the strip's window.
+DESKTOP_STARTUP_ID=e2e-summon-42 timeout 20 "$prog/TabdeckV10" --show >"$work/second.log" 2>&1 || status=$?
 took=$((($(date +%s%N) - took) / 1000000))
 [[ $status -eq 0 ]] || fail "--show ended with $status: $(cat "$work/second.log")"
 wait_for 5 at 200 300 || fail "--show did not bring the strip back from hiding"
 wait_for 5 active || fail "--show did not make the strip the active window"
 no_find_list || fail "--show opened the find list"
+startup_id=$(xprop -id "$(strip_wid)" _NET_STARTUP_ID)
+[[ $startup_id == *'"e2e-summon-42"'* ]] || fail "the startup id did not reach the strip: $startup_id"
 echo "--show: the hidden strip came back, active; the second process took $took ms"
 
 # --find zebra from a second process.
