@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 namespace {
 // The control file's section; what was written by a copy without it reads
@@ -24,18 +25,24 @@ struct Stored {
     QString text;
 };
 
+// A stored number of at most ten digits, as the program writes it; read
+// with room to spare, so a longer value is seen whole and turned down
+// rather than cut to a number it never was.
+std::optional<uint> number(const ControlFile& file, const QString& key) {
+    const ControlFile::Value value = file.read(Section, key, 16);
+    bool ok = false;
+    const uint n = value.text.toUInt(&ok);
+    return ok && value.length <= 10 ? std::optional(n) : std::nullopt;
+}
+
 Stored stored(const ControlFile& file) {
-    bool symOk = false;
-    bool modsOk = false;
-    Stored s;
-    s.keysym = file.read(Section, KeySym, 12).text.toUInt(&symOk);
-    const uint modifiers = file.read(Section, Modifiers, 8).text.toUInt(&modsOk);
-    s.text = file.read(Section, Keys, 80).text;
+    const std::optional<uint> keysym = number(file, KeySym);
+    const std::optional<uint> modifiers = number(file, Modifiers);
     // A value the program did not write is no shortcut.
-    if (!symOk || !modsOk || modifiers > KeyGrab::Modifiers || s.keysym > 0x1fffffff)
+    if (!keysym || !modifiers || *keysym > 0x1fffffff ||
+        (*modifiers & ~uint(KeyGrab::Modifiers)) != 0)
         return {};
-    s.modifiers = uint16_t(modifiers);
-    return s;
+    return {*keysym, uint16_t(*modifiers), file.read(Section, Keys, 80).text};
 }
 } // namespace
 
