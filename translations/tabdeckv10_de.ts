@@ -2268,6 +2268,37 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>ShortcutCapture</name>
+    <message>
+        <source>Global Shortcut</source>
+        <translation>Globales Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Press the keys that bring the strip forward from anywhere.</source>
+        <translation>Die Tasten drücken, die die Leiste von überall nach vorn holen.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Jetzt: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>No Shortcut</source>
+        <translation>Kein Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Hold Ctrl, Alt or Super with the key, so typing in other programs is left alone.</source>
+        <translation>Strg, Alt oder Super mit der Taste halten, damit das Tippen in anderen Programmen unberührt bleibt.</translation>
+    </message>
+</context>
+<context>
     <name>ShownSettings</name>
     <message>
         <source>Table %1</source>
@@ -2592,6 +2623,33 @@ Einrichtung:</translation>
     <message>
         <source>Close the Menu</source>
         <translation>Das Menü schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SummonShortcut</name>
+    <message>
+        <source>Global Shortcut...</source>
+        <translation>Globales Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>Keys that bring the strip forward from anywhere</source>
+        <translation>Tasten, die die Leiste von überall nach vorn holen</translation>
+    </message>
+    <message>
+        <source>Under Wayland the desktop binds keys to programs. In its keyboard settings add a shortcut that runs<byte value="xd"/><byte value="xd"/>TabdeckV10 --find<byte value="xd"/><byte value="xd"/>The README shows how in GNOME, KDE and sway.</source>
+        <translation>Unter Wayland weist der Desktop Programmen Tasten zu. Fügen Sie in seinen Tastatureinstellungen ein Tastenkürzel hinzu, das Folgendes ausführt:<byte value="xd"/><byte value="xd"/>TabdeckV10 --find<byte value="xd"/><byte value="xd"/>Die README zeigt, wie das in GNOME, KDE und sway geht.</translation>
+    </message>
+    <message>
+        <source>Another program holds the keys %1, so they cannot bring the strip forward. Choose other keys, or free these in that program.</source>
+        <translation>Ein anderes Programm belegt die Tasten %1, daher können sie die Leiste nicht nach vorn holen. Wählen Sie andere Tasten, oder geben Sie diese in jenem Programm frei.</translation>
+    </message>
+    <message>
+        <source>No key of this keyboard makes %1.</source>
+        <translation>Keine Taste dieser Tastatur ergibt %1.</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X11 session.</source>
+        <translation>Globale Tastenkürzel brauchen eine X11-Sitzung.</translation>
     </message>
 </context>
 <context>

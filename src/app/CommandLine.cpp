@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -23,24 +25,63 @@ template <size_t N> bool among(const char* arg, const char* const (&list)[N]) {
     return false;
 }
 
+StartRequest ending(int status) {
+    StartRequest r;
+    r.exitStatus = status;
+    return r;
+}
+
+// A text that a hand-over carries as it is: printable and within bounds.
+bool findable(const QString& text) {
+    return text.size() <= handover::MaxTextChars &&
+           text.toUtf8().size() <= handover::MaxTextBytes &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
 } // namespace
 
-int handleCommandLine(int argc, char** argv) {
+StartRequest handleCommandLine(int argc, char** argv, const QByteArray& token) {
+    StartRequest start;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-            std::printf("Usage: TabdeckV10 [--help] [--version]\n"
-                        "A launcher strip of 30 tables of 12 buttons for programs, documents,\n"
-                        "folders and addresses. Its settings are kept in TabdeckV10.INI beside\n"
-                        "the program, or in ~/.config/TabdeckV10/ when that folder is not\n"
-                        "writable.\n\n"
-                        "  -h, --help     show this help and exit\n"
-                        "      --version  show the version and exit\n");
-            return 0;
+            std::printf(
+                "Usage: TabdeckV10 [--show | --find [TEXT]] [--help] [--version]\n"
+                "A launcher strip of 30 tables of 12 buttons for programs, documents,\n"
+                "folders and addresses. Its settings are kept in TabdeckV10.INI beside\n"
+                "the program, or in ~/.config/TabdeckV10/ when that folder is not\n"
+                "writable.\n\n"
+                "      --show       bring the running strip forward (start it if none runs)\n"
+                "      --find TEXT  the same, with type to find open on TEXT\n"
+                "  -h, --help       show this help and exit\n"
+                "      --version    show the version and exit\n");
+            return ending(0);
         }
         if (std::strcmp(arg, "--version") == 0) {
             std::printf("TabdeckV10 %s\n", TABDECK_VERSION);
-            return 0;
+            return ending(0);
+        }
+        if (std::strcmp(arg, "--show") == 0) {
+            start.summon = true;
+            continue;
+        }
+        const bool findWithValue = std::strncmp(arg, "--find=", 7) == 0;
+        if (std::strcmp(arg, "--find") == 0 || findWithValue) {
+            start.summon = true;
+            start.request.kind = handover::Request::Kind::Find;
+            // The text is the next word unless that is an option of its own.
+            const char* text = findWithValue                           ? arg + 7
+                               : i + 1 < argc && argv[i + 1][0] != '-' ? argv[++i]
+                                                                       : "";
+            start.request.text = QString::fromLocal8Bit(text);
+            if (!findable(start.request.text)) {
+                std::fprintf(stderr,
+                             "TabdeckV10: the text to find must be printable and at most %d "
+                             "characters\n",
+                             handover::MaxTextChars);
+                return ending(2);
+            }
+            continue;
         }
         if (among(arg, QtWithValue) && i + 1 < argc) {
             ++i;
@@ -49,7 +90,12 @@ int handleCommandLine(int argc, char** argv) {
         if (among(arg, QtFlags))
             continue;
         std::fprintf(stderr, "TabdeckV10: unknown option '%s' (try --help)\n", arg);
-        return 2;
+        return ending(2);
     }
-    return -1;
+    // A token the first could not read back is of no use to it.
+    handover::Request probe;
+    probe.token = token;
+    if (handover::decode(handover::encode(probe)))
+        start.request.token = token;
+    return start;
 }

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindows.h"
+#include "app/SummonShortcut.h"
+#include "app/Summoner.h"
 #include "app/Translations.h"
 #include "context/AppContext.h"
 #include "core/ControlFile.h"
@@ -15,7 +17,9 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -32,11 +36,80 @@ bool forceX11UnderWayland() {
     return true;
 }
 
+// The desktop's token for this start: an X11 startup id, else a Wayland
+// activation token. Read before Qt takes the startup id for itself.
+QByteArray startToken() {
+    const QByteArray id = qgetenv("DESKTOP_STARTUP_ID");
+    return id.isEmpty() ? qgetenv("XDG_ACTIVATION_TOKEN") : id;
+}
+
+// What the first start makes and keeps for its whole run.
+struct Running {
+    QtPrompts prompts;
+    shell::DesktopOpener opener;
+    ProgramWindows windows;
+    std::unique_ptr<Summoner> summoner;
+    std::unique_ptr<SummonShortcut> shortcut;
+};
+
+// The first start: the strip and the tool windows, summoned by later starts
+// and the global shortcut; false when making them failed (already told).
+bool runFirst(std::unique_ptr<Running>& running, AppContext& context, ControlFile& controlFile,
+              SingleInstance& instance, const StartRequest& start) {
+    // The file manager's settings and the file dialogs' state live in the
+    // program's own data folder, beside its control file.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, context.paths.dataDir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, context.paths.dataDir);
+
+    running = std::make_unique<Running>();
+    Running& run = *running;
+    Prompts& prompts = run.prompts;
+    context.controlFile = &controlFile;
+    context.prompts = &prompts;
+    context.opener = &run.opener;
+
+    ProgramWindows& w = run.windows;
+    if (!actionguard::run(prompts, nullptr, [&] { w.createStrip(context); }))
+        return false;
+    TForm1* strip = w.form1();
+    QObject::connect(strip, &TForm1::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    run.summoner =
+        std::make_unique<Summoner>([strip](const QString& find) { strip->comeForward(find); },
+                                   [strip] { return strip->windowHandle(); });
+    Summoner* summoner = run.summoner.get();
+    QObject::connect(&instance, &SingleInstance::requested, strip,
+                     [&prompts, strip, summoner](const handover::Request& request) {
+                         actionguard::run(prompts, strip, [&] { summoner->summon(request); });
+                     });
+    run.shortcut = std::make_unique<SummonShortcut>(controlFile, prompts, strip,
+                                                    SummonShortcut::waylandSession());
+    strip->menus().summonShortcut = run.shortcut->item();
+    QObject::connect(run.shortcut.get(), &SummonShortcut::pressed, strip,
+                     actionguard::guarded(prompts, strip, [summoner] { summoner->summon({}); }));
+    strip->show();
+    // The other windows are made once the strip is on screen, before it
+    // first paints; nothing the strip's show does needs them.
+    if (!actionguard::run(prompts, nullptr, [&] { w.createToolWindows(context); }))
+        return false;
+    run.shortcut->grabStored();
+    if (start.summon) {
+        // Asked for by this start's own arguments: once started up. Qt has
+        // used the desktop's token for the strip's first map.
+        handover::Request request = start.request;
+        request.token.clear();
+        QTimer::singleShot(0, strip, actionguard::guarded(prompts, strip, [summoner, request] {
+                               summoner->summon(request);
+                           }));
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const int status = handleCommandLine(argc, argv); status >= 0)
-        return status;
+    const StartRequest start = handleCommandLine(argc, argv, startToken());
+    if (start.exitStatus >= 0)
+        return start.exitStatus;
     const bool forced = forceX11UnderWayland();
     if (const QString problem = displaycheck::missingDisplay(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
@@ -73,34 +146,28 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     shell::setForcedPlatformVariable(forced);
 
-    // A second start of the same copy on this display shows the first strip.
+    // A second start of the same copy on this display hands its request to
+    // the first strip and ends. Decided at once where this start takes the
+    // lock; else the first's answer comes through the event loop.
     SingleInstance instance(SingleInstance::socketPathForProgram(context.paths.programDir));
-    if (instance.handOver())
+    std::unique_ptr<Running> run; // made by the first start alone
+    std::optional<SingleInstance::Role> role;
+    const QMetaObject::Connection early = QObject::connect(
+        &instance, &SingleInstance::decided, [&role](SingleInstance::Role r) { role = r; });
+    instance.start(start.request);
+    QObject::disconnect(early);
+    if (role == SingleInstance::Role::HandedOver)
         return 0;
-
-    // The file manager's settings and the file dialogs' state live in the
-    // program's own data folder, beside its control file.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, context.paths.dataDir);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, context.paths.dataDir);
-
-    QtPrompts prompts;
-    shell::DesktopOpener opener;
-    context.controlFile = &controlFile;
-    context.prompts = &prompts;
-    context.opener = &opener;
-
-    ProgramWindows w;
-    if (!actionguard::run(prompts, nullptr, [&] { w.createStrip(context); }))
-        return 1;
-
-    QObject::connect(w.form1(), &TForm1::closed, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    QObject::connect(&instance, &SingleInstance::activationRequested, w.form1(),
-                     actionguard::guarded(prompts, w.form1(), [&w] { w.form1()->comeForward(); }));
-    w.form1()->show();
-    // The other windows are made once the strip is on screen, before it
-    // first paints; nothing the strip's show does needs them.
-    if (!actionguard::run(prompts, nullptr, [&] { w.createToolWindows(context); }))
-        return 1;
+    if (role == SingleInstance::Role::First) {
+        if (!runFirst(run, context, controlFile, instance, start))
+            return 1;
+    } else {
+        QObject::connect(&instance, &SingleInstance::decided, &app, [&](SingleInstance::Role r) {
+            if (r == SingleInstance::Role::HandedOver)
+                QCoreApplication::exit(0);
+            else if (!runFirst(run, context, controlFile, instance, start))
+                QCoreApplication::exit(1);
+        });
+    }
     return app.exec();
 }

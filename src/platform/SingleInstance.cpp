@@ -4,22 +4,18 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-const QByteArray Request = "activate\n";
-const QByteArray Reply = "ok\n";
-
 // A folder that only this user can enter (as a session's runtime folder is):
 // nobody else reaches a socket in it, whatever the socket's own bits.
 bool onlyOurs(const QString& folder) {
@@ -90,55 +86,106 @@ SingleInstance::~SingleInstance() {
         server_->close(); // removes the socket file, so the next start listens at once
 }
 
-bool SingleInstance::handOver(int timeoutMs) {
+void SingleInstance::start(const handover::Request& request, int timeoutMs) {
+    message_ = handover::encode(request);
+    done_ = false;
+    deadline_ = new QTimer(this);
+    deadline_->setSingleShot(true);
+    // Past the deadline a holder that never answered keeps the request in
+    // its socket, or is busy starting: it comes forward once it gets to it.
+    // Without a lock nobody may be first but this one.
+    connect(deadline_, &QTimer::timeout, this, [this] {
+        if (lockless_ && !done_)
+            listen();
+        finish(lockless_ ? Role::First : Role::HandedOver);
+    });
+    deadline_->start(timeoutMs);
+    tryLock();
+}
+
+void SingleInstance::tryLock() {
+    if (done_)
+        return;
     // The kernel's lock, held by the first for its whole run, says who is
     // first: a crashed holder leaves no stale lock, and nothing that lies at
     // the socket's path can make two firsts or keep a start waiting.
-    QElapsedTimer waited;
-    waited.start();
-    const QString lockPath = path_ + QStringLiteral(".lock");
-    for (;;) {
-        auto lock = std::make_unique<FileLock>(lockPath, 0);
-        if (lock->held()) {
-            lock_ = std::move(lock);
-            break;
-        }
-        const qint64 left = std::max<qint64>(1, timeoutMs - waited.elapsed());
-        const Asked asked = askFirst(int(left));
-        if (asked == Asked::Handed)
-            return true;
-        // No lock file can be made there: whoever listens was asked; this
-        // one runs, since running twice beats not running.
-        if (!lock->failed())
-            break;
-        // The holder runs: one still busy starting answers the request left
-        // with it once it gets to it; one that has not listened yet does in
-        // a moment, or has just ended and let go of the lock.
-        if (asked == Asked::Silent || waited.elapsed() >= timeoutMs)
-            return true;
-        QThread::msleep(5);
+    auto lock = std::make_unique<FileLock>(path_ + QStringLiteral(".lock"), 0);
+    if (lock->held()) {
+        lock_ = std::move(lock);
+        listen();
+        finish(Role::First);
+        return;
     }
-    listen();
-    return false;
+    // Not held and not failed: no lock file can be made there. Whoever
+    // listens is asked; if nobody takes it this one runs, since running
+    // twice beats not running.
+    lockless_ = !lock->failed();
+    ask();
 }
 
-SingleInstance::Asked SingleInstance::askFirst(int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(path_);
-    // Refused or not there fails at once: nothing listens yet.
-    if (!socket.waitForConnected(timeoutMs))
-        return socket.error() == QLocalSocket::SocketTimeoutError ? Asked::Silent
-                                                                  : Asked::NotListening;
-    if (!peerIsOurs(socket))
-        return Asked::NotListening; // the first clears the path before it listens
-    socket.write(Request);
-    QElapsedTimer waited;
-    waited.start();
-    QByteArray got;
-    while (!got.contains('\n') && waited.elapsed() < timeoutMs &&
-           (socket.bytesAvailable() || socket.waitForReadyRead(int(timeoutMs - waited.elapsed()))))
-        got += socket.read(64 - got.size());
-    return got == Reply ? Asked::Handed : Asked::Silent;
+void SingleInstance::ask() {
+    delete asking_;
+    asking_ = new QLocalSocket(this);
+    auto* socket = asking_;
+    connect(socket, &QLocalSocket::connected, this, [this, socket] {
+        if (!peerIsOurs(*socket)) {
+            asked(false, true); // the first clears the path before it listens
+            return;
+        }
+        socket->write(message_);
+    });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        got_ += socket->read(qint64(sizeof handover::Reply) - 1 - got_.size());
+        if (got_.contains('\n') || got_.size() >= qsizetype(sizeof handover::Reply) - 1)
+            asked(got_ == handover::Reply, false);
+    });
+    connect(socket, &QLocalSocket::errorOccurred, this, [this](QLocalSocket::LocalSocketError e) {
+        // Refused or not there: nothing listens yet, or the holder just ended.
+        const bool notListening =
+            e == QLocalSocket::ConnectionRefusedError || e == QLocalSocket::ServerNotFoundError;
+        asked(false, notListening);
+    });
+    got_.clear();
+    socket->connectToServer(path_);
+}
+
+void SingleInstance::asked(bool handed, bool retry) {
+    if (done_)
+        return;
+    if (handed) {
+        finish(Role::HandedOver);
+        return;
+    }
+    if (lockless_) {
+        // No lock to say who is first: this one runs.
+        listen();
+        finish(Role::First);
+        return;
+    }
+    if (!retry) {
+        // Connected, wrote, and the answer was not ours or the peer hung up:
+        // the request stays with the holder; it comes forward when it can.
+        finish(Role::HandedOver);
+        return;
+    }
+    // The holder has not listened yet, or has just ended and let go of the
+    // lock: look again in a moment, until the deadline.
+    QTimer::singleShot(5, this, [this] { tryLock(); });
+}
+
+void SingleInstance::finish(Role role) {
+    if (done_)
+        return;
+    done_ = true;
+    if (deadline_)
+        deadline_->stop();
+    if (asking_) {
+        asking_->disconnect(this);
+        asking_->abort();
+        asking_->deleteLater();
+        asking_ = nullptr;
+    }
+    emit decided(role);
 }
 
 void SingleInstance::listen() {
@@ -158,21 +205,38 @@ void SingleInstance::listen() {
 void SingleInstance::answer() {
     while (QLocalSocket* peer = server_->nextPendingConnection()) {
         connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-            // Only the one request is understood; anything longer is dropped.
-            if (peer->bytesAvailable() > Request.size()) {
+        // A peer that connects and never finishes its request is let go.
+        auto* limit = new QTimer(peer);
+        limit->setSingleShot(true);
+        connect(limit, &QTimer::timeout, peer, &QLocalSocket::abort);
+        limit->start(PeerMs);
+        auto got = std::make_shared<QByteArray>();
+        connect(peer, &QLocalSocket::readyRead, this, [this, peer, got] {
+            // Never more than the longest message: what the first line
+            // announces bounds the rest.
+            int need = handover::messageSize(*got);
+            while (need >= 0 && peer->bytesAvailable() > 0) {
+                const qint64 room = (need > 0 ? need : handover::MaxHeader) - got->size();
+                if (room <= 0)
+                    break;
+                *got += peer->read(room);
+                need = handover::messageSize(*got);
+            }
+            if (need < 0 || (need > 0 && got->size() == need && peer->bytesAvailable() > 0)) {
                 peer->abort();
                 return;
             }
-            if (!peer->canReadLine())
+            if (need == 0 || got->size() < need)
                 return;
-            const QByteArray line = peer->readLine(Request.size() + 1);
-            if (line == Request) {
-                peer->write(Reply);
-                peer->flush();
-                emit activationRequested();
+            const std::optional<handover::Request> request = handover::decode(*got);
+            if (!request) {
+                peer->abort();
+                return;
             }
+            peer->write(handover::Reply);
+            peer->flush();
             peer->disconnectFromServer();
+            emit requested(*request);
         });
     }
 }

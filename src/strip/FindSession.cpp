@@ -67,6 +67,14 @@ int FindSession::choose(int row) {
     return n;
 }
 
+void FindSession::open(const QString& text) {
+    close();
+    if (text.isEmpty())
+        return;
+    query_ = text;
+    refresh();
+}
+
 void FindSession::close() {
     query_.clear();
     found_.clear();

@@ -33,6 +33,8 @@ public:
     const QString& query() const { return query_; }
     // A row chosen by pointer: its button (0 for no such row); the query closes.
     int choose(int row);
+    // A query brought from outside, as if typed; an empty text closes it.
+    void open(const QString& text);
     // Escape, focus loss, a launch: the query and its list go.
     void close();
 

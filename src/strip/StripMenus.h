@@ -29,6 +29,9 @@ struct StripMenus {
     QAction* stayOnTop = nullptr;
     QAction* normal = nullptr;
     QAction* startWithDesktop = nullptr; // the autostart entry, a check mark
+    // The global shortcut's item: made and wired by the program's root,
+    // which owns the key grab, and put here before the menus are built.
+    QAction* summonShortcut = nullptr;
     // Properties.
     QAction* buttonColor = nullptr;
     QAction* buttonDefaultColor = nullptr;

@@ -30,7 +30,7 @@ Tabdeck TabdeckV10 Pathnook Fernhollow PopUp IncDisplay RichEdit UserID clBtnFac
 WSAStartup WINSOCK FORMERR NOTIMP NFS WMI STARTTLS TLS SSL SVG PNG DLL INI BAK
 txt ini ico bmp wmf jpg jpeg exe dll rtf svg png bak html htm doc emf
 Metafile Metafiles NotePad MsPaint CharMap ClipBoard Defragmenter NewFolder Ok
-colour PATHNOOK Tabdeck's X11 XWayland xwayland
+colour PATHNOOK Tabdeck's X11 XWayland xwayland Ctrl KDE README
 """.split())
 
 

@@ -1,33 +1,67 @@
 // One copy on a display at a time, and the autostart entry.
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "core/FileLock.h"
 #include "platform/Autostart.h"
+#include "platform/HandOver.h"
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 using testsupport::TempDir;
 
 namespace {
+using Role = SingleInstance::Role;
+using handover::Request;
+
+// Starts `instance` and runs the event loop until it decides, at most 10 s.
+std::optional<Role> decide(SingleInstance& instance, const Request& request, int timeoutMs) {
+    std::optional<Role> role;
+    QEventLoop loop;
+    QObject::connect(&instance, &SingleInstance::decided, &loop, [&](Role r) {
+        role = r;
+        loop.quit();
+    });
+    instance.start(request, timeoutMs);
+    if (!role) {
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return role;
+}
+// The first start: decided at once, without the event loop.
+bool listensFirst(SingleInstance& first) {
+    std::optional<Role> role;
+    QObject::connect(&first, &SingleInstance::decided, [&](Role r) { role = r; });
+    first.start({}, 500);
+    return role == Role::First;
+}
+
 // The second start runs in its own thread, as it would in its own process:
 // the first must answer from its event loop meanwhile.
-bool handOverFromAnotherThread(const QString& path, int timeoutMs = 2000) {
-    bool tookOver = false;
+bool handOverFromAnotherThread(const QString& path, int timeoutMs = 2000,
+                               const Request& request = {}) {
+    std::optional<Role> role;
     QThread* t = QThread::create([&] {
         SingleInstance second(path);
-        tookOver = second.handOver(timeoutMs);
+        role = decide(second, request, timeoutMs);
     });
     t->start();
     QElapsedTimer waited;
@@ -36,11 +70,11 @@ bool handOverFromAnotherThread(const QString& path, int timeoutMs = 2000) {
         QTest::qWait(10);
     const bool finished = t->wait(1000);
     delete t;
-    return finished && tookOver;
+    return finished && role == Role::HandedOver;
 }
 // A later start, in another thread, is handed over to `first`.
 bool answersLaterStart(SingleInstance& first, const QString& path) {
-    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+    QSignalSpy asked(&first, &SingleInstance::requested);
     return handOverFromAnotherThread(path) && (asked.count() == 1 || asked.wait(5000));
 }
 
@@ -83,13 +117,110 @@ private slots:
         TempDir dir;
         const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
         SingleInstance first(path);
-        QVERIFY(!first.handOver(500)); // nobody there: this one listens
-        QSignalSpy asked(&first, &SingleInstance::activationRequested);
-        QVERIFY(handOverFromAnotherThread(path));
+        QVERIFY(listensFirst(first)); // nobody there: this one listens
+        QSignalSpy asked(&first, &SingleInstance::requested);
+        const Request find{Request::Kind::Find, QStringLiteral("zebra €"), "host-42_TIME1234"};
+        QVERIFY(handOverFromAnotherThread(path, 2000, find));
         QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, 5000);
+        QVERIFY(asked[0][0].value<Request>() == find);
         // A third start is handed over just the same.
         QVERIFY(handOverFromAnotherThread(path));
         QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 2, 5000);
+        QVERIFY(asked[1][0].value<Request>() == Request{});
+    }
+
+    // What a first reads from a later start: each length bounded and
+    // checked against the bytes there. size: what messageSize says of the
+    // bytes (-1 never a message); valid: whether they decode.
+    void handOverMessages_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("text");
+        const QByteArray euros = QString(256, QChar(0x20ac)).toUtf8(); // 768 bytes
+        const QByteArray token(256, 'k');
+        auto find = [](const QByteArray& text, const QByteArray& tok = {}) {
+            return "summon find " + QByteArray::number(text.size()) + ' ' +
+                   QByteArray::number(tok.size()) + '\n' + text + tok;
+        };
+        QTest::newRow("show") << QByteArray("summon show 0 0\n") << 16 << true << "";
+        QTest::newRow("find") << find("zebra") << 21 << true << "zebra";
+        QTest::newRow("older copy's request") << QByteArray("activate\n") << 9 << true << "";
+        QTest::newRow("older copy's, half in") << QByteArray("activ") << 9 << false << "";
+        QTest::newRow("text at its bound")
+            << find(euros) << 786 << true << QString(256, QChar(0x20ac));
+        QTest::newRow("text past its bound") << find(euros + "a") << -1 << false << "";
+        QTest::newRow("257 characters in bound bytes")
+            << find(QByteArray(257, 'a')) << 275 << false << "";
+        QTest::newRow("token at its bound") << find("z", token) << 275 << true << "z";
+        QTest::newRow("token past its bound") << find("z", token + 'k') << -1 << false << "";
+        QTest::newRow("token with a space") << find("z", "a b") << 20 << false << "";
+        QTest::newRow("token with a quote") << find("z", "a\"b") << 20 << false << "";
+        QTest::newRow("text shorter than said")
+            << QByteArray("summon find 6 0\nzebra") << 22 << false << "";
+        QTest::newRow("a byte after the message") << find("zebra") + 'x' << 21 << false << "";
+        QTest::newRow("invalid UTF-8") << find("\xff\xfe") << 18 << false << "";
+        QTest::newRow("control character") << find("a\x07") << 18 << false << "";
+        QTest::newRow("newline in text") << find("a\nb") << 19 << false << "";
+        QTest::newRow("show with text") << QByteArray("summon show 1 0\na") << -1 << false << "";
+        QTest::newRow("leading zero") << QByteArray("summon find 05 0\nzebra") << -1 << false << "";
+        QTest::newRow("sign") << QByteArray("summon find +5 0\nzebra") << -1 << false << "";
+        QTest::newRow("negative") << QByteArray("summon find -1 0\n") << -1 << false << "";
+        QTest::newRow("huge") << QByteArray("summon find 4294967301 0\n") << -1 << false << "";
+        QTest::newRow("missing field") << QByteArray("summon find 5\nzebra") << -1 << false << "";
+        QTest::newRow("extra field") << QByteArray("summon find 5 0 0\nzebra") << -1 << false << "";
+        QTest::newRow("other verb") << QByteArray("summon hide 0 0\n") << -1 << false << "";
+        QTest::newRow("NUL in the line")
+            << QByteArray("summon\0find 0 0\n", 16) << -1 << false << "";
+        QTest::newRow("line at its bound, open") << QByteArray(47, 'x') << 0 << false << "";
+        QTest::newRow("line past its bound") << QByteArray(48, 'x') << -1 << false << "";
+        QTest::newRow("empty") << QByteArray() << 0 << false << "";
+    }
+    void handOverMessages() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, size);
+        QFETCH(bool, valid);
+        QFETCH(QString, text);
+        QCOMPARE(handover::messageSize(bytes), size);
+        const std::optional<Request> request = handover::decode(bytes);
+        QCOMPARE(request.has_value(), valid);
+        if (request) {
+            QCOMPARE(request->text, text);
+            QCOMPARE(handover::decode(handover::encode(*request)), request); // round trip
+        }
+    }
+
+    // Peers that send too much, garbage, or stop half-way are let go within
+    // the peer's time, none summons; a well-formed start after them still does.
+    void hostilePeersDropped() {
+        TempDir dir;
+        const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
+        SingleInstance first(path);
+        QVERIFY(listensFirst(first));
+        QSignalSpy asked(&first, &SingleInstance::requested);
+        const QList<QByteArray> hostile{
+            QByteArray(100000, 'x'), "summon find 5 0\nzebra" + QByteArray(5000, 'y'),
+            "summon find 700 0\nhalf", "summon find 5 0\nzeb\xff\xfe", ""};
+        QElapsedTimer took;
+        took.start();
+        std::vector<std::unique_ptr<QLocalSocket>> peers;
+        for (const QByteArray& bytes : hostile) {
+            auto peer = std::make_unique<QLocalSocket>();
+            peer->connectToServer(path);
+            QVERIFY(peer->waitForConnected(2000));
+            peer->write(bytes);
+            peer->flush();
+            peers.push_back(std::move(peer));
+        }
+        for (auto& peer : peers)
+            QTRY_COMPARE_WITH_TIMEOUT(peer->state(), QLocalSocket::UnconnectedState,
+                                      SingleInstance::PeerMs + 3000);
+        QVERIFY2(took.elapsed() < SingleInstance::PeerMs + 1500,
+                 qPrintable(QString::number(took.elapsed()) + " ms"));
+        for (auto& peer : peers)
+            QVERIFY(!peer->readAll().contains("ok"));
+        QCOMPARE(asked.count(), 0);
+        QVERIFY(answersLaterStart(first, path));
     }
 
     void keyedByFolderAndDisplay() {
@@ -152,7 +283,7 @@ private slots:
         QElapsedTimer took;
         took.start();
         SingleInstance first(path);
-        QVERIFY(!first.handOver(2000));
+        QVERIFY(listensFirst(first));
         QVERIFY2(took.elapsed() < 500, qPrintable(QString::number(took.elapsed()) + " ms"));
         took.restart();
         QVERIFY(answersLaterStart(first, path));
@@ -178,7 +309,7 @@ private slots:
         QVERIFY(makeFolder(folder, folderMode));
         const QString path = SingleInstance::socketPath(folder, "/opt/a/", ":0");
         SingleInstance first(path);
-        QVERIFY(!first.handOver(500));
+        QVERIFY(listensFirst(first));
         struct stat socket {};
         struct stat parent {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &socket), 0);
@@ -219,14 +350,14 @@ private slots:
         TempDir dir;
         const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
         SingleInstance first(path);
-        QVERIFY(!first.handOver(500));
-        QSignalSpy asked(&first, &SingleInstance::activationRequested);
+        QVERIFY(listensFirst(first));
+        QSignalSpy asked(&first, &SingleInstance::requested);
         bool tookOver = false;
         QElapsedTimer took;
         took.start();
         QThread* t = QThread::create([&] {
             SingleInstance second(path);
-            tookOver = second.handOver(300);
+            tookOver = decide(second, {}, 300) == Role::HandedOver;
         });
         t->start();
         const bool finished = t->wait(5000); // this thread, the first's, answers nothing meanwhile
@@ -235,6 +366,29 @@ private slots:
         QVERIFY(tookOver);
         QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed()) + " ms"));
         QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, 5000);
+    }
+
+    // A later start waiting on a first that holds the lock but does not
+    // answer yet keeps its own event loop turning: nothing blocks while it
+    // waits, and it ends handed over once its time is up.
+    void laterStartNeverBlocks() {
+        TempDir dir;
+        const QString path = SingleInstance::socketPath(dir.path(), "/opt/a/", ":0");
+        FileLock held(path + ".lock", 0);
+        QVERIFY(held.held());
+        QLocalServer silent;
+        QVERIFY(silent.listen(path)); // accepts, never answers
+        SingleInstance second(path);
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+        tick.start(20);
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(decide(second, {}, 600), Role::HandedOver);
+        QVERIFY2(took.elapsed() >= 550 && took.elapsed() < 1500,
+                 qPrintable(QString::number(took.elapsed()) + " ms"));
+        QVERIFY2(ticks >= 15, qPrintable(QString::number(ticks) + " ticks"));
     }
 
     void execQuoting_data() {

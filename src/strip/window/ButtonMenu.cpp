@@ -94,6 +94,9 @@ void buildOptions(QMenu* options, StripMenus& m) {
     m.startWithDesktop = item(options, "StartWithDesktop1", Text::tr("Start with the desktop"),
                               Text::tr("Start the strip when you log in"));
     m.startWithDesktop->setCheckable(true);
+    // Before the last item, which keyboard users reach by wrapping up.
+    if (m.summonShortcut)
+        options->insertAction(m.startWithDesktop, m.summonShortcut);
 }
 
 void buildProperties(QMenu* properties, StripMenus& m) {

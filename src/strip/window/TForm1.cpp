@@ -505,9 +505,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-void TForm1::comeForward() {
+void TForm1::comeForward(const QString& find) {
     placement_->bringBack();
     showNormal();
     raise();
     askKeyboard();
+    find_->open(find);
 }

@@ -113,9 +113,9 @@ public:
     // turn, start loading, and make the menus when it is done. Runs once, on
     // the first show, right after the window maps.
     void formShow();
-    // Another start of the program asked for the strip: back from hiding,
-    // raised and active.
-    void comeForward();
+    // Summoned: back from hiding and raised (the caller asks for activation
+    // in the name of whoever summoned it); a text opens type to find on it.
+    void comeForward(const QString& find = {});
     // The closing steps; run by closeEvent.
     void formClose();
 
