@@ -16,13 +16,15 @@
 #include <memory>
 #include <mutex>
 
-namespace desktopapps {
 namespace {
-
 // The strings the user sees, translated under this name.
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(DesktopApps)
 };
+} // namespace
+
+namespace desktopapps {
+namespace {
 
 constexpr qint64 MaxFileSize = 1 << 20;
 constexpr int MaxCached = 512;
