@@ -7,7 +7,8 @@
 # filled from the keyboard, keeps arguments with quotes and blanks and a
 # working folder; the script receives them as typed, in that folder. "Run
 # in a terminal" starts the x-terminal-emulator first on PATH with the
-# script and its arguments. Hide mode is off: each launch ends the program.
+# script and its arguments. An entry whose TryExec program is not installed
+# shows as a missing target. Hide mode is off: each launch ends the program.
 set -euo pipefail
 own_session_bus=1 source "$(dirname "$0")/common.bash" "$1"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -51,8 +52,11 @@ Name=Private Note
 Name[de]=Private Notiz
 Exec=$work/bin/record $work/private.out private %f
 EOF
-printf '[BUTTON]\r\n1=%s\r\n2=%s\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' \
-    "$prog/notes.desktop" "$prog/args.sh" >"$prog/TabdeckV10.INI"
+# An entry whose TryExec names a program that is not installed.
+printf '[Desktop Entry]\nType=Application\nName=Gone\nTryExec=/nowhere/gone\nExec=true\n' \
+    >"$prog/gone.desktop"
+printf '[BUTTON]\r\n1=%s\r\n2=%s\r\n3=%s\r\n[POS]\r\nTop=300\r\nLeft=200\r\n' \
+    "$prog/notes.desktop" "$prog/args.sh" "$prog/gone.desktop" >"$prog/TabdeckV10.INI"
 
 command -v openbox >/dev/null || fail "openbox is not installed"
 start_openbox
@@ -105,6 +109,9 @@ echo "the find list found 'notizen' and launched the entry"
 
 # --- English: the third item runs "Private Note", its %f dropped -----------
 start_strip
+gone_shown() { [[ $(atspi name "Button 3") == "Button 3, table 1: Target missing: $prog/gone.desktop" ]]; }
+wait_for 20 gone_shown || fail "the entry without its program is named '$(atspi name "Button 3")'"
+echo "an entry whose TryExec is not installed shows as a missing target"
 button_menu "${b1[@]}" Down Down Down Return
 wait_for 10 test -s "$work/private.out" || fail "'Private Note' ran nothing"
 [[ $(cat "$work/private.out") == "$(printf 'private\nin %s' "$HOME")" ]] ||
