@@ -1,8 +1,10 @@
 #include "strip/LaunchOptions.h"
 
+#include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 #include "platform/DesktopApps.h"
 #include "platform/Shell.h"
+#include "strip/StripView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -95,6 +97,18 @@ std::optional<QString> refusal(const LaunchOptions& options) {
     const QFileInfo folder(options.workingDir);
     if (!folder.isAbsolute() || !folder.isDir())
         return Text::tr("The working folder %1 is not a folder.").arg(options.workingDir);
+    return std::nullopt;
+}
+
+std::optional<QString> keep(ControlFile& file, StripView& view, int n, const QString& target,
+                            const LaunchOptions& options) {
+    if (auto refused = refusal(options))
+        return refused;
+    LaunchOptionsSettings(file).write(n, target, options);
+    // The hint as loading gives it, options included.
+    const QString plain = buttonslots::isExecutable(target) ? buttonslots::loadedHint(target)
+                                                            : buttonslots::buttonHint(target);
+    view.setButtonHint(n, buttontexts::loaded(file, n, target, plain));
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 class ControlFile;
+class StripView;
 
 // How a program or script on a button is started: the arguments as the
 // user typed them (split as a shell would, never run through one), the
@@ -50,6 +51,10 @@ bool applies(const QString& target);
 QString hint(const QString& hint, const LaunchOptions& options);
 // Why the options cannot be kept, for the user; nothing when they can.
 std::optional<QString> refusal(const LaunchOptions& options);
+// Keeps button n's options for its target and shows them in its hint, or
+// says why not (and keeps what it had).
+std::optional<QString> keep(ControlFile& file, StripView& view, int n, const QString& target,
+                            const LaunchOptions& options);
 
 } // namespace launchoptions
 

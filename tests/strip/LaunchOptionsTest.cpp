@@ -1,5 +1,6 @@
 #include "strip/LaunchOptions.h"
 #include "RecordingOpener.h"
+#include "RecordingStripValues.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
@@ -86,10 +87,12 @@ private slots:
         LaunchOptionsSettings settings(file);
         settings.write(7, script, before);
 
-        const auto refused = launchoptions::refusal(typed);
+        testsupport::RecordingStripValues view;
+        const auto refused = launchoptions::keep(file, view, 7, script, typed);
         QTEST(refused.value_or(QString()), "refusal");
-        if (!refused)
-            settings.write(7, script, typed);
+        // Kept options show at once; a refusal leaves the hint alone.
+        if (!retargeted)
+            QCOMPARE(view.buttonHint(7), refused ? QString() : hint);
         QString target = script;
         if (retargeted) {
             target = dir.write(QStringLiteral("other/run me.sh"), "#!/bin/sh\n");

@@ -3,7 +3,6 @@
 #include "context/Prompts.h"
 #include "context/ToolWindows.h"
 #include "core/ButtonSlotSettings.h"
-#include "core/ButtonSlots.h"
 #include "platform/DesktopApps.h"
 #include "strip/Launch.h"
 #include "strip/LaunchOptions.h"
@@ -68,19 +67,11 @@ void TargetMenuItems::editOptions() {
     const ControlFile::Value target = ButtonSlotSettings(parts_.file).target(n);
     if (!target.isSet())
         return;
-    LaunchOptionsSettings settings(parts_.file);
     const QString path = target.text;
     LaunchOptionsWindow window(
-        path, settings.read(n, path), parts_.prompts,
-        [&](const LaunchOptions& options) -> std::optional<QString> {
-            if (auto refused = launchoptions::refusal(options))
-                return refused;
-            settings.write(n, path, options);
-            // The hint as loading would give it, options included.
-            const QString plain = buttonslots::isExecutable(path) ? buttonslots::loadedHint(path)
-                                                                  : buttonslots::buttonHint(path);
-            parts_.view.setButtonHint(n, buttontexts::loaded(parts_.file, n, path, plain));
-            return std::nullopt;
+        path, LaunchOptionsSettings(parts_.file).read(n, path), parts_.prompts,
+        [this, n, path](const LaunchOptions& options) {
+            return launchoptions::keep(parts_.file, parts_.view, n, path, options);
         },
         parts_.strip);
     parts_.prompts.modal(parts_.strip, window);
