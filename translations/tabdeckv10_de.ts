@@ -40,6 +40,10 @@
         <source>Cannot open %1: it no longer exists.</source>
         <translation>%1 kann nicht geöffnet werden: es existiert nicht mehr.</translation>
     </message>
+    <message>
+        <source>Cannot open %1: its program is not installed.</source>
+        <translation>%1 kann nicht geöffnet werden: sein Programm ist nicht installiert.</translation>
+    </message>
 </context>
 <context>
     <name>BrowsePage</name>
@@ -495,6 +499,14 @@ Rechtsklick für das Menü</translation>
         <source>Close this Menu</source>
         <translation>Dieses Menü schließen</translation>
     </message>
+    <message>
+        <source>Launch Options…</source>
+        <translation>Startoptionen…</translation>
+    </message>
+    <message>
+        <source>Arguments, working folder and terminal of the program</source>
+        <translation>Argumente, Arbeitsordner und Terminal des Programms</translation>
+    </message>
 </context>
 <context>
     <name>ButtonSlots</name>
@@ -523,6 +535,21 @@ Rechtsklick für das Menü</translation>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopApps</name>
+    <message>
+        <source>its desktop entry has no action %1</source>
+        <translation>sein Desktop-Eintrag hat keine Aktion %1</translation>
+    </message>
+    <message>
+        <source>its program %1 is not installed</source>
+        <translation>sein Programm %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>it runs in a terminal, and no terminal is installed</source>
+        <translation>es läuft in einem Terminal, und kein Terminal ist installiert</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1534,80 @@ Einrichtung:</translation>
     <message>
         <source>Cannot open %1: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>arguments: %1</source>
+        <translation>Argumente: %1</translation>
+    </message>
+    <message>
+        <source>folder: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>in a terminal</source>
+        <translation>im Terminal</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The arguments are longer than %1 characters.</source>
+        <translation>Die Argumente sind länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A quote in the arguments is not closed.</source>
+        <translation>Ein Anführungszeichen in den Argumenten ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The working folder is longer than %1 characters.</source>
+        <translation>Der Arbeitsordner ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 is not a folder.</source>
+        <translation>Der Arbeitsordner %1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptionsWindow</name>
+    <message>
+        <source>Launch Options</source>
+        <translation>Startoptionen</translation>
+    </message>
+    <message>
+        <source>Split at blanks; quotes keep blanks in one argument</source>
+        <translation>An Leerzeichen getrennt; Anführungszeichen halten Leerzeichen in einem Argument</translation>
+    </message>
+    <message>
+        <source>&amp;Arguments:</source>
+        <translation>&amp;Argumente:</translation>
+    </message>
+    <message>
+        <source>Empty: the program&apos;s own folder</source>
+        <translation>Leer: der Ordner des Programms</translation>
+    </message>
+    <message>
+        <source>Working &amp;folder:</source>
+        <translation>Arbeits&amp;ordner:</translation>
+    </message>
+    <message>
+        <source>Run in a &amp;terminal</source>
+        <translation>Im &amp;Terminal ausführen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QObject;
@@ -26,5 +27,19 @@ public:
         open(owner, path);
         if (done)
             done({});
+    }
+
+    // How a program or a desktop entry's action is started, beyond its path.
+    struct Start {
+        QStringList arguments;
+        QString workingDir; // empty: where the path alone would start it
+        bool terminal = false;
+        QString entryAction; // a desktop entry's action, by its id
+    };
+    // As openReporting, started as how says. An opener that knows only
+    // paths opens the path as it is.
+    virtual void startReporting(QObject* owner, const QString& path, const Start& how, Done done) {
+        (void)how;
+        openReporting(owner, path, std::move(done));
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/Shell.h"
 
 #include "core/RegularFile.h"
+#include "platform/DesktopApps.h"
 #include "platform/DesktopEntry.h"
 
 #include <QCoreApplication>
@@ -235,14 +236,17 @@ bool hasUrlScheme(const QString& text) {
 }
 
 std::optional<QStringList> inTerminal(const QStringList& command, const ProgramFinder& find) {
-    // Each terminal's option that takes the rest of the line as the command.
-    static const QList<QPair<QString, QString>> terminals = {
+    // Each terminal's option that takes the rest of the line as the command:
+    // Debian's choice first, then the one the user names, then those known.
+    QList<QPair<QString, QString>> terminals = {
         {QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")},
         {QStringLiteral("gnome-terminal"), QStringLiteral("--")},
         {QStringLiteral("konsole"), QStringLiteral("-e")},
         {QStringLiteral("xfce4-terminal"), QStringLiteral("-x")},
         {QStringLiteral("xterm"), QStringLiteral("-e")},
     };
+    if (const QString chosen = qEnvironmentVariable("TERMINAL"); !chosen.isEmpty())
+        terminals.insert(1, {chosen, QStringLiteral("-e")});
     for (const auto& [name, option] : terminals) {
         const QString program = find(name);
         if (!program.isEmpty())
@@ -295,7 +299,36 @@ void DesktopOpener::open(QObject* owner, const QString& path) {
 }
 
 void DesktopOpener::openReporting(QObject* owner, const QString& path, Done done) {
-    const Action a = route(path, find_);
+    run(owner, route(path, find_), std::move(done));
+}
+
+void DesktopOpener::startReporting(QObject* owner, const QString& path, const Start& how,
+                                   Done done) {
+    if (!how.entryAction.isEmpty()) {
+        run(owner, desktopapps::route(path, how.entryAction, find_), std::move(done));
+        return;
+    }
+    Action a = route(path, find_);
+    // Launch options belong to programs and scripts; an entry says its own.
+    if (a.kind == Action::Kind::Start && !desktopapps::isEntryPath(path)) {
+        a.arguments += how.arguments;
+        if (!how.workingDir.isEmpty())
+            a.workingDir = how.workingDir;
+        if (how.terminal) {
+            const auto command = inTerminal(QStringList{a.program} + a.arguments, find_);
+            if (command) {
+                a.program = command->front();
+                a.arguments = command->mid(1);
+            } else {
+                a = Action{};
+                a.refusal = Text::tr("it runs in a terminal, and no terminal is installed");
+            }
+        }
+    }
+    run(owner, a, std::move(done));
+}
+
+void DesktopOpener::run(QObject* owner, const Action& a, Done done) {
     switch (a.kind) {
     case Action::Kind::Nothing:
         if (done)

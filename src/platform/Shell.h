@@ -71,7 +71,8 @@ struct Action {
 bool hasUrlScheme(const QString& text);
 
 // The command that runs a command line in the user's terminal, or none
-// when no terminal is installed.
+// when no terminal is installed: x-terminal-emulator, else $TERMINAL, else
+// a known terminal.
 std::optional<QStringList> inTerminal(const QStringList& command, const ProgramFinder& find);
 
 // URL -> default handler; .desktop entry -> its program; executable file
@@ -85,8 +86,13 @@ public:
     explicit DesktopOpener(Launcher& launcher, ProgramFinder find = findOnPath);
     void open(QObject* owner, const QString& path) override;
     void openReporting(QObject* owner, const QString& path, Done done) override;
+    // Arguments, folder and terminal apply to programs and scripts; an
+    // entry's action runs its own Exec.
+    void startReporting(QObject* owner, const QString& path, const Start& how, Done done) override;
 
 private:
+    void run(QObject* owner, const Action& action, Done done);
+
     SystemLauncher system_;
     Launcher& launcher_;
     ProgramFinder find_;

@@ -2,6 +2,7 @@
 
 #include "core/ButtonSlotSettings.h"
 #include "core/ButtonSlots.h"
+#include "platform/DesktopApps.h"
 #include "strip/StripView.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,7 @@ struct BrokenTargets::Channel {
 
 BrokenTargets::BrokenTargets(StripView& view, ControlFile& file, QObject* parent)
     : QObject(parent), view_(view), file_(file),
-      exists_([](const QString& path) { return QFileInfo::exists(path); }),
+      exists_([](const QString& path) { return desktopapps::usable(path); }),
       channel_(std::make_shared<Channel>()) {
     channel_->owner = this;
 }
@@ -47,8 +48,11 @@ QString BrokenTargets::missingHint(const QString& path) {
 
 QString BrokenTargets::missingNotice(const QString& path) {
     // The notice's text shows "&&" as "&".
-    return Text::tr("Cannot open %1: it no longer exists.")
-        .arg(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
+    const QString shown = QString(path).replace(QLatin1Char('&'), QLatin1String("&&"));
+    // A desktop entry that is there names a program that is not.
+    if (QFileInfo::exists(path))
+        return Text::tr("Cannot open %1: its program is not installed.").arg(shown);
+    return Text::tr("Cannot open %1: it no longer exists.").arg(shown);
 }
 
 void BrokenTargets::checkTable(int t) {

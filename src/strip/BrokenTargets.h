@@ -9,7 +9,8 @@
 class ControlFile;
 class StripView;
 
-// Buttons whose local target is gone. Each table show, and the strip coming
+// Buttons whose local target is gone (or is a desktop entry whose program
+// is not installed). Each table show, and the strip coming
 // into sight, asks whether the shown buttons' local paths still exist, off
 // the UI thread and with a time limit (a hung network mount never holds the
 // strip up; its answer is dropped and the button stays as it is). A gone

@@ -2,6 +2,7 @@
 
 #include "core/ButtonSlotSettings.h"
 #include "core/ButtonSlots.h"
+#include "strip/LaunchOptions.h"
 
 #include <QStringList>
 
@@ -16,7 +17,8 @@ QList<FoundButton> ButtonFinder::find(const QString& query) const {
         const ControlFile::Value target = stored.target(n);
         if (!target.nonEmpty())
             continue;
-        const QString hint = buttonslots::loadedHint(target.text);
+        const QString hint =
+            buttontexts::loaded(file_, n, target.text, buttonslots::loadedHint(target.text));
         const bool all = std::all_of(words.begin(), words.end(), [&](const QString& w) {
             return hint.contains(w, Qt::CaseInsensitive) ||
                    target.text.contains(w, Qt::CaseInsensitive);

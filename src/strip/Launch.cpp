@@ -3,6 +3,7 @@
 #include "core/ButtonSlotSettings.h"
 #include "core/ControlFile.h"
 #include "core/Opener.h"
+#include "strip/LaunchOptions.h"
 #include "strip/Selection.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ Launcher::Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Sel
     : owner_(owner), file_(controlFile), opener_(opener), selection_(selection),
       actions_(std::move(actions)) {}
 
-void Launcher::launch(int button) {
+void Launcher::launch(int button, const QString& entryAction) {
     // Also when reading or opening fails, the press is over: nothing stays selected.
     struct Deselect {
         Selection& selection;
@@ -34,21 +35,23 @@ void Launcher::launch(int button) {
             actions_.tellGone(target.text);
         return;
     }
+    Opener::Start how = LaunchOptionsSettings(file_).read(button, target.text).start();
+    how.entryAction = entryAction;
     // The opener answers no later than the owner lives, and the owner holds this.
-    opener_.openReporting(owner_, target.text,
-                          [this, path = target.text](const Opener::Outcome& outcome) {
-                              if (!outcome.opened) {
-                                  if (actions_.tellRefused)
-                                      actions_.tellRefused(path, outcome.reason);
-                                  return;
-                              }
-                              if (actions_.hideMode && actions_.hideMode()) {
-                                  if (actions_.hideStrip)
-                                      actions_.hideStrip();
-                              } else if (actions_.closeStrip) {
-                                  actions_.closeStrip();
-                              }
-                          });
+    opener_.startReporting(owner_, target.text, how,
+                           [this, path = target.text](const Opener::Outcome& outcome) {
+                               if (!outcome.opened) {
+                                   if (actions_.tellRefused)
+                                       actions_.tellRefused(path, outcome.reason);
+                                   return;
+                               }
+                               if (actions_.hideMode && actions_.hideMode()) {
+                                   if (actions_.hideStrip)
+                                       actions_.hideStrip();
+                               } else if (actions_.closeStrip) {
+                                   actions_.closeStrip();
+                               }
+                           });
 }
 
 QString Launcher::refusedNotice(const QString& target, const QString& reason) {

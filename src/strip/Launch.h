@@ -30,7 +30,8 @@ public:
     Launcher(QObject* owner, ControlFile& controlFile, Opener& opener, Selection& selection,
              Actions actions);
 
-    void launch(int button);
+    // With an entryAction, that action of a desktop entry runs instead.
+    void launch(int button, const QString& entryAction = {});
 
     // "Cannot open PATH: REASON."
     static QString refusedNotice(const QString& target, const QString& reason);

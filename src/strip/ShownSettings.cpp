@@ -2,6 +2,7 @@
 
 #include "core/ButtonSlots.h"
 #include "core/ColorText.h"
+#include "strip/LaunchOptions.h"
 #include "strip/StripMenus.h"
 #include "strip/StripView.h"
 
@@ -122,7 +123,7 @@ namespace buttonface {
 
 void show(StripView& view, int n, const Picture& picture, const QString& target) {
     view.setButtonPicture(n, picture);
-    view.setButtonHint(n, buttonslots::buttonHint(target));
+    view.setButtonHint(n, buttontexts::forTarget(target, buttonslots::buttonHint(target)));
 }
 
 void showEmpty(StripView& view, int n) {

@@ -16,6 +16,7 @@ struct StripMenus {
     QAction* paste = nullptr;
     QAction* remove = nullptr;
     QAction* fileProperties = nullptr;
+    QAction* launchOptions = nullptr; // shown for programs and scripts only
     // Options.
     std::array<QAction*, 31> renameTable{};
     QAction* defaultTableNames = nullptr;

@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
+#include "strip/LaunchOptions.h"
 #include "strip/PictureFetch.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
@@ -139,11 +140,12 @@ void TableLoader::loadButton(int n, PictureFetch* fetched) {
             }
         }
         buttonface::show(view_, n, *picture, path);
+        view_.setButtonHint(n, buttontexts::loaded(file_, n, path, view_.buttonHint(n)));
         return;
     }
     // An executable is named by its file name alone, also when it is an
     // address, and its icon comes after the hint.
-    view_.setButtonHint(n, buttonslots::loadedHint(path));
+    view_.setButtonHint(n, buttontexts::loaded(file_, n, path, buttonslots::loadedHint(path)));
     const std::optional<QImage> image = iconSource_ ? iconSource_(path, 0) : std::nullopt;
     view_.setButtonPicture(n, image ? Picture::fromIcon(*image) : Picture());
 }

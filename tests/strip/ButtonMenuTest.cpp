@@ -52,6 +52,7 @@ private slots:
              << "Paste1"
              << "Delete1"
              << "FileProp1"
+             << "LaunchOptions1"
              << "-"
              << "OptionsMenuBtn"
              << "  RenameTables1"
@@ -133,6 +134,8 @@ private slots:
         row("Paste1", "Paste", "Paste button application to the selected button");
         row("Delete1", "Delete", "Delete the application from the button");
         row("FileProp1", "File Prop...", "Get the file's properties");
+        row("LaunchOptions1", "Launch Options…",
+            "Arguments, working folder and terminal of the program");
         row("OptionsMenuBtn", "Options", "Options Menu");
         row("RenameTables1", "Rename Tables", "Rename the tables to any name you want");
         row("More3", "More", "More tables");
@@ -227,6 +230,7 @@ private slots:
             {"Paste1", &StripMenus::paste},
             {"Delete1", &StripMenus::remove},
             {"FileProp1", &StripMenus::fileProperties},
+            {"LaunchOptions1", &StripMenus::launchOptions},
             {"Defaut1", &StripMenus::defaultTableNames},
             {"Email1", &StripMenus::email},
             {"ExtractIcons1", &StripMenus::extractIcons},

@@ -34,11 +34,17 @@ public:
         if (!deferred)
             answer();
     }
+    // Records how it was to be started, then answers as for a path.
+    void startReporting(QObject* owner, const QString& path, const Start& how, Done done) override {
+        starts.append(how);
+        openReporting(owner, path, std::move(done));
+    }
     void answer() {
         for (const auto& reply : std::exchange(pending, {}))
             reply();
     }
     QList<Call> calls;
+    QList<Start> starts;
     QStringList opened;
     bool fail = false;
     QString refusal;

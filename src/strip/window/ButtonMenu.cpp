@@ -168,6 +168,8 @@ QMenu* build(QWidget* owner, StripMenus& m, QMenu** options) {
                     Text::tr("Delete the application from the button"));
     m.fileProperties =
         item(menu, "FileProp1", Text::tr("File Prop..."), Text::tr("Get the file's properties"));
+    m.launchOptions = item(menu, "LaunchOptions1", Text::tr("Launch Options…"),
+                           Text::tr("Arguments, working folder and terminal of the program"));
     menu->addSeparator();
     QMenu* optionsMenu =
         submenu(menu, "OptionsMenuBtn", Text::tr("Options"), Text::tr("Options Menu"));

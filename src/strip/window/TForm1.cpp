@@ -31,6 +31,7 @@
 #include "strip/window/StripAccessibility.h"
 #include "strip/window/StripDrops.h"
 #include "strip/window/TablesMenu.h"
+#include "strip/window/TargetMenuItems.h"
 #include "strip/window/ToolsMenus.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
@@ -228,11 +229,9 @@ void TForm1::makeMenus() {
     buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
     menuwiring::tableItems(this, prompts(), menus_, *switcher_);
     menuwiring::slotItems(this, prompts(), menus_, *slots_);
-    connect(menus_.fileProperties, &QAction::triggered, this,
-            actionguard::guarded(prompts(), this, [this] {
-                if (ToolWindows* tools = context_.tools)
-                    tools->showFileProperties(selection_.button());
-            }));
+    new TargetMenuItems(buttonMenu_, menus_,
+                        {controlFile(), selection_, *launcher_, prompts(), *this, this,
+                         [this] { return context_.tools; }});
     menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
     tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
     tools_->attach();
