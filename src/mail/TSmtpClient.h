@@ -1,5 +1,6 @@
 #pragma once
 #include "mail/EmailSettings.h"
+#include "mail/SmtpErrors.h"
 #include "mail/SmtpText.h"
 
 #include <QHostAddress>
@@ -81,6 +82,9 @@ public:
     int LastError() const { return lastError_; }
     // The extensions the server's EHLO reply offered (upper-case keywords).
     const QStringList& Extensions() const { return extensions_; }
+    // Why the last operation failed, by stage and cause; cause None when it
+    // did not. A refused recipient is noted here too, though the send goes on.
+    const SmtpFailure& Failure() const { return failure_; }
 
 signals:
     void OnHostResolved();
@@ -99,8 +103,10 @@ signals:
     void OnAuthenticationFailed(bool& handled);
     // The server refused the user name or password.
     void OnSignInFailed();
-    // An operation ended with this failure.
+    // An operation ended with this failure; Failure() says why in words.
     void OnError(const QString& text);
+    // The client now waits for this step of the conversation.
+    void OnWaiting(SmtpStage stage);
 
 private:
     class InSocketSignal;
@@ -120,6 +126,10 @@ private:
         return t.self && t.self->session_ == t.session && t.self->op_ == t.op;
     }
     void beginOperation(bool TSmtpClient::*flag);
+    void waitFor(SmtpStage stage);
+    void note(SmtpCause cause, const QString& reply = {}, const QString& detail = {});
+    // A refusal: the server wants TLS first, or refused as such.
+    void noteRefusal(const QString& detail = {});
     void endOperations();
     void fail(const QString& text);
     void quitThenFail(const QString& text);
@@ -189,6 +199,8 @@ private:
     QList<QSslCertificate> trustStore_;
     QList<QSslError> sslErrors_;
     QStringList extensions_;
+    SmtpStage stage_ = SmtpStage::Lookup;
+    SmtpFailure failure_;
     bool eightBit_ = false; // this mail goes out with BODY=8BITMIME
 
     int lookupId_ = -1;        // Qt's id, for aborting
