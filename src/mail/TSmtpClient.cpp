@@ -291,6 +291,7 @@ void TSmtpClient::timedOut() {
 
 void TSmtpClient::Connect() {
     if (connected_ || connecting_) {
+        failure_ = {}; // the words are the client's own, no stage of the server's
         emit OnError(tr("Already connected"));
         return;
     }
@@ -773,6 +774,7 @@ void TSmtpClient::endOfData() {
 
 void TSmtpClient::Disconnect() {
     if (!connected_ && !connecting_) {
+        failure_ = {};
         emit OnError(smtperrors::text(smtperrors::kNotConnected));
         return;
     }

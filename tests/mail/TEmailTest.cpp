@@ -15,7 +15,12 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTcpSocket>
 #include <QToolButton>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using testsupport::EmailFixture;
 using testsupport::SmtpScriptServer;
@@ -40,6 +45,35 @@ QString checkedType(EmailFixture& f) {
 }
 
 const QString kSent = "The e-mail was sent, your done sending e-mail!";
+
+// A loopback listener that accepts nothing and whose queue is full, so a
+// further connection's first packet is dropped and the connection hangs.
+struct FullListener {
+    int fd = -1;
+    quint16 port = 0;
+    QTcpSocket fillers[4];
+    ~FullListener() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool fill() {
+        fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 || ::listen(fd, 0) != 0 ||
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            return false;
+        port = ntohs(a.sin_port);
+        int open = 0;
+        for (QTcpSocket& s : fillers) {
+            s.connectToHost(QHostAddress::LocalHost, port);
+            open += s.waitForConnected(300) ? 1 : 0;
+        }
+        return open >= 1 && open < 4; // the queue ran full
+    }
+};
 const QByteArray kHeaderEnd = "\r\n\r\n\r\n";
 
 // Sends a file with these bytes through the window to `server`, answering Yes
@@ -74,6 +108,8 @@ private slots:
     void plainFileOnTheWire_data();
     void plainFileOnTheWire();
     void progressOfLargeFile();
+    void silentServerEndsAtOnce_data();
+    void silentServerEndsAtOnce();
 };
 
 void TEmailTest::sendChecks_data() {
@@ -248,15 +284,7 @@ void TEmailTest::serverReplies_data() {
     QTest::newRow("HELO refused, new user id accepted")
         << QByteArray("HELO") << QByteArray("501 who\r\n")
         << QStringList{"The e-mail was sent, your done sending e-mail!"};
-    QTest::newRow("recipient refused")
-        << QByteArray("RCPT") << QByteArray("550 unknown\r\n")
-        << QStringList{"Could not find the Recipient (TO:) e-mail address, enter a new e-mail "
-                       "address!"};
-    // One box per failure: the notice says it, the client's error is not shown again.
-    QTest::newRow("end of data refused")
-        << QByteArray(".") << QByteArray("554 rejected\r\n") << QStringList{kConnectError};
-    QTest::newRow("connection refused")
-        << QByteArray() << QByteArray() << QStringList{kConnectError};
+    // The other replies at every stage: MailSenderRepliesTest.
 }
 
 void TEmailTest::serverReplies() {
@@ -313,7 +341,9 @@ void TEmailTest::refusedRsetLeavesConnection() {
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
     f.settle();
-    QCOMPARE(f.prompts.lastBox().text.trimmed(), "500 not now");
+    QCOMPARE(f.prompts.lastBox().text,
+             "The mail server refused the sender me@example.com: 500 not now\r\r"
+             "The e-mail was not sent.");
     QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
     // The connection is still up, so the next send ends at connecting.
     f.choose(f.dir.path() + "/a.txt");
@@ -461,6 +491,75 @@ void TEmailTest::progressOfLargeFile() {
     QCOMPARE(progress.first(), "65536 bytes out of 10000002 transferred");
     QCOMPARE(progress.last(), "10000002 bytes out of 10000002 transferred");
     QVERIFY2(progress.size() <= 2 + ms / 40, qPrintable(QString::number(progress.size())));
+}
+
+// A server that stops answering: the status line says what the window waits
+// for, and Disconnect or Exit ends the wait at once, not at the time limit.
+void TEmailTest::silentServerEndsAtOnce_data() {
+    QTest::addColumn<QByteArray>("verb"); // empty: the greeting; "connect": the connection
+    QTest::addColumn<QString>("waiting");
+    QTest::addColumn<bool>("disconnectFirst");
+    // A listener whose queue is full drops the connection's first packet:
+    // the connection is neither open nor refused.
+    QTest::newRow("connecting, Disconnect, then Exit")
+        << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…" << true;
+    QTest::newRow("connecting, Exit") << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…"
+                                      << false;
+    const QString greeting = "Waiting for the mail server's greeting…";
+    QTest::newRow("greeting, Disconnect, then Exit") << QByteArray() << greeting << true;
+    QTest::newRow("greeting, Exit") << QByteArray() << greeting << false;
+    QTest::newRow("sender, Disconnect, then Exit")
+        << QByteArray("MAIL") << "Waiting for the server to take the sender…" << true;
+    QTest::newRow("end of data, Exit")
+        << QByteArray(".") << "Waiting for the server to accept the message…" << false;
+}
+
+void TEmailTest::silentServerEndsAtOnce() {
+    QFETCH(QByteArray, verb);
+    QFETCH(QString, waiting);
+    QFETCH(bool, disconnectFirst);
+    SmtpScriptServer server;
+    if (verb.isEmpty())
+        server.greet("", SmtpScriptServer::Answer::Silent);
+    else
+        server.on(verb, "", SmtpScriptServer::Answer::Silent);
+    FullListener full;
+    const bool connecting = verb == "connect";
+    if (connecting) {
+        QVERIFY(full.fill());
+        waiting = waiting.arg(full.port);
+    }
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", connecting ? full.port : server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "s");
+    f.choose(f.dir.write("a.txt", "a"));
+    f.prompts.expectBox(Prompts::Yes);
+    f.window->SendBtnClick();
+    TSmtpClient& c = f.window->sender().client();
+    const auto shown = [&] { return f.window->statusBar1()->currentMessage(); };
+    // The body's end is awaited once its progress has shown: no status then.
+    if (verb != ".")
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), waiting, 5000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(server.lines().contains("."), 5000);
+    QVERIFY(c.Busy());
+    if (disconnectFirst) {
+        f.prompts.expectBox(Prompts::Yes);
+        f.window->DisconnectBtnClick();
+        QVERIFY(!c.Busy() && !c.Connected()); // at once, not after a wait
+        QCOMPARE(f.text("inf1"), "Disconnected");
+    }
+    QTest::mouseClick(f.child<QToolButton>("ExitBtn"), Qt::LeftButton);
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(!c.Busy() && !c.Connected());
+    QCOMPARE(shown(), QString());
+    if (!connecting)
+        QTRY_VERIFY_WITH_TIMEOUT(!server.peerOpen(), 5000);
+    QTest::qWait(50); // no box comes after the window closed
+    QVERIFY(f.prompts.allUsed());
+    QCOMPARE(f.prompts.unexpectedCount(), 0);
 }
 
 TABDECK_TEST(TEmailTest)
