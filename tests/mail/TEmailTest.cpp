@@ -4,6 +4,7 @@
 #include "SmtpScriptServer.h"
 #include "TestRegistry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -98,6 +99,7 @@ private slots:
     void sendChecks_data();
     void sendChecks();
     void setupSaveAndShowing();
+    void storedSetupShownAfterStart();
     void sendsAndReacts();
     void serverReplies_data();
     void serverReplies();
@@ -231,6 +233,45 @@ void TEmailTest::setupSaveAndShowing() {
     QVERIFY(server.lines().contains("MAIL FROM:<me@example.com>"));
     f.reshow();
     QCOMPARE(f.text("Label15"), "127.0.0.1");
+}
+
+// A start with an account stored: the setup page shows it at each showing,
+// so changing one value keeps the others as they were.
+void TEmailTest::storedSetupShownAfterStart() {
+    EmailFixture f;
+    const QStringList stored = {"Host=smtp.example.com", "UserID=id",   "EAddress=me@example.com",
+                                "YourName=Me",          "Port=465",     "Security=SSL/TLS",
+                                "AuthUser=ann",         "TimeLimit=30"};
+    for (const QString& pair : stored)
+        f.file.write("EMAILSETUP", pair.section('=', 0, 0), pair.section('=', 1));
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    const auto shown = [&] {
+        return QStringList{f.text("Host1"),
+                           f.text("UserID1"),
+                           f.text("Eaddress1"),
+                           f.text("Yname1"),
+                           f.child<QSpinBox>("Port1")->text(),
+                           f.child<QComboBox>("Security1")->currentText(),
+                           f.child<QCheckBox>("SignIn1")->isChecked() ? "on" : "off",
+                           f.text("AuthUser1"),
+                           QString::number(f.child<QSpinBox>("TimeLimit1")->value())};
+    };
+    QCOMPARE(shown(), (QStringList{"smtp.example.com", "id", "me@example.com", "Me", "465",
+                                   "SSL/TLS", "on", "ann", "30"}));
+    // Only the name changed: saved, everything else kept.
+    f.type("Yname1", "Me Too");
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SaveSetupBtn2Click();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail information was saved!");
+    QCOMPARE(f.file.read("EMAILSETUP", "Host", 80).text, "smtp.example.com");
+    QCOMPARE(f.file.read("EMAILSETUP", "YourName", 80).text, "Me Too");
+    QCOMPARE(f.file.read("EMAILSETUP", "TimeLimit", 80).text, "30");
+    // Typed and not saved: the next showing shows what is stored.
+    f.type("Host1", "typed.example");
+    f.reshow();
+    QCOMPARE(f.text("Host1"), "smtp.example.com");
+    QCOMPARE(f.text("Yname1"), "Me Too");
 }
 
 void TEmailTest::sendsAndReacts() {
