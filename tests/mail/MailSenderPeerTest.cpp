@@ -4,6 +4,7 @@
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "TlsPeer.h"
 #include "core/ControlFile.h"
 #include "mail/MailSender.h"
 
@@ -12,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSslCertificate>
 #include <QTest>
 #include <QTimer>
@@ -131,21 +131,9 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, box);
         TempDir dir;
-        QProcess server;
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
-        server.setProcessEnvironment(env);
-        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server.start("/usr/bin/python3",
-                     {TABDECK_SOURCE_DIR "/tests/mail/tls_peer.py", dir.path(), mode, cert, auth});
-        QVERIFY2(server.waitForStarted(5000), "python3 with aiosmtpd is needed");
-        const auto stop = qScopeGuard([&] {
-            server.kill();
-            server.waitForFinished(5000);
-        });
-        QVERIFY(QTest::qWaitFor([&] { return server.canReadLine(); }, 20000));
-        const QByteArray portLine = server.readLine().trimmed();
-        QVERIFY2(portLine.startsWith("PORT "), portLine.constData());
+        testsupport::TlsPeer server;
+        const QString started = server.start(dir.path(), mode, cert, auth);
+        QVERIFY2(started.isEmpty(), qPrintable(started));
 
         ControlFile file(dir.file("TabdeckV10.INI"));
         ScriptedPrompts prompts;
@@ -162,7 +150,7 @@ private slots:
         setup.userId = "tester";
         setup.address = "me@example.com";
         setup.name = QString::fromUtf8("J\xc3\xb6rg");
-        setup.port = portLine.mid(5).toUShort();
+        setup.port = server.port();
         setup.security = MailSecurity(security);
         setup.authUser = user;
         sender.useAccount(setup);
