@@ -69,12 +69,14 @@ void SetupCheck::cancel() {
 }
 
 QString SetupCheck::worked() const {
-    QString text = tr("The setup works: %1 answered on port %2").arg(setup_.host).arg(setup_.port);
-    text += client_.Encrypted() ? tr(", the connection is secured with TLS")
-                                : tr(", the connection is not secured");
+    QStringList said;
+    said << tr("The setup works: %1 answered on port %2.").arg(setup_.host).arg(setup_.port);
+    said << (client_.Encrypted() ? tr("The connection is secured with TLS.")
+                                 : tr("The connection is not secured."));
     if (!setup_.authUser.isEmpty())
-        text += tr(", and the sign-in as %1 was accepted").arg(setup_.authUser);
-    text += tr(". Nothing was sent.");
+        said << tr("The sign-in as %1 was accepted.").arg(setup_.authUser);
+    said << tr("Nothing was sent.");
+    QString text = said.join(QLatin1Char(' '));
     if (!client_.Encrypted() && client_.Extensions().contains(QStringLiteral("STARTTLS")))
         text += QStringLiteral("\r\r") +
                 tr("The server offers TLS: choose STARTTLS as Security to keep your password "

@@ -268,8 +268,8 @@ QString words(const SmtpFailure& f) {
     case SmtpCause::Unreachable:
         return Text::tr("Cannot reach the host %1 on port %2.").arg(f.host).arg(f.port);
     case SmtpCause::TimedOut:
-        return Text::tr("The mail server gave no answer for %1 seconds %2; the connection was "
-                        "closed.")
+        return Text::tr("The mail server gave no answer within the time limit (%1 s) %2; the "
+                        "connection was closed.")
             .arg(f.seconds)
             .arg(stageName(f.stage));
     case SmtpCause::Dropped:

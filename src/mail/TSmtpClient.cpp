@@ -29,27 +29,6 @@ QString machineName() {
 
 } // namespace
 
-// Marks a slot the socket called: a socket closed meanwhile (a handler may
-// disconnect and connect again from inside) is deleted only once no such
-// slot is on the stack any more, never inside its own signal.
-class TSmtpClient::InSocketSignal {
-public:
-    explicit InSocketSignal(TSmtpClient* c) : client_(c) { ++c->socketDepth_; }
-    ~InSocketSignal() {
-        if (client_ && --client_->socketDepth_ == 0) {
-            // Still inside the outermost signal: deleted back in the event loop.
-            for (QSslSocket* s : std::as_const(client_->retired_))
-                s->deleteLater();
-            client_->retired_.clear();
-        }
-    }
-    InSocketSignal(const InSocketSignal&) = delete;
-    InSocketSignal& operator=(const InSocketSignal&) = delete;
-
-private:
-    QPointer<TSmtpClient> client_;
-};
-
 TSmtpClient::TSmtpClient(QObject* parent) : QObject(parent) {
     waitTimer_.setSingleShot(true);
     waitTimer_.setTimerType(Qt::PreciseTimer);
@@ -74,7 +53,6 @@ QSslSocket* TSmtpClient::makeSocket() {
     connect(s, &QSslSocket::bytesWritten, this, &TSmtpClient::pumpBody);
     connect(s, &QSslSocket::encryptedBytesWritten, this, &TSmtpClient::pumpBody);
     connect(s, &QSslSocket::encrypted, this, [this] {
-        const InSocketSignal inSignal(this);
         if (phase_ != Phase::Handshake)
             return;
         phase_ = Phase::Talking;
@@ -253,10 +231,8 @@ void TSmtpClient::closeSocket() {
         return;
     old->disconnect(this);
     old->abort();
-    if (socketDepth_ > 0)
-        retired_ << old;
-    else
-        old->deleteLater();
+    // Maybe inside one of its own signals: deleted back in the event loop.
+    old->deleteLater();
 }
 
 // Closes the socket and, if a connection was up, raises OnDisconnect. The
@@ -368,7 +344,6 @@ void TSmtpClient::openTcp(const QHostAddress& address) {
 }
 
 void TSmtpClient::tcpOpen() {
-    const InSocketSignal inSignal(this);
     if (phase_ != Phase::Opening)
         return;
     waitTimer_.stop();
@@ -714,21 +689,17 @@ qint64 TSmtpClient::backlog() const {
 // Hands the body to the socket while little of it waits there; the socket's
 // next "written" notice brings the client back for more.
 void TSmtpClient::pumpBody() {
-    if (!body_ || pumping_)
+    if (!body_)
         return;
-    const InSocketSignal inSignal(this);
-    pumping_ = true;
     const Token t = token();
     while (current(t) && body_ && backlog() <= kBacklog) {
         if (socket()->state() != QAbstractSocket::ConnectedState) {
-            pumping_ = false;
             connectionLost();
             return;
         }
         const qsizetype n = body_->read(chunk_.data(), kChunk);
         if (n == 0) {
             body_.reset();
-            pumping_ = false;
             endOfData();
             return;
         }
@@ -736,11 +707,8 @@ void TSmtpClient::pumpBody() {
         bytesSent_ += n;
         emit OnPacketSent();
     }
-    if (t.self) {
-        pumping_ = false;
-        if (current(t))
-            arm();
-    }
+    if (current(t))
+        arm();
 }
 
 void TSmtpClient::endOfData() {
@@ -843,11 +811,9 @@ void TSmtpClient::awaitReply(Step then) {
 // A reply is read to its last line: the number is that of the first line,
 // the text that of the last.
 void TSmtpClient::readReplies() {
-    // A handler may run an event loop inside then(): a nested call reads the
-    // replies of commands sent meanwhile, one whole line at a time.
+    // Before the connection is open, and during a handshake, nothing is a reply.
     if (phase_ != Phase::Talking)
         return;
-    const InSocketSignal inSignal(this);
     QPointer<TSmtpClient> self(this);
     while (self && onReply_ && socket()->bytesAvailable() > 0) {
         partial_ += socket()->readLine(kMaxReplyLine - partial_.size() + 1);

@@ -34,7 +34,8 @@ class QSslSocket;
 // Events with a "handled" flag pass it by reference: connect them directly
 // (the default for an object on the same thread). A handler may call Connect
 // or Disconnect, or destroy the client: an operation whose connection a
-// handler closed ends without an error of its own.
+// handler closed ends without an error of its own. A handler must not run an
+// event loop (a modal box's exec()): boxes open with open() and answer later.
 class TSmtpClient : public QObject {
     Q_OBJECT
 public:
@@ -109,7 +110,6 @@ signals:
     void OnWaiting(SmtpStage stage);
 
 private:
-    class InSocketSignal;
     using Step = std::function<void()>;
     enum class Phase { Idle, Opening, Handshake, Talking };
     // Which operation and connection a continuation belongs to.
@@ -174,8 +174,6 @@ private:
     int missingHeader() const;
 
     QSslSocket* socket_ = nullptr;
-    QList<QSslSocket*> retired_; // closed while one of their slots runs
-    int socketDepth_ = 0;        // slots the socket called, on the stack
     QTimer waitTimer_;
     Phase phase_ = Phase::Idle;
     quint64 session_ = 0; // changes whenever the connection is closed
@@ -187,7 +185,6 @@ private:
     bool sendAfterConnect_ = false; // a send waits for the connect a handler started
     bool replyOwed_ = false;        // a command or the body went out and its reply is not read yet
     bool goneQueued_ = false;
-    bool pumping_ = false;
     Step onReply_;       // what runs when the awaited reply is complete
     Step afterTls_;      // what runs when the handshake is done
     QByteArray partial_; // the reply line read so far

@@ -110,8 +110,8 @@ private slots:
             row("closed") << QByteArray() << int(Answer::ReplyAndClose)
                           << QStringLiteral("The connection dropped %1.").arg(s.waiting);
             row("silent") << QByteArray() << int(Answer::Silent)
-                          << QStringLiteral("The mail server gave no answer for 1 seconds %1; "
-                                            "the connection was closed.")
+                          << QStringLiteral("The mail server gave no answer within the time "
+                                            "limit (1 s) %1; the connection was closed.")
                                  .arg(s.waiting);
         }
     }

@@ -52,9 +52,9 @@ private slots:
                   none = int(MailSecurity::None);
         QTest::newRow("good server") << "starttls"
                                      << "good" << startTls << kPassword
-                                     << "The setup works: localhost answered on port %1, the "
-                                        "connection is secured with TLS, and the sign-in as ann "
-                                        "was accepted. Nothing was sent.";
+                                     << "The setup works: localhost answered on port %1. The "
+                                        "connection is secured with TLS. The sign-in as ann was "
+                                        "accepted. Nothing was sent.";
         QTest::newRow("wrong password, then the right one")
             << "starttls"
             << "good" << startTls << "wrong"
