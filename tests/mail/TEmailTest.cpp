@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QPushButton>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolButton>
 #include <arpa/inet.h>
@@ -100,6 +102,7 @@ private slots:
     void sendChecks();
     void setupSaveAndShowing();
     void storedSetupShownAfterStart();
+    void testAndFindFromThePage();
     void sendsAndReacts();
     void serverReplies_data();
     void serverReplies();
@@ -272,6 +275,54 @@ void TEmailTest::storedSetupShownAfterStart() {
     f.reshow();
     QCOMPARE(f.text("Host1"), "smtp.example.com");
     QCOMPARE(f.text("Yname1"), "Me Too");
+}
+
+// The setup page's Test and Find Settings, as a user presses them: a host is
+// needed first; then the server is tried without sending, and what a search
+// found is filled in.
+void TEmailTest::testAndFindFromThePage() {
+    SmtpScriptServer server;
+    EmailFixture f;
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("TestSetupBtn"), Qt::LeftButton);
+    QCOMPARE(f.prompts.lastBox().text, "You have to enter your e-mail Host.");
+    QCOMPARE(f.window->focusWidget(), f.child("Host1"));
+
+    f.type("Host1", "127.0.0.1");
+    f.child<QComboBox>("Security1")->setCurrentText("None");
+    f.child<QSpinBox>("Port1")->setValue(server.port());
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("TestSetupBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f.prompts.allUsed(), 10000);
+    QCOMPARE(f.prompts.lastBox().caption, "Setup Check");
+    QCOMPARE(f.prompts.lastBox().text,
+             QStringLiteral("The setup works: 127.0.0.1 answered on port %1. The connection is "
+                            "not secured. Nothing was sent.")
+                 .arg(server.port()));
+    QCOMPARE(server.linesOf(0).mid(1), (QList<QByteArray>{"HELO " + QHostInfo::localHostName().toUtf8(), "QUIT"}));
+    QCOMPARE(f.window->statusBar1()->currentMessage(), QString());
+
+    // Nothing on the first two ports; on the third no STARTTLS, so in clear.
+    quint16 closed;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        closed = probe.serverPort();
+    }
+    f.window->setupTester().check().usePorts(closed, closed, server.port());
+    f.child<QComboBox>("Security1")->setCurrentText("SSL/TLS");
+    f.child<QSpinBox>("Port1")->setValue(465);
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("FindSettingsBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f.prompts.allUsed(), 20000);
+    QVERIFY2(f.prompts.lastBox().text.startsWith("A mail server answered on 127.0.0.1"),
+             qPrintable(f.prompts.lastBox().text));
+    QCOMPARE(f.child<QSpinBox>("Port1")->value(), int(server.port()));
+    QCOMPARE(f.child<QComboBox>("Security1")->currentText(), "None");
+    QVERIFY(!server.lines().contains("MAIL FROM:<>"));
+    QVERIFY(f.file.read("EMAILSETUP", "Host", 80).text.isEmpty()); // tried, not saved
 }
 
 void TEmailTest::sendsAndReacts() {
