@@ -18,8 +18,8 @@ struct Text {
 const char* const kConnectError = QT_TRANSLATE_NOOP(
     "MailSender", "There was an error connecting to the host, the e-mail was not sent!");
 // The end of the mail refused: the connection was fine, the message was not.
-const char* const kMessageRefused =
-    QT_TRANSLATE_NOOP("MailSender", "The mail server refused the message, the e-mail was not sent!");
+const char* const kMessageRefused = QT_TRANSLATE_NOOP(
+    "MailSender", "The mail server refused the message, the e-mail was not sent!");
 const char* const kNoPassword =
     QT_TRANSLATE_NOOP("MailSender", "No password was given for signing in to the mail "
                                     "server, so the e-mail was not sent");
@@ -312,10 +312,9 @@ void MailSender::failed(const QString& text) {
         return;
     }
     const QString cause = smtperrors::words(client_.Failure());
-    prompts_.errorLater(owner_, cause.isEmpty()
-                                    ? text
-                                    : cause + QStringLiteral("\r\r") +
-                                          Text::tr("The e-mail was not sent."));
+    prompts_.errorLater(owner_, cause.isEmpty() ? text
+                                                : cause + QStringLiteral("\r\r") +
+                                                      Text::tr("The e-mail was not sent."));
 }
 
 void MailSender::signInFailed() {

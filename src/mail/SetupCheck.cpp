@@ -89,9 +89,8 @@ void SetupCheck::connected() {
         return;
     QString text;
     if (finding_) {
-        const QString security = setup_.security == MailSecurity::None
-                                     ? tr("no TLS")
-                                     : securityText(setup_.security);
+        const QString security =
+            setup_.security == MailSecurity::None ? tr("no TLS") : securityText(setup_.security);
         text = tr("A mail server answered on %1 port %2 with %3. Port and Security are filled "
                   "in; save the setup to keep them.")
                    .arg(setup_.host)
@@ -122,8 +121,8 @@ void SetupCheck::failedWith(const QString& text) {
                         why);
     if (tries_.isEmpty()) {
         running_ = false;
-        finish(false, tr("No mail server answered on %1:").arg(setup_.host) +
-                          QStringLiteral("\r") + missed_.join(QStringLiteral("\r")));
+        finish(false, tr("No mail server answered on %1:").arg(setup_.host) + QStringLiteral("\r") +
+                          missed_.join(QStringLiteral("\r")));
         return;
     }
     const Try t = tries_.takeFirst();

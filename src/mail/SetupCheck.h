@@ -16,7 +16,7 @@ class SetupCheck : public QObject {
 public:
     struct Result {
         bool works = false;
-        QString text;  // what worked or what failed, in plain words
+        QString text;     // what worked or what failed, in plain words
         EmailSetup found; // for find(): the port and security that answered
     };
 

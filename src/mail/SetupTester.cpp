@@ -45,19 +45,18 @@ void SetupTester::test() {
     // No password typed: the one kept in the keyring, or the user asked.
     std::weak_ptr<bool> alive = alive_;
     const EmailSetup setup = entry->setup;
-    passwords_->fetch(setup.host, setup.authUser,
-                      [this, alive, setup](std::optional<QString> password) {
-                          if (alive.expired())
-                              return;
-                          if (!password) {
-                              prompts_.noticeLater(
-                                  owner_, Text::tr("No password was given, so the sign-in "
-                                                   "could not be tried."));
-                              return;
-                          }
-                          check_.check(setup, *password);
-                          password->fill(QChar(0));
-                      });
+    passwords_->fetch(
+        setup.host, setup.authUser, [this, alive, setup](std::optional<QString> password) {
+            if (alive.expired())
+                return;
+            if (!password) {
+                prompts_.noticeLater(owner_, Text::tr("No password was given, so the sign-in "
+                                                      "could not be tried."));
+                return;
+            }
+            check_.check(setup, *password);
+            password->fill(QChar(0));
+        });
 }
 
 void SetupTester::findSettings() {

@@ -112,8 +112,8 @@ void TSmtpClient::note(SmtpCause cause, const QString& reply, const QString& det
 }
 
 void TSmtpClient::noteRefusal(const QString& detail) {
-    const bool tlsFirst = smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted() &&
-                          replyNumber_ >= 500;
+    const bool tlsFirst =
+        smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted() && replyNumber_ >= 500;
     note(tlsFirst ? SmtpCause::NeedsTls : SmtpCause::Refused, replyText_, detail);
 }
 
@@ -600,8 +600,7 @@ void TSmtpClient::startTransaction() {
         if (v == Verdict::Refused) {
             noteRefusal(PostMessage.FromAddress);
             fail(replyText_);
-        }
-        else if (v == Verdict::Accepted)
+        } else if (v == Verdict::Accepted)
             mailFrom();
     });
 }
@@ -627,8 +626,7 @@ void TSmtpClient::mailFrom() {
         if (v == Verdict::Refused) {
             noteRefusal(PostMessage.FromAddress);
             fail(replyText_);
-        }
-        else if (v == Verdict::Accepted)
+        } else if (v == Verdict::Accepted)
             recipient(0);
     });
 }

@@ -110,11 +110,10 @@ private slots:
                                               << "secure connection";
         // A server that leaves STARTTLS out (stripped on the way, say) and
         // offers a sign-in in clear: neither the password nor the mail goes out.
-        QTest::newRow("STARTTLS not offered")
-            << "clear"
-            << "good"
-            << "both" << startTls << "ann" << kPassword
-            << "TLS failed: the server does not offer TLS.";
+        QTest::newRow("STARTTLS not offered") << "clear"
+                                              << "good"
+                                              << "both" << startTls << "ann" << kPassword
+                                              << "TLS failed: the server does not offer TLS.";
         QTest::newRow("no password to be had") << "starttls"
                                                << "good"
                                                << "both" << startTls << "ann"

@@ -43,7 +43,7 @@ public:
 
 struct Stage {
     const char* name;
-    QByteArray verb; // empty: the greeting
+    QByteArray verb;     // empty: the greeting
     const char* waiting; // the words naming the stage
     const char* refused; // what a refusal (4xx, 5xx, no code) says
 };
@@ -82,7 +82,7 @@ private slots:
             const Stage& s = kStages[i];
             // A positive reply the command can never get: 250 greets nobody,
             // 221 answers no command but QUIT, 235 no AUTH PLAIN's first step.
-            const QByteArray positive = s.verb.isEmpty() ? "250 hi\r\n"
+            const QByteArray positive = s.verb.isEmpty()   ? "250 hi\r\n"
                                         : s.verb == "DATA" ? "250 ok\r\n"
                                         : s.verb == "AUTH" ? "334 more\r\n"
                                                            : "221 bye\r\n";
@@ -161,8 +161,8 @@ private slots:
             prompts.expectInput(std::nullopt);
         prompts.expectBox(Prompts::Ok);
         sender.send();
-        QVERIFY(QTest::qWaitFor(
-            [&] { return prompts.allUsed() && !sender.client().Busy(); }, 10000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return prompts.allUsed() && !sender.client().Busy(); }, 10000));
         QTest::qWait(20); // room for a second box, which must not come
         QCOMPARE(prompts.unexpectedCount(), 0);
         const QString shown = prompts.lastBox().text;
@@ -175,9 +175,9 @@ private slots:
         // what was awaited while it waited.
         QVERIFY(!view.status.isEmpty());
         // A refused sender or DATA leaves the connection up, for Disconnect.
-        const bool stays = (s.verb == "MAIL" || s.verb == "DATA") &&
-                           (reply.startsWith('4') || reply.startsWith('5') ||
-                            reply.startsWith('h'));
+        const bool stays =
+            (s.verb == "MAIL" || s.verb == "DATA") &&
+            (reply.startsWith('4') || reply.startsWith('5') || reply.startsWith('h'));
         QCOMPARE(sender.client().Connected(), stays);
         QTRY_COMPARE_WITH_TIMEOUT(server.peerOpen(), stays, 5000);
     }

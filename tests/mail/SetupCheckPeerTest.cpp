@@ -119,9 +119,9 @@ private slots:
         SetupCheck::Result r = run(check, [&] { check.check(setup, password); });
         QCOMPARE(r.text, told.arg(port));
         QCOMPARE(r.works, told.startsWith("The setup works"));
-        QCOMPARE(waited.mid(0, 2), (QStringList{"Looking up localhost…",
-                                                QStringLiteral("Connecting to localhost port %1…")
-                                                    .arg(port)}));
+        QCOMPARE(waited.mid(0, 2),
+                 (QStringList{"Looking up localhost…",
+                              QStringLiteral("Connecting to localhost port %1…").arg(port)}));
         if (!mode.isEmpty()) {
             // Nothing of a mail ever went out, in clear or not.
             QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(dir.file("mail1.eml")), 1000);
@@ -183,8 +183,8 @@ private slots:
         }
         QCOMPARE(int(r.found.security), security);
         QCOMPARE(r.found.port, ports[at]);
-        QVERIFY2(r.text.startsWith(QStringLiteral("A mail server answered on localhost port %1")
-                                       .arg(ports[at])),
+        QVERIFY2(r.text.startsWith(
+                     QStringLiteral("A mail server answered on localhost port %1").arg(ports[at])),
                  qPrintable(r.text));
     }
 };

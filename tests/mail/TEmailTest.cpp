@@ -11,12 +11,12 @@
 #include <QFile>
 #include <QHostInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolButton>
@@ -65,8 +65,8 @@ struct FullListener {
         a.sin_family = AF_INET;
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t len = sizeof a;
-        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 || ::listen(fd, 0) != 0 ||
-            ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
+            ::listen(fd, 0) != 0 || ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
             return false;
         port = ntohs(a.sin_port);
         int open = 0;
@@ -243,8 +243,8 @@ void TEmailTest::setupSaveAndShowing() {
 void TEmailTest::storedSetupShownAfterStart() {
     EmailFixture f;
     const QStringList stored = {"Host=smtp.example.com", "UserID=id",   "EAddress=me@example.com",
-                                "YourName=Me",          "Port=465",     "Security=SSL/TLS",
-                                "AuthUser=ann",         "TimeLimit=30"};
+                                "YourName=Me",           "Port=465",    "Security=SSL/TLS",
+                                "AuthUser=ann",          "TimeLimit=30"};
     for (const QString& pair : stored)
         f.file.write("EMAILSETUP", pair.section('=', 0, 0), pair.section('=', 1));
     f.window->show();
@@ -301,7 +301,8 @@ void TEmailTest::testAndFindFromThePage() {
              QStringLiteral("The setup works: 127.0.0.1 answered on port %1. The connection is "
                             "not secured. Nothing was sent.")
                  .arg(server.port()));
-    QCOMPARE(server.linesOf(0).mid(1), (QList<QByteArray>{"HELO " + QHostInfo::localHostName().toUtf8(), "QUIT"}));
+    QCOMPARE(server.linesOf(0).mid(1),
+             (QList<QByteArray>{"HELO " + QHostInfo::localHostName().toUtf8(), "QUIT"}));
     QCOMPARE(f.window->statusBar1()->currentMessage(), QString());
 
     // Nothing on the first two ports; on the third no STARTTLS, so in clear.
@@ -595,8 +596,8 @@ void TEmailTest::silentServerEndsAtOnce_data() {
     // the connection is neither open nor refused.
     QTest::newRow("connecting, Disconnect, then Exit")
         << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…" << true;
-    QTest::newRow("connecting, Exit") << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…"
-                                      << false;
+    QTest::newRow("connecting, Exit")
+        << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…" << false;
     const QString greeting = "Waiting for the mail server's greeting…";
     QTest::newRow("greeting, Disconnect, then Exit") << QByteArray() << greeting << true;
     QTest::newRow("greeting, Exit") << QByteArray() << greeting << false;

@@ -675,8 +675,7 @@ private slots:
         ev.recipientNotFound = [&](const QString&) {
             c.Disconnect();
             QObject::connect(
-                &c, &TSmtpClient::OnDisconnect, &c, [&] { c.Connect(); },
-                Qt::SingleShotConnection);
+                &c, &TSmtpClient::OnDisconnect, &c, [&] { c.Connect(); }, Qt::SingleShotConnection);
         };
         QCOMPARE(errorOf(c, [&] { c.Connect(); }), QString());
         QCOMPARE(errorOf(c, [&] { c.SendMail(); }),

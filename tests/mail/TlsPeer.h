@@ -19,8 +19,8 @@ public:
         env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start("/usr/bin/python3", {TABDECK_SOURCE_DIR "/tests/mail/tls_peer.py", folder,
-                                            mode, cert, auth});
+        process_.start("/usr/bin/python3",
+                       {TABDECK_SOURCE_DIR "/tests/mail/tls_peer.py", folder, mode, cert, auth});
         if (!process_.waitForStarted(5000))
             return "python3 with aiosmtpd is needed";
         if (!QTest::qWaitFor([&] { return process_.canReadLine(); }, 20000))

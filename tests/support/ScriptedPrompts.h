@@ -90,7 +90,7 @@ private:
     std::deque<Expectation> queue_;
     QList<Shown> shown_;
     int unexpected_ = 0;
-    int later_ = 0;    // boxes opened without waiting, not answered yet
+    int later_ = 0;   // boxes opened without waiting, not answered yet
     QObject context_; // their answers die with the prompts
 };
 

@@ -101,9 +101,9 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     save = button("SaveSetupBtn2", tr("Save Setup"),
                   tr("Save and apply your e-mail account information"), this);
     close = button("CloseSetupBtn", tr("Close"), tr("Close this window"), this);
-    test = button("TestSetupBtn", tr("Test"),
-                  tr("Connect, secure and sign in with this setup, without sending anything"),
-                  this);
+    test =
+        button("TestSetupBtn", tr("Test"),
+               tr("Connect, secure and sign in with this setup, without sending anything"), this);
     find = button("FindSettingsBtn", tr("Find Settings"),
                   tr("Try port 465 with SSL/TLS, 587 with STARTTLS, then 25 on the host, and "
                      "fill in what answers"),

@@ -34,7 +34,7 @@ public:
     QCheckBox* signIn1;
     QLineEdit* authUser1;
     QLineEdit* password1;
-    QSpinBox* timeLimit1; // seconds without progress before a wait ends
+    QSpinBox* timeLimit1;    // seconds without progress before a wait ends
     ElidedLabel* current[4]; // Label15 .. Label18
     QPushButton* test;
     QPushButton* find;

@@ -21,8 +21,7 @@ QLabel* heading(const QString& text, QWidget* parent);
 QLineEdit* edit(const QString& name, QWidget* parent);
 // The edit is wide enough for kTypicalValue.
 void fitTypicalValue(QLineEdit* e);
-QPushButton* button(const QString& name, const QString& text, const QString& hint,
-                    QWidget* parent);
+QPushButton* button(const QString& name, const QString& text, const QString& hint, QWidget* parent);
 QGridLayout* tightGrid(QWidget* page);
 
 template <typename L = QLabel>

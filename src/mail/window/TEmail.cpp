@@ -183,8 +183,7 @@ void TEmail::showEvent(QShowEvent* event) {
         sender_->opened();
         const EmailSetup s = sender_->settings().read();
         showCurrent(s);
-        if (!s.host.isEmpty() || !s.userId.isEmpty() || !s.address.isEmpty() ||
-            !s.name.isEmpty())
+        if (!s.host.isEmpty() || !s.userId.isEmpty() || !s.address.isEmpty() || !s.name.isEmpty())
             panel4_->showStored(s);
     });
 }
