@@ -114,6 +114,10 @@ private slots:
                                             "limit (1 s) %1; the connection was closed.")
                                  .arg(s.waiting);
         }
+        // In clear, to a server that takes mail only after STARTTLS.
+        QTest::newRow("MAIL, 530 TLS first")
+            << 5 << QByteArray("530 5.7.0 Must issue a STARTTLS command first\r\n")
+            << int(Answer::Reply) << "The server wants TLS: it signs in and takes mail only";
     }
 
     void replyAtEveryStage() {

@@ -82,6 +82,10 @@ private slots:
             << "wronghost" << startTls << kPassword
             << "TLS failed: the certificate of localhost is not trusted (name does not match: "
                "made for wrong.example).";
+        QTest::newRow("unknown host") << "unknown"
+                                      << "good" << startTls << kPassword
+                                      << "Cannot reach the host: the name mail.invalid was not "
+                                         "found.";
         QTest::newRow("closed port") << ""
                                      << "good" << startTls << kPassword
                                      << "Cannot reach the host: localhost refused the connection "
@@ -98,7 +102,8 @@ private slots:
         TempDir dir;
         TlsPeer server;
         quint16 port = 0;
-        if (mode.isEmpty()) {
+        const bool unknown = mode == "unknown";
+        if (mode.isEmpty() || unknown) {
             port = closedPort();
             QVERIFY(!QFile::exists(dir.file("ca.pem")));
         } else {
@@ -110,7 +115,7 @@ private slots:
         check.useTrustStore(QSslCertificate::fromPath(dir.file("ca.pem")));
         check.useTimeLimit(10000);
         EmailSetup setup;
-        setup.host = "localhost";
+        setup.host = unknown ? "mail.invalid" : "localhost";
         setup.port = port;
         setup.security = MailSecurity(security);
         setup.authUser = "ann";
@@ -119,6 +124,10 @@ private slots:
         SetupCheck::Result r = run(check, [&] { check.check(setup, password); });
         QCOMPARE(r.text, told.arg(port));
         QCOMPARE(r.works, told.startsWith("The setup works"));
+        if (unknown) {
+            QCOMPARE(waited, QStringList{"Looking up mail.invalid…"});
+            return;
+        }
         QCOMPARE(waited.mid(0, 2),
                  (QStringList{"Looking up localhost…",
                               QStringLiteral("Connecting to localhost port %1…").arg(port)}));
