@@ -234,7 +234,8 @@ void MailSender::listen() {
     on(&TSmtpClient::OnRecipientNotFound, [this](const QString&) { recipientNotFound(); });
     on(&TSmtpClient::OnAuthenticationFailed, [this](bool& h) { authenticationFailed(h); });
     on(&TSmtpClient::OnConnectionRequired, [this](bool& h) { connectionRequired(h); });
-    on(&TSmtpClient::OnHeaderIncomplete, [this](bool& h, int t) { headerIncomplete(h, t); });
+    // A missing header is asked before connecting (send()), never from
+    // inside the client's event: left unhandled there, the client says so.
     on(&TSmtpClient::OnSignInFailed, [this] { signInFailed(); });
     on(&TSmtpClient::OnError, [this](const QString& text) { failed(text); });
     on(&TSmtpClient::OnWaiting, [this](SmtpStage stage) {

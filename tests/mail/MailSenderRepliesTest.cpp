@@ -185,6 +185,39 @@ private slots:
         QCOMPARE(sender.client().Connected(), stays);
         QTRY_COMPARE_WITH_TIMEOUT(server.peerOpen(), stays, 5000);
     }
+
+    // A setup without a sender address: asked before any connection waits
+    // on the user; cancelled, nothing connects at all.
+    void missingSenderAskedFirst_data() {
+        QTest::addColumn<QString>("given"); // empty: cancelled
+        QTest::newRow("given") << "given@x.example";
+        QTest::newRow("cancelled") << "";
+    }
+    void missingSenderAskedFirst() {
+        QFETCH(QString, given);
+        SmtpScriptServer server;
+        TempDir dir;
+        ControlFile file(dir.file("TabdeckV10.INI"));
+        ScriptedPrompts prompts;
+        FakeView view;
+        MailSender sender(file, prompts, nullptr, view);
+        EmailSetup setup;
+        setup.host = "127.0.0.1";
+        setup.port = server.port();
+        sender.useAccount(setup);
+        sender.loadFile(dir.write("a.txt", "hello"));
+        prompts.expectBox(Prompts::Yes)
+            .expectInput(given.isEmpty() ? std::nullopt : std::optional<QString>(given))
+            .expectBox(Prompts::Ok);
+        sender.send();
+        QVERIFY(
+            QTest::qWaitFor([&] { return prompts.allUsed() && !sender.client().Busy(); }, 10000));
+        QCOMPARE(prompts.shown()[1].input.caption, "Missing From Address");
+        QCOMPARE(prompts.lastBox().text, given.isEmpty() ? "Incomplete Header." : kSent);
+        QCOMPARE(server.connections(), given.isEmpty() ? 0 : 1);
+        if (!given.isEmpty())
+            QVERIFY(server.lines().contains("MAIL FROM:<" + given.toUtf8() + ">"));
+    }
 };
 
 TABDECK_TEST(MailSenderRepliesTest)
