@@ -115,8 +115,10 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(test);
     buttons->addWidget(save);
     buttons->addWidget(close);
-    g->addLayout(buttons, 8, 0, 1, 5);
+    g->addLayout(buttons, 7, 2, 1, 3);
 
+    // The time limit is set least often: last of the connection's controls.
+    setTabOrder(password1, timeLimit1);
     connect(security1, &QComboBox::currentIndexChanged, this, &EmailSetupPage::securityChosen);
     connect(signIn1, &QCheckBox::toggled, this, &EmailSetupPage::signInToggled);
     signInToggled(false);
