@@ -1040,6 +1040,30 @@ Einrichtung:</translation>
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Time limit:</source>
+        <translation>Zeitlimit:</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Connect, secure and sign in with this setup, without sending anything</source>
+        <translation>Mit dieser Einrichtung verbinden, absichern und anmelden, ohne etwas zu senden</translation>
+    </message>
+    <message>
+        <source>Find Settings</source>
+        <translation>Einstellungen suchen</translation>
+    </message>
+    <message>
+        <source>Try port 465 with SSL/TLS, 587 with STARTTLS, then 25 on the host, and fill in what answers</source>
+        <translation>Auf dem Server Port 465 mit SSL/TLS, 587 mit STARTTLS, dann 25 versuchen und eintragen, was antwortet</translation>
+    </message>
 </context>
 <context>
     <name>EmailSetupSaver</name>
@@ -1708,6 +1732,26 @@ Einrichtung:</translation>
         <source>Enter To Address: </source>
         <translation>Empfängeradresse eingeben: </translation>
     </message>
+    <message>
+        <source>The mail server refused the message, the e-mail was not sent!</source>
+        <translation>Der Mailserver hat die Nachricht abgelehnt, die E-Mail wurde nicht gesendet!</translation>
+    </message>
+    <message>
+        <source>Incomplete Header</source>
+        <translation>Unvollständiger Nachrichtenkopf</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reason: %1</source>
+        <translation>Begründung des Servers: %1</translation>
+    </message>
+    <message>
+        <source>The e-mail was not sent.</source>
+        <translation>Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
@@ -2107,6 +2151,49 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>SetupCheck</name>
+    <message>
+        <source>The setup works: %1 answered on port %2.</source>
+        <translation>Die Einrichtung funktioniert: %1 hat auf Port %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>The connection is secured with TLS.</source>
+        <translation>Die Verbindung ist mit TLS gesichert.</translation>
+    </message>
+    <message>
+        <source>The connection is not secured.</source>
+        <translation>Die Verbindung ist nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The sign-in as %1 was accepted.</source>
+        <translation>Die Anmeldung als %1 wurde angenommen.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The server offers TLS: choose STARTTLS as Security to keep your password and your mail private on the way.</source>
+        <translation>Der Server bietet TLS an: Wählen Sie STARTTLS als Sicherheit, damit Ihr Passwort und Ihre Mail unterwegs geschützt bleiben.</translation>
+    </message>
+    <message>
+        <source>no TLS</source>
+        <translation>ohne TLS</translation>
+    </message>
+    <message>
+        <source>A mail server answered on %1 port %2 with %3. Port and Security are filled in; save the setup to keep them.</source>
+        <translation>Ein Mailserver hat auf %1 Port %2 mit %3 geantwortet. Port und Sicherheit sind eingetragen; speichern Sie die Einrichtung, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>Port %1 with %2: %3</source>
+        <translation>Port %1 mit %2: %3</translation>
+    </message>
+    <message>
+        <source>No mail server answered on %1:</source>
+        <translation>Auf %1 hat kein Mailserver geantwortet:</translation>
+    </message>
+</context>
+<context>
     <name>SetupPage</name>
     <message>
         <source>
@@ -2327,6 +2414,17 @@ Einrichtung:</translation>
     <message>
         <source>The Filter changes were saved.</source>
         <translation>Die Filteränderungen wurden gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupTester</name>
+    <message>
+        <source>No password was given, so the sign-in could not be tried.</source>
+        <translation>Es wurde kein Passwort angegeben, daher konnte die Anmeldung nicht versucht werden.</translation>
+    </message>
+    <message>
+        <source>Setup Check</source>
+        <translation>Einrichtung prüfen</translation>
     </message>
 </context>
 <context>
@@ -2666,6 +2764,202 @@ Einrichtung:</translation>
     <message>
         <source>The mail server&apos;s certificate was refused (%1); the e-mail was not sent</source>
         <translation>Das Zertifikat des Mailservers wurde abgelehnt (%1); die E-Mail wurde nicht gesendet</translation>
+    </message>
+    <message>
+        <source>certificate refused</source>
+        <translation>Zertifikat abgelehnt</translation>
+    </message>
+    <message>
+        <source>name does not match: made for %1</source>
+        <translation>Name passt nicht: ausgestellt für %1</translation>
+    </message>
+    <message>
+        <source>while looking up the host</source>
+        <translation>beim Suchen des Servers</translation>
+    </message>
+    <message>
+        <source>while connecting</source>
+        <translation>beim Verbinden</translation>
+    </message>
+    <message>
+        <source>at the greeting</source>
+        <translation>bei der Begrüßung</translation>
+    </message>
+    <message>
+        <source>while introducing this computer (EHLO/HELO)</source>
+        <translation>beim Vorstellen dieses Computers (EHLO/HELO)</translation>
+    </message>
+    <message>
+        <source>while asking for TLS (STARTTLS)</source>
+        <translation>beim Anfordern von TLS (STARTTLS)</translation>
+    </message>
+    <message>
+        <source>during the TLS handshake</source>
+        <translation>beim TLS-Handshake</translation>
+    </message>
+    <message>
+        <source>while signing in</source>
+        <translation>bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>at the sender (MAIL FROM)</source>
+        <translation>beim Absender (MAIL FROM)</translation>
+    </message>
+    <message>
+        <source>at the recipient (RCPT TO)</source>
+        <translation>beim Empfänger (RCPT TO)</translation>
+    </message>
+    <message>
+        <source>at the start of the message (DATA)</source>
+        <translation>am Anfang der Nachricht (DATA)</translation>
+    </message>
+    <message>
+        <source>while sending the message</source>
+        <translation>beim Senden der Nachricht</translation>
+    </message>
+    <message>
+        <source>while ending the session (QUIT)</source>
+        <translation>beim Beenden der Sitzung (QUIT)</translation>
+    </message>
+    <message>
+        <source>The mail server refused the connection. Its greeting: %1</source>
+        <translation>Der Mailserver hat die Verbindung abgelehnt. Seine Begrüßung: %1</translation>
+    </message>
+    <message>
+        <source>The mail server refused this computer&apos;s introduction (EHLO/HELO): %1</source>
+        <translation>Der Mailserver hat die Vorstellung dieses Computers abgelehnt (EHLO/HELO): %1</translation>
+    </message>
+    <message>
+        <source>TLS failed: the server does not offer TLS (%1).</source>
+        <translation>TLS fehlgeschlagen: Der Server bietet kein TLS an (%1).</translation>
+    </message>
+    <message>
+        <source>Sign-in refused: %1</source>
+        <translation>Anmeldung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The mail server refused the sender %1: %2</source>
+        <translation>Der Mailserver hat den Absender %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The mail server refused the recipient %1: %2</source>
+        <translation>Der Mailserver hat den Empfänger %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The mail server refused the message: %1</source>
+        <translation>Der Mailserver hat die Nachricht abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The mail server refused to end the session: %1</source>
+        <translation>Der Mailserver hat das Beenden der Sitzung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The mail server refused %1: %2</source>
+        <translation>Der Mailserver hat abgelehnt (%1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot reach the host: the name %1 was not found.</source>
+        <translation>Der Server ist nicht erreichbar: Der Name %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the host: %1 refused the connection on port %2 (the port is closed; no mail server listens there).</source>
+        <translation>Der Server ist nicht erreichbar: %1 hat die Verbindung auf Port %2 abgelehnt (der Port ist geschlossen; dort wartet kein Mailserver).</translation>
+    </message>
+    <message>
+        <source>Cannot reach the host %1 on port %2.</source>
+        <translation>Der Server %1 ist auf Port %2 nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The mail server gave no answer within the time limit (%1 s) %2; the connection was closed.</source>
+        <translation>Der Mailserver hat innerhalb des Zeitlimits (%1 s) nicht geantwortet (%2); die Verbindung wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The connection dropped %1.</source>
+        <translation>Die Verbindung ist abgebrochen (%1).</translation>
+    </message>
+    <message>
+        <source>The mail server answered out of order %1 (%2); the connection was closed.</source>
+        <translation>Der Mailserver hat außer der Reihe geantwortet (%1: %2); die Verbindung wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The mail server sent a reply longer than a mail server may send %1; the connection was closed.</source>
+        <translation>Der Mailserver hat eine längere Antwort gesendet, als ein Mailserver senden darf (%1); die Verbindung wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The server wants TLS: it signs in and takes mail only over a secured connection. Choose STARTTLS (port 587) or SSL/TLS (port 465) as Security on the setup page.</source>
+        <translation>Der Server verlangt TLS: Er meldet an und nimmt Mail nur über eine gesicherte Verbindung an. Wählen Sie auf der Einrichtungsseite STARTTLS (Port 587) oder SSL/TLS (Port 465) als Sicherheit.</translation>
+    </message>
+    <message>
+        <source>TLS failed: the server does not offer TLS.</source>
+        <translation>TLS fehlgeschlagen: Der Server bietet kein TLS an.</translation>
+    </message>
+    <message>
+        <source>TLS failed: the server answered without TLS. On this port it may want STARTTLS, or no TLS at all.</source>
+        <translation>TLS fehlgeschlagen: Der Server hat ohne TLS geantwortet. Auf diesem Port verlangt er vielleicht STARTTLS oder gar kein TLS.</translation>
+    </message>
+    <message>
+        <source>TLS failed: the certificate of %1 is not trusted (%2).</source>
+        <translation>TLS fehlgeschlagen: Dem Zertifikat von %1 wird nicht vertraut (%2).</translation>
+    </message>
+    <message>
+        <source>TLS failed: the server ended the secure connection %1.</source>
+        <translation>TLS fehlgeschlagen: Der Server hat die gesicherte Verbindung beendet (%1).</translation>
+    </message>
+    <message>
+        <source>The mail server offers no way to sign in that this program knows (PLAIN, LOGIN).</source>
+        <translation>Der Mailserver bietet keine Anmeldeart an, die dieses Programm kennt (PLAIN, LOGIN).</translation>
+    </message>
+    <message>
+        <source>Sign-in refused: the server did not accept the user name or the password (%1).</source>
+        <translation>Anmeldung abgelehnt: Der Server hat den Benutzernamen oder das Passwort nicht angenommen (%1).</translation>
+    </message>
+    <message>
+        <source>Looking up %1…</source>
+        <translation>%1 wird gesucht …</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 port %2…</source>
+        <translation>Verbinden mit %1 Port %2 …</translation>
+    </message>
+    <message>
+        <source>Waiting for the mail server&apos;s greeting…</source>
+        <translation>Warten auf die Begrüßung des Mailservers …</translation>
+    </message>
+    <message>
+        <source>Waiting for the answer to EHLO…</source>
+        <translation>Warten auf die Antwort auf EHLO …</translation>
+    </message>
+    <message>
+        <source>Waiting for the answer to STARTTLS…</source>
+        <translation>Warten auf die Antwort auf STARTTLS …</translation>
+    </message>
+    <message>
+        <source>Securing the connection (TLS)…</source>
+        <translation>Verbindung wird gesichert (TLS) …</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Anmelden …</translation>
+    </message>
+    <message>
+        <source>Waiting for the server to take the sender…</source>
+        <translation>Warten, bis der Server den Absender annimmt …</translation>
+    </message>
+    <message>
+        <source>Waiting for the server to take the recipient…</source>
+        <translation>Warten, bis der Server den Empfänger annimmt …</translation>
+    </message>
+    <message>
+        <source>Waiting for the server to take the message…</source>
+        <translation>Warten, bis der Server die Nachricht annimmt …</translation>
+    </message>
+    <message>
+        <source>Waiting for the server to accept the message…</source>
+        <translation>Warten, bis der Server die Nachricht bestätigt …</translation>
+    </message>
+    <message>
+        <source>Ending the session…</source>
+        <translation>Sitzung wird beendet …</translation>
     </message>
 </context>
 <context>

@@ -18,5 +18,6 @@ void AskedPasswords::fetch(const QString& host, const QString& user,
     in.prompt = Text::tr("Password of %1 on %2: ").arg(user, host);
     in.secret = true;
     in.maxLength = 1024;
-    done(prompts_.input(owner_, in));
+    // Also asked from the keyring's answer: the box must not hold up that flow.
+    prompts_.inputLater(owner_, in, std::move(done));
 }

@@ -73,6 +73,14 @@ EmailSetup EmailSettings::read() const {
         s.security = *known;
     }
     s.authUser = value(file_, "AuthUser");
+    const QString limit = value(file_, "TimeLimit").trimmed();
+    if (!limit.isEmpty()) {
+        bool ok = false;
+        const int seconds = limit.toInt(&ok, 10);
+        if (!ok || seconds < 1 || seconds > EmailSetup::kMaxTimeLimit)
+            throw ConversionError(limit);
+        s.timeLimit = seconds;
+    }
     return s;
 }
 
@@ -101,7 +109,8 @@ void EmailSettings::write(const EmailSetup& s) {
                     {kSetup, QStringLiteral("YourName"), s.name},
                     {kSetup, QStringLiteral("Port"), QString::number(s.port)},
                     {kSetup, QStringLiteral("Security"), securityText(s.security)},
-                    {kSetup, QStringLiteral("AuthUser"), s.authUser}});
+                    {kSetup, QStringLiteral("AuthUser"), s.authUser},
+                    {kSetup, QStringLiteral("TimeLimit"), QString::number(s.timeLimit)}});
     QFile::setPermissions(file_.path(), ownerOnly);
 }
 

@@ -19,6 +19,10 @@ struct EmailSetup {
     quint16 port = 25;
     MailSecurity security = MailSecurity::None;
     QString authUser; // empty: no sign-in
+    // Seconds the client waits for any step without progress before it gives up.
+    int timeLimit = kDefaultTimeLimit;
+    static constexpr int kDefaultTimeLimit = 60;
+    static constexpr int kMaxTimeLimit = 3600;
 };
 
 // The stored text of a security choice ("STARTTLS", "SSL/TLS", "None") and back;
@@ -35,7 +39,8 @@ public:
     // no choice, is an AppError: guessing would connect in clear where the
     // user asked for a secured connection.
     EmailSetup read() const;
-    // Host, UserID, EAddress, YourName, then Port, Security and AuthUser, as
+    // Host, UserID, EAddress, YourName, then Port, Security, AuthUser and
+    // TimeLimit, as
     // one replacement of the file. The file is made readable by its owner only
     // first, since it then holds the account.
     void write(const EmailSetup& setup);

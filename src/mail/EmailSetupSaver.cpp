@@ -45,6 +45,16 @@ std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstProblem(const Setu
     return std::nullopt;
 }
 
+std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstCheckProblem(const SetupEntry& e) {
+    using F = SetupView::Field;
+    if (e.setup.host.trimmed().isEmpty())
+        return Problem{F::Host, Text::tr("You have to enter your e-mail Host.")};
+    if (e.signIn && e.setup.authUser.trimmed().isEmpty())
+        return Problem{F::AuthUser, Text::tr("You have to enter the user name to sign in "
+                                             "with, or turn Sign in off.")};
+    return std::nullopt;
+}
+
 quint16 EmailSetupSaver::usualPort(MailSecurity security) {
     switch (security) {
     case MailSecurity::StartTls:

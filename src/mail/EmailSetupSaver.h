@@ -26,6 +26,10 @@ public:
     virtual void showCurrent(const EmailSetup& setup) = 0;
     // Hide the setup page and show the send page.
     virtual void closeSetup() = 0;
+    // The port and security a search found.
+    virtual void showFound(const EmailSetup&) {}
+    // What a setup check waits for now; empty when none runs.
+    virtual void showCheckStatus(const QString&) {}
 };
 
 // Where a password typed on the setup page is kept. `done` gets nullopt when
@@ -52,6 +56,8 @@ public:
     };
     // The first empty field the setup cannot do without.
     static std::optional<Problem> firstProblem(const SetupEntry& entry);
+    // The same for trying the setup: the host, and the user name when signing in.
+    static std::optional<Problem> firstCheckProblem(const SetupEntry& entry);
     // The port to show after the security choice changed: the usual port of
     // the new choice when the old one was a usual port, else the user's own.
     static quint16 proposedPort(MailSecurity security, quint16 current);

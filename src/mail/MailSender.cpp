@@ -4,6 +4,7 @@
 #include "context/Prompts.h"
 #include "core/Error.h"
 #include "mail/MailText.h"
+#include "mail/SmtpErrors.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -16,6 +17,9 @@ struct Text {
 
 const char* const kConnectError = QT_TRANSLATE_NOOP(
     "MailSender", "There was an error connecting to the host, the e-mail was not sent!");
+// The end of the mail refused: the connection was fine, the message was not.
+const char* const kMessageRefused = QT_TRANSLATE_NOOP(
+    "MailSender", "The mail server refused the message, the e-mail was not sent!");
 const char* const kNoPassword =
     QT_TRANSLATE_NOOP("MailSender", "No password was given for signing in to the mail "
                                     "server, so the e-mail was not sent");
@@ -106,6 +110,7 @@ void MailSender::send() {
     client_.Security = setup.security;
     client_.AuthUser = setup.authUser;
     client_.UserID = setup.userId;
+    client_.TimeOut = timeLimitMs_.value_or(setup.timeLimit * 1000);
 
     TPostMessage& m = client_.PostMessage;
     m = TPostMessage{};
@@ -120,6 +125,15 @@ void MailSender::send() {
     m.Date = mailtext::dateNow();
     m.MessageId = mailtext::newMessageId(setup.address);
     m.Body = QByteArrayList{body};
+    // Asked now, before any connection waits on the user.
+    if (m.FromAddress.isEmpty()) {
+        bool handled = false;
+        headerIncomplete(handled, 1);
+        if (!handled || m.FromAddress.isEmpty()) {
+            prompts_.error(owner_, Text::tr("Incomplete Header"));
+            return;
+        }
+    }
     const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
                        mailtext::isAscii(setup.name);
     client_.Charset = ascii ? QStringLiteral("us-ascii") : QStringLiteral("utf-8");
@@ -140,7 +154,7 @@ void MailSender::send() {
                               return;
                           guard([&] {
                               if (!password) {
-                                  prompts_.error(owner_, Text::tr(kNoPassword));
+                                  prompts_.errorLater(owner_, Text::tr(kNoPassword));
                                   return;
                               }
                               client_.setPassword(*password);
@@ -161,10 +175,12 @@ void MailSender::disconnect() {
     if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to Disconnect now?")))
         return;
     disconnectIfConnected();
+    view_.setStatusText(QString());
 }
 
 void MailSender::closing() {
     disconnectIfConnected();
+    view_.setStatusText(QString());
     view_.showFileType(std::nullopt);
     typeChosen_ = false;
     richBody_ = false;
@@ -174,9 +190,16 @@ void MailSender::opened() {
     tlswarmup::start();
 }
 
+// Ends whatever the client waits for, at once: a lookup, a connection being
+// opened, a reply, or the goodbye.
 void MailSender::disconnectIfConnected() {
-    if (client_.Connected())
+    sendWaits_ = false;
+    if (client_.Connected()) {
         client_.Disconnect();
+    } else if (client_.Busy()) {
+        client_.Disconnect();
+        view_.setConnectionText(Text::tr("Disconnected"));
+    }
 }
 
 void MailSender::listen() {
@@ -197,15 +220,28 @@ void MailSender::listen() {
     on(&TSmtpClient::OnPacketSent, [this] { packetSent(); });
     on(&TSmtpClient::OnDisconnect, label(QT_TRANSLATE_NOOP("MailSender", "Disconnected")));
     on(&TSmtpClient::OnSuccess, [this] { success(); });
-    on(&TSmtpClient::OnFailure, [this] { told(Text::tr(kConnectError)); });
+    on(&TSmtpClient::OnFailure, [this] {
+        // The connection was fine: the server's own reason is what counts.
+        const QString reason = smtperrors::shownReply(client_.Failure().reply);
+        prompts_.noticeLater(owner_, Text::tr(kMessageRefused) + QStringLiteral("\r\r") +
+                                         Text::tr("The server's reason: %1").arg(reason));
+        view_.setStatusText(QString());
+        failureTold_ = true;
+        disconnectIfConnected();
+    });
     on(&TSmtpClient::OnConnectionFailed, [this] { told(Text::tr(kConnectError)); });
     on(&TSmtpClient::OnInvalidHost, [this](bool&) { invalidHost(); });
     on(&TSmtpClient::OnRecipientNotFound, [this](const QString&) { recipientNotFound(); });
     on(&TSmtpClient::OnAuthenticationFailed, [this](bool& h) { authenticationFailed(h); });
     on(&TSmtpClient::OnConnectionRequired, [this](bool& h) { connectionRequired(h); });
-    on(&TSmtpClient::OnHeaderIncomplete, [this](bool& h, int t) { headerIncomplete(h, t); });
+    // A missing header is asked before connecting (send()), never from
+    // inside the client's event: left unhandled there, the client says so.
     on(&TSmtpClient::OnSignInFailed, [this] { signInFailed(); });
     on(&TSmtpClient::OnError, [this](const QString& text) { failed(text); });
+    on(&TSmtpClient::OnWaiting, [this](SmtpStage stage) {
+        if (stage != SmtpStage::Message) // the progress of the body says more
+            view_.setStatusText(smtperrors::waitingFor(stage, client_.Host, client_.Port));
+    });
 }
 
 // The client's events are entry points from Qt: an error ends the reaction
@@ -214,7 +250,7 @@ void MailSender::guard(const std::function<void()>& body) {
     try {
         body();
     } catch (const AppError& e) {
-        prompts_.error(owner_, e.text());
+        prompts_.errorLater(owner_, e.text());
     }
 }
 
@@ -245,22 +281,41 @@ void MailSender::success() {
     client_.PostMessage.Subject.clear();
     view_.showFileType(std::nullopt);
     typeChosen_ = false;
-    prompts_.notice(owner_, Text::tr("The e-mail was sent, your done sending e-mail!"));
+    prompts_.noticeLater(owner_, Text::tr("The e-mail was sent, your done sending e-mail!"));
+}
+
+// The Part's words, then the cause in plain words when the client knows it.
+QString MailSender::withCause(const QString& text) const {
+    const QString cause = smtperrors::words(client_.Failure());
+    return cause.isEmpty() ? text : text + QStringLiteral("\r\r") + cause;
 }
 
 // A failure the client reports after an event whose notice already told the
 // user of it is not told twice.
 void MailSender::told(const QString& text) {
-    prompts_.notice(owner_, text);
+    view_.setStatusText(QString());
+    prompts_.noticeLater(owner_, withCause(text));
     failureTold_ = true;
     disconnectIfConnected();
 }
 
 void MailSender::failed(const QString& text) {
     sendWaits_ = false;
+    view_.setStatusText(QString());
     if (std::exchange(failureTold_, false))
         return;
-    prompts_.error(owner_, text);
+    if (std::exchange(askUserId_, false)) {
+        askForUserId(text);
+        return;
+    }
+    if (std::exchange(askConnect_, false)) {
+        askForConnection();
+        return;
+    }
+    const QString cause = smtperrors::words(client_.Failure());
+    prompts_.errorLater(owner_, cause.isEmpty() ? text
+                                                : cause + QStringLiteral("\r\r") +
+                                                      Text::tr("The e-mail was not sent."));
 }
 
 void MailSender::signInFailed() {
@@ -274,27 +329,52 @@ void MailSender::invalidHost() {
 }
 
 void MailSender::recipientNotFound() {
-    prompts_.notice(owner_, Text::tr("Could not find the Recipient (TO:) e-mail address, "
-                                     "enter a new e-mail address!"));
+    const QString text = withCause(Text::tr("Could not find the Recipient (TO:) e-mail address, "
+                                            "enter a new e-mail address!"));
     disconnectIfConnected();
+    prompts_.noticeLater(owner_, text);
 }
 
-void MailSender::authenticationFailed(bool& handled) {
+// Left unhandled, so the client ends the session; the user's answer, given
+// without holding the connection open, starts the send again.
+void MailSender::authenticationFailed(bool&) {
+    askUserId_ = true;
+}
+
+void MailSender::askForUserId(const QString& text) {
     Prompts::Input in;
     in.caption = Text::tr("Authentication Failed");
     in.prompt = Text::tr("Invalid User ID. New User ID: ");
     in.initial = client_.UserID;
-    if (const std::optional<QString> answer = prompts_.input(owner_, in)) {
-        client_.UserID = *answer;
-        handled = true;
-    }
+    const QString refused = smtperrors::words(client_.Failure());
+    std::weak_ptr<bool> alive = alive_;
+    prompts_.inputLater(owner_, in, [this, alive, text, refused](std::optional<QString> answer) {
+        if (alive.expired())
+            return;
+        guard([&] {
+            if (!answer) {
+                prompts_.errorLater(owner_, refused.isEmpty() ? text : refused);
+                return;
+            }
+            client_.UserID = *answer;
+            startSending(signedIn_);
+        });
+    });
 }
 
-void MailSender::connectionRequired(bool& handled) {
-    if (prompts_.confirm(owner_, Text::tr("Connection Required"))) {
-        client_.Connect();
-        handled = true;
-    }
+void MailSender::connectionRequired(bool&) {
+    askConnect_ = true;
+}
+
+void MailSender::askForConnection() {
+    const Prompts::Box box{Text::tr("Confirm"), Text::tr("Connection Required"),
+                           Prompts::Icon::Question, Prompts::Yes | Prompts::No};
+    std::weak_ptr<bool> alive = alive_;
+    prompts_.boxLater(owner_, box, [this, alive](Prompts::Button answer) {
+        if (alive.expired() || answer != Prompts::Yes)
+            return;
+        guard([&] { startSending(signedIn_); });
+    });
 }
 
 void MailSender::headerIncomplete(bool& handled, int hiType) {

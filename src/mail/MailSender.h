@@ -65,6 +65,8 @@ public:
     }
     // Sends from this account instead of the stored one.
     void useAccount(const EmailSetup& setup) { account_ = setup; }
+    // Waits at most this long for any step instead of the setup's time limit.
+    void useTimeLimit(int ms) { timeLimitMs_ = ms; }
 
     bool fileChosen() const { return fileChosen_; }
     bool typeChosen() const { return typeChosen_; }
@@ -76,6 +78,9 @@ private:
     void startSending(const EmailSetup& setup);
     void told(const QString& text);
     void disconnectIfConnected();
+    QString withCause(const QString& text) const;
+    void askForUserId(const QString& text);
+    void askForConnection();
 
     // The reactions to the client's events.
     void connected();
@@ -103,9 +108,12 @@ private:
     QElapsedTimer progressShown_; // when the status line last showed the progress
     std::optional<quint16> port_;
     std::optional<EmailSetup> account_;
+    std::optional<int> timeLimitMs_;
     EmailSetup signedIn_;      // host and user of the sign-in under way
     bool sendWaits_ = false;   // the mail goes out once the connect is done
     bool failureTold_ = false; // a notice already told the user of this failure
+    bool askUserId_ = false;   // HELO was refused: ask once the session has ended
+    bool askConnect_ = false;  // a send found no connection: ask once it has ended
     bool fileChosen_ = false;
     bool typeChosen_ = false;
     bool richBody_ = false;

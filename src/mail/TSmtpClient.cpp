@@ -29,27 +29,6 @@ QString machineName() {
 
 } // namespace
 
-// Marks a slot the socket called: a socket closed meanwhile (a handler may
-// disconnect and connect again from inside) is deleted only once no such
-// slot is on the stack any more, never inside its own signal.
-class TSmtpClient::InSocketSignal {
-public:
-    explicit InSocketSignal(TSmtpClient* c) : client_(c) { ++c->socketDepth_; }
-    ~InSocketSignal() {
-        if (client_ && --client_->socketDepth_ == 0) {
-            // Still inside the outermost signal: deleted back in the event loop.
-            for (QSslSocket* s : std::as_const(client_->retired_))
-                s->deleteLater();
-            client_->retired_.clear();
-        }
-    }
-    InSocketSignal(const InSocketSignal&) = delete;
-    InSocketSignal& operator=(const InSocketSignal&) = delete;
-
-private:
-    QPointer<TSmtpClient> client_;
-};
-
 TSmtpClient::TSmtpClient(QObject* parent) : QObject(parent) {
     waitTimer_.setSingleShot(true);
     waitTimer_.setTimerType(Qt::PreciseTimer);
@@ -74,7 +53,6 @@ QSslSocket* TSmtpClient::makeSocket() {
     connect(s, &QSslSocket::bytesWritten, this, &TSmtpClient::pumpBody);
     connect(s, &QSslSocket::encryptedBytesWritten, this, &TSmtpClient::pumpBody);
     connect(s, &QSslSocket::encrypted, this, [this] {
-        const InSocketSignal inSignal(this);
         if (phase_ != Phase::Handshake)
             return;
         phase_ = Phase::Talking;
@@ -115,6 +93,28 @@ void TSmtpClient::setTrustStore(const QList<QSslCertificate>& certificates) {
 void TSmtpClient::beginOperation(bool TSmtpClient::*flag) {
     ++op_;
     this->*flag = true;
+    failure_ = {};
+}
+
+void TSmtpClient::waitFor(SmtpStage stage) {
+    stage_ = stage;
+    emit OnWaiting(stage);
+}
+
+void TSmtpClient::note(SmtpCause cause, const QString& reply, const QString& detail) {
+    failure_.stage = stage_;
+    failure_.cause = cause;
+    failure_.reply = reply;
+    failure_.detail = detail;
+    failure_.host = Host;
+    failure_.port = Port;
+    failure_.seconds = (TimeOut + 999) / 1000;
+}
+
+void TSmtpClient::noteRefusal(const QString& detail) {
+    const bool tlsFirst =
+        smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted() && replyNumber_ >= 500;
+    note(tlsFirst ? SmtpCause::NeedsTls : SmtpCause::Refused, replyText_, detail);
 }
 
 void TSmtpClient::endOperations() {
@@ -151,6 +151,7 @@ void TSmtpClient::quitThenFail(const QString& text) {
 }
 
 void TSmtpClient::connectionLost() {
+    note(SmtpCause::Dropped);
     int code = smtperrors::codeFor(socket()->error());
     if (code == smtperrors::kUnknown || code == smtperrors::kWouldBlock)
         code = smtperrors::kNotConnected;
@@ -173,6 +174,7 @@ void TSmtpClient::breakOff(const QString& text) {
 }
 
 void TSmtpClient::replyTooLong() {
+    note(SmtpCause::TooLong);
     lastError_ = smtperrors::kMessageTooLong;
     breakOff(tr("The mail server sent a reply longer than a mail server may send (more than "
                 "%1 lines, or a line of more than %2 characters); the connection was closed "
@@ -200,8 +202,10 @@ QString TSmtpClient::outOfOrderText(const char* command) const {
 // the mail, so the conversation ends here.
 Verdict TSmtpClient::verdict(const char* command, std::initializer_list<int> success) {
     const Verdict v = judge(replyNumber_, success);
-    if (v == Verdict::OutOfOrder)
+    if (v == Verdict::OutOfOrder) {
+        note(SmtpCause::OutOfOrder, replyText_);
         breakOff(outOfOrderText(command));
+    }
     return v;
 }
 
@@ -227,10 +231,8 @@ void TSmtpClient::closeSocket() {
         return;
     old->disconnect(this);
     old->abort();
-    if (socketDepth_ > 0)
-        retired_ << old;
-    else
-        old->deleteLater();
+    // Maybe inside one of its own signals: deleted back in the event loop.
+    old->deleteLater();
 }
 
 // Closes the socket and, if a connection was up, raises OnDisconnect. The
@@ -250,6 +252,7 @@ void TSmtpClient::arm() {
 void TSmtpClient::timedOut() {
     if (!Busy())
         return;
+    note(SmtpCause::TimedOut);
     if (phase_ == Phase::Opening && !connected_) {
         // Still resolving or opening: nothing is up to close politely.
         lastError_ = smtperrors::kTimedOut;
@@ -264,6 +267,7 @@ void TSmtpClient::timedOut() {
 
 void TSmtpClient::Connect() {
     if (connected_ || connecting_) {
+        failure_ = {}; // the words are the client's own, no stage of the server's
         emit OnError(tr("Already connected"));
         return;
     }
@@ -281,6 +285,7 @@ void TSmtpClient::resolve(bool retried) {
         return;
     }
     const quint64 serial = ++lookupSerial_;
+    waitFor(SmtpStage::Lookup);
     arm();
     lookupId_ = QHostInfo::lookupHost(Host, this, [this, serial, retried](const QHostInfo& info) {
         if (serial != lookupSerial_)
@@ -305,6 +310,7 @@ void TSmtpClient::resolve(bool retried) {
 void TSmtpClient::resolved(const QHostAddress& address, bool retried) {
     const Token t = token();
     if (address.isNull()) {
+        note(SmtpCause::HostNotFound);
         bool handled = false;
         if (!retried) {
             emit OnInvalidHost(handled);
@@ -332,12 +338,12 @@ void TSmtpClient::openTcp(const QHostAddress& address) {
     socket()->setSslConfiguration(conf);
     // The address was looked up here: the certificate must name the host the user gave.
     socket()->setPeerVerifyName(Host);
+    waitFor(SmtpStage::Connecting);
     arm();
     socket()->connectToHost(address, Port);
 }
 
 void TSmtpClient::tcpOpen() {
-    const InSocketSignal inSignal(this);
     if (phase_ != Phase::Opening)
         return;
     waitTimer_.stop();
@@ -347,10 +353,15 @@ void TSmtpClient::tcpOpen() {
     socket()->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connected_ = true;
     phase_ = Phase::Talking;
-    if (Security == MailSecurity::Tls)
-        startTls([this] { awaitReply([this] { greeted(); }); });
-    else
+    if (Security == MailSecurity::Tls) {
+        startTls([this] {
+            waitFor(SmtpStage::Greeting);
+            awaitReply([this] { greeted(); });
+        });
+    } else {
+        waitFor(SmtpStage::Greeting);
         awaitReply([this] { greeted(); });
+    }
 }
 
 void TSmtpClient::startTls(Step then) {
@@ -360,6 +371,7 @@ void TSmtpClient::startTls(Step then) {
     partial_.clear();
     phase_ = Phase::Handshake;
     afterTls_ = std::move(then);
+    waitFor(SmtpStage::Handshake);
     arm();
     socket()->startClientEncryption();
 }
@@ -370,6 +382,7 @@ void TSmtpClient::greeted() {
         ehlo();
         return;
     case Verdict::Refused:
+        note(SmtpCause::Refused, replyText_);
         quitThenFail(replyText_);
         return;
     case Verdict::OutOfOrder:
@@ -379,6 +392,7 @@ void TSmtpClient::greeted() {
 
 void TSmtpClient::ehlo() {
     const QString name = HeloName.isEmpty() ? machineName() : fieldText(HeloName);
+    waitFor(SmtpStage::Hello);
     command("EHLO " + name.toUtf8(), [this] {
         const Verdict v = verdict("EHLO", {250});
         if (v == Verdict::OutOfOrder)
@@ -414,10 +428,12 @@ void TSmtpClient::helo(bool retried) {
             if (!current(t))
                 return;
         }
-        if (handled)
+        if (handled) {
             helo(true);
-        else
+        } else {
+            note(SmtpCause::Refused, replyText_);
             quitThenFail(tr("Authentication failed"));
+        }
     });
 }
 
@@ -426,15 +442,18 @@ void TSmtpClient::helo(bool retried) {
 void TSmtpClient::secured() {
     if (Security == MailSecurity::StartTls && !socket()->isEncrypted()) {
         if (!extensions_.contains(QStringLiteral("STARTTLS"))) {
+            note(SmtpCause::TlsNotOffered);
             quitThenFail(tr("The mail server does not offer STARTTLS, so the "
                             "connection cannot be secured; the e-mail was not sent"));
             return;
         }
+        waitFor(SmtpStage::StartTls);
         command("STARTTLS", [this] {
             const Verdict v = verdict("STARTTLS", {220});
             if (v == Verdict::OutOfOrder)
                 return;
             if (v == Verdict::Refused) {
+                note(SmtpCause::Refused, replyText_);
                 quitThenFail(replyText_);
                 return;
             }
@@ -462,6 +481,7 @@ void TSmtpClient::signIn() {
             mechanisms += e.mid(5).split(u' ', Qt::SkipEmptyParts);
     }
     const QByteArray user = AuthUser.toUtf8();
+    waitFor(SmtpStage::SignIn);
     if (mechanisms.contains(QStringLiteral("PLAIN"))) {
         QByteArray secret = takePassword();
         QByteArray blob = ('\0' + user + '\0' + secret).toBase64();
@@ -484,6 +504,9 @@ void TSmtpClient::signIn() {
         });
     } else {
         takePassword();
+        // Many servers offer a sign-in only once the connection is secured.
+        const bool afterTls = !Encrypted() && extensions_.contains(QStringLiteral("STARTTLS"));
+        note(afterTls ? SmtpCause::NeedsTls : SmtpCause::NoSignInWay);
         quitThenFail(tr("The mail server offers no way to sign in that this program "
                         "knows (PLAIN, LOGIN); the e-mail was not sent"));
     }
@@ -502,8 +525,11 @@ void TSmtpClient::signInStep(std::initializer_list<int> success, const Step& nex
 
 void TSmtpClient::signInRefused() {
     const QString reply = replyText_.trimmed();
+    const bool tlsFirst = smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted();
+    note(tlsFirst ? SmtpCause::NeedsTls : SmtpCause::SignInRefused, replyText_);
     const Token t = token();
-    emit OnSignInFailed();
+    if (!tlsFirst)
+        emit OnSignInFailed();
     if (!current(t))
         return;
     quitThenFail(tr("The mail server refused the sign-in (%1)").arg(reply));
@@ -568,11 +594,13 @@ void TSmtpClient::startTransaction() {
     emit OnSendStart();
     if (!current(t))
         return;
+    waitFor(SmtpStage::Sender);
     command("RSET", [this] {
         const Verdict v = verdict("RSET", {250});
-        if (v == Verdict::Refused)
+        if (v == Verdict::Refused) {
+            noteRefusal(PostMessage.FromAddress);
             fail(replyText_);
-        else if (v == Verdict::Accepted)
+        } else if (v == Verdict::Accepted)
             mailFrom();
     });
 }
@@ -595,9 +623,10 @@ void TSmtpClient::mailFrom() {
         params += " SMTPUTF8";
     command("MAIL FROM:<" + fieldText(PostMessage.FromAddress).toUtf8() + ">" + params, [this] {
         const Verdict v = verdict("MAIL", {250});
-        if (v == Verdict::Refused)
+        if (v == Verdict::Refused) {
+            noteRefusal(PostMessage.FromAddress);
             fail(replyText_);
-        else if (v == Verdict::Accepted)
+        } else if (v == Verdict::Accepted)
             recipient(0);
     });
 }
@@ -607,11 +636,13 @@ void TSmtpClient::recipient(qsizetype index) {
         const QString address = fieldText(bareAddress(recipients_[index]));
         if (address.isEmpty())
             continue;
+        waitFor(SmtpStage::Recipient);
         command("RCPT TO:<" + address.toUtf8() + ">", [this, index] {
             const Verdict v = verdict("RCPT", {250, 251});
             if (v == Verdict::OutOfOrder)
                 return;
             if (v == Verdict::Refused) {
+                noteRefusal(recipients_[index]);
                 const Token t = token();
                 emit OnRecipientNotFound(recipients_[index]);
                 if (!current(t))
@@ -625,14 +656,17 @@ void TSmtpClient::recipient(qsizetype index) {
 }
 
 void TSmtpClient::data() {
+    waitFor(SmtpStage::Data);
     command("DATA", [this] {
         const Verdict v = verdict("DATA", {354});
         if (v == Verdict::OutOfOrder)
             return;
         if (v == Verdict::Refused) {
+            noteRefusal();
             fail(replyText_);
             return;
         }
+        waitFor(SmtpStage::Message);
         // From here to the reply of the end-of-data line the stream is inside
         // the message: no other command may go out.
         replyOwed_ = true;
@@ -653,21 +687,17 @@ qint64 TSmtpClient::backlog() const {
 // Hands the body to the socket while little of it waits there; the socket's
 // next "written" notice brings the client back for more.
 void TSmtpClient::pumpBody() {
-    if (!body_ || pumping_)
+    if (!body_)
         return;
-    const InSocketSignal inSignal(this);
-    pumping_ = true;
     const Token t = token();
     while (current(t) && body_ && backlog() <= kBacklog) {
         if (socket()->state() != QAbstractSocket::ConnectedState) {
-            pumping_ = false;
             connectionLost();
             return;
         }
         const qsizetype n = body_->read(chunk_.data(), kChunk);
         if (n == 0) {
             body_.reset();
-            pumping_ = false;
             endOfData();
             return;
         }
@@ -675,11 +705,8 @@ void TSmtpClient::pumpBody() {
         bytesSent_ += n;
         emit OnPacketSent();
     }
-    if (t.self) {
-        pumping_ = false;
-        if (current(t))
-            arm();
-    }
+    if (current(t))
+        arm();
 }
 
 void TSmtpClient::endOfData() {
@@ -688,6 +715,7 @@ void TSmtpClient::endOfData() {
         if (v == Verdict::OutOfOrder)
             return;
         if (v == Verdict::Refused) {
+            note(SmtpCause::Refused, replyText_);
             // The handler usually disconnects, which replaces the reply text.
             const QString refusal = replyText_;
             const Token t = token();
@@ -712,6 +740,7 @@ void TSmtpClient::endOfData() {
 
 void TSmtpClient::Disconnect() {
     if (!connected_ && !connecting_) {
+        failure_ = {};
         emit OnError(smtperrors::text(smtperrors::kNotConnected));
         return;
     }
@@ -726,6 +755,7 @@ void TSmtpClient::Disconnect() {
     // Whatever ran (a handler called this between commands) ends here.
     endOperations();
     beginOperation(&TSmtpClient::disconnecting_);
+    stage_ = SmtpStage::Goodbye; // not told: the status line keeps what the send said
     const Token t = token();
     command("QUIT", [this, t] {
         // The connection closes either way; a refusal or a reply out of order is told.
@@ -734,6 +764,7 @@ void TSmtpClient::Disconnect() {
         case Verdict::Accepted:
             break;
         case Verdict::Refused:
+            note(SmtpCause::Refused, replyText_);
             failure = replyText_;
             break;
         case Verdict::OutOfOrder:
@@ -778,11 +809,9 @@ void TSmtpClient::awaitReply(Step then) {
 // A reply is read to its last line: the number is that of the first line,
 // the text that of the last.
 void TSmtpClient::readReplies() {
-    // A handler may run an event loop inside then(): a nested call reads the
-    // replies of commands sent meanwhile, one whole line at a time.
+    // Before the connection is open, and during a handshake, nothing is a reply.
     if (phase_ != Phase::Talking)
         return;
-    const InSocketSignal inSignal(this);
     QPointer<TSmtpClient> self(this);
     while (self && onReply_ && socket()->bytesAvailable() > 0) {
         partial_ += socket()->readLine(kMaxReplyLine - partial_.size() + 1);
@@ -839,6 +868,20 @@ void TSmtpClient::handleGone() {
         if (!connecting_)
             return;
         lastError_ = smtperrors::codeFor(socket()->error());
+        switch (lastError_) {
+        case 10061:
+            note(SmtpCause::PortClosed);
+            break;
+        case 11001:
+            note(SmtpCause::HostNotFound);
+            break;
+        case smtperrors::kTimedOut:
+            note(SmtpCause::TimedOut);
+            break;
+        default:
+            note(SmtpCause::Unreachable);
+            break;
+        }
         socket()->abort();
         phase_ = Phase::Idle;
         const Token t = token();
@@ -849,6 +892,12 @@ void TSmtpClient::handleGone() {
     }
     case Phase::Handshake: {
         const QString why = smtperrors::tlsFailure(sslErrors_, socket()->errorString());
+        if (!sslErrors_.isEmpty())
+            note(SmtpCause::Certificate, {}, smtperrors::certificateFaults(sslErrors_));
+        else if (smtperrors::answeredInClear(socket()->errorString()))
+            note(SmtpCause::AnsweredWithoutTls);
+        else
+            note(SmtpCause::TlsFailed);
         QPointer<TSmtpClient> self(this);
         closeAndReport();
         if (self)

@@ -1,5 +1,6 @@
 #pragma once
 #include "mail/EmailSettings.h"
+#include "mail/SmtpErrors.h"
 #include "mail/SmtpText.h"
 
 #include <QHostAddress>
@@ -33,7 +34,8 @@ class QSslSocket;
 // Events with a "handled" flag pass it by reference: connect them directly
 // (the default for an object on the same thread). A handler may call Connect
 // or Disconnect, or destroy the client: an operation whose connection a
-// handler closed ends without an error of its own.
+// handler closed ends without an error of its own. A handler must not run an
+// event loop (a modal box's exec()): boxes open with open() and answer later.
 class TSmtpClient : public QObject {
     Q_OBJECT
 public:
@@ -81,6 +83,9 @@ public:
     int LastError() const { return lastError_; }
     // The extensions the server's EHLO reply offered (upper-case keywords).
     const QStringList& Extensions() const { return extensions_; }
+    // Why the last operation failed, by stage and cause; cause None when it
+    // did not. A refused recipient is noted here too, though the send goes on.
+    const SmtpFailure& Failure() const { return failure_; }
 
 signals:
     void OnHostResolved();
@@ -99,11 +104,12 @@ signals:
     void OnAuthenticationFailed(bool& handled);
     // The server refused the user name or password.
     void OnSignInFailed();
-    // An operation ended with this failure.
+    // An operation ended with this failure; Failure() says why in words.
     void OnError(const QString& text);
+    // The client now waits for this step of the conversation.
+    void OnWaiting(SmtpStage stage);
 
 private:
-    class InSocketSignal;
     using Step = std::function<void()>;
     enum class Phase { Idle, Opening, Handshake, Talking };
     // Which operation and connection a continuation belongs to.
@@ -120,6 +126,10 @@ private:
         return t.self && t.self->session_ == t.session && t.self->op_ == t.op;
     }
     void beginOperation(bool TSmtpClient::*flag);
+    void waitFor(SmtpStage stage);
+    void note(SmtpCause cause, const QString& reply = {}, const QString& detail = {});
+    // A refusal: the server wants TLS first, or refused as such.
+    void noteRefusal(const QString& detail = {});
     void endOperations();
     void fail(const QString& text);
     void quitThenFail(const QString& text);
@@ -164,8 +174,6 @@ private:
     int missingHeader() const;
 
     QSslSocket* socket_ = nullptr;
-    QList<QSslSocket*> retired_; // closed while one of their slots runs
-    int socketDepth_ = 0;        // slots the socket called, on the stack
     QTimer waitTimer_;
     Phase phase_ = Phase::Idle;
     quint64 session_ = 0; // changes whenever the connection is closed
@@ -177,7 +185,6 @@ private:
     bool sendAfterConnect_ = false; // a send waits for the connect a handler started
     bool replyOwed_ = false;        // a command or the body went out and its reply is not read yet
     bool goneQueued_ = false;
-    bool pumping_ = false;
     Step onReply_;       // what runs when the awaited reply is complete
     Step afterTls_;      // what runs when the handshake is done
     QByteArray partial_; // the reply line read so far
@@ -189,6 +196,8 @@ private:
     QList<QSslCertificate> trustStore_;
     QList<QSslError> sslErrors_;
     QStringList extensions_;
+    SmtpStage stage_ = SmtpStage::Lookup;
+    SmtpFailure failure_;
     bool eightBit_ = false; // this mail goes out with BODY=8BITMIME
 
     int lookupId_ = -1;        // Qt's id, for aborting

@@ -27,7 +27,7 @@ PLACEHOLDER = re.compile(r"%L?\d")
 # Names and file types of the program and the desktop, not English words.
 KNOWN_WORDS = set("""
 Tabdeck TabdeckV10 Pathnook Fernhollow PopUp IncDisplay RichEdit UserID clBtnFace
-WSAStartup WINSOCK FORMERR NOTIMP NFS WMI STARTTLS TLS SSL SVG PNG DLL INI BAK
+WSAStartup WINSOCK FORMERR NOTIMP NFS WMI STARTTLS TLS SSL EHLO HELO SVG PNG DLL INI BAK
 txt ini ico bmp wmf jpg jpeg exe dll rtf svg png bak html htm doc emf
 Metafile Metafiles NotePad MsPaint CharMap ClipBoard Defragmenter NewFolder Ok
 colour PATHNOOK Tabdeck's X11 XWayland xwayland Ctrl KDE README

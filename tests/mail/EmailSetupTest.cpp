@@ -76,6 +76,13 @@ void EmailSetupTest::storedSetup_data() {
         << QStringList{"Port=58x"} << 0 << none << "'58x' is not a valid integer value";
     QTest::newRow("negative port")
         << QStringList{"Port=-25"} << 0 << none << "'-25' is not a valid integer value";
+    // The time limit: a minute when not stored, at most an hour.
+    QTest::newRow("time limit 1 s") << QStringList{"TimeLimit=1"} << 25 << none << "";
+    QTest::newRow("time limit an hour") << QStringList{"TimeLimit=3600"} << 25 << none << "";
+    QTest::newRow("time limit 0") << QStringList{"TimeLimit=0"} << 0 << none
+                                  << "'0' is not a valid integer value";
+    QTest::newRow("time limit past an hour")
+        << QStringList{"TimeLimit=3601"} << 0 << none << "'3601' is not a valid integer value";
     QTest::newRow("unknown security is not taken as None")
         << QStringList{"Security=TLS1.3"} << 0 << none
         << "'TLS1.3' is not a valid security setting; choose STARTTLS, SSL/TLS or None on the "
@@ -98,6 +105,8 @@ void EmailSetupTest::storedSetup() {
         QCOMPARE(int(s.port), port);
         QCOMPARE(int(s.security), security);
         QCOMPARE(s.authUser, keys.contains("AuthUser=me") ? "me" : "");
+        const QString limit = keys.filter("TimeLimit=").value(0).section('=', 1);
+        QCOMPARE(s.timeLimit, limit.isEmpty() ? 60 : limit.toInt());
     } catch (const AppError& e) {
         QCOMPARE(e.text(), error);
     }
@@ -133,7 +142,7 @@ void EmailSetupTest::writtenOwnerOnly() {
     QCOMPARE(f.readAll(), QByteArray("[OPTIONS]\r\nPROCOLOR=clBlue\r\n[EMAILSETUP]\r\n"
                                      "Host=smtp.example.com\r\nUserID=id\r\n"
                                      "EAddress=me@example.com\r\nYourName=Me\r\nPort=465\r\n"
-                                     "Security=SSL/TLS\r\nAuthUser=me\r\n"));
+                                     "Security=SSL/TLS\r\nAuthUser=me\r\nTimeLimit=60\r\n"));
     const EmailSetup back = settings.read();
     QCOMPARE(back.port, s.port);
     QCOMPARE(back.security, s.security);

@@ -4,18 +4,26 @@
 #include "SmtpScriptServer.h"
 #include "TestRegistry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHostInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QToolButton>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using testsupport::EmailFixture;
 using testsupport::SmtpScriptServer;
@@ -40,6 +48,35 @@ QString checkedType(EmailFixture& f) {
 }
 
 const QString kSent = "The e-mail was sent, your done sending e-mail!";
+
+// A loopback listener that accepts nothing and whose queue is full, so a
+// further connection's first packet is dropped and the connection hangs.
+struct FullListener {
+    int fd = -1;
+    quint16 port = 0;
+    QTcpSocket fillers[4];
+    ~FullListener() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool fill() {
+        fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
+            ::listen(fd, 0) != 0 || ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            return false;
+        port = ntohs(a.sin_port);
+        int open = 0;
+        for (QTcpSocket& s : fillers) {
+            s.connectToHost(QHostAddress::LocalHost, port);
+            open += s.waitForConnected(300) ? 1 : 0;
+        }
+        return open >= 1 && open < 4; // the queue ran full
+    }
+};
 const QByteArray kHeaderEnd = "\r\n\r\n\r\n";
 
 // Sends a file with these bytes through the window to `server`, answering Yes
@@ -64,6 +101,8 @@ private slots:
     void sendChecks_data();
     void sendChecks();
     void setupSaveAndShowing();
+    void storedSetupShownAfterStart();
+    void testAndFindFromThePage();
     void sendsAndReacts();
     void serverReplies_data();
     void serverReplies();
@@ -74,6 +113,8 @@ private slots:
     void plainFileOnTheWire_data();
     void plainFileOnTheWire();
     void progressOfLargeFile();
+    void silentServerEndsAtOnce_data();
+    void silentServerEndsAtOnce();
 };
 
 void TEmailTest::sendChecks_data() {
@@ -197,6 +238,94 @@ void TEmailTest::setupSaveAndShowing() {
     QCOMPARE(f.text("Label15"), "127.0.0.1");
 }
 
+// A start with an account stored: the setup page shows it at each showing,
+// so changing one value keeps the others as they were.
+void TEmailTest::storedSetupShownAfterStart() {
+    EmailFixture f;
+    const QStringList stored = {"Host=smtp.example.com", "UserID=id",   "EAddress=me@example.com",
+                                "YourName=Me",           "Port=465",    "Security=SSL/TLS",
+                                "AuthUser=ann",          "TimeLimit=30"};
+    for (const QString& pair : stored)
+        f.file.write("EMAILSETUP", pair.section('=', 0, 0), pair.section('=', 1));
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    const auto shown = [&] {
+        return QStringList{f.text("Host1"),
+                           f.text("UserID1"),
+                           f.text("Eaddress1"),
+                           f.text("Yname1"),
+                           f.child<QSpinBox>("Port1")->text(),
+                           f.child<QComboBox>("Security1")->currentText(),
+                           f.child<QCheckBox>("SignIn1")->isChecked() ? "on" : "off",
+                           f.text("AuthUser1"),
+                           QString::number(f.child<QSpinBox>("TimeLimit1")->value())};
+    };
+    QCOMPARE(shown(), (QStringList{"smtp.example.com", "id", "me@example.com", "Me", "465",
+                                   "SSL/TLS", "on", "ann", "30"}));
+    // Only the name changed: saved, everything else kept.
+    f.type("Yname1", "Me Too");
+    f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
+    f.window->SaveSetupBtn2Click();
+    QCOMPARE(f.prompts.lastBox().text, "The e-mail information was saved!");
+    QCOMPARE(f.file.read("EMAILSETUP", "Host", 80).text, "smtp.example.com");
+    QCOMPARE(f.file.read("EMAILSETUP", "YourName", 80).text, "Me Too");
+    QCOMPARE(f.file.read("EMAILSETUP", "TimeLimit", 80).text, "30");
+    // Typed and not saved: the next showing shows what is stored.
+    f.type("Host1", "typed.example");
+    f.reshow();
+    QCOMPARE(f.text("Host1"), "smtp.example.com");
+    QCOMPARE(f.text("Yname1"), "Me Too");
+}
+
+// The setup page's Test and Find Settings, as a user presses them: a host is
+// needed first; then the server is tried without sending, and what a search
+// found is filled in.
+void TEmailTest::testAndFindFromThePage() {
+    SmtpScriptServer server;
+    EmailFixture f;
+    f.window->show();
+    QTest::mouseClick(f.child<QToolButton>("OpenSetup1"), Qt::LeftButton);
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("TestSetupBtn"), Qt::LeftButton);
+    QCOMPARE(f.prompts.lastBox().text, "You have to enter your e-mail Host.");
+    QCOMPARE(f.window->focusWidget(), f.child("Host1"));
+
+    f.type("Host1", "127.0.0.1");
+    f.child<QComboBox>("Security1")->setCurrentText("None");
+    f.child<QSpinBox>("Port1")->setValue(server.port());
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("TestSetupBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f.prompts.allUsed(), 10000);
+    QCOMPARE(f.prompts.lastBox().caption, "Setup Check");
+    QCOMPARE(f.prompts.lastBox().text,
+             QStringLiteral("The setup works: 127.0.0.1 answered on port %1. The connection is "
+                            "not secured. Nothing was sent.")
+                 .arg(server.port()));
+    QCOMPARE(server.linesOf(0).mid(1),
+             (QList<QByteArray>{"HELO " + QHostInfo::localHostName().toUtf8(), "QUIT"}));
+    QCOMPARE(f.window->statusBar1()->currentMessage(), QString());
+
+    // Nothing on the first two ports; on the third no STARTTLS, so in clear.
+    quint16 closed;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        closed = probe.serverPort();
+    }
+    f.window->setupTester().check().usePorts(closed, closed, server.port());
+    f.child<QComboBox>("Security1")->setCurrentText("SSL/TLS");
+    f.child<QSpinBox>("Port1")->setValue(465);
+    f.prompts.expectBox(Prompts::Ok);
+    QTest::mouseClick(f.child<QPushButton>("FindSettingsBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f.prompts.allUsed(), 20000);
+    QVERIFY2(f.prompts.lastBox().text.startsWith("A mail server answered on 127.0.0.1"),
+             qPrintable(f.prompts.lastBox().text));
+    QCOMPARE(f.child<QSpinBox>("Port1")->value(), int(server.port()));
+    QCOMPARE(f.child<QComboBox>("Security1")->currentText(), "None");
+    QVERIFY(!server.lines().contains("MAIL FROM:<>"));
+    QVERIFY(f.file.read("EMAILSETUP", "Host", 80).text.isEmpty()); // tried, not saved
+}
+
 void TEmailTest::sendsAndReacts() {
     SmtpScriptServer server;
     EmailFixture f;
@@ -248,15 +377,7 @@ void TEmailTest::serverReplies_data() {
     QTest::newRow("HELO refused, new user id accepted")
         << QByteArray("HELO") << QByteArray("501 who\r\n")
         << QStringList{"The e-mail was sent, your done sending e-mail!"};
-    QTest::newRow("recipient refused")
-        << QByteArray("RCPT") << QByteArray("550 unknown\r\n")
-        << QStringList{"Could not find the Recipient (TO:) e-mail address, enter a new e-mail "
-                       "address!"};
-    // One box per failure: the notice says it, the client's error is not shown again.
-    QTest::newRow("end of data refused")
-        << QByteArray(".") << QByteArray("554 rejected\r\n") << QStringList{kConnectError};
-    QTest::newRow("connection refused")
-        << QByteArray() << QByteArray() << QStringList{kConnectError};
+    // The other replies at every stage: MailSenderRepliesTest.
 }
 
 void TEmailTest::serverReplies() {
@@ -313,7 +434,9 @@ void TEmailTest::refusedRsetLeavesConnection() {
     f.prompts.expectBox(Prompts::Yes).expectBox(Prompts::Ok);
     f.window->SendBtnClick();
     f.settle();
-    QCOMPARE(f.prompts.lastBox().text.trimmed(), "500 not now");
+    QCOMPARE(f.prompts.lastBox().text,
+             "The mail server refused the sender me@example.com: 500 not now\r\r"
+             "The e-mail was not sent.");
     QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
     // The connection is still up, so the next send ends at connecting.
     f.choose(f.dir.path() + "/a.txt");
@@ -461,6 +584,75 @@ void TEmailTest::progressOfLargeFile() {
     QCOMPARE(progress.first(), "65536 bytes out of 10000002 transferred");
     QCOMPARE(progress.last(), "10000002 bytes out of 10000002 transferred");
     QVERIFY2(progress.size() <= 2 + ms / 40, qPrintable(QString::number(progress.size())));
+}
+
+// A server that stops answering: the status line says what the window waits
+// for, and Disconnect or Exit ends the wait at once, not at the time limit.
+void TEmailTest::silentServerEndsAtOnce_data() {
+    QTest::addColumn<QByteArray>("verb"); // empty: the greeting; "connect": the connection
+    QTest::addColumn<QString>("waiting");
+    QTest::addColumn<bool>("disconnectFirst");
+    // A listener whose queue is full drops the connection's first packet:
+    // the connection is neither open nor refused.
+    QTest::newRow("connecting, Disconnect, then Exit")
+        << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…" << true;
+    QTest::newRow("connecting, Exit")
+        << QByteArray("connect") << "Connecting to 127.0.0.1 port %1…" << false;
+    const QString greeting = "Waiting for the mail server's greeting…";
+    QTest::newRow("greeting, Disconnect, then Exit") << QByteArray() << greeting << true;
+    QTest::newRow("greeting, Exit") << QByteArray() << greeting << false;
+    QTest::newRow("sender, Disconnect, then Exit")
+        << QByteArray("MAIL") << "Waiting for the server to take the sender…" << true;
+    QTest::newRow("end of data, Exit")
+        << QByteArray(".") << "Waiting for the server to accept the message…" << false;
+}
+
+void TEmailTest::silentServerEndsAtOnce() {
+    QFETCH(QByteArray, verb);
+    QFETCH(QString, waiting);
+    QFETCH(bool, disconnectFirst);
+    SmtpScriptServer server;
+    if (verb.isEmpty())
+        server.greet("", SmtpScriptServer::Answer::Silent);
+    else
+        server.on(verb, "", SmtpScriptServer::Answer::Silent);
+    FullListener full;
+    const bool connecting = verb == "connect";
+    if (connecting) {
+        QVERIFY(full.fill());
+        waiting = waiting.arg(full.port);
+    }
+    EmailFixture f;
+    f.storeSetup("127.0.0.1", connecting ? full.port : server.port());
+    f.window->show();
+    f.type("To1", "bob@there.example");
+    f.type("Subject1", "s");
+    f.choose(f.dir.write("a.txt", "a"));
+    f.prompts.expectBox(Prompts::Yes);
+    f.window->SendBtnClick();
+    TSmtpClient& c = f.window->sender().client();
+    const auto shown = [&] { return f.window->statusBar1()->currentMessage(); };
+    // The body's end is awaited once its progress has shown: no status then.
+    if (verb != ".")
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), waiting, 5000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(server.lines().contains("."), 5000);
+    QVERIFY(c.Busy());
+    if (disconnectFirst) {
+        f.prompts.expectBox(Prompts::Yes);
+        f.window->DisconnectBtnClick();
+        QVERIFY(!c.Busy() && !c.Connected()); // at once, not after a wait
+        QCOMPARE(f.text("inf1"), "Disconnected");
+    }
+    QTest::mouseClick(f.child<QToolButton>("ExitBtn"), Qt::LeftButton);
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(!c.Busy() && !c.Connected());
+    QCOMPARE(shown(), QString());
+    if (!connecting)
+        QTRY_VERIFY_WITH_TIMEOUT(!server.peerOpen(), 5000);
+    QTest::qWait(50); // no box comes after the window closed
+    QVERIFY(f.prompts.allUsed());
+    QCOMPARE(f.prompts.unexpectedCount(), 0);
 }
 
 TABDECK_TEST(TEmailTest)

@@ -670,9 +670,12 @@ private slots:
         ev.attach(c);
         prepare(c, server);
         c.PostMessage.ToAddress = {"bad@x", "good@y"};
+        // No event loop inside the handler: the new connection starts once
+        // the old one has said goodbye.
         ev.recipientNotFound = [&](const QString&) {
-            QCOMPARE(errorOf(c, [&] { c.Disconnect(); }), QString());
-            QCOMPARE(errorOf(c, [&] { c.Connect(); }), QString());
+            c.Disconnect();
+            QObject::connect(
+                &c, &TSmtpClient::OnDisconnect, &c, [&] { c.Connect(); }, Qt::SingleShotConnection);
         };
         QCOMPARE(errorOf(c, [&] { c.Connect(); }), QString());
         QCOMPARE(errorOf(c, [&] { c.SendMail(); }),
@@ -694,7 +697,7 @@ private slots:
         c.PostMessage.Body = {QByteArray(300000, 'y')};
         ev.packetSent = [&] {
             if (c.Connected())
-                QCOMPARE(errorOf(c, [&] { c.Disconnect(); }), QString());
+                c.Disconnect();
         };
         QCOMPARE(errorOf(c, [&] { c.Connect(); }), QString());
         QCOMPARE(errorOf(c, [&] { c.SendMail(); }),

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 // The real text prompt: it opens with the old text selected, so typing
 // replaces it, never takes more than the limit, and Escape gives nothing.
@@ -63,6 +64,45 @@ private slots:
         QCOMPARE(got.has_value(), expected.isValid());
         if (got)
             QCOMPARE(*got, expected.toString());
+    }
+
+    // Boxes opened without waiting: the call returns with the box up, and
+    // the answer comes once the user closes it.
+    void openedLater_data() {
+        QTest::addColumn<bool>("input");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("notice, Return") << false << int(Qt::Key_Return) << "1";
+        QTest::newRow("question, Escape") << false << int(Qt::Key_Escape) << "8";
+        QTest::newRow("input, Return") << true << int(Qt::Key_Return) << "Old";
+        QTest::newRow("input, Escape") << true << int(Qt::Key_Escape) << "cancelled";
+    }
+    void openedLater() {
+        QFETCH(bool, input);
+        QFETCH(int, key);
+        QFETCH(QString, answer);
+        QtPrompts prompts;
+        std::optional<QString> got;
+        if (input) {
+            prompts.inputLater(
+                nullptr,
+                {QStringLiteral("Sign In"), QStringLiteral("Password:"), QStringLiteral("Old")},
+                [&](std::optional<QString> a) { got = a.value_or("cancelled"); });
+        } else {
+            const int buttons = answer == "1" ? Prompts::Ok : (Prompts::Yes | Prompts::No);
+            prompts.boxLater(
+                nullptr,
+                {QStringLiteral("T"), QStringLiteral("Text"), Prompts::Icon::None, buttons},
+                [&](Prompts::Button b) { got = QString::number(int(b)); });
+        }
+        QVERIFY(!got); // returned at once, the box still up
+        QWidget* box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((box = QApplication::activeModalWidget()) != nullptr, 5000);
+        QWidget* target = box->focusWidget() ? box->focusWidget() : box;
+        QTest::keyClick(target, Qt::Key(key));
+        QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
+        QCOMPARE(*got, answer);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
     }
 
     // Return in a confirmation presses its default button: Yes, or No where

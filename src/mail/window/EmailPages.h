@@ -47,35 +47,6 @@ public:
     QPushButton* send;
 };
 
-// Panel4: the account. The four edits start empty each run; the connection
-// controls show what is stored, or what a new account most likely needs.
-class EmailSetupPage : public QWidget {
-    Q_OBJECT
-public:
-    explicit EmailSetupPage(QWidget* parent);
-    SetupEntry entry() const;
-    void showCurrent(const EmailSetup& setup);
-    void showConnection(const EmailSetup& setup);
-    QWidget* field(SetupView::Field field) const;
-
-    QLineEdit* host1;
-    QLineEdit* userId1;
-    QLineEdit* eaddress1;
-    QLineEdit* yname1;
-    QSpinBox* port1;
-    QComboBox* security1;
-    QCheckBox* signIn1;
-    QLineEdit* authUser1;
-    QLineEdit* password1;
-    ElidedLabel* current[4]; // Label15 .. Label18
-    QPushButton* save;
-    QPushButton* close;
-
-private:
-    void securityChosen(int index);
-    void signInToggled(bool on);
-};
-
 // Panel2: the address book; it lies over whichever page shows.
 class EmailListPage : public QWidget {
     Q_OBJECT

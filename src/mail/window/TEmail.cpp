@@ -5,6 +5,7 @@
 #include "core/ColorText.h"
 #include "mail/window/EmailHelpMenu.h"
 #include "mail/window/EmailPages.h"
+#include "mail/window/EmailSetupPage.h"
 #include "mail/window/KeyringPasswords.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
@@ -50,6 +51,7 @@ void TEmail::buildWindow(AppContext& context) {
     SetupView& setupView = *this;
     saver_ = std::make_unique<EmailSetupSaver>(sender_->settings(), *context.prompts, this,
                                                setupView, *passwords_);
+    tester_ = std::make_unique<SetupTester>(*context.prompts, this, setupView, passwords_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -148,6 +150,8 @@ void TEmail::wirePages() {
         });
     });
     connect(panel4_->save, &QPushButton::clicked, this, [this] { SaveSetupBtn2Click(); });
+    connect(panel4_->test, &QPushButton::clicked, this, [this] { TestSetupBtnClick(); });
+    connect(panel4_->find, &QPushButton::clicked, this, [this] { FindSettingsBtnClick(); });
     connect(panel4_->close, &QPushButton::clicked, this,
             [this] { guard([this] { closeSetup(); }); });
     connect(panel2_->add, &QPushButton::clicked, this, [this] { AddToListBtnClick(); });
@@ -179,13 +183,16 @@ void TEmail::showEvent(QShowEvent* event) {
         sender_->opened();
         const EmailSetup s = sender_->settings().read();
         showCurrent(s);
-        if (!s.host.isEmpty())
-            panel4_->showConnection(s);
+        if (!s.host.isEmpty() || !s.userId.isEmpty() || !s.address.isEmpty() || !s.name.isEmpty())
+            panel4_->showStored(s);
     });
 }
 
 void TEmail::closeEvent(QCloseEvent* event) {
-    guard([this] { sender_->closing(); });
+    guard([this] {
+        tester_->cancel();
+        sender_->closing();
+    });
     QWidget::closeEvent(event);
 }
 
@@ -231,6 +238,14 @@ void TEmail::SelectFileBtnClick() {
 
 void TEmail::SaveSetupBtn2Click() {
     guard([this] { saver_->save(); });
+}
+
+void TEmail::TestSetupBtnClick() {
+    guard([this] { tester_->test(); });
+}
+
+void TEmail::FindSettingsBtnClick() {
+    guard([this] { tester_->findSettings(); });
 }
 
 void TEmail::AddToListBtnClick() {
@@ -334,4 +349,10 @@ void TEmail::showCurrent(const EmailSetup& setup) {
 }
 void TEmail::closeSetup() {
     showPage(panel3_);
+}
+void TEmail::showFound(const EmailSetup& setup) {
+    panel4_->showFound(setup);
+}
+void TEmail::showCheckStatus(const QString& text) {
+    statusBar1_->showMessage(text);
 }

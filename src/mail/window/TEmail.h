@@ -3,6 +3,7 @@
 #include "mail/AskedPasswords.h"
 #include "mail/EmailSetupSaver.h"
 #include "mail/MailSender.h"
+#include "mail/SetupTester.h"
 
 #include <QWidget>
 #include <memory>
@@ -29,12 +30,15 @@ public:
     MailSender& sender() { return *sender_; }
     AddressBook& addressBook() { return book_; }
     KeyringPasswords& passwords() { return *passwords_; }
+    SetupTester& setupTester() { return *tester_; }
 
     // The handlers, also what tests press.
     void SendBtnClick();
     void DisconnectBtnClick();
     void SelectFileBtnClick();
     void SaveSetupBtn2Click();
+    void TestSetupBtnClick();
+    void FindSettingsBtnClick();
     void AddToListBtnClick();
     void ListMouseDownRight(QListWidget* list);
     void ListDblClick(QListWidget* list);
@@ -69,6 +73,8 @@ private:
     void focus(SetupView::Field field) override;
     void showCurrent(const EmailSetup& setup) override;
     void closeSetup() override;
+    void showFound(const EmailSetup& setup) override;
+    void showCheckStatus(const QString& text) override;
 
     AppContext& context_;
     AddressBook book_;
@@ -76,6 +82,7 @@ private:
     KeyringPasswords* passwords_ = nullptr; // a child of the window
     std::unique_ptr<MailSender> sender_;
     std::unique_ptr<EmailSetupSaver> saver_;
+    std::unique_ptr<SetupTester> tester_;
     QStatusBar* statusBar1_ = nullptr;
     EmailSendPage* panel3_ = nullptr;
     EmailSetupPage* panel4_ = nullptr;
