@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "context/Prompts.h"
 #include "core/ColorText.h"
+#include "mail/window/AttachmentListView.h"
 #include "mail/window/EmailHelpMenu.h"
 #include "mail/window/EmailPages.h"
 #include "mail/window/KeyringPasswords.h"
@@ -147,6 +148,11 @@ void TEmail::wirePages() {
             sender_->chooseType(FileType(id));
         });
     });
+    panel3_->attachments->bind(
+        sender_->attachments(),
+        {[this] { guard([this] { sender_->chooseAttachment(); }); },
+         [this](int row) { guard([this, row] { sender_->attachments().remove(row); }); },
+         [this](const QStringList& paths) { guard([this, paths] { sender_->attach(paths); }); }});
     connect(panel4_->save, &QPushButton::clicked, this, [this] { SaveSetupBtn2Click(); });
     connect(panel4_->close, &QPushButton::clicked, this,
             [this] { guard([this] { closeSetup(); }); });
