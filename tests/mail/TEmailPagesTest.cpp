@@ -276,9 +276,11 @@ void TEmailPagesTest::attachmentListByKeyboardAndDrop() {
     QCOMPARE(list->topLevelItemCount(), 2);
     const QLocale locale;
     QCOMPARE(list->topLevelItem(0)->text(0), "a.txt");
-    QCOMPARE(list->topLevelItem(0)->text(1), locale.formattedDataSize(5));
+    QCOMPARE(list->topLevelItem(0)->text(1),
+             locale.formattedDataSize(5, 1, QLocale::DataSizeSIFormat));
     QCOMPARE(list->topLevelItem(1)->text(0), "b.png");
-    QCOMPARE(list->topLevelItem(1)->text(1), locale.formattedDataSize(3000));
+    QCOMPARE(list->topLevelItem(1)->text(1),
+             locale.formattedDataSize(3000, 1, QLocale::DataSizeSIFormat));
 
     list->setFocus();
     list->setCurrentItem(list->topLevelItem(0));

@@ -82,7 +82,8 @@ void AttachmentListView::fill() {
     list->clear();
     const QLocale locale;
     for (const AttachmentList::Entry& e : shown_->entries()) {
-        auto* item = new QTreeWidgetItem(list, {e.file.name, locale.formattedDataSize(e.size)});
+        auto* item = new QTreeWidgetItem(
+            list, {e.file.name, locale.formattedDataSize(e.size, 1, QLocale::DataSizeSIFormat)});
         item->setToolTip(0, e.file.path);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
