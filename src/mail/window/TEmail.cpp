@@ -73,6 +73,9 @@ void TEmail::buildPages() {
         page->setSizePolicy(policy);
         grid->addWidget(page, 0, 0);
     }
+    // The send page's file list makes the window taller; the setup page
+    // keeps its place at the top rather than spreading its rows.
+    grid->setAlignment(panel4_, Qt::AlignTop);
     // The list page lies over the others, so it paints its own background.
     systemcolors::paintBackground(panel2_, colortext::BtnFace);
     panel4_->hide();
