@@ -386,10 +386,13 @@ private slots:
         if (via == BodyAttached || via == BodyDeclined)
             QVERIFY2(prompts.boxes()[0].text.contains(QFileInfo(paths[0]).fileName()),
                      qPrintable(prompts.boxes()[0].text));
-        // Memory stays flat however large the file: the stream reads it a
-        // block at a time as the socket takes it.
+            // Memory stays flat however large the file: the stream reads it a
+            // block at a time as the socket takes it. (The address sanitizer holds
+            // freed blocks back for a while, so there it grows anyway.)
+#ifndef __SANITIZE_ADDRESS__
         QVERIFY2(peak - baseline < 10'000'000,
                  qPrintable(QStringLiteral("grew by %1 bytes").arg(peak - baseline)));
+#endif
         QCOMPARE(QFile::exists(dir.file("mail1.eml")), box == kSent);
         if (box != kSent) {
             // Refused, the files stay listed for the next try.
