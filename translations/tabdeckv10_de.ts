@@ -31,6 +31,48 @@
     </message>
 </context>
 <context>
+    <name>AttachmentList</name>
+    <message>
+        <source>The file %1 cannot be read, so it was not attached.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden und wurde daher nicht angehängt.</translation>
+    </message>
+</context>
+<context>
+    <name>AttachmentListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>The files that go with the e-mail; drop files here to add them</source>
+        <translation>Die Dateien, die mit der E-Mail gehen; Dateien hierher ziehen, um sie anzuhängen</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Anhänge:</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Attach a file to the e-mail</source>
+        <translation>Eine Datei an die E-Mail anhängen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected file from the e-mail</source>
+        <translation>Die gewählte Datei aus der E-Mail entfernen</translation>
+    </message>
+</context>
+<context>
     <name>BrokenTargets</name>
     <message>
         <source>Target missing: %1</source>
@@ -1752,12 +1794,43 @@ Einrichtung:</translation>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
+    <message>
+        <source>Attach File?</source>
+        <translation>Datei anhängen?</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file of the chosen type, so as the text of the mail it would arrive altered.<byte value="xd"/><byte value="xd"/>Attach it to the mail instead, so that it arrives as it is?</source>
+        <translation>%1 ist keine Textdatei der gewählten Art und käme als Text der E-Mail verändert an.<byte value="xd"/><byte value="xd"/>Soll sie stattdessen an die E-Mail angehängt werden, damit sie unverändert ankommt?</translation>
+    </message>
+    <message>
+        <source>Attach File</source>
+        <translation>Datei anhängen</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
     <message>
         <source>Metafile is not valid</source>
         <translation>Die Metadatei ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>MimeMessage</name>
+    <message>
+        <source>The e-mail with its files is %1, more than the %2 a mail may hold. Remove files, or send them in several mails; the e-mail was not sent.</source>
+        <translation>Die E-Mail ist mit ihren Dateien %1 groß, mehr als die %2, die eine E-Mail enthalten darf. Entfernen Sie Dateien oder senden Sie sie in mehreren E-Mails; die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The mail server takes mails of at most %1, and this e-mail is %2 as it goes out (files grow by a third when encoded). Remove files, or send them in several mails; the e-mail was not sent.</source>
+        <translation>Der Mailserver nimmt E-Mails von höchstens %1 an, und diese E-Mail ist beim Senden %2 groß (Dateien werden beim Kodieren um ein Drittel größer). Entfernen Sie Dateien oder senden Sie sie in mehreren E-Mails; die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The file %1 changed while the e-mail was sent, so it would have arrived altered; the e-mail was not sent.</source>
+        <translation>Die Datei %1 hat sich während des Sendens geändert und wäre verändert angekommen; die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read; the e-mail was not sent.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden; die E-Mail wurde nicht gesendet.</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,10 @@
 #include "core/Error.h"
 #include "mail/MailText.h"
 #include "mail/SmtpErrors.h"
+#include "mail/MimeMessage.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -51,18 +53,53 @@ void MailSender::chooseFile() {
 }
 
 void MailSender::loadFile(const QString& path) {
-    if (mailtext::isRichFile(path)) {
-        richText_.clear();
-        richText_ = mailtext::loadBody(path, true);
+    const bool rich = mailtext::isRichFile(path);
+    std::optional<QByteArray> text = mailtext::loadTextBody(path, rich);
+    if (!text) {
+        offerToAttach(path);
+        return;
+    }
+    if (rich) {
+        richText_ = std::move(*text);
         richBody_ = true;
         view_.showFileType(MailView::FileType::RichEdit);
         chooseType(MailView::FileType::RichEdit);
     } else {
-        plainText_.clear();
-        plainText_ = mailtext::loadBody(path, false);
+        plainText_ = std::move(*text);
         richBody_ = false;
     }
     fileChosen_ = true;
+}
+
+// A picture or an archive as a text part would arrive destroyed; attached,
+// it arrives byte for byte. Declined, nothing changes, as after Cancel.
+void MailSender::offerToAttach(const QString& path) {
+    const QString name = QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"));
+    const Prompts::Box box{
+        Text::tr("Attach File?"),
+        Text::tr("%1 is not a text file of the chosen type, so as the text of the mail it would "
+                 "arrive altered.\r\rAttach it to the mail instead, so that it arrives as it is?")
+            .arg(name),
+        Prompts::Icon::Question, Prompts::Yes | Prompts::No};
+    if (prompts_.box(owner_, box) == Prompts::Yes)
+        attach({path});
+}
+
+void MailSender::chooseAttachment() {
+    Prompts::FileDialog d;
+    d.kind = Prompts::FileDialog::Open;
+    d.title = Text::tr("Attach File");
+    d.mustExist = true;
+    if (const std::optional<QString> path = prompts_.file(owner_, d))
+        attach({*path});
+}
+
+void MailSender::attach(const QStringList& paths) {
+    for (const QString& path : paths) {
+        const QString refused = attachments_.add(path);
+        if (!refused.isEmpty())
+            prompts_.error(owner_, refused);
+    }
 }
 
 void MailSender::chooseType(MailView::FileType type) {
@@ -94,9 +131,16 @@ void MailSender::send() {
         view_.focus(MailView::Field::Subject);
         return;
     }
-    if (!fileChosen_) {
+    // Files alone make a mail too; its text is then empty.
+    if (!fileChosen_ && attachments_.isEmpty()) {
         prompts_.notice(owner_, Text::tr("You have to select a file to send!"));
         chooseFile();
+        return;
+    }
+    const QByteArray body = !fileChosen_ ? QByteArray() : richBody_ ? richText_ : plainText_;
+    const QString over = mimemessage::overLimit(body.size() + attachments_.totalSize());
+    if (!over.isEmpty()) {
+        prompts_.error(owner_, over);
         return;
     }
     fileChosen_ = false;
@@ -114,7 +158,6 @@ void MailSender::send() {
 
     TPostMessage& m = client_.PostMessage;
     m = TPostMessage{};
-    const QByteArray body = richBody_ ? richText_ : plainText_;
     richBody_ = false;
     m.FromAddress = setup.address;
     // Text beyond ASCII goes out as UTF-8 and says so; mail programs would
@@ -134,6 +177,7 @@ void MailSender::send() {
             return;
         }
     }
+    m.Attachments = attachments_.files();
     const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
                        mailtext::isAscii(setup.name);
     client_.Charset = ascii ? QStringLiteral("us-ascii") : QStringLiteral("utf-8");
@@ -279,6 +323,8 @@ void MailSender::success() {
     client_.PostMessage.ToAddress.clear();
     client_.PostMessage.Body.clear();
     client_.PostMessage.Subject.clear();
+    client_.PostMessage.Attachments.clear();
+    attachments_.clear();
     view_.showFileType(std::nullopt);
     typeChosen_ = false;
     prompts_.noticeLater(owner_, Text::tr("The e-mail was sent, your done sending e-mail!"));

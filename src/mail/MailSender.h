@@ -1,5 +1,6 @@
 #pragma once
 #include "mail/AddressBook.h"
+#include "mail/AttachmentList.h"
 #include "mail/EmailSettings.h"
 #include "mail/PasswordSource.h"
 #include "mail/TSmtpClient.h"
@@ -48,7 +49,14 @@ public:
 
     // The Open dialog, then loadFile(); Cancel changes nothing.
     void chooseFile();
+    // A file that is not text of its kind is never loaded as the body: the
+    // user is offered to attach it instead.
     void loadFile(const QString& path);
+    // The files the mail carries: the Open dialog for one more, or files
+    // dropped on the list; one that cannot be read is told and left out.
+    AttachmentList& attachments() { return attachments_; }
+    void chooseAttachment();
+    void attach(const QStringList& paths);
     void chooseType(MailView::FileType type);
     void send();
     void disconnect(); // asks first
@@ -81,6 +89,7 @@ private:
     QString withCause(const QString& text) const;
     void askForUserId(const QString& text);
     void askForConnection();
+    void offerToAttach(const QString& path);
 
     // The reactions to the client's events.
     void connected();
@@ -100,6 +109,7 @@ private:
     MailView& view_;
     TSmtpClient client_;
     PasswordSource* passwords_ = nullptr;
+    AttachmentList attachments_;
     // Answers that come after the sender is gone find this false.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     // The two loaders' text in UTF-8; a file's own UTF-8 is kept as read.

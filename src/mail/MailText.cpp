@@ -16,13 +16,45 @@ bool isRichFile(const QString& path) {
     return path.toLower().endsWith(QStringLiteral(".rtf"));
 }
 
-QByteArray loadBody(const QString& path, bool rich) {
-    const regularfile::Result r = regularfile::read(path);
+namespace {
+QByteArray readOrThrow(const QString& path) {
+    regularfile::Result r = regularfile::read(path);
     if (!r.ok())
         throw AppError(regularfile::cannotOpen(path, r.status));
+    return std::move(r.bytes);
+}
+
+QByteArray asBody(const QByteArray& bytes, bool rich) {
     if (rich)
-        return rtf::toPlainText(rtf::parse(r.bytes)).toUtf8();
-    return rtf::CodePages::textFileAsUtf8(r.bytes);
+        return rtf::toPlainText(rtf::parse(bytes)).toUtf8();
+    return rtf::CodePages::textFileAsUtf8(bytes);
+}
+} // namespace
+
+QByteArray loadBody(const QString& path, bool rich) {
+    return asBody(readOrThrow(path), rich);
+}
+
+bool isText(const QByteArray& bytes, bool rich) {
+    if (rich && !bytes.startsWith("{\\rtf"))
+        return false;
+    // One pass for the control characters: a 20 MB file takes milliseconds.
+    bool undefinedWestern = false;
+    for (const char c : bytes) {
+        const auto b = quint8(c);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\f' && b != '\r')
+            return false;
+        undefinedWestern =
+            undefinedWestern || b == 0x81 || b == 0x8d || b == 0x8f || b == 0x90 || b == 0x9d;
+    }
+    return !undefinedWestern || QByteArrayView(bytes).isValidUtf8();
+}
+
+std::optional<QByteArray> loadTextBody(const QString& path, bool rich) {
+    const QByteArray bytes = readOrThrow(path);
+    if (!isText(bytes, rich))
+        return std::nullopt;
+    return asBody(bytes, rich);
 }
 
 bool isAscii(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace mailtext {
 
@@ -15,6 +16,16 @@ bool isRichFile(const QString& path);
 // missing, unreadable or non-regular file, or one over 64 MB:
 // AppError "Cannot open file %s".
 QByteArray loadBody(const QString& path, bool rich);
+
+// True when the bytes are text that a text part carries unchanged: no NUL
+// and no control character but tab, line feed, form feed and carriage
+// return, and valid UTF-8 or else Windows Western with no undefined byte.
+// rich: an RTF document besides ("{\rtf" first).
+bool isText(const QByteArray& bytes, bool rich);
+// loadBody() for a file that is text of its kind; nothing for any other
+// (a picture, an archive, a file with a wrong extension), which as a body
+// would arrive destroyed.
+std::optional<QByteArray> loadTextBody(const QString& path, bool rich);
 
 bool isAscii(const QString& text);
 bool isAscii(const QByteArray& bytes);

@@ -1,6 +1,8 @@
 #pragma once
 // What the SMTP client puts on the wire and how it reads what comes back:
 // plain functions, so the conversation's pieces can be tested without a socket.
+#include "mail/MailAttachment.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -23,6 +25,7 @@ struct TPostMessage {
     // Blocks of UTF-8 text; their line breaks become CR LF. Bytes, so a file's
     // text goes out without a round trip through UTF-16.
     QByteArrayList Body;
+    QList<MailAttachment> Attachments; // none: the body is the whole mail
 };
 
 namespace smtptext {

@@ -1,6 +1,7 @@
 #include "mail/TSmtpClient.h"
 
 #include "mail/MailText.h"
+#include "mail/MimeMessage.h"
 #include "mail/SmtpErrors.h"
 
 #include <QHostInfo>
@@ -220,6 +221,7 @@ void TSmtpClient::closeSocket() {
     replyLines_.clear();
     firstNumber_ = -1;
     body_.reset();
+    message_.reset();
     waitTimer_.stop();
     ++lookupSerial_;
     if (lookupId_ != -1) {
@@ -605,6 +607,14 @@ void TSmtpClient::startTransaction() {
     });
 }
 
+qint64 TSmtpClient::SizeLimit() const {
+    for (const QString& e : extensions_) {
+        if (e.startsWith(QStringLiteral("SIZE ")))
+            return std::max<qint64>(0, e.mid(5).trimmed().toLongLong());
+    }
+    return 0;
+}
+
 void TSmtpClient::mailFrom() {
     recipients_ = PostMessage.ToAddress;
     eightBit_ = false;
@@ -616,6 +626,22 @@ void TSmtpClient::mailFrom() {
         eightBit_ = true;
         params += " BODY=8BITMIME";
     }
+    // Measured before the transaction: a mail over the server's limit, or
+    // with a file gone, is refused here rather than after megabytes.
+    message_ =
+        std::make_unique<mimemessage::MessageStream>(PostMessage, SubType, Charset, eightBit_);
+    if (!message_->error().isEmpty()) {
+        fail(message_->error());
+        return;
+    }
+    const qint64 wireBytes = message_->header().size() + message_->size();
+    const QString over = mimemessage::overLimit(0, wireBytes, SizeLimit());
+    if (!over.isEmpty()) {
+        fail(over);
+        return;
+    }
+    if (extensions_.contains(QStringLiteral("SIZE")) || SizeLimit() > 0)
+        params += " SIZE=" + QByteArray::number(wireBytes);
     bool asciiAddresses = mailtext::isAscii(PostMessage.FromAddress);
     for (const QString& r : std::as_const(recipients_))
         asciiAddresses = asciiAddresses && mailtext::isAscii(r);
@@ -670,9 +696,8 @@ void TSmtpClient::data() {
         // From here to the reply of the end-of-data line the stream is inside
         // the message: no other command may go out.
         replyOwed_ = true;
-        const QByteArray header = headerBlock(PostMessage, SubType, Charset, eightBit_);
-        socket()->write(header);
-        body_ = std::make_unique<BodyStream>(PostMessage.Body);
+        body_ = std::move(message_); // made by mailFrom() of this transaction
+        socket()->write(body_->header());
         bytesTotal_ = body_->size();
         bytesSent_ = 0;
         chunk_.resize(kChunk);
@@ -696,6 +721,12 @@ void TSmtpClient::pumpBody() {
             return;
         }
         const qsizetype n = body_->read(chunk_.data(), kChunk);
+        if (n < 0) {
+            // Without the end-of-data line the server drops what it has.
+            pumping_ = false;
+            breakOff(body_->error());
+            return;
+        }
         if (n == 0) {
             body_.reset();
             endOfData();

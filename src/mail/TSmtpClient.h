@@ -15,6 +15,9 @@
 #include <memory>
 
 class QSslSocket;
+namespace mimemessage {
+class MessageStream;
+}
 
 // The SMTP client of the e-mail window. It is a state machine on the
 // user-interface thread: Connect, SendMail and Disconnect start an operation
@@ -86,6 +89,9 @@ public:
     // Why the last operation failed, by stage and cause; cause None when it
     // did not. A refused recipient is noted here too, though the send goes on.
     const SmtpFailure& Failure() const { return failure_; }
+    // The largest mail the server takes, from SIZE in its EHLO reply; 0 when
+    // it names none.
+    qint64 SizeLimit() const;
 
 signals:
     void OnHostResolved();
@@ -203,7 +209,8 @@ private:
     int lookupId_ = -1;        // Qt's id, for aborting
     quint64 lookupSerial_ = 0; // tells the current lookup's result from abandoned ones
 
-    std::unique_ptr<smtptext::BodyStream> body_;
+    std::unique_ptr<mimemessage::MessageStream> message_; // measured at MAIL FROM
+    std::unique_ptr<mimemessage::MessageStream> body_;    // going out after DATA
     QByteArray chunk_;
     QStringList recipients_;
     int replyNumber_ = 0;

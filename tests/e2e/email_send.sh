@@ -85,17 +85,17 @@ answer() { # CAPTION: presses the default button (Yes, or OK) of that box
 # The setup page with this account on HOST; the connection is set after it.
 fill_account() {
     click_at 352 13 # Setup
-    type_at 221 86 "$1"
-    type_at 221 110 e2e-tester
-    type_at 221 133 me@example.com
-    type_at 221 157 "Me Myself"
+    type_at 221 55 "$1"
+    type_at 221 79 e2e-tester
+    type_at 221 103 me@example.com
+    type_at 221 127 "Me Myself"
 }
 save_setup() {
     sleep 0.2
     # Save Setup keeps to the right edge of a window as wide as its language needs.
     local width
     width=$(xwininfo -id "$email" | awk '/^ *Width:/ {print $2}')
-    click_at $((width - 132)) 230
+    click_at $((width - 132)) 200
     answer Confirm
     answer_notice # "The e-mail information was saved!"
 }
@@ -105,9 +105,9 @@ send_body() {
     click_at 493 13 # Exit
     wait_for 5 no_box E-mail || fail "Exit did not close"
     open_email
-    type_at 279 134 "bob@there.example"
-    type_at 279 167 "$1"
-    click_at 152 195 # the file button
+    type_at 279 122 "bob@there.example"
+    type_at 279 155 "$1"
+    click_at 152 184 # the file button
     wait_for 10 window_up 'Slect File to Send' || fail "no Open dialog"
     sleep 0.5
     xdotool type --delay 20 "$work/body.txt"

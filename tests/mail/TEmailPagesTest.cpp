@@ -8,12 +8,16 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QTranslator>
+#include <QTreeWidget>
 
 using testsupport::EmailFixture;
 using testsupport::ScriptedPrompts;
@@ -74,6 +78,7 @@ private slots:
     void setupFieldsFitTypicalValues_data();
     void setupFieldsFitTypicalValues();
     void helpBoxesBelongToTheWindow();
+    void attachmentListByKeyboardAndDrop();
 };
 
 void TEmailPagesTest::listPageCoversWhatIsUnder_data() {
@@ -226,6 +231,68 @@ void TEmailPagesTest::helpBoxesBelongToTheWindow() {
     }
     QVERIFY(prompts.allUsed());
     QCOMPARE(prompts.owners, QList<QWidget*>(14, f.window.get()));
+}
+
+// The files of a mail: reached with Tab and named for screen readers, added
+// with Add... and by dropping files, removed with Delete, each shown with its
+// size.
+void TEmailPagesTest::attachmentListByKeyboardAndDrop() {
+    EmailFixture f;
+    const QString a = f.dir.write("a.txt", "hello");
+    const QString b = f.dir.write("b.png", QByteArray(3000, 'x'));
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get(), 5000));
+    auto* list = f.child<QTreeWidget>("AttachList1");
+    auto* add = f.child<QPushButton>("AddAttachBtn");
+    auto* remove = f.child<QPushButton>("RemoveAttachBtn");
+    QWidget* page = f.child("Panel3");
+    QVERIFY(f.window->rect().contains(QRect(page->mapTo(f.window.get(), QPoint()), page->size())));
+    QVERIFY(page->rect().contains(f.child("Attachments1")->geometry()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), "Attachments");
+    QCOMPARE(QAccessible::queryAccessibleInterface(add)->text(QAccessible::Name), "Add...");
+    QVERIFY(!remove->isEnabled());
+
+    f.child("To1")->setFocus();
+    QList<QWidget*> reached;
+    for (int i = 0; i < 30 && !reached.contains(add); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QVERIFY(reached.contains(list));
+    QVERIFY(reached.contains(add));
+    f.prompts.expectFile(a);
+    QTest::keyClick(add, Qt::Key_Space);
+    QVERIFY(f.prompts.allUsed());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(b), QUrl::fromLocalFile(a)}); // a: listed already
+    QWidget* target = list->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(list->topLevelItemCount(), 2);
+    const QLocale locale;
+    QCOMPARE(list->topLevelItem(0)->text(0), "a.txt");
+    QCOMPARE(list->topLevelItem(0)->text(1),
+             locale.formattedDataSize(5, 1, QLocale::DataSizeSIFormat));
+    QCOMPARE(list->topLevelItem(1)->text(0), "b.png");
+    QCOMPARE(list->topLevelItem(1)->text(1),
+             locale.formattedDataSize(3000, 1, QLocale::DataSizeSIFormat));
+
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(0));
+    QVERIFY(remove->isEnabled());
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(0), "b.png");
+    QCOMPARE(f.window->sender().attachments().files().size(), 1);
+    QTest::keyClick(list, Qt::Key_Delete); // the next one is current now
+    QCOMPARE(list->topLevelItemCount(), 0);
+    QVERIFY(!remove->isEnabled());
+    QCOMPARE(f.prompts.unexpectedCount(), 0);
 }
 
 TABDECK_TEST(TEmailPagesTest)

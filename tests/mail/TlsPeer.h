@@ -13,10 +13,13 @@ public:
         process_.waitForFinished(5000);
     }
     // Empty when it listens; else what went wrong.
+    // sizeLimit: the SIZE its EHLO names, when not empty.
     QString start(const QString& folder, const QString& mode, const QString& cert,
-                  const QString& auth) {
+                  const QString& auth, const QString& sizeLimit = {}) {
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PYTHONPATH", QStringLiteral(TABDECK_SOURCE_DIR "/tests/mail"));
+        if (!sizeLimit.isEmpty())
+            env.insert("PEER_SIZE_LIMIT", sizeLimit);
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start("/usr/bin/python3",

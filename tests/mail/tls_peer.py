@@ -136,6 +136,8 @@ async def main():
         # The server only knows of TLS it started itself (STARTTLS); a
         # connection in TLS from its first byte is inside TLS all along.
         kwargs = {"hostname": "localhost", "auth_require_tls": mode == "starttls"}
+        if "PEER_SIZE_LIMIT" in os.environ:  # the SIZE its EHLO announces
+            kwargs["data_size_limit"] = int(os.environ["PEER_SIZE_LIMIT"])
         if auth != "none":
             kwargs["authenticator"] = authenticator
             if auth == "login":

@@ -1,6 +1,7 @@
 #include "mail/window/EmailPages.h"
 #include "mail/window/PageParts.h"
 
+#include "mail/window/AttachmentListView.h"
 #include "ui/Captions.h"
 #include "ui/DrawnArt.h"
 #include "ui/HintRouter.h"
@@ -121,6 +122,8 @@ EmailSendPage::EmailSendPage(QWidget* parent) : QWidget(parent) {
     art2->setObjectName(QStringLiteral("Image2"));
     art2->setPixmap(mailGlyph(MailGlyph::Send).pixmap(32, 32));
     g->addWidget(art2, 2, 3);
+    attachments = new AttachmentListView(this);
+    g->addWidget(attachments, 6, 0, 1, 4);
 }
 
 EmailListPage::EmailListPage(QWidget* parent) : QWidget(parent) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
+class AttachmentListView;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,7 @@ public:
     QButtonGroup* ftype1;
     QLabel* inf1;
     QPushButton* send;
+    AttachmentListView* attachments; // files that go with the mail
 };
 
 // Panel2: the address book; it lies over whichever page shows.

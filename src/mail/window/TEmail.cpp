@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "context/Prompts.h"
 #include "core/ColorText.h"
+#include "mail/window/AttachmentListView.h"
 #include "mail/window/EmailHelpMenu.h"
 #include "mail/window/EmailPages.h"
 #include "mail/window/EmailSetupPage.h"
@@ -74,6 +75,9 @@ void TEmail::buildPages() {
         page->setSizePolicy(policy);
         grid->addWidget(page, 0, 0);
     }
+    // The send page's file list makes the window taller; the setup page
+    // keeps its place at the top rather than spreading its rows.
+    grid->setAlignment(panel4_, Qt::AlignTop);
     // The list page lies over the others, so it paints its own background.
     systemcolors::paintBackground(panel2_, colortext::BtnFace);
     panel4_->hide();
@@ -149,6 +153,11 @@ void TEmail::wirePages() {
             sender_->chooseType(FileType(id));
         });
     });
+    panel3_->attachments->bind(
+        sender_->attachments(),
+        {[this] { guard([this] { sender_->chooseAttachment(); }); },
+         [this](int row) { guard([this, row] { sender_->attachments().remove(row); }); },
+         [this](const QStringList& paths) { guard([this, paths] { sender_->attach(paths); }); }});
     connect(panel4_->save, &QPushButton::clicked, this, [this] { SaveSetupBtn2Click(); });
     connect(panel4_->test, &QPushButton::clicked, this, [this] { TestSetupBtnClick(); });
     connect(panel4_->find, &QPushButton::clicked, this, [this] { FindSettingsBtnClick(); });
