@@ -330,7 +330,7 @@ void MailSender::success() {
     prompts_.noticeLater(owner_, Text::tr("The e-mail was sent, your done sending e-mail!"));
 }
 
-// The Part's words, then the cause in plain words when the client knows it.
+// The notice's own words, then the cause in plain words when the client knows it.
 QString MailSender::withCause(const QString& text) const {
     const QString cause = smtperrors::words(client_.Failure());
     return cause.isEmpty() ? text : text + QStringLiteral("\r\r") + cause;
