@@ -54,8 +54,9 @@ void ButtonSlotSettings::clear(int n) {
     setIcon(n, QString());
 }
 
-void ButtonSlotSettings::setSlots(const QList<Slot>& changed) {
-    QList<ControlFile::Entry> entries;
+void ButtonSlotSettings::setSlots(const QList<Slot>& changed,
+                                  const QList<ControlFile::Entry>& also) {
+    QList<ControlFile::Entry> entries = also;
     for (const Slot& slot : changed) {
         entries.append({TargetSection, keyOf(slot.n), slot.target});
         entries.append({IconSection, keyOf(slot.n), slot.icon});

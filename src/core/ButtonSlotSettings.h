@@ -23,14 +23,15 @@ public:
     // Empties the target, then the icon.
     void clear(int n);
 
-    // Several slots rewritten in one replacement of the file: a failed
-    // write leaves every one of them as it was.
+    // Several slots rewritten in one replacement of the file, with `also`
+    // (what belongs to those slots elsewhere): a failed write leaves every
+    // one of them as it was.
     struct Slot {
         int n = 0;
         QString target;
         QString icon;
     };
-    void setSlots(const QList<Slot>& changed);
+    void setSlots(const QList<Slot>& changed, const QList<ControlFile::Entry>& also = {});
 
     // Every slot empty, all targets before all icons: what a new control
     // file holds.

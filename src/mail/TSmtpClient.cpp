@@ -723,7 +723,6 @@ void TSmtpClient::pumpBody() {
         const qsizetype n = body_->read(chunk_.data(), kChunk);
         if (n < 0) {
             // Without the end-of-data line the server drops what it has.
-            pumping_ = false;
             breakOff(body_->error());
             return;
         }

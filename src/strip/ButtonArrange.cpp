@@ -3,9 +3,12 @@
 #include "context/Prompts.h"
 #include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
+#include "strip/LaunchOptions.h"
 #include "strip/StripView.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -16,10 +19,23 @@ struct Text {
 bool inRange(int n) {
     return n >= 1 && n <= buttonslots::ButtonCount;
 }
+
+// The launch options of `moves` (button, target it gets, options it gets),
+// written only where some button has options, so a file without them stays so.
+QList<ControlFile::Entry>
+optionsFollow(const QList<std::tuple<int, QString, LaunchOptions>>& moves) {
+    QList<ControlFile::Entry> entries;
+    const bool any = std::any_of(moves.begin(), moves.end(),
+                                 [](const auto& m) { return !std::get<2>(m).isEmpty(); });
+    if (any)
+        for (const auto& [n, target, options] : moves)
+            entries += LaunchOptionsSettings::entries(n, target, options);
+    return entries;
+}
 } // namespace
 
 ButtonArrange::ButtonArrange(StripView& view, ControlFile& file, Prompts& prompts, ShowButton show)
-    : view_(view), prompts_(prompts), slots_(file), show_(std::move(show)) {}
+    : view_(view), prompts_(prompts), slots_(file), options_(file), show_(std::move(show)) {}
 
 bool ButtonArrange::swap(int from, int to) {
     if (!inRange(from) || !inRange(to) || from == to)
@@ -29,7 +45,9 @@ bool ButtonArrange::swap(int from, int to) {
         return false;
     const ControlFile::Value other = slots_.target(to);
     slots_.setSlots(
-        {{from, other.text, slots_.icon(to).text}, {to, target.text, slots_.icon(from).text}});
+        {{from, other.text, slots_.icon(to).text}, {to, target.text, slots_.icon(from).text}},
+        optionsFollow({{from, other.text, options_.read(to, other.text)},
+                       {to, target.text, options_.read(from, target.text)}}));
     show_(from);
     show_(to);
     return true;
@@ -48,7 +66,9 @@ int ButtonArrange::moveToTable(int from, int table) {
                         Text::tr("Table %1 is full: no button on it is empty.").arg(table));
         return 0;
     }
-    slots_.setSlots({{from, QString(), QString()}, {to, target.text, slots_.icon(from).text}});
+    slots_.setSlots({{from, QString(), QString()}, {to, target.text, slots_.icon(from).text}},
+                    optionsFollow({{from, QString(), LaunchOptions{}},
+                                   {to, target.text, options_.read(from, target.text)}}));
     show_(from);
     show_(to);
     return to;

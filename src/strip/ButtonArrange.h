@@ -1,5 +1,6 @@
 #pragma once
 #include "core/ButtonSlotSettings.h"
+#include "strip/LaunchOptions.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +12,7 @@ class Prompts;
 class StripView;
 
 // Arranging the buttons without Cut and Paste: two buttons swap their
-// targets and pictures, or a button's target and picture move to the first
+// targets, pictures and launch options, or a button's target and picture move to the first
 // empty button of another table. Each change is one write of the control
 // file, so a failed write leaves both buttons as they were; the faces are
 // shown anew only after it.
@@ -44,5 +45,6 @@ private:
     StripView& view_;
     Prompts& prompts_;
     ButtonSlotSettings slots_;
+    LaunchOptionsSettings options_;
     ShowButton show_;
 };

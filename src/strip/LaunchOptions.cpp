@@ -52,14 +52,19 @@ LaunchOptions LaunchOptionsSettings::read(int n, const QString& target) const {
 }
 
 void LaunchOptionsSettings::write(int n, const QString& target, const LaunchOptions& options) {
+    file_.writeAll(entries(n, target, options));
+}
+
+QList<ControlFile::Entry> LaunchOptionsSettings::entries(int n, const QString& target,
+                                                         const LaunchOptions& options) {
     const QString key = QString::number(n);
     const bool any = !options.isEmpty();
-    file_.writeAll({
+    return {
         {ArgumentsSection, key, options.arguments},
         {FolderSection, key, options.workingDir},
         {TerminalSection, key, options.terminal ? QStringLiteral("True") : QString()},
         {TargetSection, key, any ? target : QString()},
-    });
+    };
 }
 
 namespace launchoptions {

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ControlFile.h"
 #include "core/Opener.h"
 
 #include <QString>
@@ -36,6 +37,9 @@ public:
     LaunchOptions read(int n, const QString& target) const;
     // One replacement of the file; empty options empty the keys.
     void write(int n, const QString& target, const LaunchOptions& options);
+    // What write() writes, for a caller that writes more in the same replacement.
+    static QList<ControlFile::Entry> entries(int n, const QString& target,
+                                             const LaunchOptions& options);
 
 private:
     ControlFile& file_;

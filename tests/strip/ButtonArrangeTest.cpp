@@ -5,7 +5,9 @@
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
 #include "core/Error.h"
+#include "strip/LaunchOptions.h"
 
+#include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <csignal>
@@ -22,6 +24,10 @@ QString targetOf(int n) {
 }
 QString pictureOf(int n) {
     return n ? QStringLiteral("/p/%1.bmp").arg(n) : QString();
+}
+// Odd buttons have launch options, which go where their target goes.
+QString argumentsOf(int n) {
+    return n % 2 ? QStringLiteral("-o %1").arg(n) : QString();
 }
 } // namespace
 
@@ -55,6 +61,8 @@ private slots:
             << "swap" << 360 << 359 << L{360} << false << 1 << A{P{360, 0}, P{359, 360}} << none;
         QTest::newRow("swap past the last")
             << "swap" << 360 << 361 << L{360} << false << 0 << A{} << none;
+        QTest::newRow("swap, neither with options")
+            << "swap" << 4 << 6 << L{4, 6} << false << 1 << A{P{4, 6}, P{6, 4}} << none;
         QTest::newRow("swap with itself") << "swap" << 3 << 3 << L{3} << false << 0 << A{} << none;
         QTest::newRow("swap empty source") << "swap" << 4 << 5 << L{5} << false << 0 << A{} << none;
         QTest::newRow("swap, write fails")
@@ -109,7 +117,13 @@ private slots:
         for (int n : filled)
             entries << ControlFile::Entry{"BUTTON", QString::number(n), targetOf(n)}
                     << ControlFile::Entry{"ICON", QString::number(n), pictureOf(n)};
+        for (int n : filled)
+            if (!argumentsOf(n).isEmpty())
+                entries +=
+                    LaunchOptionsSettings::entries(n, targetOf(n), {argumentsOf(n), {}, false});
         file.writeAll(entries);
+        const bool anyOptions = std::any_of(filled.begin(), filled.end(),
+                                            [](int n) { return !argumentsOf(n).isEmpty(); });
         ScriptedPrompts prompts;
         if (!notice.isEmpty())
             prompts.expectBox();
@@ -127,7 +141,12 @@ private slots:
             for (int n = 1; n <= 360; ++n) {
                 QCOMPARE(file.read("BUTTON", QString::number(n), 256).text, targetOf(holder[n]));
                 QCOMPARE(file.read("ICON", QString::number(n), 256).text, pictureOf(holder[n]));
+                QCOMPARE(LaunchOptionsSettings(file).read(n, targetOf(holder[n])).arguments,
+                         argumentsOf(holder[n]));
             }
+            QFile raw(dir.file("TabdeckV10.INI"));
+            QVERIFY(raw.open(QIODevice::ReadOnly));
+            QCOMPARE(raw.readAll().contains("[LAUNCH"), anyOptions);
         };
 
         if (failWrite) {
