@@ -4,8 +4,8 @@
 #include "context/Prompts.h"
 #include "core/Error.h"
 #include "mail/MailText.h"
-#include "mail/SmtpErrors.h"
 #include "mail/MimeMessage.h"
+#include "mail/SmtpErrors.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
