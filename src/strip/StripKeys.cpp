@@ -1,7 +1,7 @@
 #include "strip/StripKeys.h"
 
 #include "core/ButtonSlots.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Placement.h"
 #include "strip/Selection.h"
 #include "strip/StripView.h"
@@ -76,7 +76,7 @@ bool repeats(Kind kind) {
 using stripkeys::Kind;
 
 StripKeyboard::StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                             Launcher& launcher, Placement& placement)
+                             ButtonLauncher& launcher, Placement& placement)
     : view_(view), selection_(selection), switcher_(switcher), launcher_(launcher),
       placement_(placement) {}
 
@@ -134,7 +134,7 @@ void StripKeyboard::run(stripkeys::Command command) {
         launcher_.launch(selection_.button());
         break;
     case Kind::Hide:
-        placement_.HideStrip();
+        placement_.hideStrip();
         break;
     case Kind::ButtonMenu:
     case Kind::OptionsMenu:

@@ -1,7 +1,7 @@
 #pragma once
 #include <Qt>
 
-class Launcher;
+class ButtonLauncher;
 class Placement;
 class Selection;
 class StripView;
@@ -41,7 +41,7 @@ bool repeats(Kind kind);
 class StripKeyboard {
 public:
     StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                  Launcher& launcher, Placement& placement);
+                  ButtonLauncher& launcher, Placement& placement);
 
     // Runs a command on the strip; the two menus are the window's to open.
     void run(stripkeys::Command command);
@@ -55,6 +55,6 @@ private:
     StripView& view_;
     Selection& selection_;
     TableSwitcher& switcher_;
-    Launcher& launcher_;
+    ButtonLauncher& launcher_;
     Placement& placement_;
 };
