@@ -20,7 +20,7 @@ OptionsMenu::OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prom
     : view_(view), settings_(settings), prompts_(prompts),
       autostartEntry_(autostart::entryPath(autostart::DesktopId)) {}
 
-bool OptionsMenu::StartWithDesktop1Click(bool on) {
+bool OptionsMenu::setStartWithDesktop(bool on) {
     if (!autostart::setEnabled(autostartEntry_, on, QCoreApplication::applicationFilePath(),
                                autostart::DesktopId))
         prompts_.error(view_.owner(), Text::tr("Cannot create file ") + autostartEntry_);
@@ -31,7 +31,7 @@ bool OptionsMenu::startsWithDesktop() const {
     return autostart::enabled(autostartEntry_);
 }
 
-void OptionsMenu::RTableClick(int table) {
+void OptionsMenu::renameTable(int table) {
     Prompts::Input input;
     input.caption = Text::tr("Rename Menu Item Table %1?").arg(table);
     input.prompt = Text::tr("Enter the New Name:");
@@ -43,7 +43,7 @@ void OptionsMenu::RTableClick(int table) {
     settings_.setTableName(table, answer->left(input.maxLength));
 }
 
-void OptionsMenu::Defaut1Click() {
+void OptionsMenu::resetTableNames() {
     if (!prompts_.confirm(
             view_.owner(),
             Text::tr("Are you sure you want to set the Tables to their Default Name?")))
@@ -77,35 +77,35 @@ void OptionsMenu::restoreDefault(Target target) {
     settings_.setColor(target, std::nullopt);
 }
 
-void OptionsMenu::AllButtons1Click() {
+void OptionsMenu::chooseButtonColour() {
     chooseColor(Target::Buttons);
 }
-void OptionsMenu::DefaultColor1Click() {
+void OptionsMenu::resetButtonColour() {
     restoreDefault(Target::Buttons);
 }
-void OptionsMenu::AllTables1Click() {
+void OptionsMenu::chooseTableColour() {
     chooseColor(Target::Tables);
 }
-void OptionsMenu::DefaultColor2Click() {
+void OptionsMenu::resetTableColour() {
     restoreDefault(Target::Tables);
 }
-void OptionsMenu::Program1Click() {
+void OptionsMenu::chooseProgramColour() {
     chooseColor(Target::Program);
 }
-void OptionsMenu::Default1Click() {
+void OptionsMenu::resetProgramColour() {
     restoreDefault(Target::Program);
 }
 
-void OptionsMenu::StayOnTop1Click() {
+void OptionsMenu::stayOnTop() {
     settings_.setStyle(true);
 }
-void OptionsMenu::Normal1Click() {
+void OptionsMenu::stayNormal() {
     settings_.setStyle(false);
 }
 
-void OptionsMenu::Close1Click() {
+void OptionsMenu::closeOnLaunch() {
     settings_.setHideMode(false);
 }
-void OptionsMenu::Hide1Click() {
+void OptionsMenu::hideOnLaunch() {
     settings_.setHideMode(true);
 }

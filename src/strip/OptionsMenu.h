@@ -16,22 +16,22 @@ class OptionsMenu {
 public:
     OptionsMenu(StripView& view, ShownSettings& settings, Prompts& prompts);
 
-    void RTableClick(int table); // RTable1Click .. RTable30Click
-    void Defaut1Click();
-    void AllButtons1Click();
-    void DefaultColor1Click();
-    void AllTables1Click();
-    void DefaultColor2Click();
-    void Program1Click();
-    void Default1Click();
-    void StayOnTop1Click();
-    void Normal1Click();
+    void renameTable(int table); // 1..30
+    void resetTableNames();
+    void chooseButtonColour();
+    void resetButtonColour();
+    void chooseTableColour();
+    void resetTableColour();
+    void chooseProgramColour();
+    void resetProgramColour();
+    void stayOnTop();
+    void stayNormal();
     // Close/Hide submenu: what a launch does to the strip.
-    void Close1Click();
-    void Hide1Click();
+    void closeOnLaunch();
+    void hideOnLaunch();
     // Writes or removes the autostart entry and returns whether it is on now
     // (the item's mark shows what is on disk); a failure is said once.
-    bool StartWithDesktop1Click(bool on);
+    bool setStartWithDesktop(bool on);
     bool startsWithDesktop() const;
     // Where the autostart entry lives; tests point it elsewhere.
     void setAutostartEntry(QString path) { autostartEntry_ = std::move(path); }

@@ -105,36 +105,36 @@ void Placement::tellMoved() const {
 
 // --- dragging -------------------------------------------------------------
 
-void Placement::ImageMoveMouseDown(const QPoint& pos) {
+void Placement::beginDrag(const QPoint& pos) {
     dragging_ = true;
     dragOrigin_ = pos;
 }
 
-void Placement::ImageMoveMouseMove(const QPoint& pos) {
+void Placement::dragTo(const QPoint& pos) {
     if (!dragging_)
         return;
     // Moving by the pointer's offset from the grabbed point keeps that point under the pointer.
     view_.moveStrip(view_.stripPos() + (pos - dragOrigin_));
 }
 
-void Placement::ImageMoveMouseUp() {
+void Placement::endDrag() {
     dragging_ = false;
     // The place the window reached, once the window manager has answered.
-    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this](QRect) { SavePosition(); });
+    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this](QRect) { savePosition(); });
 }
 
 // --- position -------------------------------------------------------------
 
-void Placement::SavePosition() {
+void Placement::savePosition() {
     settings_.setPosition(placedPos());
     tellMoved();
 }
 
-bool Placement::RestorePosition() {
+bool Placement::restorePosition() {
     return settings_.applyPosition();
 }
 
-void Placement::HideStrip() {
+void Placement::hideStrip() {
     if (view_.stripNarrowed())
         return;
     setHideBarRed(true);
@@ -198,9 +198,9 @@ void Placement::hideNarrowed(QPoint end) {
 
 void Placement::closingPlacement() {
     if (isOnScreen())
-        SavePosition();
+        savePosition();
     else
-        RestorePosition();
+        restorePosition();
 }
 
 // --- hide bar ---------------------------------------------------------------
@@ -213,16 +213,16 @@ void Placement::setHideBarRed(bool red) {
     view_.setHideBarRed(red);
 }
 
-void Placement::LabelHideMouseEnter() {
+void Placement::markHideBar() {
     setHideBarRed(true);
 }
 
-void Placement::LabelHideMouseLeave() {
+void Placement::unmarkHideBar() {
     if (isOnScreen())
         setHideBarRed(false);
 }
 
-void Placement::LabelHideMouseMove() {
+void Placement::touchHideBar() {
     if (isOnScreen()) {
         view_.setHideBarHint(Text::tr("Click to Hide"));
         return;
@@ -242,7 +242,7 @@ void Placement::returnFromEdge() {
     view_.setStripNarrowed(false);
     bool restored = false;
     try {
-        restored = RestorePosition();
+        restored = restorePosition();
     } catch (const ConversionError& e) {
         // Shown once: the strip then comes back to the centre, so the next
         // move over the bar finds it on screen instead of failing again.
@@ -260,8 +260,4 @@ void Placement::returnFromEdge() {
         if (back == hides_)
             tellMoved();
     });
-}
-
-void Placement::LabelHideClick() {
-    HideStrip();
 }

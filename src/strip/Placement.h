@@ -42,25 +42,25 @@ public:
     // where it was asked to stand, the strip places itself instead.
     void confirmFirstPlace();
 
-    // Move handle (position relative to the handle).
-    void ImageMoveMouseDown(const QPoint& pos);
-    void ImageMoveMouseMove(const QPoint& pos);
-    void ImageMoveMouseUp();
+    // Dragging by the move handle (positions relative to the handle).
+    void beginDrag(const QPoint& pos);
+    void dragTo(const QPoint& pos);
+    void endDrag();
 
-    void SavePosition();
+    void savePosition();
     // Applies POS "Top" then "Left" where they are non-empty; returns
     // whether either was. A value that is no integer raises ConversionError
     // (a Top already applied stays).
-    bool RestorePosition();
-    void HideStrip();
+    bool restorePosition();
+    void hideStrip();
     // Back from the screen edge as when the red end is touched; nothing when on screen.
     void bringBack();
 
-    // Hide bar.
-    void LabelHideMouseEnter();
-    void LabelHideMouseLeave();
-    void LabelHideMouseMove();
-    void LabelHideClick();
+    // The hide bar: red while the pointer is on it; a touch of the hidden
+    // strip's end brings it back, on screen it tells what a click does.
+    void markHideBar();
+    void unmarkHideBar();
+    void touchHideBar();
     bool hideBarRed() const;
     // True while a mouse button is held on the move handle.
     bool dragging() const { return dragging_; }
@@ -95,6 +95,6 @@ private:
     Prompts& prompts_;
     std::function<ToolWindows*()> tools_;
     bool dragging_ = false;
-    bool hidden_ = false; // by HideStrip, until brought back
+    bool hidden_ = false; // by hideStrip, until brought back
     QPoint dragOrigin_;
 };

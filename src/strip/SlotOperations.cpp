@@ -52,7 +52,7 @@ bool SlotOperations::takesTarget(int button, const QString& path) {
 
 // --- assignment ---------------------------------------------------------------
 
-void SlotOperations::Open1Click() {
+void SlotOperations::chooseTarget() {
     // Nothing is selected (after a launch or a Delete): there is no button to fill.
     const int n = selection_.button();
     if (!selection_.has())
@@ -115,7 +115,7 @@ void SlotOperations::clearButton(int n) {
 
 // --- Delete, Cut, Paste -------------------------------------------------------
 
-void SlotOperations::Delete1Click() {
+void SlotOperations::deleteButton() {
     struct Deselect {
         Selection& selection;
         ~Deselect() { selection.clear(); }
@@ -133,7 +133,7 @@ void SlotOperations::Delete1Click() {
     clearButton(n);
 }
 
-void SlotOperations::Cut1Click() {
+void SlotOperations::cutButton() {
     executable_ = false;
     const int n = selection_.button();
     const ControlFile::Value target = slots_.target(n);
@@ -153,7 +153,7 @@ void SlotOperations::Cut1Click() {
     clearButton(n);
 }
 
-void SlotOperations::Paste1Click() {
+void SlotOperations::pasteButton() {
     // With no button selected the slot would go under key "0", which nothing
     // reads, and the emptied cut buffer would lose it for good.
     if (!selection_.has())

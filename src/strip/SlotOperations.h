@@ -21,10 +21,10 @@ public:
     SlotOperations(StripView& view, Selection& selection, ControlFile& controlFile,
                    Prompts& prompts, QString iconsDir);
 
-    void Open1Click();
-    void Delete1Click();
-    void Cut1Click();
-    void Paste1Click();
+    void chooseTarget();
+    void deleteButton();
+    void cutButton();
+    void pasteButton();
 
     // Whether a drop of `path` on button `button` would be taken: a button
     // is named and the target is long enough to be one.

@@ -2,7 +2,7 @@
 
 #include "core/ButtonSlots.h"
 #include "strip/ButtonArrange.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Placement.h"
 #include "strip/Selection.h"
 #include "strip/StripView.h"
@@ -91,7 +91,7 @@ bool repeats(Kind kind) {
 using stripkeys::Kind;
 
 StripKeyboard::StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                             Launcher& launcher, Placement& placement)
+                             ButtonLauncher& launcher, Placement& placement)
     : view_(view), selection_(selection), switcher_(switcher), launcher_(launcher),
       placement_(placement) {}
 
@@ -149,7 +149,7 @@ void StripKeyboard::run(stripkeys::Command command) {
         launcher_.launch(selection_.button());
         break;
     case Kind::Hide:
-        placement_.HideStrip();
+        placement_.hideStrip();
         break;
     case Kind::SwapPrevious:
     case Kind::SwapNext: {

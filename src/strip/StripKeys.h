@@ -2,7 +2,7 @@
 #include <Qt>
 
 class ButtonArrange;
-class Launcher;
+class ButtonLauncher;
 class Placement;
 class Selection;
 class StripView;
@@ -47,7 +47,7 @@ bool repeats(Kind kind);
 class StripKeyboard {
 public:
     StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                  Launcher& launcher, Placement& placement);
+                  ButtonLauncher& launcher, Placement& placement);
 
     // Runs a command on the strip; the two menus are the window's to open.
     void run(stripkeys::Command command);
@@ -63,7 +63,7 @@ private:
     StripView& view_;
     Selection& selection_;
     TableSwitcher& switcher_;
-    Launcher& launcher_;
+    ButtonLauncher& launcher_;
     Placement& placement_;
     ButtonArrange* arrange_ = nullptr;
 };

@@ -63,7 +63,7 @@ void TableSwitcher::showTable(int n) {
     emit tableShown(n);
 }
 
-void TableSwitcher::timer1Timer() {
+void TableSwitcher::slideStep() {
     slideTick_ += 1;
     const int n = slidingTable_;
     if (n < 1 || n > 30)
@@ -81,7 +81,7 @@ void TableSwitcher::timer1Timer() {
     }
 }
 
-void TableSwitcher::tableBClick(int n) {
+void TableSwitcher::chooseStartTable(int n) {
     StripSettings(file_).setStartTable(n);
     showTable(n);
 }

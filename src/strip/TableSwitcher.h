@@ -20,9 +20,9 @@ public:
 
     void showTable(int n);
     // One tick of the slide timer.
-    void timer1Timer();
+    void slideStep();
     // Choosing Open With > Table n.
-    void tableBClick(int n);
+    void chooseStartTable(int n);
     void applyStartTable();
     // The menus are made after the strip shows: their check marks then.
     void applyMenus();

@@ -90,10 +90,10 @@ private slots:
         s.form->show();
         QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{3}), 10000);
         QVERIFY(!s.form->buttonPicture(3)->dimmed());
-        s.form->placement().HideStrip();
+        s.form->placement().hideStrip();
         QVERIFY(QFile::remove(target));
         answered.clear();
-        s.form->placement().LabelHideMouseMove();
+        s.form->placement().touchHideBar();
         QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{3}), 5000);
         QVERIFY(s.form->buttonPicture(3)->dimmed());
         QCOMPARE(s.form->buttonHint(3), BrokenTargets::missingHint(target));

@@ -186,9 +186,9 @@ private slots:
         answered.clear();
         for (const QChar step : steps) {
             if (step == u'h')
-                placement.HideStrip();
+                placement.hideStrip();
             else if (step == u'b')
-                placement.LabelHideMouseMove();
+                placement.touchHideBar();
             else
                 c.view.pos += QPoint(5, 5);
             c.broken.setInSight(placement.isOnScreen(), 3);

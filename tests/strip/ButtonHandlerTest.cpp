@@ -1,11 +1,12 @@
 #include "strip/window/ButtonHandler.h"
+#include "RecordingLaunchEffects.h"
 #include "RecordingOpener.h"
 #include "RecordingStripView.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -23,12 +24,8 @@ struct Fixture {
     RecordingOpener opener;
     teststrip::RecordingStripView strip;
     Selection& selection = strip.selection;
-    int hides = 0;
-    int closes = 0;
-    Launcher launcher{
-        &strip.window, file, opener, selection,
-        Launcher::Actions{
-            [] { return true; }, [this] { ++hides; }, [this] { ++closes; }, {}, {}, {}}};
+    testsupport::RecordingLaunchEffects effects;
+    ButtonLauncher launcher{&strip.window, file, opener, selection, effects};
     ButtonHandler handler{strip, selection, prompts, launcher};
 
     Fixture() { handler.attach(); }
@@ -107,7 +104,7 @@ private slots:
         }
         QTest::mouseRelease(f.strip.img(2), Qt::MouseButton(release), {}, QPoint(10, 10));
         QCOMPARE(f.opener.opened.size(), launches);
-        QCOMPARE(f.hides, launches);
+        QCOMPARE(f.effects.hides, launches);
         QCOMPARE(f.selection.button(), launches ? 0 : 2);
         QVERIFY(!f.handler.bevelLowered(2));
         QCOMPARE(f.strip.panel(2)->frameShadow(), QFrame::Raised);
@@ -124,7 +121,7 @@ private slots:
         f.handler.imgMouseUp(7);
         QVERIFY(!f.handler.bevelLowered(7));
         QVERIFY(f.opener.opened.isEmpty());
-        QCOMPARE(f.hides + f.closes, 0);
+        QCOMPARE(f.effects.hides + f.effects.closes, 0);
         QCOMPARE(f.selection.button(), 0);
     }
 

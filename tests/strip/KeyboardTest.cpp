@@ -1,11 +1,12 @@
 #include "KeyNames.h"
+#include "RecordingLaunchEffects.h"
 #include "RecordingOpener.h"
 #include "RecordingStripValues.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Placement.h"
 #include "strip/Selection.h"
 #include "strip/ShownSettings.h"
@@ -32,16 +33,14 @@ struct Keys {
     TableSwitcher switcher{view, file};
     Placement placement{view, settings, prompts};
     QObject owner;
-    Launcher launcher{&owner, file, opener, selection,
-                      Launcher::Actions{[] { return true; },
-                                        [this] { placement.HideStrip(); },
-                                        [] { QFAIL("the strip closed"); },
-                                        {},
-                                        {},
-                                        {}}};
+    testsupport::RecordingLaunchEffects effects;
+    ButtonLauncher launcher{&owner, file, opener, selection, effects};
     StripKeyboard keyboard{view, selection, switcher, launcher, placement};
 
-    Keys() { view.pos = QPoint(150, 200); }
+    Keys() {
+        view.pos = QPoint(150, 200);
+        effects.onHide = [this] { placement.hideStrip(); };
+    }
 };
 } // namespace
 

@@ -1,10 +1,11 @@
 #include "strip/LaunchOptions.h"
+#include "RecordingLaunchEffects.h"
 #include "RecordingOpener.h"
 #include "RecordingStripValues.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Selection.h"
 
 #include <QFile>
@@ -102,7 +103,8 @@ private slots:
         testsupport::RecordingOpener opener;
         Selection selection;
         QObject strip;
-        Launcher launcher(&strip, file, opener, selection, {});
+        testsupport::RecordingLaunchEffects effects;
+        ButtonLauncher launcher(&strip, file, opener, selection, effects);
         launcher.launch(7);
         QCOMPARE(opener.opened, QStringList{target});
         QCOMPARE(opener.starts.size(), 1);

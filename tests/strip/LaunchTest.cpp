@@ -1,9 +1,10 @@
-#include "strip/Launch.h"
+#include "RecordingLaunchEffects.h"
 #include "RecordingOpener.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Selection.h"
 
 #include <QObject>
@@ -19,19 +20,8 @@ struct Fixture {
     RecordingOpener opener;
     Selection selection;
     QObject strip;
-    bool hideMode = false;
-    int hides = 0;
-    int closes = 0;
-    QStringList notices;
-    Launcher launcher{&strip, file, opener, selection,
-                      Launcher::Actions{[this] { return hideMode; },
-                                        [this] { ++hides; },
-                                        [this] { ++closes; },
-                                        {},
-                                        {},
-                                        [this](const QString& target, const QString& reason) {
-                                            notices << Launcher::refusedNotice(target, reason);
-                                        }}};
+    testsupport::RecordingLaunchEffects effects;
+    ButtonLauncher launcher{&strip, file, opener, selection, effects};
 };
 } // namespace
 
@@ -69,17 +59,17 @@ private slots:
         Fixture f;
         f.file.write("BUTTON", "37", entry);
         f.selection.select(12);
-        f.hideMode = hideMode;
+        f.effects.hideMode = hideMode;
         f.launcher.launch(37);
         QCOMPARE(f.opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
-        QCOMPARE(f.hides, hides);
-        QCOMPARE(f.closes, closes);
+        QCOMPARE(f.effects.hides, hides);
+        QCOMPARE(f.effects.closes, closes);
         QCOMPARE(f.selection.button(), 0);
     }
 
     void readsTheEntryAtThePress() {
         Fixture f;
-        f.hideMode = true;
+        f.effects.hideMode = true;
         f.file.write("BUTTON", "5", "/first");
         f.file.write("BUTTON", "5", "/second");
         f.launcher.launch(5);
@@ -111,20 +101,20 @@ private slots:
         Fixture f;
         f.file.write("BUTTON", "20", "/home/u/doc.zzz");
         f.selection.select(20);
-        f.hideMode = hideMode;
+        f.effects.hideMode = hideMode;
         f.opener.refusal = refusal;
         f.opener.deferred = deferred;
         f.launcher.launch(20);
         QCOMPARE(f.selection.button(), 0);
         if (deferred) {
             // Nothing happens to the strip before the answer.
-            QCOMPARE(f.hides + f.closes + int(f.notices.size()), 0);
+            QCOMPARE(f.effects.hides + f.effects.closes + int(f.effects.notices.size()), 0);
             f.opener.answer();
         }
-        QCOMPARE(f.hides, hides);
-        QCOMPARE(f.closes, closes);
+        QCOMPARE(f.effects.hides, hides);
+        QCOMPARE(f.effects.closes, closes);
         const QStringList notices{"Cannot open /home/u/doc.zzz: " + refusal + "."};
-        QCOMPARE(f.notices, refusal.isEmpty() ? QStringList() : notices);
+        QCOMPARE(f.effects.notices, refusal.isEmpty() ? QStringList() : notices);
         QCOMPARE(f.opener.opened, QStringList{"/home/u/doc.zzz"});
     }
 
@@ -135,7 +125,7 @@ private slots:
         f.opener.fail = true;
         QVERIFY_THROWS_EXCEPTION(AppError, f.launcher.launch(9));
         QCOMPARE(f.selection.button(), 0);
-        QCOMPARE(f.hides + f.closes, 0);
+        QCOMPARE(f.effects.hides + f.effects.closes, 0);
     }
 };
 

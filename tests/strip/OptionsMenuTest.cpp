@@ -38,15 +38,15 @@ class OptionsMenuTest : public QObject {
     // The item's handler, as the menu runs it.
     void click(const QString& item) {
         const std::pair<const char*, void (OptionsMenu::*)()> handlers[] = {
-            {"Defaut1", &OptionsMenu::Defaut1Click},
-            {"AllButtons1", &OptionsMenu::AllButtons1Click},
-            {"DefaultColor1", &OptionsMenu::DefaultColor1Click},
-            {"AllTables1", &OptionsMenu::AllTables1Click},
-            {"DefaultColor2", &OptionsMenu::DefaultColor2Click},
-            {"Program1", &OptionsMenu::Program1Click},
-            {"Default1", &OptionsMenu::Default1Click},
-            {"StayOnTop1", &OptionsMenu::StayOnTop1Click},
-            {"Normal1", &OptionsMenu::Normal1Click},
+            {"Defaut1", &OptionsMenu::resetTableNames},
+            {"AllButtons1", &OptionsMenu::chooseButtonColour},
+            {"DefaultColor1", &OptionsMenu::resetButtonColour},
+            {"AllTables1", &OptionsMenu::chooseTableColour},
+            {"DefaultColor2", &OptionsMenu::resetTableColour},
+            {"Program1", &OptionsMenu::chooseProgramColour},
+            {"Default1", &OptionsMenu::resetProgramColour},
+            {"StayOnTop1", &OptionsMenu::stayOnTop},
+            {"Normal1", &OptionsMenu::stayNormal},
         };
         for (const auto& [name, handler] : handlers)
             if (item == QLatin1String(name))
@@ -87,7 +87,7 @@ private slots:
         QFETCH(int, table);
         QFETCH(QString, name);
         prompts_->expectInput(name);
-        options_->RTableClick(table);
+        options_->renameTable(table);
 
         const auto& shown = prompts_->shown();
         QCOMPARE(shown.size(), 1);
@@ -115,14 +115,14 @@ private slots:
     void renameCancelledChangesNothing() {
         const QByteArray before = fileBytes();
         prompts_->expectInput(std::nullopt);
-        options_->RTableClick(4);
+        options_->renameTable(4);
         QCOMPARE(tableA(4)->text(), QStringLiteral("Table 4"));
         QCOMPARE(fileBytes(), before);
     }
 
     void renameLongerAnswerIsCut() {
         prompts_->expectInput(QString(300, QLatin1Char('a')));
-        options_->RTableClick(3);
+        options_->renameTable(3);
         QCOMPARE(tableA(3)->text().size(), 255);
         QCOMPARE(read(QStringLiteral("TABLENAME"), QStringLiteral("3")).size(), 255);
     }
@@ -136,10 +136,10 @@ private slots:
         QFETCH(int, answer);
         for (int t : {2, 15, 30}) {
             prompts_->expectInput(QStringLiteral("Name %1").arg(t));
-            options_->RTableClick(t);
+            options_->renameTable(t);
         }
         prompts_->expectBox(Prompts::Button(answer));
-        options_->Defaut1Click();
+        options_->resetTableNames();
         const Prompts::Box box = prompts_->lastBox();
         QCOMPARE(box.caption, QStringLiteral("Confirm"));
         QCOMPARE(box.text,
@@ -181,9 +181,9 @@ private slots:
     void colorCancelledChangesNothing() {
         const QByteArray before = fileBytes();
         prompts_->expectColor(std::nullopt).expectColor(std::nullopt).expectColor(std::nullopt);
-        options_->AllButtons1Click();
-        options_->AllTables1Click();
-        options_->Program1Click();
+        options_->chooseButtonColour();
+        options_->chooseTableColour();
+        options_->chooseProgramColour();
         QCOMPARE(fileBytes(), before);
         QVERIFY(fake_->colors.empty());
         QCOMPARE(options_->dialogColor(), QColor(Qt::black));
@@ -194,10 +194,10 @@ private slots:
             .expectColor(std::nullopt)
             .expectColor(QColor(0, 0, 255))
             .expectColor(std::nullopt);
-        options_->AllButtons1Click();
-        options_->AllButtons1Click();
-        options_->Program1Click(); // one dialog shared by the three items
-        options_->AllTables1Click();
+        options_->chooseButtonColour();
+        options_->chooseButtonColour();
+        options_->chooseProgramColour(); // one dialog shared by the three items
+        options_->chooseTableColour();
         const auto& shown = prompts_->shown();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown[0].initialColor, QColor(Qt::black));
@@ -206,8 +206,8 @@ private slots:
         QCOMPARE(shown[3].initialColor, QColor(0, 0, 255));
         // Restoring a default does not touch the dialog's colour.
         prompts_->expectBox(Prompts::Yes).expectColor(std::nullopt);
-        options_->DefaultColor1Click();
-        options_->AllButtons1Click();
+        options_->resetButtonColour();
+        options_->chooseButtonColour();
         QCOMPARE(prompts_->shown().last().initialColor, QColor(0, 0, 255));
     }
 
@@ -257,12 +257,12 @@ private slots:
     }
 
     void closeHideItems() {
-        options_->Hide1Click();
+        options_->hideOnLaunch();
         QVERIFY(settings_->hideMode());
         QCOMPARE(file_->read("HIDE", "HideMe", 10).text, QStringLiteral("true"));
         QVERIFY(fake_->menus().closeOnLaunch->isEnabled());
         QVERIFY(!fake_->menus().hideOnLaunch->isEnabled());
-        options_->Close1Click();
+        options_->closeOnLaunch();
         QVERIFY(!settings_->hideMode());
         const ControlFile::Value v = file_->read("HIDE", "HideMe", 10);
         QCOMPARE(v.length, 0);
@@ -273,12 +273,12 @@ private slots:
     void styleRadioPair() {
         QAction* onTop = fake_->menus().stayOnTop;
         QAction* normal = fake_->menus().normal;
-        options_->StayOnTop1Click();
+        options_->stayOnTop();
         QVERIFY(onTop->isChecked());
         QVERIFY(!normal->isChecked());
         QCOMPARE(read(QStringLiteral("STYLE"), QStringLiteral("OnTop")), QStringLiteral("True"));
         QVERIFY(fake_->stayOnTop);
-        options_->Normal1Click();
+        options_->stayNormal();
         QVERIFY(!onTop->isChecked());
         QVERIFY(normal->isChecked());
         QCOMPARE(file_->read(QStringLiteral("STYLE"), QStringLiteral("OnTop"), 10).length, 0);

@@ -48,14 +48,14 @@ private slots:
         Strip s;
         s.form->move(200, 300);
         Placement& placement = s.form->placement();
-        placement.LabelHideMouseEnter();
+        placement.markHideBar();
         QVERIFY(s.form->labelHide()->autoFillBackground());
         QCOMPARE(s.form->labelHide()->palette().color(s.form->labelHide()->backgroundRole()),
                  QColor(Qt::red));
-        placement.LabelHideMouseLeave();
+        placement.unmarkHideBar();
         QVERIFY(!s.form->labelHide()->autoFillBackground());
         QVERIFY(!placement.hideBarRed());
-        placement.LabelHideMouseMove();
+        placement.touchHideBar();
         QCOMPARE(s.form->labelHide()->toolTip(), QStringLiteral("Click to Hide"));
     }
 };

@@ -98,15 +98,15 @@ private slots:
         QFETCH(QPoint, end);
         Fixture f;
         f.move(start);
-        f.placement.ImageMoveMouseDown(origin);
+        f.placement.beginDrag(origin);
         QVERIFY(f.placement.dragging());
         QCOMPARE(f.placement.dragOrigin(), origin);
         for (const QPoint& m : moves)
-            f.placement.ImageMoveMouseMove(m);
+            f.placement.dragTo(m);
         QCOMPARE(f.at(), end);
         // Nothing is stored while moving.
         QVERIFY(f.pos("Left").isEmpty());
-        f.placement.ImageMoveMouseUp();
+        f.placement.endDrag();
         QVERIFY(!f.placement.dragging());
         QCOMPARE(f.pos("Left"), QString::number(end.x()));
         QCOMPARE(f.pos("Top"), QString::number(end.y()));
@@ -116,14 +116,14 @@ private slots:
     void moveWithoutPressDoesNothing() {
         Fixture f;
         f.move(300, 400);
-        f.placement.ImageMoveMouseMove(QPoint(80, 80));
+        f.placement.dragTo(QPoint(80, 80));
         QCOMPARE(f.at(), QPoint(300, 400));
     }
 
     void savePositionWritesTopThenLeft() {
         Fixture f;
         f.move(-5, 12);
-        f.placement.SavePosition();
+        f.placement.savePosition();
         QFile raw(f.file.path());
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray text = raw.readAll();
@@ -157,7 +157,7 @@ private slots:
         f.move(300, 400);
         f.file.write("POS", "Top", top);
         f.file.write("POS", "Left", left);
-        QCOMPARE(f.placement.RestorePosition(), any);
+        QCOMPARE(f.placement.restorePosition(), any);
         QCOMPARE(f.at(), end);
     }
 
@@ -166,7 +166,7 @@ private slots:
         f.move(300, 400);
         f.file.write("POS", "Top", "50");
         f.file.write("POS", "Left", "abc");
-        QVERIFY_THROWS_EXCEPTION(ConversionError, f.placement.RestorePosition());
+        QVERIFY_THROWS_EXCEPTION(ConversionError, f.placement.restorePosition());
         // The Top read before the failure stays applied.
         QCOMPARE(f.at(), QPoint(300, 50));
     }
@@ -175,7 +175,7 @@ private slots:
         Fixture f;
         f.move(300, 400);
         f.file.write("POS", "Left", "123");
-        f.placement.HideStrip();
+        f.placement.hideStrip();
         QCOMPARE(f.at(), QPoint(Placement::leftEdge() - 611, 400));
         QCOMPARE(f.tools.lastMoved, QPoint(Placement::leftEdge() - 611, 400));
         QVERIFY(f.placement.hideBarRed());
@@ -233,24 +233,24 @@ private slots:
         QCOMPARE(f.strip.stripUnmanaged(), unmanaged);
 
         for (int time = 1; time <= 2; ++time) { // the second hide goes the way learnt
-            f.placement.HideStrip();
+            f.placement.hideStrip();
             f.strip.awaitPlace({}, [](QRect) {}); // what the window shows now
             QCOMPARE(f.strip.stripPlaced(), hidden);
             QCOMPARE(f.placement.hideBarRed(), hides);
             QCOMPARE(f.placement.isOnScreen(), !hides);
-            f.placement.LabelHideMouseLeave();
+            f.placement.unmarkHideBar();
             QCOMPARE(f.placement.hideBarRed(), hides);
             // A touch on the end brings the whole strip back to POS.
-            f.placement.LabelHideMouseMove();
+            f.placement.touchHideBar();
             f.strip.awaitPlace({}, [](QRect) {});
             QCOMPARE(f.strip.stripPlaced().size(), QSize(622, 51));
             QVERIFY(f.placement.isOnScreen());
             QCOMPARE(f.tools.lastMoved, f.strip.stripPlaced().topLeft()); // the hint strip follows
         }
 
-        f.placement.ImageMoveMouseDown(QPoint(10, 10));
-        f.placement.ImageMoveMouseMove(QPoint(110, 10));
-        f.placement.ImageMoveMouseUp();
+        f.placement.beginDrag(QPoint(10, 10));
+        f.placement.dragTo(QPoint(110, 10));
+        f.placement.endDrag();
         QCOMPARE(f.pos("Left").toInt(), dragged.x());
         QCOMPARE(f.pos("Top").toInt(), dragged.y());
     }
@@ -285,16 +285,16 @@ private slots:
         Fixture f;
         f.move(Placement::leftEdge() + left, 10);
         QVERIFY(!f.placement.hideBarRed());
-        f.placement.LabelHideMouseEnter();
+        f.placement.markHideBar();
         QVERIFY(f.placement.hideBarRed());
-        f.placement.LabelHideMouseLeave();
+        f.placement.unmarkHideBar();
         QCOMPARE(f.placement.hideBarRed(), redAfterLeave);
     }
 
     void moveOverBarOnScreenShowsTooltip() {
         Fixture f;
         f.move(200, 300);
-        f.placement.LabelHideMouseMove();
+        f.placement.touchHideBar();
         QCOMPARE(f.at(), QPoint(200, 300));
         QCOMPARE(f.strip.hideBarHint, QStringLiteral("Click to Hide"));
     }
@@ -320,8 +320,8 @@ private slots:
         f.file.write("POS", "Top", top);
         f.file.write("POS", "Left", left);
         f.move(500, 500);
-        f.placement.HideStrip();
-        f.placement.LabelHideMouseMove();
+        f.placement.hideStrip();
+        f.placement.touchHideBar();
         QCOMPARE(f.at(), end);
         QCOMPARE(f.tools.lastMoved, end); // the hint strip follows
         QVERIFY(!f.placement.hideBarRed());
@@ -369,7 +369,7 @@ private slots:
         Fixture f;
         f.move(200, 200);
         if (hidden)
-            f.placement.HideStrip();
+            f.placement.hideStrip();
         f.move(at); // where a screen's change or a stored place left it
         const QPoint told = f.tools.lastMoved;
         f.placement.keepOnScreens();
@@ -380,7 +380,7 @@ private slots:
         if (hidden) {
             f.file.write("POS", "Top", QString::number(at.y()));
             f.file.write("POS", "Left", "100");
-            f.placement.LabelHideMouseMove();
+            f.placement.touchHideBar();
             const QRect g = QGuiApplication::primaryScreen()->geometry();
             QCOMPARE(f.at(), QPoint(100, std::clamp(at.y(), g.top(), g.bottom() + 1 - 51)));
         }
@@ -389,16 +389,16 @@ private slots:
     void returnWithBadPosShowsOnceAndCentres() {
         Fixture f;
         f.file.write("POS", "Top", "x1");
-        f.placement.HideStrip();
+        f.placement.hideStrip();
         f.prompts.expectBox();
-        f.placement.LabelHideMouseMove();
+        f.placement.touchHideBar();
         QCOMPARE(f.prompts.boxes().size(), 1);
         QCOMPARE(f.prompts.lastBox().text, QStringLiteral("'x1' is not a valid integer value."));
         QCOMPARE(f.prompts.lastBox().icon, Prompts::Icon::Error);
         QCOMPARE(f.at(), centre(f.strip.size));
         // Back on screen: further moves over the bar show nothing more.
-        f.placement.LabelHideMouseMove();
-        f.placement.LabelHideMouseMove();
+        f.placement.touchHideBar();
+        f.placement.touchHideBar();
         QCOMPARE(f.prompts.boxes().size(), 1);
     }
 

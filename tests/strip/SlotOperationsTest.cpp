@@ -124,7 +124,7 @@ private slots:
         if (kind == "other")
             f.prompts.expectFile(f.picture);
         f.prompts.expectBox();
-        f.ops.Open1Click();
+        f.ops.chooseTarget();
         QVERIFY(f.prompts.allUsed());
         const auto boxes = f.prompts.boxes();
         QCOMPARE(boxes.size(), 1);
@@ -155,7 +155,7 @@ private slots:
         Fixture f;
         f.selection.select(2);
         f.prompts.expectFile(std::nullopt);
-        f.ops.Open1Click();
+        f.ops.chooseTarget();
         const auto& d = f.prompts.shown().at(0).fileDialog;
         QCOMPARE(d.kind, Prompts::FileDialog::Open);
         QVERIFY(d.filter.isEmpty());
@@ -177,7 +177,7 @@ private slots:
             QDir(f.dir.path()).mkdir("Icons");
         f.selection.select(3);
         f.prompts.expectFile("/home/u/doc.txt").expectFile(std::nullopt);
-        f.ops.Open1Click();
+        f.ops.chooseTarget();
         const auto& d = f.prompts.shown().at(1).fileDialog;
         QCOMPARE(d.kind, Prompts::FileDialog::OpenPicture);
         QCOMPARE(d.folder, iconsExist ? f.dir.file("Icons") : QString());
@@ -194,7 +194,7 @@ private slots:
         f.put(4, "/old/target", "/old/picture.bmp");
         f.selection.select(4);
         f.prompts.expectFile("/home/u/doc.txt").expectFile(bad);
-        QVERIFY_THROWS_EXCEPTION(AppError, f.ops.Open1Click());
+        QVERIFY_THROWS_EXCEPTION(AppError, f.ops.chooseTarget());
         QCOMPARE(f.entry("BUTTON", 4), QStringLiteral("/old/target"));
         QCOMPARE(f.entry("ICON", 4), QStringLiteral("/old/picture.bmp"));
         QVERIFY(f.faces.empty());
@@ -208,7 +208,7 @@ private slots:
                                .toUtf8());
         f.selection.select(7);
         f.prompts.expectFile(entry).expectBox();
-        f.ops.Open1Click();
+        f.ops.chooseTarget();
         QCOMPARE(f.entry("BUTTON", 7), entry);
         QCOMPARE(f.entry("ICON", 7), entry);
         QVERIFY(!f.faces[7].picture.isEmpty());
@@ -219,7 +219,7 @@ private slots:
     void nothingSelectedIgnored() {
         Fixture f;
         f.selection.select(0);
-        f.ops.Open1Click(); // no dialog: the scripted prompts fail on any box
+        f.ops.chooseTarget(); // no dialog: the scripted prompts fail on any box
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(f.exe)});
         f.drop(data);
@@ -243,7 +243,7 @@ private slots:
         data.setUrls({QUrl::fromLocalFile(target)});
         f.drop(data);
         f.prompts.expectFile(target); // the Open dialog, then nothing more
-        f.ops.Open1Click();
+        f.ops.chooseTarget();
         QCOMPARE(f.prompts.shown().size(), 1);
         QCOMPARE(f.file.read("BUTTON", "5", 256).length, 0);
         QCOMPARE(f.file.read("ICON", "5", 256).length, 0);
@@ -300,7 +300,7 @@ private slots:
         Fixture f;
         f.ops.assign(n, f.exe);
         f.selection.select(n);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         QVERIFY(f.faces.empty());
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.file.read("BUTTON", QString::number(n), 256).length, 0);
@@ -310,7 +310,7 @@ private slots:
         Fixture f;
         f.put(360, "/home/u/notes.txt", f.picture);
         f.selection.select(360);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         QVERIFY(f.faces[360].picture.isEmpty());
         QCOMPARE(f.faces[360].hint, QStringLiteral("Right Click for Menu.\rOr Drag & Drop."));
     }
@@ -332,7 +332,7 @@ private slots:
         f.put(6, button, "/pics/x.bmp");
         f.selection.select(6);
         f.prompts.expectBox(answer ? Prompts::Button(answer) : Prompts::Ok);
-        f.ops.Delete1Click();
+        f.ops.deleteButton();
         QVERIFY(f.prompts.allUsed());
         const auto box = f.prompts.lastBox();
         if (answer) {
@@ -374,7 +374,7 @@ private slots:
         f.put(20, "/old/target", "/old/pic.bmp");
 
         f.selection.select(3);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         QCOMPARE(f.ops.executable(), executable);
         QCOMPARE(f.entry("BUTTON", 3), QString());
         QCOMPARE(f.entry("ICON", 3), QString());
@@ -383,7 +383,7 @@ private slots:
         QCOMPARE(f.selection.button(), 3);
 
         f.selection.select(20);
-        f.ops.Paste1Click();
+        f.ops.pasteButton();
         QVERIFY(f.prompts.shown().isEmpty());
         QCOMPARE(f.entry("BUTTON", 20), button);
         QCOMPARE(f.entry("ICON", 20), icon);
@@ -395,7 +395,7 @@ private slots:
 
         // The buffer is empty now: a second Paste changes nothing.
         f.selection.select(21);
-        f.ops.Paste1Click();
+        f.ops.pasteButton();
         QVERIFY(f.entry("BUTTON", 21).isEmpty());
         QCOMPARE(f.faces.count(21), size_t(0));
     }
@@ -404,13 +404,13 @@ private slots:
         Fixture f;
         f.put(9, f.exe, f.exe); // cutting an executable sets the flag
         f.selection.select(9);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         QVERIFY(f.ops.executable());
         f.faces.clear();
         f.strip.setCutText(1, "/kept");
         f.put(8, "/x", "/pics/p.bmp");
         f.selection.select(8);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         QCOMPARE(f.strip.cutText(1), QStringLiteral("/kept"));
         QCOMPARE(f.entry("ICON", 8), QStringLiteral("/pics/p.bmp"));
         QVERIFY(!f.ops.executable()); // the flag is reset first
@@ -421,9 +421,9 @@ private slots:
         Fixture f;
         f.put(3, "/home/u/notes.txt", f.dir.write("broken.bmp", "garbage"));
         f.selection.select(3);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         f.selection.select(4);
-        QVERIFY_THROWS_EXCEPTION(AppError, f.ops.Paste1Click());
+        QVERIFY_THROWS_EXCEPTION(AppError, f.ops.pasteButton());
         // Both entries are already written; the buffer stays for another try.
         QCOMPARE(f.entry("BUTTON", 4), QStringLiteral("/home/u/notes.txt"));
         QCOMPARE(f.entry("ICON", 4), f.dir.file("broken.bmp"));
@@ -435,9 +435,9 @@ private slots:
         Fixture f;
         f.put(3, "/home/u/notes.txt", f.picture);
         f.selection.select(3);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         f.selection.select(0);
-        f.ops.Paste1Click();
+        f.ops.pasteButton();
         QCOMPARE(f.file.read("BUTTON", "0", 256).length, 0);
         QCOMPARE(f.strip.cutText(1), QStringLiteral("/home/u/notes.txt"));
     }
@@ -447,11 +447,11 @@ private slots:
         f.put(1, "/home/u/a.txt", f.picture);
         f.put(2, f.exe, f.exe);
         f.selection.select(1);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         f.selection.select(2);
-        f.ops.Cut1Click();
+        f.ops.cutButton();
         f.selection.select(9);
-        f.ops.Paste1Click();
+        f.ops.pasteButton();
         QCOMPARE(f.entry("BUTTON", 9), f.exe);
         QCOMPARE(f.entry("ICON", 9), f.exe);
         // The first cut slot is gone from the file.

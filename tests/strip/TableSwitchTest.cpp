@@ -73,7 +73,7 @@ private slots:
                 QCOMPARE(s.view.tableCaption, QStringLiteral("Table %1").arg(current));
                 QCOMPARE(s.view.shownTable, current);
             } else {
-                s.switcher.timer1Timer();
+                s.switcher.slideStep();
                 seen << s.top(current);
                 for (int t = 1; t <= 30; ++t)
                     if (t != current)
@@ -93,21 +93,21 @@ private slots:
         Switch s;
         s.switcher.showTable(5);
         for (int i = 0; i < 5; ++i)
-            s.switcher.timer1Timer();
+            s.switcher.slideStep();
         s.switcher.showTable(6);
-        s.switcher.timer1Timer(); // table 5 moved away
+        s.switcher.slideStep(); // table 5 moved away
         QCOMPARE(s.top(5), -51);
         s.switcher.showTable(5);
         // Visible at once, still where the last slide left it.
         QCOMPARE(s.view.shownTable, 5);
         QCOMPARE(s.top(5), -51);
-        s.switcher.timer1Timer();
+        s.switcher.slideStep();
         QCOMPARE(s.top(5), -30); // the running count goes on: second tick
     }
 
     void tickWhileIdleDoesNothing() {
         Switch s;
-        s.switcher.timer1Timer();
+        s.switcher.slideStep();
         QCOMPARE(s.top(1), 0);
         QCOMPARE(s.top(2), 0);
         QCOMPARE(s.switcher.slideTick(), 1);
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(s.marked(s.view.menus().tableB), marksB);
         QCOMPARE(s.switcher.slideTimer()->isActive(), slides);
         for (int i = 0; i < 5; ++i)
-            s.switcher.timer1Timer();
+            s.switcher.slideStep();
         QCOMPARE(s.top(table), 0);
         QVERIFY(!s.switcher.slideTimer()->isActive());
     }

@@ -1,7 +1,7 @@
 #include "strip/window/ButtonHandler.h"
 
 #include "core/ButtonSlots.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/Selection.h"
 #include "strip/window/ButtonImage.h"
 #include "strip/window/StripControls.h"
@@ -15,7 +15,7 @@
 #include <QMouseEvent>
 
 ButtonHandler::ButtonHandler(StripControls& view, Selection& selection, Prompts& prompts,
-                             Launcher& launcher, QObject* parent)
+                             ButtonLauncher& launcher, QObject* parent)
     : QObject(parent), view_(view), selection_(selection), prompts_(prompts), launcher_(launcher) {}
 
 void ButtonHandler::attach() {

@@ -2,7 +2,7 @@
 #include <QHash>
 #include <QObject>
 
-class Launcher;
+class ButtonLauncher;
 class Prompts;
 class Selection;
 class StripControls;
@@ -20,8 +20,8 @@ class ButtonHandler : public QObject {
     Q_OBJECT
 public:
     // A right click over a picture opens the view's button menu.
-    ButtonHandler(StripControls& view, Selection& selection, Prompts& prompts, Launcher& launcher,
-                  QObject* parent = nullptr);
+    ButtonHandler(StripControls& view, Selection& selection, Prompts& prompts,
+                  ButtonLauncher& launcher, QObject* parent = nullptr);
 
     void attach();
     void attachTable(int t);
@@ -45,7 +45,7 @@ private:
     StripControls& view_;
     Selection& selection_;
     Prompts& prompts_;
-    Launcher& launcher_;
+    ButtonLauncher& launcher_;
     int pressed_ = 0;               // the button a left press is on, until its release
     QHash<QObject*, int> pictures_; // imgN -> N
     QHash<QObject*, int> tables_;   // TableT -> T

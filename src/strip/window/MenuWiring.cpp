@@ -44,10 +44,10 @@ const ToolItem kToolItems[] = {
 } // namespace
 
 void slotItems(QWidget* strip, Prompts& prompts, StripMenus& menus, SlotOperations& operations) {
-    wire(strip, prompts, menus.open, [&operations] { operations.Open1Click(); });
-    wire(strip, prompts, menus.cut, [&operations] { operations.Cut1Click(); });
-    wire(strip, prompts, menus.paste, [&operations] { operations.Paste1Click(); });
-    wire(strip, prompts, menus.remove, [&operations] { operations.Delete1Click(); });
+    wire(strip, prompts, menus.open, [&operations] { operations.chooseTarget(); });
+    wire(strip, prompts, menus.cut, [&operations] { operations.cutButton(); });
+    wire(strip, prompts, menus.paste, [&operations] { operations.pasteButton(); });
+    wire(strip, prompts, menus.remove, [&operations] { operations.deleteButton(); });
 }
 
 void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitcher& switcher) {
@@ -71,7 +71,7 @@ void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitch
             b, &QAction::triggered, strip, [strip, &prompts, &switcher, b, n](bool checked) {
                 if (n > 20)
                     b->setChecked(!checked); // undo the toggle Qt made
-                actionguard::run(prompts, strip, [&switcher, n] { switcher.tableBClick(n); });
+                actionguard::run(prompts, strip, [&switcher, n] { switcher.chooseStartTable(n); });
             });
     }
 }
@@ -79,19 +79,19 @@ void tableItems(QWidget* strip, Prompts& prompts, StripMenus& menus, TableSwitch
 void optionItems(QWidget* strip, Prompts& prompts, StripMenus& m, OptionsMenu& options,
                  std::function<ToolWindows*()> tools) {
     for (int t = 1; t <= 30; ++t)
-        wire(strip, prompts, m.renameTable[t], [&options, t] { options.RTableClick(t); });
+        wire(strip, prompts, m.renameTable[t], [&options, t] { options.renameTable(t); });
     const std::pair<QAction*, void (OptionsMenu::*)()> items[] = {
-        {m.defaultTableNames, &OptionsMenu::Defaut1Click},
-        {m.buttonColor, &OptionsMenu::AllButtons1Click},
-        {m.buttonDefaultColor, &OptionsMenu::DefaultColor1Click},
-        {m.tableColor, &OptionsMenu::AllTables1Click},
-        {m.tableDefaultColor, &OptionsMenu::DefaultColor2Click},
-        {m.programColor, &OptionsMenu::Program1Click},
-        {m.programDefaultColor, &OptionsMenu::Default1Click},
-        {m.stayOnTop, &OptionsMenu::StayOnTop1Click},
-        {m.normal, &OptionsMenu::Normal1Click},
-        {m.closeOnLaunch, &OptionsMenu::Close1Click},
-        {m.hideOnLaunch, &OptionsMenu::Hide1Click},
+        {m.defaultTableNames, &OptionsMenu::resetTableNames},
+        {m.buttonColor, &OptionsMenu::chooseButtonColour},
+        {m.buttonDefaultColor, &OptionsMenu::resetButtonColour},
+        {m.tableColor, &OptionsMenu::chooseTableColour},
+        {m.tableDefaultColor, &OptionsMenu::resetTableColour},
+        {m.programColor, &OptionsMenu::chooseProgramColour},
+        {m.programDefaultColor, &OptionsMenu::resetProgramColour},
+        {m.stayOnTop, &OptionsMenu::stayOnTop},
+        {m.normal, &OptionsMenu::stayNormal},
+        {m.closeOnLaunch, &OptionsMenu::closeOnLaunch},
+        {m.hideOnLaunch, &OptionsMenu::hideOnLaunch},
     };
     for (const auto& [item, handler] : items)
         wire(strip, prompts, item, [&options, handler] { (options.*handler)(); });
@@ -100,7 +100,7 @@ void optionItems(QWidget* strip, Prompts& prompts, StripMenus& m, OptionsMenu& o
         QObject::connect(autostartItem, &QAction::triggered, strip,
                          [strip, &prompts, &options, autostartItem](bool on) {
                              actionguard::run(prompts, strip, [&] {
-                                 autostartItem->setChecked(options.StartWithDesktop1Click(on));
+                                 autostartItem->setChecked(options.setStartWithDesktop(on));
                              });
                          });
     }

@@ -57,7 +57,7 @@ bool PlacementEvents::moveHandleEvent(QEvent* event) {
         const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
         // The press grabs the pointer for the handle (the window system's and
         // the toolkit's implicit grab), so moves outside it still arrive here.
-        actionguard::run(prompts_, strip, [&] { placement_.ImageMoveMouseDown(pos); });
+        actionguard::run(prompts_, strip, [&] { placement_.beginDrag(pos); });
         break;
     }
     case QEvent::MouseMove: {
@@ -66,11 +66,11 @@ bool PlacementEvents::moveHandleEvent(QEvent* event) {
         // event was made, so a move already applied is not applied twice.
         const QPoint pos =
             me->globalPosition().toPoint() - view_.imageMove()->mapToGlobal(QPoint());
-        actionguard::run(prompts_, strip, [&] { placement_.ImageMoveMouseMove(pos); });
+        actionguard::run(prompts_, strip, [&] { placement_.dragTo(pos); });
         break;
     }
     case QEvent::MouseButtonRelease:
-        actionguard::run(prompts_, strip, [&] { placement_.ImageMoveMouseUp(); });
+        actionguard::run(prompts_, strip, [&] { placement_.endDrag(); });
         break;
     default:
         break;
@@ -82,13 +82,13 @@ bool PlacementEvents::hideBarEvent(QEvent* event) {
     QWidget* strip = view_.stripWindow();
     switch (event->type()) {
     case QEvent::Enter:
-        actionguard::run(prompts_, strip, [&] { placement_.LabelHideMouseEnter(); });
+        actionguard::run(prompts_, strip, [&] { placement_.markHideBar(); });
         break;
     case QEvent::Leave:
-        actionguard::run(prompts_, strip, [&] { placement_.LabelHideMouseLeave(); });
+        actionguard::run(prompts_, strip, [&] { placement_.unmarkHideBar(); });
         break;
     case QEvent::MouseMove:
-        actionguard::run(prompts_, strip, [&] { placement_.LabelHideMouseMove(); });
+        actionguard::run(prompts_, strip, [&] { placement_.touchHideBar(); });
         break;
     case QEvent::MouseButtonPress:
         hideBarPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -99,7 +99,7 @@ bool PlacementEvents::hideBarEvent(QEvent* event) {
                            view_.labelHide()->rect().contains(me->position().toPoint());
         hideBarPressed_ = false;
         if (click)
-            actionguard::run(prompts_, strip, [&] { placement_.LabelHideClick(); });
+            actionguard::run(prompts_, strip, [&] { placement_.hideStrip(); });
         break;
     }
     default:

@@ -9,8 +9,8 @@
 #include "strip/BrokenTargets.h"
 #include "strip/ButtonArrange.h"
 #include "strip/ButtonFinder.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/FindSession.h"
-#include "strip/Launch.h"
 #include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
 #include "strip/ShownSettings.h"
@@ -99,6 +99,34 @@ private:
 
 } // namespace
 
+// What a launch does to this strip. The opener may answer later, from the
+// event loop: what it triggers then runs guarded.
+class TForm1::WindowLaunchEffects : public LaunchEffects {
+public:
+    explicit WindowLaunchEffects(TForm1& form) : form_(form) {}
+    bool hidesOnLaunch() const override { return form_.settings_->hideMode(); }
+    void hideStrip() override {
+        actionguard::run(form_.prompts(), &form_, [this] { form_.placement_->hideStrip(); });
+    }
+    void closeStrip() override {
+        actionguard::run(form_.prompts(), &form_, [this] { form_.close(); });
+    }
+    bool targetGone(int n, const QString& target) override {
+        return form_.brokenTargets_->missing(n, target);
+    }
+    void tellGone(const QString& target) override {
+        form_.prompts().notice(&form_, BrokenTargets::missingNotice(target));
+    }
+    void tellRefused(const QString& target, const QString& reason) override {
+        actionguard::run(form_.prompts(), &form_, [&] {
+            form_.prompts().notice(&form_, ButtonLauncher::refusedNotice(target, reason));
+        });
+    }
+
+private:
+    TForm1& form_;
+};
+
 int TForm1::slotX(int slot) {
     return SlotX[slot - 1];
 }
@@ -168,7 +196,7 @@ void TForm1::createHelpers() {
     settings_ = std::make_unique<ShownSettings>(*this, file);
     switcher_ = new TableSwitcher(*this, file, this);
     connect(switcher_->slideTimer(), &QTimer::timeout, this,
-            actionguard::guarded(prompts(), this, [this] { switcher_->timer1Timer(); }));
+            actionguard::guarded(prompts(), this, [this] { switcher_->slideStep(); }));
     loader_ = new TableLoader(*this, file, this);
     loader_->setKindPicture(KindPicture(paths().iconsDir));
 
@@ -180,22 +208,8 @@ void TForm1::createHelpers() {
     connect(switcher_, &TableSwitcher::tableShown, brokenTargets_, &BrokenTargets::checkTable);
     connect(loader_, &TableLoader::allLoaded, brokenTargets_,
             [this] { brokenTargets_->checkTable(switcher_->shownTable()); });
-    launcher_ = std::make_unique<Launcher>(
-        this, file, opener(), selection_,
-        Launcher::Actions{
-            [this] { return settings_->hideMode(); },
-            // The opener may answer later, from the event loop.
-            actionguard::guarded(prompts(), this, [this] { placement_->HideStrip(); }),
-            actionguard::guarded(prompts(), this, [this] { close(); }),
-            [this](int n, const QString& target) { return brokenTargets_->missing(n, target); },
-            [this](const QString& target) {
-                prompts().notice(this, BrokenTargets::missingNotice(target));
-            },
-            [this](const QString& target, const QString& reason) {
-                actionguard::run(prompts(), this, [&] {
-                    prompts().notice(this, Launcher::refusedNotice(target, reason));
-                });
-            }});
+    launchEffects_ = std::make_unique<WindowLaunchEffects>(*this);
+    launcher_ = std::make_unique<ButtonLauncher>(this, file, opener(), selection_, *launchEffects_);
     buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
     buttonHandler_->attach();
     slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);

@@ -4,7 +4,7 @@
 #include "context/ToolWindows.h"
 #include "core/ButtonSlotSettings.h"
 #include "platform/DesktopApps.h"
-#include "strip/Launch.h"
+#include "strip/ButtonLauncher.h"
 #include "strip/LaunchOptions.h"
 #include "strip/Selection.h"
 #include "strip/StripMenus.h"

@@ -4,7 +4,7 @@
 #include <functional>
 
 class ControlFile;
-class Launcher;
+class ButtonLauncher;
 class Prompts;
 class QAction;
 class QMenu;
@@ -25,7 +25,7 @@ public:
     struct Parts {
         ControlFile& file;
         Selection& selection;
-        Launcher& launcher;
+        ButtonLauncher& launcher;
         Prompts& prompts;
         StripView& view;
         QWidget* strip;
