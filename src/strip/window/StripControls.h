@@ -71,9 +71,6 @@ protected:
     // Gives a table just made what the logic set while it was not, and the
     // look every table shares. Called by the implementation that made it.
     void applyWaitingValues(int t);
-    // The table the logic shows (1 until told otherwise); a table made later
-    // is hidden unless it is this one.
-    int shownTable() const { return shownTable_; }
     // Until the strip is first on screen its label texts wait and screen
     // readers are not told of changes: telling one, even asking whether one
     // listens, connects to the session bus, a wait the strip's first map need
@@ -88,6 +85,6 @@ private:
 
     int keyboardMark_ = 0;
     bool narrowed_ = false;
-    int shownTable_ = 1;
+    int shownTable_ = 1; // a table made later is hidden unless it is this one
     WaitingValues waiting_;
 };

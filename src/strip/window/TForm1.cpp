@@ -39,10 +39,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* me = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) {
-            pressed_ = me->button() == Qt::LeftButton;
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* me = static_cast<QMouseEvent*>(event);
             const QRect area = static_cast<QWidget*>(watched)->rect();
             if (pressed_ && me->button() == Qt::LeftButton && area.contains(me->pos()))
                 actionguard::run(form_.prompts(), &form_, [this] { form_.close(); });
