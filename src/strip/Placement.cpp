@@ -205,11 +205,8 @@ void Placement::closingPlacement() {
 
 // --- hide bar ---------------------------------------------------------------
 
-bool Placement::hideBarRed() const {
-    return view_.hideBarRed();
-}
-
 void Placement::setHideBarRed(bool red) {
+    hideBarRed_ = red;
     view_.setHideBarRed(red);
 }
 

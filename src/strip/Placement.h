@@ -61,7 +61,7 @@ public:
     void markHideBar();
     void unmarkHideBar();
     void touchHideBar();
-    bool hideBarRed() const;
+    bool hideBarRed() const { return hideBarRed_; }
     // True while a mouse button is held on the move handle.
     bool dragging() const { return dragging_; }
     // The pointer's position within the move handle at the press.
@@ -96,5 +96,6 @@ private:
     std::function<ToolWindows*()> tools_;
     bool dragging_ = false;
     bool hidden_ = false; // by hideStrip, until brought back
+    bool hideBarRed_ = false;
     QPoint dragOrigin_;
 };

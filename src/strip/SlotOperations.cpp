@@ -139,7 +139,7 @@ void SlotOperations::cutButton() {
     const ControlFile::Value target = slots_.target(n);
     if (!target.isSet())
         return;
-    view_.setCutText(1, target.text);
+    setCut(1, target.text);
     const ControlFile::Value icon = slots_.icon(n);
     if (icon.nonEmpty()) {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
@@ -147,7 +147,7 @@ void SlotOperations::cutButton() {
         if (buttonslots::isExecutable(icon.text))
             executable_ = true;
         else
-            view_.setCutText(3, icon.text);
+            setCut(3, icon.text);
     }
     slots_.clear(n);
     clearButton(n);
@@ -159,8 +159,8 @@ void SlotOperations::pasteButton() {
     if (!selection_.has())
         return;
     const int n = selection_.button();
-    const QString target = view_.cutText(1);
-    const QString picture = view_.cutText(3);
+    const QString target = cutTarget_;
+    const QString picture = cutPicture_;
     if (!target.isEmpty())
         slots_.setTarget(n, target);
     if (executable_ && !target.isEmpty()) {
@@ -177,6 +177,11 @@ void SlotOperations::pasteButton() {
                                                     : Picture::load(picture);
         showButton(n);
     }
-    view_.setCutText(1, QString());
-    view_.setCutText(3, QString());
+    setCut(1, QString());
+    setCut(3, QString());
+}
+
+void SlotOperations::setCut(int box, const QString& text) {
+    (box == 1 ? cutTarget_ : cutPicture_) = text;
+    view_.setCutText(box, text);
 }

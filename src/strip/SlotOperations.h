@@ -36,6 +36,9 @@ public:
     // whose picture is in the icon buffer.
     bool executable() const { return executable_; }
     const QString& currentPath() const { return currentPath_; }
+    // The cut buffer: the target and the picture a Paste puts on a button.
+    const QString& cutTarget() const { return cutTarget_; }
+    const QString& cutPicture() const { return cutPicture_; }
 
     // The picture chooser's filter: every readable picture type, all of them first.
     static QString pictureFilter();
@@ -43,6 +46,8 @@ public:
 private:
     void showButton(int n);
     void clearButton(int n);
+    // Box 1 holds the target, box 3 the picture; the view shows them.
+    void setCut(int box, const QString& text);
 
     StripView& view_;
     Selection& selection_;
@@ -52,6 +57,8 @@ private:
     QString iconsDir_;
     bool executable_ = false;
     QString currentPath_;
+    QString cutTarget_;
+    QString cutPicture_;
     // Filled by an assignment or Paste, then copied onto the button.
     Picture iconBuffer_;
 };

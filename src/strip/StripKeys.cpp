@@ -3,6 +3,7 @@
 #include "core/ButtonSlots.h"
 #include "strip/ButtonArrange.h"
 #include "strip/ButtonLauncher.h"
+#include "strip/FindSession.h"
 #include "strip/Placement.h"
 #include "strip/Selection.h"
 #include "strip/StripView.h"
@@ -91,9 +92,36 @@ bool repeats(Kind kind) {
 using stripkeys::Kind;
 
 StripKeyboard::StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                             ButtonLauncher& launcher, Placement& placement)
+                             ButtonLauncher& launcher, Placement& placement, FindSession* find)
     : view_(view), selection_(selection), switcher_(switcher), launcher_(launcher),
-      placement_(placement) {}
+      placement_(placement), find_(find) {}
+
+StripKeyboard::Press StripKeyboard::press(int key, Qt::KeyboardModifiers modifiers,
+                                          const QString& text, bool autoRepeat) {
+    // Typing finds a button; a held Return never launches what it found.
+    const bool repeatedReturn = autoRepeat && (key == Qt::Key_Return || key == Qt::Key_Enter);
+    if (find_ && !repeatedReturn) {
+        const FindSession::Answer found = find_->key(key, modifiers, text);
+        if (found.launch)
+            launcher_.launch(found.launch);
+        if (found.handled)
+            return Press::Done;
+    }
+    const stripkeys::Command command = stripkeys::commandFor(key, modifiers);
+    if (command.kind == Kind::None)
+        return Press::Ignored;
+    // A held key repeats only moves: a repeat of Return, Space or Escape is
+    // most often the tail of a key that chose a menu item or closed a box
+    // and came to the strip once those were gone.
+    if (autoRepeat && !stripkeys::repeats(command.kind))
+        return Press::Done;
+    if (command.kind == Kind::ButtonMenu)
+        return Press::ButtonMenu;
+    if (command.kind == Kind::OptionsMenu)
+        return Press::OptionsMenu;
+    run(command);
+    return Press::Done;
+}
 
 int StripKeyboard::selectedSlot() const {
     if (!selection_.has())

@@ -3,6 +3,7 @@
 
 class ButtonArrange;
 class ButtonLauncher;
+class FindSession;
 class Placement;
 class Selection;
 class StripView;
@@ -46,8 +47,14 @@ bool repeats(Kind kind);
 
 class StripKeyboard {
 public:
+    // With a find session, typing finds a button first.
     StripKeyboard(StripView& view, Selection& selection, TableSwitcher& switcher,
-                  ButtonLauncher& launcher, Placement& placement);
+                  ButtonLauncher& launcher, Placement& placement, FindSession* find = nullptr);
+
+    // What a key press came to: not the strip's, done, or a menu for the
+    // window to open at the selected button.
+    enum class Press { Ignored, Done, ButtonMenu, OptionsMenu };
+    Press press(int key, Qt::KeyboardModifiers modifiers, const QString& text, bool autoRepeat);
 
     // Runs a command on the strip; the two menus are the window's to open.
     void run(stripkeys::Command command);
@@ -65,5 +72,6 @@ private:
     TableSwitcher& switcher_;
     ButtonLauncher& launcher_;
     Placement& placement_;
+    FindSession* find_;
     ButtonArrange* arrange_ = nullptr;
 };

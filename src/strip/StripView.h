@@ -73,10 +73,8 @@ public:
 
     // The hide bar at the right end: red while the strip hides, and its hint.
     virtual void setHideBarRed(bool red) = 0;
-    virtual bool hideBarRed() const = 0;
     virtual void setHideBarHint(const QString& hint) = 0;
 
-    // The cut buffer's boxes CutTo1..CutTo3.
-    virtual QString cutText(int i) const = 0;
+    // The cut buffer's boxes CutTo1..CutTo3 show what it holds.
     virtual void setCutText(int i, const QString& text) = 0;
 };

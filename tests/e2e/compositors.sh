@@ -122,8 +122,8 @@ menu_item() {
     xdotool mousemove $(($1 + 7)) $(($2 + 6))
     sleep 0.3
     xdotool click 3
-    wait_for 5 popup_at 130 >/dev/null || fail "$c: the button menu did not open: $(for w in $(xdotool search --class TabdeckV10); do xwininfo -id $w | grep -q IsViewable && xdotool getwindowgeometry $w | tr "\n" " "; done)"
-    read -r mx my < <(popup_at 130)
+    wait_for 5 popup_at 157 >/dev/null || fail "$c: the button menu did not open: $(for w in $(xdotool search --class TabdeckV10); do xwininfo -id $w | grep -q IsViewable && xdotool getwindowgeometry $w | tr "\n" " "; done)"
+    read -r mx my < <(popup_at 157)
     xdotool mousemove $((mx + 40)) $((my + $3 - 3))
     xdotool mousemove $((mx + 40)) $((my + $3))
     sleep 0.3
@@ -271,9 +271,9 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     pids+=("$strip_pid")
     wait_for 15 at 300 300 || fail "$c: the strip did not start again at 300,300: ${SX:-?},${SY:-?}"
     sleep 1
-    menu_item 370 320 171
+    menu_item 370 320 193
     wait_for 10 window_up 'Edit the Control \(\*\.ini\) File' || fail "$c: the editor did not open"
-    menu_item 370 320 123 34
+    menu_item 370 320 145 34
     wait_for 10 window_up E-mail || fail "$c: the E-mail window did not open"
     sleep 1
     tool_windows_apart "$(box_wid 'Edit the Control \(\*\.ini\) File')" "$(box_wid E-mail)"
@@ -285,8 +285,8 @@ for c in ${COMPOSITORS:-openbox mutter kwin sway}; do
     xdotool mousemove 377 326
     sleep 0.3
     xdotool click 3
-    wait_for 5 popup_at 130 >/dev/null || fail "$c: the button menu did not open"
-    xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Right
+    wait_for 5 popup_at 157 >/dev/null || fail "$c: the button menu did not open"
+    xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Down Right
     sleep 0.3
     xdotool key Return
     wait_for 5 hint_at 300 282 || fail "$c: the hint strip is not above the strip: $(hint_place)"

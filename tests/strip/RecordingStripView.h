@@ -30,6 +30,7 @@ class RecordingStripView : public StripControls {
 public:
     Selection selection;
     QWidget window;
+    QWidget* const topLevel = &window;
 
     RecordingStripView() {
         window.setObjectName("TForm1");
@@ -87,7 +88,7 @@ public:
     QFrame* panel(int n) { return buttonPanel(n); }
     ButtonImage* img(int n) { return buttonPicture(n); }
 
-    QWidget* stripWindow() override { return &window; }
+    QWidget* stripWindow() const override { return topLevel; }
     QWidget* panelLeft() const override { return left_; }
     QWidget* panelRight() const override { return right_; }
     QLabel* label1() const override { return label1_; }

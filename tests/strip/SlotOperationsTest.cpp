@@ -407,14 +407,18 @@ private slots:
         f.ops.cutButton();
         QVERIFY(f.ops.executable());
         f.faces.clear();
-        f.strip.setCutText(1, "/kept");
+        // What the boxes show is never read back: the buffer is the logic's.
+        f.strip.setCutText(1, "/typed");
         f.put(8, "/x", "/pics/p.bmp");
         f.selection.select(8);
         f.ops.cutButton();
-        QCOMPARE(f.strip.cutText(1), QStringLiteral("/kept"));
+        QCOMPARE(f.ops.cutTarget(), f.exe);
         QCOMPARE(f.entry("ICON", 8), QStringLiteral("/pics/p.bmp"));
         QVERIFY(!f.ops.executable()); // the flag is reset first
         QVERIFY(f.faces.empty());
+        f.selection.select(10);
+        f.ops.pasteButton();
+        QCOMPARE(f.entry("BUTTON", 10), f.exe);
     }
 
     void pasteWithUnreadablePicture() {

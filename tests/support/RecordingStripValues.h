@@ -169,10 +169,9 @@ public:
     bool stripUnmanaged() const override { return unmanaged; }
 
     void setHideBarRed(bool red) override { hideBarIsRed = red; }
-    bool hideBarRed() const override { return hideBarIsRed; }
     void setHideBarHint(const QString& hint) override { hideBarHint = hint; }
 
-    QString cutText(int i) const override { return i >= 1 && i <= 3 ? cuts[i - 1] : QString(); }
+    QString cutText(int i) const { return i >= 1 && i <= 3 ? cuts[i - 1] : QString(); }
     void setCutText(int i, const QString& text) override {
         if (i >= 1 && i <= 3)
             cuts[i - 1] = text;

@@ -1,5 +1,6 @@
 #pragma once
 #include "graphics/Picture.h"
+#include "strip/ButtonFace.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,12 +16,7 @@ class ButtonImage : public QWidget {
 public:
     explicit ButtonImage(QWidget* parent = nullptr);
 
-    // What the control keeps of a picture: its pixels at the control's size
-    // and ratio, or a kind that renders later as it is (its file's bytes).
-    struct Face {
-        QImage image;
-        Picture pending;
-    };
+    using Face = ButtonFace;
     static Face faceFor(const Picture& picture, const QSize& size, qreal dpr);
     void setFace(Face face);
 

@@ -59,16 +59,17 @@ bool StripControls::buttonMade(int n) const {
 void StripControls::applyWaitingValues(int t) {
     if (!isTable(t))
         return;
-    if (tableColour_)
-        systemcolors::paintBackground(table(t), *tableColour_);
+    if (waiting_.tableColour)
+        systemcolors::paintBackground(table(t), *waiting_.tableColour);
     table(t)->setVisible(t == shownTable_);
-    if (const std::optional<int> top = std::exchange(waitingTop_[t - 1], std::nullopt))
-        setTableTop(t, *top);
+    WaitingValues::Table values = waiting_.take(t);
+    if (values.top)
+        setTableTop(t, *values.top);
     const int first = buttonslots::firstButtonOfTable(t);
     for (int n = first; n < first + buttonslots::ButtonsPerTable; ++n) {
-        if (buttonColour_)
-            systemcolors::paintBackground(buttonPanel(n), *buttonColour_);
-        WaitingButton w = std::exchange(waiting(n), {});
+        if (waiting_.buttonColour)
+            systemcolors::paintBackground(buttonPanel(n), *waiting_.buttonColour);
+        WaitingValues::Button& w = values.buttons[n - first];
         if (w.face)
             buttonPicture(n)->setFace(std::move(*w.face));
         if (w.hint)
@@ -89,8 +90,8 @@ void StripControls::setButtonPicture(int n, const Picture& picture) {
         // Kept as the button would keep it: its pixels, not the picture.
         // The first table shows the size and ratio every button has.
         const QWidget* first = buttonPicture(1);
-        waiting(n).face = ButtonImage::faceFor(picture, first->size(), first->devicePixelRatioF());
-        waiting(n).dimmed.reset();
+        waiting_.keepFace(n,
+                          ButtonImage::faceFor(picture, first->size(), first->devicePixelRatioF()));
         return;
     }
     // A new face is for a new target: whether that one exists is asked anew.
@@ -100,25 +101,25 @@ void StripControls::setButtonPicture(int n, const Picture& picture) {
 
 // Screen readers keep what they read; they are told when it changes.
 void StripControls::tellReaders(QWidget* control, int what) const {
-    if (holding_ || !QAccessible::isActive())
+    if (waiting_.holdsTexts() || !QAccessible::isActive())
         return;
     QAccessibleEvent event(control, QAccessible::Event(what));
     QAccessible::updateAccessibility(&event);
 }
 
 void StripControls::releaseTexts() {
-    holding_ = false;
-    if (const std::optional<QString> text = std::exchange(heldCaption_, std::nullopt))
-        label1()->setText(*text);
-    if (const std::optional<QString> text = std::exchange(heldNumber_, std::nullopt))
-        label2()->setText(*text);
+    const WaitingValues::Texts held = waiting_.releaseTexts();
+    if (held.caption)
+        label1()->setText(*held.caption);
+    if (held.number)
+        label2()->setText(*held.number);
 }
 
 void StripControls::setButtonHint(int n, const QString& hint) {
     if (!isButton(n))
         return;
     if (!buttonMade(n)) {
-        waiting(n).hint = hint;
+        waiting_.keepHint(n, hint);
         return;
     }
     hints::set(buttonPicture(n), hint);
@@ -132,36 +133,32 @@ void StripControls::setButtonDimmed(int n, bool dimmed) {
     if (buttonMade(n))
         buttonPicture(n)->setDimmed(dimmed);
     else
-        waiting(n).dimmed = dimmed;
+        waiting_.keepDimmed(n, dimmed);
 }
 
 QString StripControls::buttonHint(int n) const {
     if (!isButton(n))
         return QString();
     if (!buttonMade(n))
-        return waiting_[n - 1].hint.value_or(QString());
+        return waiting_.hint(n);
     return hints::of(buttonPicture(n));
 }
 
 void StripControls::setTableCaption(const QString& text) {
-    if (holding_)
-        heldCaption_ = text;
-    else
+    if (!waiting_.holdCaption(text))
         label1()->setText(text);
 }
 
 QString StripControls::tableCaption() const {
-    return holding_ && heldCaption_ ? *heldCaption_ : label1()->text();
+    return waiting_.heldTexts().caption.value_or(label1()->text());
 }
 
 QString StripControls::buttonNumberText() const {
-    return holding_ && heldNumber_ ? *heldNumber_ : label2()->text();
+    return waiting_.heldTexts().number.value_or(label2()->text());
 }
 
 void StripControls::setButtonNumberText(const QString& text) {
-    if (holding_)
-        heldNumber_ = text;
-    else
+    if (!waiting_.holdNumber(text))
         label2()->setText(text);
 }
 
@@ -178,13 +175,13 @@ void StripControls::setKeyboardMark(int n) {
 void StripControls::setColor(StripSettings::ColorTarget target, uint32_t value) {
     switch (target) {
     case StripSettings::ColorTarget::Buttons:
-        buttonColour_ = value;
+        waiting_.buttonColour = value;
         for (int n = 1; n <= buttonslots::ButtonCount; ++n)
             if (buttonMade(n))
                 systemcolors::paintBackground(buttonPanel(n), value);
         break;
     case StripSettings::ColorTarget::Tables:
-        tableColour_ = value;
+        waiting_.tableColour = value;
         for (int t = 1; t <= buttonslots::TableCount; ++t)
             if (tableMade(t))
                 systemcolors::paintBackground(table(t), value);
@@ -223,11 +220,11 @@ void StripControls::setTableTop(int t, int top) {
     if (tableMade(t))
         table(t)->move(table(t)->x(), top);
     else
-        waitingTop_[t - 1] = top;
+        waiting_.keepTop(t, top);
 }
 
 QPoint StripControls::stripPos() const {
-    return window()->pos();
+    return stripWindow()->pos();
 }
 
 void StripControls::moveStrip(QPoint topLeft) {
@@ -235,16 +232,15 @@ void StripControls::moveStrip(QPoint topLeft) {
 }
 
 QSize StripControls::stripSize() const {
-    return window()->size();
+    return stripWindow()->size();
 }
 
 QSize StripControls::stripFrameSize() const {
-    return window()->frameGeometry().size();
+    return stripWindow()->frameGeometry().size();
 }
 
 QRect StripControls::stripPlaced() const {
-    if (const std::optional<QRect> placed =
-            windowrole::placed(const_cast<StripControls*>(this)->stripHandle()))
+    if (const std::optional<QRect> placed = windowrole::placed(stripWindow()->windowHandle()))
         return *placed;
     return QRect(stripPos(), stripSize());
 }
@@ -315,7 +311,7 @@ void StripControls::askKeyboard() {
 }
 
 bool StripControls::stripUnmanaged() const {
-    return window()->windowFlags().testFlag(Qt::X11BypassWindowManagerHint);
+    return stripWindow()->windowFlags().testFlag(Qt::X11BypassWindowManagerHint);
 }
 
 void StripControls::setHideBarRed(bool red) {
@@ -330,18 +326,8 @@ void StripControls::setHideBarRed(bool red) {
     bar->update();
 }
 
-bool StripControls::hideBarRed() const {
-    const QWidget* bar = labelHide();
-    return bar->autoFillBackground() &&
-           bar->palette().color(bar->backgroundRole()) == QColor(Qt::red);
-}
-
 void StripControls::setHideBarHint(const QString& hint) {
     labelHide()->setToolTip(hint);
-}
-
-QString StripControls::cutText(int i) const {
-    return i >= 1 && i <= 3 ? cutTo(i)->text() : QString();
 }
 
 void StripControls::setCutText(int i, const QString& text) {

@@ -3,14 +3,12 @@
 // never looked up by object name. They also give the logic its values
 // (StripView), once for the strip window and for the tests' stand-in.
 // A table's controls may be made later than the strip (tableMade); the
-// values the logic gives a table not made yet wait here until it is.
+// values the logic gives a table not made yet wait in WaitingValues.
 #include "strip/StripView.h"
+#include "strip/WaitingValues.h"
 #include "strip/window/ButtonImage.h"
 
 #include <QString>
-
-#include <array>
-#include <optional>
 
 class CutBox;
 class QFrame;
@@ -20,7 +18,7 @@ class QMenu;
 class StripControls : public StripView {
 public:
     // The top-level window: its place, style and drops; parent of the boxes.
-    virtual QWidget* stripWindow() = 0;
+    virtual QWidget* stripWindow() const = 0;
     virtual QWidget* panelLeft() const = 0;
     virtual QWidget* panelRight() const = 0;
     virtual QLabel* label1() const = 0;
@@ -64,9 +62,7 @@ public:
     void askKeyboard();
     bool stripUnmanaged() const override;
     void setHideBarRed(bool red) override;
-    bool hideBarRed() const override;
     void setHideBarHint(const QString& hint) override;
-    QString cutText(int i) const override;
     void setCutText(int i, const QString& text) override;
 
     // Label1's and Label2's texts, also while they wait for the first show.
@@ -77,34 +73,20 @@ protected:
     // Gives a table just made what the logic set while it was not, and the
     // look every table shares. Called by the implementation that made it.
     void applyWaitingValues(int t);
-    // The table the logic shows (1 until told otherwise); a table made later
-    // is hidden unless it is this one.
-    int shownTable() const { return shownTable_; }
     // Until the strip is first on screen its label texts wait and screen
     // readers are not told of changes: telling one, even asking whether one
     // listens, connects to the session bus, a wait the strip's first map need
     // not have. Released right after the map, before the first paint.
-    void holdTexts() { holding_ = true; }
+    void holdTexts() { waiting_.holdTexts(); }
     void releaseTexts();
 
 private:
-    struct WaitingButton {
-        std::optional<ButtonImage::Face> face;
-        std::optional<QString> hint;
-        std::optional<bool> dimmed;
-    };
-    WaitingButton& waiting(int n) { return waiting_[n - 1]; }
     bool buttonMade(int n) const;
 
     void tellReaders(QWidget* control, int what) const;
 
     int keyboardMark_ = 0;
     bool narrowed_ = false;
-    bool holding_ = false;
-    std::optional<QString> heldCaption_, heldNumber_;
-    int shownTable_ = 1;
-    std::optional<uint32_t> buttonColour_, tableColour_;
-    std::array<WaitingButton, 360> waiting_{};
-    std::array<std::optional<int>, 30> waitingTop_{};
-    const QWidget* window() const { return const_cast<StripControls*>(this)->stripWindow(); }
+    int shownTable_ = 1; // a table made later is hidden unless it is this one
+    WaitingValues waiting_;
 };

@@ -1,45 +1,22 @@
 #include "strip/window/TForm1.h"
 
 #include "context/Prompts.h"
-#include "context/ToolWindows.h"
-#include "core/ButtonSlots.h"
 #include "core/ColorText.h"
-#include "core/ControlFile.h"
 #include "platform/WindowRole.h"
-#include "strip/BrokenTargets.h"
-#include "strip/ButtonArrange.h"
-#include "strip/ButtonFinder.h"
-#include "strip/ButtonLauncher.h"
 #include "strip/FindSession.h"
-#include "strip/OptionsMenu.h"
 #include "strip/Placement.h"
-#include "strip/ShownSettings.h"
-#include "strip/SlotOperations.h"
 #include "strip/StartupSettings.h"
 #include "strip/StripKeys.h"
-#include "strip/TableLoader.h"
 #include "strip/TableSwitcher.h"
-#include "strip/window/ButtonDrag.h"
-#include "strip/window/ButtonHandler.h"
 #include "strip/window/ButtonImage.h"
-#include "strip/window/ButtonMenu.h"
 #include "strip/window/CutBox.h"
 #include "strip/window/FindList.h"
-#include "strip/window/MenuWiring.h"
-#include "strip/window/PlacementEvents.h"
-#include "strip/window/SightWatch.h"
-#include "strip/window/StripAccessibility.h"
-#include "strip/window/StripDrops.h"
-#include "strip/window/TablesMenu.h"
-#include "strip/window/TargetMenuItems.h"
-#include "strip/window/ToolsMenus.h"
+#include "strip/window/StripStartup.h"
 #include "ui/ActionGuard.h"
 #include "ui/DrawnArt.h"
-#include "ui/FontWarmUp.h"
 #include "ui/HintRouter.h"
 #include "ui/SystemColors.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -50,27 +27,10 @@
 #include <QScreen>
 #include <QTimer>
 
+using striplayout::label;
+using striplayout::panel;
+
 namespace {
-
-constexpr std::array<int, 12> SlotX = {8, 50, 93, 135, 178, 221, 264, 307, 350, 392, 434, 477};
-
-QFrame* panel(QWidget* parent, const QString& name, QRect geometry) {
-    auto* p = new QFrame(parent);
-    p->setObjectName(name);
-    p->setGeometry(geometry);
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setLineWidth(1);
-    return p;
-}
-
-// Made without a text: the texts come through the strip's held texts.
-QLabel* label(QWidget* parent, const QString& name, QRect geometry) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return l;
-}
 
 // The door icon closes the strip on a left click: press and release on it.
 class ExitClick : public QObject {
@@ -80,12 +40,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress) {
-            auto* me = static_cast<QMouseEvent*>(event);
-            pressed_ = me->button() == Qt::LeftButton;
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            auto* me = static_cast<QMouseEvent*>(event);
-            auto* w = static_cast<QWidget*>(watched);
-            if (pressed_ && me->button() == Qt::LeftButton && w->rect().contains(me->pos()))
+            const auto* me = static_cast<QMouseEvent*>(event);
+            const QRect area = static_cast<QWidget*>(watched)->rect();
+            if (pressed_ && me->button() == Qt::LeftButton && area.contains(me->pos()))
                 actionguard::run(form_.prompts(), &form_, [this] { form_.close(); });
             pressed_ = false;
         }
@@ -98,38 +57,6 @@ private:
 };
 
 } // namespace
-
-// What a launch does to this strip. The opener may answer later, from the
-// event loop: what it triggers then runs guarded.
-class TForm1::WindowLaunchEffects : public LaunchEffects {
-public:
-    explicit WindowLaunchEffects(TForm1& form) : form_(form) {}
-    bool hidesOnLaunch() const override { return form_.settings_->hideMode(); }
-    void hideStrip() override {
-        actionguard::run(form_.prompts(), &form_, [this] { form_.placement_->hideStrip(); });
-    }
-    void closeStrip() override {
-        actionguard::run(form_.prompts(), &form_, [this] { form_.close(); });
-    }
-    bool targetGone(int n, const QString& target) override {
-        return form_.brokenTargets_->missing(n, target);
-    }
-    void tellGone(const QString& target) override {
-        form_.prompts().notice(&form_, BrokenTargets::missingNotice(target));
-    }
-    void tellRefused(const QString& target, const QString& reason) override {
-        actionguard::run(form_.prompts(), &form_, [&] {
-            form_.prompts().notice(&form_, ButtonLauncher::refusedNotice(target, reason));
-        });
-    }
-
-private:
-    TForm1& form_;
-};
-
-int TForm1::slotX(int slot) {
-    return SlotX[slot - 1];
-}
 
 TForm1::TForm1(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context) {
@@ -155,7 +82,9 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setSingleShot(true);
 
-    createHelpers();
+    parts_ = std::make_unique<StripAssembly>(*this, context_, selection_,
+                                             [this] { return tablesMenu(); });
+    startup_ = std::make_unique<StripStartup>(*this, context_, *parts_, selection_, menus_);
     imageExit_->installEventFilter(new ExitClick(*this));
 
     // Design placement: centred on the desktop until a position is set.
@@ -166,115 +95,41 @@ TForm1::TForm1(AppContext& context, QWidget* parent)
 
     actionguard::run(prompts(), this, [this] {
         labelHide_->setCursor(drawnart::hideCursor(devicePixelRatioF()));
-        hintRouter_->install();
-        runFormCreate(*this, context_, *settings_);
-        placement_->keepOnScreens();
+        parts_->hintRouter().install();
+        runFormCreate(*this, context_, parts_->settings());
+        parts_->placement().keepOnScreens();
     });
 }
+
+// The helpers go first (StripAssembly fixes their order), then the controls.
+TForm1::~TForm1() = default;
 
 FindList& TForm1::findList() {
-    return findList_->list();
-}
-
-TForm1::~TForm1() {
-    find_.reset();
-    findList_.reset();
-    // Its threads hand work to this window; they end before the controls go.
-    delete loader_;
-    // The event handlers go before the logic they call, which is not a child.
-    delete placementEvents_;
-    delete sightWatch_;
-    delete buttonDrag_;
-    delete buttonHandler_;
-    delete drops_;
-}
-
-void TForm1::createHelpers() {
-    stripaccessibility::install();
-    ControlFile& file = controlFile();
-    hintRouter_ = new HintRouter(this);
-    settings_ = std::make_unique<ShownSettings>(*this, file);
-    switcher_ = new TableSwitcher(*this, file, this);
-    connect(switcher_->slideTimer(), &QTimer::timeout, this,
-            actionguard::guarded(prompts(), this, [this] { switcher_->slideStep(); }));
-    loader_ = new TableLoader(*this, file, this);
-    loader_->setKindPicture(KindPicture(paths().iconsDir));
-
-    placement_ = std::make_unique<Placement>(*this, *settings_, prompts());
-    placement_->setToolWindows([this] { return context_.tools; });
-    placementEvents_ = new PlacementEvents(*this, *placement_, prompts(), this);
-    placementEvents_->attach();
-    brokenTargets_ = new BrokenTargets(*this, file, this);
-    connect(switcher_, &TableSwitcher::tableShown, brokenTargets_, &BrokenTargets::checkTable);
-    connect(loader_, &TableLoader::allLoaded, brokenTargets_,
-            [this] { brokenTargets_->checkTable(switcher_->shownTable()); });
-    launchEffects_ = std::make_unique<WindowLaunchEffects>(*this);
-    launcher_ = std::make_unique<ButtonLauncher>(this, file, opener(), selection_, *launchEffects_);
-    buttonHandler_ = new ButtonHandler(*this, selection_, prompts(), *launcher_, this);
-    buttonHandler_->attach();
-    slots_ = std::make_unique<SlotOperations>(*this, selection_, file, prompts(), paths().iconsDir);
-    drops_ = new StripDrops(this, selection_, *slots_, prompts(), this);
-    options_ = std::make_unique<OptionsMenu>(*this, *settings_, prompts());
-    keyboard_ =
-        std::make_unique<StripKeyboard>(*this, selection_, *switcher_, *launcher_, *placement_);
-    arrange_ = std::make_unique<ButtonArrange>(*this, file, prompts(), [this](int n) {
-        loader_->loadButton(n);
-        brokenTargets_->checkTable(buttonslots::tableOfButton(n));
-    });
-    keyboard_->setArrange(arrange_.get());
-    buttonDrag_ = new ButtonDrag(
-        *this, *arrange_, file, prompts(), *buttonHandler_, [this] { return tablesMenu(); }, this);
-    finder_ = std::make_unique<ButtonFinder>(file);
-    findList_ = std::make_unique<LazyFindList>(this, [this](FindList& list) {
-        connect(&list, &FindList::rowClicked, this, [this](int row) {
-            actionguard::run(prompts(), this, [&] {
-                if (const int n = find_->choose(row))
-                    launcher_->launch(n);
-            });
-        });
-    });
-    find_ = std::make_unique<FindSession>(*finder_, *findList_);
+    return parts_->findList().list();
 }
 
 void TForm1::makeMenus() {
-    if (buttonMenu_)
-        return;
-    tablesMenu_ = buildTablesMenu(this, menus_.tableA);
-    buttonMenu_ = buttonmenu::build(this, menus_, &optionsMenu_);
-    menuwiring::tableItems(this, prompts(), menus_, *switcher_);
-    menuwiring::slotItems(this, prompts(), menus_, *slots_);
-    new TargetMenuItems(buttonMenu_, menus_,
-                        {controlFile(), selection_, *launcher_, prompts(), *this, this,
-                         [this] { return context_.tools; }});
-    menuwiring::optionItems(this, prompts(), menus_, *options_, [this] { return context_.tools; });
-    tools_ = new ToolsMenus(*this, prompts(), opener(), QStringLiteral("/"), this);
-    tools_->attach();
-    // What the strip's settings and tables set while there were no items.
-    settings_->applyMenus();
-    switcher_->applyMenus();
+    startup_->makeMenus();
 }
 
 QMenu* TForm1::buttonMenu() const {
-    // Made on demand, like the tables: the menus are the window's children.
-    const_cast<TForm1*>(this)->makeMenus();
-    return buttonMenu_;
+    return startup_->buttonMenu();
 }
 
 QMenu* TForm1::tablesMenu() const {
-    const_cast<TForm1*>(this)->makeMenus();
-    return tablesMenu_;
+    return startup_->tablesMenu();
 }
 
 QMenu* TForm1::optionsMenu() const {
-    const_cast<TForm1*>(this)->makeMenus();
-    return optionsMenu_;
+    return startup_->optionsMenu();
 }
 
 QTimer* TForm1::timer1() const {
-    return switcher_->slideTimer();
+    return parts_->switcher().slideTimer();
 }
 
 void TForm1::buildLayout() {
+    using namespace striplayout;
     panelLeft_ = panel(this, QStringLiteral("PanelLeft"), {0, 0, 51, 51});
     systemcolors::paintBackground(panelLeft_, colortext::BtnFace);
     label1_ = label(panelLeft_, QStringLiteral("Label1"), {1, 1, 49, 13});
@@ -312,118 +167,52 @@ void TForm1::buildLayout() {
     labelHide_->setAutoFillBackground(false);
     hints::set(labelHide_, tr("Click to Hide"));
     labelHide_->raise();
+    // A table just made takes what the logic gave it while it was not, and
+    // its handlers.
+    tables_ = std::make_unique<StripTables>(this, panelRight_, [this](int t) {
+        applyWaitingValues(t);
+        if (parts_)
+            parts_->attachTable(t);
+    });
     // The first table is the one shown unless the start says otherwise; the
     // others are made when asked for or once the strip is on screen.
     table(1);
 }
 
-QFrame* TForm1::makeTable(int t) {
-    // Stacked as if made in number order: under the end panel and every
-    // table with a higher number.
-    QFrame* table = panel(this, QStringLiteral("Table%1").arg(t), {TableX, 0, 520, 51});
-    QWidget* above = panelRight_;
-    for (int m = t + 1; m <= 30; ++m)
-        if (tables_[m - 1]) {
-            above = tables_[m - 1];
-            break;
-        }
-    table->stackUnder(above);
-    tables_[t - 1] = table;
-    for (int k = 1; k <= 12; ++k) {
-        const int n = 12 * (t - 1) + k;
-        QFrame* b = panel(table, QStringLiteral("But%1").arg(n),
-                          {slotX(k), ButtonY, ButtonPanelSize, ButtonPanelSize});
-        systemcolors::paintBackground(b, colortext::BtnFace);
-        buttons_[n - 1] = b;
-        auto* img = new ButtonImage(b);
-        img->setObjectName(QStringLiteral("img%1").arg(n));
-        img->setGeometry(1, 1, PictureSize, PictureSize);
-        img->setCursor(Qt::PointingHandCursor);
-        images_[n - 1] = img;
-    }
-    applyWaitingValues(t);
-    if (buttonHandler_)
-        buttonHandler_->attachTable(t);
-    if (buttonDrag_)
-        buttonDrag_->attachTable(t);
-    if (tools_)
-        tools_->attachTable(t);
-    return table;
-}
-
 QFrame* TForm1::table(int t) const {
-    if (QFrame* made = tables_[t - 1])
-        return made;
-    // Made on demand: the controls are the window's children, not its state.
-    return const_cast<TForm1*>(this)->makeTable(t);
+    return tables_->table(t);
 }
 
 QFrame* TForm1::buttonPanel(int n) const {
-    table(buttonslots::tableOfButton(n));
-    return buttons_[n - 1];
+    return tables_->buttonPanel(n);
 }
 
 ButtonImage* TForm1::buttonPicture(int n) const {
-    table(buttonslots::tableOfButton(n));
-    return images_[n - 1];
+    return tables_->buttonPicture(n);
+}
+
+bool TForm1::tableMade(int t) const {
+    return tables_->made(t);
 }
 
 void TForm1::makeAllTables() {
     for (int t = 1; t <= 30; ++t)
-        table(t);
-}
-
-void TForm1::makeNextTableLater() {
-    QTimer::singleShot(0, this, [this] {
-        for (int t = 1; t <= 30; ++t) {
-            if (tableMade(t))
-                continue;
-            actionguard::run(prompts(), this, [&] { table(t); });
-            makeNextTableLater();
-            return;
-        }
-    });
+        tables_->table(t);
 }
 
 void TForm1::showTable(int n) {
-    switcher_->showTable(n);
+    parts_->switcher().showTable(n);
 }
 
 void TForm1::formShow() {
-    placement_->confirmFirstPlace();
-    actionguard::run(prompts(), this, [this] { helpAtShow_ = writeFirstRunFile(context_); });
-    actionguard::run(prompts(), this, [this] {
-        switcher_->applyStartTable();
-        table(shownTable());
-    });
-    setAcceptDrops(true);
-    // A target deleted while the strip was away shows as missing when it is back.
-    sightWatch_ = new SightWatch(
-        *this, prompts(), [this] { return placement_->isOnScreen(); },
-        [this](bool inSight) { brokenTargets_->setInSight(inSight, switcher_->shownTable()); });
-    // The strip shows first: loading its pictures, the tables not shown and
-    // the first start's help follow once it is on screen.
-    // The menus and the other tables once the pictures are in; any of them
-    // asked for sooner is made then.
-    connect(
-        loader_, &TableLoader::allLoaded, this,
-        [this] {
-            actionguard::run(prompts(), this, [this] { makeMenus(); });
-            makeNextTableLater();
-        },
-        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
-    QTimer::singleShot(0, this, [this] {
-        loader_->start();
-        if (helpAtShow_ && context_.tools)
-            actionguard::run(prompts(), this, [this] { context_.tools->showExtensiveHelp(); });
-    });
+    startup_->run();
 }
 
 void TForm1::formClose() {
     // The icon buffer goes with the slot operations, which the strip outlives.
-    find_->close();
-    placement_->closingPlacement();
-    switcher_->slideTimer()->stop();
+    parts_->find().close();
+    parts_->placement().closingPlacement();
+    parts_->switcher().slideTimer()->stop();
     timer2_->stop();
 }
 
@@ -451,7 +240,7 @@ void TForm1::setVisible(bool visible) {
     for (QWidget* control : controls)
         control->hide();
     QWidget::setVisible(true);
-    fonts_ = std::make_unique<FontWarmUp>();
+    parts_->startFonts();
     for (QWidget* control : controls)
         control->show();
     releaseTexts();
@@ -459,56 +248,37 @@ void TForm1::setVisible(bool visible) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    // Typing finds a button; a held Return never launches what it found.
-    const bool repeatedReturn =
-        event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
-    if (!repeatedReturn) {
-        FindSession::Answer found;
-        actionguard::run(prompts(), this, [&] {
-            found = find_->key(event->key(), event->modifiers(), event->text());
-            if (found.launch)
-                launcher_->launch(found.launch);
-        });
-        if (found.handled) {
-            event->accept();
-            return;
-        }
-    }
-    const stripkeys::Command command = stripkeys::commandFor(event->key(), event->modifiers());
-    if (command.kind == stripkeys::Kind::None) {
+    using Press = StripKeyboard::Press;
+    Press press = Press::Done;
+    actionguard::run(prompts(), this, [&] {
+        press = parts_->keyboard().press(event->key(), event->modifiers(), event->text(),
+                                         event->isAutoRepeat());
+    });
+    if (press == Press::Ignored) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    // A held key repeats only moves: a repeat of Return, Space or Escape is
-    // most often the tail of a key that chose a menu item or closed a box
-    // and came to the strip once those were gone.
-    if (event->isAutoRepeat() && !stripkeys::repeats(command.kind))
-        return;
-    if (command.kind == stripkeys::Kind::ButtonMenu ||
-        command.kind == stripkeys::Kind::OptionsMenu) {
+    if (press == Press::ButtonMenu || press == Press::OptionsMenu) {
         // At the selected button, as a right click there opens it.
         const int n = selection_.button();
         const QPoint at = selection_.has() && buttonPicture(n)->isVisible()
                               ? buttonPicture(n)->mapToGlobal(buttonPicture(n)->rect().center())
                               : mapToGlobal(rect().center());
-        QMenu* menu = command.kind == stripkeys::Kind::ButtonMenu ? buttonMenu() : optionsMenu();
-        menu->popup(at);
-        return;
+        (press == Press::ButtonMenu ? buttonMenu() : optionsMenu())->popup(at);
     }
-    actionguard::run(prompts(), this, [&] { keyboard_->run(command); });
 }
 
 void TForm1::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    find_->close();
+    parts_->find().close();
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // The found buttons stay under the strip, also when it hides.
-    if (find_ && find_->isOpen())
-        findList_->follow();
+    if (parts_ && parts_->find().isOpen())
+        parts_->findList().follow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -519,9 +289,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::comeForward(const QString& find) {
-    placement_->bringBack();
+    parts_->placement().bringBack();
     showNormal();
     raise();
     askKeyboard();
-    find_->open(find);
+    parts_->find().open(find);
 }

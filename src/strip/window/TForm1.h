@@ -1,13 +1,16 @@
 #pragma once
 // The launcher strip: the main window and its controls. It builds every
-// control with its object name (a table when first needed) and the menus
-// (after the show), owns the strip's logic and connects the controls to it;
-// the logic sees the strip's values through StripView, the window's helpers
-// its typed controls, and neither looks a control up.
+// control with its object name (a table when first needed, by StripTables);
+// StripAssembly makes the helpers that connect the controls to the strip's
+// logic, StripStartup what follows the first map (the menus among it). The
+// logic sees the strip's values through StripView, the window's helpers its
+// typed controls, and neither looks a control up.
 #include "context/AppContext.h"
 #include "strip/Selection.h"
 #include "strip/StripMenus.h"
+#include "strip/window/StripAssembly.h"
 #include "strip/window/StripControls.h"
+#include "strip/window/StripTables.h"
 
 #include <QString>
 #include <QWidget>
@@ -23,39 +26,15 @@ class QMenu;
 class QTimer;
 class ButtonImage;
 class CutBox;
-class HintRouter;
-class BrokenTargets;
-class ButtonArrange;
-class ButtonDrag;
-class ButtonFinder;
-class ButtonHandler;
-class FindList;
-class LazyFindList;
-class FindSession;
-class FontWarmUp;
-class ButtonLauncher;
-class OptionsMenu;
-class Placement;
-class PlacementEvents;
-class ShownSettings;
-class StripDrops;
-class StripKeyboard;
-class SlotOperations;
-class TableLoader;
-class TableSwitcher;
-class ToolsMenus;
+class StripStartup;
 
 class TForm1 : public QWidget, public StripControls {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 622;
     static constexpr int ClientHeight = 51;
-    static constexpr int TableX = 51;
-    static constexpr int ButtonY = 8;
-    static constexpr int ButtonPanelSize = 36;
-    static constexpr int PictureSize = 34;
     // x of slot k (1..12) within a table panel.
-    static int slotX(int slot);
+    static int slotX(int slot) { return striplayout::slotX(slot); }
 
     explicit TForm1(AppContext& context, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -67,7 +46,7 @@ public:
     Opener& opener() { return *context_.opener; }
 
     // StripControls.
-    QWidget* stripWindow() override { return this; }
+    QWidget* stripWindow() const override { return self_; }
     StripMenus& menus() override { return menus_; }
     // The menus are made in the first turn after the strip shows, or when
     // first asked for.
@@ -84,7 +63,7 @@ public:
     QFrame* table(int t) const override;              // 1..30
     QFrame* buttonPanel(int n) const override;        // But1..But360
     ButtonImage* buttonPicture(int n) const override; // img1..img360
-    bool tableMade(int t) const override { return tables_[t - 1] != nullptr; }
+    bool tableMade(int t) const override;
     // The tables not shown are made after the strip first shows, one an
     // event-loop turn; this makes the ones left at once.
     void makeAllTables();
@@ -96,22 +75,21 @@ public:
     void makeMenus();
     QTimer* timer1() const;                    // the slide's timer
     QTimer* timer2() const { return timer2_; } // the reminder's one-shot timer
-    HintRouter& hintRouter() { return *hintRouter_; }
-    TableLoader& tableLoader() { return *loader_; }
-    TableSwitcher& tableSwitcher() { return *switcher_; }
-    BrokenTargets& brokenTargets() { return *brokenTargets_; }
+    HintRouter& hintRouter() { return parts_->hintRouter(); }
+    TableLoader& tableLoader() { return parts_->loader(); }
+    TableSwitcher& tableSwitcher() { return parts_->switcher(); }
+    BrokenTargets& brokenTargets() { return parts_->brokenTargets(); }
     FindList& findList();
-    Placement& placement() { return *placement_; }
-    SlotOperations& slotOperations() { return *slots_; }
-    ShownSettings& settings() { return *settings_; }
+    Placement& placement() { return parts_->placement(); }
+    SlotOperations& slotOperations() { return parts_->slotOperations(); }
+    ShownSettings& settings() { return parts_->settings(); }
     // The selected button: the last one the pointer crossed.
     Selection& selection() { return selection_; }
 
     void showTable(int n);
 
-    // The show steps: apply the start table, accept drops; then, in the next
-    // turn, start loading, and make the menus when it is done. Runs once, on
-    // the first show, right after the window maps.
+    // The show steps (StripStartup); run once, on the first show, right
+    // after the window maps.
     void formShow();
     // Summoned: back from hiding and raised (the caller asks for activation
     // in the name of whoever summoned it); a text opens type to find on it.
@@ -132,20 +110,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QObject* sightWatch_ = nullptr; // reads the placement: goes before it
     void buildLayout();
-    QFrame* makeTable(int t);
-    void makeNextTableLater();
-    void createHelpers();
 
     AppContext& context_;
+    QWidget* const self_ = this;
     Selection selection_;
     StripMenus menus_;
-    QMenu* tablesMenu_ = nullptr;
-    QMenu* buttonMenu_ = nullptr;
-    QMenu* optionsMenu_ = nullptr;
     bool shown_ = false;
-    bool helpAtShow_ = false;
 
     QWidget* panelLeft_ = nullptr;
     QLabel* label1_ = nullptr;
@@ -157,33 +128,9 @@ private:
     QFrame* table31_ = nullptr;
     ButtonImage* image1_ = nullptr;
     std::array<CutBox*, 3> cutTo_{};
-    std::array<QFrame*, 30> tables_{};
-    std::array<QFrame*, 360> buttons_{};
-    std::array<ButtonImage*, 360> images_{};
     QTimer* timer2_ = nullptr;
-    // The helpers, made after the controls; the QObjects are children.
-    HintRouter* hintRouter_ = nullptr;
-    std::unique_ptr<ShownSettings> settings_;
-    TableSwitcher* switcher_ = nullptr;
-    TableLoader* loader_ = nullptr;
-    std::unique_ptr<Placement> placement_;
-    class WindowLaunchEffects;
-    std::unique_ptr<WindowLaunchEffects> launchEffects_;
-    std::unique_ptr<ButtonLauncher> launcher_;
-    std::unique_ptr<SlotOperations> slots_;
-    std::unique_ptr<OptionsMenu> options_;
-    std::unique_ptr<StripKeyboard> keyboard_;
-    std::unique_ptr<ButtonArrange> arrange_;
-    std::unique_ptr<ButtonFinder> finder_;
-    std::unique_ptr<LazyFindList> findList_;
-    std::unique_ptr<FindSession> find_;
-    // Started as the strip maps: before that, the thread would take the
-    // second core from the strip's own start; the first paint needs it.
-    std::unique_ptr<FontWarmUp> fonts_;
-    ButtonHandler* buttonHandler_ = nullptr;
-    ButtonDrag* buttonDrag_ = nullptr;
-    BrokenTargets* brokenTargets_ = nullptr;
-    PlacementEvents* placementEvents_ = nullptr;
-    StripDrops* drops_ = nullptr;
-    ToolsMenus* tools_ = nullptr;
+    std::unique_ptr<StripTables> tables_;
+    // Made after the controls; goes before them.
+    std::unique_ptr<StripAssembly> parts_;
+    std::unique_ptr<StripStartup> startup_;
 };
