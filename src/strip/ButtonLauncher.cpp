@@ -38,14 +38,14 @@ void ButtonLauncher::launch(int button, const QString& entryAction) {
     Opener::Start how = LaunchOptionsSettings(file_).read(button, target.text).start();
     how.entryAction = entryAction;
     opener_.startReporting(owner_, target.text, how,
-                          [this, path = target.text](const Opener::Outcome& outcome) {
-                              if (!outcome.opened)
-                                  effects_.tellRefused(path, outcome.reason);
-                              else if (effects_.hidesOnLaunch())
-                                  effects_.hideStrip();
-                              else
-                                  effects_.closeStrip();
-                          });
+                           [this, path = target.text](const Opener::Outcome& outcome) {
+                               if (!outcome.opened)
+                                   effects_.tellRefused(path, outcome.reason);
+                               else if (effects_.hidesOnLaunch())
+                                   effects_.hideStrip();
+                               else
+                                   effects_.closeStrip();
+                           });
 }
 
 QString ButtonLauncher::refusedNotice(const QString& target, const QString& reason) {
