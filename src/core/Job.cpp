@@ -1,0 +1,57 @@
+#include "Job.h"
+
+#include "Error.h"
+
+#include <QCoreApplication>
+#include <QThreadPool>
+
+namespace {
+// The strings the user sees, translated under this name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Job)
+};
+} // namespace
+
+Job::Job(QObject* parent, Pool pool) : QObject(parent), pool_(pool) {}
+
+Job::~Job() {
+    // The watchers go with this object, so no answer can reach it; the stop
+    // flag tells the work it may end early.
+    stop_.flag_->store(true);
+}
+
+void Job::cancel() {
+    stop_.flag_->store(true);
+    stop_ = Stop();
+    ++generation_;
+}
+
+QString Job::describe(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const AppError& e) {
+        return e.text();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    return Text::tr("The work stopped with an unknown error");
+}
+
+QThreadPool* Job::pool(Pool pool) {
+    if (pool == Pool::Compute)
+        return QThreadPool::globalInstance();
+    // Never deleted: deleting waits for its threads, and one may be stuck in
+    // the kernel for as long as its mount is dead.
+    static QThreadPool* const mayHang = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(256);
+        p->setExpiryTimeout(2000);
+        return p;
+    }();
+    return mayHang;
+}
+
+void Job::post(Pool which, std::function<void()> task) {
+    pool(which)->start(std::move(task));
+}
