@@ -77,10 +77,11 @@ int main(int argc, char** argv) {
         emptyFolder(ours);
         w.openFolder(ours);
         w.UseSelectedFolderBtnClick();
-        w.SaveAllBtnClick();
         QElapsedTimer t;
         t.start();
-        w.Timer2Timer();
+        w.SaveAllBtnClick();
+        while (w.saveAll().saving())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         saveAll.push_back(t.nsecsElapsed() / 1e6);
         written = int(QDir(ours).entryList(QDir::Files).size());
         w.SpeedButton1Click();

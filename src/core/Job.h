@@ -125,12 +125,18 @@ void Job::watch(QFuture<T> future, std::function<void(QFuture<T>&)> deliver,
                 std::function<void(int, int)> progress) {
     ++running_;
     auto* watcher = new QFutureWatcher<T>(this);
-    if (progress)
+    if (progress) {
+        // The range comes before the values that need it, in order.
+        auto total = std::make_shared<int>(0);
+        connect(watcher, &QFutureWatcherBase::progressRangeChanged, this,
+                [total](int, int maximum) { *total = maximum; });
         connect(watcher, &QFutureWatcherBase::progressValueChanged, this,
-                [this, watcher, generation = generation_, progress](int value) {
-                    if (generation == generation_)
-                        progress(value, watcher->progressMaximum());
+                [this, total, generation = generation_, progress](int value) {
+                    // A range of nothing is the watcher's catch-up before any report.
+                    if (generation == generation_ && *total > 0)
+                        progress(value, *total);
                 });
+    }
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, generation = generation_, deliver = std::move(deliver),
              failed = std::move(failed)] {
@@ -177,8 +183,9 @@ void Job::runReporting(Work work, std::function<void(int, int)> progress, Done d
     watch<T>(launch<T>(pool_,
                        [work = std::move(work), stop = stop_](QPromise<T>& promise) mutable {
                            Report report;
-                           report.set_ = [&promise](int done, int total) {
-                               promise.setProgressRange(0, total);
+                           report.set_ = [&promise, range = -1](int done, int total) mutable {
+                               if (total != range)
+                                   promise.setProgressRange(0, range = total);
                                promise.setProgressValue(done);
                            };
                            return work(stop, report);
