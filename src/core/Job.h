@@ -52,9 +52,11 @@ public:
 
     // Runs work(stop) on a worker; done(result) or done() for work returning
     // nothing, or failed(text) with what it threw, on this Job's thread.
-    // Runs started earlier go on unless cancel() drops them.
+    // Runs started earlier go on unless cancel() drops them. The future is
+    // for a reader that must know the work is over (its result goes to done).
     template <typename Work, typename Done>
-    void run(Work work, Done done, std::function<void(const QString&)> failed = {});
+    auto run(Work work, Done done, std::function<void(const QString&)> failed = {})
+        -> QFuture<std::invoke_result_t<Work, const Stop&>>;
 
     // The same for work(stop, report): progress(done, total) on this Job's
     // thread as the work reports it (at most some 25 times a second, the
@@ -165,15 +167,18 @@ template <typename T, typename Done> std::function<void(QFuture<T>&)> Job::deliv
     if constexpr (std::is_void_v<T>)
         return [done = std::move(done)](QFuture<T>&) { done(); };
     else
-        return [done = std::move(done)](QFuture<T>& r) { done(r.takeResult()); };
+        // A copy: taking the result would reset the future for its other readers.
+        return [done = std::move(done)](QFuture<T>& r) { done(r.result()); };
 }
 
 template <typename Work, typename Done>
-void Job::run(Work work, Done done, std::function<void(const QString&)> failed) {
+auto Job::run(Work work, Done done, std::function<void(const QString&)> failed)
+    -> QFuture<std::invoke_result_t<Work, const Stop&>> {
     using T = std::invoke_result_t<Work, const Stop&>;
-    watch<T>(launch<T>(pool_, [work = std::move(work),
-                               stop = stop_](QPromise<T>&) mutable { return work(stop); }),
-             deliverTo<T>(std::move(done)), std::move(failed));
+    QFuture<T> f = launch<T>(
+        pool_, [work = std::move(work), stop = stop_](QPromise<T>&) mutable { return work(stop); });
+    watch<T>(f, deliverTo<T>(std::move(done)), std::move(failed));
+    return f;
 }
 
 template <typename Work, typename Done>

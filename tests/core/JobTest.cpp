@@ -27,6 +27,9 @@ private slots:
                                            << "failed bad length";
         QTest::newRow("anything thrown") << "int"
                                          << "failed The work stopped with an unknown error";
+        // Steps may be merged while the receiver is busy; the last one never.
+        QTest::newRow("progress, then the value") << "progress"
+                                                  << "3 of 3, done 3";
     }
     void answers() {
         QFETCH(QString, work);
@@ -34,9 +37,27 @@ private slots:
         Job job;
         QStringList got;
         const auto failed = [&](const QString& text) { got << "failed " + text; };
+        QFuture<int> future;
         if (work == "value")
-            job.run([](const Job::Stop&) { return 42; },
-                    [&](int v) { got << "done " + QString::number(v); }, failed);
+            future = job.run([](const Job::Stop&) { return 42; },
+                             [&](int v) { got << "done " + QString::number(v); }, failed);
+        else if (work == "progress")
+            job.runReporting(
+                [](const Job::Stop&, const Job::Report& report) {
+                    for (int i = 1; i <= 3; ++i)
+                        report(i, 3);
+                    return 3;
+                },
+                [&](int done, int total) {
+                    if (!got.isEmpty() && got.last().contains(" of "))
+                        got.removeLast();
+                    got << QString("%1 of %2").arg(done).arg(total);
+                },
+                [&](int v) {
+                    got << (got.isEmpty() ? QString() : got.takeLast()) + ", done " +
+                               QString::number(v);
+                },
+                failed);
         else if (work == "nothing")
             job.run([](const Job::Stop&) {}, [&] { got << "done"; }, failed);
         else
@@ -52,6 +73,8 @@ private slots:
         QVERIFY(got.isEmpty()); // never inside run()
         QTRY_COMPARE_WITH_TIMEOUT(job.running(), 0, 5000);
         QCOMPARE(got, QStringList{answer});
+        // A reader of the future still sees it over once the answer is in.
+        QVERIFY(future.isFinished());
     }
 
     // `blocked` runs wait on a gate while the step happens; then the gate
