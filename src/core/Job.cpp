@@ -12,12 +12,52 @@ struct Text {
 };
 } // namespace
 
-Job::Job(QObject* parent, Pool pool) : QObject(parent), pool_(pool) {}
+Job::Job(QObject* parent, Pool pool)
+    : QObject(parent), pool_(pool), channel_(std::make_shared<Channel>()) {
+    channel_->owner = this;
+}
 
 Job::~Job() {
-    // The watchers go with this object, so no answer can reach it; the stop
-    // flag tells the work it may end early.
+    // The watchers go with this object and the channel forgets it, so no
+    // answer can reach it; the stop flag tells the work it may end early.
     stop_.flag_->store(true);
+    const std::lock_guard lock(channel_->mutex);
+    channel_->owner = nullptr;
+}
+
+std::function<void(int, int)> Job::reporter(std::shared_ptr<Channel> channel, quint64 generation,
+                                            std::function<void(int, int)> progress) {
+    struct Latest {
+        int done = 0;
+        int total = 0;
+        bool posted = false;
+    };
+    auto latest = std::make_shared<Latest>();
+    return [channel, generation, progress, latest](int done, int total) {
+        const std::lock_guard lock(channel->mutex);
+        latest->done = done;
+        latest->total = total;
+        Job* owner = channel->owner;
+        if (!owner || latest->posted)
+            return;
+        latest->posted = true;
+        // A call posted to the Job is dropped with it if it goes first.
+        QMetaObject::invokeMethod(
+            owner,
+            [owner, channel, generation, progress, latest] {
+                int d = 0;
+                int t = 0;
+                {
+                    const std::lock_guard lock(channel->mutex);
+                    latest->posted = false;
+                    d = latest->done;
+                    t = latest->total;
+                }
+                if (generation == owner->generation_)
+                    progress(d, t);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 void Job::cancel() {

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <type_traits>
 #include <utility>
 
@@ -59,8 +60,8 @@ public:
         -> QFuture<std::invoke_result_t<Work, const Stop&>>;
 
     // The same for work(stop, report): progress(done, total) on this Job's
-    // thread as the work reports it (at most some 25 times a second, the
-    // last step always), before its done or failed.
+    // thread with the newest report; reports made while one is on its way
+    // are merged into it. All come before done or failed.
     template <typename Work, typename Done>
     void runReporting(Work work, std::function<void(int, int)> progress, Done done,
                       std::function<void(const QString&)> failed = {});
@@ -86,13 +87,21 @@ private:
     static void post(Pool pool, std::function<void()> task);
     template <typename T>
     void watch(QFuture<T> future, std::function<void(QFuture<T>&)> deliver,
-               std::function<void(const QString&)> failed,
-               std::function<void(int, int)> progress = {});
+               std::function<void(const QString&)> failed);
+    // The way back for reports: cleared when the Job goes, under its lock.
+    struct Channel {
+        std::mutex mutex;
+        Job* owner = nullptr;
+    };
+    static std::function<void(int, int)> reporter(std::shared_ptr<Channel> channel,
+                                                  quint64 generation,
+                                                  std::function<void(int, int)> progress);
     template <typename T, typename Done>
     static std::function<void(QFuture<T>&)> deliverTo(Done done);
 
     Pool pool_;
     Stop stop_;
+    std::shared_ptr<Channel> channel_;
     quint64 generation_ = 0;
     int running_ = 0;
 };
@@ -123,22 +132,9 @@ auto Job::future(Work work, Pool pool) -> QFuture<std::invoke_result_t<Work>> {
 
 template <typename T>
 void Job::watch(QFuture<T> future, std::function<void(QFuture<T>&)> deliver,
-                std::function<void(const QString&)> failed,
-                std::function<void(int, int)> progress) {
+                std::function<void(const QString&)> failed) {
     ++running_;
     auto* watcher = new QFutureWatcher<T>(this);
-    if (progress) {
-        // The range comes before the values that need it, in order.
-        auto total = std::make_shared<int>(0);
-        connect(watcher, &QFutureWatcherBase::progressRangeChanged, this,
-                [total](int, int maximum) { *total = maximum; });
-        connect(watcher, &QFutureWatcherBase::progressValueChanged, this,
-                [this, total, generation = generation_, progress](int value) {
-                    // A range of nothing is the watcher's catch-up before any report.
-                    if (generation == generation_ && *total > 0)
-                        progress(value, *total);
-                });
-    }
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, generation = generation_, deliver = std::move(deliver),
              failed = std::move(failed)] {
@@ -185,15 +181,9 @@ template <typename Work, typename Done>
 void Job::runReporting(Work work, std::function<void(int, int)> progress, Done done,
                        std::function<void(const QString&)> failed) {
     using T = std::invoke_result_t<Work, const Stop&, const Report&>;
-    watch<T>(launch<T>(pool_,
-                       [work = std::move(work), stop = stop_](QPromise<T>& promise) mutable {
-                           Report report;
-                           report.set_ = [&promise, range = -1](int done, int total) mutable {
-                               if (total != range)
-                                   promise.setProgressRange(0, range = total);
-                               promise.setProgressValue(done);
-                           };
-                           return work(stop, report);
-                       }),
-             deliverTo<T>(std::move(done)), std::move(failed), std::move(progress));
+    Report report;
+    report.set_ = reporter(channel_, generation_, std::move(progress));
+    watch<T>(launch<T>(pool_, [work = std::move(work), stop = stop_,
+                               report](QPromise<T>&) mutable { return work(stop, report); }),
+             deliverTo<T>(std::move(done)), std::move(failed));
 }
