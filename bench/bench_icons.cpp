@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -79,9 +80,13 @@ int main(int argc, char** argv) {
         w.UseSelectedFolderBtnClick();
         QElapsedTimer t;
         t.start();
+        // Save All runs as a Job: from the button to its last file written.
+        QEventLoop done;
+        QObject::connect(&w.saveAll(), &SaveAllFlow::finished, &done, &QEventLoop::quit);
+        QObject::connect(&w.saveAll(), &SaveAllFlow::failed, &done, &QEventLoop::quit);
         w.SaveAllBtnClick();
-        while (w.saveAll().saving())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        if (w.saveAll().saving())
+            done.exec();
         saveAll.push_back(t.nsecsElapsed() / 1e6);
         written = int(QDir(ours).entryList(QDir::Files).size());
         w.SpeedButton1Click();

@@ -33,7 +33,9 @@ std::function<void(int, int)> Job::reporter(std::shared_ptr<Channel> channel, qu
         bool posted = false;
     };
     auto latest = std::make_shared<Latest>();
-    return [channel, generation, progress, latest](int done, int total) {
+    // One callback for the whole run: it may keep state between reports.
+    auto call = std::make_shared<std::function<void(int, int)>>(std::move(progress));
+    return [channel, generation, call, latest](int done, int total) {
         const std::lock_guard lock(channel->mutex);
         latest->done = done;
         latest->total = total;
@@ -44,7 +46,7 @@ std::function<void(int, int)> Job::reporter(std::shared_ptr<Channel> channel, qu
         // A call posted to the Job is dropped with it if it goes first.
         QMetaObject::invokeMethod(
             owner,
-            [owner, channel, generation, progress, latest] {
+            [owner, channel, generation, call, latest] {
                 int d = 0;
                 int t = 0;
                 {
@@ -54,7 +56,7 @@ std::function<void(int, int)> Job::reporter(std::shared_ptr<Channel> channel, qu
                     t = latest->total;
                 }
                 if (generation == owner->generation_)
-                    progress(d, t);
+                    (*call)(d, t);
             },
             Qt::QueuedConnection);
     };

@@ -4,6 +4,7 @@
 #include "icons/IconSaver.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -50,10 +51,15 @@ void SaveAllFlow::save(const QString& path, int count) {
                 int written = 0;
                 QImage last;
             } saved;
+            // A report wakes the UI thread: one a frame is enough for the bar.
+            QElapsedTimer clock;
             saved.written = job.run([&](int done, const QImage& icon) {
                 if (!icon.isNull())
                     saved.last = icon;
-                report(done, total);
+                if (!clock.isValid() || clock.elapsed() >= 16 || done == total) {
+                    report(done, total);
+                    clock.start();
+                }
                 return !stop.requested();
             });
             return saved;
