@@ -21,6 +21,27 @@ std::optional<Prompts::FontChoice> Prompts::fontAndColor(QWidget* owner,
     return FontChoice{*chosen, initial.color};
 }
 
+void Prompts::boxLater(QWidget* owner, const Box& spec, std::function<void(Button)> done) {
+    const Button answer = box(owner, spec);
+    if (done)
+        done(answer);
+}
+
+void Prompts::inputLater(QWidget* owner, const Input& spec,
+                         std::function<void(std::optional<QString>)> done) {
+    std::optional<QString> answer = input(owner, spec);
+    if (done)
+        done(std::move(answer));
+}
+
+void Prompts::noticeLater(QWidget* owner, const QString& text) {
+    boxLater(owner, {applicationTitle(), text, Icon::None, Ok}, {});
+}
+
+void Prompts::errorLater(QWidget* owner, const QString& text) {
+    boxLater(owner, {applicationTitle(), errorText(text), Icon::Error, Ok}, {});
+}
+
 bool Prompts::confirm(QWidget* owner, const QString& text, Button defaultButton) {
     return box(owner, {Text::tr("Confirm"), text, Icon::Question, Yes | No, defaultButton}) == Yes;
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -65,6 +66,16 @@ public:
     // One of the program's own windows shown modally (the reminder, the about
     // box); returns when it is closed.
     virtual void modal(QWidget* owner, QDialog& dialog) = 0;
+
+    // The same boxes without waiting for them: `done` gets the answer once
+    // the box is closed. Flows that run on socket or timer events use these,
+    // so no event loop ever runs inside such a handler. By default the box is
+    // shown at once and answered before the call returns.
+    virtual void boxLater(QWidget* owner, const Box& box, std::function<void(Button)> done);
+    virtual void inputLater(QWidget* owner, const Input& input,
+                            std::function<void(std::optional<QString>)> done);
+    void noticeLater(QWidget* owner, const QString& text);
+    void errorLater(QWidget* owner, const QString& text);
 
     // The plain notice: application title, no icon, OK.
     void notice(QWidget* owner, const QString& text);

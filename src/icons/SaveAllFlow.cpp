@@ -67,7 +67,7 @@ void SaveAllFlow::save(const QString& path, int count) {
         [this](int done, int total) { emit progress(total > 0 ? 100 * done / total : 100); },
         [this](const auto& saved) { emit finished(saved.written, saved.last); },
         [this](const QString& message) {
-            prompts_.error(owner_, message);
+            prompts_.errorLater(owner_, message);
             emit failed(message);
         });
 }

@@ -50,7 +50,7 @@ signals:
     // Every icon written; `last` is the last of them.
     void finished(int written, const QImage& last);
     // A file could not be written; the icons after it are not. The general
-    // error box has told the user; `message` is its text.
+    // error box, opened without waiting, tells the user; `message` is its text.
     void failed(const QString& message);
 
 private:

@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -55,94 +56,152 @@ int execAbove(QDialog& dialog, QWidget* owner) {
 
 } // namespace
 
-Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
-    QMessageBox mb(owner);
-    mb.setWindowTitle(spec.caption);
-    mb.setText(displayText(spec.text));
-    mb.setTextFormat(Qt::PlainText);
+namespace {
+
+// A message box built to the spec; shown by the caller.
+QMessageBox* makeBox(QWidget* owner, const Prompts::Box& spec) {
+    using P = Prompts;
+    auto* mb = new QMessageBox(owner);
+    mb->setWindowTitle(spec.caption);
+    mb->setText(P::displayText(spec.text));
+    mb->setTextFormat(Qt::PlainText);
     switch (spec.icon) {
-    case Icon::None:
-        mb.setIcon(QMessageBox::NoIcon);
+    case P::Icon::None:
+        mb->setIcon(QMessageBox::NoIcon);
         break;
-    case Icon::Information:
-        mb.setIcon(QMessageBox::Information);
+    case P::Icon::Information:
+        mb->setIcon(QMessageBox::Information);
         break;
-    case Icon::Warning:
-        mb.setIcon(QMessageBox::Warning);
+    case P::Icon::Warning:
+        mb->setIcon(QMessageBox::Warning);
         break;
-    case Icon::Error:
-        mb.setIcon(QMessageBox::Critical);
+    case P::Icon::Error:
+        mb->setIcon(QMessageBox::Critical);
         break;
-    case Icon::Question:
-        mb.setIcon(QMessageBox::Question);
+    case P::Icon::Question:
+        mb->setIcon(QMessageBox::Question);
         break;
     }
     QMessageBox::StandardButtons buttons;
-    if (spec.buttons & Ok)
+    if (spec.buttons & P::Ok)
         buttons |= QMessageBox::Ok;
-    if (spec.buttons & Yes)
+    if (spec.buttons & P::Yes)
         buttons |= QMessageBox::Yes;
-    if (spec.buttons & No)
+    if (spec.buttons & P::No)
         buttons |= QMessageBox::No;
-    if (spec.buttons & Cancel)
+    if (spec.buttons & P::Cancel)
         buttons |= QMessageBox::Cancel;
-    mb.setStandardButtons(buttons);
+    mb->setStandardButtons(buttons);
     switch (spec.defaultButton & spec.buttons) {
-    case Yes:
-        mb.setDefaultButton(QMessageBox::Yes);
+    case P::Yes:
+        mb->setDefaultButton(QMessageBox::Yes);
         break;
-    case No:
-        mb.setDefaultButton(QMessageBox::No);
+    case P::No:
+        mb->setDefaultButton(QMessageBox::No);
         break;
-    case Cancel:
-        mb.setDefaultButton(QMessageBox::Cancel);
+    case P::Cancel:
+        mb->setDefaultButton(QMessageBox::Cancel);
         break;
-    case Ok:
-        mb.setDefaultButton(QMessageBox::Ok);
+    case P::Ok:
+        mb->setDefaultButton(QMessageBox::Ok);
         break;
     default:
         break;
     }
-    switch (execAbove(mb, owner)) {
+    return mb;
+}
+
+Prompts::Button buttonOf(int result, const Prompts::Box& spec) {
+    switch (result) {
     case QMessageBox::Ok:
-        return Ok;
+        return Prompts::Ok;
     case QMessageBox::Yes:
-        return Yes;
+        return Prompts::Yes;
     case QMessageBox::No:
-        return No;
+        return Prompts::No;
     default:
-        return (spec.buttons & Cancel) ? Cancel : ((spec.buttons & No) ? No : Ok);
+        return (spec.buttons & Prompts::Cancel)
+                   ? Prompts::Cancel
+                   : ((spec.buttons & Prompts::No) ? Prompts::No : Prompts::Ok);
     }
 }
 
-std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
+// The input box; its edit is the dialog's only QLineEdit.
+QDialog* makeInput(QWidget* owner, const Prompts::Input& spec) {
     // Built by hand so that the edit's length limit is set on a control we own.
-    QDialog dlg(owner);
-    dlg.setWindowTitle(spec.caption);
-    auto* label = new QLabel(spec.prompt, &dlg);
-    auto* edit = new QLineEdit(&dlg);
+    auto* dlg = new QDialog(owner);
+    dlg->setWindowTitle(spec.caption);
+    auto* label = new QLabel(spec.prompt, dlg);
+    auto* edit = new QLineEdit(dlg);
     edit->setMaxLength(spec.maxLength);
     if (spec.secret)
         edit->setEchoMode(QLineEdit::Password);
     edit->setText(spec.initial);
     edit->selectAll();
     label->setBuddy(edit);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dlg);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dlg);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dlg);
     // Wide enough for the window manager to show the whole caption, and the
     // prompt clear of the edges.
-    dlg.setMinimumWidth(std::max(titleBarWidth(spec.caption),
-                                 label->fontMetrics().horizontalAdvance(spec.prompt) +
-                                     4 * layout->spacing() + layout->contentsMargins().left() +
-                                     layout->contentsMargins().right()));
+    dlg->setMinimumWidth(std::max(titleBarWidth(spec.caption),
+                                  label->fontMetrics().horizontalAdvance(spec.prompt) +
+                                      4 * layout->spacing() + layout->contentsMargins().left() +
+                                      layout->contentsMargins().right()));
     layout->addWidget(label);
     layout->addWidget(edit);
     layout->addWidget(buttons);
-    if (execAbove(dlg, owner) != QDialog::Accepted)
+    return dlg;
+}
+
+std::optional<QString> inputOf(QDialog& dlg, int result) {
+    if (result != QDialog::Accepted)
         return std::nullopt;
-    return edit->text();
+    return dlg.findChild<QLineEdit*>()->text();
+}
+
+// Shows a dialog without a nested loop; `done` gets its result once it closes.
+void openAbove(QDialog* dialog, QWidget* owner, std::function<void(int)> done) {
+    QWidget* asker = askingWindow(owner);
+    toolwindow::keepAbove(*dialog, asker);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, dialog, [asker, done](int result) {
+        if (asker && asker->isVisible() && !QApplication::activeWindow())
+            asker->activateWindow();
+        if (done)
+            done(result);
+    });
+    dialog->open();
+}
+
+} // namespace
+
+Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
+    const std::unique_ptr<QMessageBox> mb(makeBox(owner, spec));
+    return buttonOf(execAbove(*mb, owner), spec);
+}
+
+void QtPrompts::boxLater(QWidget* owner, const Box& spec, std::function<void(Button)> done) {
+    openAbove(makeBox(owner, spec), owner, [spec, done](int result) {
+        if (done)
+            done(buttonOf(result, spec));
+    });
+}
+
+std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
+    const std::unique_ptr<QDialog> dlg(makeInput(owner, spec));
+    const int result = execAbove(*dlg, owner);
+    return inputOf(*dlg, result);
+}
+
+void QtPrompts::inputLater(QWidget* owner, const Input& spec,
+                           std::function<void(std::optional<QString>)> done) {
+    QDialog* dlg = makeInput(owner, spec);
+    openAbove(dlg, owner, [dlg, done](int result) {
+        if (done)
+            done(inputOf(*dlg, result));
+    });
 }
 
 void QtPrompts::addPreview(QFileDialog& dialog) {

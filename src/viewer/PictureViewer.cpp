@@ -70,7 +70,7 @@ void PictureViewer::writeRecentInBackground() {
                            bytes = *bytes](const Job::Stop&) { return write(path, bytes); },
                           [this](bool written) {
                               if (!written)
-                                  prompts_.error(owner_, recent_.writeFailed());
+                                  prompts_.errorLater(owner_, recent_.writeFailed());
                               if (std::exchange(writeAgain_, false))
                                   writeRecentInBackground();
                           });
@@ -238,7 +238,7 @@ void PictureViewer::loaded(int generation, const QString& path, Then then, const
     if (!error.isEmpty()) {
         if (options_.incDisplay)
             emit pictureChanged(); // the picture that stays, over the partial one
-        prompts_.error(owner_, error);
+        prompts_.errorLater(owner_, error);
         return;
     }
     setPicture(picture);

@@ -1,6 +1,7 @@
 #include "ScriptedPrompts.h"
 
 #include <QTest>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -119,6 +120,29 @@ Prompts::Button ScriptedPrompts::box(QWidget*, const Box& b) {
     if (!e)
         return (b.buttons & Cancel) ? Cancel : ((b.buttons & No) ? No : Ok);
     return e->button;
+}
+
+// Recorded at once, answered from the event loop, as a box opened with
+// open() answers once the user closed it.
+void ScriptedPrompts::boxLater(QWidget* owner, const Box& b, std::function<void(Button)> done) {
+    const Button answer = box(owner, b);
+    ++later_;
+    QTimer::singleShot(0, &context_, [this, answer, done] {
+        --later_;
+        if (done)
+            done(answer);
+    });
+}
+
+void ScriptedPrompts::inputLater(QWidget* owner, const Input& in,
+                                 std::function<void(std::optional<QString>)> done) {
+    std::optional<QString> answer = input(owner, in);
+    ++later_;
+    QTimer::singleShot(0, &context_, [this, answer, done] {
+        --later_;
+        if (done)
+            done(answer);
+    });
 }
 
 std::optional<QString> ScriptedPrompts::input(QWidget*, const Input& in) {

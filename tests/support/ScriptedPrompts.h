@@ -2,6 +2,7 @@
 #include "context/Prompts.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -45,6 +46,9 @@ public:
 
     Button box(QWidget* owner, const Box& box) override;
     std::optional<QString> input(QWidget* owner, const Input& input) override;
+    void boxLater(QWidget* owner, const Box& box, std::function<void(Button)> done) override;
+    void inputLater(QWidget* owner, const Input& input,
+                    std::function<void(std::optional<QString>)> done) override;
     std::optional<QString> file(QWidget* owner, const FileDialog& dialog) override;
     std::optional<QColor> color(QWidget* owner, const QColor& initial) override;
     std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
@@ -65,8 +69,8 @@ public:
     // The boxes only, for the common case.
     QList<Box> boxes() const;
     const Box& lastBox() const;
-    // True when every queued expectation was used.
-    bool allUsed() const { return queue_.empty(); }
+    // True when every queued expectation was used and answered.
+    bool allUsed() const { return queue_.empty() && later_ == 0; }
     int unexpectedCount() const { return unexpected_; }
     void clear();
 
@@ -86,6 +90,8 @@ private:
     std::deque<Expectation> queue_;
     QList<Shown> shown_;
     int unexpected_ = 0;
+    int later_ = 0;   // boxes opened without waiting, not answered yet
+    QObject context_; // their answers die with the prompts
 };
 
 } // namespace testsupport
