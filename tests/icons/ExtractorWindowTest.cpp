@@ -200,7 +200,8 @@ private slots:
                  QStringLiteral("The icon folder is the selected folder:\r") + out);
         c_->prompts.expectBox(ScriptedPrompts::Yes).expectBox();
         click("SaveAllBtn");
-        QTRY_VERIFY_WITH_TIMEOUT(!w_->saveAll().saving(), 10000);
+        // The error box opens without waiting; its answer comes from the loop.
+        QTRY_VERIFY_WITH_TIMEOUT(!w_->saveAll().saving() && c_->scriptAnswered(), 10000);
         QCOMPARE(c_->prompts.lastBox().icon, Prompts::Icon::Error);
         QCOMPARE(c_->prompts.lastBox().text,
                  QStringLiteral("Cannot create file ") + out + QStringLiteral("/pe32_03.ICO."));

@@ -196,7 +196,7 @@ private slots:
             QCOMPARE(ends, QStringList{"failed " + message});
             QCOMPARE(c.prompts.lastBox().text, message + ".");
             QCOMPARE(c.prompts.lastBox().icon, Prompts::Icon::Error);
-            QVERIFY(c.scriptAnswered());
+            QTRY_VERIFY_WITH_TIMEOUT(c.scriptAnswered(), 5000);
         } else {
             QCOMPARE(ends, (QStringList{QString("finished %1").arg(written), "icon"}));
             QCOMPARE(progress.last(), 100);

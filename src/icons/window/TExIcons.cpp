@@ -80,9 +80,14 @@ void TExIcons::buildWindow() {
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->hide();
 
-    connect(&saveAll_, &SaveAllFlow::progress, panel3_, &IconProgressPanel::setValue);
-    connect(&saveAll_, &SaveAllFlow::finished, this, &TExIcons::saveAllFinished);
-    connect(&saveAll_, &SaveAllFlow::failed, panel3_, &IconProgressPanel::hideDone);
+    // The save's answers come from the event loop, like the user's actions.
+    connect(&saveAll_, &SaveAllFlow::progress, this,
+            [this](int percent) { guard([=, this] { panel3_->setValue(percent); }); });
+    connect(&saveAll_, &SaveAllFlow::finished, this, [this](int written, const QImage& last) {
+        guard([=, this] { saveAllFinished(written, last); });
+    });
+    connect(&saveAll_, &SaveAllFlow::failed, this,
+            [this] { guard([this] { panel3_->hideDone(); }); });
 
     setAcceptDrops(true);
     bringToFront(panel1_);
