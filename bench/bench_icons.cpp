@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -77,10 +78,15 @@ int main(int argc, char** argv) {
         emptyFolder(ours);
         w.openFolder(ours);
         w.UseSelectedFolderBtnClick();
-        w.SaveAllBtnClick();
         QElapsedTimer t;
         t.start();
-        w.Timer2Timer();
+        // Save All runs as a Job: from the button to its last file written.
+        QEventLoop done;
+        QObject::connect(&w.saveAll(), &SaveAllFlow::finished, &done, &QEventLoop::quit);
+        QObject::connect(&w.saveAll(), &SaveAllFlow::failed, &done, &QEventLoop::quit);
+        w.SaveAllBtnClick();
+        if (w.saveAll().saving())
+            done.exec();
         saveAll.push_back(t.nsecsElapsed() / 1e6);
         written = int(QDir(ours).entryList(QDir::Files).size());
         w.SpeedButton1Click();

@@ -1582,6 +1582,13 @@ Einrichtung:</translation>
     </message>
 </context>
 <context>
+    <name>Job</name>
+    <message>
+        <source>The work stopped with an unknown error</source>
+        <translation>Die Arbeit wurde mit einem unbekannten Fehler beendet</translation>
+    </message>
+</context>
+<context>
     <name>JpegDecoder</name>
     <message>
         <source>JPEG error #%1</source>

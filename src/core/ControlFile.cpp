@@ -4,6 +4,7 @@
 #include "Error.h"
 #include "FileLock.h"
 #include "IniDocument.h"
+#include "Job.h"
 #include "RegularFile.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <atomic>
 #include <cerrno>
 #include <ctime>
-#include <future>
 #include <optional>
 #include <sys/stat.h>
 
@@ -108,15 +108,16 @@ struct ControlFile::Cache {
     QByteArray raw;
     timespec loadedAt{};
 
-    // A copy read and parsed on another thread (preload), taken by the next
-    // refresh; it holds only what the read found.
+    // A copy read and parsed by a Job (preload), taken by the next refresh,
+    // which waits for it if it is not in yet; it holds only what the read
+    // found. A file destroyed before that drops it unread.
     struct Loaded {
         Identity identity;
         QByteArray raw;
         IniDocument doc;
         timespec loadedAt{};
     };
-    std::future<std::optional<Loaded>> preloaded;
+    QFuture<std::optional<Loaded>> preloaded;
 
     static std::optional<Loaded> load(const QString& path) {
         timespec now{};
@@ -130,9 +131,11 @@ struct ControlFile::Cache {
     }
 
     void takePreloaded() {
-        if (!preloaded.valid())
+        if (!preloaded.isValid())
             return;
-        if (std::optional<Loaded> loaded = preloaded.get()) {
+        std::optional<Loaded> loaded = preloaded.takeResult();
+        preloaded = {};
+        if (loaded) {
             state = State::Loaded;
             identity = loaded->identity;
             raw = std::move(loaded->raw);
@@ -256,9 +259,9 @@ ControlFile::~ControlFile() {
 }
 
 void ControlFile::preload() {
-    if (path_.isEmpty() || cache_->preloaded.valid())
+    if (path_.isEmpty() || cache_->preloaded.isValid())
         return;
-    cache_->preloaded = std::async(std::launch::async, &Cache::load, path_);
+    cache_->preloaded = Job::future([path = path_] { return Cache::load(path); });
 }
 
 bool ControlFile::unreadable() const {

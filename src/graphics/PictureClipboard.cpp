@@ -1,12 +1,12 @@
 #include "graphics/PictureClipboard.h"
 #include "core/Error.h"
+#include "core/Job.h"
 #include "graphics/JpegDecoder.h"
 #include "graphics/Metafile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace pictureclipboard {
 
@@ -32,7 +32,7 @@ PictureData::PictureData(const Picture& picture) {
     if (picture.kind() == Picture::Kind::Jpeg) {
         // Decoded in full from the file's bytes; the picture's own cache
         // belongs to the UI thread.
-        image_ = QtConcurrent::run([bytes = picture.fileBytes()] {
+        image_ = Job::future([bytes = picture.fileBytes()] {
             try {
                 return JpegDecoder(bytes).decode();
             } catch (const AppError&) {
@@ -40,7 +40,7 @@ PictureData::PictureData(const Picture& picture) {
             }
         });
     } else {
-        image_ = QtConcurrent::run([image = picture.image()] { return image; });
+        image_ = Job::future([image = picture.image()] { return image; });
     }
     // Asynchronous even when the image is at hand: a continuation of a
     // finished future would otherwise run here, on the UI thread.

@@ -42,17 +42,17 @@ void saveInBatch(const QImage& icon, const QString& path) {
 SaveAllJob::SaveAllJob(QString path, int count, QString folder)
     : path_(std::move(path)), count_(count), folder_(std::move(folder)) {}
 
-int SaveAllJob::run(const std::function<void(const QImage&)>& onIcon) const {
+int SaveAllJob::run(const Each& each) const {
     const QString stem = iconfilenames::stem(path_);
     int written = 0;
     for (int i = 0; i < count_; ++i) {
         const std::optional<QImage> icon = iconreader::icon(path_, i);
-        if (!icon)
-            continue;
-        if (onIcon)
-            onIcon(*icon);
-        iconsaver::saveInBatch(*icon, iconfilenames::iconFilePath(folder_, stem, i));
-        ++written;
+        if (icon) {
+            iconsaver::saveInBatch(*icon, iconfilenames::iconFilePath(folder_, stem, i));
+            ++written;
+        }
+        if (each && !each(i + 1, icon.value_or(QImage())))
+            break;
     }
     return written;
 }

@@ -24,12 +24,16 @@ public:
     // The path as the path field holds it and the count of the file loaded last.
     SaveAllJob(QString path, int count, QString folder);
 
+    // Sees each icon after its file is written, with how many indexes are
+    // done; false stops before the next one.
+    using Each = std::function<bool(int done, const QImage& icon)>;
+
     // Writes icons 0 .. count - 1, overwriting files of the same names, and
     // returns how many were written; an index the file has no icon for is
-    // passed over. onIcon sees each icon as it is extracted. The first file
+    // passed over. Each file is replaced whole or not at all. The first file
     // that cannot be written raises its error; the icons after it are not
     // written.
-    int run(const std::function<void(const QImage&)>& onIcon = {}) const;
+    int run(const Each& each = {}) const;
 
 private:
     QString path_;

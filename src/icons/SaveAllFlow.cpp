@@ -1,10 +1,10 @@
 #include "icons/SaveAllFlow.h"
 
 #include "context/Prompts.h"
-#include "core/Error.h"
 #include "icons/IconSaver.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -39,23 +39,40 @@ SaveAllFlow::Start SaveAllFlow::start() {
     box.buttons = Prompts::Yes | Prompts::No;
     if (prompts_.box(owner_, box) != Prompts::Yes)
         return Start::Declined;
-    failed_ = false;
     return Start::Started;
 }
 
-void SaveAllFlow::save(const QString& path, int count,
-                       const std::function<void(const QImage&)>& onIcon) {
-    try {
-        SaveAllJob(path, count, folder_).run(onIcon);
-    } catch (const AppError&) {
-        failed_ = true;
-        animation_.reset();
-        throw;
-    }
+void SaveAllFlow::save(const QString& path, int count) {
+    job_.cancel();
+    job_.runReporting(
+        [job = SaveAllJob(path, count, folder_), total = count](const Job::Stop& stop,
+                                                                const Job::Report& report) {
+            struct Saved {
+                int written = 0;
+                QImage last;
+            } saved;
+            // A report wakes the UI thread: one a frame is enough for the bar.
+            QElapsedTimer clock;
+            saved.written = job.run([&](int done, const QImage& icon) {
+                if (!icon.isNull())
+                    saved.last = icon;
+                if (!clock.isValid() || clock.elapsed() >= 16 || done == total) {
+                    report(done, total);
+                    clock.start();
+                }
+                return !stop.requested();
+            });
+            return saved;
+        },
+        [this](int done, int total) { emit progress(total > 0 ? 100 * done / total : 100); },
+        [this](const auto& saved) { emit finished(saved.written, saved.last); },
+        [this](const QString& message) {
+            prompts_.errorLater(owner_, message);
+            emit failed(message);
+        });
 }
 
-ProgressAnimation::Frame SaveAllFlow::tick(int barValue) {
-    if (failed_)
-        return {barValue, false};
-    return animation_.tick(barValue);
+void SaveAllFlow::close() {
+    cancel();
+    folder_.clear();
 }

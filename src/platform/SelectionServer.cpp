@@ -1,5 +1,7 @@
 #include "platform/SelectionServer.h"
 
+#include "core/Job.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -7,12 +9,12 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPointer>
-#include <QThreadPool>
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <poll.h>
 #include <xcb/xcb.h>
 
@@ -122,11 +124,19 @@ void send(xcb_connection_t* c, const Request& r, const QByteArray& data) {
     xcb_flush(c);
 }
 
+// The program's connection, for the one answer a worker may give over it;
+// cleared under the lock when the filter goes, so no worker uses it later.
+struct ProgramConnection {
+    std::mutex mutex;
+    xcb_connection_t* c = nullptr;
+};
+
 // Runs on a worker: waits for the bytes, then answers over a connection of
 // its own. A failure is answered with "no data", over the program's
 // connection when no own one could be made (libxcb is thread-safe; a small
 // event does not block it).
-void answer(xcb_connection_t* programConnection, Request r, QFuture<QByteArray> bytes) {
+void answer(const std::shared_ptr<ProgramConnection>& program, Request r,
+            QFuture<QByteArray> bytes) {
     QByteArray data;
     try {
         bytes.waitForFinished();
@@ -140,29 +150,35 @@ void answer(xcb_connection_t* programConnection, Request r, QFuture<QByteArray> 
         data.clear();
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     const bool connected = xcb_connection_has_error(c) == 0;
-    if (connected && !data.isEmpty())
+    if (connected && !data.isEmpty()) {
         send(c, r, data);
-    else
-        notify(connected ? c : programConnection, r, XCB_NONE);
+    } else if (connected) {
+        notify(c, r, XCB_NONE);
+    } else {
+        const std::lock_guard lock(program->mutex);
+        if (program->c)
+            notify(program->c, r, XCB_NONE);
+    }
     // The server has carried out every request before the connection goes.
     free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     xcb_disconnect(c);
-}
-
-QThreadPool& answerers() {
-    static QThreadPool pool;
-    return pool;
 }
 
 // Lives as long as the application and its X connection.
 class RequestFilter : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit RequestFilter(xcb_connection_t* c)
-        : QObject(QCoreApplication::instance()), c_(c), clipboard_(internAtom(c, "CLIPBOARD")) {
+        : QObject(QCoreApplication::instance()), c_(c), clipboard_(internAtom(c, "CLIPBOARD")),
+          program_(std::make_shared<ProgramConnection>()) {
+        program_->c = c;
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
-    // An answer may still use the program's connection.
-    ~RequestFilter() override { answerers().waitForDone(); }
+    // Answers under way keep their own connections; only a "no data" being
+    // told over the program's is waited for.
+    ~RequestFilter() override {
+        const std::lock_guard lock(program_->mutex);
+        program_->c = nullptr;
+    }
 
     Offer offer;
 
@@ -192,7 +208,10 @@ public:
             return false;
         const Request r{req->requestor, req->selection, req->target,
                         req->property == XCB_NONE ? req->target : req->property, req->time};
-        answerers().start([c = c_, r, future = *bytes] { answer(c, r, future); });
+        // A requestor that stops reading holds its answer up to its time
+        // limit per step: the pool that grows.
+        Job::future([program = program_, r, future = *bytes] { answer(program, r, future); },
+                    Job::Pool::MayHang);
         return true;
     }
 
@@ -213,6 +232,7 @@ private:
 
     xcb_connection_t* c_;
     xcb_atom_t clipboard_;
+    std::shared_ptr<ProgramConnection> program_;
     QHash<xcb_atom_t, QString> names_;
 };
 

@@ -8,9 +8,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPointer>
-#include <mutex>
-#include <thread>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -19,24 +16,9 @@ struct Text {
 };
 } // namespace
 
-// The way back from the asking threads: cleared when the strip goes, so an
-// answer that comes later (a hung mount) finds nobody and is dropped.
-struct BrokenTargets::Channel {
-    std::mutex mutex;
-    BrokenTargets* owner = nullptr;
-};
-
 BrokenTargets::BrokenTargets(StripView& view, ControlFile& file, QObject* parent)
     : QObject(parent), view_(view), file_(file),
-      exists_([](const QString& path) { return desktopapps::usable(path); }),
-      channel_(std::make_shared<Channel>()) {
-    channel_->owner = this;
-}
-
-BrokenTargets::~BrokenTargets() {
-    const std::lock_guard lock(channel_->mutex);
-    channel_->owner = nullptr;
-}
+      exists_([](const QString& path) { return desktopapps::usable(path); }) {}
 
 bool BrokenTargets::isLocalPath(const QString& target) {
     return target.startsWith(QLatin1Char('/'));
@@ -85,17 +67,20 @@ void BrokenTargets::checkTable(int t) {
 }
 
 void BrokenTargets::ask(const QString& path) {
-    std::thread([channel = channel_, exists = exists_, path, limit = limitMs_] {
-        QElapsedTimer clock;
-        clock.start();
-        const bool there = exists(path);
-        const bool inTime = clock.elapsed() <= limit;
-        const std::lock_guard lock(channel->mutex);
-        if (BrokenTargets* owner = channel->owner)
-            QMetaObject::invokeMethod(
-                owner, [owner, path, there, inTime] { owner->answer(path, there, inTime); },
-                Qt::QueuedConnection);
-    }).detach();
+    struct Answer {
+        bool there = false;
+        bool inTime = false;
+    };
+    questions_.run(
+        [exists = exists_, path, limit = limitMs_](const Job::Stop&) {
+            QElapsedTimer clock;
+            clock.start();
+            const bool there = exists(path);
+            return Answer{there, clock.elapsed() <= limit};
+        },
+        [this, path](Answer a) { answer(path, a.there, a.inTime); },
+        // A question that failed counts as one not answered in time.
+        [this, path](const QString&) { answer(path, false, false); });
 }
 
 void BrokenTargets::answer(const QString& path, bool there, bool inTime) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Job.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -25,7 +27,6 @@ public:
     static constexpr int DefaultLimitMs = 3000;
 
     BrokenTargets(StripView& view, ControlFile& file, QObject* parent = nullptr);
-    ~BrokenTargets() override;
 
     // A stand-in for the file system's answer, and the time limit (tests).
     void setExists(Exists exists) { exists_ = std::move(exists); }
@@ -51,8 +52,7 @@ signals:
     void answered(int n);
 
 private:
-    struct Channel;
-    // Puts the question about path to a thread of its own.
+    // Puts the question about path to a worker that may hang for good.
     void ask(const QString& path);
     void answer(const QString& path, bool there, bool inTime);
     void apply(int n, const QString& target, bool exists);
@@ -64,7 +64,8 @@ private:
     Exists exists_;
     int limitMs_ = DefaultLimitMs;
     bool inSight_ = true;
-    std::shared_ptr<Channel> channel_;
+    // Its end drops every answer still to come.
+    Job questions_{nullptr, Job::Pool::MayHang};
     struct Gone {
         QString target;
         QString hint; // the hint it had before

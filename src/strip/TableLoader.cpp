@@ -11,66 +11,32 @@
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <memory>
+#include <pthread.h>
 
-TTableInfo::TTableInfo(int number, TableLoader& loader) : number_(number), loader_(loader) {
-    // Qt hands the object name to the kernel as the thread's name.
-    setObjectName(QStringLiteral("TInfo%1").arg(number));
-}
+namespace {
+// While a turn's pictures are read, its worker carries the turn's name, so a
+// debugger or `top -H` shows which turn it is.
+class ThreadName {
+public:
+    explicit ThreadName(const QString& name) {
+        pthread_getname_np(pthread_self(), previous_, sizeof previous_);
+        pthread_setname_np(pthread_self(), name.toLatin1().left(15).constData());
+    }
+    ~ThreadName() { pthread_setname_np(pthread_self(), previous_); }
+    ThreadName(const ThreadName&) = delete;
+    ThreadName& operator=(const ThreadName&) = delete;
 
-void TTableInfo::run() {
-    loader_.waitForTurn();
-    if (loader_.abandoned())
-        return;
-    const int n = number_;
-    const QString name = objectName();
-    TableLoader* loader = &loader_;
-    // The keys are read on the main thread, the pictures they name here.
-    QList<PictureFetch::Request> wanted;
-    QMetaObject::invokeMethod(
-        loader,
-        [loader, n, &wanted] {
-            const QList<int> groups = TableLoader::groupsOf(n);
-            if (!loader->abandoned() && !groups.isEmpty())
-                wanted = PictureFetch::wanted(loader->file_,
-                                              TableLoader::GroupSize * (groups.front() - 1) + 1,
-                                              TableLoader::GroupSize * groups.back());
-        },
-        Qt::BlockingQueuedConnection);
-    PictureFetch fetched;
-    fetched.fetch(wanted, [loader] { return loader->abandoned(); });
-    if (loader_.abandoned())
-        return;
-    QMetaObject::invokeMethod(
-        loader,
-        [loader, n, name, &fetched] {
-            if (!loader->abandoned())
-                loader->runGroupJob(n, name, &fetched);
-        },
-        Qt::BlockingQueuedConnection);
-}
+private:
+    char previous_[16] = {};
+};
+} // namespace
 
 TableLoader::TableLoader(StripView& view, ControlFile& file, QObject* parent)
     : QObject(parent), view_(view), file_(file),
       iconSource_([](const QString& path, int index) { return iconreader::icon(path, index); }) {}
-
-TableLoader::~TableLoader() {
-    abandoned_ = true;
-    turn_.release(ThreadCount);
-    // A thread may be blocked in its hand-over; dropping the pending call
-    // releases it. Keep dropping until every thread has ended.
-    for (;;) {
-        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-        bool running = false;
-        for (auto& t : threads_)
-            if (t && !t->wait(5))
-                running = true;
-        if (!running)
-            break;
-    }
-}
 
 QList<int> TableLoader::groupsOf(int thread) {
     switch (thread) {
@@ -98,19 +64,32 @@ QList<int> TableLoader::groupsOf(int thread) {
 }
 
 void TableLoader::start() {
-    for (int t = 1; t <= ThreadCount; ++t) {
-        auto* thread = new TTableInfo(t, *this);
-        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-        threads_[t - 1] = thread;
-        thread->start(QThread::NormalPriority);
-    }
     // The first turn comes from the event loop, so no job runs before the
     // show steps have returned.
-    QTimer::singleShot(0, this, [this] { turn_.release(); });
+    QTimer::singleShot(0, this, [this] { nextTurn(); });
 }
 
-void TableLoader::waitForTurn() {
-    turn_.acquire();
+void TableLoader::nextTurn() {
+    const int t = ++turnsGiven_;
+    const QList<int> groups = groupsOf(t);
+    if (groups.isEmpty())
+        return;
+    // The keys are read here, the pictures they name on the worker.
+    const QList<PictureFetch::Request> wanted = PictureFetch::wanted(
+        file_, GroupSize * (groups.front() - 1) + 1, GroupSize * groups.back());
+    const QString name = QStringLiteral("TInfo%1").arg(t);
+    fetch_.run(
+        [wanted, name](const Job::Stop& stop) {
+            const ThreadName named(name);
+            auto fetched = std::make_shared<PictureFetch>();
+            fetched->fetch(wanted, [&stop] { return stop.requested(); });
+            return fetched;
+        },
+        [this, t, name](const std::shared_ptr<PictureFetch>& fetched) {
+            runGroupJob(t, name, fetched.get());
+        },
+        // A fetch that failed as a whole leaves the pictures to the job.
+        [this, t, name](const QString&) { runGroupJob(t, name); });
 }
 
 void TableLoader::loadButton(int n, PictureFetch* fetched) {
@@ -173,6 +152,6 @@ void TableLoader::runGroupJob(int thread, const QString& threadName, PictureFetc
         emit allLoaded();
         return;
     }
-    // The next thread's turn comes after the event loop has run once more.
-    QTimer::singleShot(0, this, [this] { turn_.release(); });
+    // The next turn comes after the event loop has run once more.
+    QTimer::singleShot(0, this, [this] { nextTurn(); });
 }

@@ -1,22 +1,22 @@
 #pragma once
 #include <memory>
 
-class QThread;
+class Job;
 
-// Reads the desktop's font configuration on a second thread while the
-// windows are being built, so the first text that needs a font (a status
-// bar's height, a label's paint) finds the font database ready instead of
-// loading it on the user-interface thread. Start it right after the
-// application object; the font database serialises its own access, so the
-// main thread simply waits for the rest if it gets there first.
+// Reads the desktop's font configuration off the user-interface thread
+// while the windows are being built, so the first text that needs a font (a
+// status bar's height, a label's paint) finds the font database ready
+// instead of loading it on the user-interface thread. Start it right after
+// the application object; the font database serialises its own access, so
+// the main thread simply waits for the rest if it gets there first.
 class FontWarmUp {
 public:
     FontWarmUp();
-    // Waits for the thread: it must end before the application object does.
+    // Waits for nothing: the application object's end waits for Qt's pool.
     ~FontWarmUp();
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 
 private:
-    std::unique_ptr<QThread> thread_;
+    std::unique_ptr<Job> job_;
 };

@@ -9,9 +9,11 @@
 #include <QClipboard>
 #include <QColor>
 #include <QCoreApplication>
-#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
+#include <limits>
+#include <mutex>
 #include <new>
+#include <utility>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -44,10 +46,9 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
 }
 
 PictureViewer::~PictureViewer() {
-    // A job still loading skips its work or ends it; none may outlive this.
-    generation_->store(-1);
-    for (QFuture<void>& job : jobs_)
-        job.waitForFinished();
+    // Loads and sharpening under way are dropped with their Jobs; they work
+    // on copies. Only the list is written here, after a write under way.
+    waitForRecentWrite();
     try {
         recent_.flush();
     } catch (const AppError&) {
@@ -56,24 +57,30 @@ PictureViewer::~PictureViewer() {
 }
 
 void PictureViewer::writeRecentInBackground() {
+    // One write at a time: a change made meanwhile is written after it.
+    if (recentWrites_.running() > 0) {
+        writeAgain_ = true;
+        return;
+    }
     const std::optional<QByteArray> bytes = recent_.takeUnsaved();
     if (!bytes)
         return;
-    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
-    recentWrite_ = QtConcurrent::run([this, before = recentWrite_, write = recent_.writer(),
-                                      path = recent_.path(), bytes = *bytes]() mutable {
-        before.waitForFinished();
-        if (write(path, bytes))
-            return;
-        QMetaObject::invokeMethod(
-            this, [this] { prompts_.error(owner_, recent_.writeFailed()); }, Qt::QueuedConnection);
-    });
-    // The destructor waits for it like for a load.
-    jobs_.append(recentWrite_);
+    recentWrite_ =
+        recentWrites_.run([write = recent_.writer(), path = recent_.path(),
+                           bytes = *bytes](const Job::Stop&) { return write(path, bytes); },
+                          [this](bool written) {
+                              if (!written)
+                                  prompts_.errorLater(owner_, recent_.writeFailed());
+                              if (std::exchange(writeAgain_, false))
+                                  writeRecentInBackground();
+                          });
 }
 
 void PictureViewer::waitForRecentWrite() {
+    // A write of the short list file: the one on this thread must follow it.
     recentWrite_.waitForFinished();
+    if (std::exchange(writeAgain_, false))
+        recentFlush_.start();
 }
 
 void PictureViewer::flushRecent() {
@@ -123,25 +130,22 @@ void PictureViewer::sharpen() {
     if (sharpening_ || picture_.sharp(device))
         return;
     sharpening_ = true;
-    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
-    jobs_.append(QtConcurrent::run([this, picture = picture_, device, serial = serial_] {
-        Picture sharper = picture;
-        try {
-            sharper = picture.sharpened(device);
-        } catch (const AppError&) {
-            // It decoded smaller when it was opened; it stays as drawn.
-        } catch (const std::bad_alloc&) {
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, sharper, serial] {
-                sharpening_ = false;
-                if (serial == serial_)
-                    setPicture(sharper);
-                sharpen(); // the size may have changed meanwhile
-            },
-            Qt::QueuedConnection);
-    }));
+    sharpener_.run(
+        [picture = picture_, device](const Job::Stop&) {
+            try {
+                return picture.sharpened(device);
+            } catch (const AppError&) {
+                // It decoded smaller when it was opened; it stays as drawn.
+            } catch (const std::bad_alloc&) {
+            }
+            return picture;
+        },
+        [this, serial = serial_](const Picture& sharper) {
+            sharpening_ = false;
+            if (serial == serial_)
+                setPicture(sharper);
+            sharpen(); // the size may have changed meanwhile
+        });
 }
 
 QRect PictureViewer::placement() const {
@@ -152,52 +156,76 @@ void PictureViewer::show(const QString& path, Then then) {
     const int generation = generation_->fetch_add(1) + 1;
     if (loading_++ == 0)
         emit busyChanged(true);
-    jobs_.removeIf([](const QFuture<void>& job) { return job.isFinished(); });
     // The job works on copies: the user may resize or change options meanwhile.
     const std::shared_ptr<std::atomic<int>> latest = generation_;
     const QSize area = area_;
     const DisplayOptions options = options_;
     const qreal dpr = dpr_;
-    jobs_.append(QtConcurrent::run([this, latest, generation, path, then, area, options, dpr] {
+    // The newest decoded step waits here for the window; steps decoded
+    // while it is drawn replace it, so one at a time is on its way.
+    struct Step {
+        std::mutex mutex;
+        QImage image;
+        QRect target;
+        int count = 0;
+    };
+    auto step = std::make_shared<Step>();
+    struct Loaded {
         Picture picture;
         QString error;
-        QSize natural;
-        const auto shownSize = [&](const QSize& size) {
-            natural = size;
-            return (QSizeF(placePicture(area, size, options).size()) * dpr).toSize();
-        };
-        // One step at a time is on its way to the window; steps decoded
-        // while it is drawn are left out.
-        auto stepPending = std::make_shared<std::atomic<bool>>(false);
-        std::function<void(const QImage&)> step;
-        if (options.incDisplay)
-            step = [&](const QImage& soFar) {
-                if (latest->load() != generation || stepPending->exchange(true))
-                    return;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, stepPending, image = largememory::copy(soFar),
-                     target = placePicture(area, natural, options)] {
-                        stepPending->store(false);
-                        if (generation_->load() == generation)
-                            emit decodeStep(image, target);
-                    },
-                    Qt::QueuedConnection);
+    };
+    loads_.runReporting(
+        [latest, generation, path, area, options, dpr, step](const Job::Stop&,
+                                                             const Job::Report& report) {
+            Loaded result;
+            QSize natural;
+            const auto shownSize = [&](const QSize& size) {
+                natural = size;
+                return (QSizeF(placePicture(area, size, options).size()) * dpr).toSize();
             };
-        try {
-            if (latest->load() == generation)
-                picture = Picture::loadForView(path, shownSize, step);
-        } catch (const AppError& e) {
-            error = e.text();
-        } catch (const std::bad_alloc&) {
-            error = Text::tr("Out of memory");
-        } catch (const std::exception& e) {
-            error = QString::fromLocal8Bit(e.what());
-        }
-        QMetaObject::invokeMethod(
-            this, [=, this] { loaded(generation, path, then, picture, error); },
-            Qt::QueuedConnection);
-    }));
+            std::function<void(const QImage&)> onStep;
+            if (options.incDisplay)
+                onStep = [&](const QImage& soFar) {
+                    if (latest->load() != generation)
+                        return;
+                    int count = 0;
+                    {
+                        const std::lock_guard lock(step->mutex);
+                        step->image = largememory::copy(soFar);
+                        step->target = placePicture(area, natural, options);
+                        count = ++step->count;
+                    }
+                    report(count, std::numeric_limits<int>::max());
+                };
+            try {
+                if (latest->load() == generation)
+                    result.picture = Picture::loadForView(path, shownSize, onStep);
+            } catch (const AppError& e) {
+                result.error = e.text();
+            } catch (const std::bad_alloc&) {
+                result.error = Text::tr("Out of memory");
+            } catch (const std::exception& e) {
+                result.error = QString::fromLocal8Bit(e.what());
+            }
+            return result;
+        },
+        [this, generation, step](int, int) {
+            QImage image;
+            QRect target;
+            {
+                const std::lock_guard lock(step->mutex);
+                image = std::exchange(step->image, QImage());
+                target = step->target;
+            }
+            if (!image.isNull() && generation_->load() == generation)
+                emit decodeStep(image, target);
+        },
+        [this, generation, path, then](const Loaded& r) {
+            loaded(generation, path, then, r.picture, r.error);
+        },
+        [this, generation, path, then](const QString& error) {
+            loaded(generation, path, then, Picture(), error);
+        });
 }
 
 void PictureViewer::loaded(int generation, const QString& path, Then then, const Picture& picture,
@@ -210,7 +238,7 @@ void PictureViewer::loaded(int generation, const QString& path, Then then, const
     if (!error.isEmpty()) {
         if (options_.incDisplay)
             emit pictureChanged(); // the picture that stays, over the partial one
-        prompts_.error(owner_, error);
+        prompts_.errorLater(owner_, error);
         return;
     }
     setPicture(picture);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Job.h"
 #include "graphics/Picture.h"
 #include "viewer/RecentList.h"
 #include "viewer/ViewerSettings.h"
@@ -108,7 +109,8 @@ private:
     void appendRecent(const QString& path);
     // The list's changes written on a worker, one write after the other.
     void writeRecentInBackground();
-    // Before a write on this thread: the one on a worker is done.
+    // Before a write on this thread: the one on a worker is done, and a
+    // change waiting for it is written by this thread's write.
     void waitForRecentWrite();
     void putOnClipboard();
 
@@ -130,6 +132,10 @@ private:
     int loading_ = 0;
     int serial_ = 0; // counts the pictures put on show
     bool sharpening_ = false;
-    QList<QFuture<void>> jobs_;
-    QFuture<void> recentWrite_;
+    bool writeAgain_ = false; // the list changed while a write was under way
+    QFuture<bool> recentWrite_;
+    // Last, so they go first: no answer reaches a half-destroyed viewer.
+    Job loads_;
+    Job sharpener_;
+    Job recentWrites_;
 };

@@ -1,19 +1,20 @@
 #include "IconsSupport.h"
 #include "TestRegistry.h"
 #include "core/Error.h"
+#include "graphics/IconWriter.h"
 #include "icons/IconBrowser.h"
 #include "icons/IconFileNames.h"
 #include "icons/IconSaver.h"
-#include "icons/ProgressAnimation.h"
 #include "icons/SaveAllFlow.h"
 #include "platform/IconReader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 // The rules of the extractor that need no window: the names Save All gives,
-// how the track bar follows a new file, the progress show.
+// how the track bar follows a new file, Save All.
 class IconLogicTest : public QObject {
     Q_OBJECT
 
@@ -85,40 +86,48 @@ private slots:
         QVERIFY(!b.first());
     }
 
-    void progressShow() {
-        ProgressAnimation a;
-        int value = 0;
-        for (int t = 1; t <= 10; ++t) {
-            const auto f = a.tick(value);
-            QVERIFY(!f.done);
-            value = f.value;
-            QCOMPARE(value, 10 * t);
-        }
-        const auto last = a.tick(value);
-        QVERIFY(last.done);
-        QCOMPARE(last.value, 100);
-        QCOMPARE(a.ticks(), 0);
-    }
-
-    // Save All from the button to the done text, without a window: the
-    // folder it needs, the question, the save, the show, Close.
+    // Save All from the button to its end, without a window, on real files:
+    // the folder it needs, the question, the save as a Job with progress per
+    // file, a failure told once, a cancel, and the retry after a failure.
     void saveAllFlow_data() {
         QTest::addColumn<QString>("folder"); // "", "selected", "made", "missing"
         QTest::addColumn<int>("answer");     // to "Save All Icons?"; -1: not asked
         QTest::addColumn<int>("start");
-        QTest::addColumn<int>("written"); // icon files; -1: the save fails
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("fault"); // "", "blocked": a folder where file 03 goes; "cancel"
+        QTest::addColumn<int>("written");   // icon files at the end; -1: some, not all
+        QTest::addColumn<QString>("failure"); // the one message, relative to the folder
         using S = SaveAllFlow::Start;
-        QTest::newRow("no folder") << "" << -1 << int(S::NeedFolder) << 0;
-        QTest::newRow("declined") << "selected" << int(Prompts::No) << int(S::Declined) << 0;
-        QTest::newRow("selected folder") << "selected" << int(Prompts::Yes) << int(S::Started) << 7;
-        QTest::newRow("made folder") << "made" << int(Prompts::Yes) << int(S::Started) << 7;
-        QTest::newRow("folder gone") << "missing" << int(Prompts::Yes) << int(S::Started) << -1;
+        QTest::newRow("no folder") << "" << -1 << int(S::NeedFolder) << ""
+                                   << "" << 0 << "";
+        QTest::newRow("declined") << "selected" << int(Prompts::No) << int(S::Declined) << ""
+                                  << "" << 0 << "";
+        QTest::newRow("selected folder")
+            << "selected" << int(Prompts::Yes) << int(S::Started) << "pe32.exe"
+            << "" << 7 << "";
+        QTest::newRow("made folder") << "made" << int(Prompts::Yes) << int(S::Started) << "pe32.exe"
+                                     << "" << 7 << "";
+        QTest::newRow("200 icons")
+            << "selected" << int(Prompts::Yes) << int(S::Started) << "big.dll"
+            << "" << 200 << "";
+        QTest::newRow("folder gone")
+            << "missing" << int(Prompts::Yes) << int(S::Started) << "pe32.exe"
+            << "" << 0 << "/pe32_00.ICO";
+        QTest::newRow("fourth file blocked")
+            << "selected" << int(Prompts::Yes) << int(S::Started) << "pe32.exe"
+            << "blocked" << 3 << "/pe32_03.ICO";
+        QTest::newRow("cancelled")
+            << "selected" << int(Prompts::Yes) << int(S::Started) << "big.dll"
+            << "cancel" << -1 << "";
     }
     void saveAllFlow() {
         QFETCH(QString, folder);
         QFETCH(int, answer);
         QFETCH(int, start);
+        QFETCH(QString, file);
+        QFETCH(QString, fault);
         QFETCH(int, written);
+        QFETCH(QString, failure);
         iconstest::Context c;
         SaveAllFlow flow(c.prompts, nullptr);
         QString target = c.dir.path();
@@ -143,28 +152,68 @@ private slots:
         QVERIFY(c.scriptAnswered());
         if (start != int(SaveAllFlow::Start::Started))
             return;
-        const QString source = iconstest::fixture("pe32.exe");
-        int seen = 0;
-        const auto save = [&] {
-            flow.save(source, iconreader::iconCount(source), [&](const QImage&) { ++seen; });
-        };
-        if (written < 0) {
-            QVERIFY_THROWS_EXCEPTION(AppError, save());
+        if (fault == "blocked")
+            QVERIFY(QDir().mkpath(target + "/pe32_03.ICO"));
+        const QString source = iconstest::fixture(file);
+        const int count = iconreader::iconCount(source);
+        QList<int> progress;
+        QStringList ends;
+        connect(&flow, &SaveAllFlow::progress, this, [&](int p) { progress << p; });
+        connect(&flow, &SaveAllFlow::finished, this, [&](int n, const QImage& last) {
+            ends << QString("finished %1").arg(n) << (last.isNull() ? "no icon" : "icon");
+        });
+        connect(&flow, &SaveAllFlow::failed, this,
+                [&](const QString& m) { ends << "failed " + m; });
+        if (!failure.isEmpty())
+            c.prompts.expectBox();
+        flow.save(source, count);
+        QVERIFY(flow.saving()); // returned before the work is done
+        if (fault == "cancel")
+            flow.cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(!flow.saving(), 20000);
+        QTest::qWait(10); // an answer still posted would arrive now
+        const QStringList files = QDir(target).entryList(QDir::Files, QDir::Name);
+        if (written >= 0)
+            QCOMPARE(files.size(), written);
+        else
+            QVERIFY2(files.size() > 0 && files.size() < count, qPrintable(files.join(' ')));
+        // Every file there is whole: the bytes of its icon, no temporary left.
+        const QString stem = iconfilenames::stem(source);
+        for (int i = 0; i < count; ++i) {
+            const QString name = QFileInfo(iconfilenames::iconFilePath(target, stem, i)).fileName();
+            if (!files.contains(name))
+                continue;
+            QFile f(target + "/" + name);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.size(), iconwriter::write16(*iconreader::icon(source, i)).size());
+        }
+        if (fault == "cancel") {
+            QCOMPARE(ends, QStringList()); // nothing after a cancel
+            return;
+        }
+        if (!failure.isEmpty()) {
+            const QString message = "Cannot create file " + target + failure;
+            QCOMPARE(ends, QStringList{"failed " + message});
+            QCOMPARE(c.prompts.lastBox().text, message + ".");
+            QCOMPARE(c.prompts.lastBox().icon, Prompts::Icon::Error);
+            QTRY_VERIFY_WITH_TIMEOUT(c.scriptAnswered(), 5000);
         } else {
-            save();
-            QCOMPARE(seen, written);
+            QCOMPARE(ends, (QStringList{QString("finished %1").arg(written), "icon"}));
+            QCOMPARE(progress.last(), 100);
         }
-        QCOMPARE(QDir(target).entryList(QDir::Files).size(), qMax(written, 0));
-        // The show: ten steps and the done text, never after a failure.
-        int value = 0;
-        int ticks = 0;
-        for (bool done = false; !done && ticks < 20; ++ticks) {
-            const ProgressAnimation::Frame f = flow.tick(value);
-            value = f.value;
-            done = f.done;
+        for (int i = 1; i < progress.size(); ++i)
+            QVERIFY2(
+                progress[i] >= progress[i - 1],
+                qPrintable(QString::number(progress[i - 1]) + " " + QString::number(progress[i])));
+        if (fault == "blocked") {
+            // The retry once the way is clear writes them all.
+            QVERIFY(QDir(target + "/pe32_03.ICO").removeRecursively());
+            ends.clear();
+            flow.save(source, count);
+            QTRY_VERIFY_WITH_TIMEOUT(!flow.saving(), 20000);
+            QCOMPARE(ends, (QStringList{"finished 7", "icon"}));
+            QCOMPARE(QDir(target).entryList(QDir::Files).size(), 7);
         }
-        QCOMPARE(ticks, written < 0 ? 20 : 11);
-        QCOMPARE(value, written < 0 ? 0 : 100);
         flow.close();
         QVERIFY(flow.folder().isEmpty());
     }

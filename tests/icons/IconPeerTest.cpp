@@ -106,7 +106,7 @@ private slots:
         c.prompts.expectBox().expectBox(ScriptedPrompts::Yes);
         w.UseSelectedFolderBtnClick();
         w.SaveAllBtnClick();
-        w.Timer2Timer();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.saveAll().saving(), 20000);
         checkFolder(out, source, files);
 
         // Save Current writes the same format: icon 1 under another name.

@@ -271,6 +271,8 @@ void IconProgressPanel::paintBar() {
 
 void IconProgressPanel::start(const QString& folder) {
     saveFolderLabel_->setText(folder);
+    progressBar1_->setValue(0);
+    doneLabel_->hide();
 }
 
 int IconProgressPanel::value() const {

@@ -30,7 +30,6 @@
 #include <QStackedLayout>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -81,14 +80,14 @@ void TExIcons::buildWindow() {
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->hide();
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(ProgressAnimation::IntervalMs);
-    connect(timer1_, &QTimer::timeout, this, [this] { guard([this] { Timer1Timer(); }); });
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(600);
-    connect(timer2_, &QTimer::timeout, this, [this] { guard([this] { Timer2Timer(); }); });
+    // The save's answers come from the event loop, like the user's actions.
+    connect(&saveAll_, &SaveAllFlow::progress, this,
+            [this](int percent) { guard([=, this] { panel3_->setValue(percent); }); });
+    connect(&saveAll_, &SaveAllFlow::finished, this, [this](int written, const QImage& last) {
+        guard([=, this] { saveAllFinished(written, last); });
+    });
+    connect(&saveAll_, &SaveAllFlow::failed, this,
+            [this] { guard([this] { panel3_->hideDone(); }); });
 
     setAcceptDrops(true);
     bringToFront(panel1_);
@@ -215,7 +214,6 @@ void TExIcons::FormShow() {
     const uint32_t colour = icontoolsettings::programColour(*context_.controlFile);
     systemcolors::paintBackground(this, colour);
     systemcolors::paintBackground(trackBar1_, colour);
-    saveAll_.resetProgress();
     panel3_->paintBar();
     edit1_->clear();
     edit1_->setText(systeminfo::systemDirectory() + QStringLiteral("/shell32.dll"));
@@ -356,31 +354,16 @@ void TExIcons::SaveAllBtnClick() {
     case SaveAllFlow::Start::Started:
         bringToFront(panel3_);
         panel3_->start(saveAll_.folder());
-        timer1_->start();
-        timer2_->start();
+        saveAll_.save(edit1_->text(), browser_.count());
         break;
     }
 }
 
-void TExIcons::Timer2Timer() {
-    timer2_->stop();
-    try {
-        saveAll_.save(edit1_->text(), browser_.count(),
-                      [this](const QImage& icon) { setCurrentIcon(icon); });
-    } catch (const AppError&) {
-        timer1_->stop();
-        panel3_->hideDone();
-        throw;
-    }
-}
-
-void TExIcons::Timer1Timer() {
-    const ProgressAnimation::Frame frame = saveAll_.tick(panel3_->value());
-    panel3_->setValue(frame.value);
-    if (frame.done) {
-        timer1_->stop();
-        panel3_->showDone(doneText());
-    }
+void TExIcons::saveAllFinished(int, const QImage& last) {
+    if (!last.isNull())
+        setCurrentIcon(last);
+    panel3_->setValue(100);
+    panel3_->showDone(doneText());
 }
 
 void TExIcons::SpeedButton1Click() {
@@ -397,7 +380,5 @@ void TExIcons::HelpMessage(int number) {
 }
 
 void TExIcons::closeEvent(QCloseEvent* event) {
-    timer1_->stop();
-    timer2_->stop();
-    event->accept(); // a tool window is only hidden
+    event->accept(); // a tool window is only hidden; a save goes on
 }

@@ -14,7 +14,6 @@ class QLineEdit;
 class QMenu;
 class QSlider;
 class QStatusBar;
-class QTimer;
 struct AppContext;
 
 // The icon extractor window: shows the icons of a file one at a time on a
@@ -43,8 +42,6 @@ public:
     void UseSelectedFolderBtnClick();
     void CloseWindowlBtn1Click();
     void SaveAllBtnClick();
-    void Timer1Timer();
-    void Timer2Timer();
     void SpeedButton1Click();
     void HelpMessage(int number);
 
@@ -54,6 +51,7 @@ public:
     // The panel in front: Panel1, Panel2 or Panel3.
     QWidget* frontPanel() const;
     const QImage& currentIcon() const { return currentIcon_; }
+    SaveAllFlow& saveAll() { return saveAll_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +71,7 @@ private:
     void bringToFront(QWidget* panel);
     void sendBack(QWidget* panel);
     void guard(const std::function<void()>& body);
+    void saveAllFinished(int written, const QImage& last);
 
     AppContext& context_;
     IconBrowser browser_;
@@ -91,6 +90,4 @@ private:
     QLineEdit* edit2_ = nullptr; // shows the icon folder, as the form had it
     QSlider* trackBar1_ = nullptr;
     QMenu* popupMenu1_ = nullptr;
-    QTimer* timer1_ = nullptr;
-    QTimer* timer2_ = nullptr;
 };
