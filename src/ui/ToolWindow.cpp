@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -242,6 +243,13 @@ public:
     }
 
 protected:
+    // A hint left from the window's last showing is stale when it shows again.
+    void showEvent(QShowEvent* event) override {
+        if (!event->spontaneous())
+            clearMessage();
+        QStatusBar::showEvent(event);
+    }
+
     void paintEvent(QPaintEvent* event) override {
         if (currentMessage().isEmpty()) {
             QStatusBar::paintEvent(event);
@@ -388,9 +396,6 @@ void present(QWidget* window) {
         attachToOwner(window);
         placeBesideStrip(window);
     }
-    if (!window->isVisible())
-        if (auto* bar = window->findChild<QStatusBar*>(QStringLiteral("StatusBar1")))
-            bar->clearMessage();
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show(); // modeless: the strip goes on at once

@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "ui/ToolWindow.h"
 
+#include <QStatusBar>
 #include <QTest>
 #include <QWidget>
 #include <optional>
@@ -89,6 +90,22 @@ private slots:
         QCOMPARE(lastRan, lastCallRan);
         QCOMPARE(ran, log);
         QCOMPARE(toolwindow::isBuilt(&window), built);
+    }
+
+    // A hint from the window's last showing goes when it shows again, not
+    // while it stays open.
+    void presentClearsStaleHint() {
+        QWidget window;
+        QStatusBar* bar = toolwindow::addStatusBar(&window, false);
+        bar->showMessage(QStringLiteral("old"));
+        toolwindow::present(&window);
+        QCOMPARE(bar->currentMessage(), QString());
+        bar->showMessage(QStringLiteral("current"));
+        toolwindow::present(&window);
+        QCOMPARE(bar->currentMessage(), QStringLiteral("current"));
+        window.hide();
+        toolwindow::present(&window);
+        QCOMPARE(bar->currentMessage(), QString());
     }
 };
 
