@@ -589,10 +589,6 @@ Rechtsklick für das Menü</translation>
         <source>its program %1 is not installed</source>
         <translation>sein Programm %1 ist nicht installiert</translation>
     </message>
-    <message>
-        <source>it runs in a terminal, and no terminal is installed</source>
-        <translation>es läuft in einem Terminal, und kein Terminal ist installiert</translation>
-    </message>
 </context>
 <context>
     <name>DibDecoder</name>

@@ -135,12 +135,6 @@ QHash<QString, Cached>& cache() {
     return entries;
 }
 
-QString resolveProgram(const QString& program, const shell::ProgramFinder& find) {
-    if (program.contains(u'/'))
-        return QFileInfo(program).isAbsolute() ? program : QString();
-    return find(program);
-}
-
 } // namespace
 
 bool isEntryPath(const QString& path) {
@@ -199,28 +193,12 @@ shell::Action route(const QString& path, const QString& actionId,
     values.name = entry.name;
     values.icon = entry.icon;
     values.exec = plainString(file.get(), "Desktop Action " + actionId.toUtf8(), "Exec");
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    auto command = desktopexec::command(values, absolute);
+    const auto command = desktopexec::command(values, QFileInfo(path).absoluteFilePath());
     if (!command)
         return a;
-    if (g_key_file_get_boolean(file.get(), MainGroup, "Terminal", nullptr)) {
-        command = shell::inTerminal(*command, find);
-        if (!command) {
-            a.refusal = Text::tr("it runs in a terminal, and no terminal is installed");
-            return a;
-        }
-    }
-    const QString program = resolveProgram(command->front(), find);
-    if (program.isEmpty()) {
-        a.refusal = Text::tr("its program %1 is not installed").arg(command->front());
-        return a;
-    }
-    const QString folder = plainString(file.get(), MainGroup, "Path");
-    a.kind = shell::Action::Kind::Start;
-    a.program = program;
-    a.arguments = command->mid(1);
-    a.workingDir = folder.isEmpty() ? QDir::homePath() : folder;
-    return a;
+    return shell::entryStart(*command,
+                             g_key_file_get_boolean(file.get(), MainGroup, "Terminal", nullptr),
+                             plainString(file.get(), MainGroup, "Path"), find);
 }
 
 } // namespace desktopapps

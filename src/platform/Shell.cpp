@@ -64,29 +64,36 @@ Action desktopAction(const QString& path, const ProgramFinder& find) {
         a.url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
         return a;
     }
-    auto command = desktopexec::command(*entry, QFileInfo(path).absoluteFilePath());
+    const auto command = desktopexec::command(*entry, QFileInfo(path).absoluteFilePath());
     if (!command)
         return a;
-    if (entry->terminal) {
-        command = inTerminal(*command, find);
-        if (!command) {
+    return entryStart(*command, entry->terminal, entry->path, find);
+}
+
+} // namespace
+
+Action entryStart(const QStringList& command, bool terminal, const QString& folder,
+                  const ProgramFinder& find) {
+    Action a;
+    std::optional<QStringList> line = command;
+    if (terminal) {
+        line = inTerminal(command, find);
+        if (!line) {
             a.refusal = Text::tr("it runs in a terminal, and no terminal is installed");
             return a;
         }
     }
-    const QString program = resolveProgram(command->front(), find);
+    const QString program = resolveProgram(line->front(), find);
     if (program.isEmpty()) {
-        a.refusal = Text::tr("its program %1 is not installed").arg(command->front());
+        a.refusal = Text::tr("its program %1 is not installed").arg(line->front());
         return a;
     }
     a.kind = Action::Kind::Start;
     a.program = program;
-    a.arguments = command->mid(1);
-    a.workingDir = entry->path.isEmpty() ? QDir::homePath() : entry->path;
+    a.arguments = line->mid(1);
+    a.workingDir = folder.isEmpty() ? QDir::homePath() : folder;
     return a;
 }
-
-} // namespace
 
 void setForcedPlatformVariable(bool forced) {
     forcedPlatform = forced;
