@@ -215,7 +215,9 @@ void Placement::markHideBar() {
 }
 
 void Placement::unmarkHideBar() {
-    if (isOnScreen())
+    // A hide under way stays red while the window manager still holds the
+    // strip on screen, before its answer is read back.
+    if (!hidden_ && isOnScreen())
         setHideBarRed(false);
 }
 

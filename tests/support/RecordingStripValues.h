@@ -44,7 +44,8 @@ public:
     // The window manager's answer to a place asked (and whether the strip
     // places itself); none: every place is given as asked.
     std::function<QRect(QRect asked, bool unmanaged)> placing;
-    QRect placedAt; // the window manager's last answer
+    std::function<void()> beforeAnswer; // runs inside awaitPlace, before its answer
+    QRect placedAt;                     // the window manager's last answer
     bool narrowed = false;
     bool unmanaged = false;
     bool hideBarIsRed = false;
@@ -158,6 +159,8 @@ public:
             placedAt = placing(QRect(pos, size), unmanaged);
             pos = placedAt.topLeft();
         }
+        if (beforeAnswer)
+            beforeAnswer(); // an event the window's move brought, ahead of the answer
         then(stripPlaced());
     }
     void setStripNarrowed(bool on) override {
