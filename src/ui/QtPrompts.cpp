@@ -58,14 +58,14 @@ int execAbove(QDialog& dialog, QWidget* owner) {
 
 namespace {
 
-// A message box built to the spec; shown by the caller.
-QMessageBox* makeBox(QWidget* owner, const Prompts::Box& spec) {
+// A message box as asked; shown by the caller.
+QMessageBox* makeBox(QWidget* owner, const Prompts::Box& asked) {
     using P = Prompts;
     auto* mb = new QMessageBox(owner);
-    mb->setWindowTitle(spec.caption);
-    mb->setText(P::displayText(spec.text));
+    mb->setWindowTitle(asked.caption);
+    mb->setText(P::displayText(asked.text));
     mb->setTextFormat(Qt::PlainText);
-    switch (spec.icon) {
+    switch (asked.icon) {
     case P::Icon::None:
         mb->setIcon(QMessageBox::NoIcon);
         break;
@@ -83,16 +83,16 @@ QMessageBox* makeBox(QWidget* owner, const Prompts::Box& spec) {
         break;
     }
     QMessageBox::StandardButtons buttons;
-    if (spec.buttons & P::Ok)
+    if (asked.buttons & P::Ok)
         buttons |= QMessageBox::Ok;
-    if (spec.buttons & P::Yes)
+    if (asked.buttons & P::Yes)
         buttons |= QMessageBox::Yes;
-    if (spec.buttons & P::No)
+    if (asked.buttons & P::No)
         buttons |= QMessageBox::No;
-    if (spec.buttons & P::Cancel)
+    if (asked.buttons & P::Cancel)
         buttons |= QMessageBox::Cancel;
     mb->setStandardButtons(buttons);
-    switch (spec.defaultButton & spec.buttons) {
+    switch (asked.defaultButton & asked.buttons) {
     case P::Yes:
         mb->setDefaultButton(QMessageBox::Yes);
         break;
@@ -111,7 +111,7 @@ QMessageBox* makeBox(QWidget* owner, const Prompts::Box& spec) {
     return mb;
 }
 
-Prompts::Button buttonOf(int result, const Prompts::Box& spec) {
+Prompts::Button buttonOf(int result, const Prompts::Box& asked) {
     switch (result) {
     case QMessageBox::Ok:
         return Prompts::Ok;
@@ -120,23 +120,23 @@ Prompts::Button buttonOf(int result, const Prompts::Box& spec) {
     case QMessageBox::No:
         return Prompts::No;
     default:
-        return (spec.buttons & Prompts::Cancel)
+        return (asked.buttons & Prompts::Cancel)
                    ? Prompts::Cancel
-                   : ((spec.buttons & Prompts::No) ? Prompts::No : Prompts::Ok);
+                   : ((asked.buttons & Prompts::No) ? Prompts::No : Prompts::Ok);
     }
 }
 
 // The input box; its edit is the dialog's only QLineEdit.
-QDialog* makeInput(QWidget* owner, const Prompts::Input& spec) {
+QDialog* makeInput(QWidget* owner, const Prompts::Input& asked) {
     // Built by hand so that the edit's length limit is set on a control we own.
     auto* dlg = new QDialog(owner);
-    dlg->setWindowTitle(spec.caption);
-    auto* label = new QLabel(spec.prompt, dlg);
+    dlg->setWindowTitle(asked.caption);
+    auto* label = new QLabel(asked.prompt, dlg);
     auto* edit = new QLineEdit(dlg);
-    edit->setMaxLength(spec.maxLength);
-    if (spec.secret)
+    edit->setMaxLength(asked.maxLength);
+    if (asked.secret)
         edit->setEchoMode(QLineEdit::Password);
-    edit->setText(spec.initial);
+    edit->setText(asked.initial);
     edit->selectAll();
     label->setBuddy(edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dlg);
@@ -145,8 +145,8 @@ QDialog* makeInput(QWidget* owner, const Prompts::Input& spec) {
     auto* layout = new QVBoxLayout(dlg);
     // Wide enough for the window manager to show the whole caption, and the
     // prompt clear of the edges.
-    dlg->setMinimumWidth(std::max(titleBarWidth(spec.caption),
-                                  label->fontMetrics().horizontalAdvance(spec.prompt) +
+    dlg->setMinimumWidth(std::max(titleBarWidth(asked.caption),
+                                  label->fontMetrics().horizontalAdvance(asked.prompt) +
                                       4 * layout->spacing() + layout->contentsMargins().left() +
                                       layout->contentsMargins().right()));
     layout->addWidget(label);
@@ -177,27 +177,27 @@ void openAbove(QDialog* dialog, QWidget* owner, std::function<void(int)> done) {
 
 } // namespace
 
-Prompts::Button QtPrompts::box(QWidget* owner, const Box& spec) {
-    const std::unique_ptr<QMessageBox> mb(makeBox(owner, spec));
-    return buttonOf(execAbove(*mb, owner), spec);
+Prompts::Button QtPrompts::box(QWidget* owner, const Box& asked) {
+    const std::unique_ptr<QMessageBox> mb(makeBox(owner, asked));
+    return buttonOf(execAbove(*mb, owner), asked);
 }
 
-void QtPrompts::boxLater(QWidget* owner, const Box& spec, std::function<void(Button)> done) {
-    openAbove(makeBox(owner, spec), owner, [spec, done](int result) {
+void QtPrompts::boxLater(QWidget* owner, const Box& asked, std::function<void(Button)> done) {
+    openAbove(makeBox(owner, asked), owner, [asked, done](int result) {
         if (done)
-            done(buttonOf(result, spec));
+            done(buttonOf(result, asked));
     });
 }
 
-std::optional<QString> QtPrompts::input(QWidget* owner, const Input& spec) {
-    const std::unique_ptr<QDialog> dlg(makeInput(owner, spec));
+std::optional<QString> QtPrompts::input(QWidget* owner, const Input& asked) {
+    const std::unique_ptr<QDialog> dlg(makeInput(owner, asked));
     const int result = execAbove(*dlg, owner);
     return inputOf(*dlg, result);
 }
 
-void QtPrompts::inputLater(QWidget* owner, const Input& spec,
+void QtPrompts::inputLater(QWidget* owner, const Input& asked,
                            std::function<void(std::optional<QString>)> done) {
-    QDialog* dlg = makeInput(owner, spec);
+    QDialog* dlg = makeInput(owner, asked);
     openAbove(dlg, owner, [dlg, done](int result) {
         if (done)
             done(inputOf(*dlg, result));
@@ -215,23 +215,23 @@ void QtPrompts::addPreview(QFileDialog& dialog) {
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreview::showFile);
 }
 
-std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& spec) {
-    QFileDialog dlg(owner, spec.title, spec.folder, spec.filter);
-    if (spec.kind == FileDialog::Save) {
+std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& asked) {
+    QFileDialog dlg(owner, asked.title, asked.folder, asked.filter);
+    if (asked.kind == FileDialog::Save) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
-        if (!spec.confirmOverwrite)
+        if (!asked.confirmOverwrite)
             dlg.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dlg.setFileMode(asked.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
-    if (!spec.defaultSuffix.isEmpty())
-        dlg.setDefaultSuffix(spec.defaultSuffix);
-    if (spec.kind == FileDialog::OpenPicture)
+    if (!asked.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(asked.defaultSuffix);
+    if (asked.kind == FileDialog::OpenPicture)
         addPreview(dlg);
-    if (!spec.file.isEmpty())
-        dlg.selectFile(spec.file);
+    if (!asked.file.isEmpty())
+        dlg.selectFile(asked.file);
     if (execAbove(dlg, owner) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().constFirst();
