@@ -1,5 +1,6 @@
 #include "platform/Activation.h"
 
+#include "platform/X11Connection.h"
 #include <QGuiApplication>
 #include <QWindow>
 #include <algorithm>
@@ -11,17 +12,8 @@
 namespace activation {
 namespace {
 
-xcb_connection_t* connection() {
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
+using x11::atom;
+using x11::connection;
 
 // The startup-notification "remove" message: the launch feedback (a busy
 // pointer, a spinning entry) of the start that handed over ends here, as

@@ -1,5 +1,6 @@
 #include "platform/KeyGrab.h"
 
+#include "platform/X11Connection.h"
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
@@ -12,10 +13,7 @@ constexpr uint16_t Lock = XCB_MOD_MASK_LOCK; // Caps Lock
 constexpr uint16_t NumLock = XCB_MOD_MASK_2; // where every common keymap puts it
 const uint16_t Variants[] = {0, Lock, NumLock, Lock | NumLock};
 
-xcb_connection_t* connection() {
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
+using x11::connection;
 
 xcb_window_t root(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;

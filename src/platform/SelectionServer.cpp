@@ -1,6 +1,7 @@
 #include "platform/SelectionServer.h"
 
 #include "core/Job.h"
+#include "platform/X11Connection.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QClipboard>
@@ -28,14 +29,6 @@ constexpr uint32_t kPieceBytes = 1u << 20;
 constexpr int kStepTimeoutMs = 5000;
 
 using Reply = std::unique_ptr<void, decltype(&free)>;
-
-xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-    Reply reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr),
-        &free);
-    return reply ? static_cast<xcb_intern_atom_reply_t*>(reply.get())->atom
-                 : xcb_atom_t(XCB_ATOM_NONE);
-}
 
 struct Request {
     xcb_window_t requestor;
@@ -104,8 +97,8 @@ void send(xcb_connection_t* c, const Request& r, const QByteArray& data) {
     // The requestor's property changes are watched before it can see them.
     const uint32_t watch = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, r.requestor, XCB_CW_EVENT_MASK, &watch);
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, r.requestor, r.property, internAtom(c, "INCR"),
-                        32, 1, &size);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, r.requestor, r.property, x11::atom(c, "INCR"), 32,
+                        1, &size);
     notify(c, r, r.property);
     uint32_t offset = 0;
     for (;;) {
@@ -168,7 +161,7 @@ void answer(const std::shared_ptr<ProgramConnection>& program, Request r,
 class RequestFilter : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit RequestFilter(xcb_connection_t* c)
-        : QObject(QCoreApplication::instance()), c_(c), clipboard_(internAtom(c, "CLIPBOARD")),
+        : QObject(QCoreApplication::instance()), c_(c), clipboard_(x11::atom(c, "CLIPBOARD")),
           program_(std::make_shared<ProgramConnection>()) {
         program_->c = c;
         QCoreApplication::instance()->installNativeEventFilter(this);
@@ -241,11 +234,11 @@ private:
 void serveInBackground(Offer offer) {
     static QPointer<RequestFilter> filter;
     if (!filter) {
-        auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        xcb_connection_t* c = x11::connection();
         // The answering connections open the server DISPLAY names.
-        if (!x11 || !x11->connection() || qEnvironmentVariableIsEmpty("DISPLAY"))
+        if (!c || qEnvironmentVariableIsEmpty("DISPLAY"))
             return;
-        filter = new RequestFilter(x11->connection());
+        filter = new RequestFilter(c);
     }
     filter->offer = std::move(offer);
 }

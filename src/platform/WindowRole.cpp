@@ -1,5 +1,6 @@
 #include "platform/WindowRole.h"
 
+#include "platform/X11Connection.h"
 #include <QGuiApplication>
 #include <QWindow>
 #include <algorithm>
@@ -13,21 +14,14 @@
 namespace windowrole {
 namespace {
 
-xcb_connection_t* connection() {
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
+using x11::connection;
 
 struct FreeReply {
     void operator()(void* p) const { std::free(p); }
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
+using x11::atom;
 
 bool mapped(xcb_connection_t* c, xcb_window_t id) {
     const Reply<xcb_get_window_attributes_reply_t> reply(

@@ -1,5 +1,6 @@
 #include "platform/WindowStrut.h"
 
+#include "platform/X11Connection.h"
 #include <QGuiApplication>
 #include <QWindow>
 #include <array>
@@ -9,18 +10,8 @@
 namespace windowstrut {
 namespace {
 
-xcb_connection_t* connection() {
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return a;
-}
+using x11::atom;
+using x11::connection;
 
 } // namespace
 
