@@ -70,7 +70,6 @@ public:
     // answers never delivered. Runs started afterwards are answered.
     void cancel();
     int running() const { return running_; }
-    quint64 generation() const { return generation_; }
 
     // For readers that need the value on another thread or later in the
     // same call: the work's future, waited for by whoever takes it.

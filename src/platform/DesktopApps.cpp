@@ -196,9 +196,9 @@ shell::Action route(const QString& path, const QString& actionId,
     const auto command = desktopexec::command(values, QFileInfo(path).absoluteFilePath());
     if (!command)
         return a;
-    return shell::entryStart(*command,
-                             g_key_file_get_boolean(file.get(), MainGroup, "Terminal", nullptr),
-                             plainString(file.get(), MainGroup, "Path"), find);
+    return shell::commandStart(*command,
+                               g_key_file_get_boolean(file.get(), MainGroup, "Terminal", nullptr),
+                               plainString(file.get(), MainGroup, "Path"), find);
 }
 
 } // namespace desktopapps

@@ -67,13 +67,13 @@ Action desktopAction(const QString& path, const ProgramFinder& find) {
     const auto command = desktopexec::command(*entry, QFileInfo(path).absoluteFilePath());
     if (!command)
         return a;
-    return entryStart(*command, entry->terminal, entry->path, find);
+    return commandStart(*command, entry->terminal, entry->path, find);
 }
 
 } // namespace
 
-Action entryStart(const QStringList& command, bool terminal, const QString& folder,
-                  const ProgramFinder& find) {
+Action commandStart(const QStringList& command, bool terminal, const QString& folder,
+                    const ProgramFinder& find) {
     Action a;
     std::optional<QStringList> line = command;
     if (terminal) {
@@ -317,21 +317,9 @@ void DesktopOpener::startReporting(QObject* owner, const QString& path, const St
     }
     Action a = route(path, find_);
     // Launch options belong to programs and scripts; an entry says its own.
-    if (a.kind == Action::Kind::Start && !desktopapps::isEntryPath(path)) {
-        a.arguments += how.arguments;
-        if (!how.workingDir.isEmpty())
-            a.workingDir = how.workingDir;
-        if (how.terminal) {
-            const auto command = inTerminal(QStringList{a.program} + a.arguments, find_);
-            if (command) {
-                a.program = command->front();
-                a.arguments = command->mid(1);
-            } else {
-                a = Action{};
-                a.refusal = Text::tr("it runs in a terminal, and no terminal is installed");
-            }
-        }
-    }
+    if (a.kind == Action::Kind::Start && !desktopapps::isEntryPath(path))
+        a = commandStart(QStringList{a.program} + a.arguments + how.arguments, how.terminal,
+                         how.workingDir.isEmpty() ? a.workingDir : how.workingDir, find_);
     run(owner, a, std::move(done));
 }
 

@@ -75,11 +75,11 @@ bool hasUrlScheme(const QString& text);
 // a known terminal.
 std::optional<QStringList> inTerminal(const QStringList& command, const ProgramFinder& find);
 
-// A desktop entry's command line as a start: in the terminal when the entry
-// asks, its program found on the search path, in `folder` (home when empty).
-// Otherwise Nothing, with the reason.
-Action entryStart(const QStringList& command, bool terminal, const QString& folder,
-                  const ProgramFinder& find);
+// A command line as a start: in the terminal when asked, its program found
+// on the search path, in `folder` (home when empty). Otherwise Nothing, with
+// the reason.
+Action commandStart(const QStringList& command, bool terminal, const QString& folder,
+                    const ProgramFinder& find);
 
 // URL -> default handler; .desktop entry -> its program; executable file
 // (ELF or #! script) -> started in its own folder; other existing paths ->

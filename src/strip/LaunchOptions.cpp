@@ -111,8 +111,7 @@ std::optional<QString> keep(ControlFile& file, StripView& view, int n, const QSt
         return refused;
     LaunchOptionsSettings(file).write(n, target, options);
     // The hint as loading gives it, options included.
-    const QString plain = buttonslots::isExecutable(target) ? buttonslots::loadedHint(target)
-                                                            : buttonslots::buttonHint(target);
+    const QString plain = buttonslots::loadedHint(target);
     view.setButtonHint(n, buttontexts::loaded(file, n, target, plain));
     return std::nullopt;
 }

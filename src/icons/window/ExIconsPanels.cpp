@@ -275,10 +275,6 @@ void IconProgressPanel::start(const QString& folder) {
     doneLabel_->hide();
 }
 
-int IconProgressPanel::value() const {
-    return progressBar1_->value();
-}
-
 void IconProgressPanel::setValue(int value) {
     progressBar1_->setValue(value);
 }

@@ -78,7 +78,6 @@ public:
     // The bar runs on lime whatever the theme's groove colour.
     void paintBar();
     void start(const QString& folder);
-    int value() const;
     void setValue(int value);
     void showDone(const QString& text);
     void hideDone();
