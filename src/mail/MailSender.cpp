@@ -238,12 +238,13 @@ void MailSender::opened() {
 // opened, a reply, or the goodbye.
 void MailSender::disconnectIfConnected() {
     sendWaits_ = false;
-    if (client_.Connected()) {
-        client_.Disconnect();
-    } else if (client_.Busy()) {
-        client_.Disconnect();
+    const bool up = client_.Connected();
+    if (!up && !client_.Busy())
+        return;
+    client_.Disconnect();
+    // A connection still being opened says no goodbye of its own.
+    if (!up)
         view_.setConnectionText(Text::tr("Disconnected"));
-    }
 }
 
 void MailSender::listen() {
@@ -267,11 +268,8 @@ void MailSender::listen() {
     on(&TSmtpClient::OnFailure, [this] {
         // The connection was fine: the server's own reason is what counts.
         const QString reason = smtperrors::shownReply(client_.Failure().reply);
-        prompts_.noticeLater(owner_, Text::tr(kMessageRefused) + QStringLiteral("\r\r") +
-                                         Text::tr("The server's reason: %1").arg(reason));
-        view_.setStatusText(QString());
-        failureTold_ = true;
-        disconnectIfConnected();
+        tell(Text::tr(kMessageRefused) + QStringLiteral("\r\r") +
+             Text::tr("The server's reason: %1").arg(reason));
     });
     on(&TSmtpClient::OnConnectionFailed, [this] { told(Text::tr(kConnectError)); });
     on(&TSmtpClient::OnInvalidHost, [this](bool&) { invalidHost(); });
@@ -339,8 +337,12 @@ QString MailSender::withCause(const QString& text) const {
 // A failure the client reports after an event whose notice already told the
 // user of it is not told twice.
 void MailSender::told(const QString& text) {
+    tell(withCause(text));
+}
+
+void MailSender::tell(const QString& shown) {
     view_.setStatusText(QString());
-    prompts_.noticeLater(owner_, withCause(text));
+    prompts_.noticeLater(owner_, shown);
     failureTold_ = true;
     disconnectIfConnected();
 }

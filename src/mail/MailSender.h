@@ -85,6 +85,8 @@ private:
     void guard(const std::function<void()>& body);
     void startSending(const EmailSetup& setup);
     void told(const QString& text);
+    // The notice exactly as shown, then the connection ended.
+    void tell(const QString& shown);
     void disconnectIfConnected();
     QString withCause(const QString& text) const;
     void askForUserId(const QString& text);
