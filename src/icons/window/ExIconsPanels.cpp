@@ -161,6 +161,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
 
     fileModel_ = new QFileSystemModel(this);
     fileModel_->setFilter(QDir::Files | QDir::Hidden);
+    fileModel_->setOption(QFileSystemModel::DontWatchForChanges, true); // until shown
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
     fileList_->setAccessibleName(Text::tr("Files in the selected folder"));
@@ -218,6 +219,25 @@ void IconFolderPanel::showFolder(const QString& folder) {
     fileModel_->setRootPath(selectedFolder_);
     fileList_->setRootIndex(fileModel_->index(selectedFolder_));
     showSelectedFolder();
+}
+
+// A hidden list is not watched: Save All writes hundreds of files into the
+// folder on show while the progress panel covers this one, and a watched
+// folder is read again after each of them. Shown again, the list is read once.
+void IconFolderPanel::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    fileModel_->setOption(QFileSystemModel::DontWatchForChanges, true);
+}
+
+void IconFolderPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!fileModel_->testOption(QFileSystemModel::DontWatchForChanges))
+        return;
+    fileModel_->setOption(QFileSystemModel::DontWatchForChanges, false);
+    // Leaving the folder and coming back makes the model list it anew.
+    fileModel_->setRootPath(QString());
+    fileModel_->setRootPath(selectedFolder_);
+    fileList_->setRootIndex(fileModel_->index(selectedFolder_));
 }
 
 void IconFolderPanel::showSelectedFolder() {

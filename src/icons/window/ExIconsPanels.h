@@ -55,6 +55,10 @@ public:
     QPushButton* useButton = nullptr;
     QPushButton* closeButton = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void showSelectedFolder();
 
