@@ -61,6 +61,7 @@ protected:
 
 private:
     void showSelectedFolder();
+    QFileSystemModel* unwatchedFileModel();
 
     std::function<void(const QString&)> opened_;
     QString selectedFolder_;
