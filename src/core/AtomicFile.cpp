@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <QFileInfo>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -43,16 +44,40 @@ QString folderOf(const QString& path) {
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
+constexpr int suffixDigits = 12;
+
+// ".NAME.tmp" followed by the 12 hex digits of tempNameIn, NAME starting
+// with `prefix` (".name" for one file's, "." for any).
+bool isTemporaryName(const char* entry, const QByteArray& prefix) {
+    const size_t length = std::strlen(entry);
+    const size_t tail = 4 + suffixDigits; // ".tmp" and the digits
+    if (length < size_t(prefix.size()) + tail + (prefix.size() == 1 ? 1 : 0) ||
+        std::strncmp(entry, prefix.constData(), size_t(prefix.size())) != 0)
+        return false;
+    const char* suffix = entry + length - tail;
+    if (std::strncmp(suffix, ".tmp", 4) != 0)
+        return false;
+    // One file's temporaries carry exactly its name before ".tmp".
+    if (prefix.size() > 1 && suffix != entry + prefix.size())
+        return false;
+    for (int i = 4; i < int(tail); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(suffix[i])))
+            return false;
+    return true;
+}
+
 // A writer killed between naming its temporary file and the rename leaves
 // that file behind; one older than an hour can belong to no running write.
+// Only names this writer makes are looked at: ".NAME.tmp" and 12 hex digits,
+// with `name` the one file's name, or any file's when it is empty.
 void removeStaleTemporaries(const QString& folder, const QString& name) {
     DIR* dir = ::opendir(local(folder).constData());
     if (!dir)
         return;
-    const QByteArray prefix = local(QStringLiteral(".") + name + QStringLiteral(".tmp"));
+    const QByteArray prefix = local(QStringLiteral(".") + name);
     const time_t cutoff = ::time(nullptr) - 3600;
     while (const dirent* entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, prefix.constData(), size_t(prefix.size())) != 0)
+        if (!isTemporaryName(entry->d_name, prefix))
             continue;
         struct stat st;
         if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -73,8 +98,10 @@ void syncFolder(const QString& folder) {
 enum { Written, Failed, Unsupported };
 
 QByteArray tempNameIn(const QString& folder, const QString& name) {
-    static std::mt19937_64 random{std::random_device{}()};
+    // Per thread: writers on several threads must not share one generator.
+    thread_local std::mt19937_64 random{std::random_device{}()};
     char suffix[20];
+    static_assert(suffixDigits == 12, "the format below writes 12 digits");
     std::snprintf(suffix, sizeof suffix, "%012llx",
                   static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFULL));
     return local(folder + QStringLiteral("/.") + name + QStringLiteral(".tmp") +
@@ -207,10 +234,15 @@ bool replace(const QString& path, const QByteArray& bytes,
         ::unlink(tempName.constData());
         return false;
     }
-    if (sync == Sync::Now)
+    if (sync == Sync::Now) {
         syncFolder(folder);
-    removeStaleTemporaries(folder, name);
+        removeStaleTemporaries(folder, name);
+    }
     return true;
+}
+
+void removeStale(const QString& folder) {
+    removeStaleTemporaries(folder, QString());
 }
 
 } // namespace atomicfile

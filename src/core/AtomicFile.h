@@ -17,6 +17,8 @@ QString resolveTarget(const QString& path);
 // Whether the new content is on the disk when replace() returns. Later spares
 // a batch of many small files a wait per file; a crash may then lose the new
 // file, but readers still see either the old or the new content whole.
+// Later also leaves the temporaries of writers killed long ago in place: a
+// batch removes them once with removeStale, the file's next Now write with it.
 enum class Sync { Now, Later };
 
 // False when the file could not be replaced; then the old content is untouched
@@ -26,6 +28,10 @@ enum class Sync { Now, Later };
 // under other bits, not even for a moment.
 bool replace(const QString& path, const QByteArray& bytes,
              std::optional<QFileDevice::Permissions> mode = {}, Sync sync = Sync::Now);
+
+// Removes the temporary files that writers killed over an hour ago left in
+// the folder, whatever file they were for.
+void removeStale(const QString& folder);
 
 // The bits of a permission set as the file system stores them (owner, group,
 // others; the "user" flags count as the owner's).

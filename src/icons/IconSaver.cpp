@@ -54,5 +54,7 @@ int SaveAllJob::run(const Each& each) const {
         if (each && !each(i + 1, icon.value_or(QImage())))
             break;
     }
+    // Once for the batch, not a look through the growing folder per file.
+    atomicfile::removeStale(folder_);
     return written;
 }

@@ -244,24 +244,47 @@ private slots:
         QVERIFY(leftovers(dir.path()).isEmpty());
     }
 
-    // Left by writers killed long ago: removed; a fresh one may be a running write.
+    // Left by writers killed long ago: removed; a fresh one may be a running
+    // write, and only names the writer makes are its own. A file's own write
+    // removes its temporaries, a batch's sweep those of every file.
+    void staleTemporariesRemoved_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QStringList>("kept");
+        const QStringList mine{".c.INI.tmp0123456789ab", ".c.INI.tmp0123456789AB"};
+        const QStringList notOurs{".c.INI.tmp0123456789a",  ".c.INI.tmp0123456789abc",
+                                  ".c.INI.tmp0123456789ag", ".c.INI.bak0123456789ab",
+                                  "c.INI.tmp0123456789ab",  ".tmp0123456789ab",
+                                  ".c.INI.tmp-notes-kept-1"};
+        QTest::newRow("a file's write")
+            << "write" << mine << notOurs + QStringList{".other.INI.tmp0123456789ab"};
+        QTest::newRow("a batch's sweep")
+            << "sweep" << mine + QStringList{".other.INI.tmp0123456789ab"} << notOurs;
+        QTest::newRow("a batch's write alone") << "batch" << QStringList{} << mine + notOurs;
+    }
     void staleTemporariesRemoved() {
+        QFETCH(QString, writer);
+        QFETCH(QStringList, removed);
+        QFETCH(QStringList, kept);
         TempDir dir;
         const QString path = dir.write("c.INI", "[A]\r\nk=1\r\n");
-        const QString stale = dir.write(".c.INI.tmp0123456789ab", "[A]\r\nk=");
-        const QString fresh = dir.write(".c.INI.tmpba9876543210", "[A]\r\nk=");
-        const QString other = dir.write(".other.INI.tmp0123456789ab", "x");
         const QDateTime old = QDateTime::currentDateTime().addSecs(-7200);
-        for (const QString& f : {stale, other}) {
-            QFile file(f);
+        for (const QString& name : removed + kept) {
+            QFile file(dir.write(name, "[A]\r\nk="));
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
         }
-        ControlFile file(path);
-        file.write("A", "k", "2");
-        QVERIFY(!QFileInfo::exists(stale));
-        QVERIFY(QFileInfo::exists(fresh));
-        QVERIFY(QFileInfo::exists(other));
+        const QString fresh = dir.write(".c.INI.tmpba9876543210", "[A]\r\nk=");
+        if (writer == "write")
+            ControlFile(path).write("A", "k", "2");
+        else if (writer == "batch")
+            QVERIFY(atomicfile::replace(path, "[A]\r\nk=2\r\n", {}, atomicfile::Sync::Later));
+        else
+            atomicfile::removeStale(dir.path());
+        for (const QString& name : removed)
+            QVERIFY2(!QFileInfo::exists(dir.file(name)), qPrintable(name));
+        for (const QString& name : kept + QStringList{fresh, path})
+            QVERIFY2(QFileInfo::exists(dir.file(QFileInfo(name).fileName())), qPrintable(name));
     }
 
     void danglingSymlinkCreatesTarget() {

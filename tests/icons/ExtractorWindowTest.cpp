@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -163,6 +166,22 @@ private slots:
         QCOMPARE(w_->frontPanel()->objectName(), QStringLiteral("Panel1"));
         QVERIFY(child<QLineEdit>("Edit3")->text().isEmpty());
 
+        // The folder panel lists the empty folder before the save.
+        auto* list = child<QListView>("FileListBox1");
+        QSignalSpy loaded(qobject_cast<QFileSystemModel*>(list->model()),
+                          &QFileSystemModel::directoryLoaded);
+        w_->openFolder(out);
+        click("NewFolderBtn");
+        const auto listed = [list] {
+            QStringList names;
+            for (int r = 0; r < list->model()->rowCount(list->rootIndex()); ++r)
+                names << list->model()->index(r, 0, list->rootIndex()).data().toString();
+            names.sort();
+            return names;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.contains(QVariantList{out}), 10000);
+        QCOMPARE(listed(), QStringList());
+        click("CloseWindowlBtn1");
         c_->prompts.expectBox(ScriptedPrompts::No);
         click("SaveAllBtn");
         QCOMPARE(w_->frontPanel()->objectName(), QStringLiteral("Panel1"));
@@ -185,6 +204,10 @@ private slots:
         QVERIFY(iconFolder().isEmpty());
         QVERIFY(child<QLabel>("Label7")->isHidden());
         QCOMPARE(w_->frontPanel()->objectName(), QStringLiteral("Panel1"));
+
+        // The folder panel, hidden while the files were written, lists them.
+        click("NewFolderBtn");
+        QTRY_COMPARE_WITH_TIMEOUT(listed(), expected, 10000);
     }
 
     // A file that cannot be written ends Save All with its error, and the

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTreeView>
+#include <utility>
 
 namespace exiconsparts {
 
@@ -159,8 +160,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     folderLabel_->setObjectName(QStringLiteral("DirLabel1"));
     folderLabel_->setGeometry(8, 158, 200, 16);
 
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files | QDir::Hidden);
+    fileModel_ = unwatchedFileModel();
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
     fileList_->setAccessibleName(Text::tr("Files in the selected folder"));
@@ -218,6 +218,35 @@ void IconFolderPanel::showFolder(const QString& folder) {
     fileModel_->setRootPath(selectedFolder_);
     fileList_->setRootIndex(fileModel_->index(selectedFolder_));
     showSelectedFolder();
+}
+
+// A hidden list is not watched: Save All writes hundreds of files into the
+// folder on show while the progress panel covers this one, and a watched
+// folder is read again after each of them.
+QFileSystemModel* IconFolderPanel::unwatchedFileModel() {
+    auto* model = new QFileSystemModel(this);
+    model->setFilter(QDir::Files | QDir::Hidden);
+    model->setOption(QFileSystemModel::DontWatchForChanges, true);
+    return model;
+}
+
+void IconFolderPanel::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    fileModel_->setOption(QFileSystemModel::DontWatchForChanges, true);
+}
+
+void IconFolderPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!fileModel_->testOption(QFileSystemModel::DontWatchForChanges))
+        return;
+    // Shown again, the folder is read anew: a model keeps what it once read
+    // and has no way to be told to read it again.
+    QFileSystemModel* fresh = unwatchedFileModel();
+    fresh->setOption(QFileSystemModel::DontWatchForChanges, false);
+    fresh->setRootPath(selectedFolder_);
+    fileList_->setModel(fresh);
+    fileList_->setRootIndex(fresh->index(selectedFolder_));
+    std::exchange(fileModel_, fresh)->deleteLater();
 }
 
 void IconFolderPanel::showSelectedFolder() {

@@ -55,8 +55,13 @@ public:
     QPushButton* useButton = nullptr;
     QPushButton* closeButton = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void showSelectedFolder();
+    QFileSystemModel* unwatchedFileModel();
 
     std::function<void(const QString&)> opened_;
     QString selectedFolder_;
