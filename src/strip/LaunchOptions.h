@@ -24,8 +24,9 @@ struct LaunchOptions {
 // The options in the control file, each in a section of its own keyed by
 // the button's number: LAUNCHARGS, LAUNCHDIR, LAUNCHTERM ("True" or ""),
 // and LAUNCHFOR, the target they were set for. A button given another
-// target (dropped, pasted, deleted) leaves its options behind unused, so a
-// file that never had these sections reads as it always did.
+// target (dropped, deleted) leaves its options behind unused, so a file that
+// never had these sections reads as it always did; Cut and Paste, swaps and
+// moves to another table take them along.
 class LaunchOptionsSettings {
 public:
     static constexpr int ArgumentsLimit = 1024;

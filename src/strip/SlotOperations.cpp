@@ -7,12 +7,14 @@
 #include "graphics/Picture.h"
 #include "platform/IconReader.h"
 #include "strip/KindPicture.h"
+#include "strip/LaunchOptions.h"
 #include "strip/Selection.h"
 #include "strip/ShownSettings.h"
 #include "strip/StripView.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <utility>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -140,6 +142,7 @@ void SlotOperations::cutButton() {
     if (!target.isSet())
         return;
     setCut(1, target.text);
+    cutOptions_ = LaunchOptionsSettings(file_).read(n, target.text);
     const ControlFile::Value icon = slots_.icon(n);
     if (icon.nonEmpty()) {
         // The same test as everywhere else: an ICON entry ending in ".EXE"
@@ -150,6 +153,8 @@ void SlotOperations::cutButton() {
             setCut(3, icon.text);
     }
     slots_.clear(n);
+    if (!cutOptions_.isEmpty())
+        LaunchOptionsSettings(file_).write(n, QString(), LaunchOptions{});
     clearButton(n);
 }
 
@@ -163,6 +168,9 @@ void SlotOperations::pasteButton() {
     const QString picture = cutPicture_;
     if (!target.isEmpty())
         slots_.setTarget(n, target);
+    const LaunchOptions options = std::exchange(cutOptions_, LaunchOptions{});
+    if (!target.isEmpty() && !options.isEmpty())
+        LaunchOptionsSettings(file_).write(n, target, options);
     if (executable_ && !target.isEmpty()) {
         slots_.setIcon(n, target);
         currentPath_ = target;
@@ -177,6 +185,9 @@ void SlotOperations::pasteButton() {
                                                     : Picture::load(picture);
         showButton(n);
     }
+    if (!target.isEmpty() && !options.isEmpty())
+        view_.setButtonHint(n,
+                            buttontexts::loaded(file_, n, target, buttonslots::loadedHint(target)));
     setCut(1, QString());
     setCut(3, QString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/ButtonSlotSettings.h"
 #include "graphics/Picture.h"
+#include "strip/LaunchOptions.h"
 
 #include <QString>
 
@@ -59,6 +60,8 @@ private:
     QString currentPath_;
     QString cutTarget_;
     QString cutPicture_;
+    // The cut button's launch options go with its target.
+    LaunchOptions cutOptions_;
     // Filled by an assignment or Paste, then copied onto the button.
     Picture iconBuffer_;
 };

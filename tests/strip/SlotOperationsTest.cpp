@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "graphics/Picture.h"
 #include "platform/DropTarget.h"
+#include "strip/LaunchOptions.h"
 #include "strip/Selection.h"
 
 #include <QDir>
@@ -372,9 +373,15 @@ private slots:
         icon = icon == "SAME" ? button : f.picture;
         f.put(3, button, icon);
         f.put(20, "/old/target", "/old/pic.bmp");
+        // The launch options move with the target.
+        LaunchOptions options;
+        options.arguments = QStringLiteral("--fast \"a b\"");
+        options.terminal = true;
+        LaunchOptionsSettings(f.file).write(3, button, options);
 
         f.selection.select(3);
         f.ops.cutButton();
+        QVERIFY(LaunchOptionsSettings(f.file).read(3, button).isEmpty());
         QCOMPARE(f.ops.executable(), executable);
         QCOMPARE(f.entry("BUTTON", 3), QString());
         QCOMPARE(f.entry("ICON", 3), QString());
@@ -389,7 +396,9 @@ private slots:
         QCOMPARE(f.entry("ICON", 20), icon);
         QCOMPARE(f.ops.currentPath(), button);
         QVERIFY(!f.faces[20].picture.isEmpty());
-        QCOMPARE(f.faces[20].hint, button.mid(button.lastIndexOf('/') + 1));
+        QCOMPARE(f.faces[20].hint,
+                 launchoptions::hint(button.mid(button.lastIndexOf('/') + 1), options));
+        QCOMPARE(LaunchOptionsSettings(f.file).read(20, button), options);
         QVERIFY(f.strip.cutText(1).isEmpty());
         QVERIFY(f.strip.cutText(3).isEmpty());
 
