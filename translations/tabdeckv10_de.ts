@@ -1770,14 +1770,6 @@ Einrichtung:</translation>
         <translation>Absenderadresse eingeben: </translation>
     </message>
     <message>
-        <source>Missing To Address</source>
-        <translation>Empfängeradresse fehlt</translation>
-    </message>
-    <message>
-        <source>Enter To Address: </source>
-        <translation>Empfängeradresse eingeben: </translation>
-    </message>
-    <message>
         <source>The mail server refused the message, the e-mail was not sent!</source>
         <translation>Der Mailserver hat die Nachricht abgelehnt, die E-Mail wurde nicht gesendet!</translation>
     </message>

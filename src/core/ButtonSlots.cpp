@@ -37,12 +37,16 @@ Kind kindOf(const QString& path) {
 }
 
 bool isAddress(const QString& path) {
-    const int colon = path.indexOf(QLatin1Char(':'));
-    if (colon < 1 || !path.front().isLetter())
+    const auto letter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    // One letter before the colon is a drive, not a scheme.
+    const qsizetype colon = path.indexOf(QLatin1Char(':'));
+    if (colon < 2 || !letter(path.front()))
         return false;
-    for (int i = 1; i < colon; ++i) {
+    for (qsizetype i = 1; i < colon; ++i) {
         const QChar c = path[i];
-        if (!c.isLetterOrNumber() && c != u'+' && c != u'-' && c != u'.')
+        if (!letter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
             return false;
     }
     return true;

@@ -19,8 +19,9 @@ QString lowerExtension(const QString& path);
 // ".lnk" shortcut; ".exe" and ".desktop" entries executable; else other.
 Kind kindOf(const QString& path);
 bool isExecutable(const QString& path);
-// "scheme:" at the start, as in a web or mail address; a local path starts
-// with "/".
+// "scheme:" at the start, as in a web or mail address: an ASCII letter, then
+// at least one more letter, digit, "+", "-" or "."; a local path starts with
+// "/", and "c:" is a drive.
 bool isAddress(const QString& path);
 
 // The whole path when it is exactly 3 characters long or an address with a

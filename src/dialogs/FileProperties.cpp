@@ -1,13 +1,13 @@
 #include "dialogs/FileProperties.h"
 
 #include "core/ButtonSlotSettings.h"
+#include "core/ButtonSlots.h"
 #include "core/ControlFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -40,13 +40,6 @@ QString lengthOf(const QByteArray& name, const struct stat& st) {
     ::close(fd);
     return ok ? QString::number(qint64(opened.st_size))
               : Text::tr("unknown, the file cannot be read");
-}
-
-// A target such as "https://..." or "mailto:...": a scheme of two or more
-// letters before the colon (one letter would be a drive).
-bool isAddress(const QString& path) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(path).hasMatch();
 }
 
 QString nameOf(const QString& path) {
@@ -84,7 +77,7 @@ QStringList describeFile(const QString& path, int button, const QLocale& locale)
         return {QString(), heading, onButton,
                 Text::tr("  This button is empty: it holds no file.")};
     QStringList lines{QString(), heading, QStringLiteral("  ") + path, onButton};
-    if (isAddress(path))
+    if (buttonslots::isAddress(path))
         return lines << Text::tr("  This is a web address, not a file: it has no length or date.");
     if (!QDir::isAbsolutePath(path))
         return lines << Text::tr("  This is not the full path of a file.");

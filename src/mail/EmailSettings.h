@@ -30,6 +30,20 @@ struct EmailSetup {
 QString securityText(MailSecurity security);
 std::optional<MailSecurity> securityFromText(const QString& text);
 
+// The port servers take mail on with a security choice: 587 with STARTTLS,
+// 465 with SSL/TLS, 25 in clear.
+constexpr quint16 usualPort(MailSecurity security) {
+    switch (security) {
+    case MailSecurity::StartTls:
+        return 587;
+    case MailSecurity::Tls:
+        return 465;
+    case MailSecurity::None:
+        break;
+    }
+    return 25;
+}
+
 // Every section, key and read limit the e-mail window uses, spelt once.
 class EmailSettings {
 public:

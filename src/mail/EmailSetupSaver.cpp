@@ -15,6 +15,18 @@ const char* const kClearTextWarning = QT_TRANSLATE_NOOP(
     "With Security set to None the connection is not secured: your sign-in name and "
     "password cross the network as plain text, and anyone on the way can read them.\r\r"
     "Save this setup anyway?");
+
+const char* const kNoHost =
+    QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your e-mail Host.");
+
+// Signing in needs the name to sign in with.
+std::optional<EmailSetupSaver::Problem> signInProblem(const SetupEntry& e) {
+    if (e.signIn && e.setup.authUser.trimmed().isEmpty())
+        return EmailSetupSaver::Problem{SetupView::Field::AuthUser,
+                                        Text::tr("You have to enter the user name to sign in "
+                                                 "with, or turn Sign in off.")};
+    return std::nullopt;
+}
 } // namespace
 
 EmailSetupSaver::EmailSetupSaver(EmailSettings& settings, Prompts& prompts, QWidget* owner,
@@ -27,8 +39,7 @@ std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstProblem(const Setu
         F field;
         const QString& value;
         const char* text;
-    } checks[] = {{F::Host, e.setup.host,
-                   QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your e-mail Host.")},
+    } checks[] = {{F::Host, e.setup.host, kNoHost},
                   {F::UserId, e.setup.userId,
                    QT_TRANSLATE_NOOP("EmailSetupSaver", "You have to enter your UserID.")},
                   {F::Address, e.setup.address,
@@ -39,40 +50,23 @@ std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstProblem(const Setu
         if (c.value.isEmpty())
             return Problem{c.field, Text::tr(c.text)};
     }
-    if (e.signIn && e.setup.authUser.trimmed().isEmpty())
-        return Problem{F::AuthUser, Text::tr("You have to enter the user name to sign in "
-                                             "with, or turn Sign in off.")};
-    return std::nullopt;
+    return signInProblem(e);
 }
 
 std::optional<EmailSetupSaver::Problem> EmailSetupSaver::firstCheckProblem(const SetupEntry& e) {
-    using F = SetupView::Field;
     if (e.setup.host.trimmed().isEmpty())
-        return Problem{F::Host, Text::tr("You have to enter your e-mail Host.")};
-    if (e.signIn && e.setup.authUser.trimmed().isEmpty())
-        return Problem{F::AuthUser, Text::tr("You have to enter the user name to sign in "
-                                             "with, or turn Sign in off.")};
-    return std::nullopt;
-}
-
-quint16 EmailSetupSaver::usualPort(MailSecurity security) {
-    switch (security) {
-    case MailSecurity::StartTls:
-        return 587;
-    case MailSecurity::Tls:
-        return 465;
-    case MailSecurity::None:
-        break;
-    }
-    return 25;
+        return Problem{SetupView::Field::Host, Text::tr(kNoHost)};
+    return signInProblem(e);
 }
 
 quint16 EmailSetupSaver::proposedPort(MailSecurity security, quint16 current) {
-    const bool usual = current == 25 || current == 465 || current == 587;
+    const bool usual = current == usualPort(MailSecurity::None) ||
+                       current == usualPort(MailSecurity::Tls) ||
+                       current == usualPort(MailSecurity::StartTls);
     if (!usual)
         return current;
     // In clear, a submission port stays what it was; only the TLS port has to go.
-    if (security == MailSecurity::None && current != 465)
+    if (security == MailSecurity::None && current != usualPort(MailSecurity::Tls))
         return current;
     return usualPort(security);
 }

@@ -61,7 +61,6 @@ public:
     // The port to show after the security choice changed: the usual port of
     // the new choice when the old one was a usual port, else the user's own.
     static quint16 proposedPort(MailSecurity security, quint16 current);
-    static quint16 usualPort(MailSecurity security);
 
 private:
     EmailSettings& settings_;

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 // The strings the user sees, translated under this name.
@@ -169,13 +168,9 @@ void MailSender::send() {
     m.MessageId = mailtext::newMessageId(setup.address);
     m.Body = QByteArrayList{body};
     // Asked now, before any connection waits on the user.
-    if (m.FromAddress.isEmpty()) {
-        bool handled = false;
-        headerIncomplete(handled, 1);
-        if (!handled || m.FromAddress.isEmpty()) {
-            prompts_.error(owner_, Text::tr("Incomplete Header"));
-            return;
-        }
+    if (m.FromAddress.isEmpty() && !askFromAddress()) {
+        prompts_.error(owner_, Text::tr("Incomplete Header"));
+        return;
     }
     m.Attachments = attachments_.files();
     const bool ascii = mailtext::isAscii(body) && mailtext::isAscii(view_.subject()) &&
@@ -425,21 +420,13 @@ void MailSender::askForConnection() {
     });
 }
 
-void MailSender::headerIncomplete(bool& handled, int hiType) {
+bool MailSender::askFromAddress() {
     Prompts::Input in;
-    if (hiType == 1) {
-        in.caption = Text::tr("Missing From Address");
-        in.prompt = Text::tr("Enter From Address: ");
-    } else {
-        in.caption = Text::tr("Missing To Address");
-        in.prompt = Text::tr("Enter To Address: ");
-    }
+    in.caption = Text::tr("Missing From Address");
+    in.prompt = Text::tr("Enter From Address: ");
     const std::optional<QString> answer = prompts_.input(owner_, in);
     if (!answer)
-        return;
-    if (hiType == 1)
-        client_.PostMessage.FromAddress = *answer;
-    else
-        client_.PostMessage.ToAddress = answer->split(QRegularExpression("\r\n|\n|\r"));
-    handled = true;
+        return false;
+    client_.PostMessage.FromAddress = *answer;
+    return !answer->isEmpty();
 }

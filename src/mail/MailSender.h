@@ -93,6 +93,10 @@ private:
     void askForConnection();
     void offerToAttach(const QString& path);
 
+    // The setup has no sender address: asked before connecting; false when
+    // none was given.
+    bool askFromAddress();
+
     // The reactions to the client's events.
     void connected();
     void packetSent();
@@ -103,7 +107,6 @@ private:
     void recipientNotFound();
     void authenticationFailed(bool& handled);
     void connectionRequired(bool& handled);
-    void headerIncomplete(bool& handled, int hiType);
 
     EmailSettings settings_;
     Prompts& prompts_;

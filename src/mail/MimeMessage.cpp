@@ -17,15 +17,15 @@ struct Text {
 constexpr qint64 kLineBytes = 57;
 constexpr qint64 kBlock = kLineBytes * 1024;
 
-QString shownSize(qint64 bytes) {
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
-}
-
 bool attributeChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
            std::strchr("!#$&+-.^_`|~", c) != nullptr;
 }
 } // namespace
+
+QString shownSize(qint64 bytes) {
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}
 
 qint64 base64Size(qint64 n) {
     const qint64 chars = (n + 2) / 3 * 4;

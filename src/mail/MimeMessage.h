@@ -15,6 +15,9 @@ namespace mimemessage {
 // they are on disk), as common mail services allow.
 inline constexpr qint64 kContentLimit = 25'000'000;
 
+// A size as the user reads it, in the language in use: "1.5 MB".
+QString shownSize(qint64 bytes);
+
 // What base64 makes of n bytes: lines of 76 characters, each ended by CR LF.
 qint64 base64Size(qint64 n);
 

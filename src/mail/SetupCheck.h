@@ -59,5 +59,7 @@ private:
     bool finding_ = false;
     bool running_ = false;
     std::optional<int> timeLimitMs_;
-    quint16 ports_[3] = {465, 587, 25};
+    // SSL/TLS, STARTTLS, in clear.
+    quint16 ports_[3] = {usualPort(MailSecurity::Tls), usualPort(MailSecurity::StartTls),
+                         usualPort(MailSecurity::None)};
 };

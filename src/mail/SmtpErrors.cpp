@@ -78,11 +78,11 @@ int codeFor(QAbstractSocket::SocketError error) {
     using E = QAbstractSocket;
     switch (error) {
     case E::ConnectionRefusedError:
-        return 10061;
+        return kConnectionRefused;
     case E::RemoteHostClosedError:
         return kNotConnected;
     case E::HostNotFoundError:
-        return 11001;
+        return kHostNotFound;
     case E::SocketAccessError:
         return 10013;
     case E::SocketResourceError:
@@ -106,13 +106,13 @@ int codeFor(QAbstractSocket::SocketError error) {
     case E::OperationError:
         return 10022;
     case E::ProxyConnectionRefusedError:
-        return 10061;
+        return kConnectionRefused;
     case E::ProxyConnectionClosedError:
         return kNotConnected;
     case E::ProxyConnectionTimeoutError:
         return kTimedOut;
     case E::ProxyNotFoundError:
-        return 11001;
+        return kHostNotFound;
     default:
         return kUnknown;
     }
@@ -165,18 +165,12 @@ QString certificateFaults(const QList<QSslError>& errors) {
 }
 
 QString tlsFailure(const QList<QSslError>& errors, const QString& socketText) {
-    QStringList faults;
-    for (const QSslError& e : errors) {
-        const QString fault = certificateFault(e);
-        if (!faults.contains(fault))
-            faults << fault;
-    }
-    if (faults.isEmpty())
+    if (errors.isEmpty())
         return Text::tr("The secure connection to the mail server failed (%1); the e-mail "
                         "was not sent")
             .arg(socketText);
     return Text::tr("The mail server's certificate was refused (%1); the e-mail was not sent")
-        .arg(faults.join(QStringLiteral(", ")));
+        .arg(certificateFaults(errors));
 }
 
 } // namespace smtperrors

@@ -78,10 +78,13 @@ bool answeredInClear(const QString& socketText);
 
 namespace smtperrors {
 
+// The codes the client tells apart; each keeps the number it is reported with.
 inline constexpr int kWouldBlock = 10035;
 inline constexpr int kTimedOut = 10060;
 inline constexpr int kNotConnected = 10057;
 inline constexpr int kMessageTooLong = 10040;
+inline constexpr int kConnectionRefused = 10061;
+inline constexpr int kHostNotFound = 11001;
 inline constexpr int kUnknown = -1;
 
 // The text of a Winsock code: "10057:Socket is not connected"; a code without

@@ -112,10 +112,13 @@ void TSmtpClient::note(SmtpCause cause, const QString& reply, const QString& det
     failure_.seconds = (TimeOut + 999) / 1000;
 }
 
+bool TSmtpClient::wantsTlsFirst() const {
+    // A passing refusal (4xx) is no reason to change the setup.
+    return !Encrypted() && replyNumber_ >= 500 && smtperrors::asksForTls(replyNumber_, replyText_);
+}
+
 void TSmtpClient::noteRefusal(const QString& detail) {
-    const bool tlsFirst =
-        smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted() && replyNumber_ >= 500;
-    note(tlsFirst ? SmtpCause::NeedsTls : SmtpCause::Refused, replyText_, detail);
+    note(wantsTlsFirst() ? SmtpCause::NeedsTls : SmtpCause::Refused, replyText_, detail);
 }
 
 void TSmtpClient::endOperations() {
@@ -527,7 +530,7 @@ void TSmtpClient::signInStep(std::initializer_list<int> success, const Step& nex
 
 void TSmtpClient::signInRefused() {
     const QString reply = replyText_.trimmed();
-    const bool tlsFirst = smtperrors::asksForTls(replyNumber_, replyText_) && !Encrypted();
+    const bool tlsFirst = wantsTlsFirst();
     note(tlsFirst ? SmtpCause::NeedsTls : SmtpCause::SignInRefused, replyText_);
     const Token t = token();
     if (!tlsFirst)
@@ -899,10 +902,10 @@ void TSmtpClient::handleGone() {
             return;
         lastError_ = smtperrors::codeFor(socket()->error());
         switch (lastError_) {
-        case 10061:
+        case smtperrors::kConnectionRefused:
             note(SmtpCause::PortClosed);
             break;
-        case 11001:
+        case smtperrors::kHostNotFound:
             note(SmtpCause::HostNotFound);
             break;
         case smtperrors::kTimedOut:

@@ -134,6 +134,8 @@ private:
     void beginOperation(bool TSmtpClient::*flag);
     void waitFor(SmtpStage stage);
     void note(SmtpCause cause, const QString& reply = {}, const QString& detail = {});
+    // The reply just refused because the server takes it only over TLS.
+    bool wantsTlsFirst() const;
     // A refusal: the server wants TLS first, or refused as such.
     void noteRefusal(const QString& detail = {});
     void endOperations();

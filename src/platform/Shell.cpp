@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include "core/ButtonSlots.h"
 #include "core/RegularFile.h"
 #include "platform/DesktopApps.h"
 #include "platform/DesktopEntry.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -237,11 +237,6 @@ QString findOnPath(const QString& name) {
     return QStandardPaths::findExecutable(name);
 }
 
-bool hasUrlScheme(const QString& text) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:"));
-    return scheme.match(text).hasMatch();
-}
-
 std::optional<QStringList> inTerminal(const QStringList& command, const ProgramFinder& find) {
     // Each terminal's option that takes the rest of the line as the command:
     // Debian's choice first, then the one the user names, then those known.
@@ -268,7 +263,7 @@ Action route(const QString& path, const ProgramFinder& find) {
         a.refusal = Text::tr("it does not exist");
         return a;
     }
-    if (hasUrlScheme(path)) {
+    if (buttonslots::isAddress(path)) {
         const QUrl url(path, QUrl::TolerantMode);
         if (url.isValid()) {
             a.kind = Action::Kind::OpenUrl;

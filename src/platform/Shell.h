@@ -66,10 +66,6 @@ struct Action {
     QString refusal; // for Nothing: why, after "Cannot open PATH: "
 };
 
-// True for text that starts with a URL scheme ("http:", "mailto:" ...). A
-// single letter before the colon is not taken for a scheme.
-bool hasUrlScheme(const QString& text);
-
 // The command that runs a command line in the user's terminal, or none
 // when no terminal is installed: x-terminal-emulator, else $TERMINAL, else
 // a known terminal.

@@ -268,7 +268,6 @@ private slots:
         row("AskedPasswords", "Sign In", "Password of %1 on %2: ");
         row("MailSender", "Authentication Failed", "Invalid User ID. New User ID: ");
         row("MailSender", "Missing From Address", "Enter From Address: ");
-        row("MailSender", "Missing To Address", "Enter To Address: ");
     }
     void inputBoxesFit() {
         QFETCH(QByteArray, context);

@@ -79,6 +79,28 @@ private slots:
         QCOMPARE(buttonHint(path), hint);
     }
 
+    // One rule for every reader of a target (hint, picture, drag, launch,
+    // properties): an ASCII letter and one or more scheme characters.
+    void addresses_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("address");
+        QTest::newRow("mailto") << "mailto:a@b" << true;
+        QTest::newRow("custom") << "x-foo+bar.1:abc" << true;
+        QTest::newRow("two characters") << "ab:x/y" << true;
+        QTest::newRow("drive letter") << "c:/windows/notepad.exe" << false;
+        QTest::newRow("drive alone") << "C:" << false;
+        QTest::newRow("absolute path") << "/tmp/http:x" << false;
+        QTest::newRow("no colon") << "readme" << false;
+        QTest::newRow("digit first") << "1abc:x" << false;
+        QTest::newRow("space before colon") << "my file:x" << false;
+        QTest::newRow("non-ASCII letters") << "\u00e9t\u00e9:/a/b.txt" << false;
+    }
+    void addresses() {
+        QFETCH(QString, text);
+        QFETCH(bool, address);
+        QCOMPARE(isAddress(text), address);
+    }
+
     void tables() {
         QCOMPARE(tableOfButton(1), 1);
         QCOMPARE(tableOfButton(12), 1);

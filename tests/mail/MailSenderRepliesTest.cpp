@@ -118,6 +118,10 @@ private slots:
         QTest::newRow("MAIL, 530 TLS first")
             << 5 << QByteArray("530 5.7.0 Must issue a STARTTLS command first\r\n")
             << int(Answer::Reply) << "The server wants TLS: it signs in and takes mail only";
+        // A passing refusal naming TLS is still a refused sign-in, as it is at MAIL.
+        QTest::newRow("AUTH, 454 naming TLS")
+            << 4 << QByteArray("454 4.7.0 TLS not available just now\r\n") << int(Answer::Reply)
+            << "Sign-in refused: the server did not accept";
     }
 
     void replyAtEveryStage() {

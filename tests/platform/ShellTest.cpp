@@ -330,22 +330,6 @@ private slots:
         QCOMPARE(rec.urls[0].path(), QStringLiteral("/x y"));
     }
 
-    void schemeDetection_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("url");
-        QTest::newRow("mailto") << "mailto:a@b" << true;
-        QTest::newRow("custom") << "x-foo+bar.1:abc" << true;
-        QTest::newRow("absolute path") << "/tmp/http:x" << false;
-        QTest::newRow("drive letter") << "C:\\x" << false;
-        QTest::newRow("no colon") << "readme" << false;
-        QTest::newRow("digit first") << "1abc:x" << false;
-    }
-    void schemeDetection() {
-        QFETCH(QString, text);
-        QFETCH(bool, url);
-        QCOMPARE(shell::hasUrlScheme(text), url);
-    }
-
     void environmentWithoutForcedPlatform() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         shell::setForcedPlatformVariable(false);

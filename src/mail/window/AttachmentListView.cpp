@@ -1,6 +1,8 @@
 #include "mail/window/AttachmentListView.h"
 
 #include "mail/AttachmentList.h"
+#include "mail/MimeMessage.h"
+#include "mail/window/PageParts.h"
 #include "ui/Captions.h"
 #include "ui/HintRouter.h"
 
@@ -9,7 +11,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -51,12 +52,10 @@ AttachmentListView::AttachmentListView(QWidget* parent) : QWidget(parent) {
     hints::set(list, tr("The files that go with the e-mail; drop files here to add them"));
     g->addWidget(captions::make(tr("Attachments:"), list, this), 0, 0, 1, 1, Qt::AlignTop);
     g->addWidget(list, 0, 1, 3, 1);
-    add = new QPushButton(tr("Add..."), this);
-    add->setObjectName(QStringLiteral("AddAttachBtn"));
-    hints::set(add, tr("Attach a file to the e-mail"));
-    remove = new QPushButton(tr("Remove"), this);
-    remove->setObjectName(QStringLiteral("RemoveAttachBtn"));
-    hints::set(remove, tr("Remove the selected file from the e-mail"));
+    add = pageparts::button(QStringLiteral("AddAttachBtn"), tr("Add..."),
+                            tr("Attach a file to the e-mail"), this);
+    remove = pageparts::button(QStringLiteral("RemoveAttachBtn"), tr("Remove"),
+                               tr("Remove the selected file from the e-mail"), this);
     remove->setEnabled(false);
     g->addWidget(add, 0, 2);
     g->addWidget(remove, 1, 2);
@@ -80,10 +79,8 @@ void AttachmentListView::bind(const AttachmentList& attachments, Actions actions
 void AttachmentListView::fill() {
     const int row = list->currentIndex().row();
     list->clear();
-    const QLocale locale;
     for (const AttachmentList::Entry& e : shown_->entries()) {
-        auto* item = new QTreeWidgetItem(
-            list, {e.file.name, locale.formattedDataSize(e.size, 1, QLocale::DataSizeSIFormat)});
+        auto* item = new QTreeWidgetItem(list, {e.file.name, mimemessage::shownSize(e.size)});
         item->setToolTip(0, e.file.path);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }

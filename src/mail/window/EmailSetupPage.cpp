@@ -44,7 +44,7 @@ EmailSetupPage::EmailSetupPage(QWidget* parent) : QWidget(parent) {
     port1 = new QSpinBox(this);
     port1->setObjectName(QStringLiteral("Port1"));
     port1->setRange(1, 65535);
-    port1->setValue(EmailSetupSaver::usualPort(MailSecurity::StartTls));
+    port1->setValue(usualPort(MailSecurity::StartTls));
     security1 = new QComboBox(this);
     security1->setObjectName(QStringLiteral("Security1"));
     for (MailSecurity s : {MailSecurity::StartTls, MailSecurity::Tls, MailSecurity::None})
