@@ -5,7 +5,6 @@
 #include "core/ControlFile.h"
 #include "core/Error.h"
 #include "graphics/Picture.h"
-#include "platform/DesktopApps.h"
 #include "platform/IconReader.h"
 #include "strip/LaunchOptions.h"
 #include "strip/PictureFetch.h"
@@ -33,19 +32,6 @@ public:
 private:
     char previous_[16] = {};
 };
-
-// The desktop entries that buttons first..last name: their hints are read
-// from them, so the worker reads them first and the turn finds them cached.
-QStringList entriesOf(ControlFile& file, int first, int last) {
-    QStringList entries;
-    const ButtonSlotSettings stored(file);
-    for (int n = first; n <= last; ++n) {
-        const ControlFile::Value target = stored.target(n);
-        if (target.text.startsWith(u'/') && desktopapps::isEntryPath(target.text))
-            entries.append(target.text);
-    }
-    return entries;
-}
 } // namespace
 
 TableLoader::TableLoader(StripView& view, ControlFile& file, QObject* parent)
@@ -88,18 +74,13 @@ void TableLoader::nextTurn() {
     const QList<int> groups = groupsOf(t);
     if (groups.isEmpty())
         return;
-    // The keys are read here, the entries and pictures they name on the worker.
-    const int first = GroupSize * (groups.front() - 1) + 1;
-    const int last = GroupSize * groups.back();
-    const QList<PictureFetch::Request> wanted = PictureFetch::wanted(file_, first, last);
-    const QStringList entries = entriesOf(file_, first, last);
+    // The keys are read here, the pictures and entries they name on the worker.
+    const QList<PictureFetch::Request> wanted = PictureFetch::wanted(
+        file_, GroupSize * (groups.front() - 1) + 1, GroupSize * groups.back());
     const QString name = QStringLiteral("TInfo%1").arg(t);
     fetch_.run(
-        [wanted, entries, name](const Job::Stop& stop) {
+        [wanted, name](const Job::Stop& stop) {
             const ThreadName named(name);
-            for (const QString& entry : entries)
-                if (!stop.requested())
-                    desktopapps::read(entry);
             auto fetched = std::make_shared<PictureFetch>();
             fetched->fetch(wanted, [&stop] { return stop.requested(); });
             return fetched;
