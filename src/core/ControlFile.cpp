@@ -143,8 +143,10 @@ struct ControlFile::Cache {
             loadedAt = loaded->loadedAt;
             valid = true;
             confirmedAtNs = -1;
+            ++revision;
         }
     }
+    quint64 revision = 0;      // bumped whenever `doc` or `state` changes
     qint64 confirmedAtNs = -1; // monotonic time the identity was last confirmed
     quint64 confirmedGeneration = 0;
     bool confirmedInTurn = false;
@@ -201,6 +203,8 @@ struct ControlFile::Cache {
     static constexpr qint64 TickNs = 20 * 1000000LL;
 
     void clear(State s) {
+        if (valid || state != s)
+            ++revision;
         state = s;
         valid = false;
         doc = IniDocument();
@@ -242,6 +246,7 @@ struct ControlFile::Cache {
         if (!(valid && state == State::Loaded && bytes == raw)) {
             doc = IniDocument::parse(bytes);
             raw = std::move(bytes);
+            ++revision;
         }
         state = State::Loaded;
         identity = Identity::of(opened);
@@ -267,6 +272,11 @@ void ControlFile::preload() {
 bool ControlFile::unreadable() const {
     cache_->refresh(path_, false);
     return cache_->state == State::Unreadable;
+}
+
+quint64 ControlFile::revision() const {
+    cache_->refresh(path_, false);
+    return cache_->revision;
 }
 
 bool ControlFile::exists() const {
@@ -324,6 +334,7 @@ void ControlFile::writeAll(const QList<Entry>& entries, atomicfile::Sync sync) {
         throw failure;
     IniDocument doc = cache_->doc;
     doc.setAll(entries);
+    ++cache_->revision;
     const QByteArray bytes = doc.serialize();
     const bool replaced = atomicfile::replace(path_, bytes, {}, sync);
     writeGeneration.fetch_add(1, std::memory_order_relaxed);

@@ -31,6 +31,10 @@ public:
     void write(const QString& section, const QString& key, const QString& value);
 
     bool exists() const;
+    // Changes whenever what reads give may have changed (a write, a change
+    // on disk seen as reads see it), so a reader may keep what it built from
+    // them until then.
+    quint64 revision() const;
     // Starts reading and parsing the file on a thread of its own. The next
     // read takes that copy, waiting for it if need be, and checks the file's
     // identity as for any copy it holds: a file changed meanwhile is read

@@ -98,6 +98,8 @@ Entry describe(GKeyFile* file) {
     const QString type = plainString(file, MainGroup, "Type");
     if (type != QLatin1String("Application"))
         return entry;
+    entry.terminal = g_key_file_get_boolean(file, MainGroup, "Terminal", nullptr);
+    entry.workingDir = plainString(file, MainGroup, "Path");
     // GLib's own verdict on whether the entry can run; a refusal is then
     // put into the name of the program that is missing.
     GDesktopAppInfo* info = g_desktop_app_info_new_from_keyfile(file);
@@ -117,7 +119,8 @@ Entry describe(GKeyFile* file) {
         const QString name = localeString(file, group, "Name");
         if (name.isEmpty())
             continue;
-        entry.actions.append({QString::fromUtf8(ids[i]), name, localeString(file, group, "Icon")});
+        entry.actions.append({QString::fromUtf8(ids[i]), name, localeString(file, group, "Icon"),
+                              plainString(file, group, "Exec")});
     }
     g_strfreev(ids);
     return entry;
@@ -176,29 +179,26 @@ shell::Action route(const QString& path, const QString& actionId,
                     const shell::ProgramFinder& find) {
     shell::Action a;
     a.refusal = Text::tr("its desktop entry has no action %1").arg(actionId);
-    const KeyFile file = load(path);
-    if (!file)
+    const std::optional<Entry> entry = read(path);
+    if (!entry)
         return a;
-    const Entry entry = describe(file.get());
-    if (!entry.missingProgram.isEmpty()) {
-        a.refusal = Text::tr("its program %1 is not installed").arg(entry.missingProgram);
+    if (!entry->missingProgram.isEmpty()) {
+        a.refusal = Text::tr("its program %1 is not installed").arg(entry->missingProgram);
         return a;
     }
-    const bool listed = std::any_of(entry.actions.begin(), entry.actions.end(),
-                                    [&](const EntryAction& e) { return e.id == actionId; });
-    if (!listed)
+    const auto action = std::find_if(entry->actions.begin(), entry->actions.end(),
+                                     [&](const EntryAction& e) { return e.id == actionId; });
+    if (action == entry->actions.end())
         return a;
     // The action's own Exec with the entry's field codes (%i %c %k).
     DesktopEntry values;
-    values.name = entry.name;
-    values.icon = entry.icon;
-    values.exec = plainString(file.get(), "Desktop Action " + actionId.toUtf8(), "Exec");
+    values.name = entry->name;
+    values.icon = entry->icon;
+    values.exec = action->exec;
     const auto command = desktopexec::command(values, QFileInfo(path).absoluteFilePath());
     if (!command)
         return a;
-    return shell::commandStart(*command,
-                               g_key_file_get_boolean(file.get(), MainGroup, "Terminal", nullptr),
-                               plainString(file.get(), MainGroup, "Path"), find);
+    return shell::commandStart(*command, entry->terminal, entry->workingDir, find);
 }
 
 } // namespace desktopapps

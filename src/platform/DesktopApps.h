@@ -15,6 +15,7 @@ struct EntryAction {
     QString id;   // the Actions key's word, e.g. "new-window"
     QString name; // localized
     QString icon; // a theme name or an absolute file; may be empty
+    QString exec; // its own command line, with the entry's field codes
 };
 
 struct Entry {
@@ -25,6 +26,8 @@ struct Entry {
     // The TryExec or Exec program that is not installed; empty when the
     // entry can run (or is not an application at all).
     QString missingProgram;
+    bool terminal = false; // its programs run in a terminal
+    QString workingDir;    // Path: the folder they run in; may be empty
 };
 
 // Nothing for a file that is not a readable desktop entry (over 1 MiB, not

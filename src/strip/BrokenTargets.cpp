@@ -18,7 +18,7 @@ struct Text {
 
 BrokenTargets::BrokenTargets(StripView& view, ControlFile& file, QObject* parent)
     : QObject(parent), view_(view), file_(file),
-      exists_([](const QString& path) { return desktopapps::usable(path); }) {}
+      usable_([](const QString& path) { return desktopapps::usable(path); }) {}
 
 bool BrokenTargets::isLocalPath(const QString& target) {
     return target.startsWith(QLatin1Char('/'));
@@ -72,10 +72,10 @@ void BrokenTargets::ask(const QString& path) {
         bool inTime = false;
     };
     questions_.run(
-        [exists = exists_, path, limit = limitMs_](const Job::Stop&) {
+        [usable = usable_, path, limit = limitMs_](const Job::Stop&) {
             QElapsedTimer clock;
             clock.start();
-            const bool there = exists(path);
+            const bool there = usable(path);
             return Answer{there, clock.elapsed() <= limit};
         },
         [this, path](Answer a) { answer(path, a.there, a.inTime); },
@@ -106,14 +106,14 @@ void BrokenTargets::setInSight(bool inSight, int t) {
         checkTable(t);
 }
 
-void BrokenTargets::apply(int n, const QString& target, bool exists) {
+void BrokenTargets::apply(int n, const QString& target, bool usable) {
     // The button may hold another target by now: its face is that target's.
     const ControlFile::Value now = ButtonSlotSettings(file_).target(n);
     if (!now.nonEmpty() || now.text != target) {
         emit answered(n);
         return;
     }
-    if (!exists) {
+    if (!usable) {
         // The hint to give back is the one shown now: the face may have been
         // made anew (loaded, pasted) since an earlier answer dimmed it.
         const QString hint = view_.buttonHint(n);

@@ -23,13 +23,13 @@ class StripView;
 class BrokenTargets : public QObject {
     Q_OBJECT
 public:
-    using Exists = std::function<bool(const QString& path)>;
+    using Usable = std::function<bool(const QString& path)>;
     static constexpr int DefaultLimitMs = 3000;
 
     BrokenTargets(StripView& view, ControlFile& file, QObject* parent = nullptr);
 
     // A stand-in for the file system's answer, and the time limit (tests).
-    void setExists(Exists exists) { exists_ = std::move(exists); }
+    void setUsable(Usable usable) { usable_ = std::move(usable); }
     void setTimeLimit(int ms) { limitMs_ = ms; }
 
     // Asks about the local targets of table t's buttons.
@@ -55,13 +55,13 @@ private:
     // Puts the question about path to a worker that may hang for good.
     void ask(const QString& path);
     void answer(const QString& path, bool there, bool inTime);
-    void apply(int n, const QString& target, bool exists);
+    void apply(int n, const QString& target, bool usable);
     // Button n drawn whole again with the hint it had, if it was dimmed.
     void restore(int n);
 
     StripView& view_;
     ControlFile& file_;
-    Exists exists_;
+    Usable usable_; // whether a target can be opened
     int limitMs_ = DefaultLimitMs;
     bool inSight_ = true;
     // Its end drops every answer still to come.

@@ -6,25 +6,45 @@
 
 #include <QStringList>
 
-QList<FoundButton> ButtonFinder::find(const QString& query) const {
-    const QStringList words = query.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QList<FoundButton> found;
-    if (words.isEmpty())
-        return found;
+void ButtonFinder::readButtons() {
+    buttons_.clear();
     const ButtonSlotSettings stored(file_);
-    for (int n = 1; n <= buttonslots::ButtonCount && found.size() < MaxMatches; ++n) {
+    for (int n = 1; n <= buttonslots::ButtonCount; ++n) {
         // The same test as the table loader's: an empty entry is an empty button.
         const ControlFile::Value target = stored.target(n);
         if (!target.nonEmpty())
             continue;
-        const QString hint =
-            buttontexts::loaded(file_, n, target.text, buttonslots::loadedHint(target.text));
+        buttons_.append(
+            {n, buttonslots::tableOfButton(n),
+             buttontexts::loaded(file_, n, target.text, buttonslots::loadedHint(target.text)),
+             target.text});
+    }
+    revision_ = file_.revision();
+    read_ = true;
+    ++reads_;
+}
+
+QList<FoundButton> ButtonFinder::find(const QString& query) {
+    const QStringList words = query.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<FoundButton> found;
+    if (words.isEmpty())
+        return found;
+    if (!read_ || revision_ != file_.revision())
+        readButtons();
+    for (const FoundButton& b : buttons_) {
+        if (found.size() == MaxMatches)
+            break;
         const bool all = std::all_of(words.begin(), words.end(), [&](const QString& w) {
-            return hint.contains(w, Qt::CaseInsensitive) ||
-                   target.text.contains(w, Qt::CaseInsensitive);
+            return b.hint.contains(w, Qt::CaseInsensitive) ||
+                   b.target.contains(w, Qt::CaseInsensitive);
         });
         if (all)
-            found.append({n, buttonslots::tableOfButton(n), hint, target.text});
+            found.append(b);
     }
     return found;
+}
+
+void ButtonFinder::forget() {
+    read_ = false;
+    buttons_.clear();
 }

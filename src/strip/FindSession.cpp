@@ -76,6 +76,7 @@ void FindSession::open(const QString& text) {
 }
 
 void FindSession::close() {
+    finder_.forget();
     query_.clear();
     found_.clear();
     picked_ = -1;

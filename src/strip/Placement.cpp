@@ -120,13 +120,18 @@ void Placement::dragTo(const QPoint& pos) {
 void Placement::endDrag() {
     dragging_ = false;
     // The place the window reached, once the window manager has answered.
-    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()), [this](QRect) { savePosition(); });
+    view_.awaitPlace(QRect(view_.stripPos(), view_.stripSize()),
+                     [this](QRect placed) { keepPosition(placed.topLeft()); });
 }
 
 // --- position -------------------------------------------------------------
 
 void Placement::savePosition() {
-    settings_.setPosition(placedPos());
+    keepPosition(placedPos());
+}
+
+void Placement::keepPosition(QPoint placed) {
+    settings_.setPosition(placed);
     tellMoved();
 }
 

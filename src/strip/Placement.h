@@ -73,6 +73,8 @@ public:
 
 private:
     void tellMoved() const;
+    // Stores `placed`, read back from the window system, as POS.
+    void keepPosition(QPoint placed);
     void setHideBarRed(bool red);
     void returnFromEdge();
     // Hides the strip at the left screen edge in its row, its top at y.

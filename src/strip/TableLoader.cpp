@@ -74,7 +74,7 @@ void TableLoader::nextTurn() {
     const QList<int> groups = groupsOf(t);
     if (groups.isEmpty())
         return;
-    // The keys are read here, the pictures they name on the worker.
+    // The keys are read here, the pictures and entries they name on the worker.
     const QList<PictureFetch::Request> wanted = PictureFetch::wanted(
         file_, GroupSize * (groups.front() - 1) + 1, GroupSize * groups.back());
     const QString name = QStringLiteral("TInfo%1").arg(t);

@@ -16,7 +16,7 @@ class StripView;
 // Gives all 360 buttons their pictures and hints from the control file. The
 // work is cut into 20 groups of 18 buttons shared by nine turns TInfo1 ..
 // TInfo9; in each turn the control file is read on the main thread, the
-// pictures it names are read and decoded by a Job, and the turn's groups
+// pictures and desktop entries it names are read by a Job, and the turn's groups
 // then run as one job on the main thread. Turns run one at a time, with at
 // least one turn of the event loop between them, so the strip can repaint
 // and answer the user.

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -43,14 +44,27 @@ int titleBarWidth(const QString& caption) {
     return text + text / 10 + 4 * 2 * fm.height() + fm.height();
 }
 
+// The window that asked for a dialog: the dialog is kept above it, and it
+// takes the keyboard back once the dialog has closed, as a window manager
+// need not hand it to a window kept out of its task bar (the strip).
+class Asker {
+public:
+    Asker(QDialog& dialog, QWidget* owner) : window_(askingWindow(owner)) {
+        toolwindow::keepAbove(dialog, window_);
+    }
+    void takeKeyboardBack() const {
+        if (window_ && window_->isVisible() && !QApplication::activeWindow())
+            window_->activateWindow();
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
+
 int execAbove(QDialog& dialog, QWidget* owner) {
-    QWidget* asker = askingWindow(owner);
-    toolwindow::keepAbove(dialog, asker);
+    const Asker asker(dialog, owner);
     const int result = dialog.exec();
-    // The window that asked takes the keyboard back: a window manager need
-    // not hand it to a window kept out of its task bar (the strip).
-    if (asker && asker->isVisible() && !QApplication::activeWindow())
-        asker->activateWindow();
+    asker.takeKeyboardBack();
     return result;
 }
 
@@ -163,15 +177,13 @@ std::optional<QString> inputOf(QDialog& dlg, int result) {
 
 // Shows a dialog without a nested loop; `done` gets its result once it closes.
 void openAbove(QDialog* dialog, QWidget* owner, std::function<void(int)> done) {
-    QWidget* asker = askingWindow(owner);
-    toolwindow::keepAbove(*dialog, asker);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::finished, dialog, [asker, done](int result) {
-        if (asker && asker->isVisible() && !QApplication::activeWindow())
-            asker->activateWindow();
-        if (done)
-            done(result);
-    });
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [asker = Asker(*dialog, owner), done](int result) {
+                         asker.takeKeyboardBack();
+                         if (done)
+                             done(result);
+                     });
     dialog->open();
 }
 

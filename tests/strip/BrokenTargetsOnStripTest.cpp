@@ -43,7 +43,7 @@ private slots:
         s.restart();
         BrokenTargets& broken = s.form->brokenTargets();
         broken.setTimeLimit(300);
-        broken.setExists([answerMs](const QString& path) {
+        broken.setUsable([answerMs](const QString& path) {
             std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
             return QFileInfo::exists(path);
         });
@@ -84,7 +84,7 @@ private slots:
         const QString target = s.dir.write(QStringLiteral("tool.sh"), "#!/bin/sh\n");
         s.file->write(QStringLiteral("BUTTON"), QStringLiteral("3"), target);
         s.restart();
-        s.form->brokenTargets().setExists(
+        s.form->brokenTargets().setUsable(
             [](const QString& path) { return QFileInfo::exists(path); });
         QSignalSpy answered(&s.form->brokenTargets(), &BrokenTargets::answered);
         s.form->show();

@@ -76,7 +76,7 @@ private slots:
         c.broken.setTimeLimit(300);
         // A check that waits until the button has its new target, if any.
         const auto changed = std::make_shared<QSemaphore>();
-        c.broken.setExists([answerMs, changed, wait = !changedTo.isEmpty()](const QString& path) {
+        c.broken.setUsable([answerMs, changed, wait = !changedTo.isEmpty()](const QString& path) {
             if (wait)
                 changed->tryAcquire(1, 5000);
             std::this_thread::sleep_for(std::chrono::milliseconds(answerMs));
@@ -111,7 +111,7 @@ private slots:
         const QString target = c.dir.file("later.sh");
         c.file.write(QStringLiteral("BUTTON"), QStringLiteral("2"), target);
         c.view.setButtonHint(2, QStringLiteral("later.sh"));
-        c.broken.setExists([](const QString& path) { return QFileInfo::exists(path); });
+        c.broken.setUsable([](const QString& path) { return QFileInfo::exists(path); });
         QSignalSpy answered(&c.broken, &BrokenTargets::answered);
         c.broken.checkTable(1);
         QTRY_VERIFY_WITH_TIMEOUT(answered.contains(QVariantList{2}), 5000);
@@ -135,7 +135,7 @@ private slots:
         c.file.write(QStringLiteral("BUTTON"), QStringLiteral("1"), target);
         const auto release = std::make_shared<QSemaphore>();
         const auto questions = std::make_shared<std::atomic<int>>(0);
-        c.broken.setExists([release, questions](const QString& path) {
+        c.broken.setUsable([release, questions](const QString& path) {
             const bool there = QFileInfo::exists(path);
             if (++*questions == 1)
                 release->tryAcquire(1, 5000); // answers what it found before the deletion

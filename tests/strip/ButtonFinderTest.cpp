@@ -3,6 +3,8 @@
 #include "TestRegistry.h"
 #include "core/ControlFile.h"
 
+#include <QCoreApplication>
+#include <QSaveFile>
 #include <QTest>
 
 using Entries = QMap<int, QString>; // button -> BUTTON entry
@@ -62,6 +64,76 @@ private slots:
             QCOMPARE(b.target, entries.value(b.button).left(255));
         }
         QCOMPARE(buttons, found);
+    }
+
+    // One find session, a step a line: "? QUERY > BUTTONS" types a query;
+    // "= N TARGET" gives button n a target through the finder's own file,
+    // "~ N TARGET" through another window's, "! N TARGET" by another program
+    // on disk; "close" ends the session. `reads` counts the reads of all
+    // buttons: once a session, and again only after a change.
+    void session_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("reads");
+        QTest::newRow("keys of one session read once")
+            << QStringList{"? f > 5", "? fi > 5", "? fir > 5", "? firx >"} << 1;
+        QTest::newRow("a button given a target between keys")
+            << QStringList{"? no > 30 300", "= 31 /x/notes", "? not > 30 31 300"} << 2;
+        QTest::newRow("a button emptied between keys")
+            << QStringList{"? no > 30 300", "= 30 ", "? not > 300"} << 2;
+        QTest::newRow("changed by another window between keys")
+            << QStringList{"? no > 30 300", "~ 300 /x/plain", "? not > 30"} << 2;
+        QTest::newRow("changed on disk between keys")
+            << QStringList{"? no > 30 300", "! 6 /x/notebook", "? not > 6 30 300"} << 2;
+        QTest::newRow("each session reads anew")
+            << QStringList{"? fi > 5", "close", "? fi > 5", "? fir > 5"} << 2;
+        QTest::newRow("no word: nothing read") << QStringList{"?   >"} << 0;
+    }
+    void session() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, reads);
+        testsupport::TempDir dir;
+        const QString path = dir.file("TabdeckV10.INI");
+        ControlFile file(path);
+        file.writeAll({{"BUTTON", "5", "/usr/bin/Firefox"},
+                       {"BUTTON", "30", "/home/u/Notes/plan.txt"},
+                       {"BUTTON", "300", "/home/u/notes-2.txt"}});
+        ButtonFinder finder(file);
+        for (const QString& step : steps) {
+            // Each key comes in a turn of its own, which sees changes on disk.
+            QCoreApplication::processEvents();
+            const QString what = step.mid(2);
+            if (step == "close") {
+                finder.forget();
+            } else if (step.startsWith('?')) {
+                const QString query = what.section('>', 0, 0);
+                Buttons buttons;
+                for (const FoundButton& b : finder.find(query))
+                    buttons << b.button;
+                Buttons expected;
+                for (const QString& n : what.section('>', 1).split(' ', Qt::SkipEmptyParts))
+                    expected << n.toInt();
+                QVERIFY2(buttons == expected, qPrintable(step));
+            } else {
+                const QString n = what.section(' ', 0, 0);
+                const QString target = what.section(' ', 1);
+                if (step.startsWith('=')) {
+                    file.write("BUTTON", n, target);
+                } else if (step.startsWith('~')) {
+                    ControlFile(path).write("BUTTON", n, target);
+                } else {
+                    // Another program: the whole file replaced, no writer of ours told.
+                    QSaveFile out(path);
+                    QVERIFY(out.open(QIODevice::WriteOnly));
+                    out.write(
+                        QStringLiteral("[BUTTON]\n5=/usr/bin/Firefox\n30=/home/u/Notes/plan.txt\n"
+                                       "300=/home/u/notes-2.txt\n%1=%2\n")
+                            .arg(n, target)
+                            .toUtf8());
+                    QVERIFY(out.commit());
+                }
+            }
+        }
+        QCOMPARE(finder.reads(), reads);
     }
 };
 

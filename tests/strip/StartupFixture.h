@@ -56,7 +56,7 @@ struct Strip {
     // exist; a test about gone targets gives its own answer.
     void start() {
         form = std::make_unique<TForm1>(context);
-        form->brokenTargets().setExists([](const QString&) { return true; });
+        form->brokenTargets().setUsable([](const QString&) { return true; });
         // The strip makes its menus once it shows; these tests use them unshown.
         if (menus)
             form->makeMenus();

@@ -16,6 +16,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
+#include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -30,6 +32,24 @@ bool isTable(int t) {
 // one may take a few hundred milliseconds; a refusal costs the whole wait.
 constexpr int AnswerMs = 1000;
 constexpr int PollMs = 40;
+
+// Asks `answered` every PollMs until it says yes or limitMs have passed,
+// then calls `then` once. The timer belongs to `parent`: it goes with it.
+void pollUntil(QObject* parent, int limitMs, std::function<bool()> answered,
+               std::function<void()> then) {
+    auto* poll = new QTimer(parent);
+    poll->setInterval(PollMs);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, limitMs, answered, then] {
+        if (!answered() && !waited.hasExpired(limitMs))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then();
+    });
+    poll->start();
+}
 
 // A window placed without the window manager gets no focus from it: a press
 // on it asks for the keyboard itself.
@@ -251,19 +271,14 @@ void StripControls::awaitPlace(QRect wanted, std::function<void(QRect)> then) {
         then(stripPlaced());
         return;
     }
-    auto* poll = new QTimer(stripWindow());
-    poll->setInterval(PollMs);
-    QElapsedTimer waited;
-    waited.start();
-    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, wanted, waited, then] {
-        const QRect placed = stripPlaced();
-        if (placed != wanted && !waited.hasExpired(AnswerMs))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        then(placed);
-    });
-    poll->start();
+    auto placed = std::make_shared<QRect>();
+    pollUntil(
+        stripWindow(), AnswerMs,
+        [this, placed, wanted] {
+            *placed = stripPlaced();
+            return *placed == wanted;
+        },
+        [placed, then] { then(*placed); });
 }
 
 void StripControls::setStripNarrowed(bool narrowed) {
@@ -295,19 +310,12 @@ void StripControls::askKeyboard() {
     // focus given as it maps, and places itself again, keeping the keyboard.
     const QPoint place = w->pos();
     windowstyle::useWindowManager(w);
-    auto* poll = new QTimer(w);
-    poll->setInterval(PollMs);
-    QElapsedTimer waited;
-    waited.start();
-    QObject::connect(poll, &QTimer::timeout, poll, [w, poll, waited, place] {
-        if (!w->isActiveWindow() && !waited.hasExpired(AnswerMs / 2))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        windowstyle::bypassWindowManager(w);
-        w->move(place); // where sway had centred it
-    });
-    poll->start();
+    pollUntil(
+        w, AnswerMs / 2, [w] { return w->isActiveWindow(); },
+        [w, place] {
+            windowstyle::bypassWindowManager(w);
+            w->move(place); // where sway had centred it
+        });
 }
 
 bool StripControls::stripUnmanaged() const {
