@@ -156,18 +156,22 @@ private slots:
         ControlFile file(dir.file(QStringLiteral("TabdeckV10.INI")));
         testsupport::ScriptedPrompts prompts;
         const QString list = dir.file(QStringLiteral("PicFile.lst"));
-        std::atomic<int> started{0};
-        std::atomic<int> writing{0};
-        std::atomic<int> overlapped{0};
+        // Shared with the writer, which may outlive a failed check.
+        struct Writes {
+            std::atomic<int> started{0};
+            std::atomic<int> running{0};
+            std::atomic<int> overlapped{0};
+        };
+        const auto w = std::make_shared<Writes>();
         auto v = std::make_unique<PictureViewer>(
             file, prompts, nullptr, list, nullptr,
-            [&](const QString& path, const QByteArray& bytes) {
-                const int n = ++started;
-                overlapped += ++writing > 1 ? 1 : 0;
+            [w, firstFails](const QString& path, const QByteArray& bytes) {
+                const int n = ++w->started;
+                w->overlapped += ++w->running > 1 ? 1 : 0;
                 if (n == 1)
                     QThread::msleep(800);
                 const bool ok = !(n == 1 && firstFails) && atomicfile::replace(path, bytes);
-                --writing;
+                --w->running;
                 return ok;
             });
         const auto picture = [&](const QString& name) {
@@ -189,7 +193,7 @@ private slots:
         tick.start();
 
         v->openFile(picture("a.bmp"));
-        QTRY_COMPARE_WITH_TIMEOUT(started.load(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->started.load(), 1, 5000);
         if (firstFails)
             prompts.expectBox();
         for (const QString& step : steps) {
@@ -214,8 +218,8 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
         };
         QTRY_COMPARE_WITH_TIMEOUT(fileBytes(), expected, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(writing.load(), 0, 5000); // the writer's state goes next
-        QCOMPARE(overlapped.load(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(w->running.load(), 0, 5000);
+        QCOMPARE(w->overlapped.load(), 0);
         const int seen = ticks; // a tick after the last step measures its gap
         QTRY_VERIFY_WITH_TIMEOUT(ticks > seen, 5000);
         QVERIFY2(longest < 300, qPrintable(QString::number(longest)));
