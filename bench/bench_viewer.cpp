@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -201,5 +202,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "unexpected box: %s\n", qPrintable(prompts.last));
     if (djpeg.isEmpty() || f / q > 1.15 || n / d > 1.15 || gap > 0.050 || prompts.shown > 0)
         status = 1;
+    // The list file's last rewrite may still run on a worker; as at the
+    // program's end, it lands before the folder goes.
+    window.reset();
+    QThreadPool::globalInstance()->waitForDone();
     return status;
 }

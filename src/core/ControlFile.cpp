@@ -133,8 +133,7 @@ struct ControlFile::Cache {
     void takePreloaded() {
         if (!preloaded.isValid())
             return;
-        std::optional<Loaded> loaded = preloaded.takeResult();
-        preloaded = {};
+        std::optional<Loaded> loaded = preloaded.takeResult(); // leaves it invalid
         if (loaded) {
             state = State::Loaded;
             identity = loaded->identity;

@@ -76,10 +76,9 @@ public:
     template <typename Work>
     static auto future(Work work, Pool pool = Pool::Compute) -> QFuture<std::invoke_result_t<Work>>;
 
+private:
     // What a failure says: an error's text, or a fixed one for the unknown.
     static QString describe(const std::exception_ptr& error);
-
-private:
     // Runs body(promise) on the pool; what it returns or throws ends the future.
     template <typename T, typename Body> static QFuture<T> launch(Pool pool, Body body);
     static QThreadPool* pool(Pool pool);

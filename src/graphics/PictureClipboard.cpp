@@ -7,6 +7,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
+#include <QPromise>
+#include <memory>
 
 namespace pictureclipboard {
 
@@ -42,10 +44,26 @@ PictureData::PictureData(const Picture& picture) {
     } else {
         image_ = Job::future([image = picture.image()] { return image; });
     }
-    // Asynchronous even when the image is at hand: a continuation of a
-    // finished future would otherwise run here, on the UI thread.
-    png_ = image_.then(QtFuture::Launch::Async,
-                       [](const QImage& image) { return encode(image, "png"); });
+    png_ = encodeLater("png");
+}
+
+QFuture<QByteArray> PictureData::encodeLater(const QByteArray& format) const {
+    // A future runs one continuation: another one set while it is still
+    // running replaces the first and cancels its future. So each encoding
+    // follows the last, which hands the image on; the encodings themselves
+    // run side by side on the pool. Never run here, on the UI thread, even
+    // when the image is at hand. A promise dropped unkept cancels its future.
+    auto promise = std::make_shared<QPromise<QByteArray>>();
+    promise->start();
+    QFuture<QByteArray> bytes = promise->future();
+    image_ = image_.then(QtFuture::Launch::Sync, [promise, format](const QImage& image) {
+        Job::future([promise, image, format] {
+            promise->addResult(encode(image, format));
+            promise->finish();
+        });
+        return image;
+    });
+    return bytes;
 }
 
 QStringList PictureData::formats() const {
@@ -70,11 +88,7 @@ std::optional<QFuture<QByteArray>> PictureData::bytesInBackground(const QString&
     const QList<QByteArray> writers = QImageWriter::imageFormatsForMimeType(mimeType.toLatin1());
     if (writers.isEmpty())
         return std::nullopt;
-    QFuture<QImage> image = image_;
-    const QFuture<QByteArray> bytes =
-        image.then(QtFuture::Launch::Async, [format = writers.first()](const QImage& image) {
-            return encode(image, format);
-        });
+    const QFuture<QByteArray> bytes = encodeLater(writers.first());
     encoded_.insert(mimeType, bytes);
     return bytes;
 }

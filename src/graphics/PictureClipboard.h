@@ -36,7 +36,11 @@ protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
 
 private:
-    QFuture<QImage> image_;
+    // The bytes of the image in a QImageWriter format, encoded on a worker.
+    QFuture<QByteArray> encodeLater(const QByteArray& format) const;
+
+    // The image, from the newest link of the chain that hands it on.
+    mutable QFuture<QImage> image_;
     QFuture<QByteArray> png_;
     mutable QHash<QString, QFuture<QByteArray>> encoded_;
 };

@@ -125,9 +125,12 @@ struct ProgramConnection {
 };
 
 // Runs on a worker: waits for the bytes, then answers over a connection of
-// its own. A failure is answered with "no data", over the program's
-// connection when no own one could be made (libxcb is thread-safe; a small
-// event does not block it).
+// its own. Not a continuation of the bytes' future: that future is shared
+// by every request for its type, and a future runs only one continuation
+// (a second one cancels the first); a watcher would route the answer
+// through the UI thread this server keeps out of the way. A failure is
+// answered with "no data", over the program's connection when no own one
+// could be made (libxcb is thread-safe; a small event does not block it).
 void answer(const std::shared_ptr<ProgramConnection>& program, Request r,
             QFuture<QByteArray> bytes) {
     QByteArray data;

@@ -6,17 +6,12 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 
-FontWarmUp::FontWarmUp() : job_(std::make_unique<Job>()) {
-    job_->run(
-        [font = QGuiApplication::font()](const Job::Stop&) {
-            // Listing the families makes the platform database read the font
-            // configuration and its caches, the costly part of the first
-            // font; measuring the application font resolves its family and
-            // fallbacks.
-            QFontDatabase::families();
-            QFontMetrics(font).height();
-        },
-        [] {});
+FontWarmUp::FontWarmUp() {
+    Job::future([font = QGuiApplication::font()] {
+        // Listing the families makes the platform database read the font
+        // configuration and its caches, the costly part of the first font;
+        // measuring the application font resolves its family and fallbacks.
+        QFontDatabase::families();
+        QFontMetrics(font).height();
+    });
 }
-
-FontWarmUp::~FontWarmUp() = default;

@@ -1,22 +1,13 @@
 #pragma once
-#include <memory>
-
-class Job;
 
 // Reads the desktop's font configuration off the user-interface thread
 // while the windows are being built, so the first text that needs a font (a
 // status bar's height, a label's paint) finds the font database ready
 // instead of loading it on the user-interface thread. Start it right after
 // the application object; the font database serialises its own access, so
-// the main thread simply waits for the rest if it gets there first.
+// the main thread simply waits for the rest if it gets there first. Nothing
+// waits for the work: the application object's end waits for Qt's pool.
 class FontWarmUp {
 public:
     FontWarmUp();
-    // Waits for nothing: the application object's end waits for Qt's pool.
-    ~FontWarmUp();
-    FontWarmUp(const FontWarmUp&) = delete;
-    FontWarmUp& operator=(const FontWarmUp&) = delete;
-
-private:
-    std::unique_ptr<Job> job_;
 };

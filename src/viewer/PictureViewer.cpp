@@ -1,5 +1,6 @@
 #include "viewer/PictureViewer.h"
 #include "context/Prompts.h"
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 #include "graphics/LargeMemory.h"
 #include "graphics/PictureClipboard.h"
@@ -37,7 +38,14 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
                              const QString& listPath, QClipboard* clipboard,
                              RecentList::Writer writeList)
     : prompts_(prompts), owner_(owner), clipboard_(clipboard), settings_(file),
-      recent_(listPath, std::move(writeList)) {
+      listWrites_(
+          listPath, writeList
+                        ? std::move(writeList)
+                        : [](const QString& path,
+                             const QByteArray& bytes) { return atomicfile::replace(path, bytes); }),
+      recent_(listPath, [this](const QString&, const QByteArray& bytes) {
+          return listWrites_.nowOrNext(bytes);
+      }) {
     programColor_ = pictureColor_ = settings_.stripColor();
     // A timer, not a queued call: timers wait for the posted repaint.
     recentFlush_.setSingleShot(true);
@@ -47,8 +55,8 @@ PictureViewer::PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner
 
 PictureViewer::~PictureViewer() {
     // Loads and sharpening under way are dropped with their Jobs; they work
-    // on copies. Only the list is written here, after a write under way.
-    waitForRecentWrite();
+    // on copies. A list entry still only in memory is written here, or after
+    // the write under way by its worker.
     try {
         recent_.flush();
     } catch (const AppError&) {
@@ -57,40 +65,17 @@ PictureViewer::~PictureViewer() {
 }
 
 void PictureViewer::writeRecentInBackground() {
-    // One write at a time: a change made meanwhile is written after it.
-    if (recentWrites_.running() > 0) {
-        writeAgain_ = true;
-        return;
-    }
     const std::optional<QByteArray> bytes = recent_.takeUnsaved();
     if (!bytes)
         return;
-    recentWrite_ =
-        recentWrites_.run([write = recent_.writer(), path = recent_.path(),
-                           bytes = *bytes](const Job::Stop&) { return write(path, bytes); },
-                          [this](bool written) {
-                              if (!written)
-                                  prompts_.errorLater(owner_, recent_.writeFailed());
-                              if (std::exchange(writeAgain_, false))
-                                  writeRecentInBackground();
-                          });
-}
-
-void PictureViewer::waitForRecentWrite() {
-    // A write of the short list file: the one on this thread must follow it.
-    recentWrite_.waitForFinished();
-    if (std::exchange(writeAgain_, false))
-        recentFlush_.start();
-}
-
-void PictureViewer::flushRecent() {
-    recentFlush_.stop();
-    waitForRecentWrite();
-    try {
-        recent_.flush();
-    } catch (const AppError& e) {
-        prompts_.error(owner_, e.text());
-    }
+    listWrites_.later(*bytes, [this](int failed) {
+        if (failed == 0)
+            return;
+        // Written again with the next change of the list.
+        const QString text = recent_.writeFailed();
+        for (int i = 0; i < failed; ++i)
+            prompts_.errorLater(owner_, text);
+    });
 }
 
 void PictureViewer::create() {
@@ -262,7 +247,6 @@ void PictureViewer::setCurrent(const QString& file, bool toStatus) {
 }
 
 void PictureViewer::appendRecent(const QString& path) {
-    waitForRecentWrite();
     try {
         recent_.append(path);
     } catch (const AppError&) {
@@ -323,7 +307,6 @@ void PictureViewer::removeEntry(int row) {
     }
     if (!prompts_.confirm(owner_, Text::tr("Are you sure you want to remove the item?")))
         return;
-    waitForRecentWrite();
     try {
         recent_.removeAt(row);
     } catch (const AppError&) {

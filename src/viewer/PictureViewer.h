@@ -1,10 +1,10 @@
 #pragma once
+#include "core/FileRewrites.h"
 #include "core/Job.h"
 #include "graphics/Picture.h"
 #include "viewer/RecentList.h"
 #include "viewer/ViewerSettings.h"
 
-#include <QFuture>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -32,8 +32,8 @@ public:
     // list file is written by writeList (atomicfile::replace when none).
     PictureViewer(ControlFile& file, Prompts& prompts, QWidget* owner, const QString& listPath,
                   QClipboard* clipboard, RecentList::Writer writeList = {});
-    // Waits for a picture still loading; writes a list entry still only in
-    // memory.
+    // Drops a picture still loading; a list entry still only in memory
+    // reaches the file, after a write under way.
     ~PictureViewer() override;
 
     // The creation steps: the list file, the two colours, the six options.
@@ -51,12 +51,10 @@ public:
     // path and appends it to the list (Open and a drop). A picture that does
     // not load changes nothing and its error is shown. A later open wins over
     // one still loading. The list file is rewritten on a worker once the
-    // picture is drawn (a flushed write can wait long on a busy disk);
-    // flushRecent() writes it at once.
+    // picture is drawn (a flushed write can wait long on a busy disk).
     void openFile(const QString& path);
     // Whether a picture is loading.
     bool busy() const { return loading_ != 0; }
-    void flushRecent();
     void saveAs();
     // A double click on a row (-1: none selected).
     void openEntry(int row);
@@ -107,17 +105,17 @@ private:
                 const QString& error);
     void setCurrent(const QString& file, bool toStatus);
     void appendRecent(const QString& path);
-    // The list's changes written on a worker, one write after the other.
+    // The list's changes written on a worker, after any write under way.
     void writeRecentInBackground();
-    // Before a write on this thread: the one on a worker is done, and a
-    // change waiting for it is written by this thread's write.
-    void waitForRecentWrite();
     void putOnClipboard();
 
     Prompts& prompts_;
     QWidget* owner_;
     QClipboard* clipboard_;
     ViewerSettings settings_;
+    // Every write of the list file, in order; before the list, which writes
+    // through it.
+    FileRewrites listWrites_;
     RecentList recent_;
     Picture picture_;
     QString currentFile_;
@@ -132,10 +130,7 @@ private:
     int loading_ = 0;
     int serial_ = 0; // counts the pictures put on show
     bool sharpening_ = false;
-    bool writeAgain_ = false; // the list changed while a write was under way
-    QFuture<bool> recentWrite_;
     // Last, so they go first: no answer reaches a half-destroyed viewer.
     Job loads_;
     Job sharpener_;
-    Job recentWrites_;
 };

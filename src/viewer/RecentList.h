@@ -39,7 +39,6 @@ public:
     std::optional<QByteArray> takeUnsaved();
     // That write failed: the entries are unsaved again, and the error to say.
     QString writeFailed();
-    const Writer& writer() const { return writer_; }
     // Removes one entry (0-based) and rewrites the file.
     void removeAt(int row);
 

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFuture>
 #include <QPainter>
 #include <QTest>
 #include <sys/resource.h>
@@ -464,6 +465,19 @@ private slots:
             QVERIFY(error.isEmpty());
             QCOMPARE(data->hasImage(), image);
             if (image) {
+                // Other programs may ask for several types at once, while the
+                // image is still being made: each gets its own bytes.
+                const auto* offered =
+                    dynamic_cast<const pictureclipboard::PictureData*>(data.get());
+                QVERIFY(offered);
+                QList<QFuture<QByteArray>> asked;
+                for (const char* type : {"image/bmp", "image/jpeg", "image/png"})
+                    asked.append(offered->bytesInBackground(QLatin1String(type)).value());
+                for (QFuture<QByteArray>& bytes : asked) {
+                    QTRY_VERIFY_WITH_TIMEOUT(bytes.isFinished(), 10000);
+                    QVERIFY(!bytes.isCanceled() && bytes.resultCount() == 1);
+                    QCOMPARE(QImage::fromData(bytes.result()).size(), picture.size());
+                }
                 const QImage put = qvariant_cast<QImage>(data->imageData());
                 QCOMPARE(put.size(), picture.size());
                 const Picture pasted = pictureclipboard::fromMimeData(data.get());

@@ -1,7 +1,6 @@
 #include "BrokenJpeg.h"
 #include "TestRegistry.h"
 #include "ViewerFixture.h"
-#include "core/AtomicFile.h"
 #include "core/ColorText.h"
 #include "ui/SystemColors.h"
 #include "viewer/window/ViewerPrinter.h"
@@ -10,15 +9,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QThread>
-#include <QTimer>
-#include <atomic>
 #include <functional>
 
 using testsupport::ScriptedPrompts;
@@ -225,37 +220,6 @@ private slots:
             return;
         }
         QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), (path + "\r\n").toUtf8(), 5000);
-    }
-
-    // A list write that waits long for the disk (a flushed write on a busy
-    // machine) runs on a worker: the UI thread goes on meanwhile, and the
-    // writes of two opens reach the file one after the other.
-    void slowListWriteLeavesUiFree() {
-        const QThread* ui = QThread::currentThread();
-        std::atomic<int> onUi{0};
-        PictureViewer v(*f_->file, f_->prompts, nullptr, f_->listFile(), nullptr,
-                        [&](const QString& path, const QByteArray& bytes) {
-                            onUi += QThread::currentThread() == ui ? 1 : 0;
-                            QThread::msleep(600);
-                            return atomicfile::replace(path, bytes);
-                        });
-        const QString a = f_->bitmap("a.bmp", viewertest::quadrants(8, 8));
-        const QString b = f_->bitmap("b.bmp", viewertest::quadrants(6, 6));
-        QElapsedTimer gap;
-        qint64 longest = 0;
-        QTimer tick;
-        tick.setInterval(1);
-        connect(&tick, &QTimer::timeout, [&] { longest = std::max(longest, gap.restart()); });
-        gap.start();
-        tick.start();
-        for (const QString& path : {a, b}) {
-            v.openFile(path);
-            QTRY_COMPARE_WITH_TIMEOUT(v.currentFile(), path, 5000);
-        }
-        const QByteArray both = (a + "\r\n" + b + "\r\n").toUtf8();
-        QTRY_COMPARE_WITH_TIMEOUT(f_->listBytes(), both, 10000);
-        QCOMPARE(onUi.load(), 0);
-        QVERIFY2(longest < 300, qPrintable(QString::number(longest)));
     }
 
     // A folder in place of the list file: every change of the list (an

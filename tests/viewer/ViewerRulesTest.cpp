@@ -1,10 +1,20 @@
+#include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "TestRegistry.h"
+#include "core/AtomicFile.h"
+#include "core/ControlFile.h"
 #include "viewer/PicturePlacement.h"
+#include "viewer/PictureViewer.h"
 #include "viewer/RecentList.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <memory>
 
 // The rules the viewer applies without its window: where a picture is drawn
 // and how the recent list's file reads and writes.
@@ -118,6 +128,109 @@ private slots:
         list.removeAt(0);
         QCOMPARE(fileBytes(), appended.mid(appended.indexOf("\r\n") + 2));
         QCOMPARE(list.entries().size(), entries.size());
+    }
+
+    // The list file is written on a worker while the first write waits long
+    // for the disk; whatever follows it (another open, Save As, a removal,
+    // the viewer going), the UI thread goes on, the writes never overlap
+    // and the file ends with the newest list. A failed older write is told
+    // once and the newer one still lands.
+    void listWritesInOrder_data() {
+        QTest::addColumn<QStringList>("steps"); // after opening a.bmp, while its write runs
+        QTest::addColumn<bool>("firstFails");
+        QTest::addColumn<QStringList>("newest"); // the file's entries at the end
+        const QString a = "a.bmp", b = "b.bmp";
+        QTest::newRow("open") << QStringList{"open"} << false << QStringList{a, b};
+        QTest::newRow("save as") << QStringList{"save"} << false << QStringList{a, "s.bmp"};
+        QTest::newRow("remove") << QStringList{"remove"} << false << QStringList{};
+        QTest::newRow("viewer goes") << QStringList{"close"} << false << QStringList{a};
+        QTest::newRow("open, viewer goes")
+            << QStringList{"open", "close"} << false << QStringList{a, b};
+        QTest::newRow("older write fails") << QStringList{"open"} << true << QStringList{a, b};
+    }
+    void listWritesInOrder() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, firstFails);
+        QFETCH(QStringList, newest);
+        testsupport::TempDir dir;
+        ControlFile file(dir.file(QStringLiteral("TabdeckV10.INI")));
+        testsupport::ScriptedPrompts prompts;
+        const QString list = dir.file(QStringLiteral("PicFile.lst"));
+        // Shared with the writer, which may outlive a failed check.
+        struct Writes {
+            std::atomic<int> started{0};
+            std::atomic<int> running{0};
+            std::atomic<int> overlapped{0};
+        };
+        const auto w = std::make_shared<Writes>();
+        auto v = std::make_unique<PictureViewer>(
+            file, prompts, nullptr, list, nullptr,
+            [w, firstFails](const QString& path, const QByteArray& bytes) {
+                const int n = ++w->started;
+                w->overlapped += ++w->running > 1 ? 1 : 0;
+                if (n == 1)
+                    QThread::msleep(800);
+                const bool ok = !(n == 1 && firstFails) && atomicfile::replace(path, bytes);
+                --w->running;
+                return ok;
+            });
+        const auto picture = [&](const QString& name) {
+            QImage image(6, 4, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            Picture::fromImage(image).save(dir.file(name));
+            return dir.file(name);
+        };
+        QElapsedTimer gap;
+        qint64 longest = 0;
+        int ticks = 0;
+        QTimer tick;
+        tick.setInterval(1);
+        connect(&tick, &QTimer::timeout, [&] {
+            longest = std::max(longest, gap.restart());
+            ++ticks;
+        });
+        gap.start();
+        tick.start();
+
+        v->openFile(picture("a.bmp"));
+        QTRY_COMPARE_WITH_TIMEOUT(w->started.load(), 1, 5000);
+        if (firstFails)
+            prompts.expectBox();
+        for (const QString& step : steps) {
+            if (step == "open") {
+                v->openFile(picture("b.bmp"));
+                QTRY_COMPARE_WITH_TIMEOUT(v->currentFile(), dir.file("b.bmp"), 5000);
+            } else if (step == "save") {
+                prompts.expectFile(dir.file("s.bmp")).expectBox();
+                v->saveAs();
+            } else if (step == "remove") {
+                prompts.expectBox(Prompts::Yes);
+                v->removeEntry(0);
+            } else {
+                v.reset();
+            }
+        }
+        QByteArray expected;
+        for (const QString& name : newest)
+            expected += (dir.file(name) + "\r\n").toUtf8();
+        const auto fileBytes = [&] {
+            QFile f(list);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(fileBytes(), expected, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->running.load(), 0, 5000);
+        QCOMPARE(w->overlapped.load(), 0);
+        const int seen = ticks; // a tick after the last step measures its gap
+        QTRY_VERIFY_WITH_TIMEOUT(ticks > seen, 5000);
+        QVERIFY2(longest < 300, qPrintable(QString::number(longest)));
+        const auto told = [&] {
+            int n = 0;
+            for (const Prompts::Box& box : prompts.boxes())
+                n += box.text.startsWith("Cannot create file") ? 1 : 0;
+            return n;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(told(), firstFails ? 1 : 0, 5000);
+        QVERIFY(prompts.allUsed());
     }
 };
 
