@@ -79,6 +79,19 @@ private slots:
         QTest::newRow("NUL") << QByteArray("a\0b", 3) << false << false;
         QTest::newRow("escape") << QByteArray("\x1b[1m") << false << false;
         QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n") << false << false;
+        // Bytes are looked at eight at a time: each edge of a word and the tail.
+        const QByteArray plain(21, 'a');
+        for (int at : {0, 7, 8, 15, 16, 20}) {
+            for (const char b : {'\x01', '\x1f', '\x81'}) {
+                QByteArray bytes = plain;
+                bytes[at] = b;
+                QTest::addRow("byte %02x at %d", quint8(b), at) << bytes << false << false;
+            }
+            QByteArray edge = plain;
+            edge[at] = ' ';
+            edge[(at + 1) % plain.size()] = '\x7f';
+            QTest::addRow("space and DEL at %d", at) << edge << false << true;
+        }
         QTest::newRow("RTF") << QByteArray("{\\rtf1 hi}") << true << true;
         QTest::newRow("not RTF") << QByteArray("hi") << true << false;
     }
