@@ -1667,6 +1667,18 @@ Einrichtung:</translation>
         <translation>Arbeits&amp;ordner:</translation>
     </message>
     <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Choose the working folder</source>
+        <translation>Den Arbeitsordner wählen</translation>
+    </message>
+    <message>
+        <source>Working Folder</source>
+        <translation>Arbeitsordner</translation>
+    </message>
+    <message>
         <source>Run in a &amp;terminal</source>
         <translation>Im &amp;Terminal ausführen</translation>
     </message>

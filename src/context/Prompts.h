@@ -26,7 +26,7 @@ public:
     };
 
     struct FileDialog {
-        enum Kind { Open, Save, OpenPicture } kind = Open;
+        enum Kind { Open, Save, OpenPicture, Folder } kind = Open;
         QString title;
         QString folder; // initial folder, empty for the platform's default
         QString file;   // pre-filled file name

@@ -234,6 +234,10 @@ std::optional<QString> QtPrompts::file(QWidget* owner, const FileDialog& asked) 
         dlg.setFileMode(QFileDialog::AnyFile);
         if (!asked.confirmOverwrite)
             dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    } else if (asked.kind == FileDialog::Folder) {
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(QFileDialog::Directory);
+        dlg.setOption(QFileDialog::ShowDirsOnly);
     } else {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(asked.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -1,12 +1,16 @@
 #include "strip/window/ButtonMenu.h"
+#include "ScriptedPrompts.h"
 #include "TestRegistry.h"
 #include "strip/StripMenus.h"
+#include "strip/window/LaunchOptionsWindow.h"
 #include "strip/window/TablesMenu.h"
 #include "ui/HintRouter.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFont>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QWidget>
@@ -38,6 +42,35 @@ QStringList tables(const char* prefix, int first, int last, int depth) {
 class ButtonMenuTest : public QObject {
     Q_OBJECT
 private slots:
+    // Launch Options' Browse...: the chooser starts at the folder typed when
+    // it is one, else at the program's; a cancelled choice keeps the field.
+    void launchOptionsBrowse_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("startsAt");
+        QTest::addColumn<bool>("chosen");
+        const QString tmp = QDir::tempPath();
+        QTest::newRow("empty field") << QString() << "/usr/bin" << true;
+        QTest::newRow("a folder typed") << tmp << tmp << true;
+        QTest::newRow("no folder typed") << "/no/such/dir"
+                                         << "/usr/bin" << true;
+        QTest::newRow("cancelled") << tmp << tmp << false;
+    }
+    void launchOptionsBrowse() {
+        QFETCH(QString, typed);
+        QFETCH(QString, startsAt);
+        QFETCH(bool, chosen);
+        testsupport::ScriptedPrompts prompts;
+        LaunchOptionsWindow window(QStringLiteral("/usr/bin/prog"), LaunchOptions{{}, typed, false},
+                                   prompts, [](const LaunchOptions&) { return std::nullopt; });
+        const QString answer = QStringLiteral("/home/u/work dir");
+        prompts.expectFile(chosen ? std::optional<QString>(answer) : std::nullopt);
+        window.findChild<QPushButton*>(QStringLiteral("FolderBrowse"))->click();
+        QVERIFY(prompts.allUsed());
+        QCOMPARE(prompts.shown().constLast().fileDialog.kind, Prompts::FileDialog::Folder);
+        QCOMPARE(prompts.shown().constLast().fileDialog.folder, startsAt);
+        QCOMPARE(window.shown().workingDir, chosen ? answer : typed);
+    }
+
     void treeOrder() {
         QWidget owner;
         StripMenus menus;

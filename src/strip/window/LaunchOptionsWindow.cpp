@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +18,7 @@
 
 LaunchOptionsWindow::LaunchOptionsWindow(const QString& target, const LaunchOptions& current,
                                          Prompts& prompts, Save save, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), save_(std::move(save)) {
+    : QDialog(parent), target_(target), prompts_(prompts), save_(std::move(save)) {
     toolwindow::setUp(this, QStringLiteral("LaunchOptions"), tr("Launch Options"), QSize(480, 180),
                       toolwindow::Border::Dialog);
     auto* layout = new QVBoxLayout(this);
@@ -34,7 +35,16 @@ LaunchOptionsWindow::LaunchOptionsWindow(const QString& target, const LaunchOpti
     folder_ = new QLineEdit(current.workingDir, this);
     folder_->setObjectName(QStringLiteral("FolderEdit"));
     hints::set(folder_, tr("Empty: the program's own folder"));
-    form->addRow(captions::make(tr("Working &folder:"), folder_, this), folder_);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
+    browse->setObjectName(QStringLiteral("FolderBrowse"));
+    browse->setAccessibleName(tr("Choose the working folder"));
+    browse->setAutoDefault(false); // Return keeps meaning OK
+    connect(browse, &QPushButton::clicked, this,
+            actionguard::guarded(prompts_, this, [this] { chooseFolder(); }));
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folder_);
+    folderRow->addWidget(browse);
+    form->addRow(captions::make(tr("Working &folder:"), folder_, this), folderRow);
     terminal_ = new QCheckBox(tr("Run in a &terminal"), this);
     terminal_->setObjectName(QStringLiteral("TerminalCheck"));
     terminal_->setChecked(current.terminal);
@@ -60,6 +70,17 @@ LaunchOptionsWindow::LaunchOptionsWindow(const QString& target, const LaunchOpti
 
 LaunchOptions LaunchOptionsWindow::shown() const {
     return {arguments_->text(), folder_->text().trimmed(), terminal_->isChecked()};
+}
+
+void LaunchOptionsWindow::chooseFolder() {
+    Prompts::FileDialog dialog;
+    dialog.kind = Prompts::FileDialog::Folder;
+    dialog.title = tr("Working Folder");
+    const QString typed = folder_->text().trimmed();
+    dialog.folder =
+        !typed.isEmpty() && QFileInfo(typed).isDir() ? typed : QFileInfo(target_).absolutePath();
+    if (const auto chosen = prompts_.file(this, dialog))
+        folder_->setText(*chosen);
 }
 
 void LaunchOptionsWindow::accept() {

@@ -21,8 +21,11 @@ public:
     LaunchOptions shown() const;
 
     void accept() override;
+    // Browse...: the folder chooser, starting at the folder typed, else the program's.
+    void chooseFolder();
 
 private:
+    QString target_;
     Prompts& prompts_;
     Save save_;
     QLineEdit* arguments_ = nullptr;
