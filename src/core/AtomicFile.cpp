@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -10,6 +11,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,24 +48,18 @@ QString folderOf(const QString& path) {
 
 constexpr int suffixDigits = 12;
 
-// ".NAME.tmp" followed by the 12 hex digits of tempNameIn, NAME starting
-// with `prefix` (".name" for one file's, "." for any).
-bool isTemporaryName(const char* entry, const QByteArray& prefix) {
-    const size_t length = std::strlen(entry);
-    const size_t tail = 4 + suffixDigits; // ".tmp" and the digits
-    if (length < size_t(prefix.size()) + tail + (prefix.size() == 1 ? 1 : 0) ||
-        std::strncmp(entry, prefix.constData(), size_t(prefix.size())) != 0)
+// ".NAME.tmp" and the 12 hex digits of tempNameIn: NAME the one given, or
+// any when none is.
+bool isTemporaryName(std::string_view entry, std::string_view name) {
+    constexpr std::string_view tmp = ".tmp";
+    if (entry.size() < 1 + tmp.size() + suffixDigits || entry.front() != '.')
         return false;
-    const char* suffix = entry + length - tail;
-    if (std::strncmp(suffix, ".tmp", 4) != 0)
-        return false;
-    // One file's temporaries carry exactly its name before ".tmp".
-    if (prefix.size() > 1 && suffix != entry + prefix.size())
-        return false;
-    for (int i = 4; i < int(tail); ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(suffix[i])))
-            return false;
-    return true;
+    const std::string_view stem = entry.substr(1, entry.size() - 1 - tmp.size() - suffixDigits);
+    const std::string_view digits = entry.substr(entry.size() - suffixDigits);
+    return entry.substr(1 + stem.size(), tmp.size()) == tmp &&
+           (name.empty() ? !stem.empty() : stem == name) &&
+           std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
 }
 
 // A writer killed between naming its temporary file and the rename leaves
@@ -74,10 +70,10 @@ void removeStaleTemporaries(const QString& folder, const QString& name) {
     DIR* dir = ::opendir(local(folder).constData());
     if (!dir)
         return;
-    const QByteArray prefix = local(QStringLiteral(".") + name);
+    const QByteArray wanted = local(name);
     const time_t cutoff = ::time(nullptr) - 3600;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryName(entry->d_name, prefix))
+        if (!isTemporaryName(entry->d_name, {wanted.constData(), size_t(wanted.size())}))
             continue;
         struct stat st;
         if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&

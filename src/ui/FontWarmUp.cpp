@@ -5,8 +5,14 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <atomic>
 
-FontWarmUp::FontWarmUp() {
+namespace fontwarmup {
+
+void start() {
+    static std::atomic_bool started{false};
+    if (started.exchange(true))
+        return;
     Job::future([font = QGuiApplication::font()] {
         // Listing the families makes the platform database read the font
         // configuration and its caches, the costly part of the first font;
@@ -15,3 +21,5 @@ FontWarmUp::FontWarmUp() {
         QFontMetrics(font).height();
     });
 }
+
+} // namespace fontwarmup

@@ -160,7 +160,7 @@ IconFolderPanel::IconFolderPanel(QWidget* parent) : QWidget(parent) {
     folderLabel_->setObjectName(QStringLiteral("DirLabel1"));
     folderLabel_->setGeometry(8, 158, 200, 16);
 
-    fileModel_ = unwatchedFileModel();
+    fileModel_ = fileModel(false); // watched once shown
     fileList_ = new QListView(p);
     fileList_->setObjectName(QStringLiteral("FileListBox1"));
     fileList_->setAccessibleName(Text::tr("Files in the selected folder"));
@@ -215,18 +215,17 @@ void IconFolderPanel::showFolder(const QString& folder) {
     folderTree_->setRootIndex(folderModel_->index(volume));
     const QModelIndex current = folderModel_->index(selectedFolder_);
     folderTree_->setCurrentIndex(current);
-    fileModel_->setRootPath(selectedFolder_);
-    fileList_->setRootIndex(fileModel_->index(selectedFolder_));
+    listSelectedFolder();
     showSelectedFolder();
 }
 
 // A hidden list is not watched: Save All writes hundreds of files into the
 // folder on show while the progress panel covers this one, and a watched
 // folder is read again after each of them.
-QFileSystemModel* IconFolderPanel::unwatchedFileModel() {
+QFileSystemModel* IconFolderPanel::fileModel(bool watched) {
     auto* model = new QFileSystemModel(this);
     model->setFilter(QDir::Files | QDir::Hidden);
-    model->setOption(QFileSystemModel::DontWatchForChanges, true);
+    model->setOption(QFileSystemModel::DontWatchForChanges, !watched);
     return model;
 }
 
@@ -241,12 +240,14 @@ void IconFolderPanel::showEvent(QShowEvent* event) {
         return;
     // Shown again, the folder is read anew: a model keeps what it once read
     // and has no way to be told to read it again.
-    QFileSystemModel* fresh = unwatchedFileModel();
-    fresh->setOption(QFileSystemModel::DontWatchForChanges, false);
-    fresh->setRootPath(selectedFolder_);
-    fileList_->setModel(fresh);
-    fileList_->setRootIndex(fresh->index(selectedFolder_));
-    std::exchange(fileModel_, fresh)->deleteLater();
+    std::exchange(fileModel_, fileModel(true))->deleteLater();
+    fileList_->setModel(fileModel_);
+    listSelectedFolder();
+}
+
+void IconFolderPanel::listSelectedFolder() {
+    fileModel_->setRootPath(selectedFolder_);
+    fileList_->setRootIndex(fileModel_->index(selectedFolder_));
 }
 
 void IconFolderPanel::showSelectedFolder() {

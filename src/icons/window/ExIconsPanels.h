@@ -61,7 +61,8 @@ protected:
 
 private:
     void showSelectedFolder();
-    QFileSystemModel* unwatchedFileModel();
+    void listSelectedFolder();
+    QFileSystemModel* fileModel(bool watched);
 
     std::function<void(const QString&)> opened_;
     QString selectedFolder_;

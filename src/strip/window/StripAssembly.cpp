@@ -150,7 +150,9 @@ void StripAssembly::attachTable(int t) {
 }
 
 void StripAssembly::startFonts() {
-    fonts_ = std::make_unique<FontWarmUp>();
+    // Not before the strip maps: the thread would take the second core from
+    // the strip's own start, and the first paint needs it.
+    fontwarmup::start();
 }
 
 void StripAssembly::watchSight() {

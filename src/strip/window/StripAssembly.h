@@ -11,7 +11,6 @@ class ButtonHandler;
 class ButtonLauncher;
 class FindList;
 class FindSession;
-class FontWarmUp;
 class HintRouter;
 class LaunchEffects;
 class LazyFindList;
@@ -88,9 +87,6 @@ private:
     std::unique_ptr<LazyFindList> findList_;
     std::unique_ptr<FindSession> find_;
     std::unique_ptr<StripKeyboard> keyboard_;
-    // Started as the strip maps: before that, the thread would take the
-    // second core from the strip's own start; the first paint needs it.
-    std::unique_ptr<FontWarmUp> fonts_;
     std::unique_ptr<QObject> sightWatch_; // reads the placement: goes before it
     std::unique_ptr<ToolsMenus> tools_;
 };
